@@ -1,0 +1,54 @@
+#pragma once
+// The drive-letter file system the program works on. Every path is in drive form
+// (f:\Clients\A); the host implementation maps drive letters to host folders (DriveMap).
+
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace dirforge::platform {
+
+/// What an enumerated entry is. Symbolic links are reported as links and never followed.
+enum class EntryKind { Folder, File, Link, Other };
+
+/// One entry of an enumerated folder (hidden entries included, "." and ".." left out).
+struct FolderEntry {
+    std::string name;
+    EntryKind kind = EntryKind::Other;
+};
+
+/// File-system operations in drive form; nothing here overwrites or deletes recursively.
+class FileSystem {
+public:
+    virtual ~FileSystem() = default;
+
+    /// Creates path with every missing parent; appends each folder actually made, outermost first.
+    virtual bool createFolder(const std::string& path, std::vector<std::string>* created = nullptr) = 0;
+    /// True for an existing folder (a link to a folder counts; see isLink).
+    virtual bool folderExists(const std::string& path) const = 0;
+    /// True for an existing file that is not a folder.
+    virtual bool fileExists(const std::string& path) const = 0;
+    /// True when path itself is a symbolic link (not followed).
+    virtual bool isLink(const std::string& path) const = 0;
+    /// The entries of a folder in the order the file system gives them; nullopt if unreadable.
+    virtual std::optional<std::vector<FolderEntry>> listFolder(const std::string& path) const = 0;
+    /// 64-bit size of a file; nullopt if it cannot be read.
+    virtual std::optional<std::uint64_t> fileSize(const std::string& path) const = 0;
+    /// Copies contents and permission bits; fails if the target exists (it is created exclusively).
+    virtual bool copyFileExclusive(const std::string& from, const std::string& to) = 0;
+    /// Deletes one file (never a folder).
+    virtual bool deleteFile(const std::string& path) = 0;
+    /// Removes a folder only when it is empty.
+    virtual bool removeEmptyFolder(const std::string& path) = 0;
+    /// Bytes available to the current user on the drive of path; 0 for a missing drive.
+    virtual std::uint64_t freeSpace(const std::string& path) const = 0;
+    /// The process's current folder in drive form.
+    virtual std::string currentFolder() const = 0;
+    /// The whole content of a file; nullopt if it cannot be opened.
+    virtual std::optional<std::string> readFile(const std::string& path) const = 0;
+    /// Writes a temporary file beside path and renames it into place.
+    virtual bool writeFileAtomic(const std::string& path, const std::string& data) = 0;
+};
+
+} // namespace dirforge::platform
