@@ -1,0 +1,93 @@
+#pragma once
+// A page's result store: the seven result lists, the 17 run counters, and the observer that
+// the visual log implements to watch a run.
+
+#include <array>
+#include <cstdint>
+#include <string>
+#include <vector>
+
+namespace dirforge::engine {
+
+enum class AttachMode { Existing, TextTemplates, Nothing };
+
+/// The letter a mode leaves in lastAttachMode: "F", "R" or "N".
+const char* AttachModeLetter(AttachMode mode);
+
+enum class CopyVariant {
+    MainFolderWithoutFiles,
+    SubFoldersOnlyWithoutFiles,
+    MainFolderWithFiles,
+    SubFoldersOnlyWithFiles
+};
+
+bool CopiesFiles(CopyVariant variant);
+bool CopiesMainFolder(CopyVariant variant);
+
+enum class CounterRow { Folders = 0, Subfolders, Files, Bytes };
+enum class CounterColumn { ToCreate = 0, Created, Exist, Other };
+
+/// The 4 x 4 grid of run counters plus the failed-undo counter.
+struct RunCounters {
+    std::array<std::array<double, 4>, 4> cells{};
+    double failedUndo = 0;
+
+    double& at(CounterRow row, CounterColumn column) {
+        return cells[static_cast<int>(row)][static_cast<int>(column)];
+    }
+    double at(CounterRow row, CounterColumn column) const {
+        return cells[static_cast<int>(row)][static_cast<int>(column)];
+    }
+    /// Zeroes everything except the "to create" column.
+    void resetResults();
+    /// Zeroes the "to create" column only.
+    void resetToCreate();
+};
+
+/// The six result lists the visual log shows, in the log's order.
+enum class ResultList {
+    FoldersCreated = 0,
+    SubFoldersCreated,
+    FilesCreated,
+    FoldersExist,
+    FoldersOther,
+    FoldersFailedUndo
+};
+inline constexpr int ResultListCount = 6;
+
+/// The result store of one page: what the last real run did, and the journal its undo reads.
+struct RunResults {
+    std::vector<std::string> FoldersCreated;
+    std::vector<std::string> SubFoldersCreated;
+    std::vector<std::string> FilesCreated;
+    std::vector<std::string> FoldersExist;
+    std::vector<std::string> FoldersOther;
+    std::vector<std::string> FoldersFailedUndo;
+    /// Files an earlier undo could not delete; read only by the next undo.
+    std::vector<std::string> UndoRetry;
+    /// Every folder the last real run actually made, intermediate parents included. The undo
+    /// removes only folders named here (or listed as failed), never one that existed before.
+    std::vector<std::string> FoldersMadeByRun;
+    RunCounters counters;
+
+    std::vector<std::string>& list(ResultList which);
+    const std::vector<std::string>& list(ResultList which) const;
+    /// Clears the six shown lists and the made-by-run record (not UndoRetry).
+    void clearLists();
+};
+
+/// Watches a run: the visual log implements it. Every call may be frequent; throttle repaints.
+class RunObserver {
+public:
+    virtual ~RunObserver() = default;
+    /// A run starts: clear the six lists and show the mode (real run or simulation).
+    virtual void resetLog(bool /*realRun*/) {}
+    /// Shows the log window (when "Show Visual Log" is checked).
+    virtual void showLog() {}
+    /// An entry was added to one of the log's lists.
+    virtual void recorded(ResultList /*list*/, const std::string& /*path*/) {}
+    /// The counters changed (RefreshLogCounters).
+    virtual void countersChanged(const RunCounters& /*counters*/) {}
+};
+
+} // namespace dirforge::engine
