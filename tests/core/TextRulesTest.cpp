@@ -34,3 +34,14 @@ TEST(TextRules, SplitAtColonKeepsTheColonWithTheDrive) {
     EXPECT_EQ(drive, "");
     EXPECT_EQ(rest, "\\a");
 }
+
+#include "core/PathSafety.h"
+
+TEST(PathSafety, OnlyAWholeDotDotElementClimbs) {
+    EXPECT_TRUE(HasParentElement(".."));
+    EXPECT_TRUE(HasParentElement("a\\..\\b"));
+    EXPECT_TRUE(HasParentElement("f:\\x/.."));
+    EXPECT_FALSE(HasParentElement("..dotsdir"));
+    EXPECT_FALSE(HasParentElement("a..b\\c"));
+    EXPECT_FALSE(HasParentElement("f:\\x\\.\\y"));
+}
