@@ -13,12 +13,13 @@ class DriveMap {
 public:
     /// The default map: c: is the host's root folder.
     DriveMap();
-    /// The default map plus the mappings of the DIRFORGE_DRIVES environment variable.
-    static DriveMap fromEnvironment();
+    /// The default map plus the mappings of DIRFORGE_DRIVES. Malformed text maps nothing more and is
+    /// described in *error (or on stderr when error is null).
+    static DriveMap fromEnvironment(std::string* error = nullptr);
 
-    /// Maps letter (either case) to a host folder, replacing an earlier mapping.
+    /// Maps letter (either case) to an absolute host folder, replacing an earlier mapping.
     void map(char letter, const std::string& hostRoot);
-    /// Adds "l=/dir;m=/dir2" mappings; false with a message when the text is malformed.
+    /// Adds "l=/dir;m=/dir2" mappings; false with a message, and nothing added, when the text is malformed.
     bool addMappings(std::string_view spec, std::string* error = nullptr);
 
     /// f:\a\b to <root of f>/a/b; nullopt for an unmapped letter, a path without drive or a ".." element.

@@ -1,0 +1,336 @@
+#include "platform/HostFileSystem.h"
+
+#include "platform/PortableNames.h"
+
+#include <array>
+#include <atomic>
+#include <cerrno>
+#include <dirent.h>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <sys/statvfs.h>
+#include <unistd.h>
+
+namespace dirforge::platform {
+
+namespace {
+
+constexpr mode_t kNewFolderMode = 0777; // narrowed by the process's umask, as every tool does
+constexpr mode_t kNewFileMode = 0666;
+constexpr mode_t kPermissionBits = 0777; // set-id and sticky bits are never carried over
+
+bool isHostFolder(const std::string& host) {
+    struct stat st;
+    return ::stat(host.c_str(), &st) == 0 && S_ISDIR(st.st_mode);
+}
+
+/// Closes a descriptor when it goes out of scope.
+class FileHandle {
+public:
+    explicit FileHandle(int fd) : fd_(fd) {}
+    ~FileHandle() { reset(); }
+    FileHandle(const FileHandle&) = delete;
+    FileHandle& operator=(const FileHandle&) = delete;
+    int get() const { return fd_; }
+    bool valid() const { return fd_ >= 0; }
+    /// Closes now; false when the close reports a failed write-back.
+    bool reset() {
+        const bool ok = fd_ < 0 || ::close(fd_) == 0;
+        fd_ = -1;
+        return ok;
+    }
+
+private:
+    int fd_;
+};
+
+bool writeAll(int fd, const char* data, std::size_t size) {
+    while (size > 0) {
+        const ssize_t written = ::write(fd, data, size);
+        if (written < 0) {
+            if (errno == EINTR)
+                continue;
+            return false;
+        }
+        data += written;
+        size -= static_cast<std::size_t>(written);
+    }
+    return true;
+}
+
+bool copyContents(int from, int to) {
+    std::array<char, 64 * 1024> buffer;
+    for (;;) {
+        const ssize_t got = ::read(from, buffer.data(), buffer.size());
+        if (got == 0)
+            return true;
+        if (got < 0) {
+            if (errno == EINTR)
+                continue;
+            return false;
+        }
+        if (!writeAll(to, buffer.data(), static_cast<std::size_t>(got)))
+            return false;
+    }
+}
+
+EntryKind kindOfMode(mode_t mode) {
+    if (S_ISLNK(mode))
+        return EntryKind::Link;
+    if (S_ISDIR(mode))
+        return EntryKind::Folder;
+    if (S_ISREG(mode))
+        return EntryKind::File;
+    return EntryKind::Other;
+}
+
+EntryKind kindOfEntry(DIR* dir, const dirent* entry) {
+    switch (entry->d_type) {
+    case DT_DIR: return EntryKind::Folder;
+    case DT_REG: return EntryKind::File;
+    case DT_LNK: return EntryKind::Link;
+    case DT_UNKNOWN: {
+        struct stat st;
+        if (::fstatat(::dirfd(dir), entry->d_name, &st, AT_SYMLINK_NOFOLLOW) != 0)
+            return EntryKind::Other;
+        return kindOfMode(st.st_mode);
+    }
+    default: return EntryKind::Other;
+    }
+}
+
+// Length of the host root of a drive path's letter inside its host path ("/" counts as 0).
+std::size_t rootLength(const DriveMap& drives, const std::string& drivePath) {
+    const auto root = drives.rootOf(drivePath[0]);
+    return (!root || *root == "/") ? 0 : root->size();
+}
+
+// The drive form of the first `length` characters of host, which maps drivePath's letter.
+std::string driveFormOf(const std::string& drivePath, const std::string& host, std::size_t rootLen,
+                        std::size_t length) {
+    std::string drive{drivePath[0], ':'};
+    drive.append(host, rootLen, length - rootLen);
+    for (std::size_t i = 2; i < drive.size(); ++i)
+        if (drive[i] == '/')
+            drive[i] = '\\';
+    return drive;
+}
+
+} // namespace
+
+HostFileSystem::HostFileSystem(DriveMap drives) : drives_(std::move(drives)) {}
+
+std::optional<std::string> HostFileSystem::hostForCreating(const std::string& path) const {
+    if (HasRefusedElement(path))
+        return std::nullopt;
+    return drives_.toHost(path);
+}
+
+bool HostFileSystem::createFolder(const std::string& path, std::vector<std::string>* created) {
+    auto host = hostForCreating(path);
+    if (!host)
+        return false;
+    std::string& h = *host;
+    if (::mkdir(h.c_str(), kNewFolderMode) == 0) {
+        if (created != nullptr)
+            created->push_back(driveFormOf(path, h, rootLength(drives_, path), h.size()));
+        return true;
+    }
+    if (errno == EEXIST)
+        return isHostFolder(h);
+    if (errno != ENOENT)
+        return false;
+
+    // Some parents are missing: walk up to the deepest one that exists, then make the rest.
+    const std::size_t rootLen = rootLength(drives_, path);
+    const auto made = [&](std::size_t length) {
+        if (created != nullptr)
+            created->push_back(driveFormOf(path, h, rootLen, length));
+    };
+    std::vector<std::size_t> missing{h.size()};
+    std::size_t length = h.size();
+    for (;;) {
+        length = h.rfind('/', length - 1);
+        if (length == std::string::npos || length <= rootLen)
+            return false; // the drive's own root is missing: a drive that is not there
+        h[length] = '\0';
+        const int result = ::mkdir(h.c_str(), kNewFolderMode);
+        const int error = errno;
+        h[length] = '/';
+        if (result == 0) {
+            made(length);
+            break;
+        }
+        if (error == EEXIST)
+            break;
+        if (error != ENOENT)
+            return false;
+        missing.push_back(length);
+    }
+    for (auto it = missing.rbegin(); it != missing.rend(); ++it) {
+        const std::size_t prefix = *it;
+        const char saved = h[prefix];
+        h[prefix] = '\0';
+        const int result = ::mkdir(h.c_str(), kNewFolderMode);
+        const int error = errno;
+        const bool folderNow = result == 0 || (error == EEXIST && isHostFolder(h));
+        h[prefix] = saved;
+        if (!folderNow)
+            return false;
+        if (result == 0)
+            made(prefix);
+    }
+    return true;
+}
+
+bool HostFileSystem::folderExists(const std::string& path) const {
+    const auto host = drives_.toHost(path);
+    return host && isHostFolder(*host);
+}
+
+bool HostFileSystem::fileExists(const std::string& path) const {
+    const auto host = drives_.toHost(path);
+    struct stat st;
+    return host && ::stat(host->c_str(), &st) == 0 && !S_ISDIR(st.st_mode);
+}
+
+bool HostFileSystem::isLink(const std::string& path) const {
+    const auto host = drives_.toHost(path);
+    struct stat st;
+    return host && ::lstat(host->c_str(), &st) == 0 && S_ISLNK(st.st_mode);
+}
+
+std::optional<std::vector<FolderEntry>> HostFileSystem::listFolder(const std::string& path) const {
+    const auto host = drives_.toHost(path);
+    if (!host)
+        return std::nullopt;
+    DIR* dir = ::opendir(host->c_str());
+    if (dir == nullptr)
+        return std::nullopt;
+    std::vector<FolderEntry> entries;
+    while (const dirent* entry = ::readdir(dir)) {
+        const std::string_view name = entry->d_name;
+        if (name == "." || name == "..")
+            continue;
+        entries.push_back({std::string(name), kindOfEntry(dir, entry)});
+    }
+    ::closedir(dir);
+    return entries;
+}
+
+std::optional<std::uint64_t> HostFileSystem::fileSize(const std::string& path) const {
+    const auto host = drives_.toHost(path);
+    struct stat st;
+    if (!host || ::stat(host->c_str(), &st) != 0 || S_ISDIR(st.st_mode))
+        return std::nullopt;
+    return static_cast<std::uint64_t>(st.st_size);
+}
+
+bool HostFileSystem::copyFileExclusive(const std::string& from, const std::string& to) {
+    const auto source = drives_.toHost(from);
+    const auto target = hostForCreating(to);
+    if (!source || !target)
+        return false;
+    FileHandle in(::open(source->c_str(), O_RDONLY | O_NOFOLLOW | O_CLOEXEC));
+    struct stat st;
+    if (!in.valid() || ::fstat(in.get(), &st) != 0 || !S_ISREG(st.st_mode))
+        return false;
+    // O_EXCL: a target that exists in any form (file, folder, even a dangling link) is never touched.
+    FileHandle out(::open(target->c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, kNewFileMode));
+    if (!out.valid())
+        return false;
+    const bool copied = copyContents(in.get(), out.get()) &&
+                        ::fchmod(out.get(), st.st_mode & kPermissionBits) == 0 && out.reset();
+    if (!copied) {
+        out.reset();
+        ::unlink(target->c_str()); // only the file this call created
+    }
+    return copied;
+}
+
+bool HostFileSystem::deleteFile(const std::string& path) {
+    const auto host = drives_.toHost(path);
+    struct stat st;
+    if (!host || ::lstat(host->c_str(), &st) != 0 || S_ISDIR(st.st_mode))
+        return false;
+    return ::unlink(host->c_str()) == 0;
+}
+
+bool HostFileSystem::removeEmptyFolder(const std::string& path) {
+    const auto host = drives_.toHost(path);
+    if (!host || *host == drives_.rootOf(path[0]))
+        return false; // a drive's root stays, empty or not
+    return ::rmdir(host->c_str()) == 0;
+}
+
+std::uint64_t HostFileSystem::freeSpace(const std::string& path) const {
+    const auto root = path.empty() ? std::nullopt : drives_.rootOf(path[0]);
+    struct statvfs info;
+    if (!root || ::statvfs(root->c_str(), &info) != 0)
+        return 0;
+    return static_cast<std::uint64_t>(info.f_bavail) * static_cast<std::uint64_t>(info.f_frsize);
+}
+
+std::string HostFileSystem::currentFolder() const {
+    std::string buffer(4096, '\0');
+    while (::getcwd(buffer.data(), buffer.size()) == nullptr) {
+        if (errno != ERANGE)
+            return {};
+        buffer.resize(buffer.size() * 2);
+    }
+    buffer.resize(buffer.find('\0'));
+    return drives_.toDrive(buffer).value_or(std::string());
+}
+
+std::optional<std::string> HostFileSystem::readFile(const std::string& path) const {
+    const auto host = drives_.toHost(path);
+    if (!host)
+        return std::nullopt;
+    FileHandle in(::open(host->c_str(), O_RDONLY | O_CLOEXEC));
+    struct stat st;
+    if (!in.valid() || ::fstat(in.get(), &st) != 0 || S_ISDIR(st.st_mode))
+        return std::nullopt;
+    std::string content;
+    content.reserve(static_cast<std::size_t>(st.st_size));
+    std::array<char, 64 * 1024> buffer;
+    for (;;) {
+        const ssize_t got = ::read(in.get(), buffer.data(), buffer.size());
+        if (got == 0)
+            return content;
+        if (got < 0 && errno != EINTR)
+            return std::nullopt;
+        if (got > 0)
+            content.append(buffer.data(), static_cast<std::size_t>(got));
+    }
+}
+
+bool HostFileSystem::writeFileAtomic(const std::string& path, const std::string& data) {
+    const auto host = hostForCreating(path);
+    if (!host)
+        return false;
+    static std::atomic<unsigned> counter{0};
+    std::string temporary;
+    int fd = -1;
+    for (int attempt = 0; attempt < 100 && fd < 0; ++attempt) {
+        temporary = *host + ".tmp" + std::to_string(::getpid()) + "-" + std::to_string(counter++);
+        fd = ::open(temporary.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, kNewFileMode);
+        if (fd < 0 && errno != EEXIST)
+            return false;
+    }
+    FileHandle out(fd);
+    if (!out.valid())
+        return false;
+    struct stat old;
+    const bool keepMode = ::stat(host->c_str(), &old) == 0 && S_ISREG(old.st_mode);
+    const bool written = writeAll(out.get(), data.data(), data.size()) &&
+                         (!keepMode || ::fchmod(out.get(), old.st_mode & kPermissionBits) == 0) &&
+                         ::fsync(out.get()) == 0 && out.reset() &&
+                         ::rename(temporary.c_str(), host->c_str()) == 0;
+    if (!written) {
+        out.reset();
+        ::unlink(temporary.c_str());
+    }
+    return written;
+}
+
+} // namespace dirforge::platform
