@@ -1,0 +1,52 @@
+#include "lists/ExportWriter.h"
+
+#include "core/TextRules.h"
+
+#include <algorithm>
+#include <cctype>
+
+namespace dirforge::lists {
+
+std::string ExportSlashForm(std::string entry, SlashForm slashes) {
+    if (slashes == SlashForm::Backslashes)
+        return core::NormalizePath(std::move(entry));
+    return core::CollapseForwardSlashes(core::ToForwardSlashes(std::move(entry)));
+}
+
+std::string RebuildExportEntry(std::string entry, const ExportEntryForm& form) {
+    entry = ExportSlashForm(std::move(entry), form.slashes);
+    if (form.withDriveLetters)
+        return entry;
+    std::string drive;
+    std::string remainder;
+    core::SplitAtColon(entry, drive, remainder);
+    return remainder;
+}
+
+std::string ExportDelimiterFromText(const std::string& text) {
+    const std::string trimmed = core::Trim(text);
+    return trimmed == "space" ? std::string(" ") : trimmed;
+}
+
+bool IsExportedKind(const std::string& kind) {
+    std::string upper = core::Trim(kind);
+    std::transform(upper.begin(), upper.end(), upper.begin(),
+                   [](unsigned char c) { return static_cast<char>(std::toupper(c)); });
+    return upper == "STRINGS" || upper == "FOLDERS" || upper == "RENAMEDFILES";
+}
+
+std::string FormatExport(const std::vector<std::string>& entries, SlashForm slashes, const ExportFormat& format) {
+    std::string content;
+    if (!IsExportedKind(format.kind))
+        return content;
+    const std::string ending = format.layout == ExportLayout::PlainLines ? std::string("\r\n") : format.delimiter;
+    for (const auto& entry : entries) {
+        content += format.quotationMark;
+        content += ExportSlashForm(entry, slashes);
+        content += format.quotationMark;
+        content += ending;
+    }
+    return content;
+}
+
+} // namespace dirforge::lists
