@@ -1,44 +1,28 @@
 #pragma once
-// Fixture: a temporary folder served as drive f: by the host file system.
+// Fixture: files on the temporary drive f: for the list readers and writers.
 
-#include "platform/HostFileSystem.h"
+#include "support/TempDrives.h"
 
 #include <gtest/gtest.h>
 
-#include <filesystem>
-#include <fstream>
 #include <string>
 
 namespace dirforge::lists {
 
 class ListFiles : public ::testing::Test {
 protected:
-    void SetUp() override {
-        host_ = std::filesystem::temp_directory_path() /
-                ("dirforge-lists-" + std::to_string(::testing::UnitTest::GetInstance()->random_seed()) + "-" +
-                 ::testing::UnitTest::GetInstance()->current_test_info()->name());
-        std::filesystem::remove_all(host_);
-        std::filesystem::create_directories(host_);
-        fileSystem_.drives().map('f', host_.string());
-    }
-    void TearDown() override { std::filesystem::remove_all(host_); }
-
-    platform::HostFileSystem& fileSystem() { return fileSystem_; }
-    /// The drive form of the temporary folder.
+    platform::HostFileSystem& fileSystem() { return drives_.fs(); }
+    /// The drive form of the folder the files go to.
     std::string root() const { return "f:"; }
     /// Writes a file with exactly these bytes and returns its drive path.
     std::string put(const std::string& name, const std::string& content) {
-        std::ofstream(host_ / name, std::ios::binary) << content;
+        drives_.makeFile(root() + "\\" + name, content);
         return root() + "\\" + name;
     }
-    std::string contentOf(const std::string& name) const {
-        std::ifstream in(host_ / name, std::ios::binary);
-        return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-    }
+    std::string contentOf(const std::string& name) const { return drives_.readText(root() + "\\" + name); }
 
 private:
-    std::filesystem::path host_;
-    platform::HostFileSystem fileSystem_{platform::DriveMap()};
+    testing::TempDrives drives_;
 };
 
 } // namespace dirforge::lists
