@@ -1,0 +1,153 @@
+#include "FaultInjectingFileSystem.h"
+
+#include "core/TextRules.h"
+
+namespace dirforge::testing {
+
+namespace {
+
+// Separators unified, doubled and trailing ones dropped, ASCII letters lower-cased.
+std::string canonical(const std::string& path) {
+    std::string text = core::NormalizePath(path);
+    while (text.size() > 3 && text.back() == '\\')
+        text.pop_back();
+    for (char& c : text)
+        if (c >= 'A' && c <= 'Z')
+            c = static_cast<char>(c - 'A' + 'a');
+    return text;
+}
+
+// True when path is folder or lies below it (both canonical).
+bool isAtOrBelow(const std::string& path, const std::string& folder) {
+    if (path.compare(0, folder.size(), folder) != 0)
+        return false;
+    return path.size() == folder.size() || folder.back() == '\\' || path[folder.size()] == '\\';
+}
+
+} // namespace
+
+FaultInjectingFileSystem& FaultInjectingFileSystem::add(FaultRule rule) {
+    rules_.push_back({std::move(rule), 0});
+    return *this;
+}
+
+FaultInjectingFileSystem& FaultInjectingFileSystem::failAlways(FsOp op, std::string path) {
+    return add({op, std::move(path), false, 0, -1});
+}
+
+FaultInjectingFileSystem& FaultInjectingFileSystem::failOnce(FsOp op, std::string path) {
+    return add({op, std::move(path), false, 0, 1});
+}
+
+FaultInjectingFileSystem& FaultInjectingFileSystem::failPrefix(FsOp op, std::string path) {
+    return add({op, std::move(path), true, 0, -1});
+}
+
+FaultInjectingFileSystem& FaultInjectingFileSystem::failAfter(FsOp op, int passing) {
+    return add({op, {}, false, passing, -1});
+}
+
+void FaultInjectingFileSystem::clear() { rules_.clear(); }
+
+int FaultInjectingFileSystem::callCount(FsOp op) const {
+    const auto it = calls_.find(op);
+    return it == calls_.end() ? 0 : it->second;
+}
+
+bool FaultInjectingFileSystem::matches(const FaultRule& rule, const std::string& path) const {
+    if (rule.path.empty())
+        return true;
+    if (path.empty())
+        return false;
+    const std::string wanted = canonical(rule.path);
+    const std::string given = canonical(path);
+    if (rule.prefix)
+        return isAtOrBelow(given, wanted);
+    if (rule.op == FsOp::CreateFolder) // refusing X also stops every request that must make X
+        return isAtOrBelow(given, wanted) && !inner_.folderExists(rule.path);
+    return given == wanted;
+}
+
+const FaultRule* FaultInjectingFileSystem::failingRule(FsOp op, const std::string& path,
+                                                       const std::string& otherPath) const {
+    ++calls_[op];
+    const FaultRule* failing = nullptr;
+    for (ActiveRule& active : rules_) {
+        if (active.rule.op != op || !(matches(active.rule, path) || matches(active.rule, otherPath)))
+            continue;
+        const int n = ++active.matched;
+        const bool inWindow = n > active.rule.passFirst &&
+                              (active.rule.failTimes < 0 || n - active.rule.passFirst <= active.rule.failTimes);
+        if (inWindow && failing == nullptr)
+            failing = &active.rule;
+    }
+    if (failing != nullptr)
+        ++injected_;
+    return failing;
+}
+
+bool FaultInjectingFileSystem::createFolder(const std::string& path, std::vector<std::string>* created) {
+    const FaultRule* rule = failingRule(FsOp::CreateFolder, path);
+    if (rule == nullptr)
+        return inner_.createFolder(path, created);
+    if (!rule->prefix && !rule->path.empty()) {
+        // Make what lies above the refused folder, as the real file system would before failing.
+        const std::string refused = core::NormalizePath(rule->path);
+        const auto cut = refused.find_last_of('\\');
+        if (cut != std::string::npos && cut > 2)
+            inner_.createFolder(refused.substr(0, cut), created);
+    }
+    return false;
+}
+
+bool FaultInjectingFileSystem::folderExists(const std::string& path) const {
+    return failingRule(FsOp::FolderExists, path) == nullptr && inner_.folderExists(path);
+}
+
+bool FaultInjectingFileSystem::fileExists(const std::string& path) const {
+    return failingRule(FsOp::FileExists, path) == nullptr && inner_.fileExists(path);
+}
+
+bool FaultInjectingFileSystem::isLink(const std::string& path) const {
+    return failingRule(FsOp::IsLink, path) == nullptr && inner_.isLink(path);
+}
+
+std::optional<std::vector<platform::FolderEntry>> FaultInjectingFileSystem::listFolder(const std::string& path) const {
+    if (failingRule(FsOp::ListFolder, path) != nullptr)
+        return std::nullopt;
+    return inner_.listFolder(path);
+}
+
+std::optional<std::uint64_t> FaultInjectingFileSystem::fileSize(const std::string& path) const {
+    if (failingRule(FsOp::FileSize, path) != nullptr)
+        return std::nullopt;
+    return inner_.fileSize(path);
+}
+
+bool FaultInjectingFileSystem::copyFileExclusive(const std::string& from, const std::string& to) {
+    return failingRule(FsOp::CopyFile, to, from) == nullptr && inner_.copyFileExclusive(from, to);
+}
+
+bool FaultInjectingFileSystem::deleteFile(const std::string& path) {
+    return failingRule(FsOp::DeleteFile, path) == nullptr && inner_.deleteFile(path);
+}
+
+bool FaultInjectingFileSystem::removeEmptyFolder(const std::string& path) {
+    return failingRule(FsOp::RemoveEmptyFolder, path) == nullptr && inner_.removeEmptyFolder(path);
+}
+
+std::uint64_t FaultInjectingFileSystem::freeSpace(const std::string& path) const {
+    return failingRule(FsOp::FreeSpace, path) == nullptr ? inner_.freeSpace(path) : 0;
+}
+
+std::optional<std::string> FaultInjectingFileSystem::readFile(const std::string& path) const {
+    if (failingRule(FsOp::ReadFile, path) != nullptr)
+        return std::nullopt;
+    return inner_.readFile(path);
+}
+
+bool FaultInjectingFileSystem::writeFileAtomic(const std::string& path, const std::string& data) {
+    return failingRule(FsOp::WriteFile, path) == nullptr && inner_.writeFileAtomic(path, data);
+}
+
+} // namespace dirforge::testing

@@ -1,0 +1,95 @@
+#pragma once
+// A FileSystem decorator that makes chosen operations fail on chosen paths and forwards
+// everything else. Tests run as root, where permission bits make nothing fail; this is how a
+// test produces a failing create, copy, delete or removal. Typical use:
+//
+//     TempDrives drives;
+//     FaultInjectingFileSystem faulty(drives.fs());
+//     faulty.failAlways(FsOp::CreateFolder, "f:\\x\\b");       // "f:\x\b" can never be made
+//     faulty.failOnce(FsOp::DeleteFile, "f:\\x\\a.txt");        // first delete of it fails
+//     faulty.failPrefix(FsOp::RemoveEmptyFolder, "f:\\x");      // f:\x and all below it stay
+//     faulty.failAfter(FsOp::CopyFile, 2);                      // copies 3, 4, ... fail
+//
+// Paths match case-insensitively with "/" and "\" alike; a prefix matches whole elements
+// ("f:\x" covers "f:\x" and "f:\x\b", not "f:\xy"). A copy matches on its source or its target.
+// A CreateFolder rule on folder X also fails a request for a folder below X while X is missing:
+// the missing parents above X are made (and reported), then the request fails, as a real refusal
+// halfway down would.
+
+#include "platform/FileSystem.h"
+
+#include <map>
+#include <string>
+#include <vector>
+
+namespace dirforge::testing {
+
+/// The operations a fault can be put on.
+enum class FsOp {
+    CreateFolder, FolderExists, FileExists, IsLink, ListFolder, FileSize,
+    CopyFile, DeleteFile, RemoveEmptyFolder, FreeSpace, ReadFile, WriteFile
+};
+
+/// One injected fault: which operation, which paths, after how many passing calls, how often.
+struct FaultRule {
+    FsOp op = FsOp::CreateFolder;
+    std::string path;    ///< "" matches every path
+    bool prefix = false; ///< match path and everything below it
+    int passFirst = 0;   ///< matching calls that still succeed before the fault starts
+    int failTimes = -1;  ///< matching calls that fail once it started; -1 = always
+};
+
+class FaultInjectingFileSystem : public platform::FileSystem {
+public:
+    /// Forwards to inner (which must outlive this object).
+    explicit FaultInjectingFileSystem(platform::FileSystem& inner) : inner_(inner) {}
+
+    /// Adds a rule. A call fails when any rule matching it is past passFirst and not yet spent.
+    FaultInjectingFileSystem& add(FaultRule rule);
+    /// Every call of op on exactly path fails.
+    FaultInjectingFileSystem& failAlways(FsOp op, std::string path);
+    /// The next call of op on exactly path fails; later ones pass.
+    FaultInjectingFileSystem& failOnce(FsOp op, std::string path);
+    /// Every call of op on path or anything below it fails.
+    FaultInjectingFileSystem& failPrefix(FsOp op, std::string path);
+    /// The first `passing` calls of op (any path) succeed, every later one fails.
+    FaultInjectingFileSystem& failAfter(FsOp op, int passing);
+    /// Drops every rule; calls forward unchanged again.
+    void clear();
+
+    /// Calls made of op, failed or not.
+    int callCount(FsOp op) const;
+    /// Calls made to fail so far.
+    int injectedFailures() const { return injected_; }
+
+    bool createFolder(const std::string& path, std::vector<std::string>* created = nullptr) override;
+    bool folderExists(const std::string& path) const override;
+    bool fileExists(const std::string& path) const override;
+    bool isLink(const std::string& path) const override;
+    std::optional<std::vector<platform::FolderEntry>> listFolder(const std::string& path) const override;
+    std::optional<std::uint64_t> fileSize(const std::string& path) const override;
+    bool copyFileExclusive(const std::string& from, const std::string& to) override;
+    bool deleteFile(const std::string& path) override;
+    bool removeEmptyFolder(const std::string& path) override;
+    std::uint64_t freeSpace(const std::string& path) const override;
+    std::string currentFolder() const override { return inner_.currentFolder(); }
+    std::optional<std::string> readFile(const std::string& path) const override;
+    bool writeFileAtomic(const std::string& path, const std::string& data) override;
+
+private:
+    struct ActiveRule {
+        FaultRule rule;
+        int matched = 0; // matching calls seen
+    };
+    /// Counts the call and returns the rule that makes it fail, or null; a copy passes both paths.
+    const FaultRule* failingRule(FsOp op, const std::string& path, const std::string& otherPath = {}) const;
+    bool matches(const FaultRule& rule, const std::string& path) const;
+
+    platform::FileSystem& inner_;
+    // Mutable: the const queries of the interface count calls and consume one-shot faults too.
+    mutable std::vector<ActiveRule> rules_;
+    mutable std::map<FsOp, int> calls_;
+    mutable int injected_ = 0;
+};
+
+} // namespace dirforge::testing
