@@ -1,0 +1,73 @@
+#include "engine/ResultRecording.h"
+
+namespace dirforge::engine {
+
+namespace {
+
+void AddStructureRows(RunCounters& counters, CounterColumn column, const StructureTotals& added) {
+    counters.at(CounterRow::Subfolders, column) += added.subfolders;
+    counters.at(CounterRow::Files, column) += added.files;
+    counters.at(CounterRow::Bytes, column) += static_cast<double>(added.bytes);
+}
+
+/// Shows path in one of the log's lists and, in a real run, journals it in the same list.
+void Append(const RecordSink& sink, ResultList list, const std::string& path) {
+    if (sink.journal)
+        sink.results.list(list).push_back(path);
+    sink.observer.recorded(list, path);
+}
+
+void RecordTarget(const RecordSink& sink, ResultList list, CounterColumn column, const std::string& path,
+                  const StructureTotals& added) {
+    sink.results.counters.at(CounterRow::Folders, column) += 1;
+    AddStructureRows(sink.results.counters, column, added);
+    RefreshLogCounters(sink);
+    Append(sink, list, path);
+}
+
+} // namespace
+
+void RefreshLogCounters(const RecordSink& sink) {
+    sink.observer.countersChanged(sink.results.counters);
+}
+
+void AddToCounter(const RecordSink& sink, CounterRow row, CounterColumn column, double amount) {
+    sink.results.counters.at(row, column) += amount;
+    RefreshLogCounters(sink);
+}
+
+void RecordCreated(const RecordSink& sink, const std::string& path) {
+    RecordTarget(sink, ResultList::FoldersCreated, CounterColumn::Created, path, StructureTotals{});
+}
+
+void RecordExisting(const RecordSink& sink, const std::string& path, const StructureTotals& added) {
+    RecordTarget(sink, ResultList::FoldersExist, CounterColumn::Exist, path, added);
+}
+
+void RecordOther(const RecordSink& sink, const std::string& path, const StructureTotals& added) {
+    RecordTarget(sink, ResultList::FoldersOther, CounterColumn::Other, path, added);
+}
+
+void RecordCreatedSubfolder(const RecordSink& sink, const std::string& path) {
+    Append(sink, ResultList::SubFoldersCreated, path);
+    AddToCounter(sink, CounterRow::Subfolders, CounterColumn::Created, 1);
+}
+
+void RecordCreatedFile(const RecordSink& sink, const std::string& path) {
+    Append(sink, ResultList::FilesCreated, path);
+    AddToCounter(sink, CounterRow::Files, CounterColumn::Created, 1);
+}
+
+void RecordExistingTemplateFolder(const RecordSink& sink, const std::string& path) {
+    AddToCounter(sink, CounterRow::Folders, CounterColumn::Exist, 1);
+    sink.observer.recorded(ResultList::FoldersExist, path);
+}
+
+void RecordFailedUndo(RunResults& results, RunObserver& observer, const std::string& path) {
+    results.counters.failedUndo += 1;
+    observer.countersChanged(results.counters);
+    results.FoldersFailedUndo.push_back(path);
+    observer.recorded(ResultList::FoldersFailedUndo, path);
+}
+
+} // namespace dirforge::engine

@@ -1,0 +1,54 @@
+#pragma once
+// The one run behind CreationRun and SimulationRun. Page differences are data (RunTitles, the
+// totals each record adds) and the small per-page steps that turn names into targets.
+
+#include "engine/CopyStructure.h"
+#include "engine/CreationRun.h"
+#include "engine/TargetComposer.h"
+
+#include <cstdint>
+#include <string>
+
+namespace dirforge::engine {
+
+/// One run of one page, real or simulated; used once.
+class RunEngine {
+public:
+    RunEngine(const RunRequest& request, PageRunState& state, const RunServices& services, bool simulate);
+
+    /// Runs every step from the checks to the closing message.
+    RunOutcome run();
+
+private:
+    /// The checks and the question before anything is reset; false when the run is refused.
+    bool accepted(RunOutcome& outcome);
+    void resetLog();
+    /// Steps through the page's names; false when there was nothing to create (the page warned).
+    bool processNames();
+    void processStringsItem(const std::string& item);
+    void processPathsEntry(const std::string& entry);
+    bool processNumbers();
+    /// Records, creates (or counts) one composed target and attaches to it when new.
+    void processTarget(const std::string& target, const std::string& numberText);
+    void attach(const std::string& target, const std::string& numberText);
+    void attachStructures(const std::string& target);
+    void attachTemplates(const std::string& target, const std::string& numberText);
+    void finish(RunOutcome& outcome, bool announce);
+
+    const RunRequest& request_;
+    PageRunState& state_;
+    const RunServices& services_;
+    const bool simulate_;
+    const RunTitles& pageTitles_;
+    const RunKindTitles& titles_;
+    const AttachMode mode_;
+    RecordSink sink_;
+    StructureCopy copy_;
+    _tagVol0XParts parts_;
+    /// What one name that is not created adds to the structure rows (none with Attach Nothing).
+    StructureTotals itemTotals_;
+    /// The numbers page's padding width, fixed once per run.
+    std::int32_t padWidth_ = 0;
+};
+
+} // namespace dirforge::engine
