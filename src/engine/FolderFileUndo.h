@@ -1,0 +1,106 @@
+#pragma once
+// The undo of a page's last real run: files first, then folders when empty, deepest first.
+// Only folders the run itself made are ever removed, and nothing is deleted through a symbolic
+// link that has replaced one of them.
+
+#include "engine/PageKind.h"
+#include "engine/RunResults.h"
+#include "platform/FileSystem.h"
+#include "platform/Prompt.h"
+
+#include <cstdint>
+#include <map>
+#include <set>
+#include <string>
+#include <unordered_map>
+#include <unordered_set>
+#include <vector>
+
+namespace dirforge::engine {
+
+/// Depth (separator count) to folder path; equal depths keep their insertion order.
+using AS_MULTIMAP_NIVO_FOLDER_NAMES = std::multimap<std::uint32_t, std::string>;
+using AS_PAIR_NIVO_FOLDER_NAMES = AS_MULTIMAP_NIVO_FOLDER_NAMES::value_type;
+
+/// Text up to the last backslash, blanks trimmed, one trailing backslash removed; a path
+/// without backslash is its own parent. ParentFolder("f:\Clients\A") is "f:\Clients".
+std::string ParentFolder(const std::string& path);
+
+/// Executes one undo. Fill the lists, choose the plan, then DeleteFiles, RemoveFolders, BuildReport.
+class FolderFileUndo {
+public:
+    explicit FolderFileUndo(platform::FileSystem& fs);
+
+    /// The stop folder of a template-mode undo on the strings and numbers pages.
+    void SetDestination(const std::string& destination) { Destination = destination; }
+    /// Replace the folders, subfolders and files this undo is to remove; listed folders may be removed.
+    void AddFolders(const std::vector<std::string>& folders);
+    void AddSubFolders(const std::vector<std::string>& subFolders);
+    void AddFiles(const std::vector<std::string>& files) { Files = files; }
+    /// Every folder the run made (intermediate parents included): each may be removed, and
+    /// SchedulePlan schedules those no plan row reached.
+    void AddMadeByRun(const std::vector<std::string>& made);
+
+    /// Adds a stop folder of the walk-up, compared in normalised form without trailing backslash.
+    void AddStopFolder(const std::string& folder);
+    /// Schedules each path (one trailing backslash removed if stripTrailing) that may be removed.
+    void ScheduleDirect(const std::vector<std::string>& paths, bool stripTrailing);
+    /// Schedules each path and its parents up to a stop folder or the drive, each once; folders
+    /// the run did not make are passed over (never removed).
+    void WalkUp(const std::vector<std::string>& paths);
+    /// Sets the stop folders and schedules by the row of page and mode ("F", "R", "N"; retry
+    /// when the folders are an earlier undo's failures), then every made folder not yet scheduled.
+    void SchedulePlan(PageKind page, const std::string& mode, bool retry);
+
+    /// Deletes every listed file (trimmed); failures and files reached through a link go to FailedFiles.
+    void DeleteFiles();
+    /// Removes the scheduled folders deepest first; one still there afterwards, or reached
+    /// through a link, goes to FailedFolders. A folder already gone is passed over.
+    void RemoveFolders();
+    /// Report = header and the failure lines (folders, then files); "" when nothing failed.
+    void BuildReport();
+
+    const std::vector<std::string>& FailedFolders() const { return failedFolders_; }
+    const std::vector<std::string>& FailedFiles() const { return failedFiles_; }
+    const std::string& Report() const { return report_; }
+    const std::string& FailureLines() const { return failureLines_; }
+    const AS_MULTIMAP_NIVO_FOLDER_NAMES& Plan() const { return plan_; }
+
+private:
+    void Schedule(const std::string& path);
+    bool MayRemove(const std::string& key) const { return Removable.count(key) != 0; }
+    /// True when path is a link or lies below a folder the run made that has become one.
+    bool ReachedThroughLink(const std::string& path);
+
+    platform::FileSystem& fs_;
+    std::string Destination;
+    std::vector<std::string> Folders, SubFolders, Files, MadeByRun;
+    std::vector<std::string> failedFolders_, failedFiles_;
+    std::string report_, failureLines_;
+    std::set<std::string> StopFolders, Visited;
+    AS_MULTIMAP_NIVO_FOLDER_NAMES plan_;
+    std::unordered_set<std::string> Removable, Scheduled;
+    std::unordered_map<std::string, bool> linkCache_;
+};
+
+/// The titles and the no-undo text of one page's undo messages.
+struct UndoTitles {
+    const char* noUndo;
+    const char* question;
+    const char* report;
+    const char* end;
+    const char* noUndoText;
+};
+const UndoTitles& UndoTitlesFor(PageKind page);
+
+inline constexpr const char* kUndoQuestionText = "Do you want to delete all folders (and files)\ncreated last time ?";
+inline constexpr const char* kUndoEndText = "End of Undo process !!!";
+
+/// The page's Undo button: asks, removes what the last real run made (or retries an earlier
+/// undo's failures), clears the results, journals the failures and reports. False when nothing
+/// was undone (no journal, or the user said No).
+bool UndoLastRun(PageKind page, RunResults& results, const std::string& lastAttachMode,
+                 const std::string& lastDestination, platform::FileSystem& fs, platform::Prompt& prompt,
+                 RunObserver& observer);
+
+} // namespace dirforge::engine
