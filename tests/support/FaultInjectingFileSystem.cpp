@@ -1,4 +1,4 @@
-#include "FaultInjectingFileSystem.h"
+#include "support/FaultInjectingFileSystem.h"
 
 #include "core/TextRules.h"
 
@@ -91,11 +91,11 @@ bool FaultInjectingFileSystem::createFolder(const std::string& path, std::vector
     if (rule == nullptr)
         return inner_.createFolder(path, created);
     if (!rule->prefix && !rule->path.empty()) {
-        // Make what lies above the refused folder, as the real file system would before failing.
-        const std::string refused = core::NormalizePath(rule->path);
-        const auto cut = refused.find_last_of('\\');
+        // Make what lies above the refused folder, as the real file system would before failing,
+        // spelt as the request spells it (the refused folder is the request or one of its parents).
+        const auto cut = canonical(rule->path).find_last_of('\\');
         if (cut != std::string::npos && cut > 2)
-            inner_.createFolder(refused.substr(0, cut), created);
+            inner_.createFolder(core::NormalizePath(path).substr(0, cut), created);
     }
     return false;
 }

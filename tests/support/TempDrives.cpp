@@ -1,4 +1,4 @@
-#include "TempDrives.h"
+#include "support/TempDrives.h"
 
 #include <gtest/gtest.h>
 
