@@ -14,14 +14,15 @@ bool isUtf8Continuation(char c) { return (static_cast<unsigned char>(c) & 0xC0) 
 std::string_view FitToField(std::string_view text, std::size_t maxBytes) {
     if (text.size() <= maxBytes)
         return text;
-    // Step back over at most three continuation bytes: the cut then falls before the lead byte
-    // of the character it would have split. Texts that are not UTF-8 lose at most three bytes.
-    std::size_t cut = maxBytes;
-    for (int stepped = 0; stepped < 3 && cut > 0 && isUtf8Continuation(text[cut]); ++stepped)
-        --cut;
-    if (isUtf8Continuation(text[cut]))
-        cut = maxBytes;
-    return text.substr(0, cut);
+    // Find the first byte of the character the cut falls into (at most three continuation
+    // bytes back). If that character is a multi-byte one reaching past the cut, cut before it;
+    // bytes that are not UTF-8 are cut plainly.
+    std::size_t lead = maxBytes;
+    while (lead > 0 && maxBytes - lead < 3 && isUtf8Continuation(text[lead]))
+        --lead;
+    const auto first = static_cast<unsigned char>(text[lead]);
+    const std::size_t length = first >= 0xF0 ? 4 : first >= 0xE0 ? 3 : first >= 0xC0 ? 2 : 1;
+    return text.substr(0, lead + length > maxBytes ? lead : maxBytes);
 }
 
 RecordWriter::RecordWriter(std::string& out, std::int32_t number, std::string_view key)
