@@ -1,0 +1,247 @@
+#include "ui/TfrmStatistic.h"
+
+#include "core/TextRules.h"
+#include "platform/Prompt.h"
+#include "ui/ResultListModel.h"
+#include "ui/ResultListView.h"
+#include "ui/TfrmZoomStatistics.h"
+
+#include <QCheckBox>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+namespace dirforge::ui {
+namespace {
+
+using engine::CounterColumn;
+using engine::CounterRow;
+using engine::ResultList;
+
+QColor DelphiColor(int bgr) { return QColor(bgr & 0xFF, (bgr >> 8) & 0xFF, (bgr >> 16) & 0xFF); }
+
+/// The grid cells whose labels are kept up to date but never shown: what already existed or
+/// failed below the target folders (subfolders, files, bytes).
+bool IsHiddenCounter(CounterRow row, CounterColumn column) {
+    return row != CounterRow::Folders && (column == CounterColumn::Exist || column == CounterColumn::Other);
+}
+
+bool HasDrivePart(const std::string& text) {
+    const std::string trimmed = core::Trim(text);
+    return (trimmed.size() >= 2 && trimmed[1] == ':') || trimmed.starts_with("\\\\");
+}
+
+} // namespace
+
+QString CounterText(double value) {
+    return QString::number(value, 'g', 15);
+}
+
+TfrmStatistic::TfrmStatistic(engine::PageKind page, platform::Prompt& prompt, QWidget* parent)
+    : QDialog(parent), twin_(VisualLogTwinFor(page)), prompt_(prompt) {
+    setObjectName(twin_.logClass);
+    setWindowTitle(twin_.caption);
+    setAutoFillBackground(true);
+    QPalette background = palette();
+    background.setColor(QPalette::Window, DelphiColor(16775151));
+    setPalette(background);
+    for (auto& model : models_)
+        model = new ResultListModel(this);
+
+    modeLabel_ = new QLabel(twin_.modeLabelInitial, this);
+    modeLabel_->setObjectName(QString("lbl%1NormalSimulate").arg(twin_.volInfix));
+    modeLabel_->setAlignment(Qt::AlignCenter);
+    QPalette darkRed = modeLabel_->palette();
+    darkRed.setColor(QPalette::WindowText, DelphiColor(128));
+    modeLabel_->setPalette(darkRed);
+    QFont bold = modeLabel_->font();
+    bold.setBold(true);
+    modeLabel_->setFont(bold);
+    modeBox_ = new QCheckBox(twin_.modeBoxCaption, this);
+    modeBox_->setObjectName(QString("chk%1NormalSimulate").arg(twin_.statInfix));
+    modeBox_->setChecked(true);
+    modeBox_->hide();
+
+    auto* ok = new QPushButton("OK", this);
+    ok->setObjectName(QString("btn%1Ok").arg(twin_.statInfix));
+    connect(ok, &QPushButton::clicked, this, &QDialog::close);
+
+    auto* lower = new QHBoxLayout;
+    lower->addWidget(buildListGroup(twin_.notCreatedGroup, {ResultList::FoldersExist, ResultList::FoldersOther}), 2);
+    lower->addWidget(buildListGroup("Folders - Failed UNDO", {ResultList::FoldersFailedUndo}), 1);
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch();
+    buttons->addWidget(ok);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(modeLabel_);
+    layout->addWidget(buildStatistics());
+    layout->addWidget(buildListGroup("SUCCESSFULLY CREATED", {ResultList::FoldersCreated,
+                                                              ResultList::SubFoldersCreated,
+                                                              ResultList::FilesCreated}), 1);
+    layout->addLayout(lower, 1);
+    layout->addLayout(buttons);
+    resize(729, 636);
+
+    TfrmZoomStatistics::Models shared{};
+    std::copy(models_.begin(), models_.end(), shared.begin());
+    zoom_ = new TfrmZoomStatistics(twin_, shared, this);
+}
+
+TfrmStatistic::~TfrmStatistic() = default;
+
+QWidget* TfrmStatistic::buildStatistics() {
+    auto* group = new QGroupBox("Statistics", this);
+    auto* grid = new QGridLayout(group);
+    const std::array<const char*, 4> columns{twin_.toCreateColumn, kCreatedColumn, kExistsColumn, twin_.otherColumn};
+    const std::array<const char*, 4> rows{twin_.rowLabels[0], twin_.rowLabels[1], twin_.rowLabels[2], kBytesRowLabel};
+    for (int c = 0; c < 4; ++c)
+        grid->addWidget(new QLabel(columns[c], group), 0, c + 1, Qt::AlignRight);
+    for (int r = 0; r < 4; ++r) {
+        grid->addWidget(new QLabel(rows[r], group), r + 1, 0);
+        for (int c = 0; c < 4; ++c) {
+            const auto row = static_cast<CounterRow>(r);
+            const auto column = static_cast<CounterColumn>(c);
+            auto* value = new QLabel("0", group);
+            value->setObjectName(QString::fromStdString(CounterLabelName(twin_, row, column)));
+            value->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+            value->setVisible(!IsHiddenCounter(row, column));
+            grid->addWidget(value, r + 1, c + 1);
+            counterLabels_[r][c] = value;
+        }
+    }
+    grid->setColumnStretch(0, 1);
+    return group;
+}
+
+QWidget* TfrmStatistic::buildListGroup(const char* caption, std::initializer_list<ResultList> lists) {
+    auto* group = new QGroupBox(caption, this);
+    auto* row = new QHBoxLayout(group);
+    for (ResultList list : lists)
+        row->addWidget(buildListColumn(list));
+    return group;
+}
+
+QWidget* TfrmStatistic::buildListColumn(ResultList list) {
+    const ResultListTwin& names = ResultListTwinFor(list);
+    const QString infix = twin_.statInfix;
+    auto* column = new QWidget(this);
+    auto* layout = new QVBoxLayout(column);
+    layout->setContentsMargins(0, 0, 0, 0);
+    // The failed-undo group carries its caption already; its list needs no label of its own.
+    if (list != ResultList::FoldersFailedUndo)
+        layout->addWidget(new QLabel(names.caption, column));
+    layout->addWidget(new ResultListView("lst" + infix + names.listSuffix, models_[static_cast<int>(list)], column), 1);
+
+    auto* exportButton = new QPushButton("Export", column);
+    exportButton->setObjectName("btn" + infix + names.exportSuffix);
+    exportButton->setToolTip(names.exportHint);
+    connect(exportButton, &QPushButton::clicked, this, [this, list, exportButton] { exportList(list, exportButton); });
+    auto* zoomButton = new QPushButton("Zoom", column);
+    zoomButton->setObjectName("btn" + infix + names.zoomSuffix);
+    zoomButton->setToolTip(names.zoomHint);
+    connect(zoomButton, &QPushButton::clicked, this, [this, list] {
+        flush();
+        zoom_->zoom(list);
+    });
+    auto* buttons = new QHBoxLayout;
+    buttons->addWidget(exportButton);
+    buttons->addWidget(zoomButton);
+    layout->addLayout(buttons);
+    return column;
+}
+
+void TfrmStatistic::resetLog(bool realRun) {
+    modeBox_->setChecked(realRun);
+    RefreshModeLabel();
+    clearLists();
+}
+
+void TfrmStatistic::showLog() {
+    flush();
+    show();
+    raise();
+    activateWindow();
+}
+
+void TfrmStatistic::recorded(ResultList list, const std::string& path) {
+    models_[static_cast<int>(list)]->append(path);
+    scheduleFlush();
+    repaint_.tick();
+}
+
+void TfrmStatistic::countersChanged(const engine::RunCounters& counters) {
+    counters_ = counters;
+    countersPending_ = true;
+    scheduleFlush();
+    repaint_.tick();
+}
+
+void TfrmStatistic::flush() {
+    for (ResultListModel* model : models_)
+        model->flush();
+    if (countersPending_)
+        showCounters();
+}
+
+void TfrmStatistic::showCounters() {
+    countersPending_ = false;
+    for (int r = 0; r < 4; ++r)
+        for (int c = 0; c < 4; ++c)
+            if (counters_.cells[r][c] != shownCounters_.cells[r][c])
+                counterLabels_[r][c]->setText(CounterText(counters_.cells[r][c]));
+    shownCounters_ = counters_;
+}
+
+void TfrmStatistic::scheduleFlush() {
+    if (flushScheduled_)
+        return;
+    flushScheduled_ = true;
+    QMetaObject::invokeMethod(
+        this,
+        [this] {
+            flushScheduled_ = false;
+            flush();
+        },
+        Qt::QueuedConnection);
+}
+
+void TfrmStatistic::RefreshModeLabel() {
+    modeLabel_->setText(modeBox_->isChecked() ? kRealRunModeText : kSimulationModeText);
+}
+
+void TfrmStatistic::clearLists() {
+    for (ResultListModel* model : models_)
+        model->clear();
+}
+
+const std::vector<std::string>& TfrmStatistic::entries(ResultList list) const {
+    return models_[static_cast<int>(list)]->entries();
+}
+
+void TfrmStatistic::exportList(ResultList list, QPushButton* button) {
+    flush();
+    const std::vector<std::string>& all = entries(list);
+    if (all.empty()) {
+        prompt_.warn(ResultListTwinFor(list).emptyWarning, ExportWarningTitle(twin_, list));
+        return;
+    }
+    std::vector<std::string> handed;
+    for (const std::string& entry : all)
+        if (HasDrivePart(entry))
+            handed.push_back(entry);
+    if (exporter_)
+        exporter_(handed);
+    button->setFocus();
+}
+
+void RefreshLogModeLabels(std::span<TfrmStatistic* const> logs) {
+    for (TfrmStatistic* log : logs)
+        if (log)
+            log->RefreshModeLabel();
+}
+
+} // namespace dirforge::ui
