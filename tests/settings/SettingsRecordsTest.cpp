@@ -133,7 +133,8 @@ TEST(SettingsRecords, NamedSlotsLandInTheirRecords) {
     for (const Case& c : cases) {
         SettingsStore store;
         c.set(store);
-        const auto found = recordsNumbered(WriteSettingsRecords(store), c.number);
+        const std::string bytes = WriteSettingsRecords(store);
+        const auto found = recordsNumbered(bytes, c.number);
         ASSERT_EQ(found.size(), 1u) << c.number;
         EXPECT_EQ(found[0].key(), c.key) << c.number;
         if (c.text.empty())
