@@ -11,6 +11,10 @@
 
 namespace dirforge::engine {
 
+/// What one name stands for in the structure rows: the scanned totals for Existing, one
+/// subfolder per template line for TextTemplates, nothing for Attach Nothing.
+StructureTotals TotalsPerName(const RunRequest& request, const StructureTotals& scanned);
+
 /// One run of one page, real or simulated; used once.
 class RunEngine {
 public:

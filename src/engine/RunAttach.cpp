@@ -1,0 +1,95 @@
+// Attaching to a folder the run has just created: copies of existing structures, or folders
+// built from template lines.
+
+#include "core/PathChecks.h"
+#include "core/PathSafety.h"
+#include "core/TextRules.h"
+#include "engine/RunEngine.h"
+#include "engine/TemplateRules.h"
+
+namespace dirforge::engine {
+
+namespace {
+
+const MAP_FOLDER_TEMPLATE_OPTIONS& OptionsOf(const RunRequest& request) {
+    static const MAP_FOLDER_TEMPLATE_OPTIONS defaults;
+    return request.templateOptions != nullptr ? *request.templateOptions : defaults;
+}
+
+std::string WithoutTrailingBackslash(std::string path) {
+    if (!path.empty() && path.back() == '\\')
+        path.pop_back();
+    return path;
+}
+
+} // namespace
+
+void RunEngine::attach(const std::string& target, const std::string& numberText) {
+    if (!simulate_)
+        state_.lastAttachMode = AttachModeLetter(mode_);
+    switch (mode_) {
+    case AttachMode::Existing:
+        attachStructures(target);
+        break;
+    case AttachMode::TextTemplates:
+        attachTemplates(target, numberText);
+        break;
+    case AttachMode::Nothing:
+        break;
+    }
+}
+
+void RunEngine::attachStructures(const std::string& target) {
+    if (!simulate_)
+        state_.results.UndoRetry.clear();
+    platform::FileSystem& fs = services_.fs;
+    for (const std::string& source : request_.structureLines) {
+        const std::string root = core::Trim(source);
+        if (core::DrivePart(root).empty() || !fs.folderExists(root))
+            continue; // a structure that has vanished is skipped silently
+        std::string message;
+        if (core::CheckSameSource(target, source, message)) {
+            services_.prompt.warn(message, titles_.sameSourceExisting);
+            continue;
+        }
+        const std::string destination =
+            CopiesMainFolder(request_.copyVariant) ? target + "\\" + LastElement(root) : target;
+        state_.copyTarget = WithoutTrailingBackslash(destination);
+        if (simulate_)
+            copy_.SimulateCopyStructure(source, state_.copyTarget);
+        else
+            copy_.CopyStructure(source, state_.copyTarget);
+    }
+}
+
+void RunEngine::attachTemplates(const std::string& target, const std::string& numberText) {
+    // The journal of an earlier undo is the real run's to replace; a dry run leaves it alone.
+    if (!simulate_)
+        state_.results.UndoRetry.clear();
+    const std::int32_t page = TemplatePageNumber(request_.page);
+    const bool numbered = request_.page == PageKind::Numbers && request_.numbers.addNumbersToSubfolders;
+    for (const std::string& line : request_.structureLines) {
+        std::string message;
+        if (core::CheckSameSource(target, line, message)) {
+            services_.prompt.warn(message, titles_.sameSourceTemplates);
+            continue;
+        }
+        std::string relative = TransformTemplateLine(OptionsOf(request_), page, line, target);
+        if (numbered && !relative.empty())
+            relative = AppendNumberToElements(relative, request_.prefix, numberText);
+        // A ".." element would climb out of the new folder: such a line creates nothing.
+        const std::string full =
+            relative.empty() || core::HasParentElement(relative) ? std::string() : JoinTemplatePath(target, relative);
+        if (full.empty()) {
+            RecordOther(sink_, line, StructureTotals{});
+        } else if (services_.fs.folderExists(full)) {
+            RecordExistingTemplateFolder(sink_, full);
+        } else if (simulate_ || services_.fs.createFolder(full, &state_.results.FoldersMadeByRun)) {
+            RecordCreatedSubfolder(sink_, full);
+        } else {
+            RecordOther(sink_, full, StructureTotals{});
+        }
+    }
+}
+
+} // namespace dirforge::engine

@@ -1,0 +1,175 @@
+#include "engine/RunEngine.h"
+
+#include "core/PathChecks.h"
+#include "core/PathSafety.h"
+#include "core/TextRules.h"
+#include "engine/IncreasedNumbers.h"
+
+namespace dirforge::engine {
+
+RunEngine::RunEngine(const RunRequest& request, PageRunState& state, const RunServices& services, bool simulate)
+    : request_(request), state_(state), services_(services), simulate_(simulate),
+      pageTitles_(TitlesFor(request.page)), titles_(simulate ? pageTitles_.simulation : pageTitles_.real),
+      mode_(request.effectiveMode()), sink_{state.results, services.observer, !simulate},
+      copy_(CopyContext{services.fs, services.prompt, sink_, state.fileSizes, request.copyVariant, titles_}) {}
+
+RunOutcome RunEngine::run() {
+    RunOutcome outcome;
+    if (!accepted(outcome))
+        return outcome;
+    outcome.end = RunEnd::Completed;
+    resetLog();
+    itemTotals_ = TotalsPerName(request_, state_.totals);
+    if (request_.page != PageKind::Paths) {
+        parts_ = BuildDestinationParts(request_.destination, request_.prefix, request_.suffix, request_.hyphen);
+        if (!simulate_)
+            state_.lastDestination = DestinationWithBackslash(request_.destination);
+    }
+    const bool created = processNames();
+    finish(outcome, created);
+    return outcome;
+}
+
+bool RunEngine::accepted(RunOutcome& outcome) {
+    platform::Prompt& prompt = services_.prompt;
+    const NumberRange& numbers = request_.numbers;
+    if (request_.page == PageKind::Numbers && numbers.endNumber < numbers.startNumber) {
+        prompt.warn(kStartAboveEndText, titles_.startAboveEnd);
+        outcome.focus = RunFocus::EndNumber;
+        return false;
+    }
+    if (request_.copiesFiles() && !PrepareTargetCounts(request_, state_, services_, true))
+        return false;
+    if (mode_ != AttachMode::Nothing && request_.structureLines.empty()) {
+        prompt.warn(kNoStructureText, titles_.noStructure);
+        outcome.focus = RunFocus::AddStructure;
+        return false;
+    }
+    return prompt.ask(simulate_ ? kSimulationQuestionText : kCreateQuestionText, titles_.question);
+}
+
+void RunEngine::resetLog() {
+    RunResults& results = state_.results;
+    services_.observer.resetLog(!simulate_);
+    results.counters.resetResults();
+    if (!simulate_) {
+        results.clearLists();
+        results.UndoRetry.clear();
+    }
+    RefreshLogCounters(sink_);
+    if (request_.showVisualLog)
+        services_.observer.showLog();
+}
+
+bool RunEngine::processNames() {
+    if (request_.page == PageKind::Numbers)
+        return processNumbers();
+    if (request_.names.empty()) {
+        services_.prompt.warn(pageTitles_.emptyListText, titles_.emptyList);
+        return false;
+    }
+    for (const std::string& name : request_.names) {
+        if (request_.page == PageKind::Strings)
+            processStringsItem(name);
+        else
+            processPathsEntry(name);
+    }
+    return true;
+}
+
+void RunEngine::processStringsItem(const std::string& item) {
+    if (simulate_) {
+        // The dry run takes a complete path for a misplaced full path and anything else for a name.
+        const std::string normalized = core::CollapseColons(core::NormalizePath(item));
+        std::string passed, failed;
+        if (core::ValidateFullPath(normalized, passed, failed))
+            RecordOther(sink_, normalized, itemTotals_);
+        else
+            processTarget(JoinParts(parts_, normalized), {});
+        return;
+    }
+    if (!core::DrivePart(core::Trim(item)).empty()) {
+        RecordOther(sink_, item, itemTotals_);
+        return;
+    }
+    const std::string target = ComposeTarget(parts_, item);
+    if (core::DrivePart(target).empty())
+        RecordOther(sink_, target, itemTotals_);
+    else
+        processTarget(target, {});
+}
+
+void RunEngine::processPathsEntry(const std::string& entry) {
+    std::string path = entry;
+    if (simulate_) {
+        std::string passed, failed;
+        if (!core::ValidateFullPath(entry, passed, failed)) {
+            RecordOther(sink_, entry, itemTotals_);
+            return;
+        }
+        path = passed;
+    } else if (core::DrivePart(core::Trim(entry)).empty()) {
+        RecordOther(sink_, entry, itemTotals_);
+        return;
+    }
+    const std::string target = ComposePathTarget(path, request_.prefix, request_.suffix, request_.hyphen);
+    if (core::DrivePart(target).empty())
+        RecordOther(sink_, target, itemTotals_);
+    else
+        processTarget(target, {});
+}
+
+bool RunEngine::processNumbers() {
+    const NumberRange& numbers = request_.numbers;
+    const std::int32_t first = ReadNumberField(numbers.startText, numbers.startNumber);
+    const std::int32_t last = ReadNumberField(numbers.endText, numbers.endNumber);
+    padWidth_ = PadWidthFor(last);
+    if (last < first) {
+        services_.prompt.warn(kEndBelowStartText, titles_.endBelowStart);
+        return false;
+    }
+    // 64-bit counter: the loop ends after 2147483647 too. Names are made one at a time.
+    for (std::int64_t n = first; n <= last; ++n) {
+        const std::string numberText = FormatIncreasedNumber(n, numbers.paddedZeroes, padWidth_);
+        processTarget(JoinParts(parts_, numberText), numberText);
+    }
+    return true;
+}
+
+void RunEngine::processTarget(const std::string& target, const std::string& numberText) {
+    // A ".." element would leave the destination (or the entry's own folder): never created.
+    if (core::HasParentElement(target)) {
+        RecordOther(sink_, target, itemTotals_);
+        return;
+    }
+    if (services_.fs.folderExists(target)) {
+        const bool addsTotals = request_.page == PageKind::Strings && !simulate_;
+        RecordExisting(sink_, target, addsTotals ? itemTotals_ : StructureTotals{});
+        return;
+    }
+    if (simulate_) {
+        std::string found;
+        if (request_.page == PageKind::Numbers && core::CheckIllegalChars('N', target, found)) {
+            RecordOther(sink_, target, itemTotals_);
+            return;
+        }
+    } else if (!services_.fs.createFolder(target, &state_.results.FoldersMadeByRun)) {
+        RecordOther(sink_, target, request_.page == PageKind::Numbers ? StructureTotals{} : itemTotals_);
+        return;
+    }
+    RecordCreated(sink_, target);
+    state_.copyTarget = target;
+    attach(target, numberText);
+}
+
+void RunEngine::finish(RunOutcome& outcome, bool announce) {
+    const bool hasDestination = request_.page != PageKind::Paths;
+    if (announce) {
+        services_.prompt.inform(simulate_ ? kSimulationEndText : kCreateEndText, titles_.end);
+        if (hasDestination && request_.showExplorer)
+            services_.shell.openFolder(core::Trim(request_.destination));
+    }
+    outcome.updateHistory = request_.page == PageKind::Numbers || (request_.page == PageKind::Strings && !simulate_);
+}
+
+} // namespace dirforge::engine
