@@ -28,11 +28,16 @@ std::string ExportDelimiterFromText(const std::string& text) {
     return trimmed == "space" ? std::string(" ") : trimmed;
 }
 
-bool IsExportedKind(const std::string& kind) {
+std::string ExportKindName(const std::string& kind) {
     std::string upper = core::Trim(kind);
     std::transform(upper.begin(), upper.end(), upper.begin(),
                    [](unsigned char c) { return static_cast<char>(std::toupper(c)); });
-    return upper == "STRINGS" || upper == "FOLDERS" || upper == "RENAMEDFILES";
+    return upper;
+}
+
+bool IsExportedKind(const std::string& kind) {
+    const std::string name = ExportKindName(kind);
+    return name == "STRINGS" || name == "FOLDERS" || name == "RENAMEDFILES";
 }
 
 std::string FormatExport(const std::vector<std::string>& entries, SlashForm slashes, const ExportFormat& format) {

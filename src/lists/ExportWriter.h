@@ -29,6 +29,8 @@ std::string ExportSlashForm(std::string entry, SlashForm slashes);
 std::string RebuildExportEntry(std::string entry, const ExportEntryForm& form);
 /// The delimiter box text trimmed; "space" stands for one blank.
 std::string ExportDelimiterFromText(const std::string& text);
+/// The export kind as it is compared: trimmed and upper-cased.
+std::string ExportKindName(const std::string& kind);
 /// True for the kinds whose entries are written (compared trimmed and upper-cased).
 bool IsExportedKind(const std::string& kind);
 

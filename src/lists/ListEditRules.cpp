@@ -1,0 +1,35 @@
+#include "lists/ListEditRules.h"
+
+#include "core/PathChecks.h"
+#include "core/TextRules.h"
+
+namespace dirforge::lists {
+
+std::vector<std::string> EditedEntries(const std::vector<std::string>& lines) {
+    std::vector<std::string> entries;
+    entries.reserve(lines.size());
+    for (const auto& line : lines) {
+        std::string trimmed = core::Trim(line);
+        if (!trimmed.empty())
+            entries.push_back(core::NormalizePath(std::move(trimmed)));
+    }
+    return entries;
+}
+
+std::vector<std::string> PreviewValues(std::vector<std::string> values) {
+    std::vector<std::string> kept;
+    kept.reserve(values.size());
+    for (auto& value : values) {
+        std::string trimmed = core::Trim(value);
+        if (!trimmed.empty())
+            kept.push_back(std::move(trimmed));
+    }
+    return kept;
+}
+
+bool IsStringsPageName(const std::string& entry) {
+    std::string found;
+    return !core::HasDrivePart(entry) && !core::CheckIllegalChars('H', entry, found);
+}
+
+} // namespace dirforge::lists
