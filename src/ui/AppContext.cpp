@@ -1,0 +1,89 @@
+#include "ui/AppContext.h"
+
+#include "ui/AppInfo.h"
+#include "ui/QtFileDialogs.h"
+#include "ui/QtFolderPicker.h"
+#include "ui/QtPrompt.h"
+#include "ui/QtShell.h"
+#include "ui/TfrmAbout.h"
+#include "ui/TfrmHelp.h"
+#include "ui/TfrmMain.h"
+
+namespace dirforge::ui {
+
+namespace {
+
+template <class Seam>
+Seam* Choose(Seam* overridden, Seam* real) {
+    return overridden != nullptr ? overridden : real;
+}
+
+} // namespace
+
+AppContext::AppContext(platform::DriveMap drives, SeamOverrides overrides)
+    : hostFiles_(std::move(drives)),
+      qtPrompt_(std::make_unique<QtPrompt>()),
+      qtShell_(std::make_unique<QtShell>(hostFiles_.drives())),
+      qtFolderPicker_(std::make_unique<QtFolderPicker>(hostFiles_.drives())),
+      qtFileDialogs_(std::make_unique<QtFileDialogs>(hostFiles_.drives())),
+      fileSystem_(Choose<platform::FileSystem>(overrides.fileSystem, &hostFiles_)),
+      prompt_(Choose<platform::Prompt>(overrides.prompt, qtPrompt_.get())),
+      shell_(Choose<platform::Shell>(overrides.shell, qtShell_.get())),
+      folderPicker_(Choose<platform::FolderPicker>(overrides.folderPicker, qtFolderPicker_.get())),
+      fileDialogs_(Choose<platform::FileDialogs>(overrides.fileDialogs, qtFileDialogs_.get())),
+      modalRunner_(Choose(overrides.modalRunner, &defaultModalRunner_)),
+      applicationIdentifier_(kProductName) {
+    // The main window first: its widgets and pages, then the seams' dialogs become modal to it,
+    // then its start-up steps (which may already show messages).
+    mainWindow_ = std::make_unique<TfrmMain>(*this);
+    qtPrompt_->setOwner(mainWindow_.get());
+    qtFolderPicker_->setOwner(mainWindow_.get());
+    qtFileDialogs_->setOwner(mainWindow_.get());
+    mainWindow_->FormCreate();
+    CreateWindows();
+}
+
+AppContext::~AppContext() {
+    try {
+        mainWindow_->FormDestroy();
+    } catch (...) {
+        // The program is ending: nothing is left to report it to.
+    }
+    mainWindow_.reset();
+}
+
+void AppContext::CreateWindows() {
+    // Every other window of the program is created here, once, as a child of the main window, and
+    // lives until the program ends. Modal ones are shown through modalRunner(), the visual logs
+    // non-modally. Still to come here: the three visual logs and their zoom windows, the import
+    // and export windows, the list editors and zoom windows, the level summary window, the
+    // template options dialog and the examples windows.
+    frmHelp_ = new TfrmHelp(mainWindow_.get());
+    QObject::connect(frmHelp_, &TfrmHelp::moreHelpRequested, frmHelp_,
+                     [this] { OpenWebPage(kOnlineHelpUrl); });
+    frmAbout_ = new TfrmAbout(mainWindow_.get());
+}
+
+void AppContext::RememberStartupFolder() { startupFolder_ = fileSystem_->currentFolder(); }
+
+void AppContext::LoadSettingsStore() {
+    // The settings store is not part of the program yet; until it is, the program starts with
+    // the initial values every time and writes no settings file.
+}
+
+void AppContext::ShowHelp(HelpTopic topic, bool moreHelp) {
+    frmHelp_->PrepareTopic(topic, moreHelp);
+    modalRunner_->run(*frmHelp_);
+}
+
+void AppContext::ShowAbout() { modalRunner_->run(*frmAbout_); }
+
+void AppContext::OpenWebPage(const std::string& url) {
+    if (shell_->openWebPage(url))
+        return;
+    prompt_->warn("Unable to open the web page\n" + url +
+                      "\n\nNo web browser accepted it. Please open the address in your web browser.",
+                  "Web Page.            Warning no: 0801.");
+}
+
+} // namespace dirforge::ui

@@ -1,0 +1,103 @@
+#pragma once
+// The composition root: owns the drive map and file system, the Qt seams, the application-wide
+// values and every window of the program (each created once, the main window first).
+
+#include "platform/DriveMap.h"
+#include "platform/FileDialogs.h"
+#include "platform/FileSystem.h"
+#include "platform/FolderPicker.h"
+#include "platform/HostFileSystem.h"
+#include "platform/Prompt.h"
+#include "platform/Shell.h"
+#include "ui/HelpTopics.h"
+#include "ui/ModalRunner.h"
+
+#include <memory>
+#include <string>
+
+namespace dirforge::ui {
+
+class QtFileDialogs;
+class QtFolderPicker;
+class QtPrompt;
+class QtShell;
+class TfrmAbout;
+class TfrmHelp;
+class TfrmMain;
+
+/// Seams a test puts in place of the real ones; a null member keeps the real implementation.
+/// Each must outlive the AppContext.
+struct SeamOverrides {
+    platform::FileSystem* fileSystem = nullptr;
+    platform::Prompt* prompt = nullptr;
+    platform::Shell* shell = nullptr;
+    platform::FolderPicker* folderPicker = nullptr;
+    platform::FileDialogs* fileDialogs = nullptr;
+    ModalRunner* modalRunner = nullptr;
+};
+
+class AppContext {
+public:
+    /// Creates the seams, then the main window (which runs the start-up steps), then the other windows.
+    explicit AppContext(platform::DriveMap drives = platform::DriveMap::fromEnvironment(),
+                        SeamOverrides overrides = {});
+    /// Runs the main window's shutdown steps, then destroys every window.
+    ~AppContext();
+    AppContext(const AppContext&) = delete;
+    AppContext& operator=(const AppContext&) = delete;
+
+    const platform::DriveMap& drives() const { return hostFiles_.drives(); }
+    platform::FileSystem& fileSystem() { return *fileSystem_; }
+    platform::Prompt& prompt() { return *prompt_; }
+    platform::Shell& shell() { return *shell_; }
+    platform::FolderPicker& folderPicker() { return *folderPicker_; }
+    platform::FileDialogs& fileDialogs() { return *fileDialogs_; }
+    ModalRunner& modalRunner() { return *modalRunner_; }
+
+    /// The fixed text naming the application (the settings file may replace it).
+    const std::string& applicationIdentifier() const { return applicationIdentifier_; }
+    /// The process's current folder when the main window was created, in drive form.
+    const std::string& startupFolder() const { return startupFolder_; }
+    /// Takes the process's current folder as the startup folder.
+    void RememberStartupFolder();
+    /// Reads the automatic settings file into the settings store, or writes it on a first start.
+    /// Not yet connected: the store keeps its initial values.
+    void LoadSettingsStore();
+
+    TfrmMain& mainWindow() { return *mainWindow_; }
+
+    /// Shows the general help window modally with the topic's text.
+    void ShowHelp(HelpTopic topic, bool moreHelp = false);
+    /// Shows the about window modally.
+    void ShowAbout();
+    /// Opens a web page of the product; a page that cannot be opened is reported.
+    void OpenWebPage(const std::string& url);
+
+private:
+    /// Every window besides the main window, each created once and kept until the end.
+    void CreateWindows();
+
+    platform::HostFileSystem hostFiles_;
+    std::unique_ptr<QtPrompt> qtPrompt_;
+    std::unique_ptr<QtShell> qtShell_;
+    std::unique_ptr<QtFolderPicker> qtFolderPicker_;
+    std::unique_ptr<QtFileDialogs> qtFileDialogs_;
+    ModalRunner defaultModalRunner_;
+
+    platform::FileSystem* fileSystem_;
+    platform::Prompt* prompt_;
+    platform::Shell* shell_;
+    platform::FolderPicker* folderPicker_;
+    platform::FileDialogs* fileDialogs_;
+    ModalRunner* modalRunner_;
+
+    std::string applicationIdentifier_;
+    std::string startupFolder_;
+
+    std::unique_ptr<TfrmMain> mainWindow_;
+    // Owned by the main window (their parent), so they close with it.
+    TfrmHelp* frmHelp_ = nullptr;
+    TfrmAbout* frmAbout_ = nullptr;
+};
+
+} // namespace dirforge::ui

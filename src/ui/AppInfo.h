@@ -1,0 +1,19 @@
+#pragma once
+// The product's own texts: name, version, what it does, and its web pages.
+
+namespace dirforge::ui {
+
+/// The product name; also the main window's caption.
+inline constexpr const char* kProductName = "Dirforge";
+/// Kept in step with the project version in the top-level CMakeLists.txt.
+inline constexpr const char* kProductVersion = "0.1.0";
+/// One line on what the program does (about window).
+inline constexpr const char* kProductTagline =
+    "Creates many folders at once from names, full paths or number ranges, "
+    "attaches folder structures to each new folder, and can undo a run.";
+/// The page with the how-to videos (Help > How-to videos online.).
+inline constexpr const char* kVideoPageUrl = "https://example.com/dirforge/how-to-videos";
+/// The page with further help, opened by the help window's "More Help Online" button.
+inline constexpr const char* kOnlineHelpUrl = "https://example.com/dirforge/help";
+
+} // namespace dirforge::ui

@@ -1,0 +1,21 @@
+#pragma once
+// What the main window asks of each of its three creation pages. A page class derives from this
+// and is put into its tab sheet by TfrmMain::CreatePages.
+
+#include <QWidget>
+
+namespace dirforge::ui {
+
+class CreationPage : public QWidget {
+    Q_OBJECT
+public:
+    using QWidget::QWidget;
+
+    /// Start-up: "to create" counters 0, destination history restored with nothing selected,
+    /// list and option groups disabled, "Lines:" counters "0", lists scrolled to 3000 pixels.
+    virtual void ApplyInitialState() = 0;
+    /// Exit: empties the page's lists and its result lists.
+    virtual void ClearLists() = 0;
+};
+
+} // namespace dirforge::ui

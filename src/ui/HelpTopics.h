@@ -1,0 +1,36 @@
+#pragma once
+// The built-in help: one title and one text per topic, shown by the help window.
+
+#include <array>
+
+namespace dirforge::ui {
+
+/// Every topic a help button or menu item can ask for.
+enum class HelpTopic {
+    Overview,
+    StringsPage,
+    PathsPage,
+    NumbersPage,
+    Import,
+    Export,
+    ListEditors,
+    TemplateOptions,
+    VisualLog,
+    LevelSummary,
+    FolderPicker,
+};
+
+/// All topics, in the order of the enum.
+inline constexpr std::array<HelpTopic, 11> kAllHelpTopics = {
+    HelpTopic::Overview,    HelpTopic::StringsPage,     HelpTopic::PathsPage, HelpTopic::NumbersPage,
+    HelpTopic::Import,      HelpTopic::Export,          HelpTopic::ListEditors,
+    HelpTopic::TemplateOptions, HelpTopic::VisualLog,   HelpTopic::LevelSummary,
+    HelpTopic::FolderPicker,
+};
+
+/// The topic's heading, e.g. "Create Multiple Folders Using Strings".
+const char* HelpTopicTitle(HelpTopic topic);
+/// The topic's text: plain text, paragraphs separated by blank lines.
+const char* HelpTopicText(HelpTopic topic);
+
+} // namespace dirforge::ui

@@ -1,0 +1,34 @@
+#pragma once
+// The general help window: the built-in text of one topic, shown modally.
+
+#include "ui/HelpTopics.h"
+
+#include <QDialog>
+
+class QLabel;
+class QPlainTextEdit;
+class QPushButton;
+
+namespace dirforge::ui {
+
+class TfrmHelp : public QDialog {
+    Q_OBJECT
+public:
+    explicit TfrmHelp(QWidget* parent = nullptr);
+
+    /// Shows the topic's title and text; moreHelp shows the "More Help Online" button.
+    void PrepareTopic(HelpTopic topic, bool moreHelp);
+    HelpTopic topic() const { return topic_; }
+
+signals:
+    /// The user asked for the help web page.
+    void moreHelpRequested();
+
+private:
+    HelpTopic topic_ = HelpTopic::Overview;
+    QLabel* lblHelpTopic_;
+    QPlainTextEdit* memHelpText_;
+    QPushButton* btnHelpMoreHelp_;
+};
+
+} // namespace dirforge::ui

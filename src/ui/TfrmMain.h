@@ -1,0 +1,71 @@
+#pragma once
+// The main window: the page control with the three creation pages, the menu bar, and the
+// start-up, activation and shutdown steps of the program.
+
+#include "engine/PageKind.h"
+
+#include <QMainWindow>
+
+#include <array>
+
+class QListWidget;
+class QTabWidget;
+
+namespace dirforge::ui {
+
+class AppContext;
+class CreationPage;
+
+/// Size of the client area below the menu bar; the window cannot be resized.
+inline constexpr int kMainClientWidth = 999;
+inline constexpr int kMainClientHeight = 642;
+
+class TfrmMain : public QMainWindow {
+    Q_OBJECT
+public:
+    /// Builds the window, its menus and pages; FormCreate then runs the start-up steps.
+    explicit TfrmMain(AppContext& context);
+    ~TfrmMain() override;
+
+    /// Start-up steps 1 to 7, in order (called once by the composition root).
+    void FormCreate();
+    /// Shutdown steps: empties the lists, closes the help file. Runs once.
+    void FormDestroy();
+
+    /// The tab sheet a page lives in.
+    QWidget& tabSheet(engine::PageKind kind) const;
+    /// The page class put into a tab sheet, or null while that page is not built.
+    CreationPage* page(engine::PageKind kind) const;
+    /// The hidden list other windows use as scratch space.
+    QListWidget& scratchList() const { return *lstHWNDSeged_; }
+
+signals:
+    /// The main window became the active window: the visual logs set their mode labels again.
+    void activated();
+
+protected:
+    void changeEvent(QEvent* event) override;
+
+private:
+    void BuildPageControl();
+    void BuildMenu();
+    /// The place where each page's class is created and put into its tab sheet.
+    void CreatePages();
+    /// Puts a page into its tab sheet, filling it.
+    void InstallPage(engine::PageKind kind, CreationPage* page);
+    void FormActivate();
+
+    void Exit1Click();
+    void OverViewClick();
+    void Howtovideosonline1Click();
+    void About1Click();
+
+    AppContext& context_;
+    QTabWidget* pgeMain_ = nullptr;
+    std::array<QWidget*, 3> tabSheets_{};  // by PageKind
+    std::array<CreationPage*, 3> pages_{}; // by PageKind; null until built
+    QListWidget* lstHWNDSeged_ = nullptr;
+    bool destroyed_ = false;
+};
+
+} // namespace dirforge::ui
