@@ -71,10 +71,11 @@ void FolderFileUndo::AddStopFolder(const std::string& folder) {
 }
 
 void FolderFileUndo::Schedule(const std::string& path) {
-    const std::string key = Comparable(path);
+    std::string key = Comparable(path);
     if (key.empty() || !MayRemove(key) || !Scheduled.insert(key).second)
         return;
-    plan_.emplace(core::CountSeparators(path), path);
+    // The depth of the normalised form, so "f:\A\" and "f:/A" sort as the folder they name.
+    plan_.emplace(core::CountSeparators(key), WithoutTrailingBackslash(core::Trim(path)));
 }
 
 void FolderFileUndo::ScheduleDirect(const std::vector<std::string>& paths, bool stripTrailing) {
@@ -84,7 +85,7 @@ void FolderFileUndo::ScheduleDirect(const std::vector<std::string>& paths, bool 
 
 void FolderFileUndo::WalkUp(const std::vector<std::string>& paths) {
     for (const auto& start : paths) {
-        std::string p = start;
+        std::string p = WithoutTrailingBackslash(start);
         while (!p.empty()) {
             const std::string key = Comparable(p);
             if (StopFolders.count(key) != 0 || !Visited.insert(key).second)
