@@ -1,5 +1,6 @@
 #include "engine/FolderFileUndo.h"
 
+#include "core/PathChecks.h"
 #include "core/TextRules.h"
 
 namespace dirforge::engine {
@@ -18,22 +19,6 @@ std::string WithoutTrailingBackslash(std::string path) {
     if (!path.empty() && path.back() == '\\')
         path.pop_back();
     return path;
-}
-
-/// The platform's drive extraction: "f:" when the second character is a colon, the
-/// \\server\share prefix of a network path, otherwise "".
-std::string DrivePartOf(const std::string& path) {
-    const std::string trimmed = core::Trim(path);
-    if (trimmed.size() >= 2 && trimmed[1] == ':')
-        return trimmed.substr(0, 2);
-    if (trimmed.rfind("\\\\", 0) == 0) {
-        const auto server = trimmed.find('\\', 2);
-        if (server == std::string::npos || server == 2)
-            return {};
-        const auto share = trimmed.find('\\', server + 1);
-        return share == std::string::npos ? trimmed : trimmed.substr(0, share);
-    }
-    return {};
 }
 
 } // namespace
@@ -116,7 +101,7 @@ void FolderFileUndo::SchedulePlan(PageKind page, const std::string& mode, bool r
         }
     } else if (mode == "F" || mode == "R" || mode == "N") {
         for (const auto& folder : Folders)
-            AddStopFolder(DrivePartOf(folder));
+            AddStopFolder(core::DrivePart(core::Trim(folder)));
         if (mode != "R")
             WalkUp(Folders);
         if (mode == "F")
