@@ -1,0 +1,90 @@
+#pragma once
+// The four list editors: each rebuilds its list from the edited lines under the list's rules.
+
+#include "engine/RunResults.h"
+#include "ui/ListEditorWindow.h"
+
+namespace dirforge::platform {
+class Prompt;
+}
+
+namespace dirforge::ui {
+
+class NameListModel;
+
+/// "Edit the include List of strings": names without drive or relative-path characters.
+class TfrmVol02EditIncludeList : public ListEditorWindow {
+    Q_OBJECT
+public:
+    TfrmVol02EditIncludeList(NameListModel& include, const NameListModel& exclude, ModalRunner& runner,
+        QWidget* parent = nullptr);
+
+protected:
+    bool acceptLines(const std::vector<std::string>& lines) override;
+
+private:
+    NameListModel& include_;
+    const NameListModel& exclude_;
+};
+
+/// "Edit the Include Folder List.": full paths; a text with an invalid path is refused whole.
+class TfrmVol04EditIncludeList : public ListEditorWindow {
+    Q_OBJECT
+public:
+    TfrmVol04EditIncludeList(NameListModel& include, const NameListModel& exclude, platform::Prompt& prompt,
+                             ModalRunner& runner,
+        QWidget* parent = nullptr);
+
+protected:
+    bool acceptLines(const std::vector<std::string>& lines) override;
+
+private:
+    NameListModel& include_;
+    const NameListModel& exclude_;
+    platform::Prompt& prompt_;
+};
+
+/// Which page's structure window the structure editor works on, and how it checks lines.
+struct StructureEditTarget {
+    NameListModel* structures = nullptr;
+    engine::AttachMode mode = engine::AttachMode::Nothing;
+    std::string relativeTitle; ///< warning title of a failed relative-path check
+    std::string fullTitle;     ///< warning title of a failed full-path check
+};
+
+/// "Edit ": the structure window of a page; relative or full paths by the page's mode.
+class TfrmFolderStructuresTemplates : public ListEditorWindow {
+    Q_OBJECT
+public:
+    TfrmFolderStructuresTemplates(platform::Prompt& prompt, ModalRunner& runner,
+        QWidget* parent = nullptr);
+    /// Edits target's structure window; true when it was rebuilt (closed with OK).
+    bool editStructures(const StructureEditTarget& target);
+
+protected:
+    bool acceptLines(const std::vector<std::string>& lines) override;
+
+private:
+    platform::Prompt& prompt_;
+    StructureEditTarget target_;
+};
+
+/// The most entries the import preview takes from its editor.
+inline constexpr std::size_t PreviewEditorLimit = 30000;
+
+/// "Edit the content of the Import Window.": the smart import preview, at most 30 000 entries.
+class TfrmEditSmartImport : public ListEditorWindow {
+    Q_OBJECT
+public:
+    TfrmEditSmartImport(NameListModel& preview, platform::Prompt& prompt, ModalRunner& runner,
+        QWidget* parent = nullptr);
+
+protected:
+    bool acceptLines(const std::vector<std::string>& lines) override;
+
+private:
+    NameListModel& preview_;
+    platform::Prompt& prompt_;
+};
+
+} // namespace dirforge::ui

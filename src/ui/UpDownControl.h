@@ -1,0 +1,33 @@
+#pragma once
+// An up/down control bound to a line edit: steps the number in the edit within a range.
+
+#include <QWidget>
+
+class QLineEdit;
+class QToolButton;
+
+namespace dirforge::ui {
+
+/// Two arrow buttons that step the number shown in their associated edit field.
+class UpDownControl : public QWidget {
+    Q_OBJECT
+public:
+    UpDownControl(QLineEdit* associate, int minimum, int maximum, bool wrap, QWidget* parent = nullptr);
+
+    int position() const { return position_; }
+    /// Sets the position (clamped to the range) and shows it in the edit field.
+    void setPosition(int position);
+    /// One step up (+1) or down (-1), from the number in the edit when it is in range.
+    void step(int delta);
+
+private:
+    QLineEdit* associate_;
+    QToolButton* up_;
+    QToolButton* down_;
+    int minimum_;
+    int maximum_;
+    bool wrap_;
+    int position_;
+};
+
+} // namespace dirforge::ui
