@@ -19,10 +19,9 @@ QFont DefaultFont() {
     // Faces close to Tahoma's width first, so the fixed layouts keep fitting where it is missing.
     static const QStringList preferred = {"Tahoma", "Verdana", "Arial", "Liberation Sans",
                                           "Nimbus Sans", "DejaVu Sans"};
-    const QStringList installed = QFontDatabase::families();
     QFont font;
     for (const QString& family : preferred) {
-        if (installed.contains(family, Qt::CaseInsensitive)) {
+        if (QFontDatabase::hasFamily(family)) {
             font.setFamily(family);
             break;
         }
