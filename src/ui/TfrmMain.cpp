@@ -20,8 +20,6 @@ namespace dirforge::ui {
 
 namespace {
 
-std::size_t IndexOf(engine::PageKind kind) { return static_cast<std::size_t>(kind); }
-
 struct TabSheetSpec {
     engine::PageKind kind;
     const char* objectName;
@@ -111,7 +109,7 @@ void TfrmMain::BuildMenu() {
 void TfrmMain::CreatePages() {
     // Each creation page's class is built here and put into its tab sheet, for example
     //     InstallPage(engine::PageKind::Strings, new StringsPage(context_, ...));
-    // The page's run state stays with the main window; the pages are driven by FormCreate
+    // A page reads and writes its run state through runState(kind); the pages are driven by FormCreate
     // (ApplyInitialState) and FormDestroy (ClearLists).
 }
 
@@ -153,6 +151,8 @@ void TfrmMain::FormDestroy() {
         if (creationPage != nullptr)
             creationPage->ClearLists();
     }
+    for (engine::PageRunState& state : runStates_)
+        state.results.clearLists();
     lstHWNDSeged_->clear();
     if (!CloseHelpFile(context_.applicationIdentifier())) {
         context_.prompt().show(

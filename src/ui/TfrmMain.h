@@ -3,6 +3,7 @@
 // start-up, activation and shutdown steps of the program.
 
 #include "engine/PageKind.h"
+#include "engine/PageRunState.h"
 
 #include <QMainWindow>
 
@@ -36,6 +37,9 @@ public:
     QWidget& tabSheet(engine::PageKind kind) const;
     /// The page class put into a tab sheet, or null while that page is not built.
     CreationPage* page(engine::PageKind kind) const;
+    /// A page's run state (result store, last attach mode and destination, structure totals),
+    /// kept from start to exit whether or not the page is built.
+    engine::PageRunState& runState(engine::PageKind kind) { return runStates_[IndexOf(kind)]; }
     /// The hidden list other windows use as scratch space.
     QListWidget& scratchList() const { return *lstHWNDSeged_; }
 
@@ -47,6 +51,7 @@ protected:
     void changeEvent(QEvent* event) override;
 
 private:
+    static std::size_t IndexOf(engine::PageKind kind) { return static_cast<std::size_t>(kind); }
     void BuildPageControl();
     void BuildMenu();
     /// The place where each page's class is created and put into its tab sheet.
@@ -64,6 +69,7 @@ private:
     QTabWidget* pgeMain_ = nullptr;
     std::array<QWidget*, 3> tabSheets_{};  // by PageKind
     std::array<CreationPage*, 3> pages_{}; // by PageKind; null until built
+    std::array<engine::PageRunState, 3> runStates_; // by PageKind
     QListWidget* lstHWNDSeged_ = nullptr;
     bool destroyed_ = false;
 };
