@@ -27,7 +27,9 @@ bool NameListModel::add(const std::string& text) {
 
 std::size_t NameListModel::addMany(const std::vector<std::string>& texts) {
     std::unordered_set<std::string> seen;
+    seen.reserve(texts.size());
     std::vector<std::string> fresh;
+    fresh.reserve(texts.size());
     for (const auto& text : texts) {
         std::string folded = core::FoldCase(text);
         if (!names_->containsFolded(folded) && seen.insert(std::move(folded)).second)
