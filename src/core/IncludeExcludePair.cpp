@@ -13,6 +13,31 @@ const char* const DeleteExcludedQuestion =
 const char* const DeleteAllEmptyText = "Empty List in the Exclude Window!\n";
 const char* const DeleteAllQuestion = "Do you want to delete all item(s) from the Exclude list ?";
 
+// Gathers, in source order, the texts a move adds to its target: those the target lacks,
+// each only once. A text held once in the source cannot repeat within the batch, so only
+// texts held several times (ignoring case) need tracking.
+class MoveBatch {
+public:
+    MoveBatch(const NameList& source, const NameList& target) : source_(source), target_(target) {}
+
+    void offer(const std::string& text) {
+        std::string folded = FoldCase(text);
+        if (target_.containsFolded(folded))
+            return;
+        if (source_.countFolded(folded) > 1 && !repeated_.insert(std::move(folded)).second)
+            return;
+        texts_.push_back(text);
+    }
+    std::size_t size() const { return texts_.size(); }
+    std::vector<std::string> take() { return std::move(texts_); }
+
+private:
+    const NameList& source_;
+    const NameList& target_;
+    std::unordered_set<std::string> repeated_;
+    std::vector<std::string> texts_;
+};
+
 } // namespace
 
 const PairPageTexts& StringsPagePairTexts() {
@@ -62,17 +87,14 @@ PairFocus IncludeExcludePair::moveSelected(Direction direction, const IndexSet& 
     const std::size_t targetSize = target.size();
 
     // Collect in source order what the target lacks; the batch itself must not repeat a text.
-    std::vector<std::string> batch;
-    std::unordered_set<std::string> batchFolded;
+    MoveBatch batch(source, target);
     for (std::size_t index : selected) {
-        const std::string& text = source.at(index);
-        std::string folded = FoldCase(text);
-        if (!target.containsFolded(folded) && batchFolded.insert(std::move(folded)).second) {
-            batch.push_back(text);
+        const std::size_t before = batch.size();
+        batch.offer(source.at(index));
+        if (batch.size() != before)
             showCounts(direction, sourceSize, targetSize + batch.size());
-        }
     }
-    target.insertMany(std::move(batch));
+    target.insertMany(batch.take());
 
     std::size_t removed = 0;
     for (auto it = selected.rbegin(); it != selected.rend(); ++it)
@@ -87,17 +109,13 @@ PairFocus IncludeExcludePair::moveAll(Direction direction) {
     const std::size_t sourceSize = source.size();
     const std::size_t targetSize = target.size();
 
-    std::vector<std::string> batch;
-    std::unordered_set<std::string> batchFolded;
+    MoveBatch batch(source, target);
     std::size_t walked = 0;
     for (const std::string& text : source.texts()) {
-        ++walked;
-        std::string folded = FoldCase(text);
-        if (!target.containsFolded(folded) && batchFolded.insert(std::move(folded)).second)
-            batch.push_back(text);
-        showCounts(direction, sourceSize - walked, targetSize + batch.size());
+        batch.offer(text);
+        showCounts(direction, sourceSize - ++walked, targetSize + batch.size());
     }
-    target.insertMany(std::move(batch));
+    target.insertMany(batch.take());
     source.clear();
     return finish(PairFocus::EntryField);
 }

@@ -12,13 +12,19 @@ namespace {
 
 bool lessIgnoringCase(const std::string& a, const std::string& b) { return CompareIgnoreCase(a, b) < 0; }
 
-// A batch in alphabetical order. Folding each text once up front keeps the sort free of
-// repeated folding; (folded, text) orders exactly as CompareIgnoreCase does.
-std::vector<std::string> sortedBatch(std::vector<std::string> texts) {
-    std::vector<std::pair<std::string, std::string>> keyed;
+using KeyedTexts = std::vector<std::pair<std::string, std::string>>; // (folded, text)
+
+KeyedTexts foldAll(std::vector<std::string> texts) {
+    KeyedTexts keyed;
     keyed.reserve(texts.size());
     for (auto& text : texts)
         keyed.emplace_back(FoldCase(text), std::move(text));
+    return keyed;
+}
+
+// Alphabetical order: (folded, text) orders exactly as CompareIgnoreCase does, and folding
+// each text once up front keeps the sort free of repeated folding.
+std::vector<std::string> sortedTexts(KeyedTexts keyed) {
     std::sort(keyed.begin(), keyed.end());
     std::vector<std::string> out;
     out.reserve(keyed.size());
@@ -41,6 +47,11 @@ NameList::NameList(Order order) : order_(order) {}
 bool NameList::contains(std::string_view text) const { return containsFolded(FoldCase(text)); }
 
 bool NameList::containsFolded(const std::string& folded) const { return folded_.count(folded) != 0; }
+
+std::size_t NameList::countFolded(const std::string& folded) const {
+    const auto it = folded_.find(folded);
+    return it == folded_.end() ? 0 : it->second;
+}
 
 std::size_t NameList::indexOf(std::string_view text) const {
     if (!contains(text))
@@ -77,10 +88,12 @@ void NameList::insertMany(std::vector<std::string> texts) {
     if (texts.empty())
         return;
     notifyAboutToReset();
-    for (const auto& text : texts)
-        indexAdd(text);
+    KeyedTexts keyed = foldAll(std::move(texts));
+    folded_.reserve(folded_.size() + keyed.size());
+    for (const auto& entry : keyed)
+        ++folded_[entry.first];
     if (isAlphabetical()) {
-        std::vector<std::string> batch = sortedBatch(std::move(texts));
+        std::vector<std::string> batch = sortedTexts(std::move(keyed));
         std::vector<std::string> merged;
         merged.reserve(items_.size() + batch.size());
         std::merge(std::make_move_iterator(items_.begin()), std::make_move_iterator(items_.end()),
@@ -88,7 +101,9 @@ void NameList::insertMany(std::vector<std::string> texts) {
                    std::back_inserter(merged), lessIgnoringCase);
         items_ = std::move(merged);
     } else {
-        items_.insert(items_.end(), std::make_move_iterator(texts.begin()), std::make_move_iterator(texts.end()));
+        items_.reserve(items_.size() + keyed.size());
+        for (auto& entry : keyed)
+            items_.push_back(std::move(entry.second));
     }
     notifyReset();
 }
@@ -154,7 +169,7 @@ void NameList::indexRemove(const std::string& text) {
         folded_.erase(it);
 }
 
-void NameList::sortItems() { items_ = sortedBatch(std::move(items_)); }
+void NameList::sortItems() { items_ = sortedTexts(foldAll(std::move(items_))); }
 
 void NameList::notifyAboutToReset() const {
     if (observer_)

@@ -48,6 +48,8 @@ public:
     bool contains(std::string_view text) const;
     /// The same for a text already passed through FoldCase.
     bool containsFolded(const std::string& folded) const;
+    /// How many held texts fold to folded.
+    std::size_t countFolded(const std::string& folded) const;
     /// Position of the first text equal ignoring case, or npos.
     std::size_t indexOf(std::string_view text) const;
 
