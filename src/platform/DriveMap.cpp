@@ -1,5 +1,7 @@
 #include "platform/DriveMap.h"
 
+#include "core/TextRules.h"
+
 #include <cstdio>
 #include <cstdlib>
 #include <vector>
@@ -34,14 +36,6 @@ bool appendElements(std::string_view text, std::string& out) {
         start = end + 1;
     }
     return true;
-}
-
-std::string trimBlanks(std::string_view text) {
-    const auto first = text.find_first_not_of(" \t");
-    if (first == std::string_view::npos)
-        return {};
-    const auto last = text.find_last_not_of(" \t");
-    return std::string(text.substr(first, last - first + 1));
 }
 
 } // namespace
@@ -79,13 +73,13 @@ bool DriveMap::addMappings(std::string_view spec, std::string* error) {
         std::size_t end = spec.find(';', start);
         if (end == std::string_view::npos)
             end = spec.size();
-        const std::string piece = trimBlanks(spec.substr(start, end - start));
+        const std::string piece = core::Trim(spec.substr(start, end - start));
         start = end + 1;
         if (piece.empty())
             continue; // "f=/a;;g=/b" and a trailing ";" are harmless
         const auto equals = piece.find('=');
-        const std::string letter = equals == std::string::npos ? piece : trimBlanks(piece.substr(0, equals));
-        const std::string folder = equals == std::string::npos ? std::string() : trimBlanks(piece.substr(equals + 1));
+        const std::string letter = equals == std::string::npos ? piece : core::Trim(piece.substr(0, equals));
+        const std::string folder = equals == std::string::npos ? std::string() : core::Trim(piece.substr(equals + 1));
         if (letter.size() != 1 || !isLetter(letter[0]) || folder.empty() || folder[0] != '/' ||
             folder.find('\0') != std::string::npos) {
             if (error != nullptr)

@@ -131,9 +131,12 @@ bool HostFileSystem::createFolder(const std::string& path, std::vector<std::stri
     if (!host)
         return false;
     std::string& h = *host;
+    const std::size_t rootLen = rootLength(drives_, path);
+    if (h.size() <= rootLen)
+        return isHostFolder(h); // the drive's root itself: there or not, it is never made
     if (::mkdir(h.c_str(), kNewFolderMode) == 0) {
         if (created != nullptr)
-            created->push_back(driveFormOf(path, h, rootLength(drives_, path), h.size()));
+            created->push_back(driveFormOf(path, h, rootLen, h.size()));
         return true;
     }
     if (errno == EEXIST)
@@ -142,7 +145,6 @@ bool HostFileSystem::createFolder(const std::string& path, std::vector<std::stri
         return false;
 
     // Some parents are missing: walk up to the deepest one that exists, then make the rest.
-    const std::size_t rootLen = rootLength(drives_, path);
     const auto made = [&](std::size_t length) {
         if (created != nullptr)
             created->push_back(driveFormOf(path, h, rootLen, length));

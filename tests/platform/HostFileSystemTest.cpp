@@ -65,6 +65,7 @@ TEST(HostFileSystem, CreateFolderFailsOnAFileAndReportsWhatItMadeBeforeTheFailur
     const std::string hHost = drives.mapDrive('h');
     std::filesystem::remove(hHost);
     EXPECT_FALSE(drives.fs().createFolder("h:\\a\\b", &created));
+    EXPECT_FALSE(drives.fs().createFolder("h:\\", &created));
     EXPECT_TRUE(created.empty());
     EXPECT_FALSE(std::filesystem::exists(hHost));
 }
