@@ -1,10 +1,12 @@
 #include "ui/TfrmStatistic.h"
 
-#include "core/TextRules.h"
+#include "core/PathChecks.h"
 #include "platform/Prompt.h"
+#include "ui/ListViews.h"
 #include "ui/ResultListModel.h"
-#include "ui/ResultListView.h"
+#include "ui/RunModeLabel.h"
 #include "ui/TfrmZoomStatistics.h"
+#include "ui/WindowStyle.h"
 
 #include <QCheckBox>
 #include <QGridLayout>
@@ -21,17 +23,10 @@ using engine::CounterColumn;
 using engine::CounterRow;
 using engine::ResultList;
 
-QColor DelphiColor(int bgr) { return QColor(bgr & 0xFF, (bgr >> 8) & 0xFF, (bgr >> 16) & 0xFF); }
-
 /// The grid cells whose labels are kept up to date but never shown: what already existed or
 /// failed below the target folders (subfolders, files, bytes).
 bool IsHiddenCounter(CounterRow row, CounterColumn column) {
     return row != CounterRow::Folders && (column == CounterColumn::Exist || column == CounterColumn::Other);
-}
-
-bool HasDrivePart(const std::string& text) {
-    const std::string trimmed = core::Trim(text);
-    return (trimmed.size() >= 2 && trimmed[1] == ':') || trimmed.starts_with("\\\\");
 }
 
 } // namespace
@@ -44,19 +39,13 @@ TfrmStatistic::TfrmStatistic(engine::PageKind page, platform::Prompt& prompt, QW
     : QDialog(parent), twin_(VisualLogTwinFor(page)), prompt_(prompt) {
     setObjectName(twin_.logClass);
     setWindowTitle(twin_.caption);
-    setAutoFillBackground(true);
-    QPalette background = palette();
-    background.setColor(QPalette::Window, DelphiColor(16775151));
-    setPalette(background);
+    ApplyBackground(*this);
     for (auto& model : models_)
         model = new ResultListModel(this);
 
     modeLabel_ = new QLabel(twin_.modeLabelInitial, this);
     modeLabel_->setObjectName(QString("lbl%1NormalSimulate").arg(twin_.volInfix));
     modeLabel_->setAlignment(Qt::AlignCenter);
-    QPalette darkRed = modeLabel_->palette();
-    darkRed.setColor(QPalette::WindowText, DelphiColor(128));
-    modeLabel_->setPalette(darkRed);
     QFont bold = modeLabel_->font();
     bold.setBold(true);
     modeLabel_->setFont(bold);
@@ -134,7 +123,7 @@ QWidget* TfrmStatistic::buildListColumn(ResultList list) {
     // The failed-undo group carries its caption already; its list needs no label of its own.
     if (list != ResultList::FoldersFailedUndo)
         layout->addWidget(new QLabel(names.caption, column));
-    layout->addWidget(new ResultListView("lst" + infix + names.listSuffix, models_[static_cast<int>(list)], column), 1);
+    layout->addWidget(MakeListView("lst" + infix + names.listSuffix, models_[static_cast<int>(list)], kResultListExtent, column), 1);
 
     auto* exportButton = new QPushButton("Export", column);
     exportButton->setObjectName("btn" + infix + names.exportSuffix);
@@ -210,7 +199,7 @@ void TfrmStatistic::scheduleFlush() {
 }
 
 void TfrmStatistic::RefreshModeLabel() {
-    modeLabel_->setText(modeBox_->isChecked() ? kRealRunModeText : kSimulationModeText);
+    ShowRunModeLabel(*modeLabel_, modeBox_->isChecked());
 }
 
 void TfrmStatistic::clearLists() {
@@ -231,10 +220,10 @@ void TfrmStatistic::exportList(ResultList list, QPushButton* button) {
     }
     std::vector<std::string> handed;
     for (const std::string& entry : all)
-        if (HasDrivePart(entry))
+        if (core::HasDrivePart(entry))
             handed.push_back(entry);
     if (exporter_)
-        exporter_(handed);
+        exporter_(handed, "FOLDERS");
     button->setFocus();
 }
 

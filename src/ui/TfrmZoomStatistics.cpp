@@ -1,6 +1,8 @@
 #include "ui/TfrmZoomStatistics.h"
 
-#include "ui/ResultListView.h"
+#include "ui/ListViews.h"
+#include "ui/ResultListModel.h"
+#include "ui/WindowStyle.h"
 
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -18,6 +20,7 @@ TfrmZoomStatistics::TfrmZoomStatistics(const VisualLogTwin& twin, const Models& 
     setObjectName(twin.zoomClass);
     setWindowTitle("Zoom Window.");
     resize(817, 600);
+    ApplyBackground(*this);
 
     const QString prefix = QString("%1ZoomStatistics").arg(twin.volInfix);
     auto* layout = new QVBoxLayout(this);
@@ -36,7 +39,7 @@ TfrmZoomStatistics::TfrmZoomStatistics(const VisualLogTwin& twin, const Models& 
         QFont bold = titles_[i]->font();
         bold.setBold(true);
         titles_[i]->setFont(bold);
-        lists_[i] = new ResultListView("lst" + prefix + suffix, models[i], this);
+        lists_[i] = MakeListView("lst" + prefix + suffix, models[i], kResultListExtent, this);
         layout->addWidget(titles_[i]);
         layout->addWidget(lists_[i], 1);
 

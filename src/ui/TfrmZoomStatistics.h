@@ -9,14 +9,13 @@
 
 #include <array>
 
-class QGroupBox;
 class QLabel;
+class QListView;
 class QRadioButton;
 
 namespace dirforge::ui {
 
 class ResultListModel;
-class ResultListView;
 
 /// TfrmVol02ZoomStatistics, TfrmVol04ZoomStatistics or TfrmVol03ZoomStatistics, by page.
 class TfrmZoomStatistics : public QDialog {
@@ -36,7 +35,7 @@ private:
     void showOnly(engine::ResultList list);
 
     std::array<QLabel*, engine::ResultListCount> titles_{};
-    std::array<ResultListView*, engine::ResultListCount> lists_{};
+    std::array<QListView*, engine::ResultListCount> lists_{};
     std::array<QRadioButton*, engine::ResultListCount> selectors_{};
     engine::ResultList shown_ = engine::ResultList::FoldersCreated;
 };

@@ -64,7 +64,7 @@ std::string ExportWarningTitle(const VisualLogTwin& twin, engine::ResultList lis
 inline constexpr const char* kBytesRowLabel = "Total File size (bytes)";
 inline constexpr const char* kCreatedColumn = "Successfully created:";
 inline constexpr const char* kExistsColumn = "NOT created (already exists):";
-inline constexpr const char* kRealRunModeText = "Folder/File Creation Process.";
-inline constexpr const char* kSimulationModeText = "Simulate the Folder/File Creation Process.";
+/// Horizontal scroll extent of every result list, in the log and in the zoom window.
+inline constexpr int kResultListExtent = 3000;
 
 } // namespace dirforge::ui
