@@ -155,13 +155,9 @@ void TfrmFileExport::prepare(const std::vector<std::string>& entries, const std:
 
 void TfrmFileExport::exportList(const std::vector<std::string>& entries, const std::string& kind) {
     prepare(entries, kind);
-    services_.runner.run(*this);
-}
-
-void TfrmFileExport::showEvent(QShowEvent* event) {
     applyKind();
     rebuildDisplayed();
-    QDialog::showEvent(event);
+    services_.runner.run(*this);
 }
 
 void TfrmFileExport::applyKind() {

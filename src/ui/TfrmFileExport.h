@@ -45,7 +45,7 @@ public:
 
     /// Resets the window and hands over entries (each once, ignoring case) under kind.
     void prepare(const std::vector<std::string>& entries, const std::string& kind);
-    /// prepare(), then shows the window modally.
+    /// prepare(), then the kind's drive-letter choices and the rebuilt list; shows the window modally.
     void exportList(const std::vector<std::string>& entries, const std::string& kind);
 
     const NameListModel& displayed() const { return displayed_; }
@@ -55,9 +55,6 @@ public:
     /// Rebuilds the displayed list from the handed-over one under the entry choices.
     void rebuildDisplayed();
     void btnFileExportToClick();
-
-protected:
-    void showEvent(QShowEvent* event) override;
 
 private:
     void buildControls();
