@@ -1,9 +1,5 @@
 #include "core/IncludeExcludePair.h"
 
-#include "core/CaseFold.h"
-
-#include <unordered_set>
-
 namespace dirforge::core {
 
 namespace {
@@ -12,31 +8,6 @@ const char* const DeleteExcludedQuestion =
     "Do you want to delete the selected item(s) from the Exclude list ?\nNote: You can delete ONLY from the EXCLUDE list.\n";
 const char* const DeleteAllEmptyText = "Empty List in the Exclude Window!\n";
 const char* const DeleteAllQuestion = "Do you want to delete all item(s) from the Exclude list ?";
-
-// Gathers, in source order, the texts a move adds to its target: those the target lacks,
-// each only once. A text held once in the source cannot repeat within the batch, so only
-// texts held several times (ignoring case) need tracking.
-class MoveBatch {
-public:
-    MoveBatch(const NameList& source, const NameList& target) : source_(source), target_(target) {}
-
-    void offer(const std::string& text) {
-        std::string folded = FoldCase(text);
-        if (target_.containsFolded(folded))
-            return;
-        if (source_.countFolded(folded) > 1 && !repeated_.insert(std::move(folded)).second)
-            return;
-        texts_.push_back(text);
-    }
-    std::size_t size() const { return texts_.size(); }
-    std::vector<std::string> take() { return std::move(texts_); }
-
-private:
-    const NameList& source_;
-    const NameList& target_;
-    std::unordered_set<std::string> repeated_;
-    std::vector<std::string> texts_;
-};
 
 } // namespace
 
@@ -87,14 +58,13 @@ PairFocus IncludeExcludePair::moveSelected(Direction direction, const IndexSet& 
     const std::size_t targetSize = target.size();
 
     // Collect in source order what the target lacks; the batch itself must not repeat a text.
-    MoveBatch batch(source, target);
-    for (std::size_t index : selected) {
-        const std::size_t before = batch.size();
-        batch.offer(source.at(index));
-        if (batch.size() != before)
-            showCounts(direction, sourceSize, targetSize + batch.size());
-    }
-    target.insertMany(batch.take());
+    std::vector<std::string> texts;
+    texts.reserve(selected.size());
+    for (std::size_t index : selected)
+        texts.push_back(source.at(index));
+    target.insertMissing(std::move(texts), [&](std::size_t, std::size_t added) {
+        showCounts(direction, sourceSize, targetSize + added);
+    });
 
     std::size_t removed = 0;
     for (auto it = selected.rbegin(); it != selected.rend(); ++it)
@@ -109,13 +79,9 @@ PairFocus IncludeExcludePair::moveAll(Direction direction) {
     const std::size_t sourceSize = source.size();
     const std::size_t targetSize = target.size();
 
-    MoveBatch batch(source, target);
-    std::size_t walked = 0;
-    for (const std::string& text : source.texts()) {
-        batch.offer(text);
-        showCounts(direction, sourceSize - ++walked, targetSize + batch.size());
-    }
-    target.insertMany(batch.take());
+    target.insertMissing(source.texts(), [&](std::size_t examined, std::size_t added) {
+        showCounts(direction, sourceSize - examined, targetSize + added);
+    });
     source.clear();
     return finish(PairFocus::EntryField);
 }

@@ -4,7 +4,6 @@
 
 #include <algorithm>
 #include <iterator>
-#include <utility>
 
 namespace dirforge::core {
 
@@ -22,15 +21,20 @@ KeyedTexts foldAll(std::vector<std::string> texts) {
     return keyed;
 }
 
-// Alphabetical order: (folded, text) orders exactly as CompareIgnoreCase does, and folding
-// each text once up front keeps the sort free of repeated folding.
-std::vector<std::string> sortedTexts(KeyedTexts keyed) {
-    std::sort(keyed.begin(), keyed.end());
+std::vector<std::string> textsOf(KeyedTexts keyed) {
     std::vector<std::string> out;
     out.reserve(keyed.size());
     for (auto& entry : keyed)
         out.push_back(std::move(entry.second));
     return out;
+}
+
+// Alphabetical order: (folded, text) orders exactly as CompareIgnoreCase does, and folding
+// each text once up front keeps the sort free of repeated folding.
+std::vector<std::string> sortedTexts(std::vector<std::string> texts) {
+    KeyedTexts keyed = foldAll(std::move(texts));
+    std::sort(keyed.begin(), keyed.end());
+    return textsOf(std::move(keyed));
 }
 
 } // namespace
@@ -44,26 +48,36 @@ IndexSet NormalizeIndices(IndexSet indices, std::size_t size) {
 
 NameList::NameList(Order order) : order_(order) {}
 
-bool NameList::contains(std::string_view text) const { return containsFolded(FoldCase(text)); }
+std::pair<std::size_t, std::size_t> NameList::equalRange(std::string_view text) const {
+    // Texts equal ignoring case stand together in the alphabetical list.
+    const auto lo = std::lower_bound(items_.begin(), items_.end(), text,
+                                     [](const std::string& item, std::string_view t) { return CompareFolded(item, t) < 0; });
+    const auto hi = std::upper_bound(lo, items_.end(), text,
+                                     [](std::string_view t, const std::string& item) { return CompareFolded(t, item) < 0; });
+    return {static_cast<std::size_t>(lo - items_.begin()), static_cast<std::size_t>(hi - items_.begin())};
+}
 
-bool NameList::containsFolded(const std::string& folded) const { return folded_.count(folded) != 0; }
+bool NameList::contains(std::string_view text) const {
+    if (isAlphabetical()) {
+        const auto [lo, hi] = equalRange(text);
+        return lo < hi;
+    }
+    return containsFolded(FoldCase(text));
+}
 
-std::size_t NameList::countFolded(const std::string& folded) const {
-    const auto it = folded_.find(folded);
-    return it == folded_.end() ? 0 : it->second;
+bool NameList::containsFolded(const std::string& folded) const {
+    if (isAlphabetical())
+        return contains(folded); // folding is idempotent, so the binary search takes it as is
+    return folded_.count(folded) != 0;
 }
 
 std::size_t NameList::indexOf(std::string_view text) const {
+    if (isAlphabetical()) {
+        const auto [lo, hi] = equalRange(text);
+        return lo < hi ? lo : npos;
+    }
     if (!contains(text))
         return npos;
-    if (isAlphabetical()) {
-        // Texts equal ignoring case stand together; the first of them is the lower bound.
-        const auto it = std::lower_bound(items_.begin(), items_.end(), text,
-                                         [](const std::string& item, std::string_view t) {
-                                             return CompareFolded(item, t) < 0;
-                                         });
-        return static_cast<std::size_t>(it - items_.begin());
-    }
     for (std::size_t i = 0; i < items_.size(); ++i)
         if (EqualsIgnoreCase(items_[i], text))
             return i;
@@ -88,24 +102,75 @@ void NameList::insertMany(std::vector<std::string> texts) {
     if (texts.empty())
         return;
     notifyAboutToReset();
-    KeyedTexts keyed = foldAll(std::move(texts));
-    folded_.reserve(folded_.size() + keyed.size());
-    for (const auto& entry : keyed)
-        ++folded_[entry.first];
     if (isAlphabetical()) {
-        std::vector<std::string> batch = sortedTexts(std::move(keyed));
-        std::vector<std::string> merged;
-        merged.reserve(items_.size() + batch.size());
-        std::merge(std::make_move_iterator(items_.begin()), std::make_move_iterator(items_.end()),
-                   std::make_move_iterator(batch.begin()), std::make_move_iterator(batch.end()),
-                   std::back_inserter(merged), lessIgnoringCase);
-        items_ = std::move(merged);
+        mergeSorted(sortedTexts(std::move(texts)));
     } else {
-        items_.reserve(items_.size() + keyed.size());
-        for (auto& entry : keyed)
-            items_.push_back(std::move(entry.second));
+        folded_.reserve(folded_.size() + texts.size());
+        for (const auto& text : texts)
+            indexAdd(text);
+        items_.insert(items_.end(), std::make_move_iterator(texts.begin()), std::make_move_iterator(texts.end()));
     }
     notifyReset();
+}
+
+std::size_t NameList::insertMissing(std::vector<std::string> texts, const InsertProgress& progress) {
+    return isAlphabetical() ? insertMissingSorted(std::move(texts), progress)
+                            : insertMissingAppended(std::move(texts), progress);
+}
+
+std::size_t NameList::insertMissingSorted(std::vector<std::string> texts, const InsertProgress& progress) {
+    // Sort the batch by folded text, keeping the first of each case-insensitive repeat, then
+    // walk it alongside the list: one linear pass decides what is missing.
+    KeyedTexts keyed = foldAll(std::move(texts));
+    const std::size_t examined = keyed.size();
+    std::stable_sort(keyed.begin(), keyed.end(), [](const auto& a, const auto& b) { return a.first < b.first; });
+    keyed.erase(std::unique(keyed.begin(), keyed.end(), [](const auto& a, const auto& b) { return a.first == b.first; }),
+                keyed.end());
+    KeyedTexts missing;
+    std::size_t i = 0;
+    std::size_t walked = examined - keyed.size(); // repeats within the batch count as examined
+    for (auto& entry : keyed) {
+        while (i < items_.size() && CompareFolded(items_[i], entry.first) < 0)
+            ++i;
+        if (i == items_.size() || CompareFolded(items_[i], entry.first) != 0)
+            missing.push_back(std::move(entry));
+        if (progress)
+            progress(++walked, missing.size());
+    }
+    if (missing.empty())
+        return 0;
+    const std::size_t added = missing.size();
+    notifyAboutToReset();
+    mergeSorted(textsOf(std::move(missing)));
+    notifyReset();
+    return added;
+}
+
+std::size_t NameList::insertMissingAppended(std::vector<std::string> texts, const InsertProgress& progress) {
+    std::vector<std::string> missing;
+    folded_.reserve(folded_.size() + texts.size());
+    std::size_t walked = 0;
+    for (auto& text : texts) {
+        if (folded_.try_emplace(FoldCase(text), 1).second)
+            missing.push_back(std::move(text));
+        if (progress)
+            progress(++walked, missing.size());
+    }
+    if (missing.empty())
+        return 0;
+    notifyAboutToReset();
+    items_.insert(items_.end(), std::make_move_iterator(missing.begin()), std::make_move_iterator(missing.end()));
+    notifyReset();
+    return missing.size();
+}
+
+void NameList::mergeSorted(std::vector<std::string> batch) {
+    std::vector<std::string> merged;
+    merged.reserve(items_.size() + batch.size());
+    std::merge(std::make_move_iterator(items_.begin()), std::make_move_iterator(items_.end()),
+               std::make_move_iterator(batch.begin()), std::make_move_iterator(batch.end()), std::back_inserter(merged),
+               lessIgnoringCase);
+    items_ = std::move(merged);
 }
 
 void NameList::removeAt(std::size_t i) {
@@ -153,23 +218,36 @@ void NameList::swapContents(NameList& other) {
     other.notifyAboutToReset();
     items_.swap(other.items_);
     folded_.swap(other.folded_);
-    if (isAlphabetical() && !other.isAlphabetical())
-        sortItems();
-    else if (other.isAlphabetical() && !isAlphabetical())
-        other.sortItems();
+    if (order_ != other.order_) {
+        rebuildForOrder();
+        other.rebuildForOrder();
+    }
     notifyReset();
     other.notifyReset();
 }
 
-void NameList::indexAdd(const std::string& text) { ++folded_[FoldCase(text)]; }
+void NameList::indexAdd(const std::string& text) {
+    if (!isAlphabetical())
+        ++folded_[FoldCase(text)];
+}
 
 void NameList::indexRemove(const std::string& text) {
+    if (isAlphabetical())
+        return;
     const auto it = folded_.find(FoldCase(text));
     if (it != folded_.end() && --it->second == 0)
         folded_.erase(it);
 }
 
-void NameList::sortItems() { items_ = sortedTexts(foldAll(std::move(items_))); }
+void NameList::rebuildForOrder() {
+    folded_.clear();
+    if (isAlphabetical()) {
+        items_ = sortedTexts(std::move(items_));
+        return;
+    }
+    for (const auto& text : items_)
+        indexAdd(text);
+}
 
 void NameList::notifyAboutToReset() const {
     if (observer_)

@@ -1,12 +1,15 @@
 #pragma once
 // An ordered list of texts, kept in alphabetical order ignoring case or in insertion order,
-// with case-insensitive membership through a case-folded index. The same text may be held
-// more than once. It backs the list views, so positions are plain vector indices.
+// with case-insensitive membership: a binary search in the alphabetical list, a case-folded
+// hash index in the other. The same text may be held more than once. It backs the list
+// views, so positions are plain vector indices.
 
 #include <cstddef>
+#include <functional>
 #include <string>
 #include <string_view>
 #include <unordered_map>
+#include <utility>
 #include <vector>
 
 namespace dirforge::core {
@@ -48,8 +51,6 @@ public:
     bool contains(std::string_view text) const;
     /// The same for a text already passed through FoldCase.
     bool containsFolded(const std::string& folded) const;
-    /// How many held texts fold to folded.
-    std::size_t countFolded(const std::string& folded) const;
     /// Position of the first text equal ignoring case, or npos.
     std::size_t indexOf(std::string_view text) const;
 
@@ -57,6 +58,11 @@ public:
     std::size_t insert(std::string text);
     /// Adds many texts at once: sorted and merged, or appended in their order.
     void insertMany(std::vector<std::string> texts);
+    /// Progress of insertMissing: texts examined so far and how many of them were added.
+    using InsertProgress = std::function<void(std::size_t examined, std::size_t added)>;
+    /// Adds the texts not yet held (ignoring case), the first of any repeats in the batch;
+    /// returns how many were added. The list content changes only after the last progress call.
+    std::size_t insertMissing(std::vector<std::string> texts, const InsertProgress& progress = {});
     void removeAt(std::size_t i);
     /// Removes the given positions (any order; repeats and positions out of range ignored).
     void removeIndices(const IndexSet& indices);
@@ -70,13 +76,18 @@ public:
 private:
     void indexAdd(const std::string& text);
     void indexRemove(const std::string& text);
-    void sortItems();
+    void rebuildForOrder();
+    std::pair<std::size_t, std::size_t> equalRange(std::string_view text) const;
+    std::size_t insertMissingSorted(std::vector<std::string> texts, const InsertProgress& progress);
+    std::size_t insertMissingAppended(std::vector<std::string> texts, const InsertProgress& progress);
+    void mergeSorted(std::vector<std::string> batch);
     void notifyAboutToReset() const;
     void notifyReset() const;
 
     Order order_;
     std::vector<std::string> items_;
-    std::unordered_map<std::string, std::size_t> folded_; // folded text -> how often held
+    // Insertion order only: folded text -> how often held.
+    std::unordered_map<std::string, std::size_t> folded_;
     Observer* observer_ = nullptr;
 };
 

@@ -117,3 +117,25 @@ TEST(NameList, ObserverHearsEveryChange) {
     list.clear();
     EXPECT_EQ(observer.events, (List{"+0", "+0", "reset(", ")", "-1", "reset(", ")", "reset(", ")"}));
 }
+
+TEST(NameList, InsertMissingAddsOnlyTextsNotYetHeld) {
+    for (auto order : {NameList::Order::Alphabetical, NameList::Order::Insertion}) {
+        NameList list = makeList(order, {"b", "D"});
+        RecordingObserver observer;
+        list.setObserver(&observer);
+        std::vector<std::pair<std::size_t, std::size_t>> progress;
+        const std::size_t added = list.insertMissing({"d", "c", "B", "a", "C", "\xC3\x84", "\xC3\xA4"},
+                                                     [&](std::size_t e, std::size_t a) { progress.emplace_back(e, a); });
+        EXPECT_EQ(added, 3u);
+        // The first of a case-insensitive repeat in the batch wins.
+        const List expected = order == NameList::Order::Alphabetical ? List{"a", "b", "c", "D", "\xC3\x84"}
+                                                                     : List{"b", "D", "c", "a", "\xC3\x84"};
+        EXPECT_EQ(list.texts(), expected);
+        ASSERT_FALSE(progress.empty());
+        EXPECT_EQ(progress.back(), std::make_pair(std::size_t{7}, std::size_t{3}));
+        EXPECT_EQ(observer.events, (List{"reset(", ")"})) << "one bulk change after the walk";
+        EXPECT_TRUE(list.contains("\xC3\xA4"));
+        EXPECT_EQ(list.insertMissing({"A", "c"}), 0u);
+        EXPECT_EQ(list.size(), 5u);
+    }
+}
