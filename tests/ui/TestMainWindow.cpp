@@ -11,6 +11,7 @@
 #include "ui/AppInfo.h"
 #include "ui/GuardedApplication.h"
 #include "ui/QtPrompt.h"
+#include "ui/QtShell.h"
 #include "ui/RunModeLabel.h"
 #include "ui/TfrmMain.h"
 #include "ui/TooltipDuration.h"
@@ -18,6 +19,7 @@
 #include "ui/WorkingFolders.h"
 
 #include <QAction>
+#include <QDesktopServices>
 #include <QDir>
 #include <QDirIterator>
 #include <QFile>
@@ -94,6 +96,15 @@ public:
 
 private:
     bool standard_;
+};
+
+/// Takes the URLs QDesktopServices would hand to the desktop.
+class UrlRecorder : public QObject {
+    Q_OBJECT
+public:
+    QList<QUrl> urls;
+public slots:
+    void open(const QUrl& url) { urls << url; }
 };
 
 } // namespace
@@ -340,6 +351,39 @@ private slots:
         QCOMPARE(program.shell.webPages().size(), std::size_t(2));
         QCOMPARE(program.shell.webPages().back(), std::string(ui::kOnlineHelpUrl));
         QVERIFY2(program.prompt.satisfied(), program.prompt.describe().c_str());
+    }
+
+    void shellHandsHostPathsToTheDesktop_data() {
+        QTest::addColumn<bool>("folder"); // openFolder, else openWebPage
+        QTest::addColumn<QString>("target");
+        QTest::addColumn<bool>("opened");
+        QTest::addColumn<QString>("url");
+        QTest::newRow("mapped drive") << true << "f:\\Clients\\A b" << true << "file:///srv/f/Clients/A b";
+        QTest::newRow("drive letter case") << true << "F:\\" << true << "file:///srv/f";
+        QTest::newRow("c: is the root") << true << "c:\\tmp" << true << "file:///tmp";
+        QTest::newRow("unmapped drive") << true << "q:\\x" << false << "";
+        QTest::newRow("no drive") << true << "Clients\\A" << false << "";
+        QTest::newRow("web page") << false << "https://example.com/a?b=1" << true << "https://example.com/a?b=1";
+        QTest::newRow("not an address") << false << "not an address" << false << "";
+    }
+    void shellHandsHostPathsToTheDesktop() {
+        QFETCH(bool, folder);
+        QFETCH(QString, target);
+        QFETCH(bool, opened);
+        QFETCH(QString, url);
+        platform::DriveMap drives;
+        drives.map('f', "/srv/f");
+        ui::QtShell shell(drives);
+        UrlRecorder recorder;
+        for (const char* scheme : {"file", "https"})
+            QDesktopServices::setUrlHandler(QString::fromLatin1(scheme), &recorder, "open");
+        const bool result = folder ? shell.openFolder(target.toStdString()) : shell.openWebPage(target.toStdString());
+        for (const char* scheme : {"file", "https"})
+            QDesktopServices::unsetUrlHandler(QString::fromLatin1(scheme));
+        QCOMPARE(result, opened);
+        QCOMPARE(recorder.urls.size(), opened ? 1 : 0);
+        if (opened)
+            QCOMPARE(recorder.urls.front(), QUrl(url));
     }
 
     void helpTopicsHaveTheirOwnTexts() {
