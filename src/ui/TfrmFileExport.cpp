@@ -7,6 +7,7 @@
 #include "platform/Prompt.h"
 #include "ui/AppInfo.h"
 #include "ui/ChoiceBoxes.h"
+#include "ui/ControlNames.h"
 #include "ui/ListViews.h"
 #include "ui/ModalRunner.h"
 #include "ui/QtText.h"
@@ -33,13 +34,6 @@ const char* const ExportedText = "End of the exporting process.";
 const char* const SaveDialogTitle = "Export Folder Names (strings) to a file.";
 const char* const SaveDialogFilter = "Text Files (*.txt);;Comma Separated (*.csv);;All Files (*.*)";
 
-template <typename Widget> Widget* named(Widget* widget, const char* name, const char* hint = nullptr) {
-    widget->setObjectName(name);
-    if (hint)
-        widget->setToolTip(hint);
-    return widget;
-}
-
 } // namespace
 
 TfrmFileExport::TfrmFileExport(const FileExportServices& services, const std::vector<std::string>& sharedDelimiters,
@@ -53,18 +47,18 @@ TfrmFileExport::TfrmFileExport(const FileExportServices& services, const std::ve
 
 void TfrmFileExport::buildControls() {
     lstFileExportSource_ = MakeListView("lstFileExportSource", &displayed_, 2000, this);
-    lblSmartExportSource_ = named(new QLabel("0", this), "lblSmartExportSource");
-    lblSmartExportExported_ = named(new QLabel("0", this), "lblSmartExportExported");
-    btnFileExportTo_ = named(new QPushButton("Export To...", this), "btnFileExportTo");
-    btnExportClose_ = named(new QPushButton("Close", this), "btnExportClose");
+    lblSmartExportSource_ = Named(new QLabel("0", this), "lblSmartExportSource");
+    lblSmartExportExported_ = Named(new QLabel("0", this), "lblSmartExportExported");
+    btnFileExportTo_ = Named(new QPushButton("Export To...", this), "btnFileExportTo");
+    btnExportClose_ = Named(new QPushButton("Close", this), "btnExportClose");
     connect(btnFileExportTo_, &QPushButton::clicked, this, &TfrmFileExport::btnFileExportToClick);
     connect(btnExportClose_, &QPushButton::clicked, this, &QDialog::accept);
 
     auto* counters = new QHBoxLayout;
-    counters->addWidget(named(new QLabel("Original Content to Export:", this), "lblSmartExportSourceCaption"));
+    counters->addWidget(Named(new QLabel("Original Content to Export:", this), "lblSmartExportSourceCaption"));
     counters->addWidget(lblSmartExportSource_);
     counters->addSpacing(24);
-    counters->addWidget(named(new QLabel("Exported:", this), "lblSmartExportExportedCaption"));
+    counters->addWidget(Named(new QLabel("Exported:", this), "lblSmartExportExportedCaption"));
     counters->addWidget(lblSmartExportExported_);
     counters->addStretch();
 
@@ -87,16 +81,16 @@ void TfrmFileExport::buildControls() {
 }
 
 QWidget* TfrmFileExport::buildLayoutBox() {
-    auto* box = named(new QGroupBox("File Layout", this), "grpFileExportLayout");
+    auto* box = Named(new QGroupBox("File Layout", this), "grpFileExportLayout");
     rdoFileExportPlainTextFile_ =
-        named(new QRadioButton("To a Plain Text File. One Line - one string.", box), "rdoFileExportPlainTextFile");
+        Named(new QRadioButton("To a Plain Text File. One Line - one string.", box), "rdoFileExportPlainTextFile");
     rdoFileExportCSVSeparatedFile_ =
-        named(new QRadioButton("To a CSV - Separated File.", box), "rdoFileExportCSVSeparatedFile");
-    lblFileExportDelimiter_ = named(new QLabel("Select a Delimiter", box), "lblFileExportDelimiter");
-    cboFileExportDelimiter_ = named(new QComboBox(box), "cboFileExportDelimiter");
+        Named(new QRadioButton("To a CSV - Separated File.", box), "rdoFileExportCSVSeparatedFile");
+    lblFileExportDelimiter_ = Named(new QLabel("Select a Delimiter", box), "lblFileExportDelimiter");
+    cboFileExportDelimiter_ = Named(new QComboBox(box), "cboFileExportDelimiter");
     cboFileExportDelimiter_->setEditable(true);
     chkFileExportQuotationMarks_ =
-        named(new QCheckBox("Put Double Quotes around strings.", box), "chkFileExportQuotationMarks");
+        Named(new QCheckBox("Put Double Quotes around strings.", box), "chkFileExportQuotationMarks");
     rdoFileExportPlainTextFile_->setChecked(true);
     cboFileExportDelimiter_->setEnabled(false);
     connect(rdoFileExportPlainTextFile_, &QRadioButton::toggled, this,
@@ -112,16 +106,16 @@ QWidget* TfrmFileExport::buildLayoutBox() {
 }
 
 QWidget* TfrmFileExport::buildEntryBox() {
-    auto* box = named(new QGroupBox("Entries", this), "grpFileExportEntries");
-    auto* drives = named(new QWidget(box), "pnlFileExportDrives");
-    auto* slashes = named(new QWidget(box), "pnlFileExportSlashes");
-    rdoFileExportWithDriveLetters_ = named(new QRadioButton("With Drive Letters", drives),
+    auto* box = Named(new QGroupBox("Entries", this), "grpFileExportEntries");
+    auto* drives = Named(new QWidget(box), "pnlFileExportDrives");
+    auto* slashes = Named(new QWidget(box), "pnlFileExportSlashes");
+    rdoFileExportWithDriveLetters_ = Named(new QRadioButton("With Drive Letters", drives),
                                            "rdoFileExportWithDriveLetters", "Export Folders with srive letters.");
-    rdoFileExportWithoutDriveLetters_ = named(
+    rdoFileExportWithoutDriveLetters_ = Named(
         new QRadioButton("Without Drive Letters (Folder Templates or Strings)", drives), "rdoFileExportWithoutDriveLetters");
-    rdoExportWithBackSlashes_ = named(new QRadioButton("Backslashes (Windows)", slashes), "rdoExportWithBackSlashes");
+    rdoExportWithBackSlashes_ = Named(new QRadioButton("Backslashes (Windows)", slashes), "rdoExportWithBackSlashes");
     rdoExportWithForwardSlashes_ =
-        named(new QRadioButton("Forward Slashes (Apple)", slashes), "rdoExportWithForwardSlashes");
+        Named(new QRadioButton("Forward Slashes (Apple)", slashes), "rdoExportWithForwardSlashes");
     rdoFileExportWithDriveLetters_->setChecked(true);
     rdoExportWithBackSlashes_->setChecked(true);
     for (auto* choice : {rdoFileExportWithDriveLetters_, rdoFileExportWithoutDriveLetters_, rdoExportWithBackSlashes_,
@@ -198,7 +192,8 @@ void TfrmFileExport::btnFileExportToClick() {
     format.layout = rdoFileExportCSVSeparatedFile_->isChecked() ? lists::ExportLayout::Separated
                                                                  : lists::ExportLayout::PlainLines;
     format.delimiter = lists::ExportDelimiterFromText(FromQt(cboFileExportDelimiter_->currentText()));
-    format.quotationMark = chkFileExportQuotationMarks_->isChecked() ? "\"" : "";
+    if (chkFileExportQuotationMarks_->isChecked())
+        format.quotationMark.push_back('"');
     format.kind = kind_;
     if (!services_.fileSystem.writeFileAtomic(*fileName, lists::FormatExport(entries, slashForm(), format))) {
         services_.prompt.warn(SaveFailedText, SaveFailedTitle);

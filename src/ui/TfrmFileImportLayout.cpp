@@ -1,5 +1,6 @@
 // The controls of the smart import window and their places; behaviour is in TfrmFileImport.cpp.
 
+#include "ui/ControlNames.h"
 #include "ui/ListEditors.h"
 #include "ui/ListViews.h"
 #include "ui/TfrmFileImport.h"
@@ -21,15 +22,8 @@ namespace dirforge::ui {
 
 namespace {
 
-template <typename Widget> Widget* named(Widget* widget, const char* name, const char* hint = nullptr) {
-    widget->setObjectName(name);
-    if (hint)
-        widget->setToolTip(hint);
-    return widget;
-}
-
 QLabel* stepLabel(const char* text, const char* name, QWidget* parent) {
-    auto* label = named(new QLabel(text, parent), name);
+    auto* label = Named(new QLabel(text, parent), name);
     QFont font = label->font();
     font.setBold(true);
     font.setPointSize(font.pointSize() + 4);
@@ -38,7 +32,7 @@ QLabel* stepLabel(const char* text, const char* name, QWidget* parent) {
 }
 
 QRadioButton* choice(const char* text, const char* name, QWidget* parent) {
-    auto* radio = named(new QRadioButton(text, parent), name);
+    auto* radio = Named(new QRadioButton(text, parent), name);
     radio->setAutoExclusive(false); // the click handlers set every choice's state themselves
     return radio;
 }
@@ -74,9 +68,9 @@ void TfrmFileImport::buildControls() {
 
 QLayout* TfrmFileImport::buildFileRow() {
     lblFileImportStep1_ = stepLabel("1.", "lblFileImportStep1", this);
-    auto* caption = named(new QLabel("Source File:", this), "lblFileImportFileName");
-    edtFileImportFileName_ = named(new QLineEdit(this), "edtFileImportFileName", "A source file name.");
-    btnFileImportBrowse_ = named(new QPushButton("Browse", this), "btnFileImportBrowse");
+    auto* caption = Named(new QLabel("Source File:", this), "lblFileImportFileName");
+    edtFileImportFileName_ = Named(new QLineEdit(this), "edtFileImportFileName", "A source file name.");
+    btnFileImportBrowse_ = Named(new QPushButton("Browse", this), "btnFileImportBrowse");
     btnFileImportBrowse_->setAutoDefault(false);
     auto* row = new QHBoxLayout;
     row->addWidget(lblFileImportStep1_);
@@ -87,23 +81,23 @@ QLayout* TfrmFileImport::buildFileRow() {
 }
 
 QLayout* TfrmFileImport::buildListsRow() {
-    auto* sourceCaption = named(new QLabel("Content of the Source File", this), "lblFileImportSourceCaption");
+    auto* sourceCaption = Named(new QLabel("Content of the Source File", this), "lblFileImportSourceCaption");
     lstFileImportSource_ = MakeListView("lstFileImportSource", &source_, 3000, this);
     lstFileImportSource_->setToolTip("Content of the original file");
-    lblFileImportSourceLines_ = named(new QLabel("0", this), "lblFileImportSourceLines");
-    btnSmartImportZoomOriginalFile_ = named(new QPushButton("Zoom", this), "btnSmartImportZoomOriginalFile");
+    lblFileImportSourceLines_ = Named(new QLabel("0", this), "lblFileImportSourceLines");
+    btnSmartImportZoomOriginalFile_ = Named(new QPushButton("Zoom", this), "btnSmartImportZoomOriginalFile");
 
     lblFileImportPreviewCaption_ =
-        named(new QLabel("Created List from the Source", this), "lblFileImportPreviewCaption");
+        Named(new QLabel("Created List from the Source", this), "lblFileImportPreviewCaption");
     lstFileImportResults_ = MakeListView("lstFileImportResults", &preview_, 3000, this);
     lstFileImportResults_->setToolTip("Created List (Folder/String) based on the current settings.");
-    lblFileImportPreviewLinesCaption_ = named(new QLabel("Lines:", this), "lblFileImportPreviewLinesCaption");
-    lblFileImportPreviewLines_ = named(new QLabel("0", this), "lblFileImportPreviewLines");
-    btnSmartImportZoomPreview_ = named(new QPushButton("Zoom", this), "btnSmartImportZoomPreview");
-    btnSmartImportPreviewEdit_ = named(new QPushButton("Edit", this), "btnSmartImportPreviewEdit");
+    lblFileImportPreviewLinesCaption_ = Named(new QLabel("Lines:", this), "lblFileImportPreviewLinesCaption");
+    lblFileImportPreviewLines_ = Named(new QLabel("0", this), "lblFileImportPreviewLines");
+    btnSmartImportZoomPreview_ = Named(new QPushButton("Zoom", this), "btnSmartImportZoomPreview");
+    btnSmartImportPreviewEdit_ = Named(new QPushButton("Edit", this), "btnSmartImportPreviewEdit");
 
     auto* sourceFooter = new QHBoxLayout;
-    sourceFooter->addWidget(named(new QLabel("Lines:", this), "lblFileImportSourceLinesCaption"));
+    sourceFooter->addWidget(Named(new QLabel("Lines:", this), "lblFileImportSourceLinesCaption"));
     sourceFooter->addWidget(lblFileImportSourceLines_);
     sourceFooter->addStretch();
     sourceFooter->addWidget(btnSmartImportZoomOriginalFile_);
@@ -134,27 +128,27 @@ QLayout* TfrmFileImport::buildListsRow() {
 }
 
 QWidget* TfrmFileImport::buildSettingsBox() {
-    auto* box = named(new QGroupBox("Reading Settings", this), "grpFileImportSettings");
+    auto* box = Named(new QGroupBox("Reading Settings", this), "grpFileImportSettings");
     rdoFileImportPlainText_ = choice("From  a Plain Text File (One line - One String).", "rdoFileImportPlainText", box);
     rdoFileImportSeparatedFile_ = choice("From a CSV/ Separated file.", "rdoFileImportSeparatedFile", box);
     rdoFileImportColumnSeparatedFile_ =
         choice("From a Column (EXCEL) type file.", "rdoFileImportColumnSeparatedFile", box);
-    lblFileImportDelimiter_ = named(new QLabel("Delimiter", box), "lblFileImportDelimiter");
-    cboFileImportDelimiter_ = named(new QComboBox(box), "cboFileImportDelimiter");
+    lblFileImportDelimiter_ = Named(new QLabel("Delimiter", box), "lblFileImportDelimiter");
+    cboFileImportDelimiter_ = Named(new QComboBox(box), "cboFileImportDelimiter");
     cboFileImportDelimiter_->setEditable(true);
-    cboFileImportQuotationMark_ = named(new QComboBox(box), "cboFileImportQuotationMark");
+    cboFileImportQuotationMark_ = Named(new QComboBox(box), "cboFileImportQuotationMark");
     rdoFileImportAllColumns_ = choice("All columns", "rdoFileImportAllColumns", box);
     rdoFileImportOneColumn_ = choice("Select a Column :", "rdoFileImportOneColumn", box);
-    edtFileImportColumnNumber_ = named(new QLineEdit("1", box), "edtFileImportColumnNumber");
+    edtFileImportColumnNumber_ = Named(new QLineEdit("1", box), "edtFileImportColumnNumber");
     edtFileImportColumnNumber_->setMaximumWidth(60);
-    UDFileImportColumnNumber_ = named(new UpDownControl(edtFileImportColumnNumber_, 1, 100, true, box),
+    UDFileImportColumnNumber_ = Named(new UpDownControl(edtFileImportColumnNumber_, 1, 100, true, box),
                                       "UDFileImportColumnNumber");
-    chkFileImportAbandonQMarks_ = named(new QCheckBox("Abandon Quotation Marks around strings (if any).", box),
+    chkFileImportAbandonQMarks_ = Named(new QCheckBox("Abandon Quotation Marks around strings (if any).", box),
                                         "chkFileImportAbandonQMarks");
     chkFileImportAbandonQMarks_->setChecked(true);
-    chkFileImportDeleteContent_ = named(new QCheckBox("Delete the content", box), "chkFileImportDeleteContent");
+    chkFileImportDeleteContent_ = Named(new QCheckBox("Delete the content", box), "chkFileImportDeleteContent");
     lblFileImportStep2_ = stepLabel("2.", "lblFileImportStep2", box);
-    btnFileImportFrom_ = named(new QPushButton("Create a      Folder/String  List", box), "btnFileImportFrom");
+    btnFileImportFrom_ = Named(new QPushButton("Create a      Folder/String  List", box), "btnFileImportFrom");
     btnFileImportFrom_->setAutoDefault(false);
 
     // Kept for the reading settings they carry, never shown.
@@ -182,12 +176,12 @@ QWidget* TfrmFileImport::buildSettingsBox() {
 
 QLayout* TfrmFileImport::buildButtonsRow() {
     lblFileImportStep3_ = stepLabel("3.", "lblFileImportStep3", this);
-    btnFileImportOk_ = named(new QPushButton("IMPORT", this), "btnFileImportOk");
+    btnFileImportOk_ = Named(new QPushButton("IMPORT", this), "btnFileImportOk");
     btnFileImportOk_->setDefault(true);
-    btnFileImportCancel_ = named(new QPushButton("Cancel", this), "btnFileImportCancel");
-    btnFileImportClear_ = named(new QPushButton("Clear All  ", this), "btnFileImportClear");
-    btnFileImportHelp_ = named(new QPushButton("Help", this), "btnFileImportHelp");
-    btnFileImportVideo_ = named(new QPushButton("Video", this), "btnFileImportVideo");
+    btnFileImportCancel_ = Named(new QPushButton("Cancel", this), "btnFileImportCancel");
+    btnFileImportClear_ = Named(new QPushButton("Clear All  ", this), "btnFileImportClear");
+    btnFileImportHelp_ = Named(new QPushButton("Help", this), "btnFileImportHelp");
+    btnFileImportVideo_ = Named(new QPushButton("Video", this), "btnFileImportVideo");
     btnFileImportVideo_->setVisible(false);
     for (auto* button : {btnFileImportCancel_, btnFileImportClear_, btnFileImportHelp_})
         button->setAutoDefault(false);
