@@ -3,12 +3,32 @@
 #include "core/PathChecks.h"
 #include "core/TextRules.h"
 
+#include <algorithm>
+
 namespace dirforge::engine {
 
 namespace {
 
+/// True when a path is already in the form Comparable gives it (the common case: a target the
+/// run composed), so the copy can be skipped.
+bool AlreadyComparable(const std::string& path) {
+    if (path.empty())
+        return true;
+    if (static_cast<unsigned char>(path.front()) <= 32 || static_cast<unsigned char>(path.back()) <= 32 ||
+        path.back() == '\\')
+        return false;
+    for (std::size_t i = 0; i < path.size(); ++i) {
+        const char c = path[i];
+        if (c == '/' || ((c == '\\' || c == ':') && i + 1 < path.size() && path[i + 1] == c))
+            return false;
+    }
+    return true;
+}
+
 /// The form paths are compared in: trimmed, normalised like a target, no trailing backslash.
 std::string Comparable(const std::string& path) {
+    if (AlreadyComparable(path))
+        return path;
     std::string key = core::NormalizeTarget(core::Trim(path));
     if (!key.empty() && key.back() == '\\')
         key.pop_back();
@@ -33,22 +53,25 @@ std::string ParentFolder(const std::string& path) {
 
 FolderFileUndo::FolderFileUndo(platform::FileSystem& fs) : fs_(fs) {}
 
-void FolderFileUndo::AddFolders(const std::vector<std::string>& folders) {
-    Folders = folders;
-    for (const auto& folder : Folders)
-        Removable.insert(Comparable(folder));
+void FolderFileUndo::AddFolders(std::vector<std::string> folders) {
+    Folders = std::move(folders);
+    AddRemovable(Folders);
 }
 
-void FolderFileUndo::AddSubFolders(const std::vector<std::string>& subFolders) {
-    SubFolders = subFolders;
-    for (const auto& folder : SubFolders)
-        Removable.insert(Comparable(folder));
+void FolderFileUndo::AddSubFolders(std::vector<std::string> subFolders) {
+    SubFolders = std::move(subFolders);
+    AddRemovable(SubFolders);
 }
 
-void FolderFileUndo::AddMadeByRun(const std::vector<std::string>& made) {
-    MadeByRun = made;
-    for (const auto& folder : MadeByRun)
-        Removable.insert(Comparable(folder));
+void FolderFileUndo::AddMadeByRun(std::vector<std::string> made) {
+    MadeByRun = std::move(made);
+    AddRemovable(MadeByRun);
+}
+
+void FolderFileUndo::AddRemovable(const std::vector<std::string>& folders) {
+    Removable.reserve(Removable.size() + folders.size());
+    for (const auto& folder : folders)
+        Removable.emplace(Comparable(folder), false);
 }
 
 void FolderFileUndo::AddStopFolder(const std::string& folder) {
@@ -56,16 +79,28 @@ void FolderFileUndo::AddStopFolder(const std::string& folder) {
 }
 
 void FolderFileUndo::Schedule(const std::string& path) {
-    std::string key = Comparable(path);
-    if (key.empty() || !MayRemove(key) || !Scheduled.insert(key).second)
-        return;
-    // The depth of the normalised form, so "f:\A\" and "f:/A" sort as the folder they name.
-    plan_.emplace(core::CountSeparators(key), WithoutTrailingBackslash(core::Trim(path)));
+    if (AlreadyComparable(path))
+        ScheduleKey(path); // the common case needs no copy
+    else
+        ScheduleKey(Comparable(path));
+}
+
+void FolderFileUndo::ScheduleKey(const std::string& key) {
+    const auto found = Removable.find(key);
+    if (found == Removable.end() || found->second)
+        return; // not made by the run, or already scheduled
+    found->second = true;
+    // Scheduled in the normalised form, so "f:\A\" and "f:/A" sort as the folder they name.
+    plan_.push_back({core::CountSeparators(found->first), &found->first});
 }
 
 void FolderFileUndo::ScheduleDirect(const std::vector<std::string>& paths, bool stripTrailing) {
-    for (const auto& path : paths)
-        Schedule(stripTrailing ? WithoutTrailingBackslash(path) : path);
+    for (const auto& path : paths) {
+        if (stripTrailing && !path.empty() && path.back() == '\\')
+            Schedule(WithoutTrailingBackslash(path));
+        else
+            Schedule(path);
+    }
 }
 
 void FolderFileUndo::WalkUp(const std::vector<std::string>& paths) {
@@ -86,10 +121,12 @@ void FolderFileUndo::WalkUp(const std::vector<std::string>& paths) {
 
 void FolderFileUndo::SchedulePlan(PageKind page, const std::string& mode, bool retry) {
     const bool pathsPage = page == PageKind::Paths;
+    bool listsScheduled = false; // both lists met by ScheduleDirect
     if (retry) {
         ScheduleDirect(Folders, true);
         if (!pathsPage)
             ScheduleDirect(SubFolders, false);
+        listsScheduled = !pathsPage;
     } else if (!pathsPage) {
         if (mode == "R") {
             AddStopFolder(Destination);
@@ -98,6 +135,7 @@ void FolderFileUndo::SchedulePlan(PageKind page, const std::string& mode, bool r
         } else if (mode == "F" || mode == "N") {
             ScheduleDirect(Folders, true);
             ScheduleDirect(SubFolders, false);
+            listsScheduled = true;
         }
     } else if (mode == "F" || mode == "R" || mode == "N") {
         for (const auto& folder : Folders)
@@ -110,23 +148,23 @@ void FolderFileUndo::SchedulePlan(PageKind page, const std::string& mode, bool r
             WalkUp(SubFolders);
     }
     // Whatever the row reached, every folder the run made is removed when it is empty.
-    ScheduleDirect(Folders, true);
-    ScheduleDirect(SubFolders, false);
+    if (!listsScheduled) {
+        ScheduleDirect(Folders, true);
+        ScheduleDirect(SubFolders, false);
+    }
     ScheduleDirect(MadeByRun, true);
 }
 
-bool FolderFileUndo::ReachedThroughLink(const std::string& path) {
-    if (fs_.isLink(path))
-        return true;
+bool FolderFileUndo::BelowALink(const std::string& path) {
     // Above the path, only folders the run made can have been swapped for a link since.
-    std::string p = path;
-    for (std::string parent = ParentFolder(p); parent != p; p = parent, parent = ParentFolder(p)) {
-        const std::string key = Comparable(parent);
-        if (!MayRemove(key))
+    std::string parent = Comparable(path);
+    for (auto cut = parent.rfind('\\'); cut != std::string::npos; cut = parent.rfind('\\')) {
+        parent.resize(cut);
+        if (!MayRemove(parent))
             break;
-        auto cached = linkCache_.find(key);
+        auto cached = linkCache_.find(parent);
         if (cached == linkCache_.end())
-            cached = linkCache_.emplace(key, fs_.isLink(parent)).first;
+            cached = linkCache_.emplace(parent, fs_.isLink(parent)).first;
         if (cached->second)
             return true;
     }
@@ -136,21 +174,35 @@ bool FolderFileUndo::ReachedThroughLink(const std::string& path) {
 void FolderFileUndo::DeleteFiles() {
     for (const auto& entry : Files) {
         const std::string file = core::Trim(entry);
-        if (ReachedThroughLink(file) || !fs_.deleteFile(file))
+        // Deleting a link would remove something the run never made: it stays and is reported.
+        if (fs_.isLink(file) || BelowALink(file) || !fs_.deleteFile(file))
             failedFiles_.push_back(file);
     }
 }
 
 void FolderFileUndo::RemoveFolders() {
+    // Deepest first; within one depth the last scheduled first.
+    std::stable_sort(plan_.begin(), plan_.end(),
+                     [](const PlannedFolder& a, const PlannedFolder& b) { return a.depth < b.depth; });
     for (auto it = plan_.rbegin(); it != plan_.rend(); ++it) {
-        const std::string folder = core::Trim(it->second);
-        if (ReachedThroughLink(folder)) {
+        const std::string& folder = *it->path; // already trimmed and normalised
+        if (BelowALink(folder)) {
             failedFolders_.push_back(folder);
             continue;
         }
-        if (!fs_.removeEmptyFolder(folder) && fs_.folderExists(folder))
-            failedFolders_.push_back(folder); // not empty, in use or protected; gone is fine
+        // Removing an empty folder never follows a link standing at the path itself (it fails
+        // there), so a link is only looked for when the removal failed. A folder already gone
+        // is passed over; one still there (not empty, in use, protected, a link) is reported.
+        if (!fs_.removeEmptyFolder(folder) && (fs_.isLink(folder) || fs_.folderExists(folder)))
+            failedFolders_.push_back(folder);
     }
+}
+
+AS_MULTIMAP_NIVO_FOLDER_NAMES FolderFileUndo::Plan() const {
+    AS_MULTIMAP_NIVO_FOLDER_NAMES plan;
+    for (const PlannedFolder& entry : plan_)
+        plan.emplace(entry.depth, *entry.path); // equal depths keep their scheduling order
+    return plan;
 }
 
 void FolderFileUndo::BuildReport() {

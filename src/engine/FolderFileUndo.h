@@ -13,7 +13,7 @@
 #include <set>
 #include <string>
 #include <unordered_map>
-#include <unordered_set>
+#include <utility>
 #include <vector>
 
 namespace dirforge::engine {
@@ -34,12 +34,12 @@ public:
     /// The stop folder of a template-mode undo on the strings and numbers pages.
     void SetDestination(const std::string& destination) { Destination = destination; }
     /// Replace the folders, subfolders and files this undo is to remove; listed folders may be removed.
-    void AddFolders(const std::vector<std::string>& folders);
-    void AddSubFolders(const std::vector<std::string>& subFolders);
-    void AddFiles(const std::vector<std::string>& files) { Files = files; }
+    void AddFolders(std::vector<std::string> folders);
+    void AddSubFolders(std::vector<std::string> subFolders);
+    void AddFiles(std::vector<std::string> files) { Files = std::move(files); }
     /// Every folder the run made (intermediate parents included): each may be removed, and
     /// SchedulePlan schedules those no plan row reached.
-    void AddMadeByRun(const std::vector<std::string>& made);
+    void AddMadeByRun(std::vector<std::string> made);
 
     /// Adds a stop folder of the walk-up, compared in normalised form without trailing backslash.
     void AddStopFolder(const std::string& folder);
@@ -64,13 +64,16 @@ public:
     const std::vector<std::string>& FailedFiles() const { return failedFiles_; }
     const std::string& Report() const { return report_; }
     const std::string& FailureLines() const { return failureLines_; }
-    const AS_MULTIMAP_NIVO_FOLDER_NAMES& Plan() const { return plan_; }
+    /// The scheduled folders by depth, equal depths in scheduling order.
+    AS_MULTIMAP_NIVO_FOLDER_NAMES Plan() const;
 
 private:
+    void AddRemovable(const std::vector<std::string>& folders);
     void Schedule(const std::string& path);
+    void ScheduleKey(const std::string& key);
     bool MayRemove(const std::string& key) const { return Removable.count(key) != 0; }
-    /// True when path is a link or lies below a folder the run made that has become one.
-    bool ReachedThroughLink(const std::string& path);
+    /// True when path lies below a folder the run made that has become a link.
+    bool BelowALink(const std::string& path);
 
     platform::FileSystem& fs_;
     std::string Destination;
@@ -78,8 +81,14 @@ private:
     std::vector<std::string> failedFolders_, failedFiles_;
     std::string report_, failureLines_;
     std::set<std::string> StopFolders, Visited;
-    AS_MULTIMAP_NIVO_FOLDER_NAMES plan_;
-    std::unordered_set<std::string> Removable, Scheduled;
+    /// The plan in scheduling order; each path is a key of Removable (stable while it lives).
+    struct PlannedFolder {
+        std::uint32_t depth;
+        const std::string* path;
+    };
+    std::vector<PlannedFolder> plan_;
+    /// Normalised paths of the folders the run made, each with whether it is scheduled yet.
+    std::unordered_map<std::string, bool> Removable;
     std::unordered_map<std::string, bool> linkCache_;
 };
 

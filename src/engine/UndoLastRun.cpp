@@ -3,6 +3,8 @@
 #include "engine/FolderFileUndo.h"
 #include "engine/ResultRecording.h"
 
+#include <utility>
+
 namespace dirforge::engine {
 
 namespace {
@@ -36,28 +38,29 @@ constexpr UndoTitles kPathsTitles{
     kNoUndoOtherText,
 };
 
-/// Fills the executor from the journal and chooses its plan.
-void PlanUndo(FolderFileUndo& undo, PageKind page, const RunResults& results, const std::string& lastAttachMode,
+/// Fills the executor from the journal (moved: the journal is cleared after the undo anyway)
+/// and chooses its plan.
+void PlanUndo(FolderFileUndo& undo, PageKind page, RunResults& results, const std::string& lastAttachMode,
               const std::string& lastDestination) {
     const bool retry = !results.FoldersFailedUndo.empty();
     if (retry) {
         // An earlier undo's failures: only they (and the files it could not delete) are retried.
-        undo.AddFolders(results.FoldersFailedUndo);
-        undo.AddFiles(results.UndoRetry);
+        undo.AddFolders(std::move(results.FoldersFailedUndo));
+        undo.AddFiles(std::move(results.UndoRetry));
     } else {
         if (lastAttachMode == "F") {
-            undo.AddFolders(results.FoldersCreated);
-            undo.AddSubFolders(results.SubFoldersCreated);
-            undo.AddFiles(results.FilesCreated);
+            undo.AddFolders(std::move(results.FoldersCreated));
+            undo.AddSubFolders(std::move(results.SubFoldersCreated));
+            undo.AddFiles(std::move(results.FilesCreated));
         } else if (lastAttachMode == "R") {
             if (page != PageKind::Paths)
                 undo.SetDestination(lastDestination);
-            undo.AddFolders(results.FoldersCreated);
-            undo.AddSubFolders(results.SubFoldersCreated);
+            undo.AddFolders(std::move(results.FoldersCreated));
+            undo.AddSubFolders(std::move(results.SubFoldersCreated));
         } else if (lastAttachMode == "N") {
-            undo.AddFolders(results.FoldersCreated);
+            undo.AddFolders(std::move(results.FoldersCreated));
         }
-        undo.AddMadeByRun(results.FoldersMadeByRun);
+        undo.AddMadeByRun(std::move(results.FoldersMadeByRun));
     }
     undo.SchedulePlan(page, lastAttachMode, retry);
 }

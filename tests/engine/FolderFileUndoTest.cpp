@@ -19,7 +19,8 @@ using Paths = std::vector<std::string>;
 using PlanEntries = std::vector<std::pair<std::uint32_t, std::string>>;
 
 PlanEntries PlanOf(const FolderFileUndo& undo) {
-    return PlanEntries(undo.Plan().begin(), undo.Plan().end());
+    const AS_MULTIMAP_NIVO_FOLDER_NAMES plan = undo.Plan();
+    return PlanEntries(plan.begin(), plan.end());
 }
 
 /// Records what the visual log would be told.
