@@ -55,23 +55,38 @@ FolderFileUndo::FolderFileUndo(platform::FileSystem& fs) : fs_(fs) {}
 
 void FolderFileUndo::AddFolders(std::vector<std::string> folders) {
     Folders = std::move(folders);
-    AddRemovable(Folders);
+    removableBuilt_ = false;
 }
 
 void FolderFileUndo::AddSubFolders(std::vector<std::string> subFolders) {
     SubFolders = std::move(subFolders);
-    AddRemovable(SubFolders);
+    removableBuilt_ = false;
 }
 
 void FolderFileUndo::AddMadeByRun(std::vector<std::string> made) {
     MadeByRun = std::move(made);
-    AddRemovable(MadeByRun);
+    removableBuilt_ = false;
 }
 
-void FolderFileUndo::AddRemovable(const std::vector<std::string>& folders) {
-    Removable.reserve(Removable.size() + folders.size());
-    for (const auto& folder : folders)
-        Removable.emplace(Comparable(folder), false);
+void FolderFileUndo::BuildRemovable() {
+    if (removableBuilt_)
+        return;
+    // Keys view the lists' own texts, or a normalised copy kept in normalisedKeys_; the lists
+    // are not touched again until the next Add, which rebuilds the table.
+    Removable.clear();
+    normalisedKeys_.clear();
+    Removable.reserve(Folders.size() + SubFolders.size() + MadeByRun.size());
+    for (const auto* list : {&Folders, &SubFolders, &MadeByRun}) {
+        for (const auto& folder : *list) {
+            if (AlreadyComparable(folder)) {
+                Removable.emplace(folder, RemovableFolder{&folder});
+            } else if (std::string key = Comparable(folder); !Removable.count(key)) {
+                const std::string& kept = normalisedKeys_.emplace_back(std::move(key));
+                Removable.emplace(kept, RemovableFolder{&kept});
+            }
+        }
+    }
+    removableBuilt_ = true;
 }
 
 void FolderFileUndo::AddStopFolder(const std::string& folder) {
@@ -85,13 +100,14 @@ void FolderFileUndo::Schedule(const std::string& path) {
         ScheduleKey(Comparable(path));
 }
 
-void FolderFileUndo::ScheduleKey(const std::string& key) {
+void FolderFileUndo::ScheduleKey(std::string_view key) {
+    BuildRemovable();
     const auto found = Removable.find(key);
-    if (found == Removable.end() || found->second)
+    if (found == Removable.end() || found->second.scheduled)
         return; // not made by the run, or already scheduled
-    found->second = true;
+    found->second.scheduled = true;
     // Scheduled in the normalised form, so "f:\A\" and "f:/A" sort as the folder they name.
-    plan_.push_back({core::CountSeparators(found->first), &found->first});
+    plan_.push_back({core::CountSeparators(found->first), found->second.text});
 }
 
 void FolderFileUndo::ScheduleDirect(const std::vector<std::string>& paths, bool stripTrailing) {
@@ -156,15 +172,17 @@ void FolderFileUndo::SchedulePlan(PageKind page, const std::string& mode, bool r
 }
 
 bool FolderFileUndo::BelowALink(const std::string& path) {
+    BuildRemovable();
     // Above the path, only folders the run made can have been swapped for a link since.
-    std::string parent = Comparable(path);
-    for (auto cut = parent.rfind('\\'); cut != std::string::npos; cut = parent.rfind('\\')) {
-        parent.resize(cut);
+    const std::string normalised = AlreadyComparable(path) ? std::string() : Comparable(path);
+    std::string_view parent = normalised.empty() ? std::string_view(path) : std::string_view(normalised);
+    for (auto cut = parent.rfind('\\'); cut != std::string_view::npos; cut = parent.rfind('\\')) {
+        parent = parent.substr(0, cut);
         if (!MayRemove(parent))
             break;
-        auto cached = linkCache_.find(parent);
+        auto cached = linkCache_.find(std::string(parent));
         if (cached == linkCache_.end())
-            cached = linkCache_.emplace(parent, fs_.isLink(parent)).first;
+            cached = linkCache_.emplace(std::string(parent), fs_.isLink(std::string(parent))).first;
         if (cached->second)
             return true;
     }

@@ -9,9 +9,11 @@
 #include "platform/Prompt.h"
 
 #include <cstdint>
+#include <deque>
 #include <map>
 #include <set>
 #include <string>
+#include <string_view>
 #include <unordered_map>
 #include <utility>
 #include <vector>
@@ -68,10 +70,11 @@ public:
     AS_MULTIMAP_NIVO_FOLDER_NAMES Plan() const;
 
 private:
-    void AddRemovable(const std::vector<std::string>& folders);
+    /// Fills Removable from the three lists once after they changed.
+    void BuildRemovable();
     void Schedule(const std::string& path);
-    void ScheduleKey(const std::string& key);
-    bool MayRemove(const std::string& key) const { return Removable.count(key) != 0; }
+    void ScheduleKey(std::string_view key);
+    bool MayRemove(std::string_view key) const { return Removable.count(key) != 0; }
     /// True when path lies below a folder the run made that has become a link.
     bool BelowALink(const std::string& path);
 
@@ -81,14 +84,21 @@ private:
     std::vector<std::string> failedFolders_, failedFiles_;
     std::string report_, failureLines_;
     std::set<std::string> StopFolders, Visited;
-    /// The plan in scheduling order; each path is a key of Removable (stable while it lives).
+    /// The plan in scheduling order; each path is the text of a Removable entry.
     struct PlannedFolder {
         std::uint32_t depth;
         const std::string* path;
     };
     std::vector<PlannedFolder> plan_;
     /// Normalised paths of the folders the run made, each with whether it is scheduled yet.
-    std::unordered_map<std::string, bool> Removable;
+    /// Keys view the text they point to: a list entry, or a normalised copy in normalisedKeys_.
+    struct RemovableFolder {
+        const std::string* text;
+        bool scheduled = false;
+    };
+    std::unordered_map<std::string_view, RemovableFolder> Removable;
+    std::deque<std::string> normalisedKeys_; // keys that differ from their list's text
+    bool removableBuilt_ = false;
     std::unordered_map<std::string, bool> linkCache_;
 };
 
