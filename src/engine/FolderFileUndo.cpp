@@ -86,6 +86,7 @@ void FolderFileUndo::BuildRemovable() {
             }
         }
     }
+    plan_.reserve(Removable.size());
     removableBuilt_ = true;
 }
 
