@@ -79,7 +79,7 @@ void FolderFileUndo::BuildRemovable() {
     for (const auto* list : {&Folders, &SubFolders, &MadeByRun}) {
         for (const auto& folder : *list) {
             if (AlreadyComparable(folder)) {
-                Removable.emplace(folder, RemovableFolder{&folder});
+                Removable.try_emplace(folder, RemovableFolder{&folder});
             } else if (std::string key = Comparable(folder); !Removable.count(key)) {
                 const std::string& kept = normalisedKeys_.emplace_back(std::move(key));
                 Removable.emplace(kept, RemovableFolder{&kept});
