@@ -2,8 +2,8 @@
 
 #include "core/PathChecks.h"
 #include "platform/Prompt.h"
-#include "ui/ListViews.h"
 #include "ui/ResultListModel.h"
+#include "ui/ResultListView.h"
 #include "ui/RunModeLabel.h"
 #include "ui/TfrmZoomStatistics.h"
 #include "ui/WindowStyle.h"
@@ -123,7 +123,7 @@ QWidget* TfrmStatistic::buildListColumn(ResultList list) {
     // The failed-undo group carries its caption already; its list needs no label of its own.
     if (list != ResultList::FoldersFailedUndo)
         layout->addWidget(new QLabel(names.caption, column));
-    layout->addWidget(MakeListView("lst" + infix + names.listSuffix, models_[static_cast<int>(list)], kResultListExtent, column), 1);
+    layout->addWidget(MakeResultListView("lst" + infix + names.listSuffix, models_[static_cast<int>(list)], kResultListExtent, column), 1);
 
     auto* exportButton = new QPushButton("Export", column);
     exportButton->setObjectName("btn" + infix + names.exportSuffix);

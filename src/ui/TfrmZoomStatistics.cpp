@@ -1,7 +1,7 @@
 #include "ui/TfrmZoomStatistics.h"
 
-#include "ui/ListViews.h"
 #include "ui/ResultListModel.h"
+#include "ui/ResultListView.h"
 #include "ui/WindowStyle.h"
 
 #include <QGroupBox>
@@ -39,7 +39,7 @@ TfrmZoomStatistics::TfrmZoomStatistics(const VisualLogTwin& twin, const Models& 
         QFont bold = titles_[i]->font();
         bold.setBold(true);
         titles_[i]->setFont(bold);
-        lists_[i] = MakeListView("lst" + prefix + suffix, models[i], kResultListExtent, this);
+        lists_[i] = MakeResultListView("lst" + prefix + suffix, models[i], kResultListExtent, this);
         layout->addWidget(titles_[i]);
         layout->addWidget(lists_[i], 1);
 

@@ -10,7 +10,7 @@
 #include <array>
 
 class QLabel;
-class QListView;
+class QTableView;
 class QRadioButton;
 
 namespace dirforge::ui {
@@ -35,7 +35,7 @@ private:
     void showOnly(engine::ResultList list);
 
     std::array<QLabel*, engine::ResultListCount> titles_{};
-    std::array<QListView*, engine::ResultListCount> lists_{};
+    std::array<QTableView*, engine::ResultListCount> lists_{};
     std::array<QRadioButton*, engine::ResultListCount> selectors_{};
     engine::ResultList shown_ = engine::ResultList::FoldersCreated;
 };

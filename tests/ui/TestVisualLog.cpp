@@ -9,7 +9,7 @@
 #include <QCheckBox>
 #include <QGroupBox>
 #include <QLabel>
-#include <QListView>
+#include <QAbstractItemView>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTest>
@@ -38,7 +38,7 @@ QString LabelText(QWidget& parent, const QString& name) {
     return label ? label->text() : QString("<missing>");
 }
 
-QStringList Rows(const QListView& view) {
+QStringList Rows(const QAbstractItemView& view) {
     QStringList rows;
     for (int r = 0; r < view.model()->rowCount(); ++r)
         rows << view.model()->index(r, 0).data().toString();
@@ -150,7 +150,7 @@ void TestVisualLog::twinsCarryTheirPagesNames() {
         }
     for (const char* list : {"FoldersCreated", "SubFoldersCreated", "FilesCreated", "FoldersExists", "FoldersOther",
                              "FoldersFailedUndo"})
-        QVERIFY(Find<QListView>(window, "lst" + infix + list));
+        QVERIFY(Find<QAbstractItemView>(window, "lst" + infix + list));
     QCOMPARE(Find<QPushButton>(window, "btn" + infix + "SmartExportFoldersExists")->toolTip(),
              QString("Export the List of Already Existed Foler Names to a Text File."));
     QCOMPARE(Find<QPushButton>(window, "btn" + infix + "ZoomOtherReasons")->toolTip(),
@@ -171,7 +171,7 @@ void TestVisualLog::twinsCarryTheirPagesNames() {
     }
     for (const char* list : {"FoldersCreated", "SubFoldersCreated", "FilesCreated", "FoldersExist", "OtherReasons",
                              "FoldersFailedUndo"})
-        QVERIFY(Find<QListView>(zoom, "lst" + zoomPrefix + list));
+        QVERIFY(Find<QAbstractItemView>(zoom, "lst" + zoomPrefix + list));
 }
 
 void TestVisualLog::runFillsCountersAndLists() {
@@ -212,19 +212,19 @@ void TestVisualLog::runFillsCountersAndLists() {
     QCOMPARE(LabelText(window, "lblStat02FilesSizeOther"), QString("1536"));
     QVERIFY(Find<QLabel>(window, "lblStat02FilesSizeOther")->isHidden());
 
-    QCOMPARE(Rows(*Find<QListView>(window, "lstStat02FoldersCreated")), QStringList{"f:\\Clients\\A"});
-    QCOMPARE(Rows(*Find<QListView>(window, "lstStat02SubFoldersCreated")), QStringList{"f:\\Clients\\A\\Docs"});
-    QCOMPARE(Rows(*Find<QListView>(window, "lstStat02FoldersExists")), QStringList{"f:\\Clients\\B"});
-    QCOMPARE(Rows(*Find<QListView>(window, "lstStat02FoldersOther")), QStringList{"f:\\Clients\\C*"});
-    QCOMPARE(Rows(*Find<QListView>(window, "lstStat02FilesCreated")), QStringList{});
+    QCOMPARE(Rows(*Find<QAbstractItemView>(window, "lstStat02FoldersCreated")), QStringList{"f:\\Clients\\A"});
+    QCOMPARE(Rows(*Find<QAbstractItemView>(window, "lstStat02SubFoldersCreated")), QStringList{"f:\\Clients\\A\\Docs"});
+    QCOMPARE(Rows(*Find<QAbstractItemView>(window, "lstStat02FoldersExists")), QStringList{"f:\\Clients\\B"});
+    QCOMPARE(Rows(*Find<QAbstractItemView>(window, "lstStat02FoldersOther")), QStringList{"f:\\Clients\\C*"});
+    QCOMPARE(Rows(*Find<QAbstractItemView>(window, "lstStat02FilesCreated")), QStringList{});
     // The zoom window shows the same lists, filled at the same moment.
-    QCOMPARE(Rows(*Find<QListView>(window.zoomWindow(), "lstVol02ZoomStatisticsFoldersExist")),
+    QCOMPARE(Rows(*Find<QAbstractItemView>(window.zoomWindow(), "lstVol02ZoomStatisticsFoldersExist")),
              QStringList{"f:\\Clients\\B"});
 
     // The next run starts with empty lists in the log and in the zoom window.
     window.resetLog(false);
-    QCOMPARE(Find<QListView>(window, "lstStat02FoldersCreated")->model()->rowCount(), 0);
-    QCOMPARE(Find<QListView>(window.zoomWindow(), "lstVol02ZoomStatisticsFoldersCreated")->model()->rowCount(), 0);
+    QCOMPARE(Find<QAbstractItemView>(window, "lstStat02FoldersCreated")->model()->rowCount(), 0);
+    QCOMPARE(Find<QAbstractItemView>(window.zoomWindow(), "lstVol02ZoomStatisticsFoldersCreated")->model()->rowCount(), 0);
 }
 
 void TestVisualLog::entriesReachTheListsWhenTheEventLoopRuns() {
@@ -236,7 +236,7 @@ void TestVisualLog::entriesReachTheListsWhenTheEventLoopRuns() {
     window.recorded(ResultList::FoldersCreated, "g:\\X");
     window.recorded(ResultList::FoldersCreated, "g:\\Y");
     window.countersChanged(counters);
-    QTRY_COMPARE(Find<QListView>(window, "lstStat04FoldersCreated")->model()->rowCount(), 2);
+    QTRY_COMPARE(Find<QAbstractItemView>(window, "lstStat04FoldersCreated")->model()->rowCount(), 2);
     QTRY_COMPARE(LabelText(window, "lblStat04FoldersCreated"), QString("2"));
 }
 
@@ -282,11 +282,11 @@ void TestVisualLog::zoomShowsOnlyTheChosenList() {
     for (const char* list : {"FoldersCreated", "SubFoldersCreated", "FilesCreated", "FoldersExist", "OtherReasons",
                              "FoldersFailedUndo"}) {
         const bool shown = QString(list) == "FoldersCreated";
-        QCOMPARE(Find<QListView>(zoom, "lst" + prefix + list)->isVisibleTo(&zoom), shown);
+        QCOMPARE(Find<QAbstractItemView>(zoom, "lst" + prefix + list)->isVisibleTo(&zoom), shown);
         QCOMPARE(Find<QLabel>(zoom, "lbl" + prefix + list)->isVisibleTo(&zoom), shown);
         QCOMPARE(Find<QRadioButton>(zoom, "rdo" + prefix + list)->isChecked(), shown);
     }
-    QCOMPARE(Rows(*Find<QListView>(zoom, "lst" + prefix + "FoldersCreated")), QStringList{"f:\\N\\Customer-1-2015"});
+    QCOMPARE(Rows(*Find<QAbstractItemView>(zoom, "lst" + prefix + "FoldersCreated")), QStringList{"f:\\N\\Customer-1-2015"});
     QCOMPARE(Find<QLabel>(zoom, "lbl" + prefix + "FoldersCreated")->text(), QString("Successfully Created FOLDERS."));
     zoom.close();
 }
@@ -368,7 +368,7 @@ void TestVisualLog::hundredThousandEntriesArriveInOrder() {
     QCOMPARE(entries.size(), std::size_t{100000});
     QCOMPARE(entries.front(), std::string("f:\\D\\0"));
     QCOMPARE(entries[54321], std::string("f:\\D\\54321"));
-    QCOMPARE(Find<QListView>(window, "lstStat02SubFoldersCreated")->model()->rowCount(), 100000);
+    QCOMPARE(Find<QAbstractItemView>(window, "lstStat02SubFoldersCreated")->model()->rowCount(), 100000);
 }
 
 void TestVisualLog::counterTextIsAWholeNumber() {
