@@ -7,7 +7,9 @@
 #include "ui/QtShell.h"
 #include "ui/TfrmAbout.h"
 #include "ui/TfrmHelp.h"
+#include "ui/TfrmLevelSummFolder.h"
 #include "ui/TfrmMain.h"
+#include "ui/TfrmStatistic.h"
 
 namespace dirforge::ui {
 
@@ -38,6 +40,7 @@ AppContext::AppContext(platform::DriveMap drives, SeamOverrides overrides)
     mainWindow_ = std::make_unique<TfrmMain>(*this);
     qtPrompt_->setOwner(mainWindow_.get());
     qtFolderPicker_->setOwner(mainWindow_.get());
+    qtFolderPicker_->setRunner(modalRunner_);
     qtFileDialogs_->setOwner(mainWindow_.get());
     mainWindow_->FormCreate();
     CreateWindows();
@@ -55,13 +58,17 @@ AppContext::~AppContext() {
 void AppContext::CreateWindows() {
     // Every other window of the program is created here, once, as a child of the main window, and
     // lives until the program ends. Modal ones are shown through modalRunner(), the visual logs
-    // non-modally. Still to come here: the three visual logs and their zoom windows, the import
-    // and export windows, the list editors and zoom windows, the level summary window, the
-    // template options dialog and the examples windows.
+    // non-modally. Still to come here: the import and export windows, the list editors and zoom
+    // windows, the template options dialog and the examples windows.
     frmHelp_ = new TfrmHelp(mainWindow_.get());
     QObject::connect(frmHelp_, &TfrmHelp::moreHelpRequested, frmHelp_,
                      [this] { OpenWebPage(kOnlineHelpUrl); });
     frmAbout_ = new TfrmAbout(mainWindow_.get());
+    for (engine::PageKind page : {engine::PageKind::Strings, engine::PageKind::Paths, engine::PageKind::Numbers})
+        visualLogs_[static_cast<std::size_t>(page)] = new TfrmStatistic(page, *prompt_, mainWindow_.get());
+    QObject::connect(mainWindow_.get(), &TfrmMain::activated, mainWindow_.get(),
+                     [this] { RefreshLogModeLabels(visualLogs_); });
+    frmLevelSummFolder_ = new TfrmLevelSummFolder(*fileSystem_, *modalRunner_, mainWindow_.get());
 }
 
 void AppContext::RememberStartupFolder() { startupFolder_ = fileSystem_->currentFolder(); }

@@ -2,6 +2,7 @@
 // The composition root: owns the drive map and file system, the Qt seams, the application-wide
 // values and every window of the program (each created once, the main window first).
 
+#include "engine/PageKind.h"
 #include "platform/DriveMap.h"
 #include "platform/FileDialogs.h"
 #include "platform/FileSystem.h"
@@ -12,6 +13,7 @@
 #include "ui/HelpTopics.h"
 #include "ui/ModalRunner.h"
 
+#include <array>
 #include <memory>
 #include <string>
 
@@ -23,7 +25,9 @@ class QtPrompt;
 class QtShell;
 class TfrmAbout;
 class TfrmHelp;
+class TfrmLevelSummFolder;
 class TfrmMain;
+class TfrmStatistic;
 
 /// Seams a test puts in place of the real ones; a null member keeps the real implementation.
 /// Each must outlive the AppContext.
@@ -65,6 +69,10 @@ public:
     void LoadSettingsStore();
 
     TfrmMain& mainWindow() { return *mainWindow_; }
+    /// The visual log of a page (non-modal; a run drives it as its observer).
+    TfrmStatistic& visualLog(engine::PageKind page) { return *visualLogs_[static_cast<std::size_t>(page)]; }
+    /// The level summary window shown before a destination is taken.
+    TfrmLevelSummFolder& levelSummary() { return *frmLevelSummFolder_; }
 
     /// Shows the general help window modally with the topic's text.
     void ShowHelp(HelpTopic topic, bool moreHelp = false);
@@ -98,6 +106,8 @@ private:
     // Owned by the main window (their parent), so they close with it.
     TfrmHelp* frmHelp_ = nullptr;
     TfrmAbout* frmAbout_ = nullptr;
+    std::array<TfrmStatistic*, 3> visualLogs_{}; // by PageKind
+    TfrmLevelSummFolder* frmLevelSummFolder_ = nullptr;
 };
 
 } // namespace dirforge::ui

@@ -1,18 +1,13 @@
 #include "ui/QtFolderPicker.h"
 
-#include "ui/QtText.h"
-
-#include <QFileDialog>
+#include "ui/BrowseForFolder.h"
+#include "ui/ModalRunner.h"
 
 namespace dirforge::ui {
 
 std::string QtFolderPicker::browseForFolder(const std::string& title, const std::string& startFolder) {
-    const QString start = ToQt(drives_.toHost(startFolder).value_or(std::string()));
-    const QString chosen = QFileDialog::getExistingDirectory(owner_.data(), ToQt(title), start,
-                                                             QFileDialog::ShowDirsOnly);
-    if (chosen.isEmpty())
-        return {};
-    return drives_.toDrive(FromQt(chosen)).value_or(std::string());
+    ModalRunner direct;
+    return BrowseForFolder(owner_.data(), title, drives_, runner_ ? *runner_ : direct, startFolder);
 }
 
 } // namespace dirforge::ui

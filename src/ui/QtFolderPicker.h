@@ -9,12 +9,16 @@
 
 namespace dirforge::ui {
 
+class ModalRunner;
+
 class QtFolderPicker : public platform::FolderPicker {
 public:
     /// drives must outlive this object; owner is the window the dialog is modal to.
     QtFolderPicker(const platform::DriveMap& drives, QWidget* owner = nullptr)
         : drives_(drives), owner_(owner) {}
     void setOwner(QWidget* owner) { owner_ = owner; }
+    /// The runner the picker is shown through (null: shown directly). It must outlive this object.
+    void setRunner(ModalRunner* runner) { runner_ = runner; }
 
     /// The chosen folder in drive form (a drive root ends in "\"); "" on cancel or when the
     /// chosen folder lies on no mapped drive.
@@ -23,6 +27,7 @@ public:
 private:
     const platform::DriveMap& drives_;
     QPointer<QWidget> owner_;
+    ModalRunner* runner_ = nullptr;
 };
 
 } // namespace dirforge::ui
