@@ -3,10 +3,12 @@
 
 #include "support/TempDrives.h"
 #include "ui/BrowseForFolder.h"
-#include "ui/ModalRunner.h"
+#include "helpers/ScriptedModalRunner.h"
 
 #include <QCheckBox>
+#include <QFileSystemModel>
 #include <QLineEdit>
+#include <QListView>
 #include <QTest>
 
 #include <functional>
@@ -15,17 +17,17 @@ using namespace dirforge;
 
 namespace {
 
-/// Acts on the picker instead of a user.
-class PickingRunner : public ui::ModalRunner {
-public:
-    std::function<int(ui::FolderBrowserDialog&)> pick;
+/// Expects the picker once and lets pick act on it instead of a user.
+struct PickingRunner : testing::ScriptedModalRunner {
     QString title;
     QString startDirectory;
-    int run(QDialog& dialog) override {
-        auto& picker = dynamic_cast<ui::FolderBrowserDialog&>(dialog);
-        title = picker.windowTitle();
-        startDirectory = picker.directory().absolutePath();
-        return pick(picker);
+    explicit PickingRunner(std::function<int(ui::FolderBrowserDialog&)> pick) {
+        expect("BrowseForFolder", [this, pick](QDialog& dialog) {
+            auto& picker = dynamic_cast<ui::FolderBrowserDialog&>(dialog);
+            title = picker.windowTitle();
+            startDirectory = picker.directory().absolutePath();
+            return pick(picker);
+        });
     }
 };
 
@@ -35,6 +37,17 @@ int Choose(ui::FolderBrowserDialog& picker, const std::string& hostPath) {
     picker.selectFile(QString::fromStdString(hostPath));
     static_cast<QDialog&>(picker).accept(); // what the dialog's Choose button does
     return picker.result();
+}
+
+/// Makes a folder the current item of the picker's view, as a click on it does.
+bool ClickFolder(ui::FolderBrowserDialog& picker, const std::string& hostPath) {
+    auto* model = picker.findChild<QFileSystemModel*>();
+    auto* view = picker.findChild<QListView*>("listView");
+    const QModelIndex index = model->index(QString::fromStdString(hostPath));
+    if (!index.isValid())
+        return false;
+    view->setCurrentIndex(index);
+    return true;
 }
 
 } // namespace
@@ -61,8 +74,7 @@ void TestFolderPicker::returnsTheChosenFolderInDriveForm() {
     QFETCH(QString, folder);
     testing::TempDrives drives;
     drives.makeFolder("f:\\Clients\\A");
-    PickingRunner runner;
-    runner.pick = [&](ui::FolderBrowserDialog& picker) { return Choose(picker, drives.hostPath(folder.toStdString())); };
+    PickingRunner runner([&](ui::FolderBrowserDialog& picker) { return Choose(picker, drives.hostPath(folder.toStdString())); });
     const std::string chosen = ui::BrowseForFolder(nullptr, "Select the Destination Directory.", drives.drives(), runner);
     QTEST(QString::fromStdString(chosen), "expected");
     QCOMPARE(runner.title, QString("Select the Destination Directory."));
@@ -71,23 +83,21 @@ void TestFolderPicker::returnsTheChosenFolderInDriveForm() {
 void TestFolderPicker::cancelReturnsNothing() {
     testing::TempDrives drives;
     drives.makeFolder("f:\\Clients");
-    PickingRunner runner;
-    runner.pick = [&](ui::FolderBrowserDialog& picker) {
+    PickingRunner runner([&](ui::FolderBrowserDialog& picker) {
         picker.selectFile(QString::fromStdString(drives.hostPath("f:\\Clients")));
         picker.reject();
         return picker.result();
-    };
+    });
     QCOMPARE(ui::BrowseForFolder(nullptr, "Select a Folder Structure.", drives.drives(), runner), std::string());
 }
 
 void TestFolderPicker::startsInTheGivenFolder() {
     testing::TempDrives drives;
     drives.makeFolder("f:\\Start");
-    PickingRunner runner;
-    runner.pick = [](ui::FolderBrowserDialog& picker) {
+    PickingRunner runner([](ui::FolderBrowserDialog& picker) {
         picker.reject();
         return picker.result();
-    };
+    });
     ui::BrowseForFolder(nullptr, "t", drives.drives(), runner, "f:\\Start");
     QCOMPARE(runner.startDirectory, QString::fromStdString(drives.hostPath("f:\\Start")));
 }
@@ -104,11 +114,11 @@ void TestFolderPicker::pathFieldFollowsTheFolderAndHidesWithItsBox() {
     QCheckBox* box = picker.showPathField();
     QCOMPARE(box->text(), QString("Show the edit control."));
     QVERIFY(box->isChecked());
-    picker.selectFile(QString::fromStdString(drives.hostPath("f:\\Clients\\A")));
-    QTRY_COMPARE(field->text(), QString("f:\\Clients\\A"));
+    QTRY_VERIFY(ClickFolder(picker, drives.hostPath("f:\\Clients\\A")));
+    QCOMPARE(field->text(), QString("f:\\Clients\\A"));
     picker.setDirectory(QString::fromStdString(drives.hostPath("f:\\")));
-    picker.selectFile(QString::fromStdString(drives.hostPath("f:\\Clients")));
-    QTRY_COMPARE(field->text(), QString("f:\\Clients"));
+    QTRY_VERIFY(ClickFolder(picker, drives.hostPath("f:\\Clients")));
+    QCOMPARE(field->text(), QString("f:\\Clients"));
 
     // Only our field hides; the dialog's own editable name field stays.
     auto* ownField = picker.findChild<QLineEdit*>("fileNameEdit");

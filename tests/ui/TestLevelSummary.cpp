@@ -1,7 +1,7 @@
 // The level summary of a destination: its rows per level and its counts for a known tree.
 
 #include "support/TempDrives.h"
-#include "ui/ModalRunner.h"
+#include "helpers/ScriptedModalRunner.h"
 #include "ui/TfrmLevelSummFolder.h"
 
 #include <QLabel>
@@ -21,11 +21,14 @@ struct Shown {
     QStringList rows; // "level:count"
 };
 
-/// Reads the window instead of a user and closes it.
-class ReadingRunner : public ui::ModalRunner {
-public:
-    std::vector<Shown> shown;
-    int run(QDialog& dialog) override {
+/// Expects the summary window `times` times and reads it each time instead of a user.
+struct ReadingRunner : testing::ScriptedModalRunner {
+    std::vector<Shown> seen;
+    explicit ReadingRunner(int times = 1) {
+        for (int i = 0; i < times; ++i)
+            expect("TfrmLevelSummFolder", [this](QDialog& dialog) { return read(dialog); });
+    }
+    int read(QDialog& dialog) {
         Shown s;
         s.folder = dialog.findChild<QLabel*>("lblLevelSummFolderName")->text();
         s.folders = dialog.findChild<QLabel*>("lblLevelSummFolderSum")->text();
@@ -34,8 +37,7 @@ public:
         auto* table = dialog.findChild<QTableWidget*>("lstViewLevelSummFolder");
         for (int r = 0; r < table->rowCount(); ++r)
             s.rows << table->item(r, 0)->text() + ":" + table->item(r, 1)->text();
-        shown.push_back(s);
-        dialog.accept();
+        seen.push_back(s);
         return QDialog::Accepted;
     }
 };
@@ -90,8 +92,8 @@ void TestLevelSummary::summarisesTheTree() {
     ui::TfrmLevelSummFolder window(drives.fs(), runner);
 
     window.ShowDestinationSummary(destination.toStdString(), variant);
-    QCOMPARE(runner.shown.size(), std::size_t{1});
-    const Shown& shown = runner.shown.front();
+    QVERIFY2(runner.satisfied(), qPrintable(runner.describe()));
+    const Shown& shown = runner.seen.front();
     QCOMPARE(shown.folder, destination.trimmed());
     QTEST(shown.folders, "folders");
     QCOMPARE(shown.files, QString("3"));
@@ -101,36 +103,36 @@ void TestLevelSummary::summarisesTheTree() {
 
 void TestLevelSummary::blankDestinationShowsNothing() {
     testing::TempDrives drives;
-    ReadingRunner runner;
+    testing::ScriptedModalRunner runner;
     ui::TfrmLevelSummFolder window(drives.fs(), runner);
     window.ShowDestinationSummary(" \t ", CopyVariant::MainFolderWithoutFiles);
-    QVERIFY(runner.shown.empty());
+    QVERIFY(runner.shown().isEmpty());
 }
 
 void TestLevelSummary::everyUseRefillsTheWindow() {
     testing::TempDrives drives;
     MakeClients(drives, "f:\\Clients");
     drives.makeFolder("g:\\Empty");
-    ReadingRunner runner;
+    ReadingRunner runner(3);
     ui::TfrmLevelSummFolder window(drives.fs(), runner);
 
     window.ShowDestinationSummary("f:\\Clients", CopyVariant::MainFolderWithoutFiles);
     window.ShowDestinationSummary("g:\\Empty", CopyVariant::MainFolderWithoutFiles);
     window.ShowDestinationSummary("g:\\Missing", CopyVariant::SubFoldersOnlyWithoutFiles);
-    QCOMPARE(runner.shown.size(), std::size_t{3});
-    QCOMPARE(runner.shown[1].rows, QStringList{});
-    QCOMPARE(runner.shown[1].folders, QString("1"));
-    QCOMPARE(runner.shown[1].size, QString("0.00 Bytes  (0 bytes)."));
+    QVERIFY2(runner.satisfied(), qPrintable(runner.describe()));
+    QCOMPARE(runner.seen[1].rows, QStringList{});
+    QCOMPARE(runner.seen[1].folders, QString("1"));
+    QCOMPARE(runner.seen[1].size, QString("0.00 Bytes  (0 bytes)."));
     // A destination that is not there is a scan of the root alone, without a message.
-    QCOMPARE(runner.shown[2].folder, QString("g:\\Missing"));
-    QCOMPARE(runner.shown[2].rows, QStringList{});
-    QCOMPARE(runner.shown[2].folders, QString("0"));
-    QCOMPARE(runner.shown[2].files, QString("0"));
+    QCOMPARE(runner.seen[2].folder, QString("g:\\Missing"));
+    QCOMPARE(runner.seen[2].rows, QStringList{});
+    QCOMPARE(runner.seen[2].folders, QString("0"));
+    QCOMPARE(runner.seen[2].files, QString("0"));
 }
 
 void TestLevelSummary::windowCarriesItsCaptionAndColumns() {
     testing::TempDrives drives;
-    ReadingRunner runner;
+    testing::ScriptedModalRunner runner;
     ui::TfrmLevelSummFolder window(drives.fs(), runner);
     QCOMPARE(window.objectName(), QString("TfrmLevelSummFolder"));
     QCOMPARE(window.windowTitle(), QString("Level Number - Number of Subfolders"));

@@ -2,7 +2,7 @@
 // what Cancel leaves alone, including the hidden search-text option.
 
 #include "engine/TemplateOptions.h"
-#include "ui/ModalRunner.h"
+#include "helpers/ScriptedModalRunner.h"
 #include "ui/TfrmFolderTemplateOptions.h"
 
 #include <QGroupBox>
@@ -20,16 +20,13 @@ Q_DECLARE_METATYPE(dirforge::engine::_tagFoldersTemplateOptions)
 
 namespace {
 
-/// Lets a test act on the dialog instead of a user; returns the dialog's result.
-class FillingRunner : public ui::ModalRunner {
-public:
-    std::function<void(QDialog&)> fill;
-    int runs = 0;
-    int run(QDialog& dialog) override {
-        ++runs;
-        if (fill)
+/// A runner that lets fill act on the dialog instead of a user, once.
+struct FillingRunner : testing::ScriptedModalRunner {
+    explicit FillingRunner(std::function<void(QDialog&)> fill) {
+        expect("TfrmFolderTemplateOptions", [fill](QDialog& dialog) {
             fill(dialog);
-        return dialog.result();
+            return dialog.result();
+        });
     }
 };
 
@@ -121,18 +118,17 @@ void TestTemplateOptions::showsTheRecordInEffect() {
     // A previous showing left another choice behind; showing again starts from the record.
     Radio(dialog, "ReplaceAll")->click();
 
-    FillingRunner runner;
     QString checked;
     QString text;
     bool textEnabled = false;
-    runner.fill = [&](QDialog& shown) {
+    FillingRunner runner([&](QDialog& shown) {
         checked = CheckedRadio(shown);
         text = SearchText(shown)->text();
         textEnabled = SearchTextEnabled(shown);
         shown.reject();
-    };
+    });
     dialog.ShowForPage(runner, engine::NumbersPage);
-    QCOMPARE(runner.runs, 1);
+    QVERIFY2(runner.satisfied(), qPrintable(runner.describe()));
     QTEST(checked, "checked");
     QTEST(text, "searchText");
     QCOMPARE(textEnabled, checked == "ReplaceRemainder");
@@ -155,12 +151,11 @@ void TestTemplateOptions::okStoresTheChoiceUnderItsPage() {
     QFETCH(QString, click);
     engine::MAP_FOLDER_TEMPLATE_OPTIONS options{{engine::PathsPage, stored}, {engine::StringsPage, Make(0, 0, "", 0, 1)}};
     ui::TfrmFolderTemplateOptions dialog(options);
-    FillingRunner runner;
-    runner.fill = [&](QDialog& shown) {
+    FillingRunner runner([&](QDialog& shown) {
         if (!click.isEmpty())
             Radio(shown, click.toLatin1().constData())->click();
         Click(shown, "btnFolderTemplateOptionsOk");
-    };
+    });
     QCOMPARE(dialog.ShowForPage(runner, engine::PathsPage), int(QDialog::Accepted));
     QTEST(options.at(engine::PathsPage), "expected");
     QCOMPARE(options.at(engine::StringsPage), Make(0, 0, "", 0, 1));
@@ -170,11 +165,10 @@ void TestTemplateOptions::okStoresTheChoiceUnderItsPage() {
 void TestTemplateOptions::cancelStoresNothing() {
     engine::MAP_FOLDER_TEMPLATE_OPTIONS options;
     ui::TfrmFolderTemplateOptions dialog(options);
-    FillingRunner runner;
-    runner.fill = [&](QDialog& shown) {
+    FillingRunner runner([&](QDialog& shown) {
         Radio(shown, "ReplaceAll")->click();
         Click(shown, "btnFolderTemplateOptionsCancel");
-    };
+    });
     QCOMPARE(dialog.ShowForPage(runner, engine::StringsPage), int(QDialog::Rejected));
     QVERIFY(options.empty());
 }
@@ -182,8 +176,7 @@ void TestTemplateOptions::cancelStoresNothing() {
 void TestTemplateOptions::searchTextFieldFollowsItsOption() {
     engine::MAP_FOLDER_TEMPLATE_OPTIONS options{{engine::StringsPage, Make(0, 1, "Cust", 0, 0)}};
     ui::TfrmFolderTemplateOptions dialog(options);
-    FillingRunner runner;
-    runner.fill = [&](QDialog& shown) {
+    FillingRunner runner([&](QDialog& shown) {
         QVERIFY(SearchTextEnabled(shown));
         Radio(shown, "ReplaceFirst")->click();
         QVERIFY(!SearchTextEnabled(shown));
@@ -191,7 +184,7 @@ void TestTemplateOptions::searchTextFieldFollowsItsOption() {
         QVERIFY(SearchTextEnabled(shown));
         SearchText(shown)->setText("Code");
         Click(shown, "btnFolderTemplateOptionsOk");
-    };
+    });
     dialog.ShowForPage(runner, engine::StringsPage);
     QCOMPARE(options.at(engine::StringsPage), Make(0, 1, "Code", 0, 0));
 }
@@ -201,11 +194,10 @@ void TestTemplateOptions::helpAsksForThePagesHelp() {
     ui::TfrmFolderTemplateOptions dialog(options);
     std::int32_t asked = 0;
     dialog.setHelpHandler([&](std::int32_t page) { asked = page; });
-    FillingRunner runner;
-    runner.fill = [&](QDialog& shown) {
+    FillingRunner runner([&](QDialog& shown) {
         Click(shown, "btnFolderTemplateOptionsHelp");
         shown.reject();
-    };
+    });
     dialog.ShowForPage(runner, engine::NumbersPage);
     QCOMPARE(asked, engine::NumbersPage);
     QVERIFY(options.empty());
