@@ -1,0 +1,60 @@
+#pragma once
+// What one invocation of the batch front end asks for, as read from its command line.
+
+#include "engine/RunResults.h"
+#include "engine/TemplateOptions.h"
+
+#include <cstdint>
+#include <stdexcept>
+#include <string>
+#include <vector>
+
+namespace dirforge::cli {
+
+/// The exit status of the batch front end.
+enum ExitStatus : int {
+    ExitCompleted = 0,      ///< the run or undo was carried out (per-item failures are results)
+    ExitRefused = 1,        ///< refused before it started (no space, no structure, end below start, nothing to undo)
+    ExitUsage = 2,          ///< the command line or one of its files could not be used
+    ExitJournalFailed = 3   ///< the run was carried out but its undo journal could not be written
+};
+
+/// A command line or one of its files that cannot be used; ends the program with ExitUsage.
+struct UsageError : std::runtime_error {
+    using std::runtime_error::runtime_error;
+};
+
+enum class Command { Strings, Paths, Numbers, Undo };
+
+/// The parsed command line. Paths and file names are kept as typed; BatchCommand converts them.
+struct BatchOptions {
+    Command command = Command::Strings;
+    /// "L=HOSTDIR" mappings added to those of DIRFORGE_DRIVES.
+    std::vector<std::string> driveMappings;
+
+    std::string destination;
+    std::string namesFile;
+    std::vector<std::string> names;
+    std::string pathsFile;
+    std::vector<std::string> paths;
+    std::int32_t startNumber = 1;
+    std::int32_t endNumber = 1;
+    bool padded = false;
+    bool numberSuffix = false;
+
+    std::string prefix;
+    std::string suffix;
+    bool hyphen = false;
+    engine::AttachMode attach = engine::AttachMode::Nothing;
+    std::vector<std::string> structures;
+    engine::CopyVariant copy = engine::CopyVariant::MainFolderWithoutFiles;
+    std::vector<std::string> templates;
+    std::vector<std::string> templateFiles;
+    engine::_tagFoldersTemplateOptions templateOption;
+
+    bool simulate = false;
+    std::string journal;
+    bool json = false;
+};
+
+} // namespace dirforge::cli

@@ -1,0 +1,23 @@
+#pragma once
+// What the batch front end prints after a run or an undo: the 16 counters, the failed-undo
+// count and the six result lists, as text or as one JSON object.
+
+#include "cli/LogCollector.h"
+#include "cli/TerminalPrompt.h"
+#include "engine/RunResults.h"
+
+#include <ostream>
+#include <string>
+#include <vector>
+
+namespace dirforge::cli {
+
+/// The counter grid, the failed-undo count and every non-empty list, one path a line.
+void PrintSummary(std::ostream& out, const engine::RunCounters& counters, const ResultLists& lists);
+
+/// {"counters": ..., "lists": ..., "messages": [...]} on one line; text that is not valid UTF-8
+/// is shown with replacement characters.
+std::string JsonReport(const engine::RunCounters& counters, const ResultLists& lists,
+                       const std::vector<ShownMessage>& messages);
+
+} // namespace dirforge::cli

@@ -1,0 +1,129 @@
+#include "cli/BatchRequest.h"
+
+#include "core/ListReports.h"
+#include "core/TextRules.h"
+#include "engine/TemplateRules.h"
+#include "lists/ImportClass.h"
+
+namespace dirforge::cli {
+
+namespace {
+
+using engine::AttachMode;
+
+std::vector<std::string> NamesOf(const BatchOptions& options, const platform::FileSystem& fs,
+                                 const PathArguments& paths) {
+    if (options.command == Command::Strings) {
+        if (options.namesFile.empty())
+            return options.names;
+        return ReadListFile(fs, DriveArgument(paths, options.namesFile, "--names"), "--names");
+    }
+    std::vector<std::string> entries = options.pathsFile.empty()
+                                           ? options.paths
+                                           : ReadListFile(fs, DriveArgument(paths, options.pathsFile, "--paths"),
+                                                          "--paths");
+    for (std::string& entry : entries)
+        entry = paths.entryToDrive(entry);
+    return entries;
+}
+
+std::vector<std::string> StructureFolders(const BatchOptions& options, const platform::FileSystem& fs,
+                                          const PathArguments& paths) {
+    std::vector<std::string> folders;
+    for (const std::string& structure : options.structures) {
+        std::string folder = DriveArgument(paths, structure, "--structure");
+        if (!fs.folderExists(folder))
+            throw UsageError("--structure: there is no folder " + folder);
+        folders.push_back(std::move(folder));
+    }
+    return folders;
+}
+
+/// Template lines from --template and --templates, checked as the page checks imported ones.
+std::vector<std::string> TemplateLines(const BatchOptions& options, const platform::FileSystem& fs,
+                                       const PathArguments& paths) {
+    std::vector<std::string> raw = options.templates;
+    for (const std::string& file : options.templateFiles)
+        for (std::string& line : ReadListFile(fs, DriveArgument(paths, file, "--templates"), "--templates"))
+            raw.push_back(std::move(line));
+    std::vector<std::string> lines;
+    for (const std::string& line : raw)
+        if (!core::Trim(line).empty())
+            lines.push_back(core::Trim(line));
+    std::string report;
+    if (core::ValidateRelativePathList(report, lines))
+        throw UsageError("template lines must be relative paths such as \\Docs\\Drafts:\n" + report);
+    for (std::string& line : lines)
+        line = core::NormalizePath(std::move(line));
+    return lines;
+}
+
+} // namespace
+
+engine::PageKind PageOf(Command command) {
+    switch (command) {
+    case Command::Paths:
+        return engine::PageKind::Paths;
+    case Command::Numbers:
+        return engine::PageKind::Numbers;
+    case Command::Strings:
+    case Command::Undo:
+        break;
+    }
+    return engine::PageKind::Strings;
+}
+
+std::vector<std::string> ReadListFile(const platform::FileSystem& fs, const std::string& file,
+                                      const std::string& option) {
+    lists::ImportClass reader(fs, file, lists::ReadingMode::PlainText, "", "", false);
+    if (!reader.Read()) {
+        throw UsageError(option + ": " + file +
+                         (reader.ErrorState() == lists::ImportNotText ? " is not a text file" : " cannot be read"));
+    }
+    std::vector<std::string> lines;
+    for (std::string& line : reader.TakeResults())
+        if (!core::Trim(line).empty())
+            lines.push_back(std::move(line));
+    return lines;
+}
+
+std::string DriveArgument(const PathArguments& paths, const std::string& argument, const std::string& option) {
+    if (auto drivePath = paths.toDrive(argument))
+        return *drivePath;
+    throw UsageError(option + ": \"" + argument + "\" is neither a drive path nor a host path on a mapped drive");
+}
+
+engine::RunRequest BuildRunRequest(const BatchOptions& options, const platform::FileSystem& fs,
+                                   const PathArguments& paths, engine::MAP_FOLDER_TEMPLATE_OPTIONS& templateOptions) {
+    engine::RunRequest request;
+    request.page = PageOf(options.command);
+    if (request.page == engine::PageKind::Numbers) {
+        engine::NumberRange& range = request.numbers;
+        range.startNumber = options.startNumber;
+        range.endNumber = options.endNumber;
+        range.startText = std::to_string(options.startNumber);
+        range.endText = std::to_string(options.endNumber);
+        range.paddedZeroes = options.padded;
+        range.addNumbersToSubfolders = options.numberSuffix;
+    } else {
+        request.names = NamesOf(options, fs, paths);
+    }
+    if (request.page != engine::PageKind::Paths)
+        request.destination = DriveArgument(paths, options.destination, "--dest");
+    request.prefix = options.prefix;
+    request.suffix = options.suffix;
+    request.hyphen = options.hyphen;
+    request.attachMode = options.attach;
+    request.copyVariant = options.copy;
+    if (options.attach == AttachMode::Existing)
+        request.structureLines = StructureFolders(options, fs, paths);
+    else if (options.attach == AttachMode::TextTemplates)
+        request.structureLines = TemplateLines(options, fs, paths);
+    request.showVisualLog = false;
+    request.showExplorer = false;
+    engine::SetTemplateOptions(templateOptions, engine::TemplatePageNumber(request.page), options.templateOption);
+    request.templateOptions = &templateOptions;
+    return request;
+}
+
+} // namespace dirforge::cli

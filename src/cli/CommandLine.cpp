@@ -1,0 +1,174 @@
+#include "cli/CommandLine.h"
+
+#include <CLI/CLI.hpp>
+
+#include <limits>
+#include <map>
+
+namespace dirforge::cli {
+
+namespace {
+
+using engine::AttachMode;
+using engine::CopyVariant;
+
+const std::map<std::string, AttachMode> kAttachModes{
+    {"nothing", AttachMode::Nothing}, {"existing", AttachMode::Existing}, {"templates", AttachMode::TextTemplates}};
+
+const std::map<std::string, CopyVariant> kCopyVariants{{"main", CopyVariant::MainFolderWithoutFiles},
+                                                       {"sub", CopyVariant::SubFoldersOnlyWithoutFiles},
+                                                       {"main-files", CopyVariant::MainFolderWithFiles},
+                                                       {"sub-files", CopyVariant::SubFoldersOnlyWithFiles}};
+
+constexpr const char* kReplaceTextPrefix = "replace-text=";
+
+/// The options the three creation commands share, and the option handles the later checks need.
+struct CommonOptions {
+    CLI::Option* structure = nullptr;
+    CLI::Option* copy = nullptr;
+    CLI::Option* templates = nullptr;
+    CLI::Option* templateFiles = nullptr;
+    CLI::Option* templateOption = nullptr;
+    CLI::Option* numberSuffix = nullptr;
+};
+
+CommonOptions AddCommonOptions(CLI::App& command, BatchOptions& options, std::string& templateOption) {
+    CommonOptions common;
+    command.add_option("--prefix", options.prefix, "Text put before every new folder's name");
+    command.add_option("--suffix", options.suffix, "Text put after every new folder's name");
+    command.add_flag("--hyphen", options.hyphen, "Join prefix, name and suffix with hyphens");
+    command.add_option("--attach", options.attach, "What each new folder receives (default: nothing)")
+        ->transform(CLI::CheckedTransformer(kAttachModes, CLI::ignore_case))
+        ->type_name("nothing|existing|templates");
+    common.structure = command.add_option("--structure", options.structures,
+                                          "A folder tree copied into each new folder (--attach existing)")
+                           ->type_name("PATH");
+    common.copy = command.add_option("--copy", options.copy, "What of each structure is copied (default: main)")
+                      ->transform(CLI::CheckedTransformer(kCopyVariants, CLI::ignore_case))
+                      ->type_name("main|sub|main-files|sub-files");
+    common.templates = command.add_option("--template", options.templates,
+                                          "A relative template line such as \\Docs\\Drafts (--attach templates)")
+                           ->type_name("TEXT");
+    common.templateFiles = command.add_option("--templates", options.templateFiles,
+                                              "A text file of relative template lines, one per line")
+                               ->type_name("FILE");
+    common.templateOption =
+        command.add_option("--template-option", templateOption, "How template lines are transformed (default: keep)")
+            ->type_name("keep|drop-first|replace-first|replace-text=TEXT");
+    command.add_flag("--simulate", options.simulate, "Only show what a run would do; nothing is written");
+    command.add_option("--journal", options.journal,
+                       "Write the run's undo journal here (left untouched by --simulate)")
+        ->type_name("FILE");
+    command.add_flag("--json", options.json, "Print the outcome as one JSON object");
+    return common;
+}
+
+/// The checks CLI11 cannot express: one source of names, and attach options only with their mode.
+std::string CheckCombinations(const BatchOptions& options, const CommonOptions& common) {
+    if (options.command == Command::Strings && options.namesFile.empty() && options.names.empty())
+        return "strings needs --names FILE or at least one --name TEXT";
+    if (options.command == Command::Paths && options.pathsFile.empty() && options.paths.empty())
+        return "paths needs --paths FILE or at least one --path PATH";
+    if (options.attach != AttachMode::Existing && (common.structure->count() > 0 || common.copy->count() > 0))
+        return "--structure and --copy need --attach existing";
+    const bool templateOptionsGiven = common.templates->count() > 0 || common.templateFiles->count() > 0 ||
+                                      common.templateOption->count() > 0 ||
+                                      (common.numberSuffix != nullptr && common.numberSuffix->count() > 0);
+    if (options.attach != AttachMode::TextTemplates && templateOptionsGiven)
+        return "--template, --templates, --template-option and --number-suffix need --attach templates";
+    return {};
+}
+
+} // namespace
+
+bool ParseTemplateOption(const std::string& text, engine::_tagFoldersTemplateOptions& record, std::string& error) {
+    record = engine::_tagFoldersTemplateOptions{};
+    if (text == "keep")
+        return true;
+    record.ReplaceNo = 0;
+    if (text == "drop-first") {
+        record.ReplaceFirst = 1;
+    } else if (text == "replace-first") {
+        record.ReplaceAll = 1;
+    } else if (text.rfind(kReplaceTextPrefix, 0) == 0) {
+        record.ReplaceRemainder = 1;
+        record.RemainderText = text.substr(std::string(kReplaceTextPrefix).size());
+    } else {
+        record = engine::_tagFoldersTemplateOptions{};
+        error = "--template-option: \"" + text + "\" is not one of keep, drop-first, replace-first, replace-text=TEXT";
+        return false;
+    }
+    return true;
+}
+
+std::optional<int> ParseCommandLine(int argc, const char* const* argv, BatchOptions& options, std::ostream& out,
+                                    std::ostream& err) {
+    CLI::App app{"Creates many folders at once, simulates a run first, or undoes the last one.", "dirforge-cli"};
+    app.require_subcommand(1);
+    app.add_option("--drive", options.driveMappings, "Map a drive letter to a host folder (adds to DIRFORGE_DRIVES)")
+        ->type_name("L=HOSTDIR");
+
+    std::string templateOption = "keep";
+    CLI::App* strings = app.add_subcommand("strings", "Create one folder per name under a destination");
+    strings->add_option("--dest", options.destination, "Destination folder")->required()->type_name("PATH");
+    CLI::Option* namesFile =
+        strings->add_option("--names", options.namesFile, "Text file with one name per line")->type_name("FILE");
+    strings->add_option("--name", options.names, "One name")->type_name("TEXT")->excludes(namesFile);
+    const CommonOptions stringsCommon = AddCommonOptions(*strings, options, templateOption);
+
+    CLI::App* paths = app.add_subcommand("paths", "Create every listed full path");
+    CLI::Option* pathsFile =
+        paths->add_option("--paths", options.pathsFile, "Text file with one full path per line")->type_name("FILE");
+    paths->add_option("--path", options.paths, "One full path")->type_name("PATH")->excludes(pathsFile);
+    const CommonOptions pathsCommon = AddCommonOptions(*paths, options, templateOption);
+
+    CLI::App* numbers = app.add_subcommand("numbers", "Create one folder per number from start to end");
+    numbers->add_option("--dest", options.destination, "Destination folder")->required()->type_name("PATH");
+    numbers->add_option("--start", options.startNumber, "First number")->required()->check(
+        CLI::Range(1, std::numeric_limits<std::int32_t>::max()));
+    numbers->add_option("--end", options.endNumber, "Last number")->required()->check(
+        CLI::Range(1, std::numeric_limits<std::int32_t>::max()));
+    numbers->add_flag("--pad", options.padded, "Pad numbers with zeroes to the width of the end number");
+    CommonOptions numbersCommon = AddCommonOptions(*numbers, options, templateOption);
+    numbersCommon.numberSuffix = numbers->add_flag(
+        "--number-suffix", options.numberSuffix, "Append the number to every template subfolder (--attach templates)");
+
+    CLI::App* undo = app.add_subcommand("undo", "Remove what the run recorded in a journal made");
+    undo->add_option("--journal", options.journal, "The run's undo journal")->required()->type_name("FILE");
+    undo->add_flag("--json", options.json, "Print the outcome as one JSON object");
+
+    for (CLI::App* command : {strings, paths, numbers, undo})
+        command->fallthrough(); // --drive may also follow the command
+
+    try {
+        app.parse(argc, argv);
+    } catch (const CLI::ParseError& e) {
+        app.exit(e, out, err);
+        return e.get_exit_code() == 0 ? ExitCompleted : ExitUsage;
+    }
+
+    const CommonOptions* common = nullptr;
+    if (strings->parsed()) {
+        options.command = Command::Strings;
+        common = &stringsCommon;
+    } else if (paths->parsed()) {
+        options.command = Command::Paths;
+        common = &pathsCommon;
+    } else if (numbers->parsed()) {
+        options.command = Command::Numbers;
+        common = &numbersCommon;
+    } else {
+        options.command = Command::Undo;
+        return std::nullopt;
+    }
+    std::string error = CheckCombinations(options, *common);
+    if (error.empty())
+        ParseTemplateOption(templateOption, options.templateOption, error);
+    if (!error.empty()) {
+        err << "dirforge-cli: " << error << "\nRun with --help for more information.\n";
+        return ExitUsage;
+    }
+    return std::nullopt;
+}
+
+} // namespace dirforge::cli

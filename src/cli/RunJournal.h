@@ -1,0 +1,39 @@
+#pragma once
+// The undo journal of a batch run in a JSON file: what the page keeps between a run and its
+// Undo button (the lists the undo reads, the folders the run made, attach letter, destination,
+// page), plus the host folder of every drive letter its paths use, so that an undo never acts
+// on a drive that has since been mapped elsewhere.
+
+#include "engine/PageKind.h"
+#include "engine/RunResults.h"
+#include "platform/DriveMap.h"
+
+#include <map>
+#include <optional>
+#include <string>
+
+namespace dirforge::cli {
+
+struct RunJournal {
+    engine::PageKind page = engine::PageKind::Strings;
+    std::string lastAttachMode;
+    std::string lastDestination;
+    /// Only the undo's lists are kept: FoldersCreated, SubFoldersCreated, FilesCreated,
+    /// FoldersFailedUndo, UndoRetry and FoldersMadeByRun.
+    engine::RunResults results;
+    /// Lower-case drive letter to the host folder it stood for when the journal was written.
+    std::map<char, std::string> drives;
+};
+
+/// The page's name in journals and messages: strings, paths or numbers.
+const char* PageName(engine::PageKind page);
+
+/// Records in journal.drives the host folder of each letter its paths use.
+void RecordDrives(RunJournal& journal, const platform::DriveMap& drives);
+
+/// The journal as JSON text. Paths that are not valid UTF-8 are stored byte-exact as {"hex": ...}.
+std::string JournalToJson(const RunJournal& journal);
+/// Reads a journal written by JournalToJson; nullopt with a message when the text is not one.
+std::optional<RunJournal> JournalFromJson(const std::string& text, std::string& error);
+
+} // namespace dirforge::cli
