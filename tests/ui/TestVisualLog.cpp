@@ -1,6 +1,7 @@
 // The visual logs of the three pages: their names and captions, how a run's observer calls
 // fill counters and lists, the mode label, zoom and the export button's checks.
 
+#include "helpers/WidgetLookup.h"
 #include "support/ScriptedPrompt.h"
 #include "ui/ResultListModel.h"
 #include "ui/TfrmStatistic.h"
@@ -26,10 +27,11 @@ Q_DECLARE_METATYPE(dirforge::engine::ResultList)
 
 namespace {
 
+/// The child, with a warning naming what is there instead when it is missing.
 template <typename T> T* Find(QWidget& parent, const QString& name) {
-    auto* widget = parent.findChild<T*>(name);
+    T* widget = testing::FindChild<T>(&parent, name);
     if (!widget)
-        qWarning("no %s named %s", T::staticMetaObject.className(), qPrintable(name));
+        qWarning("%s", qPrintable(testing::MissingChildMessage<T>(&parent, name)));
     return widget;
 }
 
