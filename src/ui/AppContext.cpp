@@ -6,6 +6,7 @@
 #include "ui/QtPrompt.h"
 #include "ui/QtShell.h"
 #include "ui/TfrmAbout.h"
+#include "ui/TfrmFolderTemplateOptions.h"
 #include "ui/TfrmHelp.h"
 #include "ui/TfrmLevelSummFolder.h"
 #include "ui/TfrmMain.h"
@@ -59,7 +60,7 @@ void AppContext::CreateWindows() {
     // Every other window of the program is created here, once, as a child of the main window, and
     // lives until the program ends. Modal ones are shown through modalRunner(), the visual logs
     // non-modally. Still to come here: the import and export windows, the list editors and zoom
-    // windows, the template options dialog and the examples windows.
+    // windows and the examples windows.
     frmHelp_ = new TfrmHelp(mainWindow_.get());
     QObject::connect(frmHelp_, &TfrmHelp::moreHelpRequested, frmHelp_,
                      [this] { OpenWebPage(kOnlineHelpUrl); });
@@ -69,6 +70,8 @@ void AppContext::CreateWindows() {
     QObject::connect(mainWindow_.get(), &TfrmMain::activated, mainWindow_.get(),
                      [this] { RefreshLogModeLabels(visualLogs_); });
     frmLevelSummFolder_ = new TfrmLevelSummFolder(*fileSystem_, *modalRunner_, mainWindow_.get());
+    frmFolderTemplateOptions_ = new TfrmFolderTemplateOptions(templateOptionMap_, mainWindow_.get());
+    frmFolderTemplateOptions_->setHelpHandler([this](std::int32_t) { ShowHelp(HelpTopic::TemplateOptions); });
 }
 
 void AppContext::RememberStartupFolder() { startupFolder_ = fileSystem_->currentFolder(); }

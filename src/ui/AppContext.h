@@ -3,6 +3,7 @@
 // values and every window of the program (each created once, the main window first).
 
 #include "engine/PageKind.h"
+#include "engine/TemplateOptions.h"
 #include "platform/DriveMap.h"
 #include "platform/FileDialogs.h"
 #include "platform/FileSystem.h"
@@ -24,6 +25,7 @@ class QtFolderPicker;
 class QtPrompt;
 class QtShell;
 class TfrmAbout;
+class TfrmFolderTemplateOptions;
 class TfrmHelp;
 class TfrmLevelSummFolder;
 class TfrmMain;
@@ -69,8 +71,13 @@ public:
     void LoadSettingsStore();
 
     TfrmMain& mainWindow() { return *mainWindow_; }
-    /// The visual log of a page (non-modal; a run drives it as its observer).
-    TfrmStatistic& visualLog(engine::PageKind page) { return *visualLogs_[static_cast<std::size_t>(page)]; }
+    /// The visual log of a page (non-modal; a run drives it as its observer); null while the
+    /// windows are not created yet (during the main window's construction).
+    TfrmStatistic* findVisualLog(engine::PageKind page) { return visualLogs_[static_cast<std::size_t>(page)]; }
+    /// The application-wide template options, keyed by page number (1 paths, 2 strings, 3 numbers).
+    engine::MAP_FOLDER_TEMPLATE_OPTIONS& templateOptionMap() { return templateOptionMap_; }
+    /// The template options dialog; its OK stores into templateOptionMap().
+    TfrmFolderTemplateOptions& templateOptions() { return *frmFolderTemplateOptions_; }
     /// The level summary window shown before a destination is taken.
     TfrmLevelSummFolder& levelSummary() { return *frmLevelSummFolder_; }
 
@@ -101,6 +108,7 @@ private:
 
     std::string applicationIdentifier_;
     std::string startupFolder_;
+    engine::MAP_FOLDER_TEMPLATE_OPTIONS templateOptionMap_;
 
     std::unique_ptr<TfrmMain> mainWindow_;
     // Owned by the main window (their parent), so they close with it.
@@ -108,6 +116,7 @@ private:
     TfrmAbout* frmAbout_ = nullptr;
     std::array<TfrmStatistic*, 3> visualLogs_{}; // by PageKind
     TfrmLevelSummFolder* frmLevelSummFolder_ = nullptr;
+    TfrmFolderTemplateOptions* frmFolderTemplateOptions_ = nullptr;
 };
 
 } // namespace dirforge::ui
