@@ -22,7 +22,7 @@ std::optional<std::string> PathArguments::toDrive(const std::string& argument) c
     if (trimmed.empty())
         return std::nullopt;
     if (core::HasDrivePart(trimmed))
-        return trimmed;
+        return core::NormalizePath(trimmed); // typed forward slashes become backslashes, as on the pages
     return hostToDrive(trimmed);
 }
 

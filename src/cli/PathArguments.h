@@ -1,6 +1,6 @@
 #pragma once
-// The one place where paths typed on the command line become drive paths: a drive path stays
-// as it is, a host path is turned into drive form through the drive map.
+// The one place where paths typed on the command line become drive paths: a drive path keeps
+// its text (separators normalised), a host path is turned into drive form through the drive map.
 
 #include "platform/DriveMap.h"
 

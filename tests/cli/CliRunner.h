@@ -1,0 +1,30 @@
+#pragma once
+// Runs the built dirforge-cli as a child process on a TempDrives fixture: DIRFORGE_DRIVES maps
+// f: and g: to the fixture's drives and the current folder is the fixture's host root.
+
+#include "support/TempDrives.h"
+
+#include <nlohmann/json.hpp>
+
+#include <string>
+#include <vector>
+
+namespace dirforge::testing {
+
+struct CliResult {
+    int status = -1;
+    std::string out;
+    std::string err;
+
+    /// stdout parsed as JSON (fails the test and gives null when it is not JSON).
+    nlohmann::json json() const;
+};
+
+/// Runs dirforge-cli with args; drivesOverride replaces the DIRFORGE_DRIVES value when not empty.
+CliResult RunCli(const TempDrives& drives, const std::vector<std::string>& args,
+                 const std::string& drivesOverride = {});
+
+/// DIRFORGE_DRIVES text mapping f: and g: of the fixture.
+std::string DrivesEnvironment(const TempDrives& drives);
+
+} // namespace dirforge::testing
