@@ -145,6 +145,10 @@ int RunBatch(const BatchOptions& options, std::ostream& out, std::ostream& err) 
     } catch (const UsageError& e) {
         err << "dirforge-cli: " << e.what() << '\n';
         return ExitUsage;
+    } catch (const std::filesystem::filesystem_error& e) {
+        // Only the current folder is asked before anything runs: nothing has been done yet.
+        err << "dirforge-cli: " << e.what() << '\n';
+        return ExitUsage;
     }
 }
 

@@ -2,6 +2,7 @@
 
 #include <CLI/CLI.hpp>
 
+#include <cctype>
 #include <limits>
 #include <map>
 
@@ -22,30 +23,47 @@ const std::map<std::string, CopyVariant> kCopyVariants{{"main", CopyVariant::Mai
 
 constexpr const char* kReplaceTextPrefix = "replace-text=";
 
+/// Accepts one of the map's keys, any letter case (the text is lower-cased for the lookup after parsing).
+template <typename Value> CLI::Validator OneOf(const std::map<std::string, Value>& choices) {
+    return CLI::Validator(
+        [&choices](std::string& text) {
+            for (char& c : text)
+                c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+            if (choices.count(text) != 0)
+                return std::string();
+            std::string names;
+            for (const auto& choice : choices)
+                names += (names.empty() ? "" : ", ") + choice.first;
+            return "\"" + text + "\" is not one of " + names;
+        },
+        "");
+}
+
 /// The options the three creation commands share, and the option handles the later checks need.
 struct CommonOptions {
+    std::string attach = "nothing";
+    std::string copy = "main";
     CLI::Option* structure = nullptr;
-    CLI::Option* copy = nullptr;
+    CLI::Option* copyOption = nullptr;
     CLI::Option* templates = nullptr;
     CLI::Option* templateFiles = nullptr;
     CLI::Option* templateOption = nullptr;
     CLI::Option* numberSuffix = nullptr;
 };
 
-CommonOptions AddCommonOptions(CLI::App& command, BatchOptions& options, std::string& templateOption) {
-    CommonOptions common;
+void AddCommonOptions(CLI::App& command, BatchOptions& options, CommonOptions& common, std::string& templateOption) {
     command.add_option("--prefix", options.prefix, "Text put before every new folder's name");
     command.add_option("--suffix", options.suffix, "Text put after every new folder's name");
     command.add_flag("--hyphen", options.hyphen, "Join prefix, name and suffix with hyphens");
-    command.add_option("--attach", options.attach, "What each new folder receives (default: nothing)")
-        ->transform(CLI::CheckedTransformer(kAttachModes, CLI::ignore_case))
+    command.add_option("--attach", common.attach, "What each new folder receives (default: nothing)")
+        ->check(OneOf(kAttachModes))
         ->type_name("nothing|existing|templates");
     common.structure = command.add_option("--structure", options.structures,
                                           "A folder tree copied into each new folder (--attach existing)")
                            ->type_name("PATH");
-    common.copy = command.add_option("--copy", options.copy, "What of each structure is copied (default: main)")
-                      ->transform(CLI::CheckedTransformer(kCopyVariants, CLI::ignore_case))
-                      ->type_name("main|sub|main-files|sub-files");
+    common.copyOption = command.add_option("--copy", common.copy, "What of each structure is copied (default: main)")
+                            ->check(OneOf(kCopyVariants))
+                            ->type_name("main|sub|main-files|sub-files");
     common.templates = command.add_option("--template", options.templates,
                                           "A relative template line such as \\Docs\\Drafts (--attach templates)")
                            ->type_name("TEXT");
@@ -60,7 +78,6 @@ CommonOptions AddCommonOptions(CLI::App& command, BatchOptions& options, std::st
                        "Write the run's undo journal here (left untouched by --simulate)")
         ->type_name("FILE");
     command.add_flag("--json", options.json, "Print the outcome as one JSON object");
-    return common;
 }
 
 /// The checks CLI11 cannot express: one source of names, and attach options only with their mode.
@@ -69,7 +86,7 @@ std::string CheckCombinations(const BatchOptions& options, const CommonOptions& 
         return "strings needs --names FILE or at least one --name TEXT";
     if (options.command == Command::Paths && options.pathsFile.empty() && options.paths.empty())
         return "paths needs --paths FILE or at least one --path PATH";
-    if (options.attach != AttachMode::Existing && (common.structure->count() > 0 || common.copy->count() > 0))
+    if (options.attach != AttachMode::Existing && (common.structure->count() > 0 || common.copyOption->count() > 0))
         return "--structure and --copy need --attach existing";
     const bool templateOptionsGiven = common.templates->count() > 0 || common.templateFiles->count() > 0 ||
                                       common.templateOption->count() > 0 ||
@@ -114,13 +131,15 @@ std::optional<int> ParseCommandLine(int argc, const char* const* argv, BatchOpti
     CLI::Option* namesFile =
         strings->add_option("--names", options.namesFile, "Text file with one name per line")->type_name("FILE");
     strings->add_option("--name", options.names, "One name")->type_name("TEXT")->excludes(namesFile);
-    const CommonOptions stringsCommon = AddCommonOptions(*strings, options, templateOption);
+    CommonOptions stringsCommon;
+    AddCommonOptions(*strings, options, stringsCommon, templateOption);
 
     CLI::App* paths = app.add_subcommand("paths", "Create every listed full path");
     CLI::Option* pathsFile =
         paths->add_option("--paths", options.pathsFile, "Text file with one full path per line")->type_name("FILE");
     paths->add_option("--path", options.paths, "One full path")->type_name("PATH")->excludes(pathsFile);
-    const CommonOptions pathsCommon = AddCommonOptions(*paths, options, templateOption);
+    CommonOptions pathsCommon;
+    AddCommonOptions(*paths, options, pathsCommon, templateOption);
 
     CLI::App* numbers = app.add_subcommand("numbers", "Create one folder per number from start to end");
     numbers->add_option("--dest", options.destination, "Destination folder")->required()->type_name("PATH");
@@ -129,7 +148,8 @@ std::optional<int> ParseCommandLine(int argc, const char* const* argv, BatchOpti
     numbers->add_option("--end", options.endNumber, "Last number")->required()->check(
         CLI::Range(1, std::numeric_limits<std::int32_t>::max()));
     numbers->add_flag("--pad", options.padded, "Pad numbers with zeroes to the width of the end number");
-    CommonOptions numbersCommon = AddCommonOptions(*numbers, options, templateOption);
+    CommonOptions numbersCommon;
+    AddCommonOptions(*numbers, options, numbersCommon, templateOption);
     numbersCommon.numberSuffix = numbers->add_flag(
         "--number-suffix", options.numberSuffix, "Append the number to every template subfolder (--attach templates)");
 
@@ -161,6 +181,8 @@ std::optional<int> ParseCommandLine(int argc, const char* const* argv, BatchOpti
         options.command = Command::Undo;
         return std::nullopt;
     }
+    options.attach = kAttachModes.at(common->attach);
+    options.copy = kCopyVariants.at(common->copy);
     std::string error = CheckCombinations(options, *common);
     if (error.empty())
         ParseTemplateOption(templateOption, options.templateOption, error);
