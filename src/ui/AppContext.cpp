@@ -5,12 +5,18 @@
 #include "ui/QtFolderPicker.h"
 #include "ui/QtPrompt.h"
 #include "ui/QtShell.h"
+#include "settings/AutomaticSettings.h"
+#include "ui/ListEditors.h"
+#include "ui/StringsPage.h"
 #include "ui/TfrmAbout.h"
+#include "ui/TfrmFileExport.h"
+#include "ui/TfrmFileImport.h"
 #include "ui/TfrmFolderTemplateOptions.h"
 #include "ui/TfrmHelp.h"
 #include "ui/TfrmLevelSummFolder.h"
 #include "ui/TfrmMain.h"
 #include "ui/TfrmStatistic.h"
+#include "ui/TfrmZoomIncludeWindow.h"
 
 namespace dirforge::ui {
 
@@ -59,8 +65,7 @@ AppContext::~AppContext() {
 void AppContext::CreateWindows() {
     // Every other window of the program is created here, once, as a child of the main window, and
     // lives until the program ends. Modal ones are shown through modalRunner(), the visual logs
-    // non-modally. Still to come here: the import and export windows, the list editors and zoom
-    // windows and the examples windows.
+    // non-modally. Still to come here: the examples windows.
     frmHelp_ = new TfrmHelp(mainWindow_.get());
     QObject::connect(frmHelp_, &TfrmHelp::moreHelpRequested, frmHelp_,
                      [this] { OpenWebPage(kOnlineHelpUrl); });
@@ -70,15 +75,43 @@ void AppContext::CreateWindows() {
     QObject::connect(mainWindow_.get(), &TfrmMain::activated, mainWindow_.get(),
                      [this] { RefreshLogModeLabels(visualLogs_); });
     frmLevelSummFolder_ = new TfrmLevelSummFolder(*fileSystem_, *modalRunner_, mainWindow_.get());
-    frmFolderTemplateOptions_ = new TfrmFolderTemplateOptions(templateOptionMap_, mainWindow_.get());
+    frmFolderTemplateOptions_ = new TfrmFolderTemplateOptions(settings_.templateOptions, mainWindow_.get());
     frmFolderTemplateOptions_->setHelpHandler([this](std::int32_t) { ShowHelp(HelpTopic::TemplateOptions); });
+    CreateListWindows();
+}
+
+void AppContext::CreateListWindows() {
+    // The import and export windows fill their delimiter boxes from the store's shared lists,
+    // which LoadSettingsStore has read or seeded by now.
+    frmZoomIncludeWindow_ = new TfrmZoomIncludeWindow(*modalRunner_, mainWindow_.get());
+    frmFileImport_ = new TfrmFileImport({*fileSystem_, *prompt_, *fileDialogs_, *frmZoomIncludeWindow_, *modalRunner_},
+                                        settings_.delimiterList, settings_.quotationMarkList, mainWindow_.get());
+    frmFileImport_->setHelpHandler([this] { ShowHelp(HelpTopic::Import); });
+    frmFileImport_->previewEditor().setHelpHandler([this] { ShowHelp(HelpTopic::ListEditors); });
+    frmFileExport_ = new TfrmFileExport({*fileSystem_, *prompt_, *fileDialogs_, *modalRunner_}, settings_.delimiterList,
+                                        mainWindow_.get());
+    auto& strings = static_cast<StringsPage&>(*mainWindow_->page(engine::PageKind::Strings));
+    frmVol02EditIncludeList_ = new TfrmVol02EditIncludeList(strings.includeList(), strings.excludeList(),
+                                                            *modalRunner_, mainWindow_.get());
+    frmVol02EditIncludeList_->setHelpHandler([this] { ShowHelp(HelpTopic::ListEditors); });
+    frmFolderStructuresTemplates_ = new TfrmFolderStructuresTemplates(*prompt_, *modalRunner_, mainWindow_.get());
+    frmFolderStructuresTemplates_->setHelpHandler([this] { ShowHelp(HelpTopic::ListEditors); });
 }
 
 void AppContext::RememberStartupFolder() { startupFolder_ = fileSystem_->currentFolder(); }
 
 void AppContext::LoadSettingsStore() {
-    // The settings store is not part of the program yet; until it is, the program starts with
-    // the initial values every time and writes no settings file.
+    settings::LoadOrCreateAutomaticSettings(*fileSystem_, startupFolder_, settings_, *prompt_);
+    if (!settings_.applicationIdentifier.empty())
+        applicationIdentifier_ = settings_.applicationIdentifier;
+    // The stored startup folder is where the working folders belong. A settings file copied from
+    // another machine, or one whose folder has since been removed, names a folder that is not
+    // there; making it (with all its parents) would scatter folders where the program never
+    // started, so only an existing folder is taken and otherwise the current one stays.
+    if (fileSystem_->folderExists(settings_.startupFolder))
+        startupFolder_ = settings_.startupFolder;
+    else
+        settings_.startupFolder = startupFolder_;
 }
 
 void AppContext::ShowHelp(HelpTopic topic, bool moreHelp) {

@@ -11,6 +11,7 @@
 #include "platform/HostFileSystem.h"
 #include "platform/Prompt.h"
 #include "platform/Shell.h"
+#include "settings/SettingsStore.h"
 #include "ui/HelpTopics.h"
 #include "ui/ModalRunner.h"
 
@@ -25,11 +26,16 @@ class QtFolderPicker;
 class QtPrompt;
 class QtShell;
 class TfrmAbout;
+class TfrmFileExport;
+class TfrmFileImport;
+class TfrmFolderStructuresTemplates;
 class TfrmFolderTemplateOptions;
 class TfrmHelp;
 class TfrmLevelSummFolder;
 class TfrmMain;
 class TfrmStatistic;
+class TfrmVol02EditIncludeList;
+class TfrmZoomIncludeWindow;
 
 /// Seams a test puts in place of the real ones; a null member keeps the real implementation.
 /// Each must outlive the AppContext.
@@ -66,20 +72,29 @@ public:
     const std::string& startupFolder() const { return startupFolder_; }
     /// Takes the process's current folder as the startup folder.
     void RememberStartupFolder();
-    /// Reads the automatic settings file into the settings store, or writes it on a first start.
-    /// Not yet connected: the store keeps its initial values.
+    /// Reads the automatic settings file into the settings store, or writes it on a first start;
+    /// the application identifier and startup folder then take the stored values.
     void LoadSettingsStore();
+    /// The application-wide settings store (destination histories, shared lists, template options).
+    settings::SettingsStore& settings() { return settings_; }
 
     TfrmMain& mainWindow() { return *mainWindow_; }
     /// The visual log of a page (non-modal; a run drives it as its observer); null while the
     /// windows are not created yet (during the main window's construction).
     TfrmStatistic* findVisualLog(engine::PageKind page) { return visualLogs_[static_cast<std::size_t>(page)]; }
     /// The application-wide template options, keyed by page number (1 paths, 2 strings, 3 numbers).
-    engine::MAP_FOLDER_TEMPLATE_OPTIONS& templateOptionMap() { return templateOptionMap_; }
+    engine::MAP_FOLDER_TEMPLATE_OPTIONS& templateOptionMap() { return settings_.templateOptions; }
     /// The template options dialog; its OK stores into templateOptionMap().
     TfrmFolderTemplateOptions& templateOptions() { return *frmFolderTemplateOptions_; }
     /// The level summary window shown before a destination is taken.
     TfrmLevelSummFolder& levelSummary() { return *frmLevelSummFolder_; }
+    /// The list windows, shared by the pages: smart import, export, the INCLUDE zoom window.
+    TfrmFileImport& fileImport() { return *frmFileImport_; }
+    TfrmFileExport& fileExport() { return *frmFileExport_; }
+    TfrmZoomIncludeWindow& zoomInclude() { return *frmZoomIncludeWindow_; }
+    /// The strings page's INCLUDE editor and the structure editor of every page.
+    TfrmVol02EditIncludeList& stringsIncludeEditor() { return *frmVol02EditIncludeList_; }
+    TfrmFolderStructuresTemplates& structureEditor() { return *frmFolderStructuresTemplates_; }
 
     /// Shows the general help window modally with the topic's text.
     void ShowHelp(HelpTopic topic, bool moreHelp = false);
@@ -91,6 +106,8 @@ public:
 private:
     /// Every window besides the main window, each created once and kept until the end.
     void CreateWindows();
+    /// The list windows: import, export, editors and the INCLUDE zoom window.
+    void CreateListWindows();
 
     platform::HostFileSystem hostFiles_;
     std::unique_ptr<QtPrompt> qtPrompt_;
@@ -108,7 +125,7 @@ private:
 
     std::string applicationIdentifier_;
     std::string startupFolder_;
-    engine::MAP_FOLDER_TEMPLATE_OPTIONS templateOptionMap_;
+    settings::SettingsStore settings_;
 
     std::unique_ptr<TfrmMain> mainWindow_;
     // Owned by the main window (their parent), so they close with it.
@@ -117,6 +134,11 @@ private:
     std::array<TfrmStatistic*, 3> visualLogs_{}; // by PageKind
     TfrmLevelSummFolder* frmLevelSummFolder_ = nullptr;
     TfrmFolderTemplateOptions* frmFolderTemplateOptions_ = nullptr;
+    TfrmZoomIncludeWindow* frmZoomIncludeWindow_ = nullptr;
+    TfrmFileImport* frmFileImport_ = nullptr;
+    TfrmFileExport* frmFileExport_ = nullptr;
+    TfrmVol02EditIncludeList* frmVol02EditIncludeList_ = nullptr;
+    TfrmFolderStructuresTemplates* frmFolderStructuresTemplates_ = nullptr;
 };
 
 } // namespace dirforge::ui

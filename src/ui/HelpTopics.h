@@ -18,14 +18,15 @@ enum class HelpTopic {
     VisualLog,
     LevelSummary,
     FolderPicker,
+    StringsPageExamples,
 };
 
 /// All topics, in the order of the enum.
-inline constexpr std::array<HelpTopic, 11> kAllHelpTopics = {
+inline constexpr std::array<HelpTopic, 12> kAllHelpTopics = {
     HelpTopic::Overview,    HelpTopic::StringsPage,     HelpTopic::PathsPage, HelpTopic::NumbersPage,
     HelpTopic::Import,      HelpTopic::Export,          HelpTopic::ListEditors,
     HelpTopic::TemplateOptions, HelpTopic::VisualLog,   HelpTopic::LevelSummary,
-    HelpTopic::FolderPicker,
+    HelpTopic::FolderPicker, HelpTopic::StringsPageExamples,
 };
 
 /// The topic's heading, e.g. "Create Multiple Folders Using Strings".

@@ -3,6 +3,7 @@
 #include "ui/AppContext.h"
 #include "ui/AppInfo.h"
 #include "ui/CreationPage.h"
+#include "ui/StringsPage.h"
 #include "ui/TooltipDuration.h"
 #include "ui/WindowStyle.h"
 #include "ui/WorkingFolders.h"
@@ -107,10 +108,16 @@ void TfrmMain::BuildMenu() {
 }
 
 void TfrmMain::CreatePages() {
-    // Each creation page's class is built here and put into its tab sheet, for example
-    //     InstallPage(engine::PageKind::Strings, new StringsPage(context_, ...));
-    // A page reads and writes its run state through runState(kind); the pages are driven by FormCreate
-    // (ApplyInitialState) and FormDestroy (ClearLists).
+    // Each creation page's class is built here and put into its tab sheet. A page reads and writes
+    // its run state through runState(kind); the pages are driven by FormCreate (ApplyInitialState)
+    // and FormDestroy (ClearLists). The paths and numbers pages follow.
+    InstallPage(engine::PageKind::Strings, new StringsPage(context_, *this));
+}
+
+void TfrmMain::SetOtherTabsEnabled(engine::PageKind kind, bool enabled) {
+    for (const TabSheetSpec& spec : kTabSheets)
+        if (spec.kind != kind)
+            pgeMain_->setTabEnabled(pgeMain_->indexOf(tabSheets_[IndexOf(spec.kind)]), enabled);
 }
 
 void TfrmMain::InstallPage(engine::PageKind kind, CreationPage* page) {

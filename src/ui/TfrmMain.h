@@ -40,6 +40,8 @@ public:
     /// A page's run state (result store, last attach mode and destination, structure totals),
     /// kept from start to exit whether or not the page is built.
     engine::PageRunState& runState(engine::PageKind kind) { return runStates_[IndexOf(kind)]; }
+    /// Enables or disables the tabs of the pages other than kind (off while kind runs).
+    void SetOtherTabsEnabled(engine::PageKind kind, bool enabled);
     /// The hidden list other windows use as scratch space.
     QListWidget& scratchList() const { return *lstHWNDSeged_; }
 

@@ -259,7 +259,7 @@ private slots:
             QCOMPARE(program.context->startupFolder(), cwd.drivePath());
             QVERIFY2(program.prompt.satisfied(), program.prompt.describe().c_str());
         }
-        QCOMPARE(TreeOf(cwd.path()), kWorkingFolders);
+        QCOMPARE(TreeOf(cwd.path()), kWorkingFolders + QStringList{"default.set"});
 
         QFile marker(cwd.path() + QStringLiteral("/WorkingDir/COPYFILES/keep.txt"));
         QVERIFY(marker.open(QIODevice::WriteOnly));
@@ -285,6 +285,7 @@ private slots:
         QVERIFY2(program.prompt.satisfied(), program.prompt.describe().c_str());
         QStringList expected = kWorkingFolders;
         expected.removeAll(QStringLiteral("WorkingDir/RENAMEFILES"));
+        expected << QStringLiteral("default.set");
         QCOMPARE(TreeOf(cwd.path()), expected);
     }
 

@@ -1,0 +1,282 @@
+#include "ui/AttachGroup.h"
+
+#include "ui/AppContext.h"
+#include "ui/ControlNames.h"
+#include "ui/ListViews.h"
+#include "ui/ModalRunner.h"
+#include "ui/PageHooks.h"
+#include "ui/PageRow.h"
+#include "ui/TfrmFolderTemplateOptions.h"
+
+#include <QButtonGroup>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QListView>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QVBoxLayout>
+
+#include <algorithm>
+
+namespace dirforge::ui {
+
+namespace {
+
+using engine::AttachMode;
+using engine::CopyVariant;
+
+constexpr int kListExtent = 3000;
+
+struct VariantSpec {
+    CopyVariant variant;
+    const char* role;
+    const char* caption;
+};
+
+// In the order of CopyVariant.
+constexpr std::array<VariantSpec, 4> kVariants = {{
+    {CopyVariant::MainFolderWithoutFiles, "AttachMainFolderWithoutFiles",
+     "Main Folders and their Subfolders - Without Files."},
+    {CopyVariant::SubFoldersOnlyWithoutFiles, "AttachSubFoldersOnlyWithoutFiles", "Subfolders Only - Without Files."},
+    {CopyVariant::MainFolderWithFiles, "AttachMainFolderWithFiles", "Main Folders and Subfolders - With Files."},
+    {CopyVariant::SubFoldersOnlyWithFiles, "AttachSubFoldersOnlyWithFiles", "Subfolders Only - With Files."},
+}};
+
+} // namespace
+
+AttachGroup::AttachGroup(const PageRow& row, AppContext& context, PageHooks& hooks, Counting counting, QWidget* parent)
+    : QWidget(parent), row_(row), context_(context), hooks_(hooks), counting_(std::move(counting)) {
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addWidget(buildRadios(row));
+    layout->addLayout(buildStructureWindow(row), 1);
+    reset();
+}
+
+QWidget* AttachGroup::buildRadios(const PageRow& row) {
+    auto* group = new QGroupBox(QStringLiteral("Attach Folder Structures (Templates) to Each Created Folder"), this);
+    group->setObjectName(ControlName(row, "grp", "AttachFolderStructures"));
+    auto radio = [group, &row](const char* role, const char* caption, const char* hint = nullptr) {
+        return Named(new QRadioButton(QString::fromLatin1(caption), group), qPrintable(ControlName(row, "rdo", role)),
+                     hint);
+    };
+    rdoFullPaths_ = radio("StructureImportFullPaths", "Existing Folder Structures (Hard Drive ...).",
+                          "Attach Existing Folder Structures from Existing Devices (Hard Drive, CD, DVD, etc.)  "
+                          "(f:\\Music\\project01).");
+    rdoRelativePaths_ = radio("StructureImportRelativePaths", "Folder Struct. in Text Files (No Drive Letter).",
+                              "Attach Non Existing Paths from Plain Text Files (.txt .or .csv) without Drive Letters "
+                              "( \\project\\customer).");
+    rdoNothing_ = radio("AttachNothing", "Attach Nothing.",
+                        "Folders from the Include List will be created without attaching any Folder Structure.");
+    auto* modes = new QButtonGroup(this);
+    auto* variants = new QButtonGroup(this);
+    auto* layout = new QVBoxLayout(group);
+    layout->setSpacing(2);
+    for (QRadioButton* button : {rdoFullPaths_, rdoRelativePaths_}) {
+        modes->addButton(button);
+        layout->addWidget(button);
+        if (button == rdoFullPaths_) {
+            for (const VariantSpec& spec : kVariants) {
+                QRadioButton* variant = radio(spec.role, spec.caption);
+                variants->addButton(variant);
+                rdoVariants_[static_cast<std::size_t>(spec.variant)] = variant;
+                auto* indented = new QHBoxLayout;
+                indented->addSpacing(18);
+                indented->addWidget(variant);
+                layout->addLayout(indented);
+                connect(variant, &QRadioButton::clicked, this, &AttachGroup::rdoCopyVariantClick);
+            }
+        }
+    }
+    btnOptions_ = Named(new QPushButton(QStringLiteral("Options"), group),
+                        qPrintable(ControlName(row, "btn", "FolderTemplatesOptions")), "Options for Folder Templates");
+    // "Options" belongs to the text-file templates: it stands on their radio's line.
+    QLayoutItem* templatesLine = layout->takeAt(layout->count() - 1);
+    auto* optionsRow = new QHBoxLayout;
+    optionsRow->addWidget(templatesLine->widget());
+    delete templatesLine;
+    optionsRow->addWidget(btnOptions_);
+    optionsRow->addStretch();
+    layout->addLayout(optionsRow);
+    modes->addButton(rdoNothing_);
+    layout->addWidget(rdoNothing_);
+
+    connect(rdoFullPaths_, &QRadioButton::clicked, this, &AttachGroup::rdoStructureImportFullPathsClick);
+    connect(rdoRelativePaths_, &QRadioButton::clicked, this, &AttachGroup::rdoStructureImportRelativePathsClick);
+    connect(rdoNothing_, &QRadioButton::clicked, this, &AttachGroup::rdoAttachNothingClick);
+    connect(btnOptions_, &QPushButton::clicked, this, &AttachGroup::btnFolderTemplatesOptionsClick);
+    return group;
+}
+
+QLayout* AttachGroup::buildStructureWindow(const PageRow& row) {
+    auto button = [this, &row](const char* role, const char* caption, const char* hint) {
+        return Named(new QPushButton(QString::fromLatin1(caption), this), qPrintable(ControlName(row, "btn", role)),
+                     hint);
+    };
+    lblStructures_ = Named(new QLabel(QStringLiteral("Folder Structures/Templates"), this),
+                           qPrintable(ControlName(row, "lbl", "FolderStructuresTemplates")));
+    lblLines_ = Named(new QLabel(QStringLiteral("Lines:"), this),
+                      qPrintable(ControlName(row, "lbl", "FolderStructuresTemplatesLines")));
+    lblSum_ = Named(new QLabel(this), qPrintable(ControlName(row, "lbl", "FolderStructuresTemplatesSum")));
+    lblSum_->setMinimumWidth(40);
+    lstStructures_ = MakeListView(ControlName(row, "lst", "AddFolderStructure"), &structures_, kListExtent, this);
+    btnAdd_ = button("AddFolderStructure", "Add Structure", "Add  Additional Subfolder structure.");
+    btnImport_ = button("ImportFolderStructuresTemplates", "Import",
+                        "Import Folder Templates from Text Files (.txt .or .csv) - No Drive Letters "
+                        "(\\projects\\customers).");
+    btnExport_ = button("ExportFolderStructuresTemplates", "Export",
+                        "Export the Content of the Folder Structures / Templates Window to a Text File.");
+    btnEdit_ = button("EditFolderStructuresTemplates", "Edit",
+                      "Edit the content of the Folder Structures/Templates window.");
+    btnView_ = button("ViewFolderStructure", "View Selected", "View Selected Folder Structure");
+    btnDeleteSel_ = button("DeleteSelFolderStructuresTemplates", "Delete Sel",
+                           "Delete Selected Folder Structures /Templates  from the window.");
+    btnDeleteAll_ = button("DeleteAllFolderStructuresTemplates", "Delete All",
+                           "Delete the Entire Content of the Folder Structures / Templates Window.");
+
+    auto* caption = new QHBoxLayout;
+    caption->addWidget(lblStructures_);
+    caption->addStretch();
+    caption->addWidget(lblLines_);
+    caption->addWidget(lblSum_);
+    auto* buttons = new QGridLayout;
+    buttons->addWidget(btnAdd_, 0, 0);
+    buttons->addWidget(btnView_, 0, 1);
+    buttons->addWidget(btnDeleteSel_, 0, 2);
+    buttons->addWidget(btnDeleteAll_, 0, 3);
+    buttons->addWidget(btnImport_, 1, 0);
+    buttons->addWidget(btnExport_, 1, 1);
+    buttons->addWidget(btnEdit_, 1, 2);
+    auto* layout = new QVBoxLayout;
+    layout->addLayout(caption);
+    layout->addWidget(lstStructures_, 1);
+    layout->addLayout(buttons);
+
+    connect(btnAdd_, &QPushButton::clicked, this, &AttachGroup::btnAddFolderStructureClick);
+    connect(btnImport_, &QPushButton::clicked, this, &AttachGroup::btnImportFolderStructuresTemplatesClick);
+    connect(btnExport_, &QPushButton::clicked, this, &AttachGroup::btnExportFolderStructuresTemplatesClick);
+    connect(btnEdit_, &QPushButton::clicked, this, &AttachGroup::btnEditFolderStructuresTemplatesClick);
+    connect(btnView_, &QPushButton::clicked, this, &AttachGroup::btnViewFolderStructureClick);
+    connect(btnDeleteSel_, &QPushButton::clicked, this, &AttachGroup::btnDeleteSelFolderStructuresTemplatesClick);
+    connect(btnDeleteAll_, &QPushButton::clicked, this, &AttachGroup::btnDeleteAllFolderStructuresTemplatesClick);
+    return layout;
+}
+
+AttachMode AttachGroup::mode() const {
+    if (rdoNothing_->isChecked())
+        return AttachMode::Nothing;
+    return rdoRelativePaths_->isChecked() ? AttachMode::TextTemplates : AttachMode::Existing;
+}
+
+bool AttachGroup::modeEnabled() const {
+    const QRadioButton* checked = mode() == AttachMode::Nothing         ? rdoNothing_
+                                  : mode() == AttachMode::TextTemplates ? rdoRelativePaths_
+                                                                        : rdoFullPaths_;
+    return checked->isEnabled();
+}
+
+CopyVariant AttachGroup::copyVariant() const {
+    for (const VariantSpec& spec : kVariants)
+        if (rdoVariants_[static_cast<std::size_t>(spec.variant)]->isChecked())
+            return spec.variant;
+    return CopyVariant::MainFolderWithoutFiles;
+}
+
+bool AttachGroup::withFiles() const {
+    return rdoVariants_[static_cast<std::size_t>(CopyVariant::MainFolderWithFiles)]->isChecked() ||
+           rdoVariants_[static_cast<std::size_t>(CopyVariant::SubFoldersOnlyWithFiles)]->isChecked();
+}
+
+void AttachGroup::showCount() { lblSum_->setText(QString::number(structures_.size())); }
+
+void AttachGroup::focusAddStructure() { btnAdd_->setFocus(); }
+
+void AttachGroup::reset() {
+    structures_.clear();
+    rdoFullPaths_->setChecked(true);
+    rdoVariants_[static_cast<std::size_t>(CopyVariant::MainFolderWithoutFiles)]->setChecked(true);
+    lblSum_->clear();
+}
+
+void AttachGroup::SetStructureButtons(bool add, bool view, bool import, bool exportEdit, bool deletes) {
+    btnAdd_->setEnabled(add);
+    btnView_->setEnabled(view);
+    btnImport_->setEnabled(import);
+    btnExport_->setEnabled(exportEdit);
+    btnEdit_->setEnabled(exportEdit);
+    btnDeleteSel_->setEnabled(deletes);
+    btnDeleteAll_->setEnabled(deletes);
+    for (QWidget* widget : std::initializer_list<QWidget*>{lblStructures_, lblLines_, lblSum_, lstStructures_})
+        widget->setEnabled(deletes);
+}
+
+void AttachGroup::FinishSetup(bool withFilesCount) {
+    counting_.recountTargets(withFilesCount);
+    showCount();
+    hooks_.UpdateCreateButtons(true);
+}
+
+void AttachGroup::ApplyModeSetup() {
+    switch (mode()) {
+    case AttachMode::Nothing: rdoAttachNothingClick(); break;
+    case AttachMode::TextTemplates: TextTemplatesSetup(); break;
+    case AttachMode::Existing: ExistingSetup(); break;
+    }
+}
+
+void AttachGroup::rdoAttachNothingClick() {
+    btnOptions_->setEnabled(false);
+    for (QRadioButton* variant : rdoVariants_)
+        variant->setEnabled(false);
+    SetStructureButtons(false, false, false, false, false);
+    structures_.clear();
+    counting_.countNamesOnly();
+    lblSum_->setText(QStringLiteral("0"));
+    hooks_.UpdateCreateButtons(true);
+}
+
+void AttachGroup::rdoStructureImportRelativePathsClick() {
+    structures_.clear();
+    TextTemplatesSetup();
+}
+
+void AttachGroup::rdoStructureImportFullPathsClick() {
+    structures_.clear();
+    ExistingSetup();
+}
+
+void AttachGroup::TextTemplatesSetup() {
+    btnOptions_->setEnabled(true);
+    for (QRadioButton* variant : rdoVariants_)
+        variant->setEnabled(false);
+    SetStructureButtons(false, false, true, true, true);
+    FinishSetup(false);
+}
+
+void AttachGroup::EnableForExisting() {
+    for (QRadioButton* variant : rdoVariants_)
+        variant->setEnabled(true);
+    btnOptions_->setEnabled(false);
+    SetStructureButtons(true, true, false, false, true);
+}
+
+void AttachGroup::ExistingSetup() {
+    EnableForExisting();
+    if (std::none_of(rdoVariants_.begin(), rdoVariants_.end(), [](QRadioButton* b) { return b->isChecked(); }))
+        rdoVariants_[static_cast<std::size_t>(CopyVariant::MainFolderWithoutFiles)]->setChecked(true);
+    FinishSetup(false);
+}
+
+void AttachGroup::rdoCopyVariantClick() {
+    EnableForExisting();
+    counting_.recountTargets(withFiles());
+    hooks_.UpdateCreateButtons(true);
+}
+
+void AttachGroup::btnFolderTemplatesOptionsClick() {
+    context_.templateOptions().ShowForPage(context_.modalRunner(), engine::TemplatePageNumber(row_.kind));
+}
+
+} // namespace dirforge::ui

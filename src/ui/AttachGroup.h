@@ -1,0 +1,107 @@
+#pragma once
+// A page's attach choice and its structure window: the three attach-mode radios, the four copy
+// variants, "Options", and the Folder Structures/Templates list with its seven buttons.
+
+#include "engine/RunResults.h"
+#include "ui/NameListModel.h"
+
+#include <QWidget>
+
+#include <array>
+#include <functional>
+#include <string>
+#include <vector>
+
+class QLabel;
+class QListView;
+class QPushButton;
+class QRadioButton;
+
+namespace dirforge::ui {
+
+class AppContext;
+class PageHooks;
+struct PageRow;
+
+class AttachGroup : public QWidget {
+    Q_OBJECT
+public:
+    /// What the group needs from the page's run panel to recount after a change.
+    struct Counting {
+        std::function<void(bool withFiles)> recountTargets; ///< PrepareTargetCounts with "to create" 0
+        std::function<void()> countNamesOnly;               ///< Attach Nothing's counters
+        std::function<void(bool)> setRunButtonsEnabled;
+    };
+
+    AttachGroup(const PageRow& row, AppContext& context, PageHooks& hooks, Counting counting,
+                QWidget* parent = nullptr);
+
+    engine::AttachMode mode() const;
+    /// False when the checked mode's radio is disabled (the run then attaches nothing).
+    bool modeEnabled() const;
+    engine::CopyVariant copyVariant() const;
+    /// A with-files copy variant is checked.
+    bool withFiles() const;
+    const std::vector<std::string>& structureLines() const { return structures_.entries(); }
+    NameListModel& structures() { return structures_; }
+
+    /// Applies the checked mode's set-up without emptying the structure window (SetPageEnabled).
+    void ApplyModeSetup();
+    /// Clear All: Existing and MainFolderWithoutFiles chosen, the window empty, its counter blank.
+    void reset();
+    /// Shows the structure window's size in its counter.
+    void showCount();
+    void focusAddStructure();
+
+    void rdoAttachNothingClick();
+    void rdoStructureImportRelativePathsClick();
+    void rdoStructureImportFullPathsClick();
+    void rdoCopyVariantClick();
+    void btnFolderTemplatesOptionsClick();
+    void btnAddFolderStructureClick();
+    /// Adds one structure folder unless the window holds it (ignoring case).
+    void AddStructure(const std::string& path);
+    void btnViewFolderStructureClick();
+    void btnDeleteSelFolderStructuresTemplatesClick();
+    void btnDeleteAllFolderStructuresTemplatesClick();
+    void btnImportFolderStructuresTemplatesClick();
+    void btnExportFolderStructuresTemplatesClick();
+    void btnEditFolderStructuresTemplatesClick();
+
+private:
+    QWidget* buildRadios(const PageRow& row);
+    QLayout* buildStructureWindow(const PageRow& row);
+    /// The enabling of Existing (copy variants on, template buttons off).
+    void EnableForExisting();
+    void ExistingSetup();
+    void TextTemplatesSetup();
+    /// Every structure control of the window except the list and its counter.
+    void SetStructureButtons(bool add, bool view, bool import, bool exportEdit, bool deletes);
+    /// Recount, structure counter, UpdateCreateButtons(true): the end of every set-up.
+    void FinishSetup(bool withFiles);
+
+    const PageRow& row_;
+    AppContext& context_;
+    PageHooks& hooks_;
+    Counting counting_;
+    NameListModel structures_{core::NameList::Order::Insertion};
+
+    QRadioButton* rdoFullPaths_ = nullptr;
+    QRadioButton* rdoRelativePaths_ = nullptr;
+    QRadioButton* rdoNothing_ = nullptr;
+    std::array<QRadioButton*, 4> rdoVariants_{}; // by CopyVariant
+    QPushButton* btnOptions_ = nullptr;
+    QLabel* lblStructures_ = nullptr;
+    QLabel* lblLines_ = nullptr;
+    QLabel* lblSum_ = nullptr;
+    QListView* lstStructures_ = nullptr;
+    QPushButton* btnAdd_ = nullptr;
+    QPushButton* btnImport_ = nullptr;
+    QPushButton* btnExport_ = nullptr;
+    QPushButton* btnEdit_ = nullptr;
+    QPushButton* btnView_ = nullptr;
+    QPushButton* btnDeleteSel_ = nullptr;
+    QPushButton* btnDeleteAll_ = nullptr;
+};
+
+} // namespace dirforge::ui

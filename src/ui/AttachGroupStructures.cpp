@@ -1,0 +1,140 @@
+// The structure window's seven buttons: add, view, delete, import, export and edit structures.
+
+#include "core/TextRules.h"
+#include "lists/ImportChecks.h"
+#include "platform/FolderPicker.h"
+#include "platform/Shell.h"
+#include "ui/AppContext.h"
+#include "ui/AttachGroup.h"
+#include "ui/ListEditors.h"
+#include "ui/ListViews.h"
+#include "ui/ModalRunner.h"
+#include "ui/PageHooks.h"
+#include "ui/PageRow.h"
+#include "ui/TfrmFileExport.h"
+#include "ui/TfrmFileImport.h"
+
+#include <QDialog>
+#include <QListView>
+#include <QPushButton>
+
+namespace dirforge::ui {
+
+namespace {
+
+constexpr const char* kDriveRootQuestion =
+    "Do you want to Attach the Entire Disk to the Folders specified in The Include Window ?\nClick YES to "
+    "Attach,\nClick NO to Cancel.";
+constexpr const char* kStructureEmptyText =
+    "The selection field is empty !\nAction : You must select a folder with subfolders structure.";
+constexpr const char* kNoSelectionText =
+    "There is no selected Folder Structure !\nAction : You must select a folder with subfolders structure.";
+constexpr const char* kDeleteSelectedQuestion =
+    "Do you want to delete the selected item(s) from the Folder Structures/Templates window ?";
+constexpr const char* kDeleteAllEmptyText = "Empty List in the Folder Structures/Templates Window!\n";
+constexpr const char* kDeleteAllQuestion = "Do you want to delete all item(s) from the Folder Structures/Templates list ?";
+constexpr const char* kImportNoLinesText = "Empty Result List in the File Import Window!\n";
+constexpr const char* kExportEmptyText = "The Folder Structure/Templates Window is empty !\n";
+
+/// A structure line as the window keeps it: backslashes, no doubled ones.
+std::string StructureForm(const std::string& line) { return core::CollapseBackslashes(core::ToBackslashes(line)); }
+
+} // namespace
+
+void AttachGroup::btnAddFolderStructureClick() {
+    const std::string picked = core::Trim(context_.folderPicker().browseForFolder("Select a Folder Structure.", ""));
+    if (picked.size() == 3) {
+        if (context_.prompt().ask(kDriveRootQuestion, row_.titles.structureDriveRoot))
+            AddStructure(picked);
+    } else if (picked.size() > 3) {
+        AddStructure(picked);
+    }
+}
+
+void AttachGroup::AddStructure(const std::string& path) {
+    const std::string trimmed = core::Trim(path);
+    if (trimmed.empty()) {
+        counting_.setRunButtonsEnabled(false);
+        context_.prompt().warn(kStructureEmptyText, row_.titles.structureEmpty);
+        hooks_.UpdateCreateButtons(false);
+    } else {
+        structures_.add(trimmed);
+        counting_.recountTargets(withFiles());
+        hooks_.UpdateCreateButtons(true);
+        counting_.setRunButtonsEnabled(true);
+    }
+    showCount();
+    lstStructures_->setFocus();
+}
+
+void AttachGroup::btnViewFolderStructureClick() {
+    const std::vector<int> selected = SelectedRows(*lstStructures_);
+    if (selected.empty()) {
+        context_.prompt().warn(kNoSelectionText, row_.titles.structureViewNone);
+        return;
+    }
+    context_.shell().openFolder(core::Trim(structures_.at(selected.front())));
+}
+
+void AttachGroup::btnDeleteSelFolderStructuresTemplatesClick() {
+    if (context_.prompt().ask(kDeleteSelectedQuestion, row_.titles.structureDeleteSel))
+        structures_.removeRows(SelectedRows(*lstStructures_));
+    hooks_.RefreshPageState();
+    hooks_.UpdateCreateButtons(true);
+    showCount();
+    btnDeleteSel_->setFocus();
+}
+
+void AttachGroup::btnDeleteAllFolderStructuresTemplatesClick() {
+    if (structures_.size() == 0)
+        context_.prompt().warn(kDeleteAllEmptyText, row_.titles.structureDeleteAllEmpty);
+    else if (context_.prompt().ask(kDeleteAllQuestion, row_.titles.structureDeleteAll))
+        structures_.clear();
+    hooks_.RefreshPageState();
+    showCount();
+    btnDeleteAll_->setFocus();
+}
+
+void AttachGroup::btnImportFolderStructuresTemplatesClick() {
+    TfrmFileImport& import = context_.fileImport();
+    const bool accepted = context_.modalRunner().run(import) == QDialog::Accepted;
+    const std::vector<std::string>& lines = import.preview().entries();
+    if (accepted && lines.empty()) {
+        context_.prompt().warn(kImportNoLinesText, row_.titles.structureImportNoLines);
+    } else if (accepted) {
+        std::string report;
+        if (mode() == engine::AttachMode::Existing && lists::CheckImportedFullPaths(lines, report)) {
+            context_.prompt().warn(report, row_.titles.structureImportFull);
+        } else if (mode() == engine::AttachMode::TextTemplates && lists::CheckImportedRelativePaths(lines, report)) {
+            context_.prompt().warn(report, row_.titles.structureImportRelative);
+        } else {
+            std::vector<std::string> converted;
+            converted.reserve(lines.size());
+            for (const std::string& line : lines)
+                converted.push_back(StructureForm(line));
+            structures_.addMany(converted);
+        }
+    }
+    hooks_.RefreshPageState();
+    ApplyModeSetup();
+    showCount();
+    context_.prompt().warn(kImportEndText, row_.titles.structureImportEnd);
+}
+
+void AttachGroup::btnExportFolderStructuresTemplatesClick() {
+    if (structures_.size() == 0) {
+        context_.prompt().warn(kExportEmptyText, row_.titles.structureExportEmpty);
+        return;
+    }
+    context_.fileExport().exportList(structures_.entries(), "STRINGS");
+    hooks_.RefreshPageState();
+}
+
+void AttachGroup::btnEditFolderStructuresTemplatesClick() {
+    context_.structureEditor().editStructures(
+        {&structures_, mode(), row_.titles.structureEditRelative, row_.titles.structureEditFull});
+    hooks_.RefreshPageState();
+    showCount();
+}
+
+} // namespace dirforge::ui

@@ -1,0 +1,130 @@
+#include "ui/DestinationGroup.h"
+
+#include "core/CaseFold.h"
+#include "core/NameList.h"
+#include "core/TextRules.h"
+#include "engine/DestinationHistory.h"
+#include "ui/AppContext.h"
+#include "ui/ControlNames.h"
+#include "ui/PageRow.h"
+#include "ui/QtText.h"
+#include "ui/TfrmLevelSummFolder.h"
+
+#include <QComboBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPushButton>
+
+#include <algorithm>
+
+namespace dirforge::ui {
+
+namespace {
+
+/// The non-empty entries, each once ignoring case, in order.
+std::vector<std::string> DistinctEntries(const std::vector<std::string>& entries) {
+    core::NameList seen(core::NameList::Order::Insertion);
+    for (const std::string& entry : entries)
+        if (!entry.empty() && !seen.contains(entry))
+            seen.insert(entry);
+    return seen.texts();
+}
+
+} // namespace
+
+DestinationGroup::DestinationGroup(const PageRow& row, AppContext& context, Reactions reactions, QWidget* parent)
+    : QWidget(parent), row_(row), context_(context), reactions_(std::move(reactions)) {
+    auto* label = Named(new QLabel(QStringLiteral("Destination Folder :"), this),
+                        qPrintable(ControlName(row, "lbl", "DestFolders")));
+    cboDestFolders_ = Named(new QComboBox(this), qPrintable(ControlName(row, "cbo", "DestFolders")),
+                            "Enter or select the destination folder.");
+    cboDestFolders_->setEditable(false);
+    cboDestFolders_->setMaxVisibleItems(20);
+    cboDestFolders_->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+    cboDestFolders_->setMinimumContentsLength(40);
+    label->setBuddy(cboDestFolders_);
+    btnAddDestFolder_ = Named(new QPushButton(QStringLiteral("Browse"), this),
+                              qPrintable(ControlName(row, "btn", "AddDestFolder")), "Browse for  a destination folder.");
+    btnViewDestFolder_ = Named(new QPushButton(QStringLiteral("View"), this),
+                               qPrintable(ControlName(row, "btn", "ViewDestFolder")), "View a Destination Folder.");
+
+    auto* layout = new QHBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addWidget(label);
+    layout->addWidget(cboDestFolders_, 1);
+    layout->addWidget(btnAddDestFolder_);
+    layout->addWidget(btnViewDestFolder_);
+
+    connect(btnAddDestFolder_, &QPushButton::clicked, this, &DestinationGroup::btnAddDestFolderClick);
+    connect(cboDestFolders_, &QComboBox::activated, this, &DestinationGroup::cboDestFoldersSelect);
+    connect(btnViewDestFolder_, &QPushButton::clicked, this, &DestinationGroup::btnViewDestFolderClick);
+}
+
+std::string DestinationGroup::destination() const { return FromQt(cboDestFolders_->currentText()); }
+
+std::vector<std::string> DestinationGroup::entries() const {
+    std::vector<std::string> texts;
+    texts.reserve(static_cast<std::size_t>(cboDestFolders_->count()));
+    for (int i = 0; i < cboDestFolders_->count(); ++i)
+        texts.push_back(FromQt(cboDestFolders_->itemText(i)));
+    return texts;
+}
+
+void DestinationGroup::Fill(const std::vector<std::string>& texts, int selected) {
+    cboDestFolders_->clear();
+    for (const std::string& text : texts)
+        cboDestFolders_->addItem(ToQt(text));
+    cboDestFolders_->setCurrentIndex(selected);
+}
+
+void DestinationGroup::RestoreHistory(const std::vector<std::string>& history) {
+    Fill(DistinctEntries(history), -1);
+}
+
+void DestinationGroup::MoveDestinationToTop() {
+    const std::vector<std::string> updated = engine::UpdateDestinationHistory(entries(), destination());
+    Fill(updated, updated.empty() ? -1 : 0);
+}
+
+void DestinationGroup::clear() { cboDestFolders_->clear(); }
+
+void DestinationGroup::SetDestination(const std::string& path) {
+    context_.levelSummary().ShowDestinationSummary(path, reactions_.checkedVariant());
+    const std::string trimmed = core::Trim(path);
+    if (trimmed.empty()) {
+        if (core::Trim(destination()).empty())
+            reactions_.emptied();
+        context_.prompt().warn(kDestinationEmptyText, row_.titles.destinationEmpty);
+        cboDestFolders_->setFocus();
+        return;
+    }
+    std::vector<std::string> texts = entries();
+    const auto present = std::find_if(texts.begin(), texts.end(),
+                                      [&](const std::string& entry) { return core::EqualsIgnoreCase(entry, trimmed); });
+    if (present != texts.end()) {
+        cboDestFolders_->setCurrentIndex(static_cast<int>(present - texts.begin()));
+    } else {
+        // The new path goes to the front, the earlier ones follow in their order.
+        texts.insert(texts.begin(), trimmed);
+        Fill(DistinctEntries(texts), 0);
+    }
+    btnViewDestFolder_->setEnabled(true);
+    reactions_.accepted();
+}
+
+void DestinationGroup::btnAddDestFolderClick() {
+    SetDestination(context_.folderPicker().browseForFolder("Select the Destination Directory.", destination()));
+}
+
+void DestinationGroup::cboDestFoldersSelect(int index) { SetDestination(FromQt(cboDestFolders_->itemText(index))); }
+
+void DestinationGroup::btnViewDestFolderClick() {
+    const std::string trimmed = core::Trim(destination());
+    if (trimmed.empty()) {
+        context_.prompt().warn(kViewEmptyText, row_.titles.viewEmpty);
+        return;
+    }
+    context_.shell().openFolder(trimmed);
+}
+
+} // namespace dirforge::ui

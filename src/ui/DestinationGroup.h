@@ -1,0 +1,64 @@
+#pragma once
+// The destination of the strings and numbers pages: the history box, "Browse" and "View".
+
+#include "engine/RunResults.h"
+
+#include <QWidget>
+
+#include <functional>
+#include <string>
+#include <vector>
+
+class QComboBox;
+class QPushButton;
+
+namespace dirforge::ui {
+
+class AppContext;
+struct PageRow;
+
+/// cboVol0XDestFolders with btnVol0XAddDestFolder and btnVol0XViewDestFolder.
+class DestinationGroup : public QWidget {
+    Q_OBJECT
+public:
+    /// What the page does when a destination is taken, or refused as empty.
+    struct Reactions {
+        std::function<engine::CopyVariant()> checkedVariant; ///< for the level summary
+        std::function<void()> accepted;                     ///< list group on, focus the entry field
+        std::function<void()> emptied;                      ///< page off (no destination at all)
+    };
+
+    DestinationGroup(const PageRow& row, AppContext& context, Reactions reactions, QWidget* parent = nullptr);
+
+    /// The destination as selected (untrimmed).
+    std::string destination() const;
+    /// The box's entries in order.
+    std::vector<std::string> entries() const;
+    /// Start-up: the restored history, non-empty entries each once ignoring case, nothing selected.
+    void RestoreHistory(const std::vector<std::string>& history);
+    /// After a real run: the destination first and selected, the rest in order (UpdateDestinationHistory).
+    void MoveDestinationToTop();
+    /// Clear All: no entries, no history.
+    void clear();
+
+    /// Shows the level summary, then takes a trimmed non-empty path as the page's destination.
+    void SetDestination(const std::string& path);
+    void btnAddDestFolderClick();
+    void cboDestFoldersSelect(int index);
+    void btnViewDestFolderClick();
+
+    QComboBox* box() const { return cboDestFolders_; }
+
+private:
+    /// Replaces the entries and selects the first one (-1: none).
+    void Fill(const std::vector<std::string>& entries, int selected);
+
+    const PageRow& row_;
+    AppContext& context_;
+    Reactions reactions_;
+    QComboBox* cboDestFolders_ = nullptr;
+    QPushButton* btnAddDestFolder_ = nullptr;
+    QPushButton* btnViewDestFolder_ = nullptr;
+};
+
+} // namespace dirforge::ui

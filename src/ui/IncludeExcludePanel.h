@@ -1,0 +1,82 @@
+#pragma once
+// The list part of the strings and paths pages: the entry field with "Add item", the INCLUDE and
+// EXCLUDE lists with their "Lines:" counters, the pair's seven buttons and the INCLUDE buttons
+// Import, Export, Edit List and Zoom.
+
+#include "core/IncludeExcludePair.h"
+#include "ui/NameListModel.h"
+#include "ui/RepaintThrottle.h"
+
+#include <QWidget>
+
+#include <memory>
+#include <string>
+
+class QLabel;
+class QLineEdit;
+class QListView;
+class QPushButton;
+
+namespace dirforge::platform {
+class Prompt;
+}
+
+namespace dirforge::ui {
+
+class PageHooks;
+struct PageRow;
+
+class IncludeExcludePanel : public QWidget {
+    Q_OBJECT
+public:
+    IncludeExcludePanel(const PageRow& row, platform::Prompt& prompt, PageHooks& hooks, QWidget* parent = nullptr);
+    ~IncludeExcludePanel() override;
+
+    NameListModel& include() { return include_; }
+    NameListModel& exclude() { return exclude_; }
+    QListView* includeView() const { return lstInclude_; }
+
+    /// The entry field's text as typed.
+    std::string entryText() const;
+    void setEntryText(const std::string& text);
+    void focusEntry();
+    /// Both "Lines:" counters from the real list sizes.
+    void showCounts();
+    /// Clear All: entry field and both lists empty.
+    void clear();
+
+    QPushButton* importButton() const { return btnSmartImport_; }
+    QPushButton* exportButton() const { return btnSmartExport_; }
+    QPushButton* editButton() const { return btnEditIncludeList_; }
+    QPushButton* zoomButton() const { return btnZoomIncludeWindow_; }
+
+signals:
+    /// "Add item" pressed, or Enter in the entry field.
+    void addRequested();
+
+private:
+    QWidget* buildEntryRow(const PageRow& row);
+    QWidget* buildMoveButtons(const PageRow& row);
+    QWidget* buildListColumn(const PageRow& row, bool isInclude);
+    /// Runs a pair operation on the selections and puts the focus where it says.
+    void Apply(core::PairFocus focus);
+    core::IndexSet Selection(const QListView* view) const;
+
+    NameListModel include_;
+    NameListModel exclude_;
+    std::unique_ptr<core::IncludeExcludePair> pair_;
+    RepaintThrottle repaint_;
+
+    QLineEdit* edtAddToList_ = nullptr;
+    QPushButton* btnAddToList_ = nullptr;
+    QListView* lstInclude_ = nullptr;
+    QListView* lstExclude_ = nullptr;
+    QLabel* lblIncludeSum_ = nullptr;
+    QLabel* lblExcludeSum_ = nullptr;
+    QPushButton* btnSmartImport_ = nullptr;
+    QPushButton* btnSmartExport_ = nullptr;
+    QPushButton* btnEditIncludeList_ = nullptr;
+    QPushButton* btnZoomIncludeWindow_ = nullptr;
+};
+
+} // namespace dirforge::ui

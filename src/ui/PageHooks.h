@@ -1,0 +1,22 @@
+#pragma once
+// What a page's shared pieces ask of the page they sit on.
+
+#include "engine/RunRequest.h"
+
+namespace dirforge::ui {
+
+/// The page operations the pieces call after their own work (the enabling rules and counters).
+class PageHooks {
+public:
+    virtual ~PageHooks() = default;
+    /// The refresh after every list change: enabling, "to create" counters, "Lines:" counters.
+    virtual void RefreshPageState() = 0;
+    /// CREATE and Simulation by the page's net rule, starting from flag.
+    virtual void UpdateCreateButtons(bool flag) = 0;
+    /// What the next run would be given, read from the page's controls.
+    virtual engine::RunRequest BuildRunRequest() const = 0;
+    /// The page's entry field gets the focus (after a pair operation or an import).
+    virtual void FocusEntryField() = 0;
+};
+
+} // namespace dirforge::ui

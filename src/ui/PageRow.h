@@ -1,0 +1,76 @@
+#pragma once
+// What differs between the creation pages' shared pieces: control names, hints and the page's own
+// message titles. One row per page; the pieces read everything page-specific from it.
+
+#include "core/IncludeExcludePair.h"
+#include "core/NameList.h"
+#include "engine/PageKind.h"
+#include "ui/HelpTopics.h"
+
+#include <QString>
+
+namespace dirforge::ui {
+
+/// The titles of the messages a page shows itself (the run's and the undo's titles live in the engine).
+struct PageMessageTitles {
+    const char* destinationEmpty;      // destination accepted empty
+    const char* viewEmpty;             // "View" with an empty destination
+    const char* addEmpty;              // "Add item" with a blank entry
+    const char* addInInclude;          // entry already in INCLUDE
+    const char* addInExclude;          // entry already in EXCLUDE
+    const char* addHasDrive;           // entry with a drive part
+    const char* addIllegal;            // entry with illegal characters
+    const char* exportEmpty;           // INCLUDE "Export" with an empty list
+    const char* prefixIllegal;
+    const char* suffixIllegal;
+    const char* structureDriveRoot;    // "Add Structure" picked a drive root
+    const char* structureEmpty;        // a structure to add is blank
+    const char* structureImportNoLines;
+    const char* structureImportFull;   // full-path check of an import failed
+    const char* structureImportRelative;
+    const char* structureImportEnd;
+    const char* structureExportEmpty;
+    const char* structureEditRelative; // relative-path check of the editor failed
+    const char* structureEditFull;
+    const char* structureViewNone;     // "View Selected" without a selection
+    const char* structureDeleteSel;    // question
+    const char* structureDeleteAllEmpty;
+    const char* structureDeleteAll;    // question
+    const char* clearAllQuestion;
+    const char* clearAllDone;
+    const char* includeImportEnd;
+};
+
+/// One page's row: its name infix ("Vol02"), the names that do not follow the pattern, its help
+/// topics and its titles.
+struct PageRow {
+    engine::PageKind kind;
+    const char* infix;
+    const char* helpButton;      // btnVol02ListHelp, btnVol04Help, btnVol03Help
+    const char* statisticButton; // btnVol02Statistic, btnVol04Statistics, btnVol03Statistics
+    HelpTopic helpTopic;
+    HelpTopic examplesTopic;
+    PageMessageTitles titles;
+    // The INCLUDE/EXCLUDE pair (strings and paths pages).
+    const char* includeListRole; // lstVol02IncludeStrings
+    const char* excludeListRole;
+    const char* allFromIncRole;  // btnVol02AllFromInc, btnVol04AllfromInc
+    const char* allFromExcRole;
+    core::NameList::Order listOrder;
+    const core::PairPageTexts& (*pairTexts)();
+};
+
+/// The strings page's row.
+const PageRow& StringsPageRow();
+
+/// A control name of the page: kind + infix + role, e.g. ("btn", "CreateFolders") -> btnVol02CreateFolders.
+QString ControlName(const PageRow& row, const char* kind, const char* role);
+
+/// Page texts shared by the pages' messages.
+inline constexpr const char* kDestinationEmptyText =
+    "The selection field is empty !\nAction : You must select a Destination Folder.";
+inline constexpr const char* kViewEmptyText =
+    "The selection field is empty !\nAction : You must select a destination folder.";
+inline constexpr const char* kImportEndText = "End of the Import Process !!!\n";
+
+} // namespace dirforge::ui

@@ -1,0 +1,182 @@
+#include "ui/PageRunPanel.h"
+
+#include "engine/CreationRun.h"
+#include "engine/FolderFileUndo.h"
+#include "ui/AppContext.h"
+#include "ui/ControlNames.h"
+#include "ui/PageHooks.h"
+#include "ui/PageRow.h"
+#include "ui/TfrmMain.h"
+#include "ui/TfrmStatistic.h"
+
+#include <QCheckBox>
+#include <QHBoxLayout>
+#include <QPushButton>
+
+namespace dirforge::ui {
+
+namespace {
+
+/// Watches nothing: the runs' observer while the visual logs do not exist yet.
+engine::RunObserver& NullObserver() {
+    static engine::RunObserver none;
+    return none;
+}
+
+QPushButton* MakeButton(const QString& name, const char* caption, const char* hint, QWidget* parent) {
+    auto* button = new QPushButton(QString::fromLatin1(caption), parent);
+    button->setObjectName(name);
+    if (hint != nullptr)
+        button->setToolTip(QString::fromLatin1(hint));
+    return button;
+}
+
+} // namespace
+
+PageRunPanel::PageRunPanel(const PageRow& row, AppContext& context, TfrmMain& mainWindow,
+                           engine::PageRunState& state, PageHooks& hooks, QWidget* parent)
+    : QWidget(parent), row_(row), context_(context), mainWindow_(mainWindow), state_(state), hooks_(hooks) {
+    chkViewDetailedResults_ = Named(new QCheckBox(QStringLiteral("Show Visual Log"), this),
+                                    qPrintable(ControlName(row, "chk", "ViewDetailedResults")),
+                                    "Show Detailed results window DURING the creating process");
+    chkViewDestFolder_ = Named(new QCheckBox(QStringLiteral("Show Explorer"), this),
+                               qPrintable(ControlName(row, "chk", "ViewDestFolder")),
+                               "View Destination Folder AFTER creating the folders.");
+    resetBoxes();
+
+    btnCreateFolders_ = MakeButton(ControlName(row, "btn", "CreateFolders"), "CREATE Folders / F. Structures",
+                                   "Create Folders with or without Subfolder structures.", this);
+    QFont bold = btnCreateFolders_->font();
+    bold.setBold(true);
+    btnCreateFolders_->setFont(bold);
+    btnCreateFolders_->setMinimumHeight(32);
+    btnSimulation_ = MakeButton(ControlName(row, "btn", "CreateFoldersSimulation"), "Simulation",
+                                "Simulate the Folder Creation process (No Actual Folder creating).", this);
+    btnStatistic_ = MakeButton(QString::fromLatin1(row.statisticButton), "Visual Log",
+                               "This window shows detailed results.", this);
+    btnUndo_ = MakeButton(ControlName(row, "btn", "Undo"), "Undo",
+                          "Restore previous state (delete previously created folders and files).", this);
+    btnClearAll_ = MakeButton(ControlName(row, "btn", "ClearAll"), "Clear All",
+                              "Clear All windows, and set default settings for other controls.", this);
+    btnHelp_ = MakeButton(QString::fromLatin1(row.helpButton), "Help", "Help for this page.", this);
+    btnExamples_ = MakeButton(ControlName(row, "btn", "Examples"), "Examples", nullptr, this);
+
+    auto* layout = new QHBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addWidget(chkViewDetailedResults_);
+    layout->addWidget(chkViewDestFolder_);
+    layout->addSpacing(12);
+    layout->addWidget(btnCreateFolders_, 2);
+    for (QPushButton* button : {btnSimulation_, btnStatistic_, btnUndo_, btnClearAll_, btnHelp_, btnExamples_}) {
+        button->setMinimumHeight(32);
+        layout->addWidget(button, 1);
+    }
+
+    connect(btnCreateFolders_, &QPushButton::clicked, this, &PageRunPanel::btnCreateFoldersClick);
+    connect(btnSimulation_, &QPushButton::clicked, this, &PageRunPanel::btnCreateFoldersSimulationClick);
+    connect(btnStatistic_, &QPushButton::clicked, this, &PageRunPanel::btnStatisticClick);
+    connect(btnUndo_, &QPushButton::clicked, this, &PageRunPanel::btnUndoClick);
+    connect(btnHelp_, &QPushButton::clicked, this, [this] { context_.ShowHelp(row_.helpTopic, true); });
+    // The examples window is not built yet: its worked examples are a help topic of their own.
+    connect(btnExamples_, &QPushButton::clicked, this, [this] { context_.ShowHelp(row_.examplesTopic); });
+}
+
+void PageRunPanel::setOptionsEnabled(bool enabled) {
+    for (QWidget* widget : std::initializer_list<QWidget*>{chkViewDetailedResults_, chkViewDestFolder_, btnUndo_,
+                                                           btnStatistic_})
+        widget->setEnabled(enabled);
+}
+
+void PageRunPanel::setRunButtonsEnabled(bool enabled) {
+    btnCreateFolders_->setEnabled(enabled);
+    btnSimulation_->setEnabled(enabled);
+}
+
+bool PageRunPanel::showVisualLog() const { return chkViewDetailedResults_->isChecked(); }
+bool PageRunPanel::showExplorer() const { return chkViewDestFolder_->isChecked(); }
+
+void PageRunPanel::resetBoxes() {
+    chkViewDetailedResults_->setChecked(true);
+    chkViewDestFolder_->setChecked(true);
+}
+
+engine::RunObserver& PageRunPanel::observer() const {
+    TfrmStatistic* log = context_.findVisualLog(row_.kind);
+    return log != nullptr ? static_cast<engine::RunObserver&>(*log) : NullObserver();
+}
+
+void PageRunPanel::FlushLog() const {
+    if (TfrmStatistic* log = context_.findVisualLog(row_.kind))
+        log->flush();
+}
+
+bool PageRunPanel::RecountTargets(bool withFiles) {
+    state_.results.counters.resetToCreate();
+    const engine::RunServices services{context_.fileSystem(), context_.prompt(), context_.shell(), observer()};
+    const bool accepted = engine::PrepareTargetCounts(hooks_.BuildRunRequest(), state_, services, withFiles);
+    RefreshLogCounters();
+    return accepted;
+}
+
+void PageRunPanel::CountNamesOnly(std::size_t names) {
+    engine::RunCounters& counters = state_.results.counters;
+    counters.resetToCreate();
+    counters.at(engine::CounterRow::Folders, engine::CounterColumn::ToCreate) = static_cast<double>(names);
+    RefreshLogCounters();
+}
+
+void PageRunPanel::RefreshLogCounters() {
+    observer().countersChanged(state_.results.counters);
+    FlushLog();
+}
+
+void PageRunPanel::ClearResults() {
+    // The counters go with the lists they count, so the log never shows results it cannot list.
+    state_.results.clearLists();
+    state_.results.UndoRetry.clear();
+    state_.results.counters = engine::RunCounters{};
+    if (TfrmStatistic* log = context_.findVisualLog(row_.kind))
+        log->clearLists();
+    RefreshLogCounters();
+}
+
+void PageRunPanel::Run(RunFunction run) {
+    setRunButtonsEnabled(false);
+    mainWindow_.SetOtherTabsEnabled(row_.kind, false);
+    const engine::RunServices services{context_.fileSystem(), context_.prompt(), context_.shell(), observer()};
+    engine::RunOutcome outcome;
+    try {
+        outcome = run(hooks_.BuildRunRequest(), state_, services);
+    } catch (...) {
+        // Whatever went wrong is reported by the application's catch-all; the page must not stay locked.
+        FlushLog();
+        mainWindow_.SetOtherTabsEnabled(row_.kind, true);
+        hooks_.UpdateCreateButtons(true);
+        throw;
+    }
+    FlushLog();
+    mainWindow_.SetOtherTabsEnabled(row_.kind, true);
+    if (outcome.updateHistory && historyUpdate_)
+        historyUpdate_();
+    hooks_.UpdateCreateButtons(true);
+    if (outcome.focus == engine::RunFocus::AddStructure && structureFocus_)
+        structureFocus_();
+}
+
+void PageRunPanel::btnCreateFoldersClick() { Run(&engine::CreationRun); }
+
+void PageRunPanel::btnCreateFoldersSimulationClick() { Run(&engine::SimulationRun); }
+
+void PageRunPanel::btnStatisticClick() {
+    RefreshLogCounters();
+    if (TfrmStatistic* log = context_.findVisualLog(row_.kind))
+        log->showLog();
+}
+
+void PageRunPanel::btnUndoClick() {
+    engine::UndoLastRun(row_.kind, state_.results, state_.lastAttachMode, state_.lastDestination,
+                        context_.fileSystem(), context_.prompt(), observer());
+    FlushLog();
+}
+
+} // namespace dirforge::ui

@@ -1,0 +1,87 @@
+#pragma once
+// A page's run controls and its binding to the engine: "Show Visual Log" and "Show Explorer",
+// CREATE, Simulation, Visual Log, Undo, Clear All, help and Examples. A run gets the page's
+// request, disables the run buttons and the other pages' tabs, and drives the visual log.
+
+#include "engine/CreationRun.h"
+
+#include <QWidget>
+
+#include <functional>
+
+class QCheckBox;
+class QPushButton;
+
+namespace dirforge::ui {
+
+class AppContext;
+class PageHooks;
+class TfrmMain;
+struct PageRow;
+
+class PageRunPanel : public QWidget {
+    Q_OBJECT
+public:
+    /// state is the page's run state kept by the main window.
+    PageRunPanel(const PageRow& row, AppContext& context, TfrmMain& mainWindow, engine::PageRunState& state,
+                 PageHooks& hooks, QWidget* parent = nullptr);
+
+    QPushButton* createButton() const { return btnCreateFolders_; }
+    QPushButton* simulationButton() const { return btnSimulation_; }
+    QPushButton* clearAllButton() const { return btnClearAll_; }
+    /// The option-group members of this panel: Undo and Visual Log, the two check boxes.
+    void setOptionsEnabled(bool enabled);
+    /// CREATE and Simulation on or off.
+    void setRunButtonsEnabled(bool enabled);
+    bool showVisualLog() const;
+    bool showExplorer() const;
+    /// Clear All: both boxes checked.
+    void resetBoxes();
+
+    /// "To create" counters 0, then PrepareTargetCounts and RefreshLogCounters.
+    bool RecountTargets(bool withFiles);
+    /// Attach Nothing: "to create" counters 0 but Folders = the number of names.
+    void CountNamesOnly(std::size_t names);
+    /// Writes the counters into the visual log.
+    void RefreshLogCounters();
+    /// Clear All: "to create" counters and every result list emptied, also in the visual log.
+    void ClearResults();
+
+    /// Called after a real run whose destination goes to the top of the history.
+    void setHistoryUpdate(std::function<void()> update) { historyUpdate_ = std::move(update); }
+    /// Called after a run that was refused for want of a structure.
+    void setStructureFocus(std::function<void()> focus) { structureFocus_ = std::move(focus); }
+
+    void btnCreateFoldersClick();
+    void btnCreateFoldersSimulationClick();
+    void btnStatisticClick();
+    void btnUndoClick();
+
+private:
+    using RunFunction = engine::RunOutcome (*)(const engine::RunRequest&, engine::PageRunState&,
+                                               const engine::RunServices&);
+    /// One run with the page locked: run buttons and other tabs off until it returns.
+    void Run(RunFunction run);
+    engine::RunObserver& observer() const;
+    /// Puts everything the visual log buffered on screen.
+    void FlushLog() const;
+
+    const PageRow& row_;
+    AppContext& context_;
+    TfrmMain& mainWindow_;
+    engine::PageRunState& state_;
+    PageHooks& hooks_;
+    std::function<void()> historyUpdate_;
+    std::function<void()> structureFocus_;
+    QCheckBox* chkViewDetailedResults_ = nullptr;
+    QCheckBox* chkViewDestFolder_ = nullptr;
+    QPushButton* btnCreateFolders_ = nullptr;
+    QPushButton* btnSimulation_ = nullptr;
+    QPushButton* btnStatistic_ = nullptr;
+    QPushButton* btnUndo_ = nullptr;
+    QPushButton* btnClearAll_ = nullptr;
+    QPushButton* btnHelp_ = nullptr;
+    QPushButton* btnExamples_ = nullptr;
+};
+
+} // namespace dirforge::ui

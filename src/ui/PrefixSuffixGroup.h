@@ -1,0 +1,51 @@
+#pragma once
+// The prefix, suffix and hyphen controls of a creation page, with their illegal-character check.
+
+#include <QWidget>
+
+#include <string>
+
+class QCheckBox;
+class QLineEdit;
+
+namespace dirforge::platform {
+class Prompt;
+}
+
+namespace dirforge::ui {
+
+struct PageRow;
+
+/// edtVol0XPrefix, edtVol0XSuffix and chkVol0XHyphen with their labels.
+class PrefixSuffixGroup : public QWidget {
+    Q_OBJECT
+public:
+    PrefixSuffixGroup(const PageRow& row, platform::Prompt& prompt, QWidget* parent = nullptr);
+
+    /// The texts exactly as typed (a run uses them untrimmed).
+    std::string prefix() const;
+    std::string suffix() const;
+    bool hyphen() const;
+    /// Clear All: both fields empty, the hyphen box checked.
+    void reset();
+
+    QLineEdit* prefixField() const { return edtPrefix_; }
+    QLineEdit* suffixField() const { return edtSuffix_; }
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    /// Shows the illegal characters of the field and drops its last character until none is left;
+    /// the field keeps the focus. The prefix's and the suffix's Change and Exit handlers.
+    void CheckField(QLineEdit* field);
+
+    const PageRow& row_;
+    platform::Prompt& prompt_;
+    QLineEdit* edtPrefix_ = nullptr;
+    QLineEdit* edtSuffix_ = nullptr;
+    QCheckBox* chkHyphen_ = nullptr;
+    bool checking_ = false;
+};
+
+} // namespace dirforge::ui

@@ -1,0 +1,270 @@
+#include "ui/StringsPage.h"
+
+#include "core/PathChecks.h"
+#include "core/TextRules.h"
+#include "engine/PageRunState.h"
+#include "settings/SettingsStore.h"
+#include "ui/AppContext.h"
+#include "ui/AttachGroup.h"
+#include "ui/DestinationGroup.h"
+#include "ui/IncludeExcludePanel.h"
+#include "ui/ListEditors.h"
+#include "ui/ModalRunner.h"
+#include "ui/PageRow.h"
+#include "ui/PageRunPanel.h"
+#include "ui/PrefixSuffixGroup.h"
+#include "ui/TfrmFileExport.h"
+#include "ui/TfrmFileImport.h"
+#include "ui/TfrmMain.h"
+#include "ui/TfrmZoomIncludeWindow.h"
+
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+namespace dirforge::ui {
+
+namespace {
+
+constexpr const char* kAddEmptyText =
+    "The text field is empty !\nAction : You must enter a different name to add to the Include List.";
+constexpr const char* kInIncludeText = "This item already exists in the Include list !";
+constexpr const char* kInExcludeText = "This item already exists in the Exclude list !";
+constexpr const char* kHasDriveText =
+    "This item is a Folder Name (with drive letter) !\nAction : You must enter a string without a drive letter !!!";
+constexpr const char* kIllegalTextLead = "Illegal character in the Text : ";
+constexpr const char* kIncludeEmptyText = "The Include List is empty !\n";
+constexpr const char* kClearAllQuestion =
+    "You will delete all fields !!!\nClick YES to Continue deleting all fields,\nClick NO to Stop the delete process.";
+constexpr const char* kClearAllDoneText = "End of the CLEAR FIELDS process !!!\n";
+
+/// A name as the INCLUDE list keeps it: backslashes, no doubled ones.
+std::string NameForm(const std::string& text) { return core::CollapseBackslashes(core::ToBackslashes(text)); }
+
+/// A name the strings page accepts from an import: not blank, no drive part, no relative-path character.
+bool ImportableName(const std::string& name) {
+    const std::string trimmed = core::Trim(name);
+    std::string found;
+    return !trimmed.empty() && !core::HasDrivePart(trimmed) && !core::CheckIllegalChars('H', trimmed, found);
+}
+
+} // namespace
+
+StringsPage::StringsPage(AppContext& context, TfrmMain& mainWindow, QWidget* parent)
+    : CreationPage(parent), row_(StringsPageRow()), context_(context),
+      state_(mainWindow.runState(engine::PageKind::Strings)) {
+    setObjectName(QStringLiteral("pgeVol02Strings"));
+    run_ = new PageRunPanel(row_, context, mainWindow, state_, *this, this);
+    lists_ = new IncludeExcludePanel(row_, context.prompt(), *this, this);
+    framing_ = new PrefixSuffixGroup(row_, context.prompt(), this);
+    attach_ = new AttachGroup(row_, context, *this,
+                              {[this](bool withFiles) { run_->RecountTargets(withFiles); },
+                               [this] { run_->CountNamesOnly(static_cast<std::size_t>(lists_->include().size())); },
+                               [this](bool enabled) { run_->setRunButtonsEnabled(enabled); }},
+                              this);
+    destination_ = new DestinationGroup(row_, context,
+                                        {[this] { return attach_->copyVariant(); },
+                                         [this] {
+                                             lists_->setEnabled(true);
+                                             FocusEntryField();
+                                         },
+                                         [this] {
+                                             SetPageEnabled(false);
+                                             UpdateCreateButtons(false);
+                                         }},
+                                        this);
+    run_->setHistoryUpdate([this] { destination_->MoveDestinationToTop(); });
+    run_->setStructureFocus([this] { attach_->focusAddStructure(); });
+
+    auto* frame = new QGroupBox(QStringLiteral("Create Folders from a List of Strings. Attach Folder "
+                                               "Structures/Templates to Each NEWLY Created Folder."),
+                                this);
+    frame->setObjectName(QStringLiteral("grpVol02CreateFolders"));
+    BuildLayout(frame);
+    auto* outer = new QVBoxLayout(this);
+    outer->setContentsMargins(4, 4, 4, 4);
+    outer->addWidget(frame);
+
+    connect(lists_, &IncludeExcludePanel::addRequested, this, &StringsPage::btnVol02AddToListClick);
+    connect(lists_->importButton(), &QPushButton::clicked, this, &StringsPage::btnVol02SmartImportClick);
+    connect(lists_->exportButton(), &QPushButton::clicked, this, &StringsPage::btnVol02SmartExportClick);
+    connect(lists_->editButton(), &QPushButton::clicked, this, &StringsPage::btnVol02EditIncludeListClick);
+    connect(lists_->zoomButton(), &QPushButton::clicked, this, &StringsPage::btnVol02ZoomIncludeWindowClick);
+    connect(run_->clearAllButton(), &QPushButton::clicked, this, &StringsPage::btnVol02ClearAllClick);
+}
+
+void StringsPage::BuildLayout(QGroupBox* frame) {
+    auto* right = new QVBoxLayout;
+    right->addWidget(framing_);
+    right->addWidget(attach_, 1);
+    auto* grid = new QGridLayout(frame);
+    grid->addWidget(destination_, 0, 0, 1, 2);
+    grid->addWidget(lists_, 1, 0);
+    grid->addLayout(right, 1, 1);
+    grid->addWidget(run_, 2, 0, 1, 2);
+    grid->setColumnStretch(0, 11);
+    grid->setColumnStretch(1, 10);
+    grid->setRowStretch(1, 1);
+}
+
+NameListModel& StringsPage::includeList() { return lists_->include(); }
+NameListModel& StringsPage::excludeList() { return lists_->exclude(); }
+NameListModel& StringsPage::structureList() { return attach_->structures(); }
+
+void StringsPage::ApplyInitialState() {
+    state_.results.counters.resetToCreate();
+    destination_->RestoreHistory(context_.settings().strings.cboVol02DestFoldersHistory);
+    SetPageEnabled(false);
+    lists_->showCounts();
+    attach_->showCount();
+}
+
+void StringsPage::ClearLists() {
+    lists_->clear();
+    attach_->structures().clear();
+}
+
+void StringsPage::SetOptionGroupEnabled(bool flag) {
+    framing_->setEnabled(flag);
+    attach_->setEnabled(flag);
+    run_->setOptionsEnabled(flag);
+}
+
+void StringsPage::SetPageEnabled(bool flag) {
+    lists_->setEnabled(flag);
+    SetOptionGroupEnabled(flag);
+    if (flag)
+        attach_->ApplyModeSetup();
+    UpdateCreateButtons(true);
+}
+
+void StringsPage::UpdateCreateButtons(bool flag) {
+    bool enabled = flag;
+    if (lists_->include().size() == 0)
+        enabled = false;
+    else if (attach_->structures().size() > 0)
+        enabled = attach_->isEnabled() ? true : flag; // every attach radio off: keep flag
+    else
+        enabled = attach_->isEnabled() && attach_->mode() == engine::AttachMode::Nothing;
+    run_->setRunButtonsEnabled(enabled);
+}
+
+void StringsPage::RefreshPageState() {
+    const bool hasNames = lists_->include().size() > 0;
+    if (hasNames)
+        SetPageEnabled(true);
+    else
+        SetOptionGroupEnabled(false);
+    UpdateCreateButtons(hasNames);
+    run_->RecountTargets(attach_->withFiles());
+    lists_->showCounts();
+}
+
+engine::RunRequest StringsPage::BuildRunRequest() const {
+    engine::RunRequest request;
+    request.page = engine::PageKind::Strings;
+    request.names = lists_->include().entries();
+    request.destination = destination_->destination();
+    request.prefix = framing_->prefix();
+    request.suffix = framing_->suffix();
+    request.hyphen = framing_->hyphen();
+    request.attachMode = attach_->mode();
+    request.attachRadioEnabled = attach_->isEnabled() && attach_->modeEnabled();
+    request.copyVariant = attach_->copyVariant();
+    request.structureLines = attach_->structureLines();
+    request.showVisualLog = run_->showVisualLog();
+    request.showExplorer = run_->showExplorer();
+    request.templateOptions = &context_.templateOptionMap();
+    return request;
+}
+
+void StringsPage::FocusEntryField() { lists_->focusEntry(); }
+
+void StringsPage::SetDestination(const std::string& path) { destination_->SetDestination(path); }
+
+void StringsPage::btnVol02AddToListClick() {
+    const std::string typed = lists_->entryText();
+    const std::string trimmed = core::Trim(typed);
+    const PageMessageTitles& titles = row_.titles;
+    std::string found;
+    platform::Prompt& prompt = context_.prompt();
+    if (trimmed.empty()) {
+        prompt.warn(kAddEmptyText, titles.addEmpty);
+    } else if (lists_->include().contains(typed)) {
+        prompt.warn(kInIncludeText, titles.addInInclude);
+    } else if (lists_->exclude().contains(typed)) {
+        prompt.warn(kInExcludeText, titles.addInExclude);
+    } else if (core::HasDrivePart(trimmed)) {
+        prompt.warn(kHasDriveText, titles.addHasDrive);
+    } else if (core::CheckIllegalChars('H', trimmed, found)) {
+        prompt.warn(kIllegalTextLead + found, titles.addIllegal);
+        lists_->setEntryText(trimmed.substr(0, trimmed.size() - 1));
+    } else {
+        // The duplicate test above compares the text as typed, so a/b typed twice gives a\b twice.
+        const std::string name = NameForm(trimmed);
+        lists_->include().names().insert(name);
+        lists_->setEntryText(name);
+    }
+    RefreshPageState();
+    FocusEntryField();
+}
+
+void StringsPage::btnVol02SmartImportClick() {
+    TfrmFileImport& import = context_.fileImport();
+    if (context_.modalRunner().run(import) == QDialog::Accepted) {
+        const NameListModel& exclude = lists_->exclude();
+        std::vector<std::string> names;
+        for (const std::string& line : import.preview().entries()) {
+            std::string name = NameForm(line);
+            if (!exclude.contains(name) && ImportableName(name))
+                names.push_back(std::move(name));
+        }
+        lists_->include().addMany(names); // skips what INCLUDE holds, and repeats within the file
+    }
+    RefreshPageState();
+    context_.prompt().warn(kImportEndText, row_.titles.includeImportEnd);
+    FocusEntryField();
+}
+
+void StringsPage::btnVol02SmartExportClick() {
+    const NameListModel& include = lists_->include();
+    if (include.size() == 0) {
+        context_.prompt().warn(kIncludeEmptyText, row_.titles.exportEmpty);
+        return;
+    }
+    std::vector<std::string> names;
+    for (const std::string& entry : include.entries())
+        if (!core::HasDrivePart(core::Trim(entry)))
+            names.push_back(entry);
+    context_.fileExport().exportList(names, "STRINGS");
+    RefreshPageState();
+    lists_->exportButton()->setFocus();
+}
+
+void StringsPage::btnVol02EditIncludeListClick() {
+    if (context_.stringsIncludeEditor().edit(lists_->include().entries()))
+        RefreshPageState();
+    FocusEntryField();
+}
+
+void StringsPage::btnVol02ZoomIncludeWindowClick() {
+    // The zoom window is shared with the import window: it shows exactly the INCLUDE list, never
+    // entries left over from an earlier use or since removed from the list.
+    context_.zoomInclude().showEntries(lists_->include().entries());
+}
+
+void StringsPage::btnVol02ClearAllClick() {
+    if (!context_.prompt().ask(kClearAllQuestion, row_.titles.clearAllQuestion))
+        return;
+    destination_->clear();
+    lists_->clear();
+    attach_->reset();
+    framing_->reset();
+    run_->resetBoxes();
+    run_->ClearResults();
+    SetPageEnabled(false);
+    context_.prompt().inform(kClearAllDoneText, row_.titles.clearAllDone);
+}
+
+} // namespace dirforge::ui
