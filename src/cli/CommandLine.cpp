@@ -39,6 +39,18 @@ template <typename Value> CLI::Validator OneOf(const std::map<std::string, Value
         "");
 }
 
+struct OptionText {
+    const char* name;
+    const char* help;
+};
+
+/// A list given either as a file or item by item (not both).
+void AddListSource(CLI::App& command, OptionText fileOption, std::string& file, OptionText itemOption,
+                   const char* itemType, std::vector<std::string>& items) {
+    CLI::Option* fromFile = command.add_option(fileOption.name, file, fileOption.help)->type_name("FILE");
+    command.add_option(itemOption.name, items, itemOption.help)->type_name(itemType)->excludes(fromFile);
+}
+
 /// The options the three creation commands share, and the option handles the later checks need.
 struct CommonOptions {
     std::string attach = "nothing";
@@ -128,16 +140,14 @@ std::optional<int> ParseCommandLine(int argc, const char* const* argv, BatchOpti
     std::string templateOption = "keep";
     CLI::App* strings = app.add_subcommand("strings", "Create one folder per name under a destination");
     strings->add_option("--dest", options.destination, "Destination folder")->required()->type_name("PATH");
-    CLI::Option* namesFile =
-        strings->add_option("--names", options.namesFile, "Text file with one name per line")->type_name("FILE");
-    strings->add_option("--name", options.names, "One name")->type_name("TEXT")->excludes(namesFile);
+    AddListSource(*strings, {"--names", "Text file with one name per line"}, options.namesFile,
+                  {"--name", "One name"}, "TEXT", options.names);
     CommonOptions stringsCommon;
     AddCommonOptions(*strings, options, stringsCommon, templateOption);
 
     CLI::App* paths = app.add_subcommand("paths", "Create every listed full path");
-    CLI::Option* pathsFile =
-        paths->add_option("--paths", options.pathsFile, "Text file with one full path per line")->type_name("FILE");
-    paths->add_option("--path", options.paths, "One full path")->type_name("PATH")->excludes(pathsFile);
+    AddListSource(*paths, {"--paths", "Text file with one full path per line"}, options.pathsFile,
+                  {"--path", "One full path"}, "PATH", options.paths);
     CommonOptions pathsCommon;
     AddCommonOptions(*paths, options, pathsCommon, templateOption);
 
