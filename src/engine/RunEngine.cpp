@@ -142,24 +142,46 @@ void RunEngine::processTarget(const std::string& target, const std::string& numb
         RecordOther(sink_, target, itemTotals_);
         return;
     }
-    if (services_.fs.folderExists(target)) {
-        const bool addsTotals = request_.page == PageKind::Strings && !simulate_;
-        RecordExisting(sink_, target, addsTotals ? itemTotals_ : StructureTotals{});
+    const bool created = simulate_ ? simulatedCreate(target) : createTarget(target);
+    if (!created)
         return;
-    }
-    if (simulate_) {
-        std::string found;
-        if (request_.page == PageKind::Numbers && core::CheckIllegalChars('N', target, found)) {
-            RecordOther(sink_, target, itemTotals_);
-            return;
-        }
-    } else if (!services_.fs.createFolder(target, &state_.results.FoldersMadeByRun)) {
-        RecordOther(sink_, target, request_.page == PageKind::Numbers ? StructureTotals{} : itemTotals_);
-        return;
-    }
     RecordCreated(sink_, target);
     state_.copyTarget = target;
     attach(target, numberText);
+}
+
+void RunEngine::recordExisting(const std::string& target) {
+    const bool addsTotals = request_.page == PageKind::Strings && !simulate_;
+    RecordExisting(sink_, target, addsTotals ? itemTotals_ : StructureTotals{});
+}
+
+bool RunEngine::createTarget(const std::string& target) {
+    // One create-if-missing call instead of a test and a create: a folder that was there already
+    // comes back made by nobody, so it counts as existing exactly as a test first would say.
+    std::vector<std::string>& made = state_.results.FoldersMadeByRun;
+    const std::size_t madeBefore = made.size();
+    if (!services_.fs.createFolder(target, &made)) {
+        RecordOther(sink_, target, request_.page == PageKind::Numbers ? StructureTotals{} : itemTotals_);
+        return false;
+    }
+    if (made.size() == madeBefore) {
+        recordExisting(target);
+        return false;
+    }
+    return true;
+}
+
+bool RunEngine::simulatedCreate(const std::string& target) {
+    if (services_.fs.folderExists(target)) {
+        recordExisting(target);
+        return false;
+    }
+    std::string found;
+    if (request_.page == PageKind::Numbers && core::CheckIllegalChars('N', target, found)) {
+        RecordOther(sink_, target, itemTotals_);
+        return false;
+    }
+    return true;
 }
 
 void RunEngine::finish(RunOutcome& outcome, bool announce) {

@@ -34,6 +34,11 @@ private:
     bool processNumbers();
     /// Records, creates (or counts) one composed target and attaches to it when new.
     void processTarget(const std::string& target, const std::string& numberText);
+    /// Creates a new target; false (and recorded) when it existed or could not be made.
+    bool createTarget(const std::string& target);
+    /// The dry run's decision for a target; false (and recorded) when it would not be created.
+    bool simulatedCreate(const std::string& target);
+    void recordExisting(const std::string& target);
     void attach(const std::string& target, const std::string& numberText);
     void attachStructures(const std::string& target);
     void attachTemplates(const std::string& target, const std::string& numberText);
