@@ -27,7 +27,6 @@ namespace {
 using engine::AttachMode;
 using engine::CopyVariant;
 
-constexpr int kListExtent = 3000;
 
 struct VariantSpec {
     CopyVariant variant;
@@ -121,7 +120,7 @@ QLayout* AttachGroup::buildStructureWindow(const PageRow& row) {
                       qPrintable(ControlName(row, "lbl", "FolderStructuresTemplatesLines")));
     lblSum_ = Named(new QLabel(this), qPrintable(ControlName(row, "lbl", "FolderStructuresTemplatesSum")));
     lblSum_->setMinimumWidth(40);
-    lstStructures_ = MakeListView(ControlName(row, "lst", "AddFolderStructure"), &structures_, kListExtent, this);
+    lstStructures_ = MakeListView(ControlName(row, "lst", "AddFolderStructure"), &structures_, kPageListExtent, this);
     btnAdd_ = button("AddFolderStructure", "Add Structure", "Add  Additional Subfolder structure.");
     btnImport_ = button("ImportFolderStructuresTemplates", "Import",
                         "Import Folder Templates from Text Files (.txt .or .csv) - No Drive Letters "

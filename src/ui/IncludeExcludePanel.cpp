@@ -18,8 +18,6 @@ namespace dirforge::ui {
 
 namespace {
 
-/// Horizontal scroll extent of the page's lists, in pixels.
-constexpr int kListExtent = 3000;
 
 QPushButton* Button(QWidget* parent, const QString& name, const char* caption, const char* hint = nullptr) {
     return Named(new QPushButton(QString::fromLatin1(caption), parent), qPrintable(name), hint);
@@ -108,7 +106,7 @@ QWidget* IncludeExcludePanel::buildListColumn(const PageRow& row, bool isInclude
     auto* caption = Named(new QLabel(QString::fromLatin1(isInclude ? "INCLUDE list" : "EXCLUDE list"), column),
                           qPrintable(ControlName(row, "lbl", isInclude ? "Include" : "Exclude")));
     auto* view = MakeListView(ControlName(row, "lst", isInclude ? row.includeListRole : row.excludeListRole),
-                              isInclude ? &include_ : &exclude_, kListExtent, column);
+                              isInclude ? &include_ : &exclude_, kPageListExtent, column);
     view->setToolTip(QString::fromLatin1(isInclude ? "Contains item(s) that will be used in the creating process."
                                                    : "Contains items that will not be used in the creating process."));
     auto* linesLabel = Named(new QLabel(QStringLiteral("Lines:"), column),

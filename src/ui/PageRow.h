@@ -66,6 +66,9 @@ const PageRow& StringsPageRow();
 /// A control name of the page: kind + infix + role, e.g. ("btn", "CreateFolders") -> btnVol02CreateFolders.
 QString ControlName(const PageRow& row, const char* kind, const char* role);
 
+/// Horizontal scroll extent of a page's lists, in pixels.
+inline constexpr int kPageListExtent = 3000;
+
 /// Page texts shared by the pages' messages.
 inline constexpr const char* kDestinationEmptyText =
     "The selection field is empty !\nAction : You must select a Destination Folder.";
