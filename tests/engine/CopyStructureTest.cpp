@@ -7,6 +7,7 @@
 
 #include <algorithm>
 #include <filesystem>
+#include <sys/stat.h>
 
 namespace dirforge::testing {
 namespace {
@@ -136,6 +137,15 @@ TEST_F(CopyStructureTest, LinksInsideTheStructureAreNeverFollowed) {
               (Paths{"Project\\", "Project\\Docs\\", "Project\\Docs\\.hidden", "Project\\Docs\\Old\\",
                      "Project\\plan.txt"}));
     EXPECT_EQ(row(CounterRow::Subfolders), (std::array<double, 3>{3, 0, 2}));
+    EXPECT_EQ(row(CounterRow::Files), (std::array<double, 3>{2, 0, 1}));
+}
+
+TEST_F(CopyStructureTest, ASpecialFileIsNeverOpened) {
+    // Opening a named pipe for reading would wait for a writer forever.
+    knowSizes();
+    ASSERT_EQ(::mkfifo(drives.hostPath("f:\\Templates\\Project\\pipe").c_str(), 0600), 0);
+    copier(CopyVariant::SubFoldersOnlyWithFiles, false).CopyStructure("f:\\Templates\\Project", "f:\\Clients\\A");
+    EXPECT_FALSE(drives.exists("f:\\Clients\\A\\pipe"));
     EXPECT_EQ(row(CounterRow::Files), (std::array<double, 3>{2, 0, 1}));
 }
 

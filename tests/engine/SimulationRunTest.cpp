@@ -68,6 +68,12 @@ TEST_F(SimulationRunTest, CountsTheCopyOfAStructureWithoutCopying) {
     EXPECT_TRUE(state.results.FilesCreated.empty());
 }
 
+TEST_F(SimulationRunTest, ParentElementsCountAsOtherReasons) {
+    simulate(request(PageKind::Strings, {"..", "x/../../Out", "..dotsdir"}));
+    EXPECT_EQ(log.list(ResultList::FoldersOther), (Paths{"f:\\Clients\\..", "f:\\Clients\\x\\..\\..\\Out"}));
+    EXPECT_EQ(log.list(ResultList::FoldersCreated), Paths{"f:\\Clients\\..dotsdir"});
+}
+
 TEST_F(SimulationRunTest, RefusalsUseTheSimulationTitles) {
     auto r = request(PageKind::Strings, {"A"});
     r.attachMode = AttachMode::Existing;
