@@ -3,6 +3,7 @@
 // same names. Each run writes into a fresh destination on a drive mapped to /dev/shm when there
 // is one (the main disk makes mkdir timings noisy), else to the system's temporary folder.
 
+#include "BenchApplication.h"
 #include "BenchRegistry.h"
 
 #include "engine/CreationRun.h"
@@ -59,16 +60,7 @@ public:
     int run(QDialog&) override { return 1; }
 };
 
-void EnsureApplication() {
-    if (QCoreApplication::instance() != nullptr)
-        return;
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    static int argc = 1;
-    static char name[] = "dirforge_bench";
-    static char* argv[] = {name, nullptr};
-    static QApplication app(argc, argv);
-}
+using dirforge::bench::EnsureApplication;
 
 fs::path BenchRoot() {
     const fs::path shm = "/dev/shm";

@@ -2,6 +2,7 @@
 // shown log, against the same calls into a null observer plus the 100 000 folder creations a
 // real run makes (the file-system work the log accompanies).
 
+#include "BenchApplication.h"
 #include "BenchRegistry.h"
 
 #include "engine/RunResults.h"
@@ -32,17 +33,7 @@ public:
     }
 };
 
-QApplication& EnsureApplication() {
-    if (auto* app = qobject_cast<QApplication*>(QCoreApplication::instance()))
-        return *app;
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    static int argc = 1;
-    static char name[] = "dirforge_bench";
-    static char* argv[] = {name, nullptr};
-    static QApplication app(argc, argv);
-    return app;
-}
+using dirforge::bench::EnsureApplication;
 
 /// What a run tells its observer for one created folder.
 void Feed(dirforge::engine::RunObserver& observer, dirforge::engine::RunCounters& counters, const std::string& path) {

@@ -44,11 +44,11 @@ DriveMap::DriveMap() { roots_['c'] = ""; }
 
 DriveMap DriveMap::fromEnvironment(std::string* error) {
     DriveMap drives;
-    const char* spec = std::getenv("DIRFORGE_DRIVES");
-    if (spec == nullptr)
+    const char* mappings = std::getenv("DIRFORGE_DRIVES");
+    if (mappings == nullptr)
         return drives;
     std::string message;
-    if (!drives.addMappings(spec, &message)) {
+    if (!drives.addMappings(mappings, &message)) {
         message = "DIRFORGE_DRIVES: " + message;
         if (error != nullptr)
             *error = message;
@@ -66,14 +66,14 @@ void DriveMap::map(char letter, const std::string& hostRoot) {
     roots_[lower(letter)] = root;
 }
 
-bool DriveMap::addMappings(std::string_view spec, std::string* error) {
+bool DriveMap::addMappings(std::string_view mappings, std::string* error) {
     std::vector<std::pair<char, std::string>> parsed;
     std::size_t start = 0;
-    while (start <= spec.size()) {
-        std::size_t end = spec.find(';', start);
+    while (start <= mappings.size()) {
+        std::size_t end = mappings.find(';', start);
         if (end == std::string_view::npos)
-            end = spec.size();
-        const std::string piece = core::Trim(spec.substr(start, end - start));
+            end = mappings.size();
+        const std::string piece = core::Trim(mappings.substr(start, end - start));
         start = end + 1;
         if (piece.empty())
             continue; // "f=/a;;g=/b" and a trailing ";" are harmless

@@ -20,7 +20,7 @@ public:
     /// Maps letter (either case) to an absolute host folder, replacing an earlier mapping.
     void map(char letter, const std::string& hostRoot);
     /// Adds "l=/dir;m=/dir2" mappings; false with a message, and nothing added, when the text is malformed.
-    bool addMappings(std::string_view spec, std::string* error = nullptr);
+    bool addMappings(std::string_view mappings, std::string* error = nullptr);
 
     /// f:\a\b to <root of f>/a/b; nullopt for an unmapped letter, a path without drive or a ".." element.
     std::optional<std::string> toHost(std::string_view drivePath) const;

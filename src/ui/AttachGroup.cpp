@@ -77,10 +77,10 @@ QWidget* AttachGroup::buildRadios(const PageRow& row) {
         modes->addButton(button);
         layout->addWidget(button);
         if (button == rdoFullPaths_) {
-            for (const VariantSpec& spec : kVariants) {
-                QRadioButton* variant = radio(spec.role, spec.caption);
+            for (const VariantSpec& entry : kVariants) {
+                QRadioButton* variant = radio(entry.role, entry.caption);
                 variants->addButton(variant);
-                rdoVariants_[static_cast<std::size_t>(spec.variant)] = variant;
+                rdoVariants_[static_cast<std::size_t>(entry.variant)] = variant;
                 auto* indented = new QHBoxLayout;
                 indented->addSpacing(18);
                 indented->addWidget(variant);
@@ -177,9 +177,9 @@ bool AttachGroup::modeEnabled() const {
 }
 
 CopyVariant AttachGroup::copyVariant() const {
-    for (const VariantSpec& spec : kVariants)
-        if (rdoVariants_[static_cast<std::size_t>(spec.variant)]->isChecked())
-            return spec.variant;
+    for (const VariantSpec& entry : kVariants)
+        if (rdoVariants_[static_cast<std::size_t>(entry.variant)]->isChecked())
+            return entry.variant;
     return CopyVariant::MainFolderWithoutFiles;
 }
 
