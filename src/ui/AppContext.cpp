@@ -96,6 +96,11 @@ void AppContext::CreateListWindows() {
     frmVol02EditIncludeList_->setHelpHandler([this] { ShowHelp(HelpTopic::ListEditors); });
     frmFolderStructuresTemplates_ = new TfrmFolderStructuresTemplates(*prompt_, *modalRunner_, mainWindow_.get());
     frmFolderStructuresTemplates_->setHelpHandler([this] { ShowHelp(HelpTopic::ListEditors); });
+    // Each visual log's Export hands the chosen result list to the one export window.
+    for (TfrmStatistic* log : visualLogs_)
+        log->setExporter([this](const std::vector<std::string>& entries, const std::string& kind) {
+            frmFileExport_->exportList(entries, kind);
+        });
 }
 
 void AppContext::RememberStartupFolder() { startupFolder_ = fileSystem_->currentFolder(); }

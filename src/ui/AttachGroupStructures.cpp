@@ -99,7 +99,8 @@ void AttachGroup::btnImportFolderStructuresTemplatesClick() {
     TfrmFileImport& import = context_.fileImport();
     const bool accepted = context_.modalRunner().run(import) == QDialog::Accepted;
     const std::vector<std::string>& lines = import.preview().entries();
-    if (accepted && lines.empty()) {
+    // IMPORT is only enabled with a preview, so an empty one is told whichever way the window closed.
+    if (lines.empty()) {
         context_.prompt().warn(kImportNoLinesText, row_.titles.structureImportNoLines);
     } else if (accepted) {
         std::string report;

@@ -1,0 +1,68 @@
+#include "helpers/ListWindowSteps.h"
+
+#include "helpers/StartedStringsPage.h"
+#include "ui/TfrmFileExport.h"
+
+#include <QAbstractButton>
+#include <QPlainTextEdit>
+#include <QRadioButton>
+
+namespace dirforge::testing {
+
+namespace {
+
+const std::string kLoadedTitle = "Import File content.            Information no: 0450.";
+const std::string kBuiltTitle = "Import File content.            Information no: 0451.";
+
+void Press(QDialog& dialog, const char* button) {
+    auto* found = dialog.findChild<QAbstractButton*>(QString::fromLatin1(button));
+    if (found == nullptr)
+        qFatal("no button named %s in %s", button, qPrintable(dialog.objectName()));
+    found->click();
+}
+
+} // namespace
+
+void ScriptImport(StartedStringsPage& program, const std::string& file, const std::string& content, bool accept) {
+    program.drives.makeFile(file, content);
+    program.dialogs.answerOpen(file);
+    program.prompt.expect(kLoadedTitle, platform::MessageKind::Information);
+    program.prompt.expect(kBuiltTitle, platform::MessageKind::Information);
+    program.runner.expect("TfrmFileImport", [accept](QDialog& dialog) {
+        dialog.setResult(QDialog::Rejected); // the runner left the previous opening's result
+        Press(dialog, "btnFileImportBrowse");
+        Press(dialog, "btnFileImportFrom");
+        Press(dialog, accept ? "btnFileImportOk" : "btnFileImportCancel");
+        return dialog.result();
+    });
+}
+
+void ScriptExport(StartedStringsPage& program, ExportSeen& seen) {
+    program.runner.expect("TfrmFileExport", [&seen](QDialog& dialog) {
+        auto& window = static_cast<ui::TfrmFileExport&>(dialog);
+        seen.shown = true;
+        seen.handedOver = window.handedOver();
+        seen.displayed = window.displayed().entries();
+        seen.kind = window.kind();
+        seen.driveChoicesEnabled =
+            window.findChild<QRadioButton*>(QStringLiteral("rdoFileExportWithDriveLetters"))->isEnabled();
+        Press(dialog, "btnExportClose");
+        return dialog.result();
+    });
+}
+
+void ScriptEditor(StartedStringsPage& program, const char* windowName, const char* memoName, QString text,
+                  QString& shownText, bool accept) {
+    program.runner.expect(QString::fromLatin1(windowName), [memoName, text, &shownText, accept](QDialog& dialog) {
+        auto* memo = dialog.findChild<QPlainTextEdit*>(QString::fromLatin1(memoName));
+        shownText = memo->toPlainText();
+        memo->setPlainText(text);
+        dialog.setResult(QDialog::Rejected); // the runner left the previous opening's result
+        Press(dialog, accept ? "btnOk" : "btnCancel");
+        if (dialog.result() != QDialog::Accepted && accept)
+            Press(dialog, "btnCancel"); // OK was refused and the editor stayed open: give up
+        return dialog.result();
+    });
+}
+
+} // namespace dirforge::testing
