@@ -15,6 +15,9 @@ using nlohmann::json;
 
 constexpr int kJournalVersion = 1;
 constexpr const char* kHexKey = "hex";
+/// The run's "to create" column (folders, subfolders, files, bytes): the undo leaves it as the
+/// run set it, as the page's Undo does. Journals written without it read as zeros.
+constexpr const char* kToCreateKey = "ToCreate";
 
 /// The journal's lists with their keys.
 std::array<std::pair<const char*, std::vector<std::string> engine::RunResults::*>, 6> JournalLists() {
@@ -122,6 +125,10 @@ std::string JournalToJson(const RunJournal& journal) {
             entries.push_back(EncodeText(path));
         root[key] = std::move(entries);
     }
+    json toCreate = json::array();
+    for (const auto& cells : journal.results.counters.cells)
+        toCreate.push_back(cells[static_cast<int>(engine::CounterColumn::ToCreate)]);
+    root[kToCreateKey] = std::move(toCreate);
     return root.dump(1) + "\n";
 }
 
@@ -152,6 +159,13 @@ std::optional<RunJournal> JournalFromJson(const std::string& text, std::string& 
         for (const auto& [key, list] : JournalLists())
             for (const json& entry : root.at(key))
                 (journal.results.*list).push_back(DecodeText(entry));
+        if (root.contains(kToCreateKey)) {
+            const auto toCreate = root.at(kToCreateKey).get<std::vector<double>>();
+            if (toCreate.size() != journal.results.counters.cells.size())
+                throw std::invalid_argument("bad to-create counters");
+            for (std::size_t row = 0; row < toCreate.size(); ++row)
+                journal.results.counters.cells[row][static_cast<int>(engine::CounterColumn::ToCreate)] = toCreate[row];
+        }
         return journal;
     } catch (const std::exception& e) {
         error = std::string("not a dirforge undo journal (") + e.what() + ")";

@@ -18,8 +18,8 @@ struct RunJournal {
     engine::PageKind page = engine::PageKind::Strings;
     std::string lastAttachMode;
     std::string lastDestination;
-    /// Only the undo's lists are kept: FoldersCreated, SubFoldersCreated, FilesCreated,
-    /// FoldersFailedUndo, UndoRetry and FoldersMadeByRun.
+    /// Only the undo's lists (FoldersCreated, SubFoldersCreated, FilesCreated, FoldersFailedUndo,
+    /// UndoRetry, FoldersMadeByRun) and the "to create" counters are kept.
     engine::RunResults results;
     /// Lower-case drive letter to the host folder it stood for when the journal was written.
     std::map<char, std::string> drives;

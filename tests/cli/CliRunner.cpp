@@ -2,9 +2,12 @@
 
 #include <gtest/gtest.h>
 
-#include <cstdlib>
+#include <cstdio>
+#include <fcntl.h>
 #include <fstream>
+#include <spawn.h>
 #include <sstream>
+#include <string_view>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -17,6 +20,25 @@ std::string ReadAll(const std::string& hostPath) {
     std::ostringstream text;
     text << in.rdbuf();
     return text.str();
+}
+
+/// The process environment with DIRFORGE_DRIVES set to drivesValue.
+std::vector<std::string> ChildEnvironment(const std::string& drivesValue) {
+    const std::string key = "DIRFORGE_DRIVES=";
+    std::vector<std::string> entries;
+    for (char** entry = environ; *entry != nullptr; ++entry)
+        if (std::string_view(*entry).substr(0, key.size()) != key)
+            entries.emplace_back(*entry);
+    entries.push_back(key + drivesValue);
+    return entries;
+}
+
+std::vector<char*> NullTerminated(std::vector<std::string>& texts) {
+    std::vector<char*> pointers;
+    for (std::string& text : texts)
+        pointers.push_back(text.data());
+    pointers.push_back(nullptr);
+    return pointers;
 }
 
 } // namespace
@@ -37,29 +59,25 @@ std::string DrivesEnvironment(const TempDrives& drives) {
 CliResult RunCli(const TempDrives& drives, const std::vector<std::string>& args, const std::string& drivesOverride) {
     const std::string outPath = drives.hostRoot() + "/.cli-stdout";
     const std::string errPath = drives.hostRoot() + "/.cli-stderr";
-    const std::string environment = drivesOverride.empty() ? DrivesEnvironment(drives) : drivesOverride;
+    std::vector<std::string> environment =
+        ChildEnvironment(drivesOverride.empty() ? DrivesEnvironment(drives) : drivesOverride);
+    const std::string program = DIRFORGE_CLI_PATH;
+    std::vector<std::string> arguments{program};
+    arguments.insert(arguments.end(), args.begin(), args.end());
 
-    std::vector<char*> argv;
-    std::string program = DIRFORGE_CLI_PATH;
-    argv.push_back(program.data());
-    std::vector<std::string> copies = args;
-    for (std::string& arg : copies)
-        argv.push_back(arg.data());
-    argv.push_back(nullptr);
-
-    const pid_t child = fork();
-    if (child == 0) {
-        // Only async-signal-safe work between fork and exec: open, dup2, chdir, setenv is fine
-        // in this single-threaded test binary.
-        if (!freopen(outPath.c_str(), "w", stdout) || !freopen(errPath.c_str(), "w", stderr) ||
-            chdir(drives.hostRoot().c_str()) != 0 || setenv("DIRFORGE_DRIVES", environment.c_str(), 1) != 0)
-            _exit(127);
-        execv(program.c_str(), argv.data());
-        _exit(127);
-    }
+    // posix_spawn rather than fork: window tests that run the binary have threads of their own.
+    posix_spawn_file_actions_t actions;
+    posix_spawn_file_actions_init(&actions);
+    posix_spawn_file_actions_addopen(&actions, STDOUT_FILENO, outPath.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
+    posix_spawn_file_actions_addopen(&actions, STDERR_FILENO, errPath.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
+    posix_spawn_file_actions_addchdir_np(&actions, drives.hostRoot().c_str());
+    pid_t child = -1;
+    const int spawned = posix_spawn(&child, program.c_str(), &actions, nullptr, NullTerminated(arguments).data(),
+                                    NullTerminated(environment).data());
+    posix_spawn_file_actions_destroy(&actions);
     CliResult result;
     int status = 0;
-    if (child < 0 || waitpid(child, &status, 0) != child) {
+    if (spawned != 0 || waitpid(child, &status, 0) != child) {
         ADD_FAILURE() << "could not run " << program;
         return result;
     }
