@@ -227,6 +227,8 @@ private slots:
             << Scenario{{"A", "Old"}, Attach::Templates, {"\\Docs\\In", "\\Mail"}, false};
         QTest::newRow("simulation, existing structure with files")
             << Scenario{{"A", "Old", "x\\NUL\\y"}, Attach::ExistingWithFiles, {}, true};
+        QTest::newRow("simulation, text templates")
+            << Scenario{{"A", "Old"}, Attach::Templates, {"\\Docs\\In"}, true};
     }
 
     void sameInputSameResults() {
@@ -236,6 +238,7 @@ private slots:
         PreparePage(program, scenario);
         QVERIFY2(program.prompt.satisfied(), program.prompt.describe().c_str());
         QVERIFY2(program.runner.satisfied(), qPrintable(program.runner.describe()));
+        QCOMPARE(program.page().includeList().size(), int(scenario.names.size()));
 
         const std::size_t runMessages = program.prompt.shown().size();
         if (scenario.simulate) {
@@ -253,6 +256,7 @@ private slots:
         Seed(batchDrives);
         const nlohmann::json report = RunBatch(batchDrives, CliArguments(scenario, program.page().includeList().entries()));
         QVERIFY(report.is_object());
+        QVERIFY(!report.at("lists").at("foldersCreated").empty());
         QStringList differences = Differences(program, report);
         differences << MessageDifferences(program, runMessages, report) << TreeDifferences(program.drives, batchDrives);
         QVERIFY2(differences.isEmpty(), qPrintable(differences.join(QLatin1Char('\n'))));
