@@ -1,0 +1,163 @@
+// The list windows the strings page opens for its INCLUDE list (import, export, editor) and the
+// export window the visual log opens for a result list after a real run.
+#include "helpers/ListWindowSteps.h"
+#include "helpers/StartedStringsPage.h"
+#include "helpers/WidgetLookup.h"
+#include "ui/NameListModel.h"
+#include "ui/StringsPage.h"
+#include "ui/TfrmMain.h"
+#include "ui/TfrmStatistic.h"
+
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTest>
+
+using dirforge::engine::PageKind;
+using dirforge::platform::MessageKind;
+using dirforge::platform::PromptButton;
+using dirforge::testing::ExportSeen;
+using dirforge::testing::StartedStringsPage;
+using Entries = std::vector<std::string>;
+
+namespace {
+
+const std::string kArea = "Creating Folder(s).-From a String List.            ";
+const std::string kImportEnd = "Creating Folder(s).-From a String List.           Warning no: 20051.";
+
+QString IncludeCounter(StartedStringsPage& program) { return program.find<QLabel>("lblVol02IncludeSum")->text(); }
+
+#define VERIFY_SEAMS(program)                                                                  \
+    QVERIFY2((program).prompt.satisfied(), (program).prompt.describe().c_str());               \
+    QVERIFY2((program).runner.satisfied(), qPrintable((program).runner.describe()))
+
+} // namespace
+
+class TestIncludeListWindows : public QObject {
+    Q_OBJECT
+private slots:
+    void importTakesOnlyNewPlainNames_data() {
+        QTest::addColumn<bool>("accept");
+        QTest::addColumn<QStringList>("expected");
+        QTest::newRow("IMPORT") << true << QStringList{"Alpha", "Beta", "d\\e"};
+        QTest::newRow("Cancel") << false << QStringList{"Alpha"};
+    }
+
+    void importTakesOnlyNewPlainNames() {
+        QFETCH(bool, accept);
+        QFETCH(QStringList, expected);
+        StartedStringsPage program;
+        program.chooseDestination("f:\\Out");
+        program.addNames({"Alpha"});
+        program.page().excludeList().add("gamma");
+        // Refused without a message: in INCLUDE or EXCLUDE ignoring case, a drive, an illegal character.
+        dirforge::testing::ScriptImport(program, "f:\\in\\names.txt", "Beta\nALPHA\nf:\\x\na*b\n  \nGAMMA\nd//e\n",
+                                        accept);
+        program.prompt.expect(kImportEnd, MessageKind::Warning);
+        program.click("btnVol02SmartImport");
+        VERIFY_SEAMS(program);
+        QCOMPARE(program.prompt.shown().back().text, std::string("End of the Import Process !!!\n"));
+        Entries want;
+        for (const QString& name : expected)
+            want.push_back(name.toStdString());
+        QCOMPARE(program.page().includeList().entries(), want);
+        QCOMPARE(IncludeCounter(program), QString::number(expected.size()));
+        QVERIFY(program.find<QLineEdit>("edtVol02Prefix")->isEnabled());
+    }
+
+    void exportHandsPlainNamesOnceAsStrings() {
+        StartedStringsPage program;
+        program.chooseDestination("f:\\Out");
+        program.prompt.expect(kArea + "Warning no: 20021.", MessageKind::Warning);
+        program.click("btnVol02SmartExport");
+        VERIFY_SEAMS(program);
+        QCOMPARE(program.prompt.shown().back().text, std::string("The Include List is empty !\n"));
+
+        // a/b typed twice is in the list twice; an entry with a drive never belongs to this page.
+        auto* field = program.find<QLineEdit>("edtVol02AddToList");
+        for (int i = 0; i < 2; ++i) {
+            field->setText("a/b");
+            program.click("btnVol02AddToList");
+        }
+        program.addNames({"Zed", "f:\\x"});
+        ExportSeen seen;
+        dirforge::testing::ScriptExport(program, seen);
+        program.click("btnVol02SmartExport");
+        VERIFY_SEAMS(program);
+        QCOMPARE(seen.handedOver, (Entries{"a\\b", "Zed"}));
+        QCOMPARE(seen.displayed, seen.handedOver);
+        QCOMPARE(seen.kind, std::string("STRINGS"));
+        QVERIFY(!seen.driveChoicesEnabled);
+    }
+
+    void editorReplacesTheList_data() {
+        QTest::addColumn<bool>("accept");
+        QTest::addColumn<QStringList>("expected");
+        QTest::newRow("OK") << true << QStringList{"a\\b", "x"};
+        QTest::newRow("Cancel") << false << QStringList{"Keep"};
+    }
+
+    void editorReplacesTheList() {
+        QFETCH(bool, accept);
+        QFETCH(QStringList, expected);
+        StartedStringsPage program;
+        program.chooseDestination("f:\\Out");
+        program.addNames({"Keep"});
+        program.page().excludeList().add("old");
+        QString shownText;
+        dirforge::testing::ScriptEditor(program, "TfrmVol02EditIncludeList", "mmoVol02EditIncludeList",
+                                        "Old\nx\na//b\nf:\\c\nX\n", shownText, accept);
+        program.click("btnVol02EditIncludeList");
+        VERIFY_SEAMS(program);
+        QCOMPARE(shownText, QStringLiteral("Keep\n"));
+        Entries want;
+        for (const QString& name : expected)
+            want.push_back(name.toStdString());
+        QCOMPARE(program.page().includeList().entries(), want);
+        QCOMPARE(IncludeCounter(program), QString::number(expected.size()));
+    }
+
+    void visualLogExportsAResultListOfARealRun() {
+        StartedStringsPage program;
+        program.drives.makeFolder("f:\\Out\\B");
+        program.chooseDestination("f:\\Out");
+        program.addNames({"A", "B", "C"});
+        program.click("rdoVol02AttachNothing");
+        program.prompt.expect("Creating Folder(s).-From  a String List.            Information no: 20048.",
+                              MessageKind::Question, PromptButton::Yes);
+        program.prompt.expect(kArea + "Information no: 20053.", MessageKind::Information);
+        program.click("btnVol02CreateFolders");
+        VERIFY_SEAMS(program);
+        auto* log = program.context->findVisualLog(PageKind::Strings);
+        QVERIFY(log->isVisible());
+
+        ExportSeen created;
+        dirforge::testing::ScriptExport(program, created);
+        FIND_CHILD(exportCreated, QPushButton, log, "btnStat02SmartExportFolders");
+        exportCreated->click();
+        VERIFY_SEAMS(program);
+        QCOMPARE(created.handedOver, (Entries{"f:\\Out\\A", "f:\\Out\\C"}));
+        QCOMPARE(created.displayed, created.handedOver);
+        QCOMPARE(created.kind, std::string("FOLDERS"));
+        QVERIFY(created.driveChoicesEnabled);
+
+        ExportSeen existing;
+        dirforge::testing::ScriptExport(program, existing);
+        FIND_CHILD(exportExisting, QPushButton, log, "btnStat02SmartExportFoldersExists");
+        exportExisting->click();
+        VERIFY_SEAMS(program);
+        QCOMPARE(existing.handedOver, Entries{"f:\\Out\\B"});
+
+        // An empty list warns and opens no export window.
+        program.prompt.expect(kArea + "Warning no: 20069.", MessageKind::Warning);
+        FIND_CHILD(exportOther, QPushButton, log, "btnStat02SmartExportFoldersOther");
+        exportOther->click();
+        VERIFY_SEAMS(program);
+        QCOMPARE(program.prompt.shown().back().text,
+                 std::string("The List of Uncreated Folder Names (Not Created - Other reasons) is empty !\n"));
+        QCOMPARE(program.runner.shown().count(QStringLiteral("TfrmFileExport")), 2);
+    }
+};
+
+QTEST_MAIN(TestIncludeListWindows)
+#include "TestIncludeListWindows.moc"
