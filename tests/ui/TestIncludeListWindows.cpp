@@ -2,7 +2,6 @@
 // export window the visual log opens for a result list after a real run.
 #include "helpers/ListWindowSteps.h"
 #include "helpers/StartedStringsPage.h"
-#include "helpers/WidgetLookup.h"
 #include "ui/NameListModel.h"
 #include "ui/StringsPage.h"
 #include "ui/TfrmMain.h"
@@ -10,7 +9,6 @@
 
 #include <QLabel>
 #include <QLineEdit>
-#include <QPushButton>
 #include <QTest>
 
 using dirforge::engine::PageKind;
@@ -26,10 +24,6 @@ const std::string kArea = "Creating Folder(s).-From a String List.            ";
 const std::string kImportEnd = "Creating Folder(s).-From a String List.           Warning no: 20051.";
 
 QString IncludeCounter(StartedStringsPage& program) { return program.find<QLabel>("lblVol02IncludeSum")->text(); }
-
-#define VERIFY_SEAMS(program)                                                                  \
-    QVERIFY2((program).prompt.satisfied(), (program).prompt.describe().c_str());               \
-    QVERIFY2((program).runner.satisfied(), qPrintable((program).runner.describe()))
 
 } // namespace
 
@@ -55,11 +49,9 @@ private slots:
                                         accept);
         program.prompt.expect(kImportEnd, MessageKind::Warning);
         program.click("btnVol02SmartImport");
-        VERIFY_SEAMS(program);
+        VERIFY_SCRIPTS_DONE(program);
         QCOMPARE(program.prompt.shown().back().text, std::string("End of the Import Process !!!\n"));
-        Entries want;
-        for (const QString& name : expected)
-            want.push_back(name.toStdString());
+        const Entries want = dirforge::testing::ToEntries(expected);
         QCOMPARE(program.page().includeList().entries(), want);
         QCOMPARE(IncludeCounter(program), QString::number(expected.size()));
         QVERIFY(program.find<QLineEdit>("edtVol02Prefix")->isEnabled());
@@ -70,7 +62,7 @@ private slots:
         program.chooseDestination("f:\\Out");
         program.prompt.expect(kArea + "Warning no: 20021.", MessageKind::Warning);
         program.click("btnVol02SmartExport");
-        VERIFY_SEAMS(program);
+        VERIFY_SCRIPTS_DONE(program);
         QCOMPARE(program.prompt.shown().back().text, std::string("The Include List is empty !\n"));
 
         // a/b typed twice is in the list twice; an entry with a drive never belongs to this page.
@@ -80,14 +72,10 @@ private slots:
             program.click("btnVol02AddToList");
         }
         program.addNames({"Zed", "f:\\x"});
-        ExportSeen seen;
-        dirforge::testing::ScriptExport(program, seen);
-        program.click("btnVol02SmartExport");
-        VERIFY_SEAMS(program);
-        QCOMPARE(seen.handedOver, (Entries{"a\\b", "Zed"}));
-        QCOMPARE(seen.displayed, seen.handedOver);
-        QCOMPARE(seen.kind, std::string("STRINGS"));
-        QVERIFY(!seen.driveChoicesEnabled);
+        const ExportSeen seen = dirforge::testing::ExportThrough(program, "btnVol02SmartExport");
+        VERIFY_SCRIPTS_DONE(program);
+        const std::string mismatch = dirforge::testing::ExportMismatch(seen, {"a\\b", "Zed"}, "STRINGS");
+        QVERIFY2(mismatch.empty(), mismatch.c_str());
     }
 
     void editorReplacesTheList_data() {
@@ -108,11 +96,9 @@ private slots:
         dirforge::testing::ScriptEditor(program, "TfrmVol02EditIncludeList", "mmoVol02EditIncludeList",
                                         "Old\nx\na//b\nf:\\c\nX\n", shownText, accept);
         program.click("btnVol02EditIncludeList");
-        VERIFY_SEAMS(program);
+        VERIFY_SCRIPTS_DONE(program);
         QCOMPARE(shownText, QStringLiteral("Keep\n"));
-        Entries want;
-        for (const QString& name : expected)
-            want.push_back(name.toStdString());
+        const Entries want = dirforge::testing::ToEntries(expected);
         QCOMPARE(program.page().includeList().entries(), want);
         QCOMPARE(IncludeCounter(program), QString::number(expected.size()));
     }
@@ -127,32 +113,23 @@ private slots:
                               MessageKind::Question, PromptButton::Yes);
         program.prompt.expect(kArea + "Information no: 20053.", MessageKind::Information);
         program.click("btnVol02CreateFolders");
-        VERIFY_SEAMS(program);
+        VERIFY_SCRIPTS_DONE(program);
         auto* log = program.context->findVisualLog(PageKind::Strings);
         QVERIFY(log->isVisible());
 
-        ExportSeen created;
-        dirforge::testing::ScriptExport(program, created);
-        FIND_CHILD(exportCreated, QPushButton, log, "btnStat02SmartExportFolders");
-        exportCreated->click();
-        VERIFY_SEAMS(program);
-        QCOMPARE(created.handedOver, (Entries{"f:\\Out\\A", "f:\\Out\\C"}));
-        QCOMPARE(created.displayed, created.handedOver);
-        QCOMPARE(created.kind, std::string("FOLDERS"));
-        QVERIFY(created.driveChoicesEnabled);
-
-        ExportSeen existing;
-        dirforge::testing::ScriptExport(program, existing);
-        FIND_CHILD(exportExisting, QPushButton, log, "btnStat02SmartExportFoldersExists");
-        exportExisting->click();
-        VERIFY_SEAMS(program);
-        QCOMPARE(existing.handedOver, Entries{"f:\\Out\\B"});
+        // The logs belong to the main window, so its lookup finds their buttons.
+        const ExportSeen created = dirforge::testing::ExportThrough(program, "btnStat02SmartExportFolders");
+        std::string mismatch = dirforge::testing::ExportMismatch(created, {"f:\\Out\\A", "f:\\Out\\C"}, "FOLDERS");
+        QVERIFY2(mismatch.empty(), mismatch.c_str());
+        const ExportSeen existing = dirforge::testing::ExportThrough(program, "btnStat02SmartExportFoldersExists");
+        mismatch = dirforge::testing::ExportMismatch(existing, {"f:\\Out\\B"}, "FOLDERS");
+        QVERIFY2(mismatch.empty(), mismatch.c_str());
+        VERIFY_SCRIPTS_DONE(program);
 
         // An empty list warns and opens no export window.
         program.prompt.expect(kArea + "Warning no: 20069.", MessageKind::Warning);
-        FIND_CHILD(exportOther, QPushButton, log, "btnStat02SmartExportFoldersOther");
-        exportOther->click();
-        VERIFY_SEAMS(program);
+        program.click("btnStat02SmartExportFoldersOther");
+        VERIFY_SCRIPTS_DONE(program);
         QCOMPARE(program.prompt.shown().back().text,
                  std::string("The List of Uncreated Folder Names (Not Created - Other reasons) is empty !\n"));
         QCOMPARE(program.runner.shown().count(QStringLiteral("TfrmFileExport")), 2);

@@ -2,7 +2,6 @@
 // structures, and the import, export and edit windows it opens, with every message it shows.
 #include "helpers/ListWindowSteps.h"
 #include "helpers/StartedStringsPage.h"
-#include "helpers/WidgetLookup.h"
 #include "ui/AttachGroup.h"
 #include "ui/NameListModel.h"
 #include "ui/StringsPage.h"
@@ -55,9 +54,6 @@ std::string TextOf(StartedStringsPage& program, const std::string& title) {
     return "";
 }
 
-#define VERIFY_SEAMS(program)                                                                  \
-    QVERIFY2((program).prompt.satisfied(), (program).prompt.describe().c_str());               \
-    QVERIFY2((program).runner.satisfied(), qPrintable((program).runner.describe()))
 
 } // namespace
 
@@ -91,15 +87,13 @@ private slots:
             program.prompt.expect(rootTitle, MessageKind::Question, PromptButton(answer));
         program.picker.answer(picked.toStdString());
         program.click("btnVol02AddFolderStructure");
-        VERIFY_SEAMS(program);
+        VERIFY_SCRIPTS_DONE(program);
         QCOMPARE(program.picker.titles().back(), std::string("Select a Folder Structure."));
         if (answer >= 0)
             QCOMPARE(TextOf(program, rootTitle),
                      std::string("Do you want to Attach the Entire Disk to the Folders specified in The Include "
                                  "Window ?\nClick YES to Attach,\nClick NO to Cancel."));
-        Entries want;
-        for (const QString& entry : expected)
-            want.push_back(entry.toStdString());
+        const Entries want = dirforge::testing::ToEntries(expected);
         QCOMPARE(Structures(program), want);
         QCOMPARE(Counter(program), QString::number(expected.size()));
     }
@@ -111,7 +105,7 @@ private slots:
         const std::string title = Title("Warning no: 20030.");
         program.prompt.expect(title, MessageKind::Warning);
         Attach(program).AddStructure(" \t ");
-        VERIFY_SEAMS(program);
+        VERIFY_SCRIPTS_DONE(program);
         QCOMPARE(TextOf(program, title),
                  std::string("The selection field is empty !\nAction : You must select a folder with subfolders structure."));
         QVERIFY(Structures(program).empty());
@@ -126,14 +120,14 @@ private slots:
         const std::string title = Title("Warning no: 20040.");
         program.prompt.expect(title, MessageKind::Warning);
         program.click("btnVol02ViewFolderStructure");
-        VERIFY_SEAMS(program);
+        VERIFY_SCRIPTS_DONE(program);
         QCOMPARE(TextOf(program, title), std::string("There is no selected Folder Structure !\nAction : You must "
                                                      "select a folder with subfolders structure."));
         QVERIFY(program.shell.folders().empty());
 
         SelectRows(program, {1});
         program.click("btnVol02ViewFolderStructure");
-        VERIFY_SEAMS(program);
+        VERIFY_SCRIPTS_DONE(program);
         QCOMPARE(program.shell.folders(), Entries{"g:\\Tpl\\Proj"});
     }
 
@@ -160,10 +154,8 @@ private slots:
         SelectRows(program, selected);
         program.prompt.expect(Title("Warning no: 20041."), MessageKind::Question, PromptButton(answer));
         program.click("btnVol02DeleteSelFolderStructuresTemplates");
-        VERIFY_SEAMS(program);
-        Entries want;
-        for (const QString& entry : expected)
-            want.push_back(entry.toStdString());
+        VERIFY_SCRIPTS_DONE(program);
+        const Entries want = dirforge::testing::ToEntries(expected);
         QCOMPARE(Structures(program), want);
         QCOMPARE(Counter(program), QString::number(expected.size()));
         QCOMPARE(CreateEnabled(program), !expected.isEmpty()); // Existing needs a structure
@@ -175,7 +167,7 @@ private slots:
         const std::string empty = Title("Warning no: 20042.");
         program.prompt.expect(empty, MessageKind::Warning);
         program.click("btnVol02DeleteAllFolderStructuresTemplates");
-        VERIFY_SEAMS(program);
+        VERIFY_SCRIPTS_DONE(program);
         QCOMPARE(TextOf(program, empty), std::string("Empty List in the Folder Structures/Templates Window!\n"));
 
         program.page().structureList().addMany({"g:\\A", "g:\\B"});
@@ -185,7 +177,7 @@ private slots:
         QCOMPARE(Structures(program).size(), std::size_t(2));
         program.prompt.expect(question, MessageKind::Question, PromptButton::Yes);
         program.click("btnVol02DeleteAllFolderStructuresTemplates");
-        VERIFY_SEAMS(program);
+        VERIFY_SCRIPTS_DONE(program);
         QCOMPARE(TextOf(program, question),
                  std::string("Do you want to delete all item(s) from the Folder Structures/Templates list ?"));
         QVERIFY(Structures(program).empty());
@@ -237,14 +229,12 @@ private slots:
             program.click("btnVol02ImportFolderStructuresTemplates");
         else
             Attach(program).btnImportFolderStructuresTemplatesClick();
-        VERIFY_SEAMS(program);
+        VERIFY_SCRIPTS_DONE(program);
         QCOMPARE(program.prompt.shown().back().text, kImportEndText);
         if (!refusal.isEmpty())
             QVERIFY2(TextOf(program, refusal.toStdString()).find(reportPart.toStdString()) != std::string::npos,
                      TextOf(program, refusal.toStdString()).c_str());
-        Entries want;
-        for (const QString& entry : expected)
-            want.push_back(entry.toStdString());
+        const Entries want = dirforge::testing::ToEntries(expected);
         QCOMPARE(Structures(program), want);
         QCOMPARE(Counter(program), QString::number(expected.size()));
         QCOMPARE(CreateEnabled(program), true);
@@ -256,19 +246,15 @@ private slots:
         program.prompt.expect("Creating Folder(s).-From a String List.             Warning no: 20036.",
                               MessageKind::Warning);
         program.click("btnVol02ExportFolderStructuresTemplates");
-        VERIFY_SEAMS(program);
+        VERIFY_SCRIPTS_DONE(program);
         QCOMPARE(program.prompt.shown().back().text, std::string("The Folder Structure/Templates Window is empty !\n"));
 
         program.page().structureList().addMany({"\\b\\x", "\\a"});
         program.page().RefreshPageState();
-        ExportSeen seen;
-        dirforge::testing::ScriptExport(program, seen);
-        program.click("btnVol02ExportFolderStructuresTemplates");
-        VERIFY_SEAMS(program);
-        QCOMPARE(seen.handedOver, (Entries{"\\b\\x", "\\a"}));
-        QCOMPARE(seen.displayed, seen.handedOver);
-        QCOMPARE(seen.kind, std::string("STRINGS"));
-        QVERIFY(!seen.driveChoicesEnabled);
+        const ExportSeen seen = dirforge::testing::ExportThrough(program, "btnVol02ExportFolderStructuresTemplates");
+        VERIFY_SCRIPTS_DONE(program);
+        const std::string mismatch = dirforge::testing::ExportMismatch(seen, {"\\b\\x", "\\a"}, "STRINGS");
+        QVERIFY2(mismatch.empty(), mismatch.c_str());
     }
 
     void edit_data() {
@@ -304,11 +290,9 @@ private slots:
             program.click("btnVol02EditFolderStructuresTemplates");
         else
             Attach(program).btnEditFolderStructuresTemplatesClick();
-        VERIFY_SEAMS(program);
+        VERIFY_SCRIPTS_DONE(program);
         QCOMPARE(shownText, QString::fromLatin1(templates ? "\\Keep\n" : "g:\\Keep\n"));
-        Entries want;
-        for (const QString& entry : expected)
-            want.push_back(entry.toStdString());
+        const Entries want = dirforge::testing::ToEntries(expected);
         QCOMPARE(Structures(program), want);
         QCOMPARE(Counter(program), QString::number(expected.size()));
     }

@@ -23,6 +23,32 @@ void Press(QDialog& dialog, const char* button) {
 
 } // namespace
 
+std::string ExportMismatch(const ExportSeen& seen, const std::vector<std::string>& entries, const std::string& kind) {
+    const auto joined = [](const std::vector<std::string>& list) {
+        std::string text;
+        for (const auto& entry : list)
+            text += "[" + entry + "]";
+        return text;
+    };
+    if (!seen.shown)
+        return "the export window was not shown";
+    if (seen.handedOver != entries || seen.displayed != entries)
+        return "handed over " + joined(seen.handedOver) + ", displayed " + joined(seen.displayed) + ", expected " +
+               joined(entries);
+    if (seen.kind != kind)
+        return "kind " + seen.kind + ", expected " + kind;
+    if (seen.driveChoicesEnabled == (kind == "STRINGS"))
+        return "drive-letter choices enabled: " + std::string(seen.driveChoicesEnabled ? "yes" : "no");
+    return "";
+}
+
+std::vector<std::string> ToEntries(const QStringList& list) {
+    std::vector<std::string> entries;
+    for (const QString& entry : list)
+        entries.push_back(entry.toStdString());
+    return entries;
+}
+
 void ScriptImport(StartedStringsPage& program, const std::string& file, const std::string& content, bool accept) {
     program.drives.makeFile(file, content);
     program.dialogs.answerOpen(file);
@@ -37,7 +63,8 @@ void ScriptImport(StartedStringsPage& program, const std::string& file, const st
     });
 }
 
-void ScriptExport(StartedStringsPage& program, ExportSeen& seen) {
+ExportSeen ExportThrough(StartedStringsPage& program, const char* button) {
+    ExportSeen seen;
     program.runner.expect("TfrmFileExport", [&seen](QDialog& dialog) {
         auto& window = static_cast<ui::TfrmFileExport&>(dialog);
         seen.shown = true;
@@ -49,6 +76,8 @@ void ScriptExport(StartedStringsPage& program, ExportSeen& seen) {
         Press(dialog, "btnExportClose");
         return dialog.result();
     });
+    program.click(button);
+    return seen;
 }
 
 void ScriptEditor(StartedStringsPage& program, const char* windowName, const char* memoName, QString text,

@@ -5,6 +5,8 @@
 #include "helpers/ScriptedModalRunner.h"
 
 #include <QString>
+#include <QStringList>
+#include <QTest>
 
 #include <string>
 #include <vector>
@@ -22,14 +24,22 @@ struct ExportSeen {
     bool driveChoicesEnabled = false;
 };
 
+/// Why an opening of the export window differs from the expected one ("" when it matches): the
+/// entries handed over and displayed, the kind, and the drive-letter choices (off for "STRINGS").
+std::string ExportMismatch(const ExportSeen& seen, const std::vector<std::string>& entries, const std::string& kind);
+
+/// A test table's list as list entries.
+std::vector<std::string> ToEntries(const QStringList& list);
+
 /// Writes the file on the program's drives and scripts the import window: Browse to the file,
 /// build the plain-text preview, then IMPORT (accept) or Cancel. The window's own two messages
 /// (end of load, end of preview) are queued on the prompt here; queue the page's after this.
 void ScriptImport(StartedStringsPage& program, const std::string& file, const std::string& content,
                   bool accept = true);
 
-/// Scripts the export window: records what it holds into seen and closes it.
-void ScriptExport(StartedStringsPage& program, ExportSeen& seen);
+/// Clicks the button (on the main window or a window it owns) with the export window scripted to
+/// record what it holds and close; gives what it held (shown false when it never opened).
+ExportSeen ExportThrough(StartedStringsPage& program, const char* button);
 
 /// Scripts a list editor (windowName, memo objectName): records the text it was opened with into
 /// shownText, types text and presses OK (or Cancel). When OK is refused and the editor stays
@@ -38,3 +48,8 @@ void ScriptEditor(StartedStringsPage& program, const char* windowName, const cha
                   QString& shownText, bool accept = true);
 
 } // namespace dirforge::testing
+
+/// Fails the test function unless every scripted message and window came, and nothing else.
+#define VERIFY_SCRIPTS_DONE(program)                                                           \
+    QVERIFY2((program).prompt.satisfied(), (program).prompt.describe().c_str());               \
+    QVERIFY2((program).runner.satisfied(), qPrintable((program).runner.describe()))
