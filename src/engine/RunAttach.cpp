@@ -82,7 +82,7 @@ void RunEngine::attachTemplates(const std::string& target, const std::string& nu
             relative.empty() || core::HasParentElement(relative) ? std::string() : JoinTemplatePath(target, relative);
         if (full.empty()) {
             RecordOther(sink_, line, StructureTotals{});
-        } else if (services_.fs.folderExists(full)) {
+        } else if (folderExists(full)) {
             RecordExistingTemplateFolder(sink_, full);
         } else if (simulate_ || services_.fs.createFolder(full, &state_.results.FoldersMadeByRun)) {
             RecordCreatedSubfolder(sink_, full);

@@ -11,7 +11,8 @@ RunEngine::RunEngine(const RunRequest& request, PageRunState& state, const RunSe
     : request_(request), state_(state), services_(services), simulate_(simulate),
       pageTitles_(TitlesFor(request.page)), titles_(simulate ? pageTitles_.simulation : pageTitles_.real),
       mode_(request.effectiveMode()), sink_{state.results, services.observer, !simulate},
-      copy_(CopyContext{services.fs, services.prompt, sink_, state.fileSizes, request.copyVariant, titles_}) {}
+      copy_(CopyContext{services.fs, services.prompt, sink_, state.fileSizes, request.copyVariant, titles_}),
+      presence_(services.fs) {}
 
 RunOutcome RunEngine::run() {
     RunOutcome outcome;
@@ -171,8 +172,12 @@ bool RunEngine::createTarget(const std::string& target) {
     return true;
 }
 
+bool RunEngine::folderExists(const std::string& path) {
+    return simulate_ ? presence_.folderExists(path) : services_.fs.folderExists(path);
+}
+
 bool RunEngine::simulatedCreate(const std::string& target) {
-    if (services_.fs.folderExists(target)) {
+    if (folderExists(target)) {
         recordExisting(target);
         return false;
     }

@@ -4,6 +4,7 @@
 
 #include "engine/CopyStructure.h"
 #include "engine/CreationRun.h"
+#include "engine/FolderPresence.h"
 #include "engine/TargetComposer.h"
 
 #include <cstdint>
@@ -39,6 +40,8 @@ private:
     /// The dry run's decision for a target; false (and recorded) when it would not be created.
     bool simulatedCreate(const std::string& target);
     void recordExisting(const std::string& target);
+    /// Whether a folder is there: asked of the file system, or of the dry run's listings.
+    bool folderExists(const std::string& path);
     void attach(const std::string& target, const std::string& numberText);
     void attachStructures(const std::string& target);
     void attachTemplates(const std::string& target, const std::string& numberText);
@@ -53,6 +56,8 @@ private:
     const AttachMode mode_;
     RecordSink sink_;
     StructureCopy copy_;
+    /// The dry run's view of the folders already there.
+    FolderPresence presence_;
     _tagVol0XParts parts_;
     /// What one name that is not created adds to the structure rows (none with Attach Nothing).
     StructureTotals itemTotals_;
