@@ -1,5 +1,6 @@
 // Cost of the drive-letter layer over plain system calls: folderExists + createFolder through
 // HostFileSystem against stat + mkdir on host paths, each over 100 000 new folders.
+#include "BenchDrive.h"
 #include "BenchRegistry.h"
 
 #include "platform/HostFileSystem.h"
@@ -57,12 +58,11 @@ void removeFolders(const std::string& hostFolder) {
 } // namespace
 
 DIRFORGE_BENCH(fs_overhead) {
-    std::string root = (std::filesystem::temp_directory_path() / "dirforge-bench-XXXXXX").string();
-    if (::mkdtemp(root.data()) == nullptr)
+    dirforge::bench::BenchDrive drive("fs");
+    if (!drive.ready())
         return;
-    dirforge::platform::DriveMap drives;
-    drives.map('f', root);
-    dirforge::platform::HostFileSystem fs(drives);
+    const std::string& root = drive.root();
+    dirforge::platform::HostFileSystem& fs = drive.fs();
 
     // Alternate the two loops and keep each one's best round, so neither profits from going first.
     double plainBest = 1e9;
@@ -77,7 +77,6 @@ DIRFORGE_BENCH(fs_overhead) {
         removeFolders(plainFolder);
         removeFolders(driveFolder);
     }
-    ::rmdir(root.c_str());
     report.value("fs_plain_seconds", plainBest);
     report.value("fs_drive_seconds", driveBest);
     report.value("fs_overhead_ratio", driveBest / plainBest);

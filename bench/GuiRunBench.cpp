@@ -1,10 +1,11 @@
 // A real run of 100 000 names driven through the strings page (Attach Nothing, "Show Visual Log"
 // checked, the log shown offscreen) against the engine's CreationRun with a null observer on the
-// same names. Each run writes into a fresh destination on a drive mapped to /dev/shm when there
-// is one (the main disk makes mkdir timings noisy), else to the system's temporary folder.
+// same names. Each run writes into a fresh destination on the benchmark drive (BenchDrive.h).
 
 #include "BenchApplication.h"
+#include "BenchDrive.h"
 #include "BenchRegistry.h"
+#include "BenchSeams.h"
 
 #include "engine/CreationRun.h"
 #include "platform/DriveMap.h"
@@ -26,7 +27,6 @@
 #include <cstdio>
 #include <filesystem>
 #include <string>
-#include <unistd.h>
 #include <vector>
 
 namespace {
@@ -35,19 +35,6 @@ using namespace dirforge;
 namespace fs = std::filesystem;
 
 constexpr int kNames = 100000;
-
-class YesPrompt : public platform::Prompt {
-public:
-    platform::PromptButton show(const std::string&, const std::string&, platform::MessageKind kind) override {
-        return kind == platform::MessageKind::Question ? platform::PromptButton::Yes : platform::PromptButton::Ok;
-    }
-};
-
-class QuietShell : public platform::Shell {
-public:
-    bool openFolder(const std::string&) override { return true; }
-    bool openWebPage(const std::string&) override { return true; }
-};
 
 class FixedPicker : public platform::FolderPicker {
 public:
@@ -62,15 +49,9 @@ public:
 
 using dirforge::bench::EnsureApplication;
 
-fs::path BenchRoot() {
-    const fs::path shm = "/dev/shm";
-    const fs::path base = fs::is_directory(shm) ? shm : fs::temp_directory_path();
-    return base / ("dirforge-guirun-" + std::to_string(::getpid()));
-}
-
 double EngineRun(platform::HostFileSystem& files, const std::vector<std::string>& names, const std::string& destination) {
-    YesPrompt prompt;
-    QuietShell shell;
+    bench::YesPrompt prompt;
+    bench::QuietShell shell;
     engine::RunObserver none;
     engine::RunRequest request;
     request.names = names;
@@ -100,14 +81,15 @@ double PageRun(ui::AppContext& context, const std::vector<std::string>& names, c
 
 DIRFORGE_BENCH(gui_run_100k) {
     EnsureApplication();
-    const fs::path root = BenchRoot();
+    bench::BenchDrive drive("guirun");
+    if (!drive.ready())
+        return;
+    const fs::path root = drive.root();
     fs::create_directories(root / "start");
     const fs::path previous = fs::current_path();
     fs::current_path(root / "start"); // the program writes its settings and working folders here
     {
-        platform::DriveMap drives;
-        drives.map('f', root.string());
-        platform::HostFileSystem files(drives);
+        platform::HostFileSystem& files = drive.fs();
         std::vector<std::string> names;
         names.reserve(kNames);
         for (int i = 0; i < kNames; ++i) {
@@ -115,8 +97,8 @@ DIRFORGE_BENCH(gui_run_100k) {
             std::snprintf(name, sizeof name, "N%06d", i);
             names.emplace_back(name);
         }
-        YesPrompt prompt;
-        QuietShell shell;
+        bench::YesPrompt prompt;
+        bench::QuietShell shell;
         FixedPicker picker;
         AcceptingRunner runner;
         ui::SeamOverrides overrides;
@@ -124,7 +106,7 @@ DIRFORGE_BENCH(gui_run_100k) {
         overrides.shell = &shell;
         overrides.folderPicker = &picker;
         overrides.modalRunner = &runner;
-        ui::AppContext context(drives, overrides);
+        ui::AppContext context(drive.drives(), overrides);
         context.mainWindow().show();
 
         // Alternate the two so both see the same state of the file system; keep each one's best.
@@ -139,6 +121,4 @@ DIRFORGE_BENCH(gui_run_100k) {
         std::printf("gui_run_100k_folder: %s\n", root.parent_path().string().c_str());
     }
     fs::current_path(previous);
-    std::error_code ignored;
-    fs::remove_all(root, ignored);
 }

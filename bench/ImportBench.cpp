@@ -1,6 +1,7 @@
 // Smart import of a long file: read it as a separated file (one column), build the preview
 // (trimmed, each once ignoring case) and take it into an alphabetical INCLUDE list, as the
 // import window and the strings page do. Also how the cost grows from 10 000 to 100 000 lines.
+#include "BenchDrive.h"
 #include "BenchRegistry.h"
 
 #include "core/TextRules.h"
@@ -15,7 +16,6 @@
 #include <filesystem>
 #include <fstream>
 #include <string>
-#include <unistd.h>
 
 namespace {
 
@@ -65,11 +65,11 @@ Timing importSeconds(dirforge::platform::HostFileSystem& fs, const std::string& 
 
 DIRFORGE_BENCH(import_bench) {
     namespace fsys = std::filesystem;
-    const fsys::path folder = fsys::temp_directory_path() / ("dirforge-import-bench-" + std::to_string(::getpid()));
-    fsys::create_directories(folder);
-    dirforge::platform::DriveMap drives;
-    drives.map('f', folder.string());
-    dirforge::platform::HostFileSystem fs(drives);
+    dirforge::bench::BenchDrive drive("import");
+    if (!drive.ready())
+        return;
+    const fsys::path folder = drive.root();
+    dirforge::platform::HostFileSystem& fs = drive.fs();
 
     std::ofstream(folder / "small.csv", std::ios::binary) << sourceText(10000);
     std::ofstream(folder / "large.csv", std::ios::binary) << sourceText(100000);
@@ -82,7 +82,6 @@ DIRFORGE_BENCH(import_bench) {
         small = {std::min(small.wall, s.wall), std::min(small.cpu, s.cpu)};
         large = {std::min(large.wall, l.wall), std::min(large.cpu, l.cpu)};
     }
-    fsys::remove_all(folder);
 
     report.value("import_10k_s", small.wall);
     report.value("import_100k_s", large.wall);

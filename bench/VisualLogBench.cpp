@@ -3,6 +3,7 @@
 // real run makes (the file-system work the log accompanies).
 
 #include "BenchApplication.h"
+#include "BenchDrive.h"
 #include "BenchRegistry.h"
 
 #include "engine/RunResults.h"
@@ -51,9 +52,10 @@ DIRFORGE_BENCH(visual_log_100k) {
     for (int i = 0; i < kEntries; ++i)
         paths.push_back("f:\\Bench\\Folder" + std::to_string(1000000 + i));
 
-    const std::filesystem::path root = std::filesystem::temp_directory_path() / "dirforge_visual_log_bench";
-    std::filesystem::remove_all(root);
-    std::filesystem::create_directories(root);
+    dirforge::bench::BenchDrive drive("visuallog");
+    if (!drive.ready())
+        return;
+    const std::filesystem::path root = drive.root();
     // One mkdir per folder, as a run makes them, telling an observer about each. Every run
     // gets a folder of its own and nothing is deleted until the end: freshly deleted inodes
     // make the next creations slower and would bias whichever run comes later.
@@ -92,7 +94,6 @@ DIRFORGE_BENCH(visual_log_100k) {
     const double baselineAfter = run(nullObserver, true);
     freshLog();
     const double logOnly = run(log, false);
-    std::filesystem::remove_all(root);
     const double baseline = (baselineBefore + baselineAfter) / 2;
 
     report.value("visual_log_100k_seconds", logOnly);
