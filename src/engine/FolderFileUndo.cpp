@@ -76,14 +76,23 @@ void FolderFileUndo::BuildRemovable() {
     Removable.clear();
     normalisedKeys_.clear();
     Removable.reserve(Folders.size() + SubFolders.size() + MadeByRun.size());
-    for (const auto* list : {&Folders, &SubFolders, &MadeByRun}) {
-        for (const auto& folder : *list) {
+    const std::vector<std::string>* lists[] = {&Folders, &SubFolders, &MadeByRun};
+    for (std::size_t which = 0; which < 3; ++which) {
+        std::vector<RemovableFolder*>& entries = ownEntries_[which];
+        entries.clear();
+        entries.reserve(lists[which]->size());
+        for (const auto& folder : *lists[which]) {
             if (AlreadyComparable(folder)) {
-                Removable.try_emplace(folder, RemovableFolder{&folder});
-            } else if (std::string key = Comparable(folder); !Removable.count(key)) {
-                const std::string& kept = normalisedKeys_.emplace_back(std::move(key));
-                Removable.emplace(kept, RemovableFolder{&kept});
+                entries.push_back(&Removable.try_emplace(folder, RemovableFolder{&folder}).first->second);
+                continue;
             }
+            std::string key = Comparable(folder);
+            auto found = Removable.find(key);
+            if (found == Removable.end()) {
+                const std::string& kept = normalisedKeys_.emplace_back(std::move(key));
+                found = Removable.emplace(kept, RemovableFolder{&kept}).first;
+            }
+            entries.push_back(&found->second);
         }
     }
     plan_.reserve(Removable.size());
@@ -104,11 +113,23 @@ void FolderFileUndo::Schedule(const std::string& path) {
 void FolderFileUndo::ScheduleKey(std::string_view key) {
     BuildRemovable();
     const auto found = Removable.find(key);
-    if (found == Removable.end() || found->second.scheduled)
-        return; // not made by the run, or already scheduled
-    found->second.scheduled = true;
+    if (found != Removable.end()) // else not made by the run
+        ScheduleFolder(found->second);
+}
+
+void FolderFileUndo::ScheduleFolder(RemovableFolder& folder) {
+    if (folder.scheduled)
+        return;
+    folder.scheduled = true;
     // Scheduled in the normalised form, so "f:\A\" and "f:/A" sort as the folder they name.
-    plan_.push_back({core::CountSeparators(found->first), found->second.text});
+    plan_.push_back({core::CountSeparators(*folder.text), folder.text});
+}
+
+void FolderFileUndo::ScheduleOwn(OwnList list) {
+    BuildRemovable();
+    // Every line of an own list has its entry already: the same as ScheduleDirect without lookups.
+    for (RemovableFolder* folder : ownEntries_[static_cast<std::size_t>(list)])
+        ScheduleFolder(*folder);
 }
 
 void FolderFileUndo::ScheduleDirect(const std::vector<std::string>& paths, bool stripTrailing) {
@@ -138,11 +159,11 @@ void FolderFileUndo::WalkUp(const std::vector<std::string>& paths) {
 
 void FolderFileUndo::SchedulePlan(PageKind page, const std::string& mode, bool retry) {
     const bool pathsPage = page == PageKind::Paths;
-    bool listsScheduled = false; // both lists met by ScheduleDirect
+    bool listsScheduled = false; // both lists scheduled directly
     if (retry) {
-        ScheduleDirect(Folders, true);
+        ScheduleOwn(OwnList::Folders);
         if (!pathsPage)
-            ScheduleDirect(SubFolders, false);
+            ScheduleOwn(OwnList::SubFolders);
         listsScheduled = !pathsPage;
     } else if (!pathsPage) {
         if (mode == "R") {
@@ -150,8 +171,8 @@ void FolderFileUndo::SchedulePlan(PageKind page, const std::string& mode, bool r
             WalkUp(Folders);
             WalkUp(SubFolders);
         } else if (mode == "F" || mode == "N") {
-            ScheduleDirect(Folders, true);
-            ScheduleDirect(SubFolders, false);
+            ScheduleOwn(OwnList::Folders);
+            ScheduleOwn(OwnList::SubFolders);
             listsScheduled = true;
         }
     } else if (mode == "F" || mode == "R" || mode == "N") {
@@ -160,16 +181,16 @@ void FolderFileUndo::SchedulePlan(PageKind page, const std::string& mode, bool r
         if (mode != "R")
             WalkUp(Folders);
         if (mode == "F")
-            ScheduleDirect(SubFolders, false);
+            ScheduleOwn(OwnList::SubFolders);
         if (mode == "R")
             WalkUp(SubFolders);
     }
     // Whatever the row reached, every folder the run made is removed when it is empty.
     if (!listsScheduled) {
-        ScheduleDirect(Folders, true);
-        ScheduleDirect(SubFolders, false);
+        ScheduleOwn(OwnList::Folders);
+        ScheduleOwn(OwnList::SubFolders);
     }
-    ScheduleDirect(MadeByRun, true);
+    ScheduleOwn(OwnList::MadeByRun);
 }
 
 bool FolderFileUndo::BelowALink(const std::string& path) {

@@ -74,6 +74,11 @@ private:
     void BuildRemovable();
     void Schedule(const std::string& path);
     void ScheduleKey(std::string_view key);
+    struct RemovableFolder;
+    void ScheduleFolder(RemovableFolder& folder);
+    /// ScheduleDirect over one of the three lists, through the entries BuildRemovable found.
+    enum class OwnList { Folders, SubFolders, MadeByRun };
+    void ScheduleOwn(OwnList list);
     bool MayRemove(std::string_view key) const { return Removable.count(key) != 0; }
     /// True when path lies below a folder the run made that has become a link.
     bool BelowALink(const std::string& path);
@@ -97,6 +102,8 @@ private:
         bool scheduled = false;
     };
     std::unordered_map<std::string_view, RemovableFolder> Removable;
+    /// For each of Folders, SubFolders and MadeByRun, the Removable entry of every line.
+    std::vector<RemovableFolder*> ownEntries_[3];
     std::deque<std::string> normalisedKeys_; // keys that differ from their list's text
     bool removableBuilt_ = false;
     std::unordered_map<std::string, bool> linkCache_;
