@@ -97,9 +97,15 @@ int sign(int v) { return (v > 0) - (v < 0); }
 } // namespace
 
 std::string FoldCase(std::string_view text) {
-    std::string out;
-    out.reserve(text.size());
-    appendFolded(out, text, 0);
+    // The ASCII run is folded in place; from the first wider character on, character by character.
+    std::string out(text);
+    std::size_t i = 0;
+    for (; i < out.size() && static_cast<unsigned char>(out[i]) < 0x80; ++i)
+        out[i] = foldAscii(out[i]);
+    if (i < out.size()) {
+        out.resize(i);
+        appendFolded(out, text, i);
+    }
     return out;
 }
 

@@ -1,9 +1,6 @@
 #include "ui/NameListModel.h"
 
-#include "core/CaseFold.h"
 #include "ui/QtText.h"
-
-#include <unordered_set>
 
 namespace dirforge::ui {
 
@@ -26,21 +23,10 @@ bool NameListModel::add(const std::string& text) {
 }
 
 std::size_t NameListModel::addMany(const std::vector<std::string>& texts) {
-    std::unordered_set<std::string> seen;
-    seen.reserve(texts.size());
-    std::vector<std::string> fresh;
-    fresh.reserve(texts.size());
-    for (const auto& text : texts) {
-        std::string folded = core::FoldCase(text);
-        if (!names_->containsFolded(folded) && seen.insert(std::move(folded)).second)
-            fresh.push_back(text);
-    }
-    const std::size_t added = fresh.size();
-    if (added == 1)
-        names_->insert(std::move(fresh.front()));
-    else if (added > 1)
-        names_->insertMany(std::move(fresh));
-    return added;
+    // One text is inserted as a row, so a view keeps its selection and scroll position.
+    if (texts.size() == 1)
+        return add(texts.front()) ? 1 : 0;
+    return names_->insertMissing(texts);
 }
 
 void NameListModel::assign(const std::vector<std::string>& texts) {
