@@ -9,6 +9,7 @@
 #include "ui/ListEditors.h"
 #include "ui/StringsPage.h"
 #include "ui/TfrmAbout.h"
+#include "ui/TfrmExamples.h"
 #include "ui/TfrmFileExport.h"
 #include "ui/TfrmFileImport.h"
 #include "ui/TfrmFolderTemplateOptions.h"
@@ -65,13 +66,15 @@ AppContext::~AppContext() {
 void AppContext::CreateWindows() {
     // Every other window of the program is created here, once, as a child of the main window, and
     // lives until the program ends. Modal ones are shown through modalRunner(), the visual logs
-    // non-modally. Still to come here: the examples windows.
+    // non-modally.
     frmHelp_ = new TfrmHelp(mainWindow_.get());
     QObject::connect(frmHelp_, &TfrmHelp::moreHelpRequested, frmHelp_,
                      [this] { OpenWebPage(kOnlineHelpUrl); });
     frmAbout_ = new TfrmAbout(mainWindow_.get());
-    for (engine::PageKind page : {engine::PageKind::Strings, engine::PageKind::Paths, engine::PageKind::Numbers})
+    for (engine::PageKind page : {engine::PageKind::Strings, engine::PageKind::Paths, engine::PageKind::Numbers}) {
         visualLogs_[static_cast<std::size_t>(page)] = new TfrmStatistic(page, *prompt_, mainWindow_.get());
+        examplesWindows_[static_cast<std::size_t>(page)] = new TfrmExamples(ExamplesPageOf(page), mainWindow_.get());
+    }
     QObject::connect(mainWindow_.get(), &TfrmMain::activated, mainWindow_.get(),
                      [this] { RefreshLogModeLabels(visualLogs_); });
     frmLevelSummFolder_ = new TfrmLevelSummFolder(*fileSystem_, *modalRunner_, mainWindow_.get());
@@ -125,6 +128,8 @@ void AppContext::ShowHelp(HelpTopic topic, bool moreHelp) {
 }
 
 void AppContext::ShowAbout() { modalRunner_->run(*frmAbout_); }
+
+void AppContext::ShowExamples(engine::PageKind page) { modalRunner_->run(examples(page)); }
 
 void AppContext::OpenWebPage(const std::string& url) {
     if (shell_->openWebPage(url))

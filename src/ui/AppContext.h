@@ -26,6 +26,7 @@ class QtFolderPicker;
 class QtPrompt;
 class QtShell;
 class TfrmAbout;
+class TfrmExamples;
 class TfrmFileExport;
 class TfrmFileImport;
 class TfrmFolderStructuresTemplates;
@@ -100,6 +101,10 @@ public:
     void ShowHelp(HelpTopic topic, bool moreHelp = false);
     /// Shows the about window modally.
     void ShowAbout();
+    /// Shows the page's examples window modally.
+    void ShowExamples(engine::PageKind page);
+    /// The page's examples window (created once, kept between openings).
+    TfrmExamples& examples(engine::PageKind page) { return *examplesWindows_[static_cast<std::size_t>(page)]; }
     /// Opens a web page of the product; a page that cannot be opened is reported.
     void OpenWebPage(const std::string& url);
 
@@ -132,6 +137,7 @@ private:
     TfrmHelp* frmHelp_ = nullptr;
     TfrmAbout* frmAbout_ = nullptr;
     std::array<TfrmStatistic*, 3> visualLogs_{}; // by PageKind
+    std::array<TfrmExamples*, 3> examplesWindows_{}; // by PageKind
     TfrmLevelSummFolder* frmLevelSummFolder_ = nullptr;
     TfrmFolderTemplateOptions* frmFolderTemplateOptions_ = nullptr;
     TfrmZoomIncludeWindow* frmZoomIncludeWindow_ = nullptr;

@@ -77,8 +77,7 @@ PageRunPanel::PageRunPanel(const PageRow& row, AppContext& context, TfrmMain& ma
     connect(btnStatistic_, &QPushButton::clicked, this, &PageRunPanel::btnStatisticClick);
     connect(btnUndo_, &QPushButton::clicked, this, &PageRunPanel::btnUndoClick);
     connect(btnHelp_, &QPushButton::clicked, this, [this] { context_.ShowHelp(row_.helpTopic, true); });
-    // The examples window is not built yet: its worked examples are a help topic of their own.
-    connect(btnExamples_, &QPushButton::clicked, this, [this] { context_.ShowHelp(row_.examplesTopic); });
+    connect(btnExamples_, &QPushButton::clicked, this, [this] { context_.ShowExamples(row_.kind); });
 }
 
 void PageRunPanel::setOptionsEnabled(bool enabled) {
