@@ -17,6 +17,7 @@
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
+#include <QItemSelectionModel>
 #include <QLabel>
 #include <QListView>
 #include <QPushButton>
@@ -138,19 +139,19 @@ QWidget* TfrmFileExport::buildEntryBox() {
 }
 
 void TfrmFileExport::prepare(const std::vector<std::string>& entries, const std::string& kind) {
-    lblSmartExportExported_->setText("0");
     displayed_.assign(entries);
     handedOver_ = displayed_.entries();
-    lblSmartExportSource_->setText(QString::number(displayed_.size()));
     kind_ = kind;
+    applyKind();
+    rebuildDisplayed();
+    // Last: rebuilding resets the list model, which drops any current row and selection.
     if (displayed_.size() > 0)
-        lstFileExportSource_->setCurrentIndex(displayed_.index(0));
+        lstFileExportSource_->selectionModel()->setCurrentIndex(displayed_.index(0),
+                                                                QItemSelectionModel::ClearAndSelect);
 }
 
 void TfrmFileExport::exportList(const std::vector<std::string>& entries, const std::string& kind) {
     prepare(entries, kind);
-    applyKind();
-    rebuildDisplayed();
     services_.runner.run(*this);
 }
 

@@ -43,9 +43,10 @@ public:
     TfrmFileExport(const FileExportServices& services, const std::vector<std::string>& sharedDelimiters,
                    QWidget* parent = nullptr);
 
-    /// Resets the window and hands over entries (each once, ignoring case) under kind.
+    /// Hands over entries (each once, ignoring case) under kind, applies the kind's drive-letter
+    /// choices, rebuilds the displayed list and selects its first entry.
     void prepare(const std::vector<std::string>& entries, const std::string& kind);
-    /// prepare(), then the kind's drive-letter choices and the rebuilt list; shows the window modally.
+    /// prepare(), then shows the window modally.
     void exportList(const std::vector<std::string>& entries, const std::string& kind);
 
     const NameListModel& displayed() const { return displayed_; }

@@ -1,11 +1,14 @@
 // The export window: what a caller hands over, how the entry choices rebuild the list, the
 // file it writes in each layout, and the refusals before and after the save dialog.
 
+#include "helpers/ListWindowSteps.h"
 #include "helpers/ScriptedModalRunner.h"
 #include "helpers/ScriptedSeams.h"
+#include "helpers/StartedStringsPage.h"
 #include "support/ScriptedPrompt.h"
 #include "support/TempDrives.h"
 #include "ui/AppInfo.h"
+#include "ui/StringsPage.h"
 #include "ui/TfrmFileExport.h"
 
 #include <QCheckBox>
@@ -59,7 +62,36 @@ struct ExportRig {
     }
 };
 
+/// The windows that hand a list to the export window.
+enum class ExportCaller { VisualLog, StructureWindow, IncludeList };
+
+/// Brings the strings page to where the caller's export button hands over a list of several
+/// entries; gives that button.
+const char* PrepareCaller(testing::StartedStringsPage& program, ExportCaller caller) {
+    program.chooseDestination("f:\\Out");
+    program.addNames({"A", "B", "C"});
+    switch (caller) {
+    case ExportCaller::VisualLog:
+        program.click("rdoVol02AttachNothing");
+        program.prompt.expect("Creating Folder(s).-From  a String List.            Information no: 20048.",
+                              MessageKind::Question, platform::PromptButton::Yes);
+        program.prompt.expect("Creating Folder(s).-From a String List.            Information no: 20053.",
+                              MessageKind::Information);
+        program.click("btnVol02CreateFolders");
+        return "btnStat02SmartExportFolders";
+    case ExportCaller::StructureWindow:
+        program.click("rdoVol02StructureImportRelativePaths");
+        program.page().structureList().addMany({"\\b\\x", "\\a"});
+        program.page().RefreshPageState();
+        return "btnVol02ExportFolderStructuresTemplates";
+    case ExportCaller::IncludeList: return "btnVol02SmartExport";
+    }
+    return "";
+}
+
 } // namespace
+
+Q_DECLARE_METATYPE(ExportCaller)
 
 class TestFileExport : public QObject {
     Q_OBJECT
@@ -74,6 +106,8 @@ private slots:
     void syntaxErrorsStopBeforeTheSaveDialog();
     void aFileThatCannotBeWrittenIsReported();
     void cancelledSaveWritesNothing();
+    void firstEntryIsSelectedForEveryCaller_data();
+    void firstEntryIsSelectedForEveryCaller();
 };
 
 void TestFileExport::initialStateOfTheWindow() {
@@ -216,6 +250,25 @@ void TestFileExport::cancelledSaveWritesNothing() {
     });
     QVERIFY2(rig.prompt.satisfied(), rig.prompt.describe().c_str());
     QCOMPARE(rig.drives.readText("f:\\out.txt"), std::string("old"));
+}
+
+void TestFileExport::firstEntryIsSelectedForEveryCaller_data() {
+    QTest::addColumn<ExportCaller>("caller");
+    QTest::newRow("visual log, folders created") << ExportCaller::VisualLog;
+    QTest::newRow("structure window") << ExportCaller::StructureWindow;
+    QTest::newRow("INCLUDE list") << ExportCaller::IncludeList;
+}
+
+void TestFileExport::firstEntryIsSelectedForEveryCaller() {
+    QFETCH(ExportCaller, caller);
+    testing::StartedStringsPage program;
+    const char* button = PrepareCaller(program, caller);
+    const testing::ExportSeen seen = testing::ExportThrough(program, button);
+    VERIFY_SCRIPTS_DONE(program);
+    QVERIFY(seen.shown);
+    QVERIFY(seen.displayed.size() > 1);
+    QCOMPARE(seen.currentRow, 0);
+    QCOMPARE(seen.selectedRows, std::vector<int>{0});
 }
 
 QTEST_MAIN(TestFileExport)

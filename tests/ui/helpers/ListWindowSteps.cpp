@@ -1,9 +1,11 @@
 #include "helpers/ListWindowSteps.h"
 
 #include "helpers/StartedStringsPage.h"
+#include "ui/ListViews.h"
 #include "ui/TfrmFileExport.h"
 
 #include <QAbstractButton>
+#include <QListView>
 #include <QPlainTextEdit>
 #include <QRadioButton>
 
@@ -73,6 +75,9 @@ ExportSeen ExportThrough(StartedStringsPage& program, const char* button) {
         seen.kind = window.kind();
         seen.driveChoicesEnabled =
             window.findChild<QRadioButton*>(QStringLiteral("rdoFileExportWithDriveLetters"))->isEnabled();
+        const auto* list = window.findChild<QListView*>(QStringLiteral("lstFileExportSource"));
+        seen.currentRow = list->currentIndex().row();
+        seen.selectedRows = ui::SelectedRows(*list);
         Press(dialog, "btnExportClose");
         return dialog.result();
     });

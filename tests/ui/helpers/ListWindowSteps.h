@@ -22,6 +22,9 @@ struct ExportSeen {
     std::vector<std::string> displayed;
     std::string kind;
     bool driveChoicesEnabled = false;
+    /// The displayed list's current row (-1 for none) and its selected rows.
+    int currentRow = -1;
+    std::vector<int> selectedRows;
 };
 
 /// Why an opening of the export window differs from the expected one ("" when it matches): the
