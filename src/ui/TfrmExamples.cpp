@@ -28,12 +28,15 @@ QLineEdit* SampleField(const QString& name, QWidget* parent) {
     return field;
 }
 
-/// A list showing sample lines, about rows lines high.
-QListWidget* SampleList(const QString& name, int rows, QWidget* parent) {
+/// A list showing sample lines, at least rows lines high; sized to them unless it may grow.
+QListWidget* SampleList(const QString& name, int rows, bool grows, QWidget* parent) {
     auto* list = new QListWidget(parent);
     list->setObjectName(name);
     list->setSelectionMode(QAbstractItemView::SingleSelection);
-    list->setMinimumHeight(list->fontMetrics().height() * rows + 8);
+    const int height = (list->fontMetrics().lineSpacing() + 2) * rows + 2 * list->frameWidth() + 4;
+    list->setMinimumHeight(height);
+    if (!grows)
+        list->setMaximumHeight(height);
     return list;
 }
 
@@ -107,7 +110,7 @@ QWidget* TfrmExamples::buildInputs() {
         grid->addWidget(edtDestination_, row++, 1, 1, 3);
     }
     if (page_.listCaption != nullptr) {
-        lstInputs_ = SampleList(controlName("lst", "Inputs"), 3, box);
+        lstInputs_ = SampleList(controlName("lst", "Inputs"), 3, false, box);
         grid->addWidget(label(page_.listCaption), row, 0, Qt::AlignTop);
         grid->addWidget(lstInputs_, row++, 1, 1, 3);
     } else {
@@ -129,7 +132,7 @@ QWidget* TfrmExamples::buildInputs() {
         boxes->addWidget(FixedBox(controlName("chk", "PaddedZeroes"), "Padded Zeroes in Increase Numbers", box));
     boxes->addStretch();
     grid->addLayout(boxes, row++, 1, 1, 3);
-    lstStructures_ = SampleList(controlName("lst", "Structures"), 3, box);
+    lstStructures_ = SampleList(controlName("lst", "Structures"), 3, false, box);
     grid->addWidget(label("Folder Structures/Templates"), row, 0, Qt::AlignTop);
     grid->addWidget(lstStructures_, row, 1, 1, 3);
     grid->setColumnStretch(1, 1);
@@ -174,7 +177,7 @@ QWidget* TfrmExamples::buildResults() {
     auto* layout = new QVBoxLayout(panel);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(Named(new QLabel(QStringLiteral("Results"), panel), qPrintable(controlName("lbl", "Results"))));
-    lstResults_ = SampleList(controlName("lst", "Results"), 6, panel);
+    lstResults_ = SampleList(controlName("lst", "Results"), 6, true, panel);
     layout->addWidget(lstResults_, 1);
     return panel;
 }
