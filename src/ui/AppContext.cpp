@@ -7,6 +7,7 @@
 #include "ui/QtShell.h"
 #include "settings/AutomaticSettings.h"
 #include "ui/ListEditors.h"
+#include "ui/PathsPage.h"
 #include "ui/StringsPage.h"
 #include "ui/TfrmAbout.h"
 #include "ui/TfrmExamples.h"
@@ -97,6 +98,10 @@ void AppContext::CreateListWindows() {
     frmVol02EditIncludeList_ = new TfrmVol02EditIncludeList(strings.includeList(), strings.excludeList(),
                                                             *modalRunner_, mainWindow_.get());
     frmVol02EditIncludeList_->setHelpHandler([this] { ShowHelp(HelpTopic::ListEditors); });
+    auto& paths = static_cast<PathsPage&>(*mainWindow_->page(engine::PageKind::Paths));
+    frmVol04EditIncludeList_ = new TfrmVol04EditIncludeList(paths.includeList(), paths.excludeList(), *prompt_,
+                                                            *modalRunner_, mainWindow_.get());
+    frmVol04EditIncludeList_->setHelpHandler([this] { ShowHelp(HelpTopic::ListEditors); });
     frmFolderStructuresTemplates_ = new TfrmFolderStructuresTemplates(*prompt_, *modalRunner_, mainWindow_.get());
     frmFolderStructuresTemplates_->setHelpHandler([this] { ShowHelp(HelpTopic::ListEditors); });
     // Each visual log's Export hands the chosen result list to the one export window.

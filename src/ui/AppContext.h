@@ -36,6 +36,7 @@ class TfrmLevelSummFolder;
 class TfrmMain;
 class TfrmStatistic;
 class TfrmVol02EditIncludeList;
+class TfrmVol04EditIncludeList;
 class TfrmZoomIncludeWindow;
 
 /// Seams a test puts in place of the real ones; a null member keeps the real implementation.
@@ -95,6 +96,8 @@ public:
     TfrmZoomIncludeWindow& zoomInclude() { return *frmZoomIncludeWindow_; }
     /// The strings page's INCLUDE editor and the structure editor of every page.
     TfrmVol02EditIncludeList& stringsIncludeEditor() { return *frmVol02EditIncludeList_; }
+    /// The paths page's INCLUDE editor.
+    TfrmVol04EditIncludeList& pathsIncludeEditor() { return *frmVol04EditIncludeList_; }
     TfrmFolderStructuresTemplates& structureEditor() { return *frmFolderStructuresTemplates_; }
 
     /// Shows the general help window modally with the topic's text.
@@ -144,6 +147,7 @@ private:
     TfrmFileImport* frmFileImport_ = nullptr;
     TfrmFileExport* frmFileExport_ = nullptr;
     TfrmVol02EditIncludeList* frmVol02EditIncludeList_ = nullptr;
+    TfrmVol04EditIncludeList* frmVol04EditIncludeList_ = nullptr;
     TfrmFolderStructuresTemplates* frmFolderStructuresTemplates_ = nullptr;
 };
 

@@ -39,7 +39,7 @@ constexpr std::array<VariantSpec, 4> kVariants = {{
     {CopyVariant::MainFolderWithoutFiles, "AttachMainFolderWithoutFiles",
      "Main Folders and their Subfolders - Without Files."},
     {CopyVariant::SubFoldersOnlyWithoutFiles, "AttachSubFoldersOnlyWithoutFiles", "Subfolders Only - Without Files."},
-    {CopyVariant::MainFolderWithFiles, "AttachMainFolderWithFiles", "Main Folders and Subfolders - With Files."},
+    {CopyVariant::MainFolderWithFiles, "AttachMainFolderWithFiles", nullptr}, // the page's caption
     {CopyVariant::SubFoldersOnlyWithFiles, "AttachSubFoldersOnlyWithFiles", "Subfolders Only - With Files."},
 }};
 
@@ -61,10 +61,11 @@ QWidget* AttachGroup::buildRadios(const PageRow& row) {
         return Named(new QRadioButton(QString::fromLatin1(caption), group), qPrintable(ControlName(row, "rdo", role)),
                      hint);
     };
-    rdoFullPaths_ = radio("StructureImportFullPaths", "Existing Folder Structures (Hard Drive ...).",
+    const PageCaptions& captions = row.captions();
+    rdoFullPaths_ = radio("StructureImportFullPaths", captions.fullPathsRadio,
                           "Attach Existing Folder Structures from Existing Devices (Hard Drive, CD, DVD, etc.)  "
                           "(f:\\Music\\project01).");
-    rdoRelativePaths_ = radio("StructureImportRelativePaths", "Folder Struct. in Text Files (No Drive Letter).",
+    rdoRelativePaths_ = radio("StructureImportRelativePaths", captions.relativePathsRadio,
                               "Attach Non Existing Paths from Plain Text Files (.txt .or .csv) without Drive Letters "
                               "( \\project\\customer).");
     rdoNothing_ = radio("AttachNothing", "Attach Nothing.",
@@ -78,7 +79,8 @@ QWidget* AttachGroup::buildRadios(const PageRow& row) {
         layout->addWidget(button);
         if (button == rdoFullPaths_) {
             for (const VariantSpec& entry : kVariants) {
-                QRadioButton* variant = radio(entry.role, entry.caption);
+                QRadioButton* variant =
+                    radio(entry.role, entry.caption != nullptr ? entry.caption : captions.mainFolderWithFiles);
                 variants->addButton(variant);
                 rdoVariants_[static_cast<std::size_t>(entry.variant)] = variant;
                 auto* indented = new QHBoxLayout;
@@ -130,7 +132,7 @@ QLayout* AttachGroup::buildStructureWindow(const PageRow& row) {
     btnEdit_ = button("EditFolderStructuresTemplates", "Edit",
                       "Edit the content of the Folder Structures/Templates window.");
     btnView_ = button("ViewFolderStructure", "View Selected", "View Selected Folder Structure");
-    btnDeleteSel_ = button("DeleteSelFolderStructuresTemplates", "Delete Sel",
+    btnDeleteSel_ = button("DeleteSelFolderStructuresTemplates", row.captions().deleteSelButton,
                            "Delete Selected Folder Structures /Templates  from the window.");
     btnDeleteAll_ = button("DeleteAllFolderStructuresTemplates", "Delete All",
                            "Delete the Entire Content of the Folder Structures / Templates Window.");
@@ -186,6 +188,21 @@ CopyVariant AttachGroup::copyVariant() const {
 bool AttachGroup::withFiles() const {
     return rdoVariants_[static_cast<std::size_t>(CopyVariant::MainFolderWithFiles)]->isChecked() ||
            rdoVariants_[static_cast<std::size_t>(CopyVariant::SubFoldersOnlyWithFiles)]->isChecked();
+}
+
+bool AttachGroup::RunButtonsAllowed(bool flag, bool hasEntries) const {
+    if (!hasEntries)
+        return false;
+    if (structures_.size() > 0)
+        return isEnabled() ? true : flag; // every attach radio off: keep flag
+    return isEnabled() && mode() == AttachMode::Nothing;
+}
+
+void AttachGroup::FillRequest(engine::RunRequest& request) const {
+    request.attachMode = mode();
+    request.attachRadioEnabled = isEnabled() && modeEnabled();
+    request.copyVariant = copyVariant();
+    request.structureLines = structureLines();
 }
 
 void AttachGroup::showCount() { lblSum_->setText(QString::number(structures_.size())); }

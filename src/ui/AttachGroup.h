@@ -2,6 +2,7 @@
 // A page's attach choice and its structure window: the three attach-mode radios, the four copy
 // variants, "Options", and the Folder Structures/Templates list with its seven buttons.
 
+#include "engine/RunRequest.h"
 #include "engine/RunResults.h"
 #include "ui/NameListModel.h"
 
@@ -44,6 +45,12 @@ public:
     bool withFiles() const;
     const std::vector<std::string>& structureLines() const { return structures_.entries(); }
     NameListModel& structures() { return structures_; }
+
+    /// The pages' net rule for CREATE and Simulation, starting from flag: usable when the include
+    /// list has entries and either "Attach Nothing." is chosen or the structure window has lines.
+    bool RunButtonsAllowed(bool flag, bool hasEntries) const;
+    /// Puts the attach choice and the structure lines into a run request.
+    void FillRequest(engine::RunRequest& request) const;
 
     /// Applies the checked mode's set-up without emptying the structure window (SetPageEnabled).
     void ApplyModeSetup();

@@ -27,13 +27,10 @@ constexpr const char* kDriveRootQuestion =
     "Attach,\nClick NO to Cancel.";
 constexpr const char* kStructureEmptyText =
     "The selection field is empty !\nAction : You must select a folder with subfolders structure.";
-constexpr const char* kNoSelectionText =
-    "There is no selected Folder Structure !\nAction : You must select a folder with subfolders structure.";
 constexpr const char* kDeleteSelectedQuestion =
     "Do you want to delete the selected item(s) from the Folder Structures/Templates window ?";
 constexpr const char* kDeleteAllEmptyText = "Empty List in the Folder Structures/Templates Window!\n";
 constexpr const char* kDeleteAllQuestion = "Do you want to delete all item(s) from the Folder Structures/Templates list ?";
-constexpr const char* kImportNoLinesText = "Empty Result List in the File Import Window!\n";
 constexpr const char* kExportEmptyText = "The Folder Structure/Templates Window is empty !\n";
 
 /// A structure line as the window keeps it: backslashes, no doubled ones.
@@ -70,7 +67,7 @@ void AttachGroup::AddStructure(const std::string& path) {
 void AttachGroup::btnViewFolderStructureClick() {
     const std::vector<int> selected = SelectedRows(*lstStructures_);
     if (selected.empty()) {
-        context_.prompt().warn(kNoSelectionText, row_.titles.structureViewNone);
+        context_.prompt().warn(row_.captions().noStructureSelectedText, row_.titles.structureViewNone);
         return;
     }
     context_.shell().openFolder(core::Trim(structures_.at(selected.front())));

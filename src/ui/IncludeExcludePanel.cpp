@@ -55,11 +55,12 @@ IncludeExcludePanel::~IncludeExcludePanel() = default;
 
 QWidget* IncludeExcludePanel::buildEntryRow(const PageRow& row) {
     auto* entryRow = new QWidget(this);
-    auto* label = Named(new QLabel(QStringLiteral("Item :"), entryRow), qPrintable(ControlName(row, "lbl", "AddToList")));
-    edtAddToList_ = Named(new QLineEdit(entryRow), qPrintable(ControlName(row, "edt", "AddToList")),
-                          "Enter  item(s) to the INCLUDE  list (Press <ENTER> key or <Add> button).");
+    const PageCaptions& captions = row.captions();
+    auto* label = Named(new QLabel(QString::fromLatin1(captions.entryLabel), entryRow),
+                        qPrintable(ControlName(row, "lbl", "AddToList")));
+    edtAddToList_ = Named(new QLineEdit(entryRow), qPrintable(ControlName(row, "edt", "AddToList")), captions.entryHint);
     label->setBuddy(edtAddToList_);
-    btnAddToList_ = Button(entryRow, ControlName(row, "btn", "AddToList"), "Add item", "Add the item to the INCLUDE list.");
+    btnAddToList_ = Button(entryRow, ControlName(row, "btn", "AddToList"), captions.addButton, captions.addButtonHint);
     auto* layout = new QHBoxLayout(entryRow);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(label);
@@ -103,7 +104,9 @@ QWidget* IncludeExcludePanel::buildListColumn(const PageRow& row, bool isInclude
     auto* column = new QWidget(this);
     // Both lists share the width equally, whatever their buttons ask for.
     column->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
-    auto* caption = Named(new QLabel(QString::fromLatin1(isInclude ? "INCLUDE list" : "EXCLUDE list"), column),
+    const PageCaptions& captions = row.captions();
+    auto* caption = Named(new QLabel(QString::fromLatin1(isInclude ? captions.includeCaption : captions.excludeCaption),
+                                     column),
                           qPrintable(ControlName(row, "lbl", isInclude ? "Include" : "Exclude")));
     auto* view = MakeListView(ControlName(row, "lst", isInclude ? row.includeListRole : row.excludeListRole),
                               isInclude ? &include_ : &exclude_, kPageListExtent, column);
@@ -138,7 +141,7 @@ QWidget* IncludeExcludePanel::buildListColumn(const PageRow& row, bool isInclude
         auto* deleteSelected = Button(column, ControlName(row, "btn", "DeleteFromExclude"), "Delete Excluded",
                                       "Delete selected item(s) from the EXCLUDE list.");
         auto* deleteAll = Button(column, ControlName(row, "btn", "DeleteExcludeAll"), "Delete All",
-                                 "Delete All the Strings from the EXCLUDE List");
+                                 captions.deleteExcludeAllHint);
         buttons->addWidget(deleteSelected);
         buttons->addWidget(deleteAll);
         connect(deleteSelected, &QPushButton::clicked, this,

@@ -45,6 +45,7 @@ public:
     /// Clear All: entry field and both lists empty.
     void clear();
 
+    QPushButton* addButton() const { return btnAddToList_; }
     QPushButton* importButton() const { return btnSmartImport_; }
     QPushButton* exportButton() const { return btnSmartExport_; }
     QPushButton* editButton() const { return btnEditIncludeList_; }

@@ -50,12 +50,90 @@ constexpr PageRow kStringsRow = {
     &core::StringsPagePairTexts,
 };
 
+#define VOL04_AREA "Creating Folder(s).-From a Folder List."
+
+// The paths page has no destination: its two destination titles are never shown. Its add
+// handler shows 40003 for refused colons and 40004 for any piece that fails.
+constexpr PageRow kPathsRow = {
+    engine::PageKind::Paths,
+    "Vol04",
+    "btnVol04Help",
+    "btnVol04Statistics",
+    HelpTopic::PathsPage,
+    HelpTopic::StringsPageExamples,
+    {
+        VOL04_AREA,
+        VOL04_AREA,
+        VOL04_AREA BLANKS "Warning no: 40002.",
+        VOL04_AREA BLANKS "Warning no: 40004.",
+        VOL04_AREA BLANKS "Warning no: 40004.",
+        VOL04_AREA BLANKS "Warning no: 40003.",
+        VOL04_AREA BLANKS "Warning no: 40004.",
+        VOL04_AREA BLANKS "Warning no: 40016.",
+        VOL04_AREA BLANKS "Warning no: 40021.",
+        VOL04_AREA BLANKS "Warning no: 40022.",
+        VOL04_AREA BLANKS "Warning no: 50024.",
+        VOL04_AREA,
+        VOL04_AREA "             Warning no: 40026.",
+        VOL04_AREA BLANKS "Warning no: 40028.",
+        VOL04_AREA BLANKS "Warning no: 40028.",
+        VOL04_AREA "           Warning no: 40052.",
+        VOL04_AREA "             Warning no: 40031.",
+        "Creating Folder(s).- From a Folder List - Level." BLANKS "Warning no: 40032.",
+        "Creating Folder(s).- From a Folder List - Level." BLANKS "Warning no: 40032.",
+        VOL04_AREA BLANKS "Warning no: 40035.",
+        VOL04_AREA BLANKS "Warning no: 40036.",
+        VOL04_AREA "." BLANKS "Warning no: 40038.",
+        VOL04_AREA BLANKS "Warning no: 40039.",
+        VOL04_AREA BLANKS "Information no: 40040",
+        VOL04_AREA "           Warning no: 40041.",
+        VOL04_AREA "           Warning no: 40051.",
+    },
+    "IncludeFolderList",
+    "ExcludeFolderList",
+    "AllfromInc",
+    "AllfromExc",
+    core::NameList::Order::Insertion,
+    &core::PathsPagePairTexts,
+};
+
+constexpr PageCaptions kDefaultCaptions{};
+
+constexpr PageCaptions kPathsCaptions{
+    .entryLabel = "Path :",
+    .entryHint = "Add Folder Name with Path to the List",
+    .addButton = "Add Folder",
+    .addButtonHint = "Add the folder(s) to the INCLUDE list.",
+    .includeCaption = "Include Folder list",
+    .excludeCaption = "Exclude Folder List.",
+    .deleteExcludeAllHint = "Delete All the Folders from the EXCLUDE List",
+    .hyphen = "Hyphen",
+    .fullPathsRadio = "Existing Folder Structures (Hard Drive...).",
+    .relativePathsRadio = " Folder Struct. In Text Files (No Drive Letter).",
+    .mainFolderWithFiles = "Main Folders and their Subfolders - With Files.",
+    .deleteSelButton = "Delete Sel.",
+    .noStructureSelectedText =
+        "There is no selected Folder Structure !\nAction : You must select a Folder with subfolders structure.",
+    .createButton = " CREATE Folders / F. Structures",
+    .clearAllButton = " Clear  All",
+    .showExplorerBox = false,
+};
+
 #undef VOL02_AREA
+#undef VOL04_AREA
 #undef BLANKS
 
 } // namespace
 
 const PageRow& StringsPageRow() { return kStringsRow; }
+const PageRow& PathsPageRow() { return kPathsRow; }
+
+const PageCaptions& PageRow::captions() const {
+    switch (kind) {
+    case engine::PageKind::Paths: return kPathsCaptions;
+    default: return kDefaultCaptions;
+    }
+}
 
 QString ControlName(const PageRow& row, const char* kind, const char* role) {
     return QString::fromLatin1(kind) + QString::fromLatin1(row.infix) + QString::fromLatin1(role);

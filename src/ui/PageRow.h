@@ -18,8 +18,8 @@ struct PageMessageTitles {
     const char* addEmpty;              // "Add item" with a blank entry
     const char* addInInclude;          // entry already in INCLUDE
     const char* addInExclude;          // entry already in EXCLUDE
-    const char* addHasDrive;           // entry with a drive part
-    const char* addIllegal;            // entry with illegal characters
+    const char* addHasDrive;           // entry with a drive part (paths page: colons refused)
+    const char* addIllegal;            // entry with illegal characters (paths page: any piece refused)
     const char* exportEmpty;           // INCLUDE "Export" with an empty list
     const char* prefixIllegal;
     const char* suffixIllegal;
@@ -41,6 +41,29 @@ struct PageMessageTitles {
     const char* includeImportEnd;
 };
 
+/// Captions, hints and the few message texts of the shared pieces that differ between the pages;
+/// the defaults are the strings page's.
+struct PageCaptions {
+    const char* entryLabel = "Item :";
+    const char* entryHint = "Enter  item(s) to the INCLUDE  list (Press <ENTER> key or <Add> button).";
+    const char* addButton = "Add item";
+    const char* addButtonHint = "Add the item to the INCLUDE list.";
+    const char* includeCaption = "INCLUDE list";
+    const char* excludeCaption = "EXCLUDE list";
+    const char* deleteExcludeAllHint = "Delete All the Strings from the EXCLUDE List";
+    const char* hyphen = "Hyphen.";
+    const char* fullPathsRadio = "Existing Folder Structures (Hard Drive ...).";
+    const char* relativePathsRadio = "Folder Struct. in Text Files (No Drive Letter).";
+    const char* mainFolderWithFiles = "Main Folders and Subfolders - With Files.";
+    const char* deleteSelButton = "Delete Sel";
+    const char* noStructureSelectedText =
+        "There is no selected Folder Structure !\nAction : You must select a folder with subfolders structure.";
+    const char* createButton = "CREATE Folders / F. Structures";
+    const char* clearAllButton = "Clear All";
+    /// "Show Explorer" (chkVol0XViewDestFolder): only pages with a destination have it.
+    bool showExplorerBox = true;
+};
+
 /// One page's row: its name infix ("Vol02"), the names that do not follow the pattern, its help
 /// topics and its titles.
 struct PageRow {
@@ -58,10 +81,15 @@ struct PageRow {
     const char* allFromExcRole;
     core::NameList::Order listOrder;
     const core::PairPageTexts& (*pairTexts)();
+
+    /// The page's captions for the shared pieces.
+    const PageCaptions& captions() const;
 };
 
 /// The strings page's row.
 const PageRow& StringsPageRow();
+/// The paths page's row.
+const PageRow& PathsPageRow();
 
 /// A control name of the page: kind + infix + role, e.g. ("btn", "CreateFolders") -> btnVol02CreateFolders.
 QString ControlName(const PageRow& row, const char* kind, const char* role);
@@ -75,5 +103,12 @@ inline constexpr const char* kDestinationEmptyText =
 inline constexpr const char* kViewEmptyText =
     "The selection field is empty !\nAction : You must select a destination folder.";
 inline constexpr const char* kImportEndText = "End of the Import Process !!!\n";
+inline constexpr const char* kImportNoLinesText = "Empty Result List in the File Import Window!\n";
+inline constexpr const char* kInIncludeText = "This item already exists in the Include list !";
+inline constexpr const char* kInExcludeText = "This item already exists in the Exclude list !";
+inline constexpr const char* kIncludeEmptyText = "The Include List is empty !\n";
+inline constexpr const char* kClearAllQuestionText =
+    "You will delete all fields !!!\nClick YES to Continue deleting all fields,\nClick NO to Stop the delete process.";
+inline constexpr const char* kClearAllDoneText = "End of the CLEAR FIELDS process !!!\n";
 
 } // namespace dirforge::ui

@@ -39,12 +39,14 @@ PageRunPanel::PageRunPanel(const PageRow& row, AppContext& context, TfrmMain& ma
     chkViewDetailedResults_ = Named(new QCheckBox(QStringLiteral("Show Visual Log"), this),
                                     qPrintable(ControlName(row, "chk", "ViewDetailedResults")),
                                     "Show Detailed results window DURING the creating process");
-    chkViewDestFolder_ = Named(new QCheckBox(QStringLiteral("Show Explorer"), this),
-                               qPrintable(ControlName(row, "chk", "ViewDestFolder")),
-                               "View Destination Folder AFTER creating the folders.");
+    const PageCaptions& captions = row.captions();
+    if (captions.showExplorerBox)
+        chkViewDestFolder_ = Named(new QCheckBox(QStringLiteral("Show Explorer"), this),
+                                   qPrintable(ControlName(row, "chk", "ViewDestFolder")),
+                                   "View Destination Folder AFTER creating the folders.");
     resetBoxes();
 
-    btnCreateFolders_ = MakeButton(ControlName(row, "btn", "CreateFolders"), "CREATE Folders / F. Structures",
+    btnCreateFolders_ = MakeButton(ControlName(row, "btn", "CreateFolders"), captions.createButton,
                                    "Create Folders with or without Subfolder structures.", this);
     QFont bold = btnCreateFolders_->font();
     bold.setBold(true);
@@ -56,7 +58,7 @@ PageRunPanel::PageRunPanel(const PageRow& row, AppContext& context, TfrmMain& ma
                                "This window shows detailed results.", this);
     btnUndo_ = MakeButton(ControlName(row, "btn", "Undo"), "Undo",
                           "Restore previous state (delete previously created folders and files).", this);
-    btnClearAll_ = MakeButton(ControlName(row, "btn", "ClearAll"), "Clear All",
+    btnClearAll_ = MakeButton(ControlName(row, "btn", "ClearAll"), captions.clearAllButton,
                               "Clear All windows, and set default settings for other controls.", this);
     btnHelp_ = MakeButton(QString::fromLatin1(row.helpButton), "Help", "Help for this page.", this);
     btnExamples_ = MakeButton(ControlName(row, "btn", "Examples"), "Examples", nullptr, this);
@@ -64,7 +66,8 @@ PageRunPanel::PageRunPanel(const PageRow& row, AppContext& context, TfrmMain& ma
     auto* layout = new QHBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(chkViewDetailedResults_);
-    layout->addWidget(chkViewDestFolder_);
+    if (chkViewDestFolder_ != nullptr)
+        layout->addWidget(chkViewDestFolder_);
     layout->addSpacing(12);
     layout->addWidget(btnCreateFolders_, 2);
     for (QPushButton* button : {btnSimulation_, btnStatistic_, btnUndo_, btnClearAll_, btnHelp_, btnExamples_}) {
@@ -83,7 +86,8 @@ PageRunPanel::PageRunPanel(const PageRow& row, AppContext& context, TfrmMain& ma
 void PageRunPanel::setOptionsEnabled(bool enabled) {
     for (QWidget* widget : std::initializer_list<QWidget*>{chkViewDetailedResults_, chkViewDestFolder_, btnUndo_,
                                                            btnStatistic_})
-        widget->setEnabled(enabled);
+        if (widget != nullptr)
+            widget->setEnabled(enabled);
 }
 
 void PageRunPanel::setRunButtonsEnabled(bool enabled) {
@@ -92,11 +96,12 @@ void PageRunPanel::setRunButtonsEnabled(bool enabled) {
 }
 
 bool PageRunPanel::showVisualLog() const { return chkViewDetailedResults_->isChecked(); }
-bool PageRunPanel::showExplorer() const { return chkViewDestFolder_->isChecked(); }
+bool PageRunPanel::showExplorer() const { return chkViewDestFolder_ != nullptr && chkViewDestFolder_->isChecked(); }
 
 void PageRunPanel::resetBoxes() {
     chkViewDetailedResults_->setChecked(true);
-    chkViewDestFolder_->setChecked(true);
+    if (chkViewDestFolder_ != nullptr)
+        chkViewDestFolder_->setChecked(true);
 }
 
 engine::RunObserver& PageRunPanel::observer() const {

@@ -28,7 +28,7 @@ PrefixSuffixGroup::PrefixSuffixGroup(const PageRow& row, platform::Prompt& promp
                               qPrintable(ControlName(row, "lbl", "Suffix")));
     edtPrefix_ = Named(new QLineEdit(this), qPrintable(ControlName(row, "edt", "Prefix")), kPrefixHint);
     edtSuffix_ = Named(new QLineEdit(this), qPrintable(ControlName(row, "edt", "Suffix")), kSuffixHint);
-    chkHyphen_ = Named(new QCheckBox(QStringLiteral("Hyphen."), this),
+    chkHyphen_ = Named(new QCheckBox(QString::fromLatin1(row.captions().hyphen), this),
                        qPrintable(ControlName(row, "chk", "Hyphen")), kHyphenHint);
     prefixLabel->setBuddy(edtPrefix_);
     suffixLabel->setBuddy(edtSuffix_);
@@ -51,6 +51,12 @@ PrefixSuffixGroup::PrefixSuffixGroup(const PageRow& row, platform::Prompt& promp
 std::string PrefixSuffixGroup::prefix() const { return FromQt(edtPrefix_->text()); }
 std::string PrefixSuffixGroup::suffix() const { return FromQt(edtSuffix_->text()); }
 bool PrefixSuffixGroup::hyphen() const { return chkHyphen_->isChecked(); }
+
+void PrefixSuffixGroup::FillRequest(engine::RunRequest& request) const {
+    request.prefix = prefix();
+    request.suffix = suffix();
+    request.hyphen = hyphen();
+}
 
 void PrefixSuffixGroup::reset() {
     edtPrefix_->clear();

@@ -1,6 +1,8 @@
 #pragma once
 // The prefix, suffix and hyphen controls of a creation page, with their illegal-character check.
 
+#include "engine/RunRequest.h"
+
 #include <QWidget>
 
 #include <string>
@@ -26,6 +28,8 @@ public:
     std::string prefix() const;
     std::string suffix() const;
     bool hyphen() const;
+    /// Puts prefix, suffix and hyphen into a run request.
+    void FillRequest(engine::RunRequest& request) const;
     /// Clear All: both fields empty, the hyphen box checked.
     void reset();
 

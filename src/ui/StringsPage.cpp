@@ -29,15 +29,9 @@ namespace {
 
 constexpr const char* kAddEmptyText =
     "The text field is empty !\nAction : You must enter a different name to add to the Include List.";
-constexpr const char* kInIncludeText = "This item already exists in the Include list !";
-constexpr const char* kInExcludeText = "This item already exists in the Exclude list !";
 constexpr const char* kHasDriveText =
     "This item is a Folder Name (with drive letter) !\nAction : You must enter a string without a drive letter !!!";
 constexpr const char* kIllegalTextLead = "Illegal character in the Text : ";
-constexpr const char* kIncludeEmptyText = "The Include List is empty !\n";
-constexpr const char* kClearAllQuestion =
-    "You will delete all fields !!!\nClick YES to Continue deleting all fields,\nClick NO to Stop the delete process.";
-constexpr const char* kClearAllDoneText = "End of the CLEAR FIELDS process !!!\n";
 
 /// A name as the INCLUDE list keeps it: backslashes, no doubled ones.
 std::string NameForm(const std::string& text) { return core::CollapseBackslashes(core::ToBackslashes(text)); }
@@ -140,14 +134,7 @@ void StringsPage::SetPageEnabled(bool flag) {
 }
 
 void StringsPage::UpdateCreateButtons(bool flag) {
-    bool enabled = flag;
-    if (lists_->include().size() == 0)
-        enabled = false;
-    else if (attach_->structures().size() > 0)
-        enabled = attach_->isEnabled() ? true : flag; // every attach radio off: keep flag
-    else
-        enabled = attach_->isEnabled() && attach_->mode() == engine::AttachMode::Nothing;
-    run_->setRunButtonsEnabled(enabled);
+    run_->setRunButtonsEnabled(attach_->RunButtonsAllowed(flag, lists_->include().size() > 0));
 }
 
 void StringsPage::RefreshPageState() {
@@ -166,13 +153,8 @@ engine::RunRequest StringsPage::BuildRunRequest() const {
     request.page = engine::PageKind::Strings;
     request.names = lists_->include().entries();
     request.destination = destination_->destination();
-    request.prefix = framing_->prefix();
-    request.suffix = framing_->suffix();
-    request.hyphen = framing_->hyphen();
-    request.attachMode = attach_->mode();
-    request.attachRadioEnabled = attach_->isEnabled() && attach_->modeEnabled();
-    request.copyVariant = attach_->copyVariant();
-    request.structureLines = attach_->structureLines();
+    framing_->FillRequest(request);
+    attach_->FillRequest(request);
     request.showVisualLog = run_->showVisualLog();
     request.showExplorer = run_->showExplorer();
     request.templateOptions = &context_.templateOptionMap();
@@ -255,7 +237,7 @@ void StringsPage::btnVol02ZoomIncludeWindowClick() {
 }
 
 void StringsPage::btnVol02ClearAllClick() {
-    if (!context_.prompt().ask(kClearAllQuestion, row_.titles.clearAllQuestion))
+    if (!context_.prompt().ask(kClearAllQuestionText, row_.titles.clearAllQuestion))
         return;
     destination_->clear();
     lists_->clear();

@@ -3,6 +3,7 @@
 #include "ui/AppContext.h"
 #include "ui/AppInfo.h"
 #include "ui/CreationPage.h"
+#include "ui/PathsPage.h"
 #include "ui/StringsPage.h"
 #include "ui/TooltipDuration.h"
 #include "ui/WindowStyle.h"
@@ -112,6 +113,7 @@ void TfrmMain::CreatePages() {
     // its run state through runState(kind); the pages are driven by FormCreate (ApplyInitialState)
     // and FormDestroy (ClearLists). The paths and numbers pages follow.
     InstallPage(engine::PageKind::Strings, new StringsPage(context_, *this));
+    InstallPage(engine::PageKind::Paths, new PathsPage(context_, *this));
 }
 
 void TfrmMain::SetOtherTabsEnabled(engine::PageKind kind, bool enabled) {

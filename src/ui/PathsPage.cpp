@@ -1,0 +1,242 @@
+#include "ui/PathsPage.h"
+
+#include "core/PathChecks.h"
+#include "core/TextRules.h"
+#include "engine/PageRunState.h"
+#include "ui/AppContext.h"
+#include "ui/AttachGroup.h"
+#include "ui/IncludeExcludePanel.h"
+#include "ui/ListEditors.h"
+#include "ui/ModalRunner.h"
+#include "ui/PageRow.h"
+#include "ui/PageRunPanel.h"
+#include "ui/PrefixSuffixGroup.h"
+#include "ui/TfrmFileExport.h"
+#include "ui/TfrmFileImport.h"
+#include "ui/TfrmMain.h"
+#include "ui/TfrmZoomIncludeWindow.h"
+
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+#include <vector>
+
+namespace dirforge::ui {
+
+namespace {
+
+constexpr const char* kAddEmptyText = "The text field is empty !!!";
+constexpr const char* kImportNoLinesTitle =
+    "Creating Folder(s).-From a Folder List.             Warning no: 40012.";
+
+/// A path the page accepts from an import, in its normalised form; "" when it is refused.
+std::string ImportablePath(const std::string& line) {
+    std::string path = core::NormalizePath(line);
+    if (core::Trim(path).empty() || !core::HasDrivePart(path))
+        return {};
+    return path;
+}
+
+} // namespace
+
+PathsPage::PathsPage(AppContext& context, TfrmMain& mainWindow, QWidget* parent)
+    : CreationPage(parent), row_(PathsPageRow()), context_(context),
+      state_(mainWindow.runState(engine::PageKind::Paths)) {
+    setObjectName(QStringLiteral("pgeVol04Paths"));
+    run_ = new PageRunPanel(row_, context, mainWindow, state_, *this, this);
+    lists_ = new IncludeExcludePanel(row_, context.prompt(), *this, this);
+    framing_ = new PrefixSuffixGroup(row_, context.prompt(), this);
+    attach_ = new AttachGroup(row_, context, *this,
+                              {[this](bool withFiles) { run_->RecountTargets(withFiles); },
+                               [this] { run_->CountNamesOnly(static_cast<std::size_t>(lists_->include().size())); },
+                               [this](bool enabled) { run_->setRunButtonsEnabled(enabled); }},
+                              this);
+    run_->setStructureFocus([this] { attach_->focusAddStructure(); });
+
+    auto* frame = new QGroupBox(QStringLiteral("Create Folders from a List of Full Paths (on any Drive). Attach "
+                                               "Folder Structures/Templates to Each NEWLY Created Folder."),
+                                this);
+    frame->setObjectName(QStringLiteral("grpVol04CreateFolders"));
+    BuildLayout(frame);
+    auto* outer = new QVBoxLayout(this);
+    outer->setContentsMargins(4, 4, 4, 4);
+    outer->addWidget(frame);
+
+    connect(lists_, &IncludeExcludePanel::addRequested, this, &PathsPage::btnVol04AddToListClick);
+    connect(lists_->importButton(), &QPushButton::clicked, this, &PathsPage::btnVol04SmartImportClick);
+    connect(lists_->exportButton(), &QPushButton::clicked, this, &PathsPage::btnVol04SmartExportClick);
+    connect(lists_->editButton(), &QPushButton::clicked, this, &PathsPage::btnVol04EditIncludeListClick);
+    connect(lists_->zoomButton(), &QPushButton::clicked, this, &PathsPage::btnVol04ZoomIncludeWindowClick);
+    connect(run_->clearAllButton(), &QPushButton::clicked, this, &PathsPage::btnVol04ClearAllClick);
+}
+
+void PathsPage::BuildLayout(QGroupBox* frame) {
+    auto* right = new QVBoxLayout;
+    right->addWidget(framing_);
+    right->addWidget(attach_, 1);
+    auto* grid = new QGridLayout(frame);
+    grid->addWidget(lists_, 0, 0);
+    grid->addLayout(right, 0, 1);
+    grid->addWidget(run_, 1, 0, 1, 2);
+    grid->setColumnStretch(0, 11);
+    grid->setColumnStretch(1, 10);
+    grid->setRowStretch(0, 1);
+}
+
+NameListModel& PathsPage::includeList() { return lists_->include(); }
+NameListModel& PathsPage::excludeList() { return lists_->exclude(); }
+NameListModel& PathsPage::structureList() { return attach_->structures(); }
+
+void PathsPage::ApplyInitialState() {
+    state_.results.counters.resetToCreate();
+    SetPageEnabled(false);
+    lists_->showCounts();
+    attach_->showCount();
+}
+
+void PathsPage::ClearLists() {
+    lists_->clear();
+    attach_->structures().clear();
+}
+
+void PathsPage::SetPageEnabled(bool flag) {
+    framing_->setEnabled(flag);
+    attach_->setEnabled(flag);
+    run_->setOptionsEnabled(flag);
+    if (flag)
+        attach_->ApplyModeSetup();
+    UpdateCreateButtons(flag);
+}
+
+void PathsPage::UpdateCreateButtons(bool flag) {
+    run_->setRunButtonsEnabled(attach_->RunButtonsAllowed(flag, lists_->include().size() > 0));
+}
+
+void PathsPage::RefreshPageState() {
+    const bool hasPaths = lists_->include().size() > 0;
+    SetPageEnabled(hasPaths);
+    UpdateCreateButtons(hasPaths);
+    run_->RecountTargets(attach_->withFiles());
+    lists_->showCounts();
+}
+
+engine::RunRequest PathsPage::BuildRunRequest() const {
+    engine::RunRequest request;
+    request.page = engine::PageKind::Paths;
+    request.names = lists_->include().entries();
+    framing_->FillRequest(request);
+    attach_->FillRequest(request);
+    request.showVisualLog = run_->showVisualLog();
+    request.showExplorer = false; // the paths carry their own places: there is no one folder to show
+    request.templateOptions = &context_.templateOptionMap();
+    return request;
+}
+
+void PathsPage::FocusEntryField() { lists_->focusEntry(); }
+
+bool PathsPage::AddPaths(const std::string& trimmed, std::string& refusal) {
+    std::vector<std::string> pieces;
+    if (!core::AddFullPathsFromText(pieces, trimmed, refusal))
+        return false;
+    bool allAdded = true;
+    NameListModel& include = lists_->include();
+    for (const std::string& piece : pieces) {
+        const std::string path = core::TrimSpaces(piece);
+        std::string message;
+        if (!core::CheckFolderPath(path, message))
+            refusal = message;
+        else if (include.contains(path))
+            refusal = kInIncludeText;
+        else if (lists_->exclude().contains(path))
+            refusal = kInExcludeText;
+        else {
+            include.add(path);
+            continue;
+        }
+        allAdded = false;
+    }
+    return allAdded;
+}
+
+void PathsPage::btnVol04AddToListClick() {
+    const std::string trimmed = core::Trim(lists_->entryText());
+    const PageMessageTitles& titles = row_.titles;
+    platform::Prompt& prompt = context_.prompt();
+    std::string message;
+    if (trimmed.empty()) {
+        prompt.warn(kAddEmptyText, titles.addEmpty);
+    } else if (!core::AnalyzeColons(trimmed, message)) {
+        prompt.warn(message, titles.addHasDrive);
+    } else if (!AddPaths(trimmed, message)) {
+        // Pieces that passed are in INCLUDE; the field keeps what was typed so the rest can be mended.
+        prompt.warn(message, titles.addIllegal);
+    } else {
+        std::string normalized;
+        if (core::CheckIncludeText(trimmed, normalized, message))
+            lists_->setEntryText(normalized);
+    }
+    RefreshPageState();
+    FocusEntryField();
+}
+
+void PathsPage::btnVol04SmartImportClick() {
+    TfrmFileImport& import = context_.fileImport();
+    const bool accepted = context_.modalRunner().run(import) == QDialog::Accepted;
+    import.clearSource();
+    const std::vector<std::string>& lines = import.preview().entries();
+    if (lines.empty()) {
+        context_.prompt().warn(kImportNoLinesText, kImportNoLinesTitle);
+    } else if (accepted) {
+        const NameListModel& exclude = lists_->exclude();
+        std::vector<std::string> paths;
+        for (const std::string& line : lines) {
+            std::string path = ImportablePath(line);
+            if (!path.empty() && !exclude.contains(path))
+                paths.push_back(std::move(path));
+        }
+        lists_->include().addMany(paths); // skips what INCLUDE holds, and repeats within the file
+        import.clearPreview();
+    }
+    RefreshPageState();
+    context_.prompt().warn(kImportEndText, row_.titles.includeImportEnd);
+    lists_->addButton()->setFocus();
+}
+
+void PathsPage::btnVol04SmartExportClick() {
+    const NameListModel& include = lists_->include();
+    if (include.size() == 0) {
+        context_.prompt().warn(kIncludeEmptyText, row_.titles.exportEmpty);
+        return;
+    }
+    std::vector<std::string> paths;
+    for (const std::string& entry : include.entries())
+        if (core::HasDrivePart(entry))
+            paths.push_back(entry);
+    context_.fileExport().exportList(paths, "FOLDERS");
+    RefreshPageState();
+    lists_->exportButton()->setFocus();
+}
+
+void PathsPage::btnVol04EditIncludeListClick() {
+    if (context_.pathsIncludeEditor().edit(lists_->include().entries()))
+        RefreshPageState();
+    FocusEntryField();
+}
+
+void PathsPage::btnVol04ZoomIncludeWindowClick() { context_.zoomInclude().showEntries(lists_->include().entries()); }
+
+void PathsPage::btnVol04ClearAllClick() {
+    if (!context_.prompt().ask(kClearAllQuestionText, row_.titles.clearAllQuestion))
+        return;
+    lists_->clear();
+    framing_->reset();
+    attach_->reset();
+    run_->resetBoxes();
+    run_->ClearResults();
+    SetPageEnabled(false);
+    context_.prompt().warn(kClearAllDoneText, row_.titles.clearAllDone);
+}
+
+} // namespace dirforge::ui
