@@ -234,6 +234,22 @@ void AttachGroup::FinishSetup(bool withFilesCount) {
     hooks_.UpdateCreateButtons(true);
 }
 
+void AttachGroup::addTemplateOption(QWidget* option) {
+    auto* radios = qobject_cast<QVBoxLayout*>(rdoNothing_->parentWidget()->layout());
+    auto* indented = new QHBoxLayout;
+    indented->addSpacing(18);
+    indented->addWidget(option);
+    radios->insertLayout(radios->indexOf(rdoNothing_), indented);
+    option->setEnabled(mode() == AttachMode::TextTemplates);
+    templateOptions_.push_back(option);
+}
+
+void AttachGroup::SetTemplateControlsEnabled(bool enabled) {
+    btnOptions_->setEnabled(enabled);
+    for (QWidget* option : templateOptions_)
+        option->setEnabled(enabled);
+}
+
 void AttachGroup::ApplyModeSetup() {
     switch (mode()) {
     case AttachMode::Nothing: rdoAttachNothingClick(); break;
@@ -243,7 +259,7 @@ void AttachGroup::ApplyModeSetup() {
 }
 
 void AttachGroup::rdoAttachNothingClick() {
-    btnOptions_->setEnabled(false);
+    SetTemplateControlsEnabled(false);
     for (QRadioButton* variant : rdoVariants_)
         variant->setEnabled(false);
     SetStructureButtons(false, false, false, false, false);
@@ -264,7 +280,7 @@ void AttachGroup::rdoStructureImportFullPathsClick() {
 }
 
 void AttachGroup::TextTemplatesSetup() {
-    btnOptions_->setEnabled(true);
+    SetTemplateControlsEnabled(true);
     for (QRadioButton* variant : rdoVariants_)
         variant->setEnabled(false);
     SetStructureButtons(false, false, true, true, true);
@@ -274,7 +290,7 @@ void AttachGroup::TextTemplatesSetup() {
 void AttachGroup::EnableForExisting() {
     for (QRadioButton* variant : rdoVariants_)
         variant->setEnabled(true);
-    btnOptions_->setEnabled(false);
+    SetTemplateControlsEnabled(false);
     SetStructureButtons(true, true, false, false, true);
 }
 

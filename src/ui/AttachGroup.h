@@ -52,6 +52,9 @@ public:
     /// Puts the attach choice and the structure lines into a run request.
     void FillRequest(engine::RunRequest& request) const;
 
+    /// Adds a page's own control below "Options"; like "Options" it is enabled in TextTemplates mode only.
+    void addTemplateOption(QWidget* option);
+
     /// Applies the checked mode's set-up without emptying the structure window (SetPageEnabled).
     void ApplyModeSetup();
     /// Clear All: Existing and MainFolderWithoutFiles chosen, the window empty, its counter blank.
@@ -82,6 +85,8 @@ private:
     void EnableForExisting();
     void ExistingSetup();
     void TextTemplatesSetup();
+    /// "Options" and the page's template options on or off.
+    void SetTemplateControlsEnabled(bool enabled);
     /// Every structure control of the window except the list and its counter.
     void SetStructureButtons(bool add, bool view, bool import, bool exportEdit, bool deletes);
     /// Recount, structure counter, UpdateCreateButtons(true): the end of every set-up.
@@ -98,6 +103,7 @@ private:
     QRadioButton* rdoNothing_ = nullptr;
     std::array<QRadioButton*, 4> rdoVariants_{}; // by CopyVariant
     QPushButton* btnOptions_ = nullptr;
+    std::vector<QWidget*> templateOptions_;
     QLabel* lblStructures_ = nullptr;
     QLabel* lblLines_ = nullptr;
     QLabel* lblSum_ = nullptr;

@@ -92,9 +92,9 @@ void DestinationGroup::SetDestination(const std::string& path) {
     context_.levelSummary().ShowDestinationSummary(path, reactions_.checkedVariant());
     const std::string trimmed = core::Trim(path);
     if (trimmed.empty()) {
-        if (core::Trim(destination()).empty())
+        if (reactions_.offWhenEmptyChosen || core::Trim(destination()).empty())
             reactions_.emptied();
-        context_.prompt().warn(kDestinationEmptyText, row_.titles.destinationEmpty);
+        context_.prompt().warn(row_.captions().destinationEmptyText, row_.titles.destinationEmpty);
         cboDestFolders_->setFocus();
         return;
     }

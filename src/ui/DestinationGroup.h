@@ -26,6 +26,8 @@ public:
         std::function<engine::CopyVariant()> checkedVariant; ///< for the level summary
         std::function<void()> accepted;                     ///< list group on, focus the entry field
         std::function<void()> emptied;                      ///< page off (no destination at all)
+        /// An empty choice switches the page off even while an earlier destination stays selected.
+        bool offWhenEmptyChosen = false;
     };
 
     DestinationGroup(const PageRow& row, AppContext& context, Reactions reactions, QWidget* parent = nullptr);
@@ -48,6 +50,7 @@ public:
     void btnViewDestFolderClick();
 
     QComboBox* box() const { return cboDestFolders_; }
+    QPushButton* viewButton() const { return btnViewDestFolder_; }
 
 private:
     /// Replaces the entries and selects the first one (-1: none).

@@ -119,6 +119,69 @@ constexpr PageCaptions kPathsCaptions{
     .showExplorerBox = false,
 };
 
+#define VOL03_AREA "Creating Folder(s).-Increased Numbers."
+#define TABS "\t\t\t"
+
+// The numbers page has no INCLUDE/EXCLUDE pair: the pair's titles and roles stay empty. Its
+// structure import and editor take relative paths only, so both checks share one title each.
+constexpr PageRow kNumbersRow = {
+    .kind = engine::PageKind::Numbers,
+    .infix = "Vol03",
+    .helpButton = "btnVol03Help",
+    .statisticButton = "btnVol03Statistics",
+    .helpTopic = HelpTopic::NumbersPage,
+    .examplesTopic = HelpTopic::StringsPageExamples,
+    .titles =
+        {
+            .destinationEmpty = VOL03_AREA TABS "Warning no: 30002.",
+            .viewEmpty = VOL03_AREA TABS "Warning no: 30003.",
+            .addEmpty = nullptr,
+            .addInInclude = nullptr,
+            .addInExclude = nullptr,
+            .addHasDrive = nullptr,
+            .addIllegal = nullptr,
+            .exportEmpty = nullptr,
+            .prefixIllegal = VOL03_AREA BLANKS "Warning no: 30004.",
+            .suffixIllegal = "Creating Folder(s).-Increased numbers." BLANKS "Warning no: 30005.",
+            .structureDriveRoot = VOL03_AREA BLANKS "Warning no: 30011.",
+            .structureEmpty = VOL03_AREA TABS "Warning no: 30013.",
+            .structureImportNoLines = "Creating Folder(s).- Increased Numbers.             Warning no: 30014.",
+            .structureImportFull = VOL03_AREA BLANKS "Warning no: 30016.",
+            .structureImportRelative = VOL03_AREA BLANKS "Warning no: 30016.",
+            .structureImportEnd = VOL03_AREA "           Warning no: 30051.",
+            .structureExportEmpty = VOL03_AREA "             Warning no: 30019.",
+            .structureEditRelative = "Creating Folder(s).- Increased Numbers." BLANKS "Warning no: 30023.",
+            .structureEditFull = "Creating Folder(s).- Increased Numbers." BLANKS "Warning no: 30023.",
+            .structureViewNone = VOL03_AREA TABS "Warning no: 30013.",
+            .structureDeleteSel = VOL03_AREA TABS "Warning no: 30020.",
+            .structureDeleteAllEmpty = VOL03_AREA BLANKS "Warning no: 30021.",
+            .structureDeleteAll = VOL03_AREA BLANKS "Warning no: 30022.",
+            .clearAllQuestion = VOL03_AREA BLANKS "Information no: 30008.",
+            .clearAllDone = VOL03_AREA BLANKS "Information no: 30009.",
+            .includeImportEnd = nullptr,
+        },
+    .includeListRole = nullptr,
+    .excludeListRole = nullptr,
+    .allFromIncRole = nullptr,
+    .allFromExcRole = nullptr,
+    .listOrder = core::NameList::Order::Insertion,
+    .pairTexts = nullptr,
+};
+
+constexpr PageCaptions kNumbersCaptions{
+    .hyphen = "Hyphen between Prefix-Increased Number-Suffix.",
+    .fullPathsRadio = "Existing Folder Structures (Hard Drive...).",
+    .mainFolderWithFiles = "Main Folders and their Subfolders - With Files.",
+    .deleteSelButton = "Delete Sel.",
+    .noStructureSelectedText =
+        "There is no selected Folder Structure !\nAction : You must select a folder with subfolder structure.",
+    .createButton = "  CREATE Folders /   F. Structures",
+    .hyphenHint = "Hyphen between Prefix-Increased Number-Suffix.",
+    .destinationEmptyText = "The selection field is empty !\nAction : You must select a destination folder.",
+};
+
+#undef VOL03_AREA
+#undef TABS
 #undef VOL02_AREA
 #undef VOL04_AREA
 #undef BLANKS
@@ -127,10 +190,12 @@ constexpr PageCaptions kPathsCaptions{
 
 const PageRow& StringsPageRow() { return kStringsRow; }
 const PageRow& PathsPageRow() { return kPathsRow; }
+const PageRow& NumbersPageRow() { return kNumbersRow; }
 
 const PageCaptions& PageRow::captions() const {
     switch (kind) {
     case engine::PageKind::Paths: return kPathsCaptions;
+    case engine::PageKind::Numbers: return kNumbersCaptions;
     default: return kDefaultCaptions;
     }
 }

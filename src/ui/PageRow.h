@@ -62,6 +62,10 @@ struct PageCaptions {
     const char* clearAllButton = "Clear All";
     /// "Show Explorer" (chkVol0XViewDestFolder): only pages with a destination have it.
     bool showExplorerBox = true;
+    const char* hyphenHint = "Hyphen between Prefix-List Item-Suffix.";
+    /// A destination accepted empty (browse cancelled, or an empty entry selected).
+    const char* destinationEmptyText =
+        "The selection field is empty !\nAction : You must select a Destination Folder.";
 };
 
 /// One page's row: its name infix ("Vol02"), the names that do not follow the pattern, its help
@@ -90,6 +94,8 @@ struct PageRow {
 const PageRow& StringsPageRow();
 /// The paths page's row.
 const PageRow& PathsPageRow();
+/// The increased-numbers page's row.
+const PageRow& NumbersPageRow();
 
 /// A control name of the page: kind + infix + role, e.g. ("btn", "CreateFolders") -> btnVol02CreateFolders.
 QString ControlName(const PageRow& row, const char* kind, const char* role);
@@ -98,8 +104,6 @@ QString ControlName(const PageRow& row, const char* kind, const char* role);
 inline constexpr int kPageListExtent = 3000;
 
 /// Page texts shared by the pages' messages.
-inline constexpr const char* kDestinationEmptyText =
-    "The selection field is empty !\nAction : You must select a Destination Folder.";
 inline constexpr const char* kViewEmptyText =
     "The selection field is empty !\nAction : You must select a destination folder.";
 inline constexpr const char* kImportEndText = "End of the Import Process !!!\n";

@@ -165,6 +165,8 @@ void PageRunPanel::Run(RunFunction run) {
     hooks_.UpdateCreateButtons(true);
     if (outcome.focus == engine::RunFocus::AddStructure && structureFocus_)
         structureFocus_();
+    if (outcome.focus == engine::RunFocus::EndNumber && endNumberFocus_)
+        endNumberFocus_();
 }
 
 void PageRunPanel::btnCreateFoldersClick() { Run(&engine::CreationRun); }

@@ -51,6 +51,8 @@ public:
     void setHistoryUpdate(std::function<void()> update) { historyUpdate_ = std::move(update); }
     /// Called after a run that was refused for want of a structure.
     void setStructureFocus(std::function<void()> focus) { structureFocus_ = std::move(focus); }
+    /// Called after a run that was refused for its end number (numbers page).
+    void setEndNumberFocus(std::function<void()> focus) { endNumberFocus_ = std::move(focus); }
 
     void btnCreateFoldersClick();
     void btnCreateFoldersSimulationClick();
@@ -73,6 +75,7 @@ private:
     PageHooks& hooks_;
     std::function<void()> historyUpdate_;
     std::function<void()> structureFocus_;
+    std::function<void()> endNumberFocus_;
     QCheckBox* chkViewDetailedResults_ = nullptr;
     QCheckBox* chkViewDestFolder_ = nullptr;
     QPushButton* btnCreateFolders_ = nullptr;

@@ -17,7 +17,6 @@ namespace dirforge::ui {
 namespace {
 constexpr const char* kPrefixHint = "Enter a text, that will be used as a prefix in the creating process.";
 constexpr const char* kSuffixHint = "Enter a text, that will be used as a suffix in the creating process.";
-constexpr const char* kHyphenHint = "Hyphen between Prefix-List Item-Suffix.";
 } // namespace
 
 PrefixSuffixGroup::PrefixSuffixGroup(const PageRow& row, platform::Prompt& prompt, QWidget* parent)
@@ -29,7 +28,7 @@ PrefixSuffixGroup::PrefixSuffixGroup(const PageRow& row, platform::Prompt& promp
     edtPrefix_ = Named(new QLineEdit(this), qPrintable(ControlName(row, "edt", "Prefix")), kPrefixHint);
     edtSuffix_ = Named(new QLineEdit(this), qPrintable(ControlName(row, "edt", "Suffix")), kSuffixHint);
     chkHyphen_ = Named(new QCheckBox(QString::fromLatin1(row.captions().hyphen), this),
-                       qPrintable(ControlName(row, "chk", "Hyphen")), kHyphenHint);
+                       qPrintable(ControlName(row, "chk", "Hyphen")), row.captions().hyphenHint);
     prefixLabel->setBuddy(edtPrefix_);
     suffixLabel->setBuddy(edtSuffix_);
 
@@ -58,10 +57,10 @@ void PrefixSuffixGroup::FillRequest(engine::RunRequest& request) const {
     request.hyphen = hyphen();
 }
 
-void PrefixSuffixGroup::reset() {
+void PrefixSuffixGroup::reset(bool hyphenChecked) {
     edtPrefix_->clear();
     edtSuffix_->clear();
-    chkHyphen_->setChecked(true);
+    chkHyphen_->setChecked(hyphenChecked);
 }
 
 bool PrefixSuffixGroup::eventFilter(QObject* watched, QEvent* event) {

@@ -30,8 +30,8 @@ public:
     bool hyphen() const;
     /// Puts prefix, suffix and hyphen into a run request.
     void FillRequest(engine::RunRequest& request) const;
-    /// Clear All: both fields empty, the hyphen box checked.
-    void reset();
+    /// Clear All: both fields empty, the hyphen box as given (checked on the strings and paths pages).
+    void reset(bool hyphenChecked = true);
 
     QLineEdit* prefixField() const { return edtPrefix_; }
     QLineEdit* suffixField() const { return edtSuffix_; }

@@ -3,6 +3,7 @@
 #include "ui/AppContext.h"
 #include "ui/AppInfo.h"
 #include "ui/CreationPage.h"
+#include "ui/NumbersPage.h"
 #include "ui/PathsPage.h"
 #include "ui/StringsPage.h"
 #include "ui/TooltipDuration.h"
@@ -111,9 +112,10 @@ void TfrmMain::BuildMenu() {
 void TfrmMain::CreatePages() {
     // Each creation page's class is built here and put into its tab sheet. A page reads and writes
     // its run state through runState(kind); the pages are driven by FormCreate (ApplyInitialState)
-    // and FormDestroy (ClearLists). The paths and numbers pages follow.
+    // and FormDestroy (ClearLists).
     InstallPage(engine::PageKind::Strings, new StringsPage(context_, *this));
     InstallPage(engine::PageKind::Paths, new PathsPage(context_, *this));
+    InstallPage(engine::PageKind::Numbers, new NumbersPage(context_, *this));
 }
 
 void TfrmMain::SetOtherTabsEnabled(engine::PageKind kind, bool enabled) {

@@ -24,8 +24,14 @@ UpDownControl::UpDownControl(QLineEdit* associate, int minimum, int maximum, boo
     layout->setSpacing(0);
     layout->addWidget(up_);
     layout->addWidget(down_);
-    connect(up_, &QToolButton::clicked, this, [this] { step(+1); });
-    connect(down_, &QToolButton::clicked, this, [this] { step(-1); });
+    connect(up_, &QToolButton::clicked, this, [this] {
+        step(+1);
+        emit stepped();
+    });
+    connect(down_, &QToolButton::clicked, this, [this] {
+        step(-1);
+        emit stepped();
+    });
 }
 
 void UpDownControl::setPosition(int position) {
@@ -36,12 +42,14 @@ void UpDownControl::setPosition(int position) {
 void UpDownControl::step(int delta) {
     bool isNumber = false;
     const int shown = associate_->text().trimmed().toInt(&isNumber);
-    int next = (isNumber && shown >= minimum_ && shown <= maximum_ ? shown : position_) + delta;
+    // Wide arithmetic: a step beyond the largest int must wrap or stop, not overflow.
+    const int from = isNumber && shown >= minimum_ && shown <= maximum_ ? shown : position_;
+    long long next = static_cast<long long>(from) + delta;
     if (next > maximum_)
         next = wrap_ ? minimum_ : maximum_;
     if (next < minimum_)
         next = wrap_ ? maximum_ : minimum_;
-    setPosition(next);
+    setPosition(static_cast<int>(next));
 }
 
 } // namespace dirforge::ui

@@ -20,6 +20,10 @@ public:
     /// One step up (+1) or down (-1), from the number in the edit when it is in range.
     void step(int delta);
 
+signals:
+    /// An arrow button stepped the number (the field now shows the new position).
+    void stepped();
+
 private:
     QLineEdit* associate_;
     QToolButton* up_;

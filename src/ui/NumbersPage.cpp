@@ -1,0 +1,166 @@
+#include "ui/NumbersPage.h"
+
+#include "engine/IncreasedNumbers.h"
+#include "engine/PageRunState.h"
+#include "settings/SettingsStore.h"
+#include "ui/AppContext.h"
+#include "ui/AttachGroup.h"
+#include "ui/ControlNames.h"
+#include "ui/DestinationGroup.h"
+#include "ui/NumberRangeGroup.h"
+#include "ui/PageRow.h"
+#include "ui/PageRunPanel.h"
+#include "ui/PrefixSuffixGroup.h"
+#include "ui/TfrmMain.h"
+
+#include <QCheckBox>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+namespace dirforge::ui {
+
+namespace {
+// Unlike the strings page's, this page's closing text has no line break.
+constexpr const char* kClearAllEndText = "End of the CLEAR FIELDS process !!!";
+} // namespace
+
+NumbersPage::NumbersPage(AppContext& context, TfrmMain& mainWindow, QWidget* parent)
+    : CreationPage(parent), row_(NumbersPageRow()), context_(context),
+      state_(mainWindow.runState(engine::PageKind::Numbers)) {
+    setObjectName(QStringLiteral("pgeVol03IncreasedNumbers"));
+    run_ = new PageRunPanel(row_, context, mainWindow, state_, *this, this);
+    numbers_ = new NumberRangeGroup(this);
+    framing_ = new PrefixSuffixGroup(row_, context.prompt(), this);
+    attach_ = new AttachGroup(row_, context, *this,
+                              {[this](bool withFiles) { run_->RecountTargets(withFiles); },
+                               [this] {
+                                   run_->CountNamesOnly(static_cast<std::size_t>(
+                                       engine::CountOfNumbers(numbers_->startNumber(), numbers_->endNumber())));
+                               },
+                               [this](bool enabled) { run_->setRunButtonsEnabled(enabled); }},
+                              this);
+    chkAddIncNumbersAsSuffix_ =
+        Named(new QCheckBox(QStringLiteral("Add Increased Numbers as Suffixes to Subfolders.")),
+              "chkVol03AddIncNumbersAsSuffix", "Append the folder's number to every subfolder of the text templates.");
+    attach_->addTemplateOption(chkAddIncNumbersAsSuffix_);
+    DestinationGroup::Reactions reactions{[this] { return attach_->copyVariant(); },
+                                          [this] { SetPageEnabled(true); },
+                                          [this] { SetPageEnabled(false); }};
+    reactions.offWhenEmptyChosen = true; // even with an earlier destination still selected
+    destination_ = new DestinationGroup(row_, context, std::move(reactions), this);
+    run_->setHistoryUpdate([this] { destination_->MoveDestinationToTop(); });
+    run_->setStructureFocus([this] { attach_->focusAddStructure(); });
+    run_->setEndNumberFocus([this] { numbers_->focusEndNumber(); });
+
+    auto* frame = new QGroupBox(QStringLiteral("Create Folders from Increased Numbers. Attach Folder "
+                                               "Structures/Templates to Each NEWLY Created Folder."),
+                                this);
+    frame->setObjectName(QStringLiteral("grpVol03CreateFolders"));
+    BuildLayout(frame);
+    auto* outer = new QVBoxLayout(this);
+    outer->setContentsMargins(4, 4, 4, 4);
+    outer->addWidget(frame);
+
+    connect(numbers_, &NumberRangeGroup::numbersTaken, this, &NumbersPage::NumbersTaken);
+    connect(run_->clearAllButton(), &QPushButton::clicked, this, &NumbersPage::btnVol03ClearAllClick);
+}
+
+void NumbersPage::BuildLayout(QGroupBox* frame) {
+    auto* numbersBox = new QGroupBox(QStringLiteral("Increased Numbers"), frame);
+    numbersBox->setObjectName(QStringLiteral("grpVol03Numbers"));
+    auto* numbersLayout = new QVBoxLayout(numbersBox);
+    numbersLayout->addWidget(numbers_);
+    auto* framingBox = new QGroupBox(QStringLiteral("Folder Names"), frame);
+    framingBox->setObjectName(QStringLiteral("grpVol03FolderNames"));
+    auto* framingLayout = new QVBoxLayout(framingBox);
+    framingLayout->addWidget(framing_);
+
+    auto* left = new QVBoxLayout;
+    left->addWidget(numbersBox);
+    left->addWidget(framingBox);
+    left->addStretch(1);
+    auto* grid = new QGridLayout(frame);
+    grid->addWidget(destination_, 0, 0, 1, 2);
+    grid->addLayout(left, 1, 0);
+    grid->addWidget(attach_, 1, 1);
+    grid->addWidget(run_, 2, 0, 1, 2);
+    grid->setColumnStretch(0, 9);
+    grid->setColumnStretch(1, 10);
+    grid->setRowStretch(1, 1);
+}
+
+NameListModel& NumbersPage::structureList() { return attach_->structures(); }
+
+void NumbersPage::ApplyInitialState() {
+    state_.results.counters.resetToCreate();
+    destination_->RestoreHistory(context_.settings().numbers.cboVol03DestFoldersHistory);
+    SetPageEnabled(false);
+    attach_->showCount();
+}
+
+void NumbersPage::ClearLists() { attach_->structures().clear(); }
+
+void NumbersPage::SetPageEnabled(bool flag) {
+    destination_->viewButton()->setEnabled(flag);
+    numbers_->setEnabled(flag);
+    framing_->setEnabled(flag);
+    attach_->setEnabled(flag);
+    run_->setOptionsEnabled(flag);
+    chkAddIncNumbersAsSuffix_->setChecked(false);
+    if (flag)
+        attach_->ApplyModeSetup();
+    UpdateCreateButtons(flag);
+}
+
+void NumbersPage::UpdateCreateButtons(bool flag) {
+    // No list to wait for: the numbers are always there.
+    run_->setRunButtonsEnabled(attach_->RunButtonsAllowed(flag, true));
+}
+
+void NumbersPage::RefreshPageState() {
+    run_->RecountTargets(attach_->withFiles());
+    UpdateCreateButtons(attach_->isEnabled());
+    attach_->showCount();
+}
+
+engine::RunRequest NumbersPage::BuildRunRequest() const {
+    engine::RunRequest request;
+    request.page = engine::PageKind::Numbers;
+    request.numbers = numbers_->range();
+    request.numbers.addNumbersToSubfolders = chkAddIncNumbersAsSuffix_->isChecked();
+    request.destination = destination_->destination();
+    framing_->FillRequest(request);
+    attach_->FillRequest(request);
+    request.showVisualLog = run_->showVisualLog();
+    request.showExplorer = run_->showExplorer();
+    request.templateOptions = &context_.templateOptionMap();
+    return request;
+}
+
+void NumbersPage::FocusEntryField() { numbers_->focusStartNumber(); }
+
+void NumbersPage::SetDestination(const std::string& path) { destination_->SetDestination(path); }
+
+void NumbersPage::NumbersTaken() {
+    // Only the "to create" column follows the numbers: the result counters stay with the result
+    // lists of the last run, which the visual log still shows.
+    run_->RecountTargets(attach_->withFiles());
+}
+
+void NumbersPage::btnVol03ClearAllClick() {
+    if (!context_.prompt().ask(kClearAllQuestionText, row_.titles.clearAllQuestion))
+        return;
+    destination_->clear();
+    numbers_->reset();
+    framing_->reset(false);
+    attach_->reset();
+    chkAddIncNumbersAsSuffix_->setChecked(false);
+    run_->resetBoxes();
+    run_->ClearResults();
+    SetPageEnabled(false);
+    context_.prompt().inform(kClearAllEndText, row_.titles.clearAllDone);
+}
+
+} // namespace dirforge::ui
