@@ -38,7 +38,7 @@ void Prepare(StartedStringsPage& program, bool templates = false) {
 Entries Structures(StartedStringsPage& program) { return program.page().structureList().entries(); }
 QString Counter(StartedStringsPage& program) { return program.find<QLabel>("lblVol02FolderStructuresTemplatesSum")->text(); }
 bool CreateEnabled(StartedStringsPage& program) { return program.find<QWidget>("btnVol02CreateFolders")->isEnabled(); }
-dirforge::ui::AttachGroup& Attach(StartedStringsPage& program) { return *program.window().findChild<dirforge::ui::AttachGroup*>(); }
+dirforge::ui::AttachGroup& Attach(StartedStringsPage& program) { return *program.page().findChild<dirforge::ui::AttachGroup*>(); }
 
 void SelectRows(StartedStringsPage& program, const QList<int>& rows) {
     auto* view = program.find<QListView>("lstVol02AddFolderStructure");
