@@ -27,20 +27,9 @@ constexpr const char* kClearAllEndText = "End of the CLEAR FIELDS process !!!";
 } // namespace
 
 NumbersPage::NumbersPage(AppContext& context, TfrmMain& mainWindow, QWidget* parent)
-    : CreationPage(parent), row_(NumbersPageRow()), context_(context),
-      state_(mainWindow.runState(engine::PageKind::Numbers)) {
+    : ComposedPage(NumbersPageRow(), context, mainWindow, parent) {
     setObjectName(QStringLiteral("pgeVol03IncreasedNumbers"));
-    run_ = new PageRunPanel(row_, context, mainWindow, state_, *this, this);
     numbers_ = new NumberRangeGroup(this);
-    framing_ = new PrefixSuffixGroup(row_, context.prompt(), this);
-    attach_ = new AttachGroup(row_, context, *this,
-                              {[this](bool withFiles) { run_->RecountTargets(withFiles); },
-                               [this] {
-                                   run_->CountNamesOnly(static_cast<std::size_t>(
-                                       engine::CountOfNumbers(numbers_->startNumber(), numbers_->endNumber())));
-                               },
-                               [this](bool enabled) { run_->setRunButtonsEnabled(enabled); }},
-                              this);
     chkAddIncNumbersAsSuffix_ =
         Named(new QCheckBox(QStringLiteral("Add Increased Numbers as Suffixes to Subfolders.")),
               "chkVol03AddIncNumbersAsSuffix", "Append the folder's number to every subfolder of the text templates.");
@@ -51,17 +40,10 @@ NumbersPage::NumbersPage(AppContext& context, TfrmMain& mainWindow, QWidget* par
     reactions.offWhenEmptyChosen = true; // even with an earlier destination still selected
     destination_ = new DestinationGroup(row_, context, std::move(reactions), this);
     run_->setHistoryUpdate([this] { destination_->MoveDestinationToTop(); });
-    run_->setStructureFocus([this] { attach_->focusAddStructure(); });
     run_->setEndNumberFocus([this] { numbers_->focusEndNumber(); });
-
-    auto* frame = new QGroupBox(QStringLiteral("Create Folders from Increased Numbers. Attach Folder "
-                                               "Structures/Templates to Each NEWLY Created Folder."),
-                                this);
-    frame->setObjectName(QStringLiteral("grpVol03CreateFolders"));
-    BuildLayout(frame);
-    auto* outer = new QVBoxLayout(this);
-    outer->setContentsMargins(4, 4, 4, 4);
-    outer->addWidget(frame);
+    BuildLayout(AddFrame("grpVol03CreateFolders", QStringLiteral("Create Folders from Increased Numbers. Attach "
+                                                                  "Folder Structures/Templates to Each NEWLY "
+                                                                  "Created Folder.")));
 
     connect(numbers_, &NumberRangeGroup::numbersTaken, this, &NumbersPage::NumbersTaken);
     connect(run_->clearAllButton(), &QPushButton::clicked, this, &NumbersPage::btnVol03ClearAllClick);
@@ -91,7 +73,9 @@ void NumbersPage::BuildLayout(QGroupBox* frame) {
     grid->setRowStretch(1, 1);
 }
 
-NameListModel& NumbersPage::structureList() { return attach_->structures(); }
+std::size_t NumbersPage::NameCount() const {
+    return static_cast<std::size_t>(engine::CountOfNumbers(numbers_->startNumber(), numbers_->endNumber()));
+}
 
 void NumbersPage::ApplyInitialState() {
     state_.results.counters.resetToCreate();
@@ -114,10 +98,6 @@ void NumbersPage::SetPageEnabled(bool flag) {
     UpdateCreateButtons(flag);
 }
 
-void NumbersPage::UpdateCreateButtons(bool flag) {
-    // No list to wait for: the numbers are always there.
-    run_->setRunButtonsEnabled(attach_->RunButtonsAllowed(flag, true));
-}
 
 void NumbersPage::RefreshPageState() {
     run_->RecountTargets(attach_->withFiles());
@@ -126,16 +106,10 @@ void NumbersPage::RefreshPageState() {
 }
 
 engine::RunRequest NumbersPage::BuildRunRequest() const {
-    engine::RunRequest request;
-    request.page = engine::PageKind::Numbers;
+    engine::RunRequest request = SharedRequest();
     request.numbers = numbers_->range();
     request.numbers.addNumbersToSubfolders = chkAddIncNumbersAsSuffix_->isChecked();
     request.destination = destination_->destination();
-    framing_->FillRequest(request);
-    attach_->FillRequest(request);
-    request.showVisualLog = run_->showVisualLog();
-    request.showExplorer = run_->showExplorer();
-    request.templateOptions = &context_.templateOptionMap();
     return request;
 }
 
@@ -154,11 +128,8 @@ void NumbersPage::btnVol03ClearAllClick() {
         return;
     destination_->clear();
     numbers_->reset();
-    framing_->reset(false);
-    attach_->reset();
+    ResetSharedPieces(false);
     chkAddIncNumbersAsSuffix_->setChecked(false);
-    run_->resetBoxes();
-    run_->ClearResults();
     SetPageEnabled(false);
     context_.prompt().inform(kClearAllEndText, row_.titles.clearAllDone);
 }

@@ -42,27 +42,12 @@ std::string ImportablePath(const std::string& line) {
 } // namespace
 
 PathsPage::PathsPage(AppContext& context, TfrmMain& mainWindow, QWidget* parent)
-    : CreationPage(parent), row_(PathsPageRow()), context_(context),
-      state_(mainWindow.runState(engine::PageKind::Paths)) {
+    : ComposedPage(PathsPageRow(), context, mainWindow, parent) {
     setObjectName(QStringLiteral("pgeVol04Paths"));
-    run_ = new PageRunPanel(row_, context, mainWindow, state_, *this, this);
     lists_ = new IncludeExcludePanel(row_, context.prompt(), *this, this);
-    framing_ = new PrefixSuffixGroup(row_, context.prompt(), this);
-    attach_ = new AttachGroup(row_, context, *this,
-                              {[this](bool withFiles) { run_->RecountTargets(withFiles); },
-                               [this] { run_->CountNamesOnly(static_cast<std::size_t>(lists_->include().size())); },
-                               [this](bool enabled) { run_->setRunButtonsEnabled(enabled); }},
-                              this);
-    run_->setStructureFocus([this] { attach_->focusAddStructure(); });
-
-    auto* frame = new QGroupBox(QStringLiteral("Create Folders from a List of Full Paths (on any Drive). Attach "
-                                               "Folder Structures/Templates to Each NEWLY Created Folder."),
-                                this);
-    frame->setObjectName(QStringLiteral("grpVol04CreateFolders"));
-    BuildLayout(frame);
-    auto* outer = new QVBoxLayout(this);
-    outer->setContentsMargins(4, 4, 4, 4);
-    outer->addWidget(frame);
+    BuildLayout(AddFrame("grpVol04CreateFolders", QStringLiteral("Create Folders from a List of Full Paths (on "
+                                                                  "any Drive). Attach Folder Structures/Templates "
+                                                                  "to Each NEWLY Created Folder.")));
 
     connect(lists_, &IncludeExcludePanel::addRequested, this, &PathsPage::btnVol04AddToListClick);
     connect(lists_->importButton(), &QPushButton::clicked, this, &PathsPage::btnVol04SmartImportClick);
@@ -87,7 +72,7 @@ void PathsPage::BuildLayout(QGroupBox* frame) {
 
 NameListModel& PathsPage::includeList() { return lists_->include(); }
 NameListModel& PathsPage::excludeList() { return lists_->exclude(); }
-NameListModel& PathsPage::structureList() { return attach_->structures(); }
+std::size_t PathsPage::NameCount() const { return static_cast<std::size_t>(lists_->include().size()); }
 
 void PathsPage::ApplyInitialState() {
     state_.results.counters.resetToCreate();
@@ -110,10 +95,6 @@ void PathsPage::SetPageEnabled(bool flag) {
     UpdateCreateButtons(flag);
 }
 
-void PathsPage::UpdateCreateButtons(bool flag) {
-    run_->setRunButtonsEnabled(attach_->RunButtonsAllowed(flag, lists_->include().size() > 0));
-}
-
 void PathsPage::RefreshPageState() {
     const bool hasPaths = lists_->include().size() > 0;
     SetPageEnabled(hasPaths);
@@ -123,14 +104,9 @@ void PathsPage::RefreshPageState() {
 }
 
 engine::RunRequest PathsPage::BuildRunRequest() const {
-    engine::RunRequest request;
-    request.page = engine::PageKind::Paths;
+    // No "Show Explorer" box: the paths carry their own places, there is no one folder to show.
+    engine::RunRequest request = SharedRequest();
     request.names = lists_->include().entries();
-    framing_->FillRequest(request);
-    attach_->FillRequest(request);
-    request.showVisualLog = run_->showVisualLog();
-    request.showExplorer = false; // the paths carry their own places: there is no one folder to show
-    request.templateOptions = &context_.templateOptionMap();
     return request;
 }
 
@@ -231,10 +207,7 @@ void PathsPage::btnVol04ClearAllClick() {
     if (!context_.prompt().ask(kClearAllQuestionText, row_.titles.clearAllQuestion))
         return;
     lists_->clear();
-    framing_->reset();
-    attach_->reset();
-    run_->resetBoxes();
-    run_->ClearResults();
+    ResetSharedPieces(true);
     SetPageEnabled(false);
     context_.prompt().warn(kClearAllDoneText, row_.titles.clearAllDone);
 }

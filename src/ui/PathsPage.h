@@ -3,29 +3,17 @@
 // framed by prefix, hyphens and suffix, and the whole path is created with its missing parents,
 // on any number of drives. Each new folder receives the chosen structures.
 
-#include "ui/CreationPage.h"
-#include "ui/PageHooks.h"
+#include "ui/ComposedPage.h"
 
 #include <string>
 
 class QGroupBox;
 
-namespace dirforge::engine {
-struct PageRunState;
-}
-
 namespace dirforge::ui {
 
-class AppContext;
-class AttachGroup;
 class IncludeExcludePanel;
-class NameListModel;
-class PageRunPanel;
-class PrefixSuffixGroup;
-class TfrmMain;
-struct PageRow;
 
-class PathsPage : public CreationPage, public PageHooks {
+class PathsPage : public ComposedPage {
     Q_OBJECT
 public:
     PathsPage(AppContext& context, TfrmMain& mainWindow, QWidget* parent = nullptr);
@@ -36,12 +24,10 @@ public:
     /// The page's lists, which its editors work on.
     NameListModel& includeList();
     NameListModel& excludeList();
-    NameListModel& structureList();
 
     /// The option group on or off (the list controls always stay usable); when on, the checked
     /// attach mode's set-up again.
     void SetPageEnabled(bool flag);
-    void UpdateCreateButtons(bool flag) override;
     void RefreshPageState() override;
     engine::RunRequest BuildRunRequest() const override;
     void FocusEntryField() override;
@@ -54,18 +40,13 @@ public:
     void btnVol04ClearAllClick();
 
 private:
+    std::size_t NameCount() const override;
     void BuildLayout(QGroupBox* frame);
     /// Appends every full path of the trimmed entry text that passes its checks and is in neither
     /// list; false when any was refused, refusal then holding the last reason.
     bool AddPaths(const std::string& trimmed, std::string& refusal);
 
-    const PageRow& row_;
-    AppContext& context_;
-    engine::PageRunState& state_;
     IncludeExcludePanel* lists_ = nullptr;
-    PrefixSuffixGroup* framing_ = nullptr;
-    AttachGroup* attach_ = nullptr;
-    PageRunPanel* run_ = nullptr;
 };
 
 } // namespace dirforge::ui

@@ -46,17 +46,9 @@ bool ImportableName(const std::string& name) {
 } // namespace
 
 StringsPage::StringsPage(AppContext& context, TfrmMain& mainWindow, QWidget* parent)
-    : CreationPage(parent), row_(StringsPageRow()), context_(context),
-      state_(mainWindow.runState(engine::PageKind::Strings)) {
+    : ComposedPage(StringsPageRow(), context, mainWindow, parent) {
     setObjectName(QStringLiteral("pgeVol02Strings"));
-    run_ = new PageRunPanel(row_, context, mainWindow, state_, *this, this);
     lists_ = new IncludeExcludePanel(row_, context.prompt(), *this, this);
-    framing_ = new PrefixSuffixGroup(row_, context.prompt(), this);
-    attach_ = new AttachGroup(row_, context, *this,
-                              {[this](bool withFiles) { run_->RecountTargets(withFiles); },
-                               [this] { run_->CountNamesOnly(static_cast<std::size_t>(lists_->include().size())); },
-                               [this](bool enabled) { run_->setRunButtonsEnabled(enabled); }},
-                              this);
     destination_ = new DestinationGroup(row_, context,
                                         {[this] { return attach_->copyVariant(); },
                                          [this] {
@@ -69,16 +61,9 @@ StringsPage::StringsPage(AppContext& context, TfrmMain& mainWindow, QWidget* par
                                          }},
                                         this);
     run_->setHistoryUpdate([this] { destination_->MoveDestinationToTop(); });
-    run_->setStructureFocus([this] { attach_->focusAddStructure(); });
-
-    auto* frame = new QGroupBox(QStringLiteral("Create Folders from a List of Strings. Attach Folder "
-                                               "Structures/Templates to Each NEWLY Created Folder."),
-                                this);
-    frame->setObjectName(QStringLiteral("grpVol02CreateFolders"));
-    BuildLayout(frame);
-    auto* outer = new QVBoxLayout(this);
-    outer->setContentsMargins(4, 4, 4, 4);
-    outer->addWidget(frame);
+    BuildLayout(AddFrame("grpVol02CreateFolders", QStringLiteral("Create Folders from a List of Strings. Attach "
+                                                                  "Folder Structures/Templates to Each NEWLY "
+                                                                  "Created Folder.")));
 
     connect(lists_, &IncludeExcludePanel::addRequested, this, &StringsPage::btnVol02AddToListClick);
     connect(lists_->importButton(), &QPushButton::clicked, this, &StringsPage::btnVol02SmartImportClick);
@@ -104,7 +89,7 @@ void StringsPage::BuildLayout(QGroupBox* frame) {
 
 NameListModel& StringsPage::includeList() { return lists_->include(); }
 NameListModel& StringsPage::excludeList() { return lists_->exclude(); }
-NameListModel& StringsPage::structureList() { return attach_->structures(); }
+std::size_t StringsPage::NameCount() const { return static_cast<std::size_t>(lists_->include().size()); }
 
 void StringsPage::ApplyInitialState() {
     state_.results.counters.resetToCreate();
@@ -133,10 +118,6 @@ void StringsPage::SetPageEnabled(bool flag) {
     UpdateCreateButtons(true);
 }
 
-void StringsPage::UpdateCreateButtons(bool flag) {
-    run_->setRunButtonsEnabled(attach_->RunButtonsAllowed(flag, lists_->include().size() > 0));
-}
-
 void StringsPage::RefreshPageState() {
     const bool hasNames = lists_->include().size() > 0;
     if (hasNames)
@@ -149,15 +130,9 @@ void StringsPage::RefreshPageState() {
 }
 
 engine::RunRequest StringsPage::BuildRunRequest() const {
-    engine::RunRequest request;
-    request.page = engine::PageKind::Strings;
+    engine::RunRequest request = SharedRequest();
     request.names = lists_->include().entries();
     request.destination = destination_->destination();
-    framing_->FillRequest(request);
-    attach_->FillRequest(request);
-    request.showVisualLog = run_->showVisualLog();
-    request.showExplorer = run_->showExplorer();
-    request.templateOptions = &context_.templateOptionMap();
     return request;
 }
 
@@ -241,10 +216,7 @@ void StringsPage::btnVol02ClearAllClick() {
         return;
     destination_->clear();
     lists_->clear();
-    attach_->reset();
-    framing_->reset();
-    run_->resetBoxes();
-    run_->ClearResults();
+    ResetSharedPieces(true);
     SetPageEnabled(false);
     context_.prompt().inform(kClearAllDoneText, row_.titles.clearAllDone);
 }

@@ -2,30 +2,18 @@
 // The strings page: plain names in the INCLUDE list, framed by prefix, hyphens and suffix, are
 // created under one destination folder, each new folder receiving the chosen structures.
 
-#include "ui/CreationPage.h"
-#include "ui/PageHooks.h"
+#include "ui/ComposedPage.h"
 
 #include <string>
 
 class QGroupBox;
 
-namespace dirforge::engine {
-struct PageRunState;
-}
-
 namespace dirforge::ui {
 
-class AppContext;
-class AttachGroup;
 class DestinationGroup;
 class IncludeExcludePanel;
-class NameListModel;
-class PageRunPanel;
-class PrefixSuffixGroup;
-class TfrmMain;
-struct PageRow;
 
-class StringsPage : public CreationPage, public PageHooks {
+class StringsPage : public ComposedPage {
     Q_OBJECT
 public:
     StringsPage(AppContext& context, TfrmMain& mainWindow, QWidget* parent = nullptr);
@@ -36,11 +24,9 @@ public:
     /// The page's lists, which its editors and the benchmarks work on.
     NameListModel& includeList();
     NameListModel& excludeList();
-    NameListModel& structureList();
 
     /// List group and option group on or off; when on, the checked attach mode's set-up again.
     void SetPageEnabled(bool flag);
-    void UpdateCreateButtons(bool flag) override;
     void RefreshPageState() override;
     engine::RunRequest BuildRunRequest() const override;
     void FocusEntryField() override;
@@ -55,17 +41,12 @@ public:
     void btnVol02ClearAllClick();
 
 private:
+    std::size_t NameCount() const override;
     void BuildLayout(QGroupBox* frame);
     void SetOptionGroupEnabled(bool flag);
 
-    const PageRow& row_;
-    AppContext& context_;
-    engine::PageRunState& state_;
     DestinationGroup* destination_ = nullptr;
     IncludeExcludePanel* lists_ = nullptr;
-    PrefixSuffixGroup* framing_ = nullptr;
-    AttachGroup* attach_ = nullptr;
-    PageRunPanel* run_ = nullptr;
 };
 
 } // namespace dirforge::ui

@@ -1,0 +1,61 @@
+#include "ui/ComposedPage.h"
+
+#include "engine/PageRunState.h"
+#include "ui/AppContext.h"
+#include "ui/AttachGroup.h"
+#include "ui/PageRow.h"
+#include "ui/PageRunPanel.h"
+#include "ui/PrefixSuffixGroup.h"
+#include "ui/TfrmMain.h"
+
+#include <QGroupBox>
+#include <QVBoxLayout>
+
+namespace dirforge::ui {
+
+ComposedPage::ComposedPage(const PageRow& row, AppContext& context, TfrmMain& mainWindow, QWidget* parent)
+    : CreationPage(parent), row_(row), context_(context), state_(mainWindow.runState(row.kind)) {
+    run_ = new PageRunPanel(row_, context, mainWindow, state_, *this, this);
+    framing_ = new PrefixSuffixGroup(row_, context.prompt(), this);
+    attach_ = new AttachGroup(row_, context, *this,
+                              {[this](bool withFiles) { run_->RecountTargets(withFiles); },
+                               [this] { run_->CountNamesOnly(NameCount()); },
+                               [this](bool enabled) { run_->setRunButtonsEnabled(enabled); }},
+                              this);
+    run_->setStructureFocus([this] { attach_->focusAddStructure(); });
+}
+
+NameListModel& ComposedPage::structureList() { return attach_->structures(); }
+
+void ComposedPage::UpdateCreateButtons(bool flag) {
+    run_->setRunButtonsEnabled(attach_->RunButtonsAllowed(flag, HasItems()));
+}
+
+QGroupBox* ComposedPage::AddFrame(const char* objectName, const QString& caption) {
+    auto* frame = new QGroupBox(caption, this);
+    frame->setObjectName(QString::fromLatin1(objectName));
+    auto* outer = new QVBoxLayout(this);
+    outer->setContentsMargins(4, 4, 4, 4);
+    outer->addWidget(frame);
+    return frame;
+}
+
+engine::RunRequest ComposedPage::SharedRequest() const {
+    engine::RunRequest request;
+    request.page = row_.kind;
+    framing_->FillRequest(request);
+    attach_->FillRequest(request);
+    request.showVisualLog = run_->showVisualLog();
+    request.showExplorer = run_->showExplorer(); // false where the page has no such box
+    request.templateOptions = &context_.templateOptionMap();
+    return request;
+}
+
+void ComposedPage::ResetSharedPieces(bool hyphenChecked) {
+    framing_->reset(hyphenChecked);
+    attach_->reset();
+    run_->resetBoxes();
+    run_->ClearResults();
+}
+
+} // namespace dirforge::ui

@@ -1,0 +1,62 @@
+#pragma once
+// What every creation page is made of: its row, its run state, the run panel, the prefix and
+// suffix group and the attach group with the structure window, inside the page's captioned
+// frame. A page adds its own pieces (destination, lists, numbers) and lays them out.
+
+#include "ui/CreationPage.h"
+#include "ui/PageHooks.h"
+
+#include <QString>
+
+#include <cstddef>
+
+class QGroupBox;
+
+namespace dirforge::engine {
+struct PageRunState;
+}
+
+namespace dirforge::ui {
+
+class AppContext;
+class AttachGroup;
+class NameListModel;
+class PageRunPanel;
+class PrefixSuffixGroup;
+class TfrmMain;
+struct PageRow;
+
+class ComposedPage : public CreationPage, public PageHooks {
+    Q_OBJECT
+public:
+    /// The structure window, which the structure editor and the benchmarks work on.
+    NameListModel& structureList();
+    /// CREATE and Simulation by the attach group's net rule, given flag and whether there is
+    /// anything to create.
+    void UpdateCreateButtons(bool flag) override;
+
+protected:
+    ComposedPage(const PageRow& row, AppContext& context, TfrmMain& mainWindow, QWidget* parent);
+
+    /// How many folders the page's names or numbers stand for (the count with Attach Nothing).
+    virtual std::size_t NameCount() const = 0;
+    /// Whether CREATE may wait for nothing but the attach rule: the page has names or numbers.
+    virtual bool HasItems() const { return NameCount() > 0; }
+
+    /// The page's captioned frame, filling the page; the page lays its pieces out in it.
+    QGroupBox* AddFrame(const char* objectName, const QString& caption);
+    /// The run request's shared part: page kind, framing, attach mode and structures, the two
+    /// "Show" boxes and the template options.
+    engine::RunRequest SharedRequest() const;
+    /// Clear All's shared part: framing, attach group, "Show" boxes and the result lists.
+    void ResetSharedPieces(bool hyphenChecked);
+
+    const PageRow& row_;
+    AppContext& context_;
+    engine::PageRunState& state_;
+    PageRunPanel* run_ = nullptr;
+    PrefixSuffixGroup* framing_ = nullptr;
+    AttachGroup* attach_ = nullptr;
+};
+
+} // namespace dirforge::ui
