@@ -51,31 +51,6 @@ constexpr TopicText kStringsPage = {
     "and sets its options back.",
 };
 
-constexpr TopicText kStringsPageExamples = {
-    "Examples: Create Multiple Folders Using Strings",
-    "Example 1 - one folder per client.\n"
-    "Destination f:\\Clients, INCLUDE list: Adams, Baker, Clark. Attach Nothing.\n"
-    "Creates f:\\Clients\\Adams, f:\\Clients\\Baker and f:\\Clients\\Clark.\n\n"
-    "Example 2 - prefix, suffix and hyphens.\n"
-    "Prefix 2024, suffix Tax, \"Hyphen.\" ticked, item Adams under f:\\Clients:\n"
-    "creates f:\\Clients\\2024-Adams-Tax. Without the hyphen box: f:\\Clients\\2024AdamsTax.\n\n"
-    "Example 3 - nested names.\n"
-    "The item Projects/Alpha (or Projects\\Alpha) creates f:\\Clients\\Projects\\Alpha, "
-    "making Projects first when it is missing.\n\n"
-    "Example 4 - copy an existing tree into every new folder.\n"
-    "Choose \"Existing Folder Structures\", \"Main Folders and their Subfolders - Without Files.\" "
-    "and add the structure g:\\Templates\\Project (holding Docs and Mail).\n"
-    "Each new folder receives Project\\Docs and Project\\Mail, e.g. f:\\Clients\\Adams\\Project\\Docs. "
-    "With \"Subfolders Only\" the new folder receives Docs and Mail directly; the \"With Files\" "
-    "variants copy the files too, never overwriting one.\n\n"
-    "Example 5 - subfolders from a text file.\n"
-    "Choose \"Folder Struct. in Text Files\" and import a file with the lines \\Invoices\\2024 and "
-    "\\Letters. Each new folder receives Invoices\\2024 and Letters, e.g. "
-    "f:\\Clients\\Adams\\Invoices\\2024.\n\n"
-    "Try any of them with Simulation first: nothing is written, and the Visual Log shows what would "
-    "be created. A folder that already exists is listed as existing and receives no structure.",
-};
-
 constexpr TopicText kPathsPage = {
     "Create Multiple Folders Using Paths",
     "Every entry of the INCLUDE list is a full path with a drive letter, for example "
@@ -183,7 +158,6 @@ const TopicText& TextOf(HelpTopic topic) {
     case HelpTopic::VisualLog: return kVisualLog;
     case HelpTopic::LevelSummary: return kLevelSummary;
     case HelpTopic::FolderPicker: return kFolderPicker;
-    case HelpTopic::StringsPageExamples: return kStringsPageExamples;
     }
     return kOverview;
 }

@@ -18,15 +18,14 @@ enum class HelpTopic {
     VisualLog,
     LevelSummary,
     FolderPicker,
-    StringsPageExamples,
 };
 
 /// All topics, in the order of the enum.
-inline constexpr std::array<HelpTopic, 12> kAllHelpTopics = {
+inline constexpr std::array<HelpTopic, 11> kAllHelpTopics = {
     HelpTopic::Overview,    HelpTopic::StringsPage,     HelpTopic::PathsPage, HelpTopic::NumbersPage,
     HelpTopic::Import,      HelpTopic::Export,          HelpTopic::ListEditors,
     HelpTopic::TemplateOptions, HelpTopic::VisualLog,   HelpTopic::LevelSummary,
-    HelpTopic::FolderPicker, HelpTopic::StringsPageExamples,
+    HelpTopic::FolderPicker,
 };
 
 /// The topic's heading, e.g. "Create Multiple Folders Using Strings".

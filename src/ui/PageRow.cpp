@@ -13,7 +13,6 @@ constexpr PageRow kStringsRow = {
     "btnVol02ListHelp",
     "btnVol02Statistic",
     HelpTopic::StringsPage,
-    HelpTopic::StringsPageExamples,
     {
         VOL02_AREA BLANKS "Warning no: 20003.",
         VOL02_AREA BLANKS "Warning no: 20004.",
@@ -60,7 +59,6 @@ constexpr PageRow kPathsRow = {
     "btnVol04Help",
     "btnVol04Statistics",
     HelpTopic::PathsPage,
-    HelpTopic::StringsPageExamples,
     {
         VOL04_AREA,
         VOL04_AREA,
@@ -130,7 +128,6 @@ constexpr PageRow kNumbersRow = {
     .helpButton = "btnVol03Help",
     .statisticButton = "btnVol03Statistics",
     .helpTopic = HelpTopic::NumbersPage,
-    .examplesTopic = HelpTopic::StringsPageExamples,
     .titles =
         {
             .destinationEmpty = VOL03_AREA TABS "Warning no: 30002.",

@@ -69,14 +69,13 @@ struct PageCaptions {
 };
 
 /// One page's row: its name infix ("Vol02"), the names that do not follow the pattern, its help
-/// topics and its titles.
+/// topic and its titles.
 struct PageRow {
     engine::PageKind kind;
     const char* infix;
     const char* helpButton;      // btnVol02ListHelp, btnVol04Help, btnVol03Help
     const char* statisticButton; // btnVol02Statistic, btnVol04Statistics, btnVol03Statistics
     HelpTopic helpTopic;
-    HelpTopic examplesTopic;
     PageMessageTitles titles;
     // The INCLUDE/EXCLUDE pair (strings and paths pages).
     const char* includeListRole; // lstVol02IncludeStrings
