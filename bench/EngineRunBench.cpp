@@ -73,12 +73,6 @@ double PlainLoopSeconds(const std::string& hostFolder, const std::vector<std::st
     });
 }
 
-/// Removes what a round made, outside the timings, so every round meets the same file system.
-void RemoveTree(const std::string& hostFolder) {
-    std::error_code ignored;
-    std::filesystem::remove_all(hostFolder, ignored);
-}
-
 } // namespace
 
 DIRFORGE_BENCH(engine_run_100k) {
@@ -90,17 +84,19 @@ DIRFORGE_BENCH(engine_run_100k) {
     engine::RunObserver quiet;
     const engine::RunServices services{drive.fs(), prompt, shell, quiet};
     const std::vector<std::string> names = BenchNames();
-    const engine::RunRequest request = NothingRequest(names, "f:\\Run");
-    const std::string runFolder = drive.root() + "/Run";
-    const std::string plainFolder = drive.root() + "/Plain";
-
-    // Rounds alternate baseline, dry run and real run, each on a fresh folder; the fastest
-    // round of each counts, so a busy moment of the machine does not decide the ratio.
-    constexpr int kRounds = 5;
+    // Rounds take the baseline and the real run in turns (one first, then the other) on fresh
+    // folders, and nothing is removed until the end: on a disk a removal keeps the device busy
+    // for a while, which would slow whichever came next. The fastest round of each counts.
+    constexpr int kRounds = 4;
     double plain = 1e9, simulation = 1e9, real = 1e9, peakMb = 0;
     for (int round = 0; round < kRounds; ++round) {
-        plain = std::min(plain, PlainLoopSeconds(plainFolder, names));
-        RemoveTree(plainFolder);
+        const std::string suffix = std::to_string(round);
+        const engine::RunRequest request = NothingRequest(names, "f:\\Run" + suffix);
+        const auto plainRound = [&] {
+            plain = std::min(plain, PlainLoopSeconds(drive.root() + "/Plain" + suffix, names));
+        };
+        if (round % 2 == 0)
+            plainRound();
         engine::PageRunState simulated;
         simulation = std::min(simulation, bench::secondsOf([&] { engine::SimulationRun(request, simulated, services); }));
         if (round == 0)
@@ -111,7 +107,8 @@ DIRFORGE_BENCH(engine_run_100k) {
             peakMb = PeakMemoryMb();
             report.count("run_100k_created", static_cast<long long>(state.results.FoldersCreated.size()));
         }
-        RemoveTree(runFolder);
+        if (round % 2 == 1)
+            plainRound();
     }
     report.value("run_100k_plain_seconds", plain);
     report.value("run_100k_seconds", real);
@@ -148,29 +145,35 @@ DIRFORGE_BENCH(engine_copy_tree) {
     request.page = engine::PageKind::Strings;
     for (int i = 0; i < kCopies; ++i)
         request.names.push_back("Copy" + std::to_string(i));
-    request.destination = "f:\\Runs";
     request.attachMode = engine::AttachMode::Existing;
     request.copyVariant = engine::CopyVariant::MainFolderWithFiles;
     request.structureLines = {"f:\\Structure"};
     request.showExplorer = false;
     request.showVisualLog = false;
 
-    // Rounds alternate `cp -r` and the run, each into a fresh folder; the best of each counts.
-    constexpr int kRounds = 3;
+    // Rounds take `cp -r` and the run in turns (one first, then the other), each into fresh
+    // folders, with nothing removed until the end; the best of each counts.
+    constexpr int kRounds = 4;
     double plain = 1e9, real = 1e9;
     for (int round = 0; round < kRounds; ++round) {
-        const std::string cpFolder = drive.root() + "/Cp";
-        std::filesystem::create_directories(cpFolder);
-        plain = std::min(plain, bench::secondsOf([&] {
-            for (int i = 0; i < kCopies; ++i)
-                std::system(("cp -r '" + structure + "' '" + cpFolder + "/" + std::to_string(i) + "'").c_str());
-        }));
-        RemoveTree(cpFolder);
+        const std::string suffix = std::to_string(round);
+        const auto copyRound = [&] {
+            const std::string cpFolder = drive.root() + "/Cp" + suffix;
+            std::filesystem::create_directories(cpFolder);
+            plain = std::min(plain, bench::secondsOf([&] {
+                for (int i = 0; i < kCopies; ++i)
+                    std::system(("cp -r '" + structure + "' '" + cpFolder + "/" + std::to_string(i) + "'").c_str());
+            }));
+        };
+        if (round % 2 == 0)
+            copyRound();
+        request.destination = "f:\\Runs" + suffix;
         engine::PageRunState state;
         real = std::min(real, bench::secondsOf([&] { engine::CreationRun(request, state, services); }));
         if (round == 0)
             report.count("copy_tree_files_created", static_cast<long long>(state.results.FilesCreated.size()));
-        RemoveTree(drive.root() + "/Runs");
+        if (round % 2 == 1)
+            copyRound();
     }
     report.value("copy_tree_cp_seconds", plain);
     report.value("copy_tree_run_seconds", real);
