@@ -153,8 +153,8 @@ QWidget* TfrmExamples::buildOptions() {
         ExampleOption::Nothing,
     };
     for (ExampleOption option : shownOrder) {
-        const ExampleRadio& spec = page_.radios[static_cast<std::size_t>(option)];
-        auto* button = Named(new QRadioButton(QString::fromLatin1(spec.caption), box), spec.name);
+        const ExampleRadio& radio = page_.radios[static_cast<std::size_t>(option)];
+        auto* button = Named(new QRadioButton(QString::fromLatin1(radio.caption), box), radio.name);
         radios_[static_cast<std::size_t>(option)] = button;
         connect(button, &QRadioButton::clicked, this, [this, option] { SelectOption(option); });
         if (!IsStructureVariant(option)) {
