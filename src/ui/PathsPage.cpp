@@ -11,10 +11,8 @@
 #include "ui/PageRow.h"
 #include "ui/PageRunPanel.h"
 #include "ui/PrefixSuffixGroup.h"
-#include "ui/TfrmFileExport.h"
 #include "ui/TfrmFileImport.h"
 #include "ui/TfrmMain.h"
-#include "ui/TfrmZoomIncludeWindow.h"
 
 #include <QGridLayout>
 #include <QGroupBox>
@@ -42,9 +40,8 @@ std::string ImportablePath(const std::string& line) {
 } // namespace
 
 PathsPage::PathsPage(AppContext& context, TfrmMain& mainWindow, QWidget* parent)
-    : ComposedPage(PathsPageRow(), context, mainWindow, parent) {
+    : ListPage(PathsPageRow(), context, mainWindow, parent) {
     setObjectName(QStringLiteral("pgeVol04Paths"));
-    lists_ = new IncludeExcludePanel(row_, context.prompt(), *this, this);
     BuildLayout(AddFrame("grpVol04CreateFolders", QStringLiteral("Create Folders from a List of Full Paths (on "
                                                                   "any Drive). Attach Folder Structures/Templates "
                                                                   "to Each NEWLY Created Folder.")));
@@ -53,7 +50,6 @@ PathsPage::PathsPage(AppContext& context, TfrmMain& mainWindow, QWidget* parent)
     connect(lists_->importButton(), &QPushButton::clicked, this, &PathsPage::btnVol04SmartImportClick);
     connect(lists_->exportButton(), &QPushButton::clicked, this, &PathsPage::btnVol04SmartExportClick);
     connect(lists_->editButton(), &QPushButton::clicked, this, &PathsPage::btnVol04EditIncludeListClick);
-    connect(lists_->zoomButton(), &QPushButton::clicked, this, &PathsPage::btnVol04ZoomIncludeWindowClick);
     connect(run_->clearAllButton(), &QPushButton::clicked, this, &PathsPage::btnVol04ClearAllClick);
 }
 
@@ -70,20 +66,12 @@ void PathsPage::BuildLayout(QGroupBox* frame) {
     grid->setRowStretch(0, 1);
 }
 
-NameListModel& PathsPage::includeList() { return lists_->include(); }
-NameListModel& PathsPage::excludeList() { return lists_->exclude(); }
-std::size_t PathsPage::NameCount() const { return static_cast<std::size_t>(lists_->include().size()); }
 
 void PathsPage::ApplyInitialState() {
     state_.results.counters.resetToCreate();
     SetPageEnabled(false);
     lists_->showCounts();
     attach_->showCount();
-}
-
-void PathsPage::ClearLists() {
-    lists_->clear();
-    attach_->structures().clear();
 }
 
 void PathsPage::SetPageEnabled(bool flag) {
@@ -109,8 +97,6 @@ engine::RunRequest PathsPage::BuildRunRequest() const {
     request.names = lists_->include().entries();
     return request;
 }
-
-void PathsPage::FocusEntryField() { lists_->focusEntry(); }
 
 bool PathsPage::AddPaths(const std::string& trimmed, std::string& refusal) {
     std::vector<std::string> pieces;
@@ -181,18 +167,7 @@ void PathsPage::btnVol04SmartImportClick() {
 }
 
 void PathsPage::btnVol04SmartExportClick() {
-    const NameListModel& include = lists_->include();
-    if (include.size() == 0) {
-        context_.prompt().warn(kIncludeEmptyText, row_.titles.exportEmpty);
-        return;
-    }
-    std::vector<std::string> paths;
-    for (const std::string& entry : include.entries())
-        if (core::HasDrivePart(entry))
-            paths.push_back(entry);
-    context_.fileExport().exportList(paths, "FOLDERS");
-    RefreshPageState();
-    lists_->exportButton()->setFocus();
+    ExportInclude([](const std::string& entry) { return core::HasDrivePart(entry); }, "FOLDERS");
 }
 
 void PathsPage::btnVol04EditIncludeListClick() {
@@ -200,8 +175,6 @@ void PathsPage::btnVol04EditIncludeListClick() {
         RefreshPageState();
     FocusEntryField();
 }
-
-void PathsPage::btnVol04ZoomIncludeWindowClick() { context_.zoomInclude().showEntries(lists_->include().entries()); }
 
 void PathsPage::btnVol04ClearAllClick() {
     if (!context_.prompt().ask(kClearAllQuestionText, row_.titles.clearAllQuestion))

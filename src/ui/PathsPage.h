@@ -3,7 +3,7 @@
 // framed by prefix, hyphens and suffix, and the whole path is created with its missing parents,
 // on any number of drives. Each new folder receives the chosen structures.
 
-#include "ui/ComposedPage.h"
+#include "ui/ListPage.h"
 
 #include <string>
 
@@ -11,42 +11,31 @@ class QGroupBox;
 
 namespace dirforge::ui {
 
-class IncludeExcludePanel;
 
-class PathsPage : public ComposedPage {
+class PathsPage : public ListPage {
     Q_OBJECT
 public:
     PathsPage(AppContext& context, TfrmMain& mainWindow, QWidget* parent = nullptr);
 
     void ApplyInitialState() override;
-    void ClearLists() override;
-
-    /// The page's lists, which its editors work on.
-    NameListModel& includeList();
-    NameListModel& excludeList();
 
     /// The option group on or off (the list controls always stay usable); when on, the checked
     /// attach mode's set-up again.
     void SetPageEnabled(bool flag);
     void RefreshPageState() override;
     engine::RunRequest BuildRunRequest() const override;
-    void FocusEntryField() override;
 
     void btnVol04AddToListClick();
     void btnVol04SmartImportClick();
     void btnVol04SmartExportClick();
     void btnVol04EditIncludeListClick();
-    void btnVol04ZoomIncludeWindowClick();
     void btnVol04ClearAllClick();
 
 private:
-    std::size_t NameCount() const override;
     void BuildLayout(QGroupBox* frame);
     /// Appends every full path of the trimmed entry text that passes its checks and is in neither
     /// list; false when any was refused, refusal then holding the last reason.
     bool AddPaths(const std::string& trimmed, std::string& refusal);
-
-    IncludeExcludePanel* lists_ = nullptr;
 };
 
 } // namespace dirforge::ui

@@ -13,10 +13,8 @@
 #include "ui/PageRow.h"
 #include "ui/PageRunPanel.h"
 #include "ui/PrefixSuffixGroup.h"
-#include "ui/TfrmFileExport.h"
 #include "ui/TfrmFileImport.h"
 #include "ui/TfrmMain.h"
-#include "ui/TfrmZoomIncludeWindow.h"
 
 #include <QGridLayout>
 #include <QGroupBox>
@@ -46,9 +44,8 @@ bool ImportableName(const std::string& name) {
 } // namespace
 
 StringsPage::StringsPage(AppContext& context, TfrmMain& mainWindow, QWidget* parent)
-    : ComposedPage(StringsPageRow(), context, mainWindow, parent) {
+    : ListPage(StringsPageRow(), context, mainWindow, parent) {
     setObjectName(QStringLiteral("pgeVol02Strings"));
-    lists_ = new IncludeExcludePanel(row_, context.prompt(), *this, this);
     destination_ = new DestinationGroup(row_, context,
                                         {[this] { return attach_->copyVariant(); },
                                          [this] {
@@ -69,7 +66,6 @@ StringsPage::StringsPage(AppContext& context, TfrmMain& mainWindow, QWidget* par
     connect(lists_->importButton(), &QPushButton::clicked, this, &StringsPage::btnVol02SmartImportClick);
     connect(lists_->exportButton(), &QPushButton::clicked, this, &StringsPage::btnVol02SmartExportClick);
     connect(lists_->editButton(), &QPushButton::clicked, this, &StringsPage::btnVol02EditIncludeListClick);
-    connect(lists_->zoomButton(), &QPushButton::clicked, this, &StringsPage::btnVol02ZoomIncludeWindowClick);
     connect(run_->clearAllButton(), &QPushButton::clicked, this, &StringsPage::btnVol02ClearAllClick);
 }
 
@@ -87,9 +83,6 @@ void StringsPage::BuildLayout(QGroupBox* frame) {
     grid->setRowStretch(1, 1);
 }
 
-NameListModel& StringsPage::includeList() { return lists_->include(); }
-NameListModel& StringsPage::excludeList() { return lists_->exclude(); }
-std::size_t StringsPage::NameCount() const { return static_cast<std::size_t>(lists_->include().size()); }
 
 void StringsPage::ApplyInitialState() {
     state_.results.counters.resetToCreate();
@@ -97,11 +90,6 @@ void StringsPage::ApplyInitialState() {
     SetPageEnabled(false);
     lists_->showCounts();
     attach_->showCount();
-}
-
-void StringsPage::ClearLists() {
-    lists_->clear();
-    attach_->structures().clear();
 }
 
 void StringsPage::SetOptionGroupEnabled(bool flag) {
@@ -135,8 +123,6 @@ engine::RunRequest StringsPage::BuildRunRequest() const {
     request.destination = destination_->destination();
     return request;
 }
-
-void StringsPage::FocusEntryField() { lists_->focusEntry(); }
 
 void StringsPage::SetDestination(const std::string& path) { destination_->SetDestination(path); }
 
@@ -185,30 +171,13 @@ void StringsPage::btnVol02SmartImportClick() {
 }
 
 void StringsPage::btnVol02SmartExportClick() {
-    const NameListModel& include = lists_->include();
-    if (include.size() == 0) {
-        context_.prompt().warn(kIncludeEmptyText, row_.titles.exportEmpty);
-        return;
-    }
-    std::vector<std::string> names;
-    for (const std::string& entry : include.entries())
-        if (!core::HasDrivePart(core::Trim(entry)))
-            names.push_back(entry);
-    context_.fileExport().exportList(names, "STRINGS");
-    RefreshPageState();
-    lists_->exportButton()->setFocus();
+    ExportInclude([](const std::string& entry) { return !core::HasDrivePart(core::Trim(entry)); }, "STRINGS");
 }
 
 void StringsPage::btnVol02EditIncludeListClick() {
     if (context_.stringsIncludeEditor().edit(lists_->include().entries()))
         RefreshPageState();
     FocusEntryField();
-}
-
-void StringsPage::btnVol02ZoomIncludeWindowClick() {
-    // The zoom window is shared with the import window: it shows exactly the INCLUDE list, never
-    // entries left over from an earlier use or since removed from the list.
-    context_.zoomInclude().showEntries(lists_->include().entries());
 }
 
 void StringsPage::btnVol02ClearAllClick() {

@@ -2,7 +2,7 @@
 // The strings page: plain names in the INCLUDE list, framed by prefix, hyphens and suffix, are
 // created under one destination folder, each new folder receiving the chosen structures.
 
-#include "ui/ComposedPage.h"
+#include "ui/ListPage.h"
 
 #include <string>
 
@@ -11,25 +11,18 @@ class QGroupBox;
 namespace dirforge::ui {
 
 class DestinationGroup;
-class IncludeExcludePanel;
 
-class StringsPage : public ComposedPage {
+class StringsPage : public ListPage {
     Q_OBJECT
 public:
     StringsPage(AppContext& context, TfrmMain& mainWindow, QWidget* parent = nullptr);
 
     void ApplyInitialState() override;
-    void ClearLists() override;
-
-    /// The page's lists, which its editors and the benchmarks work on.
-    NameListModel& includeList();
-    NameListModel& excludeList();
 
     /// List group and option group on or off; when on, the checked attach mode's set-up again.
     void SetPageEnabled(bool flag);
     void RefreshPageState() override;
     engine::RunRequest BuildRunRequest() const override;
-    void FocusEntryField() override;
     /// Takes a destination as if browsed or selected.
     void SetDestination(const std::string& path);
 
@@ -37,16 +30,13 @@ public:
     void btnVol02SmartImportClick();
     void btnVol02SmartExportClick();
     void btnVol02EditIncludeListClick();
-    void btnVol02ZoomIncludeWindowClick();
     void btnVol02ClearAllClick();
 
 private:
-    std::size_t NameCount() const override;
     void BuildLayout(QGroupBox* frame);
     void SetOptionGroupEnabled(bool flag);
 
     DestinationGroup* destination_ = nullptr;
-    IncludeExcludePanel* lists_ = nullptr;
 };
 
 } // namespace dirforge::ui

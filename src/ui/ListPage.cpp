@@ -1,0 +1,51 @@
+#include "ui/ListPage.h"
+
+#include "ui/AppContext.h"
+#include "ui/AttachGroup.h"
+#include "ui/IncludeExcludePanel.h"
+#include "ui/PageRow.h"
+#include "ui/TfrmFileExport.h"
+#include "ui/TfrmZoomIncludeWindow.h"
+
+#include <QPushButton>
+
+#include <vector>
+
+namespace dirforge::ui {
+
+ListPage::ListPage(const PageRow& row, AppContext& context, TfrmMain& mainWindow, QWidget* parent)
+    : ComposedPage(row, context, mainWindow, parent) {
+    lists_ = new IncludeExcludePanel(row_, context.prompt(), *this, this);
+    // The zoom window is shared with the import window: it shows exactly the INCLUDE list, never
+    // entries left over from an earlier use or since removed from the list.
+    connect(lists_->zoomButton(), &QPushButton::clicked, this,
+            [this] { context_.zoomInclude().showEntries(lists_->include().entries()); });
+}
+
+NameListModel& ListPage::includeList() { return lists_->include(); }
+NameListModel& ListPage::excludeList() { return lists_->exclude(); }
+std::size_t ListPage::NameCount() const { return static_cast<std::size_t>(lists_->include().size()); }
+
+void ListPage::ClearLists() {
+    lists_->clear();
+    attach_->structures().clear();
+}
+
+void ListPage::FocusEntryField() { lists_->focusEntry(); }
+
+void ListPage::ExportInclude(const std::function<bool(const std::string&)>& exported, const char* kind) {
+    const NameListModel& include = lists_->include();
+    if (include.size() == 0) {
+        context_.prompt().warn(kIncludeEmptyText, row_.titles.exportEmpty);
+        return;
+    }
+    std::vector<std::string> entries;
+    for (const std::string& entry : include.entries())
+        if (exported(entry))
+            entries.push_back(entry);
+    context_.fileExport().exportList(entries, kind);
+    RefreshPageState();
+    lists_->exportButton()->setFocus();
+}
+
+} // namespace dirforge::ui
