@@ -7,8 +7,6 @@
 
 namespace dirforge::bench {
 
-namespace {
-
 std::filesystem::path BenchBase() {
     if (const char* chosen = std::getenv("DIRFORGE_BENCH_DIR"))
         return chosen;
@@ -17,8 +15,6 @@ std::filesystem::path BenchBase() {
         return "/dev/shm";
     return std::filesystem::temp_directory_path();
 }
-
-} // namespace
 
 BenchDrive::BenchDrive(const std::string& tag) {
     std::string pattern = (BenchBase() / ("dirforge-" + tag + "-XXXXXX")).string();

@@ -8,10 +8,14 @@
 
 #include "platform/HostFileSystem.h"
 
+#include <filesystem>
 #include <memory>
 #include <string>
 
 namespace dirforge::bench {
+
+/// The folder benchmark folders are made in (DIRFORGE_BENCH_DIR, else /dev/shm, else temp).
+std::filesystem::path BenchBase();
 
 class BenchDrive {
 public:
