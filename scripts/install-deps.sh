@@ -8,6 +8,14 @@ packages=(
   libgtest-dev libgmock-dev libbenchmark-dev
   libcli11-dev nlohmann-json3-dev
   xvfb xauth
+  # Installing, packaging and checking what is installed; fonts for the screenshots.
+  desktop-file-utils
+  appstream
+  man-db
+  dpkg-dev
+  file
+  lintian
+  fonts-dejavu-core
 )
 
 missing=()
