@@ -27,7 +27,8 @@ private:
 };
 
 fs::path FreshFolder(const char* name) {
-    const fs::path folder = fs::temp_directory_path() / ("dirforge-home-" + std::to_string(::getpid())) / name;
+    const fs::path folder =
+        fs::temp_directory_path() / ("dirforge-home-" + std::to_string(::getpid())) / name;
     fs::remove_all(folder);
     fs::create_directories(folder.parent_path());
     return folder;
@@ -41,13 +42,19 @@ TEST(ProgramHome, FolderChosenFromTheEnvironment) {
         std::map<std::string, std::string> environment;
         std::string expected;
     } cases[] = {
-        {"own variable first", {{"DIRFORGE_HOME", "/srv/df"}, {"XDG_DATA_HOME", "/x"}, {"HOME", "/home/a"}}, "/srv/df"},
-        {"own variable relative to the start folder", {{"DIRFORGE_HOME", "build/home"}, {"HOME", "/home/a"}},
+        {"own variable first",
+         {{"DIRFORGE_HOME", "/srv/df"}, {"XDG_DATA_HOME", "/x"}, {"HOME", "/home/a"}},
+         "/srv/df"},
+        {"own variable relative to the start folder",
+         {{"DIRFORGE_HOME", "build/home"}, {"HOME", "/home/a"}},
          "/work/start/build/home"},
         {"own variable tidied", {{"DIRFORGE_HOME", "/srv/./df/"}}, "/srv/df"},
-        {"empty own variable is unset", {{"DIRFORGE_HOME", ""}, {"XDG_DATA_HOME", "/x/data"}}, "/x/data/dirforge"},
+        {"empty own variable is unset",
+         {{"DIRFORGE_HOME", ""}, {"XDG_DATA_HOME", "/x/data"}},
+         "/x/data/dirforge"},
         {"data home", {{"XDG_DATA_HOME", "/x/data/"}, {"HOME", "/home/a"}}, "/x/data/dirforge"},
-        {"relative data home is ignored", {{"XDG_DATA_HOME", "data"}, {"HOME", "/home/a"}},
+        {"relative data home is ignored",
+         {{"XDG_DATA_HOME", "data"}, {"HOME", "/home/a"}},
          "/home/a/.local/share/dirforge"},
         {"home only", {{"HOME", "/home/a"}}, "/home/a/.local/share/dirforge"},
         {"no home at all", {{"HOME", ""}}, ""},

@@ -33,7 +33,9 @@ namespace {
 class Camera {
 public:
     /// The folder is taken from the current folder now, before the program moves it.
-    explicit Camera(const QString& folder) : folder_(QDir(folder).absolutePath()) { QDir().mkpath(folder_); }
+    explicit Camera(const QString& folder) : folder_(QDir(folder).absolutePath()) {
+        QDir().mkpath(folder_);
+    }
 
     void shoot(QWidget& widget, const char* name) {
         Settle();
@@ -81,7 +83,8 @@ void MakeDemoTree(dirforge::testing::TempDrives& drives) {
     for (const char* client : {"2024-Abbott Ltd", "2024-Baker and Sons", "2024-Carter Design"})
         for (const char* below : {"\\Contracts", "\\Correspondence", "\\Invoices"})
             drives.makeFolder(std::string("f:\\Clients\\") + client + below);
-    drives.makeFile("g:\\Templates\\Client\\Contracts\\Contract template.txt", "Contract between ...\n");
+    drives.makeFile("g:\\Templates\\Client\\Contracts\\Contract template.txt",
+                    "Contract between ...\n");
     drives.makeFile("g:\\Templates\\Client\\Correspondence\\Letterhead.txt", "Our address ...\n");
     drives.makeFolder("g:\\Templates\\Client\\Invoices");
     drives.makeFile("f:\\Data\\clients.csv", "1001,Abbott Ltd,Leeds\n"
@@ -100,8 +103,9 @@ void MakeDemoTree(dirforge::testing::TempDrives& drives) {
 void ClientFolders(StartedStringsPage& program, Camera& camera) {
     program.drives.makeFolder("f:\\Clients\\2025-Abbott Ltd");
     program.picker.answer("f:\\Clients");
-    program.runner.expect("TfrmLevelSummFolder",
-                          [&camera](QDialog& dialog) { return ShowAndShoot(dialog, camera, "level-summary"); });
+    program.runner.expect("TfrmLevelSummFolder", [&camera](QDialog& dialog) {
+        return ShowAndShoot(dialog, camera, "level-summary");
+    });
     program.click("btnVol02AddDestFolder");
 
     program.dialogs.answerOpen("f:\\Data\\clients.csv");
@@ -144,7 +148,8 @@ void MonthlyFolders(StartedStringsPage& program, Camera& camera) {
     program.picker.answer("f:\\Reports\\2025");
     program.runner.expect("TfrmLevelSummFolder");
     program.click("btnVol03AddDestFolder");
-    for (const auto& [field, text] : {std::pair{"edtVol03StartNumber", "1"}, std::pair{"edtVol03EndNumber", "12"}}) {
+    for (const auto& [field, text] :
+         {std::pair{"edtVol03StartNumber", "1"}, std::pair{"edtVol03EndNumber", "12"}}) {
         auto* edit = program.find<QLineEdit>(field);
         edit->setText(QString::fromLatin1(text));
         QFocusEvent leave(QEvent::FocusOut);
@@ -167,8 +172,9 @@ void MonthlyFolders(StartedStringsPage& program, Camera& camera) {
 /// Full paths on two drives, framed by a suffix.
 void PathsPage(StartedStringsPage& program, Camera& camera) {
     program.find<QTabWidget>("pgeMain")->setCurrentIndex(1);
-    for (const char* path : {"f:\\Projects\\Alpha\\Design", "f:\\Projects\\Alpha\\Build", "f:\\Projects\\Beta\\Design",
-                             "g:\\Archive\\2025\\Alpha", "g:\\Archive\\2025\\Beta"}) {
+    for (const char* path :
+         {"f:\\Projects\\Alpha\\Design", "f:\\Projects\\Alpha\\Build", "f:\\Projects\\Beta\\Design",
+          "g:\\Archive\\2025\\Alpha", "g:\\Archive\\2025\\Beta"}) {
         program.find<QLineEdit>("edtVol04AddToList")->setText(QString::fromLatin1(path));
         program.click("btnVol04AddToList");
     }
@@ -180,8 +186,9 @@ void PathsPage(StartedStringsPage& program, Camera& camera) {
 
 void ExamplesWindow(StartedStringsPage& program, Camera& camera) {
     program.find<QTabWidget>("pgeMain")->setCurrentIndex(0);
-    program.runner.expect("TfrmDriveSelect",
-                          [&camera](QDialog& dialog) { return ShowAndShoot(dialog, camera, "examples"); });
+    program.runner.expect("TfrmDriveSelect", [&camera](QDialog& dialog) {
+        return ShowAndShoot(dialog, camera, "examples");
+    });
     program.click("btnVol02Examples");
 }
 
