@@ -37,9 +37,11 @@ test-sanitize: deps
 package: build
 	@cd $(BUILD) && cpack -G DEB
 
-# The pictures in docs/images/: the program under Xvfb on a small demo tree.
+# The pictures in docs/images/: the program under Xvfb on a small demo tree, with the fonts
+# the install script brings and no others.
 screenshots: build
-	@xvfb-run -a -s "-screen 0 1280x1024x24" $(BUILD)/tools/screenshots/dirforge_screenshots docs/images
+	@FONTCONFIG_FILE=$(CURDIR)/tools/screenshots/fonts.conf xvfb-run -a -s "-screen 0 1280x1024x24" \
+		$(BUILD)/tools/screenshots/dirforge_screenshots docs/images
 
 clean:
 	rm -rf $(BUILD) $(BUILD_SAN)
