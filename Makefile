@@ -3,8 +3,10 @@ BUILD      ?= build
 BUILD_SAN  ?= build-sanitize
 JOBS       ?= $(shell nproc)
 CMAKE_ARGS ?=
+# Where `make run` keeps the program's own files (default.set, WorkingDir), away from your own.
+RUN_HOME   ?= $(CURDIR)/$(BUILD)/run-home
 
-.PHONY: deps configure build run test bench test-sanitize clean
+.PHONY: deps configure build run test bench test-sanitize package screenshots clean
 
 deps:
 	@bash scripts/install-deps.sh
@@ -16,10 +18,10 @@ build: configure
 	@cmake --build $(BUILD) -j $(JOBS)
 
 run: build
-	$(BUILD)/src/dirforge
+	DIRFORGE_HOME=$(RUN_HOME) $(BUILD)/src/dirforge
 
 test: build
-	@cd $(BUILD) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j $(JOBS)
+	@cd $(BUILD) && DIRFORGE_HOME=$(CURDIR)/$(BUILD)/test-home QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j $(JOBS)
 
 bench: build
 	@$(BUILD)/bench/dirforge_bench
@@ -28,7 +30,18 @@ bench: build
 test-sanitize: deps
 	@cmake -S . -B $(BUILD_SAN) -DCMAKE_BUILD_TYPE=Debug -DDIRFORGE_SANITIZE=ON $(CMAKE_ARGS) > /dev/null
 	@cmake --build $(BUILD_SAN) -j $(JOBS)
-	@cd $(BUILD_SAN) && QT_QPA_PLATFORM=offscreen ASAN_OPTIONS=detect_leaks=0 ctest --output-on-failure -j $(JOBS)
+	@cd $(BUILD_SAN) && DIRFORGE_HOME=$(CURDIR)/$(BUILD_SAN)/test-home QT_QPA_PLATFORM=offscreen ASAN_OPTIONS=detect_leaks=0 ctest --output-on-failure -j $(JOBS)
+
+# A Debian package of the release build (dirforge_VERSION_ARCH.deb in this folder); install it
+# with `apt-get install ./dirforge_*.deb`.
+package: build
+	@cd $(BUILD) && cpack -G DEB
+
+# The pictures in docs/images/: the program under Xvfb on a small demo tree, with the fonts
+# the install script brings and no others.
+screenshots: build
+	@FONTCONFIG_FILE=$(CURDIR)/tools/screenshots/fonts.conf xvfb-run -a -s "-screen 0 1280x1024x24" \
+		$(BUILD)/tools/screenshots/dirforge_screenshots docs/images
 
 clean:
 	rm -rf $(BUILD) $(BUILD_SAN)

@@ -8,8 +8,17 @@ packages=(
   libgtest-dev libgmock-dev libbenchmark-dev
   libcli11-dev nlohmann-json3-dev
   xvfb xauth
+  # The latency file system of the benchmarks.
   libfuse3-dev
   fuse3
+  # Installing, packaging and checking what is installed; fonts for the screenshots.
+  desktop-file-utils
+  appstream
+  man-db
+  dpkg-dev
+  file
+  lintian
+  fonts-dejavu-core
 )
 
 missing=()

@@ -1,12 +1,14 @@
 #pragma once
 // The product's own texts: name, version, what it does, and its web pages.
 
+#include "DirforgeVersion.h"
+
 namespace dirforge::ui {
 
 /// The product name; also the main window's caption.
 inline constexpr const char* kProductName = "Dirforge";
-/// Kept in step with the project version in the top-level CMakeLists.txt.
-inline constexpr const char* kProductVersion = "0.1.0";
+/// The project version set in the top-level CMakeLists.txt.
+inline constexpr const char* kProductVersion = kVersion;
 /// One line on what the program does (about window).
 inline constexpr const char* kProductTagline =
     "Creates many folders at once from names, full paths or number ranges, "
