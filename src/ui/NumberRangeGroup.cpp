@@ -10,6 +10,7 @@
 #include <QLabel>
 #include <QLineEdit>
 
+#include <algorithm>
 #include <limits>
 #include <optional>
 
@@ -80,6 +81,20 @@ void NumberRangeGroup::reset() {
     endNumber_ = 1;
     chkPaddedZeroes_->setChecked(false);
 }
+
+void NumberRangeGroup::restore(const std::string& startText, const std::string& endText, bool padded) {
+    edtStartNumber_->setText(ToQt(startText));
+    edtEndNumber_->setText(ToQt(endText));
+    chkPaddedZeroes_->setChecked(padded);
+    ReadFields();
+    startNumber_ = std::max(startNumber_, 1);
+    endNumber_ = std::max(endNumber_, 1);
+    emit numbersTaken();
+}
+
+std::string NumberRangeGroup::startText() const { return FromQt(edtStartNumber_->text()); }
+std::string NumberRangeGroup::endText() const { return FromQt(edtEndNumber_->text()); }
+bool NumberRangeGroup::padded() const { return chkPaddedZeroes_->isChecked(); }
 
 void NumberRangeGroup::focusEndNumber() { edtEndNumber_->setFocus(); }
 void NumberRangeGroup::focusStartNumber() { edtStartNumber_->setFocus(); }
