@@ -89,7 +89,6 @@ void NumberRangeGroup::restore(const std::string& startText, const std::string& 
     ReadFields();
     startNumber_ = std::max(startNumber_, 1);
     endNumber_ = std::max(endNumber_, 1);
-    emit numbersTaken();
 }
 
 std::string NumberRangeGroup::startText() const { return FromQt(edtStartNumber_->text()); }

@@ -97,7 +97,7 @@ void NumbersPage::SaveSetup(settings::PageSetup& setup) const {
 
 void NumbersPage::RestoreSetup(const settings::PageSetup& setup) {
     const settings::NumbersPageSettings& page = setup.numbers;
-    // A profile without number texts (one written before they were kept) starts at 1.
+    // A profile without number texts starts at 1.
     numbers_->restore(page.edtVol03StartNumber.empty() ? "1" : page.edtVol03StartNumber,
                       page.edtVol03EndNumber.empty() ? "1" : page.edtVol03EndNumber, page.chkVol03PaddedZeroes != 0);
     RestoreSharedChoices(settings::ChoicesOf(page));
