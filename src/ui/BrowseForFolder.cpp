@@ -10,7 +10,10 @@
 #include <QGridLayout>
 #include <QLineEdit>
 #include <QListView>
+#include <QSplitter>
 #include <QUrl>
+
+#include <algorithm>
 
 namespace dirforge::ui {
 
@@ -62,6 +65,15 @@ void FolderBrowserDialog::AddDrivePlaces() {
         return;
     LabelDrivePlaces();
     connect(sidebar_->model(), &QAbstractItemModel::dataChanged, this, &FolderBrowserDialog::LabelDrivePlaces);
+    // Room for "f:  /srv/data" without clipping: the places get the width of their longest label.
+    if (auto* splitter = findChild<QSplitter*>(QStringLiteral("splitter"))) {
+        int widest = 0;
+        for (const QString& label : placeLabels())
+            widest = std::max(widest, sidebar_->fontMetrics().horizontalAdvance(label));
+        const int placesWidth = std::min(widest + 48, 320);
+        resize(std::max(width(), placesWidth + 520), std::max(height(), 440));
+        splitter->setSizes({placesWidth, width() - placesWidth});
+    }
 }
 
 void FolderBrowserDialog::LabelDrivePlaces() {
