@@ -141,7 +141,8 @@ int RunUndo(Session& session) {
 void TakeProfile(Session& session, BatchOptions& options) {
     const std::string path = DriveArgument(session.paths, options.profile, "--profile");
     std::string reason;
-    const std::optional<settings::PageSetup> setup = settings::LoadProfile(path, session.fs, reason);
+    const std::optional<settings::PageSetup> setup =
+        settings::LoadProfile(path, session.fs, reason);
     if (!setup)
         throw UsageError("--profile: " + path + " cannot be used: " + reason);
     ApplyProfile(*setup, options);

@@ -90,9 +90,11 @@ void AddCommonOptions(CLI::App& command, BatchOptions& options, CommonOptions& c
                        "Write the run's undo journal here (left untouched by --simulate)")
         ->type_name("FILE");
     command.add_flag("--json", options.json, "Print the outcome as one JSON object");
-    command.add_option("--profile", options.profile,
-                       "A profile saved by the window (File > Save Profile...): the page's set-up fills every "
-                       "option not given here")
+    command
+        .add_option(
+            "--profile", options.profile,
+            "A profile saved by the window (File > Save Profile...): the page's set-up fills every "
+            "option not given here")
         ->type_name("FILE");
 }
 
@@ -114,14 +116,18 @@ std::string CheckRunOptions(const BatchOptions& options) {
         return std::string("strings needs --names FILE or at least one --name TEXT") + profileNote;
     if (options.command == Command::Paths && options.pathsFile.empty() && options.paths.empty())
         return std::string("paths needs --paths FILE or at least one --path PATH") + profileNote;
-    if ((options.command == Command::Strings || options.command == Command::Numbers) && options.destination.empty())
+    if ((options.command == Command::Strings || options.command == Command::Numbers) &&
+        options.destination.empty())
         return std::string("--dest is required") + profileNote;
-    if (options.command == Command::Numbers && !fromProfile && !(options.wasGiven("start") && options.wasGiven("end")))
+    if (options.command == Command::Numbers && !fromProfile &&
+        !(options.wasGiven("start") && options.wasGiven("end")))
         return "numbers needs --start and --end (or a --profile)";
-    if (options.attach != AttachMode::Existing && (options.wasGiven("structure") || options.wasGiven("copy")))
+    if (options.attach != AttachMode::Existing &&
+        (options.wasGiven("structure") || options.wasGiven("copy")))
         return "--structure and --copy need --attach existing";
-    const bool templateOptionsGiven = options.wasGiven("template") || options.wasGiven("templates") ||
-                                      options.wasGiven("template-option") || options.wasGiven("number-suffix");
+    const bool templateOptionsGiven =
+        options.wasGiven("template") || options.wasGiven("templates") ||
+        options.wasGiven("template-option") || options.wasGiven("number-suffix");
     if (options.attach != AttachMode::TextTemplates && templateOptionsGiven)
         return "--template, --templates, --template-option and --number-suffix need --attach templates";
     return {};
@@ -156,7 +162,9 @@ std::optional<int> ParseCommandLine(int argc, const char* const* argv, BatchOpti
 
     std::string templateOption = "keep";
     CLI::App* strings = app.add_subcommand("strings", "Create one folder per name under a destination");
-    strings->add_option("--dest", options.destination, "Destination folder (required without --profile)")
+    strings
+        ->add_option("--dest", options.destination,
+                     "Destination folder (required without --profile)")
         ->type_name("PATH");
     AddListSource(*strings, {"--names", "Text file with one name per line"}, options.namesFile,
                   {"--name", "One name"}, "TEXT", options.names);
@@ -170,7 +178,9 @@ std::optional<int> ParseCommandLine(int argc, const char* const* argv, BatchOpti
     AddCommonOptions(*paths, options, pathsCommon, templateOption);
 
     CLI::App* numbers = app.add_subcommand("numbers", "Create one folder per number from start to end");
-    numbers->add_option("--dest", options.destination, "Destination folder (required without --profile)")
+    numbers
+        ->add_option("--dest", options.destination,
+                     "Destination folder (required without --profile)")
         ->type_name("PATH");
     numbers->add_option("--start", options.startNumber, "First number (required without --profile)")
         ->check(CLI::Range(1, std::numeric_limits<std::int32_t>::max()));

@@ -17,7 +17,8 @@ using engine::AttachMode;
 std::int32_t NumberFieldValue(const std::string& text, std::int32_t fallback) {
     const std::string trimmed = core::Trim(text);
     std::int32_t value = 0;
-    const auto [end, error] = std::from_chars(trimmed.data(), trimmed.data() + trimmed.size(), value);
+    const auto [end, error] =
+        std::from_chars(trimmed.data(), trimmed.data() + trimmed.size(), value);
     if (error != std::errc() || end != trimmed.data() + trimmed.size())
         return fallback;
     return value < 1 ? 1 : value;
@@ -25,10 +26,13 @@ std::int32_t NumberFieldValue(const std::string& text, std::int32_t fallback) {
 
 settings::PageChoices ChoicesFor(const settings::PageSetup& setup, Command command) {
     switch (command) {
-    case Command::Paths: return settings::ChoicesOf(setup.paths);
-    case Command::Numbers: return settings::ChoicesOf(setup.numbers);
+    case Command::Paths:
+        return settings::ChoicesOf(setup.paths);
+    case Command::Numbers:
+        return settings::ChoicesOf(setup.numbers);
     case Command::Strings:
-    case Command::Undo: break;
+    case Command::Undo:
+        break;
     }
     return settings::ChoicesOf(setup.strings);
 }
@@ -51,32 +55,38 @@ void ApplyItems(const settings::PageSetup& setup, BatchOptions& options) {
         if (!options.wasGiven("start"))
             options.startNumber = NumberFieldValue(setup.numbers.edtVol03StartNumber, 1);
         if (!options.wasGiven("end"))
-            options.endNumber = NumberFieldValue(setup.numbers.edtVol03EndNumber, options.startNumber);
+            options.endNumber =
+                NumberFieldValue(setup.numbers.edtVol03EndNumber, options.startNumber);
         if (!options.wasGiven("pad"))
             options.padded = setup.numbers.chkVol03PaddedZeroes != 0;
         if (!options.wasGiven("number-suffix"))
             options.numberSuffix = setup.numbers.chkVol03AddIncNumbersAsSuffix != 0;
         break;
-    case Command::Undo: break;
+    case Command::Undo:
+        break;
     }
 }
 
-void ApplyAttach(const settings::PageChoices& choices, const settings::PageSetup& setup, BatchOptions& options) {
+void ApplyAttach(const settings::PageChoices& choices, const settings::PageSetup& setup,
+                 BatchOptions& options) {
     if (!options.wasGiven("attach"))
         options.attach = choices.mode;
     if (!options.wasGiven("copy"))
         options.copy = choices.variant;
     // The structure window holds folders in one mode and template lines in the other: its lines
     // stand in only for the mode they were saved in.
-    if (choices.mode == options.attach && options.attach == AttachMode::Existing && !options.wasGiven("structure"))
+    if (choices.mode == options.attach && options.attach == AttachMode::Existing &&
+        !options.wasGiven("structure"))
         options.structures = choices.structures;
     if (choices.mode == options.attach && options.attach == AttachMode::TextTemplates &&
         !options.wasGiven("template") && !options.wasGiven("templates"))
         options.templates = choices.structures;
     if (!options.wasGiven("template-option")) {
-        const auto saved = setup.templateOptions.find(engine::TemplatePageNumber(PageOf(options.command)));
-        options.templateOption =
-            saved != setup.templateOptions.end() ? saved->second : engine::_tagFoldersTemplateOptions{};
+        const auto saved =
+            setup.templateOptions.find(engine::TemplatePageNumber(PageOf(options.command)));
+        options.templateOption = saved != setup.templateOptions.end()
+                                     ? saved->second
+                                     : engine::_tagFoldersTemplateOptions{};
     }
 }
 

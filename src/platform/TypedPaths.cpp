@@ -9,7 +9,9 @@ namespace dirforge::platform {
 
 namespace {
 
-bool IsLetter(char c) { return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z'); }
+bool IsLetter(char c) {
+    return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z');
+}
 
 /// "~" and "~/x" below home; other texts as they are.
 std::string ExpandHome(const std::string& text, std::string_view homeFolder) {
@@ -29,7 +31,8 @@ bool IsHostPath(std::string_view text) {
     return trimmed[0] == '~' && (trimmed.size() == 1 || trimmed[1] == '/');
 }
 
-TypedPath TypedPathToDrive(const DriveMap& drives, std::string_view text, std::string_view homeFolder) {
+TypedPath TypedPathToDrive(const DriveMap& drives, std::string_view text,
+                           std::string_view homeFolder) {
     const std::string trimmed = core::Trim(text);
     if (IsHostPath(trimmed)) {
         const std::string expanded = ExpandHome(trimmed, homeFolder);

@@ -31,7 +31,8 @@ bool IsHostPath(std::string_view text);
 /// backslashes; a host path ("/srv/data/A", "~/A" below homeFolder) becomes drive form through
 /// the longest mapped root that contains it. Any other text (names, relative paths, "\Docs")
 /// comes back unchanged.
-TypedPath TypedPathToDrive(const DriveMap& drives, std::string_view text, std::string_view homeFolder);
+TypedPath TypedPathToDrive(const DriveMap& drives, std::string_view text,
+                           std::string_view homeFolder);
 
 /// The mapped drives in letter order, each with its host folder.
 std::vector<std::pair<char, std::string>> MappedDrives(const DriveMap& drives);

@@ -23,21 +23,30 @@ struct RadioSlots {
 template <class Page> RadioSlots SlotsOf(Page& p);
 
 template <> RadioSlots SlotsOf(StringsPageSettings& p) {
-    return {&p.rdoVol02AttachNothing,          &p.rdoVol02StructureImportRelativePaths,
-            &p.rdoVol02StructureImportFullPaths, &p.rdoVol02AttachMainFolderWithFiles,
-            &p.rdoVol02AttachMainFolderWithoutFiles, &p.rdoVol02AttachSubFoldersOnlyWithFiles,
+    return {&p.rdoVol02AttachNothing,
+            &p.rdoVol02StructureImportRelativePaths,
+            &p.rdoVol02StructureImportFullPaths,
+            &p.rdoVol02AttachMainFolderWithFiles,
+            &p.rdoVol02AttachMainFolderWithoutFiles,
+            &p.rdoVol02AttachSubFoldersOnlyWithFiles,
             &p.rdoVol02AttachSubFoldersOnlyWithoutFiles};
 }
 template <> RadioSlots SlotsOf(PathsPageSettings& p) {
-    return {&p.rdoVol04AttachNothing,          &p.rdoVol04StructureImportRelativePaths,
-            &p.rdoVol04StructureImportFullPaths, &p.rdoVol04AttachMainFolderWithFiles,
-            &p.rdoVol04AttachMainFolderWithoutFiles, &p.rdoVol04AttachSubFoldersOnlyWithFiles,
+    return {&p.rdoVol04AttachNothing,
+            &p.rdoVol04StructureImportRelativePaths,
+            &p.rdoVol04StructureImportFullPaths,
+            &p.rdoVol04AttachMainFolderWithFiles,
+            &p.rdoVol04AttachMainFolderWithoutFiles,
+            &p.rdoVol04AttachSubFoldersOnlyWithFiles,
             &p.rdoVol04AttachSubFoldersOnlyWithoutFiles};
 }
 template <> RadioSlots SlotsOf(NumbersPageSettings& p) {
-    return {&p.rdoVol03AttachNothing,          &p.rdoVol03StructureImportRelativePaths,
-            &p.rdoVol03StructureImportFullPaths, &p.rdoVol03AttachMainFolderWithFiles,
-            &p.rdoVol03AttachMainFolderWithoutFiles, &p.rdoVol03AttachSubFoldersOnlyWithFiles,
+    return {&p.rdoVol03AttachNothing,
+            &p.rdoVol03StructureImportRelativePaths,
+            &p.rdoVol03StructureImportFullPaths,
+            &p.rdoVol03AttachMainFolderWithFiles,
+            &p.rdoVol03AttachMainFolderWithoutFiles,
+            &p.rdoVol03AttachSubFoldersOnlyWithFiles,
             &p.rdoVol03AttachSubFoldersOnlyWithoutFiles};
 }
 
@@ -46,10 +55,10 @@ void ReadRadios(const RadioSlots& r, PageChoices& c) {
     c.mode = *r.nothing != 0         ? AttachMode::Nothing
              : *r.relativePaths != 0 ? AttachMode::TextTemplates
                                      : AttachMode::Existing;
-    c.variant = *r.mainWithFiles != 0      ? CopyVariant::MainFolderWithFiles
-                : *r.subWithFiles != 0     ? CopyVariant::SubFoldersOnlyWithFiles
-                : *r.subWithoutFiles != 0  ? CopyVariant::SubFoldersOnlyWithoutFiles
-                                           : CopyVariant::MainFolderWithoutFiles;
+    c.variant = *r.mainWithFiles != 0     ? CopyVariant::MainFolderWithFiles
+                : *r.subWithFiles != 0    ? CopyVariant::SubFoldersOnlyWithFiles
+                : *r.subWithoutFiles != 0 ? CopyVariant::SubFoldersOnlyWithoutFiles
+                                          : CopyVariant::MainFolderWithoutFiles;
 }
 
 void WriteRadios(const PageChoices& c, const RadioSlots& r) {
@@ -131,6 +140,8 @@ void StoreChoices(const PageChoices& c, NumbersPageSettings& p) {
     p.chkVol03ViewDestFolder = c.showExplorer ? 1 : 0;
 }
 
-std::string SavedDestination(const std::string& boxText) { return core::Trim(boxText); }
+std::string SavedDestination(const std::string& boxText) {
+    return core::Trim(boxText);
+}
 
 } // namespace dirforge::settings

@@ -27,21 +27,24 @@ PageSetup SetupOf(const SettingsStore& store) {
 bool IsKnownRecord(std::int32_t number) {
     static const SettingsStore layoutOwner;
     static const auto bindings = BindRecords(layoutOwner);
-    return std::any_of(bindings.begin(), bindings.end(), [number](const auto& b) { return b.number == number; });
+    return std::any_of(bindings.begin(), bindings.end(),
+                       [number](const auto& b) { return b.number == number; });
 }
 
 } // namespace
 
 bool IsPageRecord(std::int32_t number) {
-    return number == 28 || number == 29 || (number >= 31 && number <= 64) || (number >= 77 && number <= 81) ||
-           number == 125 || (number >= 128 && number <= 134) || (number >= 152 && number <= 155);
+    return number == 28 || number == 29 || (number >= 31 && number <= 64) ||
+           (number >= 77 && number <= 81) || number == 125 || (number >= 128 && number <= 134) ||
+           (number >= 152 && number <= 155);
 }
 
 std::string WriteProfileRecords(const PageSetup& setup) {
     const std::string all = WriteSettingsRecords(StoreOf(setup));
     std::string out;
     for (std::size_t at = 0; at + kRecordSize <= all.size(); at += kRecordSize) {
-        const std::int32_t number = RecordReader(std::string_view(all).substr(at, kRecordSize)).number();
+        const std::int32_t number =
+            RecordReader(std::string_view(all).substr(at, kRecordSize)).number();
         if (IsPageRecord(number) || number == kEndMarkerRecord)
             out.append(all, at, kRecordSize);
     }

@@ -35,7 +35,8 @@ std::string WriteProfileRecords(const PageSetup& setup);
 /// records that are not page records (a whole settings file) are ignored.
 std::optional<PageSetup> ReadProfileRecords(std::string_view bytes, std::string& reason);
 
-/// Writes the profile to path (drive form) through a temporary file; false when it cannot be written.
+/// Writes the profile to path (drive form) through a temporary file; false when it cannot be
+/// written.
 bool SaveProfile(const PageSetup& setup, const std::string& path, platform::FileSystem& files);
 
 /// Reads the profile at path (drive form); nullopt with the reason when it cannot be read or used.

@@ -1,14 +1,14 @@
 #include "ui/AppContext.h"
 
+#include "settings/AutomaticSettings.h"
 #include "ui/AppInfo.h"
+#include "ui/ListEditors.h"
+#include "ui/PathsPage.h"
 #include "ui/QtFileDialogs.h"
 #include "ui/QtFolderPicker.h"
 #include "ui/QtPrompt.h"
 #include "ui/QtShell.h"
 #include "ui/ReportingShell.h"
-#include "settings/AutomaticSettings.h"
-#include "ui/ListEditors.h"
-#include "ui/PathsPage.h"
 #include "ui/StringsPage.h"
 #include "ui/TfrmAbout.h"
 #include "ui/TfrmExamples.h"
@@ -84,7 +84,8 @@ void AppContext::CreateWindows() {
                      [this] { RefreshLogModeLabels(visualLogs_); });
     frmLevelSummFolder_ = new TfrmLevelSummFolder(*fileSystem_, *modalRunner_, mainWindow_.get());
     frmFolderTemplateOptions_ = new TfrmFolderTemplateOptions(settings_.templateOptions, mainWindow_.get());
-    frmFolderTemplateOptions_->setHelpHandler([this](std::int32_t page) { ShowTemplateOptionsHelp(page); });
+    frmFolderTemplateOptions_->setHelpHandler(
+        [this](std::int32_t page) { ShowTemplateOptionsHelp(page); });
     CreateListWindows();
 }
 
@@ -103,10 +104,12 @@ void AppContext::CreateListWindows() {
                                                             *modalRunner_, mainWindow_.get());
     frmVol02EditIncludeList_->setHelpHandler([this] { ShowHelp(HelpTopic::ListEditors); });
     auto& paths = static_cast<PathsPage&>(*mainWindow_->page(engine::PageKind::Paths));
-    frmVol04EditIncludeList_ = new TfrmVol04EditIncludeList(paths.includeList(), paths.excludeList(), drives(), *prompt_,
-                                                            *modalRunner_, mainWindow_.get());
+    frmVol04EditIncludeList_ =
+        new TfrmVol04EditIncludeList(paths.includeList(), paths.excludeList(), drives(), *prompt_,
+                                     *modalRunner_, mainWindow_.get());
     frmVol04EditIncludeList_->setHelpHandler([this] { ShowHelp(HelpTopic::ListEditors); });
-    frmFolderStructuresTemplates_ = new TfrmFolderStructuresTemplates(drives(), *prompt_, *modalRunner_, mainWindow_.get());
+    frmFolderStructuresTemplates_ =
+        new TfrmFolderStructuresTemplates(drives(), *prompt_, *modalRunner_, mainWindow_.get());
     frmFolderStructuresTemplates_->setHelpHandler([this] { ShowHelp(HelpTopic::ListEditors); });
     // Each visual log's Export hands the chosen result list to the one export window.
     for (TfrmStatistic* log : visualLogs_)

@@ -216,7 +216,8 @@ void AttachGroup::reset() {
     lblSum_->clear();
 }
 
-void AttachGroup::restore(AttachMode attachMode, CopyVariant variant, const std::vector<std::string>& lines) {
+void AttachGroup::restore(AttachMode attachMode, CopyVariant variant,
+                          const std::vector<std::string>& lines) {
     QRadioButton* modeRadio = attachMode == AttachMode::Nothing         ? rdoNothing_
                               : attachMode == AttachMode::TextTemplates ? rdoRelativePaths_
                                                                         : rdoFullPaths_;

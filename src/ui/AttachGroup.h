@@ -60,7 +60,8 @@ public:
     /// Clear All: Existing and MainFolderWithoutFiles chosen, the window empty, its counter blank.
     void reset();
     /// A profile's attach choice and structure lines; the page's enabling rules apply them after.
-    void restore(engine::AttachMode mode, engine::CopyVariant variant, const std::vector<std::string>& lines);
+    void restore(engine::AttachMode mode, engine::CopyVariant variant,
+                 const std::vector<std::string>& lines);
     /// Shows the structure window's size in its counter.
     void showCount();
     void focusAddStructure();

@@ -107,12 +107,15 @@ void AttachGroup::btnImportFolderStructuresTemplatesClick() {
     } else if (accepted) {
         std::string report;
         const std::vector<std::string> fullPaths = ExistingStructureLines(lines);
-        if (mode() == engine::AttachMode::Existing && lists::CheckImportedFullPaths(fullPaths, report)) {
+        if (mode() == engine::AttachMode::Existing &&
+            lists::CheckImportedFullPaths(fullPaths, report)) {
             context_.prompt().warn(report + UnmappedNote(lines), row_.titles.structureImportFull);
-        } else if (mode() == engine::AttachMode::TextTemplates && lists::CheckImportedRelativePaths(lines, report)) {
+        } else if (mode() == engine::AttachMode::TextTemplates &&
+                   lists::CheckImportedRelativePaths(lines, report)) {
             context_.prompt().warn(report, row_.titles.structureImportRelative);
         } else {
-            const std::vector<std::string>& taken = mode() == engine::AttachMode::Existing ? fullPaths : lines;
+            const std::vector<std::string>& taken =
+                mode() == engine::AttachMode::Existing ? fullPaths : lines;
             std::vector<std::string> converted;
             converted.reserve(taken.size());
             for (const std::string& line : taken)
@@ -126,7 +129,8 @@ void AttachGroup::btnImportFolderStructuresTemplatesClick() {
     context_.prompt().warn(kImportEndText, row_.titles.structureImportEnd);
 }
 
-std::vector<std::string> AttachGroup::ExistingStructureLines(const std::vector<std::string>& lines) const {
+std::vector<std::string>
+AttachGroup::ExistingStructureLines(const std::vector<std::string>& lines) const {
     // A host path on no mapped drive stays as it was read: the full-path check then reports it.
     std::vector<std::string> converted;
     converted.reserve(lines.size());

@@ -64,7 +64,8 @@ void FolderBrowserDialog::AddDrivePlaces() {
     if (sidebar_ == nullptr || sidebar_->model() == nullptr)
         return;
     LabelDrivePlaces();
-    connect(sidebar_->model(), &QAbstractItemModel::dataChanged, this, &FolderBrowserDialog::LabelDrivePlaces);
+    connect(sidebar_->model(), &QAbstractItemModel::dataChanged, this,
+            &FolderBrowserDialog::LabelDrivePlaces);
     // Room for "f:  /srv/data" without clipping: the places get the width of their longest label.
     if (auto* splitter = findChild<QSplitter*>(QStringLiteral("splitter"))) {
         int widest = 0;
@@ -83,7 +84,8 @@ void FolderBrowserDialog::LabelDrivePlaces() {
     QAbstractItemModel* model = sidebar_->model();
     for (int row = 0; row < model->rowCount(); ++row) {
         const QModelIndex place = model->index(row, 0);
-        const std::string host = FromQt(QDir::cleanPath(place.data(kPlaceUrlRole).toUrl().toLocalFile()));
+        const std::string host =
+            FromQt(QDir::cleanPath(place.data(kPlaceUrlRole).toUrl().toLocalFile()));
         for (const auto& [letter, root] : platform::MappedDrives(drives_)) {
             const QString label = DriveLabel(letter, root);
             if (root == host && place.data(Qt::DisplayRole).toString() != label)

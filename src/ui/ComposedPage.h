@@ -3,8 +3,8 @@
 // suffix group and the attach group with the structure window, inside the page's captioned
 // frame. A page adds its own pieces (destination, lists, numbers) and lays them out.
 
-#include "ui/CreationPage.h"
 #include "settings/PageChoices.h"
+#include "ui/CreationPage.h"
 #include "ui/PageHooks.h"
 
 #include <QString>

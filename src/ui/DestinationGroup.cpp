@@ -13,8 +13,8 @@
 #include <QClipboard>
 #include <QComboBox>
 #include <QGuiApplication>
-#include <QKeyEvent>
 #include <QHBoxLayout>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QPushButton>
 
@@ -92,15 +92,17 @@ void DestinationGroup::MoveDestinationToTop() {
 
 void DestinationGroup::clear() { cboDestFolders_->clear(); }
 
-bool DestinationGroup::RestoreDestination(const std::vector<std::string>& history, const std::string& destination) {
+bool DestinationGroup::RestoreDestination(const std::vector<std::string>& history,
+                                          const std::string& destination) {
     std::vector<std::string> texts = DistinctEntries(history);
     const std::string trimmed = core::Trim(destination);
     if (trimmed.empty()) {
         Fill(texts, -1);
         return false;
     }
-    const auto present = std::find_if(texts.begin(), texts.end(),
-                                      [&](const std::string& entry) { return core::EqualsIgnoreCase(entry, trimmed); });
+    const auto present = std::find_if(texts.begin(), texts.end(), [&](const std::string& entry) {
+        return core::EqualsIgnoreCase(entry, trimmed);
+    });
     if (present == texts.end()) {
         texts.insert(texts.begin(), trimmed);
         Fill(texts, 0);
@@ -144,8 +146,8 @@ void DestinationGroup::SetDestination(const std::string& typed) {
 }
 
 void DestinationGroup::btnAddDestFolderClick() {
-    const std::string picked = context_.folderPicker().browseForFolder("Select the Destination Directory.",
-                                                                       destination());
+    const std::string picked =
+        context_.folderPicker().browseForFolder("Select the Destination Directory.", destination());
     // A cancelled picker leaves a chosen destination as it was; only a page without one is told.
     if (core::Trim(picked).empty() && !core::Trim(destination()).empty())
         return;

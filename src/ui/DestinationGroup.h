@@ -44,7 +44,8 @@ public:
     void clear();
     /// A profile's history and destination: the destination selected (first when it was not in
     /// the history) and taken without the level summary; true when there is one.
-    bool RestoreDestination(const std::vector<std::string>& history, const std::string& destination);
+    bool RestoreDestination(const std::vector<std::string>& history,
+                            const std::string& destination);
 
     /// Shows the level summary, then takes a trimmed non-empty path as the page's destination.
     /// A host path or one with forward slashes is taken in drive form; a host path on no mapped

@@ -55,11 +55,13 @@ bool TfrmVol02EditIncludeList::acceptLines(const std::vector<std::string>& lines
     return true;
 }
 
-TfrmVol04EditIncludeList::TfrmVol04EditIncludeList(NameListModel& include, const NameListModel& exclude,
-                                                   const platform::DriveMap& drives, platform::Prompt& prompt,
-                                                   ModalRunner& runner, QWidget* parent)
-    : ListEditorWindow({"TfrmVol04EditIncludeList", "Edit the Include Folder List.", "mmoVol04EditIncludeList",
-                        "lblVol04EditLinesSum"},
+TfrmVol04EditIncludeList::TfrmVol04EditIncludeList(NameListModel& include,
+                                                   const NameListModel& exclude,
+                                                   const platform::DriveMap& drives,
+                                                   platform::Prompt& prompt, ModalRunner& runner,
+                                                   QWidget* parent)
+    : ListEditorWindow({"TfrmVol04EditIncludeList", "Edit the Include Folder List.",
+                        "mmoVol04EditIncludeList", "lblVol04EditLinesSum"},
                        runner, parent),
       include_(include), exclude_(exclude), drives_(drives), prompt_(prompt) {}
 
@@ -79,9 +81,10 @@ bool TfrmVol04EditIncludeList::acceptLines(const std::vector<std::string>& typed
 }
 
 TfrmFolderStructuresTemplates::TfrmFolderStructuresTemplates(const platform::DriveMap& drives,
-                                                             platform::Prompt& prompt, ModalRunner& runner,
-                                                             QWidget* parent)
-    : ListEditorWindow({"TfrmFolderStructuresTemplates", "Edit ", "mmoEditFolderStructuresTemplates",
+                                                             platform::Prompt& prompt,
+                                                             ModalRunner& runner, QWidget* parent)
+    : ListEditorWindow({"TfrmFolderStructuresTemplates", "Edit ",
+                        "mmoEditFolderStructuresTemplates",
                         "lblFolderStructuresTemplatesEditLinesCurrent"},
                        runner, parent),
       drives_(drives), prompt_(prompt) {}
@@ -97,7 +100,8 @@ bool TfrmFolderStructuresTemplates::acceptLines(const std::vector<std::string>& 
     for (const auto& line : lines)
         if (auto trimmed = core::Trim(line); !trimmed.empty())
             nonBlank.push_back(std::move(trimmed));
-    // Template lines are relative ("/Docs/Drafts" is one); only existing structures are host folders.
+    // Template lines are relative ("/Docs/Drafts" is one); only existing structures are host
+    // folders.
     if (target_.mode == AttachMode::Existing && !FullPathLinesToDrive(nonBlank, drives_, prompt_))
         return false;
     std::string report;

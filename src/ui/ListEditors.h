@@ -33,8 +33,9 @@ private:
 class TfrmVol04EditIncludeList : public ListEditorWindow {
     Q_OBJECT
 public:
-    TfrmVol04EditIncludeList(NameListModel& include, const NameListModel& exclude, const platform::DriveMap& drives,
-                             platform::Prompt& prompt, ModalRunner& runner, QWidget* parent = nullptr);
+    TfrmVol04EditIncludeList(NameListModel& include, const NameListModel& exclude,
+                             const platform::DriveMap& drives, platform::Prompt& prompt,
+                             ModalRunner& runner, QWidget* parent = nullptr);
 
 protected:
     bool acceptLines(const std::vector<std::string>& lines) override;
@@ -59,8 +60,8 @@ struct StructureEditTarget {
 class TfrmFolderStructuresTemplates : public ListEditorWindow {
     Q_OBJECT
 public:
-    TfrmFolderStructuresTemplates(const platform::DriveMap& drives, platform::Prompt& prompt, ModalRunner& runner,
-                                  QWidget* parent = nullptr);
+    TfrmFolderStructuresTemplates(const platform::DriveMap& drives, platform::Prompt& prompt,
+                                  ModalRunner& runner, QWidget* parent = nullptr);
     /// Edits target's structure window; true when it was rebuilt (closed with OK).
     bool editStructures(const StructureEditTarget& target);
 
@@ -75,7 +76,8 @@ private:
 
 /// Full-path lines in drive form: host paths and drive paths with forward slashes converted. False
 /// (after the mapped-drives warning) when a host path lies on no mapped drive.
-bool FullPathLinesToDrive(std::vector<std::string>& lines, const platform::DriveMap& drives, platform::Prompt& prompt);
+bool FullPathLinesToDrive(std::vector<std::string>& lines, const platform::DriveMap& drives,
+                          platform::Prompt& prompt);
 
 /// The most entries the import preview takes from its editor.
 inline constexpr std::size_t PreviewEditorLimit = 30000;

@@ -82,7 +82,8 @@ void NumberRangeGroup::reset() {
     chkPaddedZeroes_->setChecked(false);
 }
 
-void NumberRangeGroup::restore(const std::string& startText, const std::string& endText, bool padded) {
+void NumberRangeGroup::restore(const std::string& startText, const std::string& endText,
+                               bool padded) {
     edtStartNumber_->setText(ToQt(startText));
     edtEndNumber_->setText(ToQt(endText));
     chkPaddedZeroes_->setChecked(padded);
@@ -91,9 +92,15 @@ void NumberRangeGroup::restore(const std::string& startText, const std::string& 
     endNumber_ = std::max(endNumber_, 1);
 }
 
-std::string NumberRangeGroup::startText() const { return FromQt(edtStartNumber_->text()); }
-std::string NumberRangeGroup::endText() const { return FromQt(edtEndNumber_->text()); }
-bool NumberRangeGroup::padded() const { return chkPaddedZeroes_->isChecked(); }
+std::string NumberRangeGroup::startText() const {
+    return FromQt(edtStartNumber_->text());
+}
+std::string NumberRangeGroup::endText() const {
+    return FromQt(edtEndNumber_->text());
+}
+bool NumberRangeGroup::padded() const {
+    return chkPaddedZeroes_->isChecked();
+}
 
 void NumberRangeGroup::focusEndNumber() { edtEndNumber_->setFocus(); }
 void NumberRangeGroup::focusStartNumber() { edtStartNumber_->setFocus(); }

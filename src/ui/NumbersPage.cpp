@@ -99,9 +99,11 @@ void NumbersPage::RestoreSetup(const settings::PageSetup& setup) {
     const settings::NumbersPageSettings& page = setup.numbers;
     // A profile without number texts starts at 1.
     numbers_->restore(page.edtVol03StartNumber.empty() ? "1" : page.edtVol03StartNumber,
-                      page.edtVol03EndNumber.empty() ? "1" : page.edtVol03EndNumber, page.chkVol03PaddedZeroes != 0);
+                      page.edtVol03EndNumber.empty() ? "1" : page.edtVol03EndNumber,
+                      page.chkVol03PaddedZeroes != 0);
     RestoreSharedChoices(settings::ChoicesOf(page));
-    if (!destination_->RestoreDestination(page.cboVol03DestFoldersHistory, page.cboVol03DestFoldersText))
+    if (!destination_->RestoreDestination(page.cboVol03DestFoldersHistory,
+                                          page.cboVol03DestFoldersText))
         SetPageEnabled(false);
     // Taking a destination unchecks the box; the profile's choice comes after.
     chkAddIncNumbersAsSuffix_->setChecked(page.chkVol03AddIncNumbersAsSuffix != 0);

@@ -42,8 +42,10 @@ std::string ImportablePath(const platform::TypedPath& line) {
 
 /// The end message's count of the lines taken and left.
 std::string ImportCountText(std::size_t added, std::size_t skipped) {
-    return "\n" + std::to_string(added) + " line(s) added to the Include list, " + std::to_string(skipped) +
-           " skipped (already listed, blank, without a drive letter, or a host path on no mapped drive).\n";
+    return "\n" + std::to_string(added) + " line(s) added to the Include list, " +
+           std::to_string(skipped) +
+           " skipped (already listed, blank, without a drive letter, or a host path on no mapped "
+           "drive).\n";
 }
 
 } // namespace

@@ -14,7 +14,8 @@ inline constexpr const char* kFolderNotShownTitle = "Show Folder.            War
 class ReportingShell : public platform::Shell {
 public:
     /// Each reference must outlive this object.
-    ReportingShell(platform::Shell& shell, platform::Prompt& prompt, const platform::DriveMap& drives)
+    ReportingShell(platform::Shell& shell, platform::Prompt& prompt,
+                   const platform::DriveMap& drives)
         : shell_(shell), prompt_(prompt), drives_(drives) {}
 
     /// Opens the folder; when nothing opened it, says so, naming the host folder to open by hand.

@@ -108,7 +108,8 @@ void StringsPage::RestoreSetup(const settings::PageSetup& setup) {
     lists_->exclude().assign(page.lstVol02ExcludeStrings);
     lists_->setEntryText(page.edtVol02AddToList);
     RestoreSharedChoices(settings::ChoicesOf(page));
-    if (destination_->RestoreDestination(page.cboVol02DestFoldersHistory, page.cboVol02DestFoldersText))
+    if (destination_->RestoreDestination(page.cboVol02DestFoldersHistory,
+                                         page.cboVol02DestFoldersText))
         RefreshPageState();
     else
         SetPageEnabled(false);

@@ -63,7 +63,8 @@ void TfrmHelp::PrepareTopic(HelpTopic topic, bool moreHelp) {
 }
 
 void TfrmHelp::AppendText(const char* paragraph) {
-    memHelpText_->setPlainText(memHelpText_->toPlainText() + QStringLiteral("\n\n") + QString::fromUtf8(paragraph));
+    memHelpText_->setPlainText(memHelpText_->toPlainText() + QStringLiteral("\n\n") +
+                               QString::fromUtf8(paragraph));
 }
 
 } // namespace dirforge::ui

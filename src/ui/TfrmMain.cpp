@@ -16,14 +16,14 @@
 
 #include <QAction>
 #include <QCursor>
-#include <QStatusTipEvent>
-#include <QToolTip>
 #include <QEvent>
 #include <QLayout>
 #include <QListWidget>
 #include <QMenu>
 #include <QMenuBar>
+#include <QStatusTipEvent>
 #include <QTabWidget>
+#include <QToolTip>
 #include <QVBoxLayout>
 
 namespace dirforge::ui {
@@ -50,7 +50,8 @@ constexpr const char* kOpenProfileTitle = "Open Profile.            Warning no: 
 
 /// Whether file is the automatic settings file of the startup folder, which profiles never touch.
 bool IsAutomaticSettingsPath(const std::string& file, const std::string& startupFolder) {
-    return core::EqualsIgnoreCase(core::CollapseBackslashes(file), settings::ResolveSettingsPath("", startupFolder));
+    return core::EqualsIgnoreCase(core::CollapseBackslashes(file),
+                                  settings::ResolveSettingsPath("", startupFolder));
 }
 
 } // namespace
@@ -110,11 +111,14 @@ void TfrmMain::BuildMenu() {
     file1->setToolTipsVisible(false);
     QAction* saveProfile = file1->addAction(QStringLiteral("Save Profile..."));
     saveProfile->setObjectName(QStringLiteral("SaveProfile1"));
-    ApplyHint(*saveProfile, QStringLiteral("Save Profile|Saves the set-up of the three pages to a profile file"));
+    ApplyHint(*saveProfile,
+              QStringLiteral("Save Profile|Saves the set-up of the three pages to a profile file"));
     connect(saveProfile, &QAction::triggered, this, &TfrmMain::SaveProfile1Click);
     QAction* openProfile = file1->addAction(QStringLiteral("Open Profile..."));
     openProfile->setObjectName(QStringLiteral("OpenProfile1"));
-    ApplyHint(*openProfile, QStringLiteral("Open Profile|Puts the set-up of a profile file into the three pages"));
+    ApplyHint(
+        *openProfile,
+        QStringLiteral("Open Profile|Puts the set-up of a profile file into the three pages"));
     connect(openProfile, &QAction::triggered, this, &TfrmMain::OpenProfile1Click);
     file1->addSeparator();
     QAction* exit1 = file1->addAction(QStringLiteral("E&xit"));
@@ -240,21 +244,26 @@ void TfrmMain::SaveProfile1Click() {
     if (!file)
         return;
     if (IsAutomaticSettingsPath(*file, context_.startupFolder())) {
-        context_.prompt().warn("\"" + *file + "\" is the program's own settings file.\nProfiles never replace it."
-                               "\n\nAction : Save the profile under another name.",
-                               kProfileTitle);
+        context_.prompt().warn(
+            "\"" + *file +
+                "\" is the program's own settings file.\nProfiles never replace it."
+                "\n\nAction : Save the profile under another name.",
+            kProfileTitle);
         return;
     }
     if (!settings::SaveProfile(CollectSetup(), *file, context_.fileSystem()))
-        context_.prompt().show(settings::kSaveFailedText, settings::kSaveFailedTitle, platform::MessageKind::Error);
+        context_.prompt().show(settings::kSaveFailedText, settings::kSaveFailedTitle,
+                               platform::MessageKind::Error);
 }
 
 void TfrmMain::OpenProfile1Click() {
-    const std::optional<std::string> file = context_.fileDialogs().openFileName("Open Profile", kProfileFilter);
+    const std::optional<std::string> file =
+        context_.fileDialogs().openFileName("Open Profile", kProfileFilter);
     if (!file)
         return;
     std::string reason;
-    const std::optional<settings::PageSetup> setup = settings::LoadProfile(*file, context_.fileSystem(), reason);
+    const std::optional<settings::PageSetup> setup =
+        settings::LoadProfile(*file, context_.fileSystem(), reason);
     if (!setup) {
         context_.prompt().warn("The file \"" + *file + "\" cannot be used as a profile: " + reason +
                                    ".\n\nNothing was changed.",

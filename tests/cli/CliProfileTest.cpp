@@ -20,7 +20,8 @@ using engine::CopyVariant;
 /// Writes the set-up as a profile file in the fixture's host root and gives its name there.
 std::string WriteProfile(const TempDrives& drives, const settings::PageSetup& setup,
                          const std::string& name = "work.set") {
-    std::ofstream(drives.hostRoot() + "/" + name, std::ios::binary) << settings::WriteProfileRecords(setup);
+    std::ofstream(drives.hostRoot() + "/" + name, std::ios::binary)
+        << settings::WriteProfileRecords(setup);
     return name;
 }
 
@@ -30,8 +31,14 @@ settings::PageSetup StringsSetup() {
     setup.strings.cboVol02DestFoldersHistory = {"g:\\Elsewhere", "f:\\Out"};
     setup.strings.cboVol02DestFoldersText = "f:\\Out";
     setup.strings.lstVol02IncludeStrings = {"Acme", "Beta"};
-    settings::StoreChoices({"P", "", true, AttachMode::TextTemplates, CopyVariant::MainFolderWithoutFiles,
-                            {"\\Cust\\Cust_Docs"}, true, true},
+    settings::StoreChoices({"P",
+                            "",
+                            true,
+                            AttachMode::TextTemplates,
+                            CopyVariant::MainFolderWithoutFiles,
+                            {"\\Cust\\Cust_Docs"},
+                            true,
+                            true},
                            setup.strings);
     setup.templateOptions[2] = {0, 0, "", 1, 0}; // drop the first folder
     return setup;
@@ -44,9 +51,12 @@ TEST(CliProfile, RunsThePagesSetUpAndCommandLineOptionsWin) {
         Strings tree; // below f:\Out
     } cases[] = {
         {"as saved", {}, {"P-Acme\\", "P-Acme\\Cust_Docs\\", "P-Beta\\", "P-Beta\\Cust_Docs\\"}},
-        {"another name and prefix", {"--name", "Zed", "--prefix", "Q"}, {"Q-Zed\\", "Q-Zed\\Cust_Docs\\"}},
-        {"another template option", {"--template-option", "replace-first"}, {"P-Acme\\", "P-Acme\\P-Acme_Docs\\",
-                                                                            "P-Beta\\", "P-Beta\\P-Beta_Docs\\"}},
+        {"another name and prefix",
+         {"--name", "Zed", "--prefix", "Q"},
+         {"Q-Zed\\", "Q-Zed\\Cust_Docs\\"}},
+        {"another template option",
+         {"--template-option", "replace-first"},
+         {"P-Acme\\", "P-Acme\\P-Acme_Docs\\", "P-Beta\\", "P-Beta\\P-Beta_Docs\\"}},
         {"nothing attached", {"--attach", "nothing"}, {"P-Acme\\", "P-Beta\\"}},
     };
     for (const auto& c : cases) {
@@ -66,17 +76,20 @@ TEST(CliProfile, NumbersAndPathsPagesRunFromTheProfile) {
     setup.numbers.edtVol03StartNumber = "8";
     setup.numbers.edtVol03EndNumber = "10";
     setup.numbers.chkVol03PaddedZeroes = 1;
-    settings::StoreChoices({"C", "", true, AttachMode::Nothing, CopyVariant::MainFolderWithoutFiles, {}, true, true},
-                           setup.numbers);
+    settings::StoreChoices(
+        {"C", "", true, AttachMode::Nothing, CopyVariant::MainFolderWithoutFiles, {}, true, true},
+        setup.numbers);
     setup.paths.lstVol04IncludeFolderList = {"f:\\A\\B", "g:\\C"};
-    settings::StoreChoices({"", "S", false, AttachMode::Nothing, CopyVariant::MainFolderWithoutFiles, {}, true, true},
-                           setup.paths);
+    settings::StoreChoices(
+        {"", "S", false, AttachMode::Nothing, CopyVariant::MainFolderWithoutFiles, {}, true, true},
+        setup.paths);
     const std::string profile = WriteProfile(drives, setup);
 
     CliResult result = RunCli(drives, {"numbers", "--profile", profile});
     ASSERT_EQ(result.status, 0) << result.err;
     EXPECT_EQ(drives.listTree("g:\\N"), (Strings{"C-08\\", "C-09\\", "C-10\\"}));
-    result = RunCli(drives, {"numbers", "--profile", profile, "--start", "11", "--end", "11", "--dest", "f:\\M"});
+    result = RunCli(drives, {"numbers", "--profile", profile, "--start", "11", "--end", "11",
+                             "--dest", "f:\\M"});
     ASSERT_EQ(result.status, 0) << result.err;
     EXPECT_EQ(drives.listTree("f:\\M"), (Strings{"C-11\\"}));
     result = RunCli(drives, {"paths", "--profile", profile});
@@ -97,8 +110,11 @@ TEST(CliProfile, AFileThatIsNoProfileOrLacksWhatTheRunNeedsIsAUsageError) {
     } cases[] = {
         {"text file", {"strings", "--profile", "notes.set"}, "cannot be used"},
         {"missing file", {"strings", "--profile", "absent.set"}, "cannot be used"},
-        {"numbers without destination", {"numbers", "--profile", WriteProfile(drives, {}, "empty.set")}, "--dest"},
-        {"strings without destination", {"strings", "--profile", WriteProfile(drives, namesOnly, "names.set")},
+        {"numbers without destination",
+         {"numbers", "--profile", WriteProfile(drives, {}, "empty.set")},
+         "--dest"},
+        {"strings without destination",
+         {"strings", "--profile", WriteProfile(drives, namesOnly, "names.set")},
          "--dest"},
         {"paths without paths", {"paths", "--profile", "empty.set"}, "paths needs"},
     };
@@ -112,7 +128,8 @@ TEST(CliProfile, AFileThatIsNoProfileOrLacksWhatTheRunNeedsIsAUsageError) {
 
 TEST(CliProfile, WithoutAProfileTheRequiredOptionsStayRequired) {
     TempDrives drives;
-    for (const Strings& args : {Strings{"strings", "--name", "A"}, Strings{"numbers", "--dest", "f:\\N"}}) {
+    for (const Strings& args :
+         {Strings{"strings", "--name", "A"}, Strings{"numbers", "--dest", "f:\\N"}}) {
         const CliResult result = RunCli(drives, args);
         EXPECT_EQ(result.status, 2) << args.front();
     }

@@ -74,7 +74,8 @@ TEST(TypedPaths, HostPathsOnNoDriveAreUnmappedAndKeepTheirText) {
 }
 
 TEST(TypedPaths, TheUnmappedMessageNamesEveryMappedDrive) {
-    const std::string message = dirforge::platform::UnmappedPathMessage(withoutRoot(), " /home/ann ");
+    const std::string message =
+        dirforge::platform::UnmappedPathMessage(withoutRoot(), " /home/ann ");
     EXPECT_NE(message.find("/home/ann\n"), std::string::npos) << message;
     EXPECT_NE(message.find("c:  /opt/c\n"), std::string::npos) << message;
     EXPECT_NE(message.find("f:  /srv/data\n"), std::string::npos) << message;

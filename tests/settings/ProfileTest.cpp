@@ -1,8 +1,8 @@
 // Profiles: the pages' records survive a round trip and nothing else is written; a file that is
 // not a whole settings file is refused; the records and radios read as the engine's choices.
 
-#include "settings/PageChoices.h"
 #include "settings/Profile.h"
+#include "settings/PageChoices.h"
 #include "settings/SettingsLayout.h"
 #include "settings/SettingsRecord.h"
 #include "settings/SettingsRecords.h"
@@ -28,12 +28,25 @@ PageSetup busySetup() {
     setup.strings.lstVol02AddFolderStructure = {"\\Docs\\In"};
     setup.strings.edtVol02Prefix = "P ";
     setup.strings.edtVol02AddToList = "typed";
-    StoreChoices({"P ", "S", true, AttachMode::TextTemplates, CopyVariant::SubFoldersOnlyWithFiles,
-                  {"\\Docs\\In"}, false, false},
+    StoreChoices({"P ",
+                  "S",
+                  true,
+                  AttachMode::TextTemplates,
+                  CopyVariant::SubFoldersOnlyWithFiles,
+                  {"\\Docs\\In"},
+                  false,
+                  false},
                  setup.strings);
     setup.paths.lstVol04IncludeFolderList = {"f:\\A\\B", "g:\\C"};
     setup.paths.lstVol04ExcludeFolderList = {"f:\\X"};
-    StoreChoices({"", "-x", false, AttachMode::Nothing, CopyVariant::MainFolderWithoutFiles, {}, false, true},
+    StoreChoices({"",
+                  "-x",
+                  false,
+                  AttachMode::Nothing,
+                  CopyVariant::MainFolderWithoutFiles,
+                  {},
+                  false,
+                  true},
                  setup.paths);
     setup.numbers.cboVol03DestFoldersHistory = {"g:\\N"};
     setup.numbers.cboVol03DestFoldersText = "g:\\N";
@@ -41,7 +54,14 @@ PageSetup busySetup() {
     setup.numbers.edtVol03EndNumber = "12";
     setup.numbers.chkVol03PaddedZeroes = 1;
     setup.numbers.chkVol03AddIncNumbersAsSuffix = 1;
-    StoreChoices({"C", "", true, AttachMode::Existing, CopyVariant::MainFolderWithFiles, {"g:\\Tpl"}, true, false},
+    StoreChoices({"C",
+                  "",
+                  true,
+                  AttachMode::Existing,
+                  CopyVariant::MainFolderWithFiles,
+                  {"g:\\Tpl"},
+                  true,
+                  false},
                  setup.numbers);
     setup.templateOptions[1] = {0, 0, "", 1, 0};
     setup.templateOptions[2] = {0, 1, "Customer", 0, 0};
@@ -90,7 +110,8 @@ TEST(Profile, FilesThatAreNotWholeSettingsFilesAreRefused) {
     std::string unknownNumber = good;
     unknownNumber[0] = 30; // record number 30 does not occur in the format
     std::string earlyEnd = good;
-    RecordWriter(earlyEnd, kEndMarkerRecord, "VEGVEGEVE").value(0); // a second marker after the first
+    RecordWriter(earlyEnd, kEndMarkerRecord, "VEGVEGEVE")
+        .value(0); // a second marker after the first
     const struct {
         const char* name;
         std::string bytes;

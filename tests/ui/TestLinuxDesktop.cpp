@@ -61,19 +61,25 @@ private slots:
     void cleanup() { qputenv("HOME", home_); }
 
     void pathsEntryTakesHostAndForwardSlashPaths_data() {
-        QTest::addColumn<QString>("typed"); // "{f}" stands for f:'s host folder, "~" for HOME = f:\Home
+        QTest::addColumn<QString>(
+            "typed"); // "{f}" stands for f:'s host folder, "~" for HOME = f:\Home
         QTest::addColumn<QStringList>("include");
         QTest::addColumn<QString>("message"); // title of the one message expected, "" for none
         QTest::newRow("host path on f:") << "{f}/Clients/A" << QStringList{"f:\\Clients\\A"} << "";
-        QTest::newRow("host path with a trailing slash") << "{f}/Clients/" << QStringList{"f:\\Clients"} << "";
+        QTest::newRow("host path with a trailing slash")
+            << "{f}/Clients/" << QStringList{"f:\\Clients"} << "";
         QTest::newRow("home folder") << "~/Clients" << QStringList{"f:\\Home\\Clients"} << "";
-        QTest::newRow("drive path with forward slashes") << "f:/Clients/A" << QStringList{"f:\\Clients\\A"} << "";
+        QTest::newRow("drive path with forward slashes")
+            << "f:/Clients/A" << QStringList{"f:\\Clients\\A"} << "";
         QTest::newRow("two drive paths with forward slashes")
             << "f:/A g:/B/C" << QStringList{"f:\\A", "g:\\B\\C"} << "";
-        QTest::newRow("drive path as the design has it") << "f:\\Clients" << QStringList{"f:\\Clients"} << "";
-        QTest::newRow("host path on no drive") << "/nowhere/Clients" << QStringList{} << QString::fromStdString(kUnmappedTitle);
+        QTest::newRow("drive path as the design has it")
+            << "f:\\Clients" << QStringList{"f:\\Clients"} << "";
+        QTest::newRow("host path on no drive")
+            << "/nowhere/Clients" << QStringList{} << QString::fromStdString(kUnmappedTitle);
         QTest::newRow("a name without drive keeps the design's message")
-            << "Clients" << QStringList{} << QString::fromStdString(kPathsArea + "Warning no: 40003.");
+            << "Clients" << QStringList{}
+            << QString::fromStdString(kPathsArea + "Warning no: 40003.");
     }
 
     void pathsEntryTakesHostAndForwardSlashPaths() {
@@ -96,7 +102,8 @@ private slots:
             QCOMPARE(entry->text(), typed);
         if (message == QString::fromStdString(kUnmappedTitle)) {
             const std::string& text = program.prompt.shown().back().text;
-            QVERIFY2(text.find("f:  " + program.drives.hostPath("f:\\")) != std::string::npos, text.c_str());
+            QVERIFY2(text.find("f:  " + program.drives.hostPath("f:\\")) != std::string::npos,
+                     text.c_str());
         }
         VERIFY_SCRIPTS_DONE(program);
     }
@@ -106,15 +113,19 @@ private slots:
         UnmapHostRoot(program);
         const std::string fRoot = program.drives.hostPath("f:\\");
         dirforge::testing::ScriptImport(program, "g:\\paths.txt",
-                                        fRoot + "/Clients/A\n" + "g:/Archive/B\n" + "Clients\n" + "/nowhere/C\n" +
-                                            "f:\\Clients\\A\n");
-        program.prompt.expect("Creating Folder(s).-From a Folder List.           Warning no: 40051.", MessageKind::Warning);
+                                        fRoot + "/Clients/A\n" + "g:/Archive/B\n" + "Clients\n" +
+                                            "/nowhere/C\n" + "f:\\Clients\\A\n");
+        program.prompt.expect(
+            "Creating Folder(s).-From a Folder List.           Warning no: 40051.",
+            MessageKind::Warning);
         program.click("btnVol04SmartImport");
         VERIFY_SCRIPTS_DONE(program);
-        QCOMPARE(PathsPage(program).includeList().entries(), (Strings{"f:\\Clients\\A", "g:\\Archive\\B"}));
+        QCOMPARE(PathsPage(program).includeList().entries(),
+                 (Strings{"f:\\Clients\\A", "g:\\Archive\\B"}));
         const std::string& end = program.prompt.shown().back().text;
         QVERIFY2(end.rfind("End of the Import Process !!!\n", 0) == 0, end.c_str());
-        QVERIFY2(end.find("2 line(s) added to the Include list, 3 skipped") != std::string::npos, end.c_str());
+        QVERIFY2(end.find("2 line(s) added to the Include list, 3 skipped") != std::string::npos,
+                 end.c_str());
     }
 
     void pathsEditorTakesHostPaths() {
@@ -122,15 +133,17 @@ private slots:
         UnmapHostRoot(program);
         QString shown;
         const QString text = Host(program, "f:\\A") + "\ng:/B\n";
-        dirforge::testing::ScriptEditor(program, "TfrmVol04EditIncludeList", "mmoVol04EditIncludeList", text, shown);
+        dirforge::testing::ScriptEditor(program, "TfrmVol04EditIncludeList",
+                                        "mmoVol04EditIncludeList", text, shown);
         program.click("btnVol04EditIncludeList");
         VERIFY_SCRIPTS_DONE(program);
         QCOMPARE(PathsPage(program).includeList().entries(), (Strings{"f:\\A", "g:\\B"}));
 
         // A host path on no drive: the editor says which drives there are and changes nothing.
         program.prompt.expect(kUnmappedTitle, MessageKind::Warning);
-        dirforge::testing::ScriptEditor(program, "TfrmVol04EditIncludeList", "mmoVol04EditIncludeList",
-                                        "f:\\Other\n/nowhere/X\n", shown);
+        dirforge::testing::ScriptEditor(program, "TfrmVol04EditIncludeList",
+                                        "mmoVol04EditIncludeList", "f:\\Other\n/nowhere/X\n",
+                                        shown);
         program.click("btnVol04EditIncludeList");
         VERIFY_SCRIPTS_DONE(program);
         QCOMPARE(PathsPage(program).includeList().entries(), (Strings{"f:\\A", "g:\\B"}));
@@ -148,13 +161,15 @@ private slots:
         attach->AddStructure(Host(program, "g:\\Tpl\\Proj").toStdString());
         QCOMPARE(page.structureList().entries(), (Strings{"g:\\Tpl\\Proj"}));
         attach->AddStructure("g:/Tpl/Proj");
-        QCOMPARE(page.structureList().entries(), (Strings{"g:\\Tpl\\Proj"})); // the same folder, not added twice
+        QCOMPARE(page.structureList().entries(),
+                 (Strings{"g:\\Tpl\\Proj"})); // the same folder, not added twice
 
         // Text templates: "/Docs/In" is a template line, not a host folder.
         program.click("rdoVol02StructureImportRelativePaths");
         dirforge::testing::ScriptImport(program, "g:\\t.txt", "/Docs/In\n\\Mail\n");
-        program.prompt.expect("Creating Folder(s).-From a String List.           Warning no: 20052.",
-                              MessageKind::Warning);
+        program.prompt.expect(
+            "Creating Folder(s).-From a String List.           Warning no: 20052.",
+            MessageKind::Warning);
         program.click("btnVol02ImportFolderStructuresTemplates");
         VERIFY_SCRIPTS_DONE(program);
         QCOMPARE(page.structureList().entries(), (Strings{"\\Docs\\In", "\\Mail"}));
@@ -163,8 +178,10 @@ private slots:
     void destinationsTakePastedHostPaths_data() {
         QTest::addColumn<QString>("box");
         QTest::addColumn<QString>("tab");
-        QTest::newRow("strings page") << "cboVol02DestFolders" << "tabCreateFolderStrings";
-        QTest::newRow("numbers page") << "cboVol03DestFolders" << "tabCreateFolderIncreasedNumbers";
+        QTest::newRow("strings page") << "cboVol02DestFolders"
+                                      << "tabCreateFolderStrings";
+        QTest::newRow("numbers page") << "cboVol03DestFolders"
+                                      << "tabCreateFolderIncreasedNumbers";
     }
 
     void destinationsTakePastedHostPaths() {
@@ -173,7 +190,8 @@ private slots:
         StartedStringsPage program;
         UnmapHostRoot(program);
         program.drives.makeFolder("f:\\Out");
-        program.window().findChild<QTabWidget*>("pgeMain")->setCurrentWidget(program.find<QWidget>(qPrintable(tab)));
+        program.window().findChild<QTabWidget*>("pgeMain")->setCurrentWidget(
+            program.find<QWidget>(qPrintable(tab)));
         auto* combo = program.find<QComboBox>(qPrintable(box));
         QApplication::clipboard()->setText(Host(program, "f:\\Out") + "/");
         program.runner.expect("TfrmLevelSummFolder");
@@ -193,12 +211,14 @@ private slots:
         QTest::addColumn<QString>("infix");
         QTest::addColumn<QString>("emptyTitle");
         QTest::addColumn<QString>("optionControl"); // on while the page has its destination
-        QTest::newRow("strings page") << "Vol02"
-                                      << "Creating Folder(s).-From a String List.            Warning no: 20003."
-                                      << "edtVol02AddToList";
-        QTest::newRow("numbers page") << "Vol03"
-                                      << "Creating Folder(s).-Increased Numbers.\t\t\tWarning no: 30002."
-                                      << "edtVol03Prefix";
+        QTest::newRow("strings page")
+            << "Vol02"
+            << "Creating Folder(s).-From a String List.            Warning no: 20003."
+            << "edtVol02AddToList";
+        QTest::newRow("numbers page")
+            << "Vol03"
+            << "Creating Folder(s).-Increased Numbers.\t\t\tWarning no: 30002."
+            << "edtVol03Prefix";
     }
 
     void cancelledBrowseKeepsTheDestination() {
@@ -239,7 +259,8 @@ private slots:
 
     void pickerListsEveryMappedDriveAsAPlace() {
         dirforge::testing::TempDrives drives;
-        dirforge::ui::FolderBrowserDialog picker(drives.drives(), "Select the Destination Directory.");
+        dirforge::ui::FolderBrowserDialog picker(drives.drives(),
+                                                 "Select the Destination Directory.");
         const QStringList places = picker.placeLabels();
         const QStringList expected = {QStringLiteral("c:  /"),
                                       "f:  " + QString::fromStdString(drives.hostPath("f:\\")),
@@ -286,7 +307,8 @@ private slots:
         program.context->templateOptions().ShowForPage(program.runner, pageNumber);
         VERIFY_SCRIPTS_DONE(program);
         QVERIFY2(text.contains(pageName), qPrintable(text));
-        QVERIFY(text.startsWith(QString::fromUtf8(dirforge::ui::HelpTopicText(dirforge::ui::HelpTopic::TemplateOptions))));
+        QVERIFY(text.startsWith(QString::fromUtf8(
+            dirforge::ui::HelpTopicText(dirforge::ui::HelpTopic::TemplateOptions))));
     }
 
     void windowsKeepTheirDesignedSizes() {

@@ -55,7 +55,8 @@ QStringList Controls(StartedStringsPage& program) {
         QString value;
         if (const auto* edit = qobject_cast<const QLineEdit*>(w))
             value = edit->text();
-        else if (const auto* button = qobject_cast<const QAbstractButton*>(w); button && button->isCheckable())
+        else if (const auto* button = qobject_cast<const QAbstractButton*>(w);
+                 button && button->isCheckable())
             value = button->isChecked() ? "checked" : "unchecked";
         else if (const auto* combo = qobject_cast<const QComboBox*>(w)) {
             for (int i = 0; i < combo->count(); ++i)
@@ -64,9 +65,11 @@ QStringList Controls(StartedStringsPage& program) {
         } else if (const auto* view = qobject_cast<const QListView*>(w)) {
             for (int row = 0; row < view->model()->rowCount(); ++row)
                 value += view->model()->index(row, 0).data().toString() + ";";
-        } else if (const auto* label = qobject_cast<const QLabel*>(w); label && w->objectName().endsWith("Sum"))
+        } else if (const auto* label = qobject_cast<const QLabel*>(w);
+                   label && w->objectName().endsWith("Sum"))
             value = label->text();
-        lines << QStringLiteral("%1=%2 %3").arg(w->objectName(), value, w->isEnabled() ? "on" : "off");
+        lines << QStringLiteral("%1=%2 %3")
+                     .arg(w->objectName(), value, w->isEnabled() ? "on" : "off");
     }
     lines.sort();
     return lines;
@@ -136,7 +139,8 @@ private slots:
         VERIFY_SCRIPTS_DONE(*first);
         const std::string bytes = first->drives.readText("g:\\work.set");
         // The profile is a file of its own: "default.set" is as the start wrote it.
-        QCOMPARE(first->drives.readText(dirforge::settings::ResolveSettingsPath("", first->context->startupFolder())),
+        QCOMPARE(first->drives.readText(
+                     dirforge::settings::ResolveSettingsPath("", first->context->startupFolder())),
                  automatic);
         first.reset();
 
@@ -164,7 +168,7 @@ private slots:
         QTest::newRow("empty") << QByteArray();
         QTest::newRow("a record cut short") << QByteArray(5320 + 17, '\0');
         QByteArray unknown(2 * 5320, '\0');
-        unknown[0] = 31;       // a page record...
+        unknown[0] = 31;      // a page record...
         unknown[5320] = 0x1e; // ...and 30, a number the format does not have
         QTest::newRow("unknown record number") << unknown;
         QByteArray noEnd(5320, '\0');
@@ -187,7 +191,8 @@ private slots:
         VERIFY_SCRIPTS_DONE(program);
         QCOMPARE(Controls(program), before);
         QCOMPARE(program.context->templateOptionMap(), options);
-        QVERIFY(program.prompt.shown().back().text.find("Nothing was changed") != std::string::npos);
+        QVERIFY(program.prompt.shown().back().text.find("Nothing was changed") !=
+                std::string::npos);
 
         // A file that is not there is refused the same way.
         program.dialogs.answerOpen("f:\\absent.set");

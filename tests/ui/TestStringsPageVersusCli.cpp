@@ -286,10 +286,12 @@ private slots:
 
     void savedProfileRunByTheCliMatchesThePage_data() {
         QTest::addColumn<Scenario>("scenario");
-        QTest::newRow("attach nothing") << Scenario{{"A", "b/c", "Old"}, Attach::Nothing, {}, false};
+        QTest::newRow("attach nothing")
+            << Scenario{{"A", "b/c", "Old"}, Attach::Nothing, {}, false};
         QTest::newRow("existing structure, main folder with files")
             << Scenario{{"A", "B", "Old"}, Attach::ExistingWithFiles, {}, false};
-        QTest::newRow("text templates") << Scenario{{"A", "Old"}, Attach::Templates, {"\\Docs\\In", "\\Mail"}, false};
+        QTest::newRow("text templates")
+            << Scenario{{"A", "Old"}, Attach::Templates, {"\\Docs\\In", "\\Mail"}, false};
     }
 
     // The page's set-up saved by File > Save Profile and run by `dirforge-cli strings --profile`.
@@ -298,7 +300,8 @@ private slots:
         StartedStringsPage program;
         Seed(program.drives);
         PreparePage(program, scenario);
-        const std::string profile = "c:" + program.drives.hostRoot() + "/work.set"; // on no drive the trees compare
+        const std::string profile =
+            "c:" + program.drives.hostRoot() + "/work.set"; // on no drive the trees compare
         program.dialogs.answerSave(profile);
         program.window().findChild<QAction*>("SaveProfile1")->trigger();
 
@@ -312,10 +315,12 @@ private slots:
         Seed(batchDrives);
         std::ofstream(batchDrives.hostRoot() + "/work.set", std::ios::binary)
             << program.drives.readText(profile);
-        const nlohmann::json report = RunBatch(batchDrives, {"strings", "--profile", "work.set", "--json"});
+        const nlohmann::json report =
+            RunBatch(batchDrives, {"strings", "--profile", "work.set", "--json"});
         QVERIFY(report.is_object());
         QStringList differences = Differences(program, report);
-        differences << MessageDifferences(program, runMessages, report) << TreeDifferences(program.drives, batchDrives);
+        differences << MessageDifferences(program, runMessages, report)
+                    << TreeDifferences(program.drives, batchDrives);
         QVERIFY2(differences.isEmpty(), qPrintable(differences.join(QLatin1Char('\n'))));
     }
 };
