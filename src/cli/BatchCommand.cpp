@@ -5,6 +5,7 @@
 #include "cli/CommandLine.h"
 #include "cli/LogCollector.h"
 #include "cli/PathArguments.h"
+#include "cli/ProfileOptions.h"
 #include "cli/RunJournal.h"
 #include "cli/SilentShell.h"
 #include "cli/TerminalPrompt.h"
@@ -136,11 +137,27 @@ int RunUndo(Session& session) {
     return session.writeJournal(path, *journal) ? ExitCompleted : ExitJournalFailed;
 }
 
+/// Fills the options not given from the profile, then checks them as the command line is checked.
+void TakeProfile(Session& session, BatchOptions& options) {
+    const std::string path = DriveArgument(session.paths, options.profile, "--profile");
+    std::string reason;
+    const std::optional<settings::PageSetup> setup =
+        settings::LoadProfile(path, session.fs, reason);
+    if (!setup)
+        throw UsageError("--profile: " + path + " cannot be used: " + reason);
+    ApplyProfile(*setup, options);
+    if (const std::string error = CheckRunOptions(options); !error.empty())
+        throw UsageError(error);
+}
+
 } // namespace
 
-int RunBatch(const BatchOptions& options, std::ostream& out, std::ostream& err) {
+int RunBatch(const BatchOptions& givenOptions, std::ostream& out, std::ostream& err) {
     try {
+        BatchOptions options = givenOptions; // a profile fills what the command line left out
         Session session(options, out, err);
+        if (options.command != Command::Undo && !options.profile.empty())
+            TakeProfile(session, options);
         return options.command == Command::Undo ? RunUndo(session) : RunCreation(session);
     } catch (const UsageError& e) {
         err << "dirforge-cli: " << e.what() << '\n';

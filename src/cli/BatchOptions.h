@@ -5,6 +5,7 @@
 #include "engine/TemplateOptions.h"
 
 #include <cstdint>
+#include <set>
 #include <stdexcept>
 #include <string>
 #include <vector>
@@ -55,6 +56,13 @@ struct BatchOptions {
     bool simulate = false;
     std::string journal;
     bool json = false;
+
+    /// A saved page set-up whose values stand in for every option not given on the command line.
+    std::string profile;
+    /// The options given on the command line, by long name without dashes ("prefix", "dest").
+    std::set<std::string> given;
+
+    bool wasGiven(const char* name) const { return given.count(name) > 0; }
 };
 
 } // namespace dirforge::cli

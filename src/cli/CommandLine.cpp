@@ -92,25 +92,48 @@ void AddCommonOptions(CLI::App& command, BatchOptions& options, CommonOptions& c
                        "Write the run's undo journal here (left untouched by --simulate)")
         ->type_name("FILE");
     command.add_flag("--json", options.json, "Print the outcome as one JSON object");
+    command
+        .add_option(
+            "--profile", options.profile,
+            "A profile saved by the window (File > Save Profile...): the page's set-up fills every "
+            "option not given here")
+        ->type_name("FILE");
 }
 
-/// The checks CLI11 cannot express: one source of names, and attach options only with their mode.
-std::string CheckCombinations(const BatchOptions& options, const CommonOptions& common) {
+/// The long names (without dashes) of the command's options given on the command line.
+std::set<std::string> GivenOptions(const CLI::App& command) {
+    std::set<std::string> given;
+    for (const CLI::Option* option : command.get_options())
+        if (option->count() > 0)
+            given.insert(option->get_single_name());
+    return given;
+}
+
+} // namespace
+
+std::string CheckRunOptions(const BatchOptions& options) {
+    const bool fromProfile = !options.profile.empty();
+    const char* profileNote = fromProfile ? " (the profile has none)" : "";
     if (options.command == Command::Strings && options.namesFile.empty() && options.names.empty())
-        return "strings needs --names FILE or at least one --name TEXT";
+        return std::string("strings needs --names FILE or at least one --name TEXT") + profileNote;
     if (options.command == Command::Paths && options.pathsFile.empty() && options.paths.empty())
-        return "paths needs --paths FILE or at least one --path PATH";
-    if (options.attach != AttachMode::Existing && (common.structure->count() > 0 || common.copyOption->count() > 0))
+        return std::string("paths needs --paths FILE or at least one --path PATH") + profileNote;
+    if ((options.command == Command::Strings || options.command == Command::Numbers) &&
+        options.destination.empty())
+        return std::string("--dest is required") + profileNote;
+    if (options.command == Command::Numbers && !fromProfile &&
+        !(options.wasGiven("start") && options.wasGiven("end")))
+        return "numbers needs --start and --end (or a --profile)";
+    if (options.attach != AttachMode::Existing &&
+        (options.wasGiven("structure") || options.wasGiven("copy")))
         return "--structure and --copy need --attach existing";
-    const bool templateOptionsGiven = common.templates->count() > 0 || common.templateFiles->count() > 0 ||
-                                      common.templateOption->count() > 0 ||
-                                      (common.numberSuffix != nullptr && common.numberSuffix->count() > 0);
+    const bool templateOptionsGiven =
+        options.wasGiven("template") || options.wasGiven("templates") ||
+        options.wasGiven("template-option") || options.wasGiven("number-suffix");
     if (options.attach != AttachMode::TextTemplates && templateOptionsGiven)
         return "--template, --templates, --template-option and --number-suffix need --attach templates";
     return {};
 }
-
-} // namespace
 
 bool ParseTemplateOption(const std::string& text, engine::_tagFoldersTemplateOptions& record, std::string& error) {
     record = engine::_tagFoldersTemplateOptions{};
@@ -142,7 +165,10 @@ std::optional<int> ParseCommandLine(int argc, const char* const* argv, BatchOpti
 
     std::string templateOption = "keep";
     CLI::App* strings = app.add_subcommand("strings", "Create one folder per name under a destination");
-    strings->add_option("--dest", options.destination, "Destination folder")->required()->type_name("PATH");
+    strings
+        ->add_option("--dest", options.destination,
+                     "Destination folder (required without --profile)")
+        ->type_name("PATH");
     AddListSource(*strings, {"--names", "Text file with one name per line"}, options.namesFile,
                   {"--name", "One name"}, "TEXT", options.names);
     CommonOptions stringsCommon;
@@ -155,11 +181,14 @@ std::optional<int> ParseCommandLine(int argc, const char* const* argv, BatchOpti
     AddCommonOptions(*paths, options, pathsCommon, templateOption);
 
     CLI::App* numbers = app.add_subcommand("numbers", "Create one folder per number from start to end");
-    numbers->add_option("--dest", options.destination, "Destination folder")->required()->type_name("PATH");
-    numbers->add_option("--start", options.startNumber, "First number")->required()->check(
-        CLI::Range(1, std::numeric_limits<std::int32_t>::max()));
-    numbers->add_option("--end", options.endNumber, "Last number")->required()->check(
-        CLI::Range(1, std::numeric_limits<std::int32_t>::max()));
+    numbers
+        ->add_option("--dest", options.destination,
+                     "Destination folder (required without --profile)")
+        ->type_name("PATH");
+    numbers->add_option("--start", options.startNumber, "First number (required without --profile)")
+        ->check(CLI::Range(1, std::numeric_limits<std::int32_t>::max()));
+    numbers->add_option("--end", options.endNumber, "Last number (required without --profile)")
+        ->check(CLI::Range(1, std::numeric_limits<std::int32_t>::max()));
     numbers->add_flag("--pad", options.padded, "Pad numbers with zeroes to the width of the end number");
     CommonOptions numbersCommon;
     AddCommonOptions(*numbers, options, numbersCommon, templateOption);
@@ -184,19 +213,23 @@ std::optional<int> ParseCommandLine(int argc, const char* const* argv, BatchOpti
     if (strings->parsed()) {
         options.command = Command::Strings;
         common = &stringsCommon;
+        options.given = GivenOptions(*strings);
     } else if (paths->parsed()) {
         options.command = Command::Paths;
         common = &pathsCommon;
+        options.given = GivenOptions(*paths);
     } else if (numbers->parsed()) {
         options.command = Command::Numbers;
         common = &numbersCommon;
+        options.given = GivenOptions(*numbers);
     } else {
         options.command = Command::Undo;
         return std::nullopt;
     }
     options.attach = kAttachModes.at(common->attach);
     options.copy = kCopyVariants.at(common->copy);
-    std::string error = CheckCombinations(options, *common);
+    // With a profile the checks wait until it has filled the options not given (RunBatch).
+    std::string error = options.profile.empty() ? CheckRunOptions(options) : std::string();
     if (error.empty())
         ParseTemplateOption(templateOption, options.templateOption, error);
     if (!error.empty()) {

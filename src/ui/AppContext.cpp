@@ -1,13 +1,14 @@
 #include "ui/AppContext.h"
 
+#include "settings/AutomaticSettings.h"
 #include "ui/AppInfo.h"
+#include "ui/ListEditors.h"
+#include "ui/PathsPage.h"
 #include "ui/QtFileDialogs.h"
 #include "ui/QtFolderPicker.h"
 #include "ui/QtPrompt.h"
 #include "ui/QtShell.h"
-#include "settings/AutomaticSettings.h"
-#include "ui/ListEditors.h"
-#include "ui/PathsPage.h"
+#include "ui/ReportingShell.h"
 #include "ui/StringsPage.h"
 #include "ui/TfrmAbout.h"
 #include "ui/TfrmExamples.h"
@@ -44,6 +45,9 @@ AppContext::AppContext(platform::DriveMap drives, SeamOverrides overrides)
       fileDialogs_(Choose<platform::FileDialogs>(overrides.fileDialogs, qtFileDialogs_.get())),
       modalRunner_(Choose(overrides.modalRunner, &defaultModalRunner_)),
       applicationIdentifier_(kProductName) {
+    // Whichever shell is in use, a folder no file manager opened is reported.
+    reportingShell_ = std::make_unique<ReportingShell>(*shell_, *prompt_, hostFiles_.drives());
+    shell_ = reportingShell_.get();
     // The main window first: its widgets and pages, then the seams' dialogs become modal to it,
     // then its start-up steps (which may already show messages).
     mainWindow_ = std::make_unique<TfrmMain>(*this);
@@ -80,7 +84,8 @@ void AppContext::CreateWindows() {
                      [this] { RefreshLogModeLabels(visualLogs_); });
     frmLevelSummFolder_ = new TfrmLevelSummFolder(*fileSystem_, *modalRunner_, mainWindow_.get());
     frmFolderTemplateOptions_ = new TfrmFolderTemplateOptions(settings_.templateOptions, mainWindow_.get());
-    frmFolderTemplateOptions_->setHelpHandler([this](std::int32_t) { ShowHelp(HelpTopic::TemplateOptions); });
+    frmFolderTemplateOptions_->setHelpHandler(
+        [this](std::int32_t page) { ShowTemplateOptionsHelp(page); });
     CreateListWindows();
 }
 
@@ -99,10 +104,12 @@ void AppContext::CreateListWindows() {
                                                             *modalRunner_, mainWindow_.get());
     frmVol02EditIncludeList_->setHelpHandler([this] { ShowHelp(HelpTopic::ListEditors); });
     auto& paths = static_cast<PathsPage&>(*mainWindow_->page(engine::PageKind::Paths));
-    frmVol04EditIncludeList_ = new TfrmVol04EditIncludeList(paths.includeList(), paths.excludeList(), *prompt_,
-                                                            *modalRunner_, mainWindow_.get());
+    frmVol04EditIncludeList_ =
+        new TfrmVol04EditIncludeList(paths.includeList(), paths.excludeList(), drives(), *prompt_,
+                                     *modalRunner_, mainWindow_.get());
     frmVol04EditIncludeList_->setHelpHandler([this] { ShowHelp(HelpTopic::ListEditors); });
-    frmFolderStructuresTemplates_ = new TfrmFolderStructuresTemplates(*prompt_, *modalRunner_, mainWindow_.get());
+    frmFolderStructuresTemplates_ =
+        new TfrmFolderStructuresTemplates(drives(), *prompt_, *modalRunner_, mainWindow_.get());
     frmFolderStructuresTemplates_->setHelpHandler([this] { ShowHelp(HelpTopic::ListEditors); });
     // Each visual log's Export hands the chosen result list to the one export window.
     for (TfrmStatistic* log : visualLogs_)
@@ -127,8 +134,22 @@ void AppContext::LoadSettingsStore() {
         settings_.startupFolder = startupFolder_;
 }
 
+platform::TypedPath AppContext::TypedPath(const std::string& text) const {
+    return platform::TypedPathToDrive(drives(), text, platform::HostHomeFolder());
+}
+
+void AppContext::WarnUnmappedPath(const std::string& path) {
+    prompt_->warn(platform::UnmappedPathMessage(drives(), path), platform::kUnmappedPathTitle);
+}
+
 void AppContext::ShowHelp(HelpTopic topic, bool moreHelp) {
     frmHelp_->PrepareTopic(topic, moreHelp);
+    modalRunner_->run(*frmHelp_);
+}
+
+void AppContext::ShowTemplateOptionsHelp(std::int32_t pageNumber) {
+    frmHelp_->PrepareTopic(HelpTopic::TemplateOptions, false);
+    frmHelp_->AppendText(TemplateOptionsPageNote(pageNumber));
     modalRunner_->run(*frmHelp_);
 }
 

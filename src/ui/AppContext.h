@@ -11,6 +11,7 @@
 #include "platform/HostFileSystem.h"
 #include "platform/Prompt.h"
 #include "platform/Shell.h"
+#include "platform/TypedPaths.h"
 #include "settings/SettingsStore.h"
 #include "ui/HelpTopics.h"
 #include "ui/ModalRunner.h"
@@ -68,6 +69,11 @@ public:
     platform::FileDialogs& fileDialogs() { return *fileDialogs_; }
     ModalRunner& modalRunner() { return *modalRunner_; }
 
+    /// A path the user typed, pasted or imported, in drive form (host paths through the drive map).
+    platform::TypedPath TypedPath(const std::string& text) const;
+    /// Warns that a host path lies on no mapped drive, naming the mapped drives.
+    void WarnUnmappedPath(const std::string& path);
+
     /// The fixed text naming the application (the settings file may replace it).
     const std::string& applicationIdentifier() const { return applicationIdentifier_; }
     /// The process's current folder when the main window was created, in drive form.
@@ -102,6 +108,8 @@ public:
 
     /// Shows the general help window modally with the topic's text.
     void ShowHelp(HelpTopic topic, bool moreHelp = false);
+    /// The template options' help for one page number (1 paths, 2 strings, 3 numbers).
+    void ShowTemplateOptionsHelp(std::int32_t pageNumber);
     /// Shows the about window modally.
     void ShowAbout();
     /// Shows the page's examples window modally.
@@ -122,6 +130,7 @@ private:
     std::unique_ptr<QtShell> qtShell_;
     std::unique_ptr<QtFolderPicker> qtFolderPicker_;
     std::unique_ptr<QtFileDialogs> qtFileDialogs_;
+    std::unique_ptr<platform::Shell> reportingShell_;
     ModalRunner defaultModalRunner_;
 
     platform::FileSystem* fileSystem_;

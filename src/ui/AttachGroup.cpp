@@ -216,6 +216,18 @@ void AttachGroup::reset() {
     lblSum_->clear();
 }
 
+void AttachGroup::restore(AttachMode attachMode, CopyVariant variant,
+                          const std::vector<std::string>& lines) {
+    QRadioButton* modeRadio = attachMode == AttachMode::Nothing         ? rdoNothing_
+                              : attachMode == AttachMode::TextTemplates ? rdoRelativePaths_
+                                                                        : rdoFullPaths_;
+    modeRadio->setChecked(true);
+    rdoVariants_[static_cast<std::size_t>(variant)]->setChecked(true);
+    structures_.assign(attachMode == AttachMode::Nothing ? std::vector<std::string>{} : lines);
+    SetTemplateControlsEnabled(attachMode == AttachMode::TextTemplates && isEnabled());
+    showCount();
+}
+
 void AttachGroup::SetStructureButtons(bool add, bool view, bool import, bool exportEdit, bool deletes) {
     btnAdd_->setEnabled(add);
     btnView_->setEnabled(view);

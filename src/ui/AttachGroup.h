@@ -59,6 +59,9 @@ public:
     void ApplyModeSetup();
     /// Clear All: Existing and MainFolderWithoutFiles chosen, the window empty, its counter blank.
     void reset();
+    /// A profile's attach choice and structure lines; the page's enabling rules apply them after.
+    void restore(engine::AttachMode mode, engine::CopyVariant variant,
+                 const std::vector<std::string>& lines);
     /// Shows the structure window's size in its counter.
     void showCount();
     void focusAddStructure();
@@ -89,6 +92,10 @@ private:
     void SetTemplateControlsEnabled(bool enabled);
     /// Every structure control of the window except the list and its counter.
     void SetStructureButtons(bool add, bool view, bool import, bool exportEdit, bool deletes);
+    /// Imported existing-structure lines in drive form (host paths converted).
+    std::vector<std::string> ExistingStructureLines(const std::vector<std::string>& lines) const;
+    /// The mapped-drives note for the first host path among lines on no mapped drive ("" if none).
+    std::string UnmappedNote(const std::vector<std::string>& lines) const;
     /// Recount, structure counter, UpdateCreateButtons(true): the end of every set-up.
     void FinishSetup(bool withFiles);
 

@@ -49,7 +49,12 @@ void AttachGroup::btnAddFolderStructureClick() {
 }
 
 void AttachGroup::AddStructure(const std::string& path) {
-    const std::string trimmed = core::Trim(path);
+    const platform::TypedPath typed = context_.TypedPath(path);
+    if (typed.kind == platform::TypedPath::Kind::Unmapped) {
+        context_.WarnUnmappedPath(path);
+        return;
+    }
+    const std::string trimmed = core::Trim(typed.path);
     if (trimmed.empty()) {
         counting_.setRunButtonsEnabled(false);
         context_.prompt().warn(kStructureEmptyText, row_.titles.structureEmpty);
@@ -101,14 +106,19 @@ void AttachGroup::btnImportFolderStructuresTemplatesClick() {
         context_.prompt().warn(kImportNoLinesText, row_.titles.structureImportNoLines);
     } else if (accepted) {
         std::string report;
-        if (mode() == engine::AttachMode::Existing && lists::CheckImportedFullPaths(lines, report)) {
-            context_.prompt().warn(report, row_.titles.structureImportFull);
-        } else if (mode() == engine::AttachMode::TextTemplates && lists::CheckImportedRelativePaths(lines, report)) {
+        const std::vector<std::string> fullPaths = ExistingStructureLines(lines);
+        if (mode() == engine::AttachMode::Existing &&
+            lists::CheckImportedFullPaths(fullPaths, report)) {
+            context_.prompt().warn(report + UnmappedNote(lines), row_.titles.structureImportFull);
+        } else if (mode() == engine::AttachMode::TextTemplates &&
+                   lists::CheckImportedRelativePaths(lines, report)) {
             context_.prompt().warn(report, row_.titles.structureImportRelative);
         } else {
+            const std::vector<std::string>& taken =
+                mode() == engine::AttachMode::Existing ? fullPaths : lines;
             std::vector<std::string> converted;
-            converted.reserve(lines.size());
-            for (const std::string& line : lines)
+            converted.reserve(taken.size());
+            for (const std::string& line : taken)
                 converted.push_back(StructureForm(line));
             structures_.addMany(converted);
         }
@@ -117,6 +127,23 @@ void AttachGroup::btnImportFolderStructuresTemplatesClick() {
     ApplyModeSetup();
     showCount();
     context_.prompt().warn(kImportEndText, row_.titles.structureImportEnd);
+}
+
+std::vector<std::string>
+AttachGroup::ExistingStructureLines(const std::vector<std::string>& lines) const {
+    // A host path on no mapped drive stays as it was read: the full-path check then reports it.
+    std::vector<std::string> converted;
+    converted.reserve(lines.size());
+    for (const std::string& line : lines)
+        converted.push_back(context_.TypedPath(line).path);
+    return converted;
+}
+
+std::string AttachGroup::UnmappedNote(const std::vector<std::string>& lines) const {
+    for (const std::string& line : lines)
+        if (context_.TypedPath(line).kind == platform::TypedPath::Kind::Unmapped)
+            return "\n" + platform::UnmappedPathMessage(context_.drives(), line);
+    return {};
 }
 
 void AttachGroup::btnExportFolderStructuresTemplatesClick() {

@@ -1,6 +1,7 @@
 #include "ui/BrowseForFolder.h"
 
 #include "platform/DriveMap.h"
+#include "platform/TypedPaths.h"
 #include "ui/ModalRunner.h"
 #include "ui/QtText.h"
 
@@ -8,6 +9,11 @@
 #include <QDir>
 #include <QGridLayout>
 #include <QLineEdit>
+#include <QListView>
+#include <QSplitter>
+#include <QUrl>
+
+#include <algorithm>
 
 namespace dirforge::ui {
 
@@ -33,8 +39,68 @@ FolderBrowserDialog::FolderBrowserDialog(const platform::DriveMap& drives, const
         grid->addWidget(pathField_, row, 0, 1, grid->columnCount());
         grid->addWidget(showPathField_, row + 1, 0, 1, grid->columnCount());
     }
+    AddDrivePlaces();
     connect(this, &QFileDialog::currentChanged, this, &FolderBrowserDialog::followFolder);
     connect(this, &QFileDialog::directoryEntered, this, &FolderBrowserDialog::followFolder);
+}
+
+namespace {
+
+/// The sidebar model's role for a place's URL (the non-native dialog's own).
+constexpr int kPlaceUrlRole = Qt::UserRole + 1;
+
+QString DriveLabel(char letter, const std::string& root) {
+    return QStringLiteral("%1:  %2").arg(QChar::fromLatin1(letter), ToQt(root));
+}
+
+} // namespace
+
+void FolderBrowserDialog::AddDrivePlaces() {
+    QList<QUrl> places;
+    for (const auto& [letter, root] : platform::MappedDrives(drives_))
+        places << QUrl::fromLocalFile(ToQt(root));
+    setSidebarUrls(places);
+    sidebar_ = findChild<QListView*>(QStringLiteral("sidebar"));
+    if (sidebar_ == nullptr || sidebar_->model() == nullptr)
+        return;
+    LabelDrivePlaces();
+    connect(sidebar_->model(), &QAbstractItemModel::dataChanged, this,
+            &FolderBrowserDialog::LabelDrivePlaces);
+    // Room for "f:  /srv/data" without clipping: the places get the width of their longest label.
+    if (auto* splitter = findChild<QSplitter*>(QStringLiteral("splitter"))) {
+        int widest = 0;
+        for (const QString& label : placeLabels())
+            widest = std::max(widest, sidebar_->fontMetrics().horizontalAdvance(label));
+        const int placesWidth = std::min(widest + 48, 320);
+        resize(std::max(width(), placesWidth + 520), std::max(height(), 440));
+        splitter->setSizes({placesWidth, width() - placesWidth});
+    }
+}
+
+void FolderBrowserDialog::LabelDrivePlaces() {
+    if (labelling_)
+        return;
+    labelling_ = true;
+    QAbstractItemModel* model = sidebar_->model();
+    for (int row = 0; row < model->rowCount(); ++row) {
+        const QModelIndex place = model->index(row, 0);
+        const std::string host =
+            FromQt(QDir::cleanPath(place.data(kPlaceUrlRole).toUrl().toLocalFile()));
+        for (const auto& [letter, root] : platform::MappedDrives(drives_)) {
+            const QString label = DriveLabel(letter, root);
+            if (root == host && place.data(Qt::DisplayRole).toString() != label)
+                model->setData(place, label, Qt::DisplayRole);
+        }
+    }
+    labelling_ = false;
+}
+
+QStringList FolderBrowserDialog::placeLabels() const {
+    QStringList labels;
+    if (sidebar_ != nullptr && sidebar_->model() != nullptr)
+        for (int row = 0; row < sidebar_->model()->rowCount(); ++row)
+            labels << sidebar_->model()->index(row, 0).data(Qt::DisplayRole).toString();
+    return labels;
 }
 
 void FolderBrowserDialog::followFolder(const QString& hostPath) {

@@ -8,6 +8,7 @@
 
 class QCheckBox;
 class QLineEdit;
+class QListView;
 
 namespace dirforge::platform {
 class DriveMap;
@@ -29,14 +30,23 @@ public:
     /// The added path field and its check box.
     QLineEdit* pathField() const { return pathField_; }
     QCheckBox* showPathField() const { return showPathField_; }
+    /// The labels of the sidebar's places, top to bottom ("f:  /srv/data" for a mapped drive).
+    QStringList placeLabels() const;
 
 private:
+    /// Every mapped drive as a place of the sidebar, labelled with its letter and host folder.
+    void AddDrivePlaces();
+    /// Puts the drive labels on the places again (the dialog relabels them as folders load).
+    void LabelDrivePlaces();
+
     /// Shows a host path in the path field in drive form ("" when it lies on no drive).
     void followFolder(const QString& hostPath);
 
     const platform::DriveMap& drives_;
     QLineEdit* pathField_ = nullptr;
     QCheckBox* showPathField_ = nullptr;
+    QListView* sidebar_ = nullptr;
+    bool labelling_ = false;
 };
 
 /// Shows the picker modally over owner, starting in startFolder (drive form) when it maps to a

@@ -51,6 +51,25 @@ engine::RunRequest ComposedPage::SharedRequest() const {
     return request;
 }
 
+settings::PageChoices ComposedPage::SharedChoices() const {
+    settings::PageChoices choices;
+    choices.prefix = framing_->prefix();
+    choices.suffix = framing_->suffix();
+    choices.hyphen = framing_->hyphen();
+    choices.mode = attach_->mode();
+    choices.variant = attach_->copyVariant();
+    choices.structures = attach_->structureLines();
+    choices.showVisualLog = run_->showVisualLog();
+    choices.showExplorer = row_.captions().showExplorerBox ? run_->showExplorer() : true;
+    return choices;
+}
+
+void ComposedPage::RestoreSharedChoices(const settings::PageChoices& choices) {
+    framing_->restore(choices.prefix, choices.suffix, choices.hyphen);
+    attach_->restore(choices.mode, choices.variant, choices.structures);
+    run_->setBoxes(choices.showVisualLog, choices.showExplorer);
+}
+
 void ComposedPage::ResetSharedPieces(bool hyphenChecked) {
     framing_->reset(hyphenChecked);
     attach_->reset();

@@ -3,6 +3,7 @@
 // suffix group and the attach group with the structure window, inside the page's captioned
 // frame. A page adds its own pieces (destination, lists, numbers) and lays them out.
 
+#include "settings/PageChoices.h"
 #include "ui/CreationPage.h"
 #include "ui/PageHooks.h"
 
@@ -50,6 +51,10 @@ protected:
     engine::RunRequest SharedRequest() const;
     /// Clear All's shared part: framing, attach group, "Show" boxes and the result lists.
     void ResetSharedPieces(bool hyphenChecked);
+    /// The shared pieces' set-up, as a profile keeps it.
+    settings::PageChoices SharedChoices() const;
+    /// A profile's shared set-up into the pieces; the page runs its enabling rules after.
+    void RestoreSharedChoices(const settings::PageChoices& choices);
 
     const PageRow& row_;
     AppContext& context_;

@@ -2,6 +2,8 @@
 // What the main window asks of each of its three creation pages. A page class derives from this
 // and is put into its tab sheet by TfrmMain::CreatePages.
 
+#include "settings/Profile.h"
+
 #include <QWidget>
 
 namespace dirforge::ui {
@@ -16,6 +18,11 @@ public:
     virtual void ApplyInitialState() = 0;
     /// Exit: empties the page's lists and its result lists.
     virtual void ClearLists() = 0;
+    /// Writes the page's controls, lists, structures and destination history into a profile.
+    virtual void SaveSetup(settings::PageSetup& setup) const = 0;
+    /// Puts a profile's values into the page's controls and applies the page's enabling rules
+    /// (a page with a destination becomes usable).
+    virtual void RestoreSetup(const settings::PageSetup& setup) = 0;
 };
 
 } // namespace dirforge::ui

@@ -10,8 +10,11 @@
 #include "ui/QtText.h"
 #include "ui/TfrmLevelSummFolder.h"
 
+#include <QClipboard>
 #include <QComboBox>
+#include <QGuiApplication>
 #include <QHBoxLayout>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QPushButton>
 
@@ -55,6 +58,7 @@ DestinationGroup::DestinationGroup(const PageRow& row, AppContext& context, Reac
     layout->addWidget(btnAddDestFolder_);
     layout->addWidget(btnViewDestFolder_);
 
+    cboDestFolders_->installEventFilter(this);
     connect(btnAddDestFolder_, &QPushButton::clicked, this, &DestinationGroup::btnAddDestFolderClick);
     connect(cboDestFolders_, &QComboBox::activated, this, &DestinationGroup::cboDestFoldersSelect);
     connect(btnViewDestFolder_, &QPushButton::clicked, this, &DestinationGroup::btnViewDestFolderClick);
@@ -88,7 +92,36 @@ void DestinationGroup::MoveDestinationToTop() {
 
 void DestinationGroup::clear() { cboDestFolders_->clear(); }
 
-void DestinationGroup::SetDestination(const std::string& path) {
+bool DestinationGroup::RestoreDestination(const std::vector<std::string>& history,
+                                          const std::string& destination) {
+    std::vector<std::string> texts = DistinctEntries(history);
+    const std::string trimmed = core::Trim(destination);
+    if (trimmed.empty()) {
+        Fill(texts, -1);
+        return false;
+    }
+    const auto present = std::find_if(texts.begin(), texts.end(), [&](const std::string& entry) {
+        return core::EqualsIgnoreCase(entry, trimmed);
+    });
+    if (present == texts.end()) {
+        texts.insert(texts.begin(), trimmed);
+        Fill(texts, 0);
+    } else {
+        Fill(texts, static_cast<int>(present - texts.begin()));
+    }
+    btnViewDestFolder_->setEnabled(true);
+    reactions_.accepted();
+    return true;
+}
+
+void DestinationGroup::SetDestination(const std::string& typed) {
+    const platform::TypedPath converted = context_.TypedPath(typed);
+    if (converted.kind == platform::TypedPath::Kind::Unmapped) {
+        context_.WarnUnmappedPath(typed); // the page keeps the destination it had
+        cboDestFolders_->setFocus();
+        return;
+    }
+    const std::string& path = converted.path;
     context_.levelSummary().ShowDestinationSummary(path, reactions_.checkedVariant());
     const std::string trimmed = core::Trim(path);
     if (trimmed.empty()) {
@@ -113,7 +146,25 @@ void DestinationGroup::SetDestination(const std::string& path) {
 }
 
 void DestinationGroup::btnAddDestFolderClick() {
-    SetDestination(context_.folderPicker().browseForFolder("Select the Destination Directory.", destination()));
+    const std::string picked =
+        context_.folderPicker().browseForFolder("Select the Destination Directory.", destination());
+    // A cancelled picker leaves a chosen destination as it was; only a page without one is told.
+    if (core::Trim(picked).empty() && !core::Trim(destination()).empty())
+        return;
+    SetDestination(picked);
+}
+
+bool DestinationGroup::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == cboDestFolders_ && event->type() == QEvent::KeyPress &&
+        static_cast<QKeyEvent*>(event)->matches(QKeySequence::Paste)) {
+        // The box takes no typing, but a pasted path (a host path from a terminal or file
+        // manager included) is taken as if browsed.
+        const std::string pasted = FromQt(QGuiApplication::clipboard()->text());
+        if (!core::Trim(pasted).empty())
+            SetDestination(pasted);
+        return true;
+    }
+    return QWidget::eventFilter(watched, event);
 }
 
 void DestinationGroup::cboDestFoldersSelect(int index) { SetDestination(FromQt(cboDestFolders_->itemText(index))); }

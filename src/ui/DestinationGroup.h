@@ -42,15 +42,25 @@ public:
     void MoveDestinationToTop();
     /// Clear All: no entries, no history.
     void clear();
+    /// A profile's history and destination: the destination selected (first when it was not in
+    /// the history) and taken without the level summary; true when there is one.
+    bool RestoreDestination(const std::vector<std::string>& history,
+                            const std::string& destination);
 
     /// Shows the level summary, then takes a trimmed non-empty path as the page's destination.
-    void SetDestination(const std::string& path);
+    /// A host path or one with forward slashes is taken in drive form; a host path on no mapped
+    /// drive is refused with a message and the destination stays as it was.
+    void SetDestination(const std::string& typed);
     void btnAddDestFolderClick();
     void cboDestFoldersSelect(int index);
     void btnViewDestFolderClick();
 
     QComboBox* box() const { return cboDestFolders_; }
     QPushButton* viewButton() const { return btnViewDestFolder_; }
+
+protected:
+    /// Ctrl+V on the box: the clipboard's path is taken as the destination.
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     /// Replaces the entries and selects the first one (-1: none).

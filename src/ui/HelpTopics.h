@@ -32,5 +32,8 @@ inline constexpr std::array<HelpTopic, 11> kAllHelpTopics = {
 const char* HelpTopicTitle(HelpTopic topic);
 /// The topic's text: plain text, paragraphs separated by blank lines.
 const char* HelpTopicText(HelpTopic topic);
+/// What the template options mean on one page (1 paths, 2 strings, 3 numbers; another number
+/// gives the note for no page).
+const char* TemplateOptionsPageNote(int pageNumber);
 
 } // namespace dirforge::ui

@@ -175,6 +175,9 @@ void IncludeExcludePanel::Apply(core::PairFocus focus) {
 
 std::string IncludeExcludePanel::entryText() const { return FromQt(edtAddToList_->text()); }
 void IncludeExcludePanel::setEntryText(const std::string& text) { edtAddToList_->setText(ToQt(text)); }
+void IncludeExcludePanel::selectEntryText() {
+    edtAddToList_->selectAll();
+}
 void IncludeExcludePanel::focusEntry() { edtAddToList_->setFocus(); }
 
 void IncludeExcludePanel::showCounts() {

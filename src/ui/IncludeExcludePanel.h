@@ -39,6 +39,8 @@ public:
     /// The entry field's text as typed.
     std::string entryText() const;
     void setEntryText(const std::string& text);
+    /// The entry field's whole text selected, so the next typed name replaces it.
+    void selectEntryText();
     void focusEntry();
     /// Both "Lines:" counters from the real list sizes.
     void showCounts();

@@ -5,6 +5,7 @@
 #include "core/TextRules.h"
 #include "lists/ListEditRules.h"
 #include "platform/Prompt.h"
+#include "platform/TypedPaths.h"
 #include "ui/NameListModel.h"
 
 namespace dirforge::ui {
@@ -26,6 +27,20 @@ template <typename Keep> std::vector<std::string> entriesWhere(const std::vector
 
 } // namespace
 
+bool FullPathLinesToDrive(std::vector<std::string>& lines, const platform::DriveMap& drives,
+                          platform::Prompt& prompt) {
+    const std::string home = platform::HostHomeFolder();
+    for (std::string& line : lines) {
+        platform::TypedPath typed = platform::TypedPathToDrive(drives, line, home);
+        if (typed.kind == platform::TypedPath::Kind::Unmapped) {
+            prompt.warn(platform::UnmappedPathMessage(drives, line), platform::kUnmappedPathTitle);
+            return false;
+        }
+        line = std::move(typed.path);
+    }
+    return true;
+}
+
 TfrmVol02EditIncludeList::TfrmVol02EditIncludeList(NameListModel& include, const NameListModel& exclude,
                                                    ModalRunner& runner, QWidget* parent)
     : ListEditorWindow({"TfrmVol02EditIncludeList", "Edit the include List of strings", "mmoVol02EditIncludeList",
@@ -40,14 +55,20 @@ bool TfrmVol02EditIncludeList::acceptLines(const std::vector<std::string>& lines
     return true;
 }
 
-TfrmVol04EditIncludeList::TfrmVol04EditIncludeList(NameListModel& include, const NameListModel& exclude,
-                                                   platform::Prompt& prompt, ModalRunner& runner, QWidget* parent)
-    : ListEditorWindow({"TfrmVol04EditIncludeList", "Edit the Include Folder List.", "mmoVol04EditIncludeList",
-                        "lblVol04EditLinesSum"},
+TfrmVol04EditIncludeList::TfrmVol04EditIncludeList(NameListModel& include,
+                                                   const NameListModel& exclude,
+                                                   const platform::DriveMap& drives,
+                                                   platform::Prompt& prompt, ModalRunner& runner,
+                                                   QWidget* parent)
+    : ListEditorWindow({"TfrmVol04EditIncludeList", "Edit the Include Folder List.",
+                        "mmoVol04EditIncludeList", "lblVol04EditLinesSum"},
                        runner, parent),
-      include_(include), exclude_(exclude), prompt_(prompt) {}
+      include_(include), exclude_(exclude), drives_(drives), prompt_(prompt) {}
 
-bool TfrmVol04EditIncludeList::acceptLines(const std::vector<std::string>& lines) {
+bool TfrmVol04EditIncludeList::acceptLines(const std::vector<std::string>& typedLines) {
+    std::vector<std::string> lines = typedLines;
+    if (!FullPathLinesToDrive(lines, drives_, prompt_))
+        return false; // the editor stays open with the text
     std::string report;
     if (core::ValidateFullPathList(report, lines)) {
         prompt_.warn(report, PathsEditTitle);
@@ -59,11 +80,14 @@ bool TfrmVol04EditIncludeList::acceptLines(const std::vector<std::string>& lines
     return true;
 }
 
-TfrmFolderStructuresTemplates::TfrmFolderStructuresTemplates(platform::Prompt& prompt, ModalRunner& runner, QWidget* parent)
-    : ListEditorWindow({"TfrmFolderStructuresTemplates", "Edit ", "mmoEditFolderStructuresTemplates",
+TfrmFolderStructuresTemplates::TfrmFolderStructuresTemplates(const platform::DriveMap& drives,
+                                                             platform::Prompt& prompt,
+                                                             ModalRunner& runner, QWidget* parent)
+    : ListEditorWindow({"TfrmFolderStructuresTemplates", "Edit ",
+                        "mmoEditFolderStructuresTemplates",
                         "lblFolderStructuresTemplatesEditLinesCurrent"},
                        runner, parent),
-      prompt_(prompt) {}
+      drives_(drives), prompt_(prompt) {}
 
 bool TfrmFolderStructuresTemplates::editStructures(const StructureEditTarget& target) {
     target_ = target;
@@ -76,6 +100,10 @@ bool TfrmFolderStructuresTemplates::acceptLines(const std::vector<std::string>& 
     for (const auto& line : lines)
         if (auto trimmed = core::Trim(line); !trimmed.empty())
             nonBlank.push_back(std::move(trimmed));
+    // Template lines are relative ("/Docs/Drafts" is one); only existing structures are host
+    // folders.
+    if (target_.mode == AttachMode::Existing && !FullPathLinesToDrive(nonBlank, drives_, prompt_))
+        return false;
     std::string report;
     if (target_.mode == AttachMode::TextTemplates && core::ValidateRelativePathList(report, nonBlank)) {
         prompt_.warn(report, target_.relativeTitle);

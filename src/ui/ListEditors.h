@@ -5,6 +5,7 @@
 #include "ui/ListEditorWindow.h"
 
 namespace dirforge::platform {
+class DriveMap;
 class Prompt;
 }
 
@@ -27,13 +28,14 @@ private:
     const NameListModel& exclude_;
 };
 
-/// "Edit the Include Folder List.": full paths; a text with an invalid path is refused whole.
+/// "Edit the Include Folder List.": full paths (host paths taken in drive form); a text with an
+/// invalid path is refused whole.
 class TfrmVol04EditIncludeList : public ListEditorWindow {
     Q_OBJECT
 public:
-    TfrmVol04EditIncludeList(NameListModel& include, const NameListModel& exclude, platform::Prompt& prompt,
-                             ModalRunner& runner,
-        QWidget* parent = nullptr);
+    TfrmVol04EditIncludeList(NameListModel& include, const NameListModel& exclude,
+                             const platform::DriveMap& drives, platform::Prompt& prompt,
+                             ModalRunner& runner, QWidget* parent = nullptr);
 
 protected:
     bool acceptLines(const std::vector<std::string>& lines) override;
@@ -41,6 +43,7 @@ protected:
 private:
     NameListModel& include_;
     const NameListModel& exclude_;
+    const platform::DriveMap& drives_;
     platform::Prompt& prompt_;
 };
 
@@ -52,12 +55,13 @@ struct StructureEditTarget {
     std::string fullTitle;     ///< warning title of a failed full-path check
 };
 
-/// "Edit ": the structure window of a page; relative or full paths by the page's mode.
+/// "Edit ": the structure window of a page; relative or full paths by the page's mode (full paths
+/// may be host paths, taken in drive form).
 class TfrmFolderStructuresTemplates : public ListEditorWindow {
     Q_OBJECT
 public:
-    TfrmFolderStructuresTemplates(platform::Prompt& prompt, ModalRunner& runner,
-        QWidget* parent = nullptr);
+    TfrmFolderStructuresTemplates(const platform::DriveMap& drives, platform::Prompt& prompt,
+                                  ModalRunner& runner, QWidget* parent = nullptr);
     /// Edits target's structure window; true when it was rebuilt (closed with OK).
     bool editStructures(const StructureEditTarget& target);
 
@@ -65,9 +69,15 @@ protected:
     bool acceptLines(const std::vector<std::string>& lines) override;
 
 private:
+    const platform::DriveMap& drives_;
     platform::Prompt& prompt_;
     StructureEditTarget target_;
 };
+
+/// Full-path lines in drive form: host paths and drive paths with forward slashes converted. False
+/// (after the mapped-drives warning) when a host path lies on no mapped drive.
+bool FullPathLinesToDrive(std::vector<std::string>& lines, const platform::DriveMap& drives,
+                          platform::Prompt& prompt);
 
 /// The most entries the import preview takes from its editor.
 inline constexpr std::size_t PreviewEditorLimit = 30000;

@@ -10,6 +10,7 @@
 #include <QLabel>
 #include <QLineEdit>
 
+#include <algorithm>
 #include <limits>
 #include <optional>
 
@@ -79,6 +80,26 @@ void NumberRangeGroup::reset() {
     startNumber_ = 1;
     endNumber_ = 1;
     chkPaddedZeroes_->setChecked(false);
+}
+
+void NumberRangeGroup::restore(const std::string& startText, const std::string& endText,
+                               bool padded) {
+    edtStartNumber_->setText(ToQt(startText));
+    edtEndNumber_->setText(ToQt(endText));
+    chkPaddedZeroes_->setChecked(padded);
+    ReadFields();
+    startNumber_ = std::max(startNumber_, 1);
+    endNumber_ = std::max(endNumber_, 1);
+}
+
+std::string NumberRangeGroup::startText() const {
+    return FromQt(edtStartNumber_->text());
+}
+std::string NumberRangeGroup::endText() const {
+    return FromQt(edtEndNumber_->text());
+}
+bool NumberRangeGroup::padded() const {
+    return chkPaddedZeroes_->isChecked();
 }
 
 void NumberRangeGroup::focusEndNumber() { edtEndNumber_->setFocus(); }

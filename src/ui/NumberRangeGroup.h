@@ -28,6 +28,13 @@ public:
     std::int32_t endNumber() const { return endNumber_; }
     /// Clear All: both fields and both stored values 1, padding off.
     void reset();
+    /// A profile's texts and padding, then taken as when a field is left (without numbersTaken:
+    /// the page recounts once its destination is back).
+    void restore(const std::string& startText, const std::string& endText, bool padded);
+    /// The fields' texts and the padding box, as a profile keeps them.
+    std::string startText() const;
+    std::string endText() const;
+    bool padded() const;
     void focusEndNumber();
     void focusStartNumber();
 

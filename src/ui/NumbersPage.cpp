@@ -84,6 +84,32 @@ void NumbersPage::ApplyInitialState() {
     attach_->showCount();
 }
 
+void NumbersPage::SaveSetup(settings::PageSetup& setup) const {
+    settings::NumbersPageSettings& page = setup.numbers;
+    settings::StoreChoices(SharedChoices(), page);
+    page.cboVol03DestFoldersHistory = destination_->entries();
+    page.cboVol03DestFoldersText = destination_->destination();
+    page.edtVol03StartNumber = numbers_->startText();
+    page.edtVol03EndNumber = numbers_->endText();
+    page.chkVol03PaddedZeroes = numbers_->padded() ? 1 : 0;
+    page.chkVol03AddIncNumbersAsSuffix = chkAddIncNumbersAsSuffix_->isChecked() ? 1 : 0;
+}
+
+void NumbersPage::RestoreSetup(const settings::PageSetup& setup) {
+    const settings::NumbersPageSettings& page = setup.numbers;
+    // A profile without number texts starts at 1.
+    numbers_->restore(page.edtVol03StartNumber.empty() ? "1" : page.edtVol03StartNumber,
+                      page.edtVol03EndNumber.empty() ? "1" : page.edtVol03EndNumber,
+                      page.chkVol03PaddedZeroes != 0);
+    RestoreSharedChoices(settings::ChoicesOf(page));
+    if (!destination_->RestoreDestination(page.cboVol03DestFoldersHistory,
+                                          page.cboVol03DestFoldersText))
+        SetPageEnabled(false);
+    // Taking a destination unchecks the box; the profile's choice comes after.
+    chkAddIncNumbersAsSuffix_->setChecked(page.chkVol03AddIncNumbersAsSuffix != 0);
+    attach_->showCount();
+}
+
 void NumbersPage::ClearLists() { attach_->structures().clear(); }
 
 void NumbersPage::SetPageEnabled(bool flag) {

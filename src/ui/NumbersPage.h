@@ -21,6 +21,8 @@ public:
     NumbersPage(AppContext& context, TfrmMain& mainWindow, QWidget* parent = nullptr);
 
     void ApplyInitialState() override;
+    void SaveSetup(settings::PageSetup& setup) const override;
+    void RestoreSetup(const settings::PageSetup& setup) override;
     void ClearLists() override;
 
     /// Every control but the destination, Clear All, help and Examples on or off; when on, the

@@ -104,6 +104,12 @@ void PageRunPanel::resetBoxes() {
         chkViewDestFolder_->setChecked(true);
 }
 
+void PageRunPanel::setBoxes(bool showVisualLog, bool showExplorer) {
+    chkViewDetailedResults_->setChecked(showVisualLog);
+    if (chkViewDestFolder_ != nullptr)
+        chkViewDestFolder_->setChecked(showExplorer);
+}
+
 engine::RunObserver& PageRunPanel::observer() const {
     TfrmStatistic* log = context_.findVisualLog(row_.kind);
     return log != nullptr ? static_cast<engine::RunObserver&>(*log) : NullObserver();

@@ -37,6 +37,8 @@ public:
     bool showExplorer() const;
     /// Clear All: both boxes checked.
     void resetBoxes();
+    /// A profile's boxes ("Show Explorer" only where the page has it).
+    void setBoxes(bool showVisualLog, bool showExplorer);
 
     /// "To create" counters 0, then PrepareTargetCounts and RefreshLogCounters.
     bool RecountTargets(bool withFiles);

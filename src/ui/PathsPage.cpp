@@ -29,12 +29,23 @@ constexpr const char* kAddEmptyText = "The text field is empty !!!";
 constexpr const char* kImportNoLinesTitle =
     "Creating Folder(s).-From a Folder List.             Warning no: 40012.";
 
-/// A path the page accepts from an import, in its normalised form; "" when it is refused.
-std::string ImportablePath(const std::string& line) {
-    std::string path = core::NormalizePath(line);
+/// A path the page accepts from an import, in its normalised form; "" when it is refused (a host
+/// path on no mapped drive among them).
+std::string ImportablePath(const platform::TypedPath& line) {
+    if (line.kind == platform::TypedPath::Kind::Unmapped)
+        return {};
+    std::string path = core::NormalizePath(line.path);
     if (core::Trim(path).empty() || !core::HasDrivePart(path))
         return {};
     return path;
+}
+
+/// The end message's count of the lines taken and left.
+std::string ImportCountText(std::size_t added, std::size_t skipped) {
+    return "\n" + std::to_string(added) + " line(s) added to the Include list, " +
+           std::to_string(skipped) +
+           " skipped (already listed, blank, without a drive letter, or a host path on no mapped "
+           "drive).\n";
 }
 
 } // namespace
@@ -71,6 +82,24 @@ void PathsPage::ApplyInitialState() {
     state_.results.counters.resetToCreate();
     SetPageEnabled(false);
     lists_->showCounts();
+    attach_->showCount();
+}
+
+void PathsPage::SaveSetup(settings::PageSetup& setup) const {
+    settings::PathsPageSettings& page = setup.paths;
+    settings::StoreChoices(SharedChoices(), page);
+    page.lstVol04IncludeFolderList = lists_->include().entries();
+    page.lstVol04ExcludeFolderList = lists_->exclude().entries();
+    page.edtVol04AddToList = lists_->entryText();
+}
+
+void PathsPage::RestoreSetup(const settings::PageSetup& setup) {
+    const settings::PathsPageSettings& page = setup.paths;
+    lists_->include().assign(page.lstVol04IncludeFolderList);
+    lists_->exclude().assign(page.lstVol04ExcludeFolderList);
+    lists_->setEntryText(page.edtVol04AddToList);
+    RestoreSharedChoices(settings::ChoicesOf(page));
+    RefreshPageState();
     attach_->showCount();
 }
 
@@ -123,11 +152,14 @@ bool PathsPage::AddPaths(const std::string& trimmed, std::string& refusal) {
 }
 
 void PathsPage::btnVol04AddToListClick() {
-    const std::string trimmed = core::Trim(lists_->entryText());
     const PageMessageTitles& titles = row_.titles;
     platform::Prompt& prompt = context_.prompt();
+    const platform::TypedPath typed = context_.TypedPath(lists_->entryText());
+    const std::string trimmed = core::Trim(typed.path);
     std::string message;
-    if (trimmed.empty()) {
+    if (typed.kind == platform::TypedPath::Kind::Unmapped) {
+        context_.WarnUnmappedPath(typed.path);
+    } else if (trimmed.empty()) {
         prompt.warn(kAddEmptyText, titles.addEmpty);
     } else if (!core::AnalyzeColons(trimmed, message)) {
         prompt.warn(message, titles.addHasDrive);
@@ -136,8 +168,10 @@ void PathsPage::btnVol04AddToListClick() {
         prompt.warn(message, titles.addIllegal);
     } else {
         std::string normalized;
-        if (core::CheckIncludeText(trimmed, normalized, message))
+        if (core::CheckIncludeText(trimmed, normalized, message)) {
             lists_->setEntryText(normalized);
+            lists_->selectEntryText(); // typing the next path replaces this one
+        }
     }
     RefreshPageState();
     FocusEntryField();
@@ -148,21 +182,25 @@ void PathsPage::btnVol04SmartImportClick() {
     const bool accepted = context_.modalRunner().run(import) == QDialog::Accepted;
     import.clearSource();
     const std::vector<std::string>& lines = import.preview().entries();
+    std::string endText = kImportEndText;
     if (lines.empty()) {
         context_.prompt().warn(kImportNoLinesText, kImportNoLinesTitle);
     } else if (accepted) {
         const NameListModel& exclude = lists_->exclude();
         std::vector<std::string> paths;
         for (const std::string& line : lines) {
-            std::string path = ImportablePath(line);
+            std::string path = ImportablePath(context_.TypedPath(line));
             if (!path.empty() && !exclude.contains(path))
                 paths.push_back(std::move(path));
         }
+        const int before = lists_->include().size();
         lists_->include().addMany(paths); // skips what INCLUDE holds, and repeats within the file
+        const auto added = static_cast<std::size_t>(lists_->include().size() - before);
+        endText += ImportCountText(added, lines.size() - added);
         import.clearPreview();
     }
     RefreshPageState();
-    context_.prompt().warn(kImportEndText, row_.titles.includeImportEnd);
+    context_.prompt().warn(endText, row_.titles.includeImportEnd);
     lists_->addButton()->setFocus();
 }
 

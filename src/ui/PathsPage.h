@@ -18,6 +18,8 @@ public:
     PathsPage(AppContext& context, TfrmMain& mainWindow, QWidget* parent = nullptr);
 
     void ApplyInitialState() override;
+    void SaveSetup(settings::PageSetup& setup) const override;
+    void RestoreSetup(const settings::PageSetup& setup) override;
 
     /// The option group on or off (the list controls always stay usable); when on, the checked
     /// attach mode's set-up again.

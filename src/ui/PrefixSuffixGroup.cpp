@@ -57,6 +57,12 @@ void PrefixSuffixGroup::FillRequest(engine::RunRequest& request) const {
     request.hyphen = hyphen();
 }
 
+void PrefixSuffixGroup::restore(const std::string& prefix, const std::string& suffix, bool hyphen) {
+    edtPrefix_->setText(ToQt(prefix));
+    edtSuffix_->setText(ToQt(suffix));
+    chkHyphen_->setChecked(hyphen);
+}
+
 void PrefixSuffixGroup::reset(bool hyphenChecked) {
     edtPrefix_->clear();
     edtSuffix_->clear();

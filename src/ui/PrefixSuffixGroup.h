@@ -32,6 +32,8 @@ public:
     void FillRequest(engine::RunRequest& request) const;
     /// Clear All: both fields empty, the hyphen box as given (checked on the strings and paths pages).
     void reset(bool hyphenChecked = true);
+    /// A profile's framing (the texts pass the fields' character check like typed ones).
+    void restore(const std::string& prefix, const std::string& suffix, bool hyphen);
 
     QLineEdit* prefixField() const { return edtPrefix_; }
     QLineEdit* suffixField() const { return edtSuffix_; }

@@ -92,6 +92,31 @@ void StringsPage::ApplyInitialState() {
     attach_->showCount();
 }
 
+void StringsPage::SaveSetup(settings::PageSetup& setup) const {
+    settings::StringsPageSettings& page = setup.strings;
+    settings::StoreChoices(SharedChoices(), page);
+    page.cboVol02DestFoldersHistory = destination_->entries();
+    page.cboVol02DestFoldersText = destination_->destination();
+    page.lstVol02IncludeStrings = lists_->include().entries();
+    page.lstVol02ExcludeStrings = lists_->exclude().entries();
+    page.edtVol02AddToList = lists_->entryText();
+}
+
+void StringsPage::RestoreSetup(const settings::PageSetup& setup) {
+    const settings::StringsPageSettings& page = setup.strings;
+    lists_->include().assign(page.lstVol02IncludeStrings);
+    lists_->exclude().assign(page.lstVol02ExcludeStrings);
+    lists_->setEntryText(page.edtVol02AddToList);
+    RestoreSharedChoices(settings::ChoicesOf(page));
+    if (destination_->RestoreDestination(page.cboVol02DestFoldersHistory,
+                                         page.cboVol02DestFoldersText))
+        RefreshPageState();
+    else
+        SetPageEnabled(false);
+    lists_->showCounts();
+    attach_->showCount();
+}
+
 void StringsPage::SetOptionGroupEnabled(bool flag) {
     framing_->setEnabled(flag);
     attach_->setEnabled(flag);
@@ -148,6 +173,7 @@ void StringsPage::btnVol02AddToListClick() {
         const std::string name = NameForm(trimmed);
         lists_->include().names().insert(name);
         lists_->setEntryText(name);
+        lists_->selectEntryText(); // typing the next name replaces this one
     }
     RefreshPageState();
     FocusEntryField();

@@ -18,6 +18,8 @@ public:
     StringsPage(AppContext& context, TfrmMain& mainWindow, QWidget* parent = nullptr);
 
     void ApplyInitialState() override;
+    void SaveSetup(settings::PageSetup& setup) const override;
+    void RestoreSetup(const settings::PageSetup& setup) override;
 
     /// List group and option group on or off; when on, the checked attach mode's set-up again.
     void SetPageEnabled(bool flag);

@@ -62,4 +62,9 @@ void TfrmHelp::PrepareTopic(HelpTopic topic, bool moreHelp) {
     btnHelpMoreHelp_->setVisible(moreHelp);
 }
 
+void TfrmHelp::AppendText(const char* paragraph) {
+    memHelpText_->setPlainText(memHelpText_->toPlainText() + QStringLiteral("\n\n") +
+                               QString::fromUtf8(paragraph));
+}
+
 } // namespace dirforge::ui

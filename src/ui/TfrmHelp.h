@@ -19,6 +19,8 @@ public:
     /// Shows the topic's title and text; moreHelp shows the "More Help Online" button.
     void PrepareTopic(HelpTopic topic, bool moreHelp);
     HelpTopic topic() const { return topic_; }
+    /// Adds a paragraph to the prepared topic's text (what the topic means for one page).
+    void AppendText(const char* paragraph);
 
 signals:
     /// The user asked for the help web page.

@@ -88,7 +88,7 @@ TfrmLevelSummFolder::TfrmLevelSummFolder(const platform::FileSystem& fs, ModalRu
     grid->addWidget(close, 5, 2, Qt::AlignRight);
     grid->setColumnStretch(2, 1);
     grid->setRowStretch(4, 1);
-    resize(412, 497);
+    setFixedSize(412, 497); // a dialog with a fixed border
 }
 
 void TfrmLevelSummFolder::Fill(const engine::FolderStructSize& scan) {

@@ -1,5 +1,9 @@
 #include "ui/TfrmMain.h"
 
+#include "core/CaseFold.h"
+#include "core/TextRules.h"
+#include "engine/TemplateRules.h"
+#include "settings/SettingsFile.h"
 #include "ui/AppContext.h"
 #include "ui/AppInfo.h"
 #include "ui/CreationPage.h"
@@ -11,12 +15,15 @@
 #include "ui/WorkingFolders.h"
 
 #include <QAction>
+#include <QCursor>
 #include <QEvent>
 #include <QLayout>
 #include <QListWidget>
 #include <QMenu>
 #include <QMenuBar>
+#include <QStatusTipEvent>
 #include <QTabWidget>
+#include <QToolTip>
 #include <QVBoxLayout>
 
 namespace dirforge::ui {
@@ -36,6 +43,16 @@ constexpr std::array<TabSheetSpec, 3> kTabSheets = {{
     {engine::PageKind::Numbers, "tabCreateFolderIncreasedNumbers",
      "Create Multiple Folders Using Increased Numbers"},
 }};
+
+constexpr const char* kProfileFilter = "Profiles (*.set);;All Files (*)";
+constexpr const char* kProfileTitle = "Save Profile.            Warning no: 0141.";
+constexpr const char* kOpenProfileTitle = "Open Profile.            Warning no: 0142.";
+
+/// Whether file is the automatic settings file of the startup folder, which profiles never touch.
+bool IsAutomaticSettingsPath(const std::string& file, const std::string& startupFolder) {
+    return core::EqualsIgnoreCase(core::CollapseBackslashes(file),
+                                  settings::ResolveSettingsPath("", startupFolder));
+}
 
 } // namespace
 
@@ -90,7 +107,20 @@ void TfrmMain::BuildMenu() {
 
     QMenu* file1 = mainMenu->addMenu(QStringLiteral("&File"));
     file1->setObjectName(QStringLiteral("File1"));
-    file1->setToolTipsVisible(true);
+    // The long hints show instead (event()); the short ones would only repeat the captions.
+    file1->setToolTipsVisible(false);
+    QAction* saveProfile = file1->addAction(QStringLiteral("Save Profile..."));
+    saveProfile->setObjectName(QStringLiteral("SaveProfile1"));
+    ApplyHint(*saveProfile,
+              QStringLiteral("Save Profile|Saves the set-up of the three pages to a profile file"));
+    connect(saveProfile, &QAction::triggered, this, &TfrmMain::SaveProfile1Click);
+    QAction* openProfile = file1->addAction(QStringLiteral("Open Profile..."));
+    openProfile->setObjectName(QStringLiteral("OpenProfile1"));
+    ApplyHint(
+        *openProfile,
+        QStringLiteral("Open Profile|Puts the set-up of a profile file into the three pages"));
+    connect(openProfile, &QAction::triggered, this, &TfrmMain::OpenProfile1Click);
+    file1->addSeparator();
     QAction* exit1 = file1->addAction(QStringLiteral("E&xit"));
     exit1->setObjectName(QStringLiteral("Exit1"));
     ApplyHint(*exit1, QStringLiteral("Exit|Quits the application"));
@@ -178,7 +208,70 @@ void TfrmMain::changeEvent(QEvent* event) {
         FormActivate();
 }
 
+bool TfrmMain::event(QEvent* event) {
+    if (event->type() != QEvent::StatusTip)
+        return QMainWindow::event(event);
+    const QString tip = static_cast<QStatusTipEvent*>(event)->tip();
+    if (tip.isEmpty())
+        QToolTip::hideText();
+    else
+        QToolTip::showText(QCursor::pos() + QPoint(16, 8), tip, this);
+    return true;
+}
+
 void TfrmMain::FormActivate() { emit activated(); }
+
+settings::PageSetup TfrmMain::CollectSetup() const {
+    settings::PageSetup setup;
+    setup.templateOptions = context_.templateOptionMap();
+    for (const CreationPage* creationPage : pages_)
+        if (creationPage != nullptr)
+            creationPage->SaveSetup(setup);
+    return setup;
+}
+
+void TfrmMain::ApplySetup(const settings::PageSetup& setup) {
+    for (const auto& [pageNumber, record] : setup.templateOptions)
+        engine::SetTemplateOptions(context_.templateOptionMap(), pageNumber, record);
+    for (CreationPage* creationPage : pages_)
+        if (creationPage != nullptr)
+            creationPage->RestoreSetup(setup);
+}
+
+void TfrmMain::SaveProfile1Click() {
+    const std::optional<std::string> file =
+        context_.fileDialogs().saveFileName("Save Profile", kProfileFilter, "profile.set");
+    if (!file)
+        return;
+    if (IsAutomaticSettingsPath(*file, context_.startupFolder())) {
+        context_.prompt().warn(
+            "\"" + *file +
+                "\" is the program's own settings file.\nProfiles never replace it."
+                "\n\nAction : Save the profile under another name.",
+            kProfileTitle);
+        return;
+    }
+    if (!settings::SaveProfile(CollectSetup(), *file, context_.fileSystem()))
+        context_.prompt().show(settings::kSaveFailedText, settings::kSaveFailedTitle,
+                               platform::MessageKind::Error);
+}
+
+void TfrmMain::OpenProfile1Click() {
+    const std::optional<std::string> file =
+        context_.fileDialogs().openFileName("Open Profile", kProfileFilter);
+    if (!file)
+        return;
+    std::string reason;
+    const std::optional<settings::PageSetup> setup =
+        settings::LoadProfile(*file, context_.fileSystem(), reason);
+    if (!setup) {
+        context_.prompt().warn("The file \"" + *file + "\" cannot be used as a profile: " + reason +
+                                   ".\n\nNothing was changed.",
+                               kOpenProfileTitle);
+        return;
+    }
+    ApplySetup(*setup);
+}
 
 void TfrmMain::Exit1Click() { close(); }
 

@@ -4,6 +4,7 @@
 
 #include "engine/PageKind.h"
 #include "engine/PageRunState.h"
+#include "settings/Profile.h"
 
 #include <QMainWindow>
 
@@ -42,6 +43,10 @@ public:
     engine::PageRunState& runState(engine::PageKind kind) { return runStates_[IndexOf(kind)]; }
     /// Enables or disables the tabs of the pages other than kind (off while kind runs).
     void SetOtherTabsEnabled(engine::PageKind kind, bool enabled);
+    /// Every page's set-up as a profile keeps it (with the application's template options).
+    settings::PageSetup CollectSetup() const;
+    /// Puts a profile into every page and the template options.
+    void ApplySetup(const settings::PageSetup& setup);
     /// The hidden list other windows use as scratch space.
     QListWidget& scratchList() const { return *lstHWNDSeged_; }
 
@@ -51,6 +56,8 @@ signals:
 
 protected:
     void changeEvent(QEvent* event) override;
+    /// The window has no status bar: a menu item's long hint is shown as a tooltip beside it.
+    bool event(QEvent* event) override;
 
 private:
     static std::size_t IndexOf(engine::PageKind kind) { return static_cast<std::size_t>(kind); }
@@ -62,6 +69,8 @@ private:
     void InstallPage(engine::PageKind kind, CreationPage* page);
     void FormActivate();
 
+    void SaveProfile1Click();
+    void OpenProfile1Click();
     void Exit1Click();
     void OverViewClick();
     void Howtovideosonline1Click();

@@ -87,10 +87,17 @@ QWidget* TfrmStatistic::buildStatistics() {
     auto* grid = new QGridLayout(group);
     const std::array<const char*, 4> columns{twin_.toCreateColumn, kCreatedColumn, kExistsColumn, twin_.otherColumn};
     const std::array<const char*, 4> rows{twin_.rowLabels[0], twin_.rowLabels[1], twin_.rowLabels[2], kBytesRowLabel};
-    for (int c = 0; c < 4; ++c)
-        grid->addWidget(new QLabel(columns[c], group), 0, c + 1, Qt::AlignRight);
+    // The captions wrap, so the window keeps its 729-pixel width whatever the font's width.
+    for (int c = 0; c < 4; ++c) {
+        auto* caption = new QLabel(columns[c], group);
+        caption->setWordWrap(true);
+        caption->setAlignment(Qt::AlignRight | Qt::AlignBottom);
+        grid->addWidget(caption, 0, c + 1);
+    }
     for (int r = 0; r < 4; ++r) {
-        grid->addWidget(new QLabel(rows[r], group), r + 1, 0);
+        auto* caption = new QLabel(rows[r], group);
+        caption->setWordWrap(true);
+        grid->addWidget(caption, r + 1, 0);
         for (int c = 0; c < 4; ++c) {
             const auto row = static_cast<CounterRow>(r);
             const auto column = static_cast<CounterColumn>(c);

@@ -2,6 +2,7 @@
 // lines, what it refuses, and that the zoom window follows the list it is given.
 
 #include "helpers/ScriptedModalRunner.h"
+#include "platform/DriveMap.h"
 #include "support/ScriptedPrompt.h"
 #include "ui/ListEditors.h"
 #include "ui/NameListModel.h"
@@ -30,6 +31,8 @@ testing::ScriptedModalRunner::Step typeAndPress(const char* memo, QString text, 
 }
 
 const std::string T40057 = "Creating Folder(s).-From a Folder List.            Warning no: 40057.";
+/// The drives the editors map host paths through (c: is "/"); they keep a reference to it.
+const platform::DriveMap kDrives;
 const std::string T20037 = "Creating Folder(s).-From a String List.            Warning no: 20037.";
 
 } // namespace
@@ -79,7 +82,7 @@ void TestListEditors::pathsEditorRefusesTheWholeTextOnAnInvalidLine() {
     ui::NameListModel include(Order::Insertion);
     ui::NameListModel exclude(Order::Insertion);
     include.add("f:\\old");
-    ui::TfrmVol04EditIncludeList editor(include, exclude, prompt, runner);
+    ui::TfrmVol04EditIncludeList editor(include, exclude, kDrives, prompt, runner);
     prompt.expect(T40057, MessageKind::Warning);
     runner.expect("TfrmVol04EditIncludeList", typeAndPress("mmoVol04EditIncludeList", "f:\\a\n\ng:\\b\n"));
     QVERIFY(!editor.edit(include.entries()));
@@ -96,7 +99,7 @@ void TestListEditors::pathsEditorReplacesTheList() {
     ui::NameListModel exclude(Order::Insertion);
     include.add("f:\\old");
     exclude.add("G:\\X");
-    ui::TfrmVol04EditIncludeList editor(include, exclude, prompt, runner);
+    ui::TfrmVol04EditIncludeList editor(include, exclude, kDrives, prompt, runner);
     runner.expect("TfrmVol04EditIncludeList",
                   typeAndPress("mmoVol04EditIncludeList", "f:/z//y\ng:\\x\n F:\\Z\\Y \nf:\\a\n"));
     QVERIFY(editor.edit(include.entries()));
@@ -109,7 +112,7 @@ void TestListEditors::structureEditorChecksByTheAttachMode() {
     testing::ScriptedModalRunner runner;
     ui::NameListModel structures(Order::Insertion);
     structures.add("\\old");
-    ui::TfrmFolderStructuresTemplates editor(prompt, runner);
+    ui::TfrmFolderStructuresTemplates editor(kDrives, prompt, runner);
     QCOMPARE(editor.windowTitle(), QString("Edit "));
     ui::StructureEditTarget target{&structures, engine::AttachMode::TextTemplates, T20037, "full title"};
 

@@ -153,7 +153,9 @@ private slots:
         QTest::addColumn<QString>("menuCaption");
         QTest::addColumn<QStringList>("items");
         QTest::addColumn<QStringList>("captions");
-        QTest::newRow("File") << "File1" << "&File" << QStringList{"Exit1"} << QStringList{"E&xit"};
+        QTest::newRow("File") << "File1"
+                              << "&File" << QStringList{"SaveProfile1", "OpenProfile1", "", "Exit1"}
+                              << QStringList{"Save Profile...", "Open Profile...", "", "E&xit"};
         QTest::newRow("Help") << "Help1" << "&Help" << QStringList{"OverView", "Howtovideosonline1", "About1"}
                               << QStringList{"Overview", "How-to videos online.", "&About..."};
     }

@@ -10,9 +10,12 @@
 #include "ui/TfrmStatistic.h"
 #include "ui/VisualLogTwins.h"
 
+#include <QAction>
 #include <QLabel>
 #include <QLineEdit>
 #include <QTest>
+
+#include <fstream>
 
 using dirforge::engine::CounterColumn;
 using dirforge::engine::CounterRow;
@@ -279,6 +282,46 @@ private slots:
         differences << MessageDifferences(program, undoMessages, undo) << TreeDifferences(program.drives, batchDrives);
         QVERIFY2(differences.isEmpty(), qPrintable(differences.join(QLatin1Char('\n'))));
         QVERIFY(!undo.at("lists").at("foldersFailedUndo").empty());
+    }
+
+    void savedProfileRunByTheCliMatchesThePage_data() {
+        QTest::addColumn<Scenario>("scenario");
+        QTest::newRow("attach nothing")
+            << Scenario{{"A", "b/c", "Old"}, Attach::Nothing, {}, false};
+        QTest::newRow("existing structure, main folder with files")
+            << Scenario{{"A", "B", "Old"}, Attach::ExistingWithFiles, {}, false};
+        QTest::newRow("text templates")
+            << Scenario{{"A", "Old"}, Attach::Templates, {"\\Docs\\In", "\\Mail"}, false};
+    }
+
+    // The page's set-up saved by File > Save Profile and run by `dirforge-cli strings --profile`.
+    void savedProfileRunByTheCliMatchesThePage() {
+        QFETCH(Scenario, scenario);
+        StartedStringsPage program;
+        Seed(program.drives);
+        PreparePage(program, scenario);
+        const std::string profile =
+            "c:" + program.drives.hostRoot() + "/work.set"; // on no drive the trees compare
+        program.dialogs.answerSave(profile);
+        program.window().findChild<QAction*>("SaveProfile1")->trigger();
+
+        const std::size_t runMessages = program.prompt.shown().size();
+        program.prompt.expect(kCreateQuestion, MessageKind::Question, PromptButton::Yes);
+        program.prompt.expect(kArea + "Information no: 20053.", MessageKind::Information);
+        program.click("btnVol02CreateFolders");
+        QVERIFY2(program.prompt.satisfied(), program.prompt.describe().c_str());
+
+        TempDrives batchDrives;
+        Seed(batchDrives);
+        std::ofstream(batchDrives.hostRoot() + "/work.set", std::ios::binary)
+            << program.drives.readText(profile);
+        const nlohmann::json report =
+            RunBatch(batchDrives, {"strings", "--profile", "work.set", "--json"});
+        QVERIFY(report.is_object());
+        QStringList differences = Differences(program, report);
+        differences << MessageDifferences(program, runMessages, report)
+                    << TreeDifferences(program.drives, batchDrives);
+        QVERIFY2(differences.isEmpty(), qPrintable(differences.join(QLatin1Char('\n'))));
     }
 };
 
