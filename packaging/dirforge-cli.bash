@@ -11,7 +11,7 @@ _dirforge_cli() {
     done
 
     case $prev in
-        --names | --paths | --templates | --journal)
+        --names | --paths | --templates | --journal | --profile)
             _filedir
             return ;;
         --dest | --structure)
@@ -32,7 +32,7 @@ _dirforge_cli() {
     esac
 
     local creation='--prefix --suffix --hyphen --attach --structure --copy --template --templates
-        --template-option --simulate --journal --json --drive --help'
+        --template-option --simulate --journal --json --profile --drive --help'
     case $command in
         "") COMPREPLY=($(compgen -W 'strings paths numbers undo --drive --help --version' -- "$cur")) ;;
         strings) COMPREPLY=($(compgen -W "--dest --names --name $creation" -- "$cur")) ;;

@@ -106,7 +106,7 @@ dirforge-cli undo|--drive --help --journal --json
 dirforge-cli --drive f=/srv strings --names|FILE 
 CASES
     got=$(completions_for dirforge-cli numbers --p)
-    [ "$got" = "--pad --prefix " ] || fail "completing 'numbers --p': got '$got'"
+    [ "$got" = "--pad --prefix --profile " ] || fail "completing 'numbers --p': got '$got'"
 }
 
 check_versions() {
