@@ -63,6 +63,10 @@ struct CommonOptions {
     CLI::Option* numberSuffix = nullptr;
 };
 
+void AddQuietFlag(CLI::App& command, BatchOptions& options) {
+    command.add_flag("--quiet", options.quiet, "No progress line on standard error");
+}
+
 void AddCommonOptions(CLI::App& command, BatchOptions& options, CommonOptions& common, std::string& templateOption) {
     command.add_option("--prefix", options.prefix, "Text put before every new folder's name");
     command.add_option("--suffix", options.suffix, "Text put after every new folder's name");
@@ -90,6 +94,7 @@ void AddCommonOptions(CLI::App& command, BatchOptions& options, CommonOptions& c
                        "Write the run's undo journal here (left untouched by --simulate)")
         ->type_name("FILE");
     command.add_flag("--json", options.json, "Print the outcome as one JSON object");
+    AddQuietFlag(command, options);
 }
 
 /// The checks CLI11 cannot express: one source of names, and attach options only with their mode.
@@ -166,6 +171,7 @@ std::optional<int> ParseCommandLine(int argc, const char* const* argv, BatchOpti
     CLI::App* undo = app.add_subcommand("undo", "Remove what the run recorded in a journal made");
     undo->add_option("--journal", options.journal, "The run's undo journal")->required()->type_name("FILE");
     undo->add_flag("--json", options.json, "Print the outcome as one JSON object");
+    AddQuietFlag(*undo, options);
 
     for (CLI::App* command : {strings, paths, numbers, undo})
         command->fallthrough(); // --drive may also follow the command
