@@ -20,6 +20,10 @@ void BatchWatch::progressed(std::uint64_t done, std::uint64_t total) {
     if (!progressLine_)
         return;
     const Clock::time_point now = Clock::now();
+    if (!started_) { // the clock starts with the first item, after reading the lists
+        start_ = now;
+        started_ = true;
+    }
     if (now - lastLine_ < kLineInterval && done != total)
         return;
     lastLine_ = now;

@@ -32,7 +32,8 @@ private:
     std::ostream& err_;
     const bool progressLine_;
     StopSignals signals_;
-    const Clock::time_point start_ = Clock::now();
+    Clock::time_point start_{};
+    bool started_ = false;
     Clock::time_point lastLine_{};
     bool lineShown_ = false;
     int stoppedBy_ = 0;
