@@ -22,7 +22,7 @@ RunProgressRow::RunProgressRow(const PageRow& row, QWidget* parent) : QWidget(pa
     bar_->setValue(0);
     label_ = new QLabel(this);
     label_->setObjectName(ControlName(row, "lbl", "RunProgress"));
-    label_->setMinimumWidth(320);
+    label_->setFixedWidth(380); // its changing text never moves the layout
     btnStop_ = new QPushButton(QStringLiteral("Stop"), this);
     btnStop_->setObjectName(ControlName(row, "btn", "Stop"));
     btnStop_->setToolTip(

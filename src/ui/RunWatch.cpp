@@ -10,7 +10,8 @@ namespace dirforge::ui {
 
 namespace {
 
-constexpr qint64 kFrameMilliseconds = 16;
+/// The progress row's numbers change about ten times a second: readable, and cheap to paint.
+constexpr qint64 kRowMilliseconds = 100;
 
 bool IsUserInput(QEvent::Type type) {
     switch (type) {
@@ -50,9 +51,11 @@ bool IsMouseEvent(QEvent::Type type) {
 
 BusyInputFilter::BusyInputFilter(RunProgressRow& row) : row_(row) {
     qApp->installEventFilter(this);
+    RepaintThrottle::SetInputFiltered(true);
 }
 
 BusyInputFilter::~BusyInputFilter() {
+    RepaintThrottle::SetInputFiltered(false);
     qApp->removeEventFilter(this);
 }
 
@@ -73,7 +76,6 @@ bool BusyInputFilter::eventFilter(QObject* watched, QEvent* event) {
 RunWatch::RunWatch(engine::RunObserver& log, RunProgressRow& row)
     : log_(log), row_(row), filter_(row) {
     row_.begin();
-    sinceFrame_.start();
 }
 
 RunWatch::~RunWatch() {
@@ -82,12 +84,12 @@ RunWatch::~RunWatch() {
 
 void RunWatch::progressed(std::uint64_t done, std::uint64_t total) {
     log_.progressed(done, total);
-    if (sinceFrame_.elapsed() < kFrameMilliseconds && done != total)
-        return;
-    row_.showProgress(done, total);
+    if (!sinceRow_.isValid() || sinceRow_.elapsed() >= kRowMilliseconds || done == total) {
+        row_.showProgress(done, total);
+        sinceRow_.start();
+    }
     // All events, not only paint and timers: the input filter drops everything but Stop.
-    QCoreApplication::processEvents(QEventLoop::AllEvents);
-    sinceFrame_.restart();
+    frame_.tick();
 }
 
 bool RunWatch::stopRequested() {

@@ -6,6 +6,7 @@
 // is dropped, so the window stays inert and nothing is replayed after the work.
 
 #include "engine/RunResults.h"
+#include "ui/RepaintThrottle.h"
 
 #include <QElapsedTimer>
 #include <QObject>
@@ -46,7 +47,8 @@ public:
     void countersChanged(const engine::RunCounters& counters) override {
         log_.countersChanged(counters);
     }
-    /// Moves the progress row at most once a frame, and lets pending events (Stop) through then.
+    /// Moves the progress row about ten times a second; at most once a frame (shared with the
+    /// visual log) lets pending events through, Stop among them.
     void progressed(std::uint64_t done, std::uint64_t total) override;
     /// True once Stop was clicked or Escape pressed.
     bool stopRequested() override;
@@ -55,7 +57,8 @@ private:
     engine::RunObserver& log_;
     RunProgressRow& row_;
     BusyInputFilter filter_;
-    QElapsedTimer sinceFrame_;
+    RepaintThrottle frame_;
+    QElapsedTimer sinceRow_;
     bool stopSeen_ = false;
 };
 
