@@ -14,8 +14,10 @@ inline QApplication& EnsureApplication() {
     static int argc = 1;
     static char name[] = "dirforge_bench";
     static char* argv[] = {name, nullptr};
-    static QApplication app(argc, argv);
-    return app;
+    // Never destroyed: as a static it would be torn down after Qt's own statics at exit (the
+    // input devices it owns then crash in their destructors).
+    static QApplication* app = new QApplication(argc, argv);
+    return *app;
 }
 
 } // namespace dirforge::bench

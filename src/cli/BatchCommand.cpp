@@ -2,6 +2,7 @@
 
 #include "cli/BatchReport.h"
 #include "cli/BatchRequest.h"
+#include "cli/BatchWatch.h"
 #include "cli/CommandLine.h"
 #include "cli/LogCollector.h"
 #include "cli/PathArguments.h"
@@ -13,7 +14,11 @@
 #include "engine/FolderFileUndo.h"
 #include "platform/HostFileSystem.h"
 
+#include <csignal>
 #include <filesystem>
+#include <iostream>
+
+#include <unistd.h>
 
 namespace dirforge::cli {
 
@@ -31,6 +36,11 @@ platform::DriveMap DrivesOf(const BatchOptions& options) {
     return drives;
 }
 
+/// The progress line goes to standard error when that is a terminal, unless --quiet.
+bool ShowsProgressLine(const BatchOptions& options, const std::ostream& err) {
+    return !options.quiet && &err == &std::cerr && ::isatty(STDERR_FILENO) == 1;
+}
+
 /// Everything a command works with.
 struct Session {
     const BatchOptions& options;
@@ -40,13 +50,15 @@ struct Session {
     PathArguments paths;
     TerminalPrompt prompt;
     SilentShell shell;
-    LogCollector log;
+    BatchWatch log;
 
     Session(const BatchOptions& batchOptions, std::ostream& output, std::ostream& errors)
         : options(batchOptions), out(output), err(errors), fs(DrivesOf(batchOptions)),
-          paths(fs.drives(), std::filesystem::current_path().string()), prompt(errors) {}
+          paths(fs.drives(), std::filesystem::current_path().string()), prompt(errors),
+          log(errors, ShowsProgressLine(batchOptions, errors)) {}
 
     void report(const engine::RunCounters& counters, const ResultLists& lists) {
+        log.clearLine();
         if (options.json)
             out << JsonReport(counters, lists, prompt.messages());
         else
@@ -72,6 +84,9 @@ struct Session {
     }
 };
 
+/// Work stopped by a signal: says so; the exit status is 128 + the signal's number.
+int StoppedStatus(Session& session);
+
 int RunCreation(Session& session) {
     const BatchOptions& options = session.options;
     const bool writesJournal = !options.simulate && !options.journal.empty();
@@ -95,10 +110,18 @@ int RunCreation(Session& session) {
     }
     // A simulation journals nothing: its lists are the ones the visual log was shown.
     session.report(state.results.counters, options.simulate ? session.log.lists() : ListsOf(state.results));
+    const int done = outcome.end == engine::RunEnd::Stopped ? StoppedStatus(session) : ExitCompleted;
     if (!writesJournal)
-        return ExitCompleted;
+        return done;
     RunJournal journal{request.page, state.lastAttachMode, state.lastDestination, std::move(state.results), {}};
-    return session.writeJournal(journalPath, journal) ? ExitCompleted : ExitJournalFailed;
+    return session.writeJournal(journalPath, journal) ? done : ExitJournalFailed;
+}
+
+int StoppedStatus(Session& session) {
+    const int signal = session.log.stoppedBy();
+    session.err << "dirforge-cli: stopped by " << (signal == SIGTERM ? "SIGTERM" : "SIGINT")
+                << " after the item in hand; the report lists what was done\n";
+    return StopSignals::ExitStatusFor(signal);
 }
 
 /// Maps each letter the journal uses to the folder it stood for; refuses a letter now mapped elsewhere.
@@ -133,8 +156,9 @@ int RunUndo(Session& session) {
         return ExitRefused;
     }
     session.report(results.counters, ListsOf(results));
-    // What is left is only what failed, so the next undo retries exactly that.
-    return session.writeJournal(path, *journal) ? ExitCompleted : ExitJournalFailed;
+    const int done = session.log.stoppedBy() != 0 ? StoppedStatus(session) : ExitCompleted;
+    // What is left is only what failed or was not reached, so the next undo goes on with that.
+    return session.writeJournal(path, *journal) ? done : ExitJournalFailed;
 }
 
 /// Fills the options not given from the profile, then checks them as the command line is checked.

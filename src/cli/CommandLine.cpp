@@ -65,6 +65,10 @@ struct CommonOptions {
     CLI::Option* numberSuffix = nullptr;
 };
 
+void AddQuietFlag(CLI::App& command, BatchOptions& options) {
+    command.add_flag("--quiet", options.quiet, "No progress line on standard error");
+}
+
 void AddCommonOptions(CLI::App& command, BatchOptions& options, CommonOptions& common, std::string& templateOption) {
     command.add_option("--prefix", options.prefix, "Text put before every new folder's name");
     command.add_option("--suffix", options.suffix, "Text put after every new folder's name");
@@ -98,6 +102,7 @@ void AddCommonOptions(CLI::App& command, BatchOptions& options, CommonOptions& c
             "A profile saved by the window (File > Save Profile...): the page's set-up fills every "
             "option not given here")
         ->type_name("FILE");
+    AddQuietFlag(command, options);
 }
 
 /// The long names (without dashes) of the command's options given on the command line.
@@ -198,6 +203,7 @@ std::optional<int> ParseCommandLine(int argc, const char* const* argv, BatchOpti
     CLI::App* undo = app.add_subcommand("undo", "Remove what the run recorded in a journal made");
     undo->add_option("--journal", options.journal, "The run's undo journal")->required()->type_name("FILE");
     undo->add_flag("--json", options.json, "Print the outcome as one JSON object");
+    AddQuietFlag(*undo, options);
 
     for (CLI::App* command : {strings, paths, numbers, undo})
         command->fallthrough(); // --drive may also follow the command

@@ -211,12 +211,21 @@ bool FolderFileUndo::BelowALink(const std::string& path) {
     return false;
 }
 
+void FolderFileUndo::Watch(RunObserver& observer) {
+    progress_.emplace(observer, Files.size() + plan_.size());
+}
+
 void FolderFileUndo::DeleteFiles() {
     for (const auto& entry : Files) {
         const std::string file = core::Trim(entry);
+        if (Stopping()) {
+            leftFiles_.push_back(file);
+            continue;
+        }
         // Deleting a link would remove something the run never made: it stays and is reported.
         if (fs_.isLink(file) || BelowALink(file) || !fs_.deleteFile(file))
             failedFiles_.push_back(file);
+        Advance();
     }
 }
 
@@ -226,8 +235,13 @@ void FolderFileUndo::RemoveFolders() {
                      [](const PlannedFolder& a, const PlannedFolder& b) { return a.depth < b.depth; });
     for (auto it = plan_.rbegin(); it != plan_.rend(); ++it) {
         const std::string& folder = *it->path; // already trimmed and normalised
+        if (Stopping()) {
+            leftFolders_.push_back(folder);
+            continue;
+        }
         if (BelowALink(folder)) {
             failedFolders_.push_back(folder);
+            Advance();
             continue;
         }
         // Removing an empty folder never follows a link standing at the path itself (it fails
@@ -235,6 +249,7 @@ void FolderFileUndo::RemoveFolders() {
         // is passed over; one still there (not empty, in use, protected, a link) is reported.
         if (!fs_.removeEmptyFolder(folder) && (fs_.isLink(folder) || fs_.folderExists(folder)))
             failedFolders_.push_back(folder);
+        Advance();
     }
 }
 

@@ -3,6 +3,7 @@
 // Only folders the run itself made are ever removed, and nothing is deleted through a symbolic
 // link that has replaced one of them.
 
+#include "engine/ItemProgress.h"
 #include "engine/PageKind.h"
 #include "engine/RunResults.h"
 #include "platform/FileSystem.h"
@@ -11,6 +12,7 @@
 #include <cstdint>
 #include <deque>
 #include <map>
+#include <optional>
 #include <set>
 #include <string>
 #include <string_view>
@@ -54,6 +56,10 @@ public:
     /// when the folders are an earlier undo's failures), then every made folder not yet scheduled.
     void SchedulePlan(PageKind page, const std::string& mode, bool retry);
 
+    /// Tells observer of every file and folder done and asks it, before each, whether to stop;
+    /// once stopped, what is not done yet goes to LeftFiles and LeftFolders. Call after planning.
+    void Watch(RunObserver& observer);
+
     /// Deletes every listed file (trimmed); failures and files reached through a link go to FailedFiles.
     void DeleteFiles();
     /// Removes the scheduled folders deepest first; one still there afterwards, or reached
@@ -65,6 +71,12 @@ public:
     const std::vector<std::string>& FailedFolders() const { return failedFolders_; }
     const std::vector<std::string>& FailedFiles() const { return failedFiles_; }
     const std::string& Report() const { return report_; }
+    /// After a stop: the files and folders not tried yet, in the order they would have been.
+    const std::vector<std::string>& LeftFiles() const { return leftFiles_; }
+    const std::vector<std::string>& LeftFolders() const { return leftFolders_; }
+    /// Whether the undo was stopped before its last item, and how far it came.
+    bool Stopped() const { return progress_ && progress_->stopped(); }
+    const ItemProgress* Progress() const { return progress_ ? &*progress_ : nullptr; }
     const std::string& FailureLines() const { return failureLines_; }
     /// The scheduled folders by depth, equal depths in scheduling order.
     AS_MULTIMAP_NIVO_FOLDER_NAMES Plan() const;
@@ -82,11 +94,19 @@ private:
     bool MayRemove(std::string_view key) const { return Removable.count(key) != 0; }
     /// True when path lies below a folder the run made that has become a link.
     bool BelowALink(const std::string& path);
+    /// Before each item: true (and nothing is done) once a stop was asked for.
+    bool Stopping() { return progress_ && progress_->stopping(); }
+    void Advance() {
+        if (progress_)
+            progress_->advance();
+    }
 
     platform::FileSystem& fs_;
     std::string Destination;
     std::vector<std::string> Folders, SubFolders, Files, MadeByRun;
     std::vector<std::string> failedFolders_, failedFiles_;
+    std::vector<std::string> leftFiles_, leftFolders_;
+    std::optional<ItemProgress> progress_;
     std::string report_, failureLines_;
     std::set<std::string> StopFolders, Visited;
     /// The plan in scheduling order; each path is the text of a Removable entry.

@@ -4,6 +4,7 @@
 #include "core/PathSafety.h"
 #include "core/TextRules.h"
 #include "engine/IncreasedNumbers.h"
+#include "engine/ProgressText.h"
 
 namespace dirforge::engine {
 
@@ -12,7 +13,7 @@ RunEngine::RunEngine(const RunRequest& request, PageRunState& state, const RunSe
       pageTitles_(TitlesFor(request.page)), titles_(simulate ? pageTitles_.simulation : pageTitles_.real),
       mode_(request.effectiveMode()), sink_{state.results, services.observer, !simulate},
       copy_(CopyContext{services.fs, services.prompt, sink_, state.fileSizes, request.copyVariant, titles_}),
-      presence_(services.fs) {}
+      presence_(services.fs), progress_(services.observer, 0) {}
 
 RunOutcome RunEngine::run() {
     RunOutcome outcome;
@@ -69,11 +70,15 @@ bool RunEngine::processNames() {
         services_.prompt.warn(pageTitles_.emptyListText, titles_.emptyList);
         return false;
     }
+    progress_.setTotal(request_.names.size());
     for (const std::string& name : request_.names) {
+        if (progress_.stopping())
+            break;
         if (request_.page == PageKind::Strings)
             processStringsItem(name);
         else
             processPathsEntry(name);
+        progress_.advance();
     }
     return true;
 }
@@ -129,10 +134,14 @@ bool RunEngine::processNumbers() {
         services_.prompt.warn(kEndBelowStartText, titles_.endBelowStart);
         return false;
     }
+    progress_.setTotal(static_cast<std::uint64_t>(std::int64_t{last} - first + 1));
     // 64-bit counter: the loop ends after 2147483647 too. Names are made one at a time.
     for (std::int64_t n = first; n <= last; ++n) {
+        if (progress_.stopping())
+            break;
         const std::string numberText = FormatIncreasedNumber(n, numbers.paddedZeroes, padWidth_);
         processTarget(JoinParts(parts_, numberText), numberText);
+        progress_.advance();
     }
     return true;
 }
@@ -191,7 +200,12 @@ bool RunEngine::simulatedCreate(const std::string& target) {
 
 void RunEngine::finish(RunOutcome& outcome, bool announce) {
     const bool hasDestination = request_.page != PageKind::Paths;
-    if (announce) {
+    if (progress_.stopped()) {
+        // Stopped by the user: say how far it came; the file manager is not opened.
+        outcome.end = RunEnd::Stopped;
+        const StoppedWork work = simulate_ ? StoppedWork::Simulation : StoppedWork::Run;
+        services_.prompt.inform(StoppedText(work, progress_.done(), progress_.total()), titles_.end);
+    } else if (announce) {
         services_.prompt.inform(simulate_ ? kSimulationEndText : kCreateEndText, titles_.end);
         if (hasDestination && request_.showExplorer)
             services_.shell.openFolder(core::Trim(request_.destination));

@@ -5,6 +5,7 @@
 #include "engine/CopyStructure.h"
 #include "engine/CreationRun.h"
 #include "engine/FolderPresence.h"
+#include "engine/ItemProgress.h"
 #include "engine/TargetComposer.h"
 
 #include <cstdint>
@@ -63,6 +64,8 @@ private:
     StructureTotals itemTotals_;
     /// The numbers page's padding width, fixed once per run.
     std::int32_t padWidth_ = 0;
+    /// Names done of names in all; asked between names whether to stop.
+    ItemProgress progress_;
 };
 
 } // namespace dirforge::engine

@@ -53,8 +53,9 @@ struct RunRequest {
     bool copiesFiles() const { return effectiveMode() == AttachMode::Existing && CopiesFiles(copyVariant); }
 };
 
-/// How a run ended: refused before its question was answered Yes, or carried out.
-enum class RunEnd { Refused, Completed };
+/// How a run ended: refused before its question was answered Yes, carried out, or stopped by
+/// the user after some of its items (everything made until then is recorded).
+enum class RunEnd { Refused, Completed, Stopped };
 
 /// Which control the page should focus after a refusal.
 enum class RunFocus { None, AddStructure, EndNumber };

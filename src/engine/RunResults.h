@@ -76,7 +76,7 @@ struct RunResults {
     void clearLists();
 };
 
-/// Watches a run: the visual log implements it. Every call may be frequent; throttle repaints.
+/// Watches a run or an undo: the visual log implements it. Every call may be frequent; throttle repaints.
 class RunObserver {
 public:
     virtual ~RunObserver() = default;
@@ -88,6 +88,10 @@ public:
     virtual void recorded(ResultList /*list*/, const std::string& /*path*/) {}
     /// The counters changed (RefreshLogCounters).
     virtual void countersChanged(const RunCounters& /*counters*/) {}
+    /// done of total items of a run, a simulation or an undo are finished.
+    virtual void progressed(std::uint64_t /*done*/, std::uint64_t /*total*/) {}
+    /// Asked between items: true ends the work after the item in hand (the Stop button).
+    virtual bool stopRequested() { return false; }
 };
 
 } // namespace dirforge::engine

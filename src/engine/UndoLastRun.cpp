@@ -1,7 +1,9 @@
 // The page operation behind each Undo button.
 
 #include "engine/FolderFileUndo.h"
+#include "engine/ProgressText.h"
 #include "engine/ResultRecording.h"
+#include "engine/UndoProgress.h"
 
 #include <utility>
 
@@ -92,7 +94,11 @@ bool UndoLastRun(PageKind page, RunResults& results, const std::string& lastAtta
         return false;
 
     FolderFileUndo undo(fs);
+    const bool retry = !results.FoldersFailedUndo.empty();
+    const std::size_t files = retry ? results.UndoRetry.size() : results.FilesCreated.size();
+    UndoCountdown countdown(results, observer, undo, files, retry);
     PlanUndo(undo, page, results, lastAttachMode, lastDestination);
+    undo.Watch(countdown);
     undo.DeleteFiles(); // files first, so copied structures are empty when their folders go
     undo.RemoveFolders();
     undo.BuildReport();
@@ -102,13 +108,18 @@ bool UndoLastRun(PageKind page, RunResults& results, const std::string& lastAtta
     observer.resetLog(true);
     for (const auto& folder : undo.FailedFolders())
         RecordFailedUndo(results, observer, folder);
-    if (undo.FailedFolders().empty())
-        observer.countersChanged(results.counters);
     results.UndoRetry = undo.FailedFiles();
+    if (undo.Stopped())
+        JournalWhatIsLeft(undo, results, observer);
+    if (results.FoldersFailedUndo.empty())
+        observer.countersChanged(results.counters);
 
     if (!undo.Report().empty())
         prompt.warn(undo.Report(), titles.report);
-    prompt.inform(kUndoEndText, titles.end);
+    if (const ItemProgress* progress = undo.Progress(); progress && progress->stopped())
+        prompt.inform(StoppedText(StoppedWork::Undo, progress->done(), progress->total()), titles.end);
+    else
+        prompt.inform(kUndoEndText, titles.end);
     return true;
 }
 

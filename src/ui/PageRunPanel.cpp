@@ -6,11 +6,14 @@
 #include "ui/ControlNames.h"
 #include "ui/PageHooks.h"
 #include "ui/PageRow.h"
+#include "ui/RunProgressRow.h"
+#include "ui/RunWatch.h"
 #include "ui/TfrmMain.h"
 #include "ui/TfrmStatistic.h"
 
 #include <QCheckBox>
 #include <QHBoxLayout>
+#include <QVBoxLayout>
 #include <QPushButton>
 
 namespace dirforge::ui {
@@ -63,8 +66,12 @@ PageRunPanel::PageRunPanel(const PageRow& row, AppContext& context, TfrmMain& ma
     btnHelp_ = MakeButton(QString::fromLatin1(row.helpButton), "Help", "Help for this page.", this);
     btnExamples_ = MakeButton(ControlName(row, "btn", "Examples"), "Examples", nullptr, this);
 
-    auto* layout = new QHBoxLayout(this);
-    layout->setContentsMargins(0, 0, 0, 0);
+    progressRow_ = new RunProgressRow(row, this);
+    auto* rows = new QVBoxLayout(this);
+    rows->setContentsMargins(0, 0, 0, 0);
+    auto* layout = new QHBoxLayout;
+    rows->addLayout(layout);
+    rows->addWidget(progressRow_);
     layout->addWidget(chkViewDetailedResults_);
     if (chkViewDestFolder_ != nullptr)
         layout->addWidget(chkViewDestFolder_);
@@ -153,9 +160,10 @@ void PageRunPanel::ClearResults() {
 void PageRunPanel::Run(RunFunction run) {
     setRunButtonsEnabled(false);
     mainWindow_.SetOtherTabsEnabled(row_.kind, false);
-    const engine::RunServices services{context_.fileSystem(), context_.prompt(), context_.shell(), observer()};
     engine::RunOutcome outcome;
     try {
+        RunWatch watch(observer(), *progressRow_);
+        const engine::RunServices services{context_.fileSystem(), context_.prompt(), context_.shell(), watch};
         outcome = run(hooks_.BuildRunRequest(), state_, services);
     } catch (...) {
         // Whatever went wrong is reported by the application's catch-all; the page must not stay locked.
@@ -186,8 +194,11 @@ void PageRunPanel::btnStatisticClick() {
 }
 
 void PageRunPanel::btnUndoClick() {
-    engine::UndoLastRun(row_.kind, state_.results, state_.lastAttachMode, state_.lastDestination,
-                        context_.fileSystem(), context_.prompt(), observer());
+    {
+        RunWatch watch(observer(), *progressRow_);
+        engine::UndoLastRun(row_.kind, state_.results, state_.lastAttachMode, state_.lastDestination,
+                            context_.fileSystem(), context_.prompt(), watch);
+    }
     FlushLog();
 }
 

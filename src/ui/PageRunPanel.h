@@ -1,7 +1,8 @@
 #pragma once
 // A page's run controls and its binding to the engine: "Show Visual Log" and "Show Explorer",
-// CREATE, Simulation, Visual Log, Undo, Clear All, help and Examples. A run gets the page's
-// request, disables the run buttons and the other pages' tabs, and drives the visual log.
+// CREATE, Simulation, Visual Log, Undo, Clear All, help and Examples, and below them the
+// progress row with Stop. A run gets the page's request, disables the run buttons and the
+// other pages' tabs, and drives the visual log and the progress row.
 
 #include "engine/CreationRun.h"
 
@@ -16,6 +17,7 @@ namespace dirforge::ui {
 
 class AppContext;
 class PageHooks;
+class RunProgressRow;
 class TfrmMain;
 struct PageRow;
 
@@ -29,6 +31,8 @@ public:
     QPushButton* createButton() const { return btnCreateFolders_; }
     QPushButton* simulationButton() const { return btnSimulation_; }
     QPushButton* clearAllButton() const { return btnClearAll_; }
+    /// The progress bar, its label and Stop.
+    RunProgressRow* progressRow() const { return progressRow_; }
     /// The option-group members of this panel: Undo and Visual Log, the two check boxes.
     void setOptionsEnabled(bool enabled);
     /// CREATE and Simulation on or off.
@@ -87,6 +91,7 @@ private:
     QPushButton* btnClearAll_ = nullptr;
     QPushButton* btnHelp_ = nullptr;
     QPushButton* btnExamples_ = nullptr;
+    RunProgressRow* progressRow_ = nullptr;
 };
 
 } // namespace dirforge::ui

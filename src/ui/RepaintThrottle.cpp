@@ -5,21 +5,40 @@
 namespace dirforge::ui {
 
 namespace {
+
 constexpr qint64 FrameMilliseconds = 16;
+
+/// One frame clock for the UI thread: since events were last processed by any throttle.
+QElapsedTimer& SinceFrame() {
+    static QElapsedTimer timer;
+    if (!timer.isValid())
+        timer.start();
+    return timer;
 }
 
-RepaintThrottle::RepaintThrottle() { sinceRepaint_.start(); }
+bool inputFiltered = false;
+
+} // namespace
+
+RepaintThrottle::RepaintThrottle() {
+    SinceFrame();
+}
 
 bool RepaintThrottle::tick() {
-    if (sinceRepaint_.elapsed() < FrameMilliseconds)
+    if (SinceFrame().elapsed() < FrameMilliseconds)
         return false;
     flush();
     return true;
 }
 
 void RepaintThrottle::flush() {
-    QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
-    sinceRepaint_.restart();
+    QCoreApplication::processEvents(inputFiltered ? QEventLoop::AllEvents
+                                                  : QEventLoop::ExcludeUserInputEvents);
+    SinceFrame().restart();
+}
+
+void RepaintThrottle::SetInputFiltered(bool filtered) {
+    inputFiltered = filtered;
 }
 
 } // namespace dirforge::ui

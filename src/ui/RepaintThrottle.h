@@ -6,7 +6,8 @@
 namespace dirforge::ui {
 
 /// Call tick() after each entry; it processes pending paint and timer events (never user
-/// input) once at least a frame's time has passed since the last time it did.
+/// input) once at least a frame's time has passed since events were last processed by any
+/// throttle, so several watchers of one operation share one frame rate.
 class RepaintThrottle {
 public:
     RepaintThrottle();
@@ -15,8 +16,8 @@ public:
     /// Processes pending events now (at the end of an operation).
     void flush();
 
-private:
-    QElapsedTimer sinceRepaint_;
+    /// While set, user input is processed too, for an input filter to drop all of it but Stop.
+    static void SetInputFiltered(bool filtered);
 };
 
 } // namespace dirforge::ui

@@ -56,9 +56,8 @@ std::string DrivesEnvironment(const TempDrives& drives) {
     return "f=" + drives.hostRoot() + "/f;g=" + drives.hostRoot() + "/g";
 }
 
-CliResult RunCli(const TempDrives& drives, const std::vector<std::string>& args, const std::string& drivesOverride) {
-    const std::string outPath = drives.hostRoot() + "/.cli-stdout";
-    const std::string errPath = drives.hostRoot() + "/.cli-stderr";
+CliChild StartCli(const TempDrives& drives, const std::vector<std::string>& args, const std::string& drivesOverride) {
+    CliChild started{-1, drives.hostRoot() + "/.cli-stdout", drives.hostRoot() + "/.cli-stderr"};
     std::vector<std::string> environment =
         ChildEnvironment(drivesOverride.empty() ? DrivesEnvironment(drives) : drivesOverride);
     const std::string program = DIRFORGE_CLI_PATH;
@@ -68,25 +67,41 @@ CliResult RunCli(const TempDrives& drives, const std::vector<std::string>& args,
     // posix_spawn rather than fork: window tests that run the binary have threads of their own.
     posix_spawn_file_actions_t actions;
     posix_spawn_file_actions_init(&actions);
-    posix_spawn_file_actions_addopen(&actions, STDOUT_FILENO, outPath.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
-    posix_spawn_file_actions_addopen(&actions, STDERR_FILENO, errPath.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
+    posix_spawn_file_actions_addopen(&actions, STDOUT_FILENO, started.outPath.c_str(), O_WRONLY | O_CREAT | O_TRUNC,
+                                     0600);
+    posix_spawn_file_actions_addopen(&actions, STDERR_FILENO, started.errPath.c_str(), O_WRONLY | O_CREAT | O_TRUNC,
+                                     0600);
     posix_spawn_file_actions_addchdir_np(&actions, drives.hostRoot().c_str());
     pid_t child = -1;
     const int spawned = posix_spawn(&child, program.c_str(), &actions, nullptr, NullTerminated(arguments).data(),
                                     NullTerminated(environment).data());
     posix_spawn_file_actions_destroy(&actions);
+    if (spawned != 0)
+        ADD_FAILURE() << "could not run " << program;
+    else
+        started.pid = child;
+    return started;
+}
+
+CliResult WaitCli(CliChild& child) {
     CliResult result;
     int status = 0;
-    if (spawned != 0 || waitpid(child, &status, 0) != child) {
-        ADD_FAILURE() << "could not run " << program;
+    if (child.pid <= 0 || waitpid(child.pid, &status, 0) != child.pid) {
+        ADD_FAILURE() << "dirforge-cli did not run";
         return result;
     }
+    child.pid = -1;
     result.status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-    result.out = ReadAll(outPath);
-    result.err = ReadAll(errPath);
-    std::remove(outPath.c_str());
-    std::remove(errPath.c_str());
+    result.out = ReadAll(child.outPath);
+    result.err = ReadAll(child.errPath);
+    std::remove(child.outPath.c_str());
+    std::remove(child.errPath.c_str());
     return result;
+}
+
+CliResult RunCli(const TempDrives& drives, const std::vector<std::string>& args, const std::string& drivesOverride) {
+    CliChild child = StartCli(drives, args, drivesOverride);
+    return WaitCli(child);
 }
 
 } // namespace dirforge::testing

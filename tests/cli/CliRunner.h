@@ -20,6 +20,19 @@ struct CliResult {
     nlohmann::json json() const;
 };
 
+/// A dirforge-cli started and not yet waited for.
+struct CliChild {
+    int pid = -1;
+    std::string outPath;
+    std::string errPath;
+};
+
+/// Starts dirforge-cli with args as RunCli does, without waiting for it.
+CliChild StartCli(const TempDrives& drives, const std::vector<std::string>& args,
+                  const std::string& drivesOverride = {});
+/// Waits for a started dirforge-cli and collects what it printed.
+CliResult WaitCli(CliChild& child);
+
 /// Runs dirforge-cli with args; drivesOverride replaces the DIRFORGE_DRIVES value when not empty.
 CliResult RunCli(const TempDrives& drives, const std::vector<std::string>& args,
                  const std::string& drivesOverride = {});

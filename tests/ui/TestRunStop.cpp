@@ -1,0 +1,206 @@
+// Long work on the strings page: the progress row moves, Stop (its button or Escape) ends a
+// run, a simulation or an undo after the item in hand, and every other click meanwhile is
+// dropped. What a stopped run made is listed, counted and undoable; what a stopped undo did
+// not reach stays for the next Undo.
+#include "engine/FolderFileUndo.h"
+#include "engine/ProgressText.h"
+#include "helpers/StartedStringsPage.h"
+#include "ui/StringsPage.h"
+#include "ui/TfrmMain.h"
+#include "ui/TfrmStatistic.h"
+
+#include <QLabel>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QTest>
+#include <QTimer>
+
+#include <cstdio>
+
+using dirforge::engine::ResultList;
+using dirforge::engine::StoppedText;
+using dirforge::engine::StoppedWork;
+using dirforge::platform::MessageKind;
+using dirforge::platform::PromptButton;
+using dirforge::testing::StartedStringsPage;
+
+namespace {
+
+const std::string kArea = "Creating Folder(s).-From a String List.            ";
+const std::string kCreateQuestion =
+    "Creating Folder(s).-From  a String List.            Information no: 20048.";
+const std::string kCreateEnd = kArea + "Information no: 20053.";
+const std::string kSimulationQuestion = "Simulate " + kArea + "Information no: 20072.";
+const std::string kSimulationEnd = "Simulate " + kArea + "Information no: 20075.";
+const std::string kUndoQuestion = kArea + "Information no: 20056.";
+const std::string kUndoEnd = kArea + "Information no: 20058.";
+
+constexpr int kNames = 8000;
+
+enum class StopBy { Button, Escape };
+
+/// Destination f:\Out, kNames names, Attach Nothing.
+void Prepare(StartedStringsPage& program) {
+    program.drives.makeFolder("f:\\Out");
+    program.chooseDestination("f:\\Out");
+    std::vector<std::string> names;
+    for (int i = 0; i < kNames; ++i) {
+        char name[16];
+        std::snprintf(name, sizeof name, "N%05d", i);
+        names.emplace_back(name);
+    }
+    program.addNames(names);
+    program.click("rdoVol02AttachNothing");
+}
+
+/// While the work goes on: once the bar has moved, clicks Undo (which must be dropped), then
+/// stops the work the given way. Fires from the work's own event processing.
+void StopOnceMoving(StartedStringsPage& program, StopBy by, bool& clickedOther) {
+    auto* timer = new QTimer(&program.window());
+    timer->setInterval(0);
+    QObject::connect(timer, &QTimer::timeout, timer, [&program, by, &clickedOther, timer] {
+        auto* stop = program.find<QPushButton>("btnVol02Stop");
+        if (!stop->isEnabled() || program.find<QProgressBar>("prgVol02RunProgress")->value() < 1)
+            return;
+        timer->stop();
+        timer->deleteLater();
+        QTest::mouseClick(program.find<QPushButton>("btnVol02Undo"), Qt::LeftButton);
+        clickedOther = true;
+        if (by == StopBy::Button)
+            QTest::mouseClick(stop, Qt::LeftButton);
+        else
+            QTest::keyClick(&program.window(), Qt::Key_Escape);
+    });
+    timer->start();
+}
+
+dirforge::ui::TfrmStatistic& Log(StartedStringsPage& program) {
+    return *program.context->findVisualLog(dirforge::engine::PageKind::Strings);
+}
+
+QString Counter(StartedStringsPage& program, const char* name) {
+    return Log(program).findChild<QLabel*>(name)->text();
+}
+
+} // namespace
+
+Q_DECLARE_METATYPE(StopBy)
+
+class TestRunStop : public QObject {
+    Q_OBJECT
+private slots:
+    void stopIsEnabledOnlyWhileWorking() {
+        StartedStringsPage program;
+        auto* stop = program.find<QPushButton>("btnVol02Stop");
+        QVERIFY(stop != nullptr);
+        QVERIFY(!stop->isEnabled());
+        Prepare(program);
+        bool enabledDuringRun = false;
+        QTimer::singleShot(0, stop, [&] { enabledDuringRun = stop->isEnabled(); });
+        program.prompt.expect(kCreateQuestion, MessageKind::Question, PromptButton::Yes);
+        program.prompt.expect(kCreateEnd, MessageKind::Information);
+        program.click("btnVol02CreateFolders");
+        QVERIFY2(program.prompt.satisfied(), program.prompt.describe().c_str());
+        QVERIFY(enabledDuringRun);
+        QVERIFY(!stop->isEnabled());
+        QCOMPARE(program.find<QProgressBar>("prgVol02RunProgress")->value(), 1000);
+        QVERIFY(program.find<QLabel>("lblVol02RunProgress")
+                    ->text()
+                    .startsWith(QString("%1 of %1 done").arg(kNames)));
+    }
+
+    void stoppedRunKeepsWhatItMadeUndoable_data() {
+        QTest::addColumn<StopBy>("by");
+        QTest::newRow("Stop button") << StopBy::Button;
+        QTest::newRow("Escape") << StopBy::Escape;
+    }
+    void stoppedRunKeepsWhatItMadeUndoable() {
+        QFETCH(StopBy, by);
+        StartedStringsPage program;
+        Prepare(program);
+        bool clickedOther = false;
+        StopOnceMoving(program, by, clickedOther);
+        program.prompt.expect(kCreateQuestion, MessageKind::Question, PromptButton::Yes);
+        program.prompt.expect(kCreateEnd, MessageKind::Information);
+        program.click("btnVol02CreateFolders");
+        // The Undo click during the run was dropped: it would have asked its question.
+        QVERIFY2(program.prompt.satisfied(), program.prompt.describe().c_str());
+        QVERIFY(clickedOther);
+
+        const auto& created = program.context->mainWindow()
+                                  .runState(dirforge::engine::PageKind::Strings)
+                                  .results.FoldersCreated;
+        const std::size_t made = created.size();
+        QVERIFY(made > 0 && made < std::size_t(kNames));
+        QCOMPARE(program.prompt.shown().back().text, StoppedText(StoppedWork::Run, made, kNames));
+        QCOMPARE(program.drives.listTree("f:\\Out").size(), made);
+        QCOMPARE(Log(program).entries(ResultList::FoldersCreated).size(), made);
+        QCOMPARE(Counter(program, "lblStat02FoldersCreated"), QString::number(made));
+        QVERIFY(program.shell.folders().empty());
+        QVERIFY(!program.find<QPushButton>("btnVol02Stop")->isEnabled());
+        QVERIFY(program.find<QWidget>("btnVol02CreateFolders")->isEnabled());
+
+        program.prompt.expect(kUndoQuestion, MessageKind::Question, PromptButton::Yes);
+        program.prompt.expect(kUndoEnd, MessageKind::Information);
+        program.click("btnVol02Undo");
+        QVERIFY2(program.prompt.satisfied(), program.prompt.describe().c_str());
+        QCOMPARE(program.drives.listTree("f:\\Out"), std::vector<std::string>{});
+    }
+
+    void stoppedSimulationSaysHowFarItCame() {
+        StartedStringsPage program;
+        Prepare(program);
+        // A dry run creates nothing and is quick: a structure to walk for every name makes it last.
+        program.drives.makeFolder("g:\\Tpl\\A\\B\\C\\D\\E\\F\\G\\H");
+        program.click("rdoVol02StructureImportFullPaths");
+        program.picker.answer("g:\\Tpl");
+        program.click("btnVol02AddFolderStructure");
+        bool clickedOther = false;
+        StopOnceMoving(program, StopBy::Button, clickedOther);
+        program.prompt.expect(kSimulationQuestion, MessageKind::Question, PromptButton::Yes);
+        program.prompt.expect(kSimulationEnd, MessageKind::Information);
+        program.click("btnVol02CreateFoldersSimulation");
+        QVERIFY2(program.prompt.satisfied(), program.prompt.describe().c_str());
+        const std::size_t counted = Log(program).entries(ResultList::FoldersCreated).size();
+        QVERIFY(counted > 0 && counted < std::size_t(kNames));
+        QCOMPARE(program.prompt.shown().back().text,
+                 StoppedText(StoppedWork::Simulation, counted, kNames));
+        QCOMPARE(program.drives.listTree("f:\\Out"), std::vector<std::string>{});
+    }
+
+    void stoppedUndoKeepsTheRestForTheNextUndo() {
+        StartedStringsPage program;
+        Prepare(program);
+        program.prompt.expect(kCreateQuestion, MessageKind::Question, PromptButton::Yes);
+        program.prompt.expect(kCreateEnd, MessageKind::Information);
+        program.click("btnVol02CreateFolders");
+        QCOMPARE(program.drives.listTree("f:\\Out").size(), std::size_t(kNames));
+
+        bool clickedOther = false;
+        StopOnceMoving(program, StopBy::Button, clickedOther);
+        program.prompt.expect(kUndoQuestion, MessageKind::Question, PromptButton::Yes);
+        program.prompt.expect(kUndoEnd, MessageKind::Information);
+        program.click("btnVol02Undo");
+        QVERIFY2(program.prompt.satisfied(), program.prompt.describe().c_str());
+
+        const auto& results =
+            program.context->mainWindow().runState(dirforge::engine::PageKind::Strings).results;
+        const std::size_t left = results.FoldersFailedUndo.size();
+        QVERIFY(left > 0 && left < std::size_t(kNames));
+        QCOMPARE(program.prompt.shown().back().text,
+                 StoppedText(StoppedWork::Undo, kNames - left, kNames));
+        QCOMPARE(program.drives.listTree("f:\\Out").size(), left);
+        QCOMPARE(Log(program).entries(ResultList::FoldersFailedUndo), results.FoldersFailedUndo);
+        QCOMPARE(Counter(program, "lblStat02FoldersCreated"), QStringLiteral("0"));
+
+        program.prompt.expect(kUndoQuestion, MessageKind::Question, PromptButton::Yes);
+        program.prompt.expect(kUndoEnd, MessageKind::Information);
+        program.click("btnVol02Undo");
+        QVERIFY2(program.prompt.satisfied(), program.prompt.describe().c_str());
+        QCOMPARE(program.prompt.shown().back().text, std::string(dirforge::engine::kUndoEndText));
+        QCOMPARE(program.drives.listTree("f:\\Out"), std::vector<std::string>{});
+    }
+};
+
+QTEST_MAIN(TestRunStop)
+#include "TestRunStop.moc"
