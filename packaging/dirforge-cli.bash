@@ -32,12 +32,12 @@ _dirforge_cli() {
     esac
 
     local creation='--prefix --suffix --hyphen --attach --structure --copy --template --templates
-        --template-option --simulate --journal --json --profile --drive --help'
+        --template-option --simulate --journal --json --profile --quiet --drive --help'
     case $command in
         "") COMPREPLY=($(compgen -W 'strings paths numbers undo --drive --help --version' -- "$cur")) ;;
         strings) COMPREPLY=($(compgen -W "--dest --names --name $creation" -- "$cur")) ;;
         paths) COMPREPLY=($(compgen -W "--paths --path $creation" -- "$cur")) ;;
         numbers) COMPREPLY=($(compgen -W "--dest --start --end --pad --number-suffix $creation" -- "$cur")) ;;
-        undo) COMPREPLY=($(compgen -W '--journal --json --drive --help' -- "$cur")) ;;
+        undo) COMPREPLY=($(compgen -W '--journal --json --quiet --drive --help' -- "$cur")) ;;
     esac
 } && complete -F _dirforge_cli dirforge-cli

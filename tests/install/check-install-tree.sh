@@ -102,7 +102,7 @@ check_completion() {
 dirforge-cli|--drive --help --version numbers paths strings undo 
 dirforge-cli numbers --pad --attach|existing nothing templates 
 dirforge-cli strings --copy|main main-files sub sub-files 
-dirforge-cli undo|--drive --help --journal --json 
+dirforge-cli undo|--drive --help --journal --json --quiet 
 dirforge-cli --drive f=/srv strings --names|FILE 
 CASES
     got=$(completions_for dirforge-cli numbers --p)
