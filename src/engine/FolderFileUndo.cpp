@@ -84,6 +84,7 @@ void FolderFileUndo::AddAnchors(std::vector<RunAnchor> anchors) {
     openAnchors_.resize(anchors_.size());
     anchorState_.assign(anchors_.size(), 0);
     openCount_ = 0;
+    lastAnchor_ = nullptr;
 }
 
 void FolderFileUndo::AddSubFolders(std::vector<std::string> subFolders) {
@@ -233,6 +234,19 @@ void FolderFileUndo::SchedulePlan(PageKind page, const std::string& mode, bool r
 }
 
 platform::AnchoredFolder* FolderFileUndo::AnchorOf(const std::string& path, bool& refused) {
+    const std::string_view parent(path.data(), std::min(path.size(), path.rfind('\\')));
+    if (lastAnchor_ != nullptr && parent == lastParent_) {
+        refused = lastRefused_;
+        return lastAnchor_;
+    }
+    platform::AnchoredFolder* anchor = FindAnchor(path, refused);
+    lastParent_.assign(parent);
+    lastAnchor_ = anchor;
+    lastRefused_ = refused;
+    return anchor;
+}
+
+platform::AnchoredFolder* FolderFileUndo::FindAnchor(const std::string& path, bool& refused) {
     refused = false;
     std::string key = AnchorKey(path);
     for (auto cut = key.rfind('\\'); cut != std::string::npos; cut = key.rfind('\\')) {
@@ -243,6 +257,7 @@ platform::AnchoredFolder* FolderFileUndo::AnchorOf(const std::string& path, bool
         const std::size_t i = found->second;
         if (anchorState_[i] == 0) {
             if (openCount_ >= kMostOpenAnchors) { // keep the open handles few
+                lastAnchor_ = nullptr;
                 for (std::size_t j = 0; j < openAnchors_.size(); ++j)
                     if (anchorState_[j] == 1) {
                         openAnchors_[j].reset();

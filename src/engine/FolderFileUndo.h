@@ -93,6 +93,7 @@ private:
     /// The open anchor that holds path (the deepest recorded one strictly above it); null when
     /// none is recorded or it is no longer the folder the run created below (*refused then).
     platform::AnchoredFolder* AnchorOf(const std::string& path, bool& refused);
+    platform::AnchoredFolder* FindAnchor(const std::string& path, bool& refused);
     /// Removes one folder or file below its anchor; the outcome decides what is reported.
     platform::RemoveOutcome RemoveItem(const std::string& path, const platform::FileIdentity* identity, bool folder);
 
@@ -108,6 +109,10 @@ private:
     std::vector<std::unique_ptr<platform::AnchoredFolder>> openAnchors_;
     std::vector<signed char> anchorState_; // 0 not opened yet, 1 open, -1 refused
     std::size_t openCount_ = 0;
+    /// The folder of the last item looked up and its anchor: the items of one folder come together.
+    std::string lastParent_;
+    platform::AnchoredFolder* lastAnchor_ = nullptr;
+    bool lastRefused_ = false;
     std::string report_, failureLines_;
     std::set<std::string> StopFolders, Visited;
     /// The plan in scheduling order; each path is the text of a Removable entry.

@@ -10,7 +10,10 @@ void RunAnchors::record(const platform::AnchoredFolder& anchor) {
 platform::AnchoredFolder* RunAnchors::anchorFor(const std::string& chosen) {
     if (anchor_ && chosen == chosen_)
         return anchor_.get();
-    auto anchor = fs_.openAnchor(chosen, platform::AnchorReach::DeepestExisting);
+    auto anchor = fs_.openAnchor(chosen, platform::AnchorReach::Exact);
+    exact_ = anchor != nullptr;
+    if (!anchor)
+        anchor = fs_.openAnchor(chosen, platform::AnchorReach::DeepestExisting);
     if (!anchor) {
         anchor_.reset();
         chosen_.clear();
@@ -28,11 +31,27 @@ bool RunAnchors::createFolder(const std::string& chosen, const std::string& path
         return false;
     made_.clear();
     const bool created = anchor->createFolder(path, &made_);
+    if (!exact_ && !made_.empty())
+        holdChosenFolder();
     for (platform::MadeItem& item : made_) {
         results_.FoldersMadeByRun.push_back(std::move(item.path));
         results_.FolderIdentities.push_back(item.identity);
     }
     return created;
+}
+
+void RunAnchors::holdChosenFolder() {
+    auto chosen = fs_.openAnchor(chosen_, platform::AnchorReach::Exact);
+    if (!chosen)
+        return;
+    for (const platform::MadeItem& item : made_) {
+        if (item.identity.sameObject(chosen->identity())) {
+            record(*chosen);
+            anchor_ = std::move(chosen);
+            exact_ = true;
+            return;
+        }
+    }
 }
 
 bool RunAnchors::copyFile(const std::string& chosen, const std::string& source, const std::string& target,

@@ -29,11 +29,16 @@ private:
     /// The anchor for the point chosen; opened once while the same point comes again.
     platform::AnchoredFolder* anchorFor(const std::string& chosen);
     void record(const platform::AnchoredFolder& anchor);
+    /// After the run made the missing chosen folder: hold it from now on, once it is opened as
+    /// given and proves to be the very folder the run made (made_ holds what was just made).
+    void holdChosenFolder();
 
     platform::FileSystem& fs_;
     RunResults& results_;
     std::string chosen_;
     std::unique_ptr<platform::AnchoredFolder> anchor_;
+    /// The anchor is the chosen folder itself, not a folder above it that was missing.
+    bool exact_ = false;
     std::unordered_set<std::string> recorded_;
     std::vector<platform::MadeItem> made_;
 };

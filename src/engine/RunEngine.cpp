@@ -148,7 +148,8 @@ void RunEngine::processTarget(const std::string& target, const std::string& numb
     // Everything for this target is made below the point the user chose: the destination, or the
     // folder a paths entry names.
     if (!simulate_)
-        anchorPoint_ = request_.page == PageKind::Paths ? FolderPart(target) : core::Trim(request_.destination);
+        anchorPoint_ = request_.page == PageKind::Paths ? FolderPart(core::NormalizePath(target))
+                                                        : core::Trim(request_.destination);
     const bool created = simulate_ ? simulatedCreate(target) : createTarget(target);
     if (!created)
         return;

@@ -162,7 +162,7 @@ public:
     const FileIdentity& identity() const override { return identity_; }
 
     bool createFolder(const std::string& path, std::vector<MadeItem>* made) override {
-        std::vector<std::string> rel;
+        std::vector<std::string>& rel = scratch_; // reused: no allocation per call
         if (!relativeOf(path, rel, true))
             return false;
         if (rel.empty())
@@ -176,7 +176,7 @@ public:
     }
 
     bool copyFileInto(const std::string& source, const std::string& target, FileIdentity* identity) override {
-        std::vector<std::string> rel;
+        std::vector<std::string>& rel = scratch_; // reused: no allocation per call
         const auto host = drives_.toHost(source);
         if (!host || !relativeOf(target, rel, true) || rel.empty())
             return false;
@@ -287,7 +287,7 @@ private:
     }
 
     RemoveOutcome remove(const std::string& path, const FileIdentity& expected, bool folder) {
-        std::vector<std::string> rel;
+        std::vector<std::string>& rel = scratch_; // reused: no allocation per call
         if (!relativeOf(path, rel, false) || rel.empty())
             return RemoveOutcome::Kept; // outside the anchor, or the anchor itself: never removed here
         errno = 0;
@@ -309,6 +309,7 @@ private:
     }
 
     const DriveMap& drives_;
+    std::vector<std::string> scratch_;
     Fd handle_;
     char letter_;
     std::vector<std::string> elements_;
