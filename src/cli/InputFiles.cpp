@@ -16,8 +16,8 @@ std::string SizeText(std::uint64_t bytes) {
 
 } // namespace
 
-std::string ReadInputFile(const platform::FileSystem& fs, const std::string& file, const std::string& option,
-                          std::uint64_t limit) {
+std::string ReadInputFile(const platform::FileSystem& fs, const std::string& file,
+                          const std::string& option, std::uint64_t limit) {
     platform::TextFileRead read = fs.readTextFile(file, limit);
     if (read.tooLarge)
         throw UsageError(option + ": " + file + " is larger than " + SizeText(limit) +
@@ -26,8 +26,8 @@ std::string ReadInputFile(const platform::FileSystem& fs, const std::string& fil
         throw UsageError(option + ": " + file + " cannot be read");
     if (read.nulByte) {
         const auto line = 1 + std::count(read.content->begin(), read.content->end(), '\n');
-        throw UsageError(option + ": " + file + " is not a text file (a NUL byte on line " + std::to_string(line) +
-                         ")");
+        throw UsageError(option + ": " + file + " is not a text file (a NUL byte on line " +
+                         std::to_string(line) + ")");
     }
     return std::move(*read.content);
 }

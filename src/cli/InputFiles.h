@@ -17,7 +17,7 @@ inline constexpr std::uint64_t kJournalFileLimit = std::uint64_t{1} << 30;
 
 /// The whole text of file (drive form); throws UsageError naming option and saying why when it
 /// cannot be read, is over limit, or holds a NUL byte (with its line).
-std::string ReadInputFile(const platform::FileSystem& fs, const std::string& file, const std::string& option,
-                          std::uint64_t limit);
+std::string ReadInputFile(const platform::FileSystem& fs, const std::string& file,
+                          const std::string& option, std::uint64_t limit);
 
 } // namespace dirforge::cli

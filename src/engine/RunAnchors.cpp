@@ -54,8 +54,8 @@ void RunAnchors::holdChosenFolder() {
     }
 }
 
-bool RunAnchors::copyFile(const std::string& chosen, const std::string& source, const std::string& target,
-                          platform::FileIdentity& identity) {
+bool RunAnchors::copyFile(const std::string& chosen, const std::string& source,
+                          const std::string& target, platform::FileIdentity& identity) {
     platform::AnchoredFolder* anchor = anchorFor(chosen);
     return anchor != nullptr && anchor->copyFileInto(source, target, &identity);
 }

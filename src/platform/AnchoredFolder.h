@@ -40,7 +40,8 @@ public:
     virtual bool createFolder(const std::string& path, std::vector<MadeItem>* made) = 0;
     /// Copies the regular file `source` (drive path, not through a final link) to target, which
     /// is created exclusively in its folder below the anchor; *identity is the copy's.
-    virtual bool copyFileInto(const std::string& source, const std::string& target, FileIdentity* identity) = 0;
+    virtual bool copyFileInto(const std::string& source, const std::string& target,
+                              FileIdentity* identity) = 0;
     /// Deletes the file at path when it is the recorded one, unchanged since the copy.
     virtual RemoveOutcome removeFile(const std::string& path, const FileIdentity& expected) = 0;
     /// Removes the folder at path when it is the recorded one and empty.

@@ -17,7 +17,9 @@ struct FileIdentity {
     /// False for an identity nobody recorded: such an item is never removed.
     bool known() const { return inode != 0; }
     /// The same folder or file: device and inode (size and time are compared by the undo).
-    bool sameObject(const FileIdentity& other) const { return device == other.device && inode == other.inode; }
+    bool sameObject(const FileIdentity& other) const {
+        return device == other.device && inode == other.inode;
+    }
     bool operator==(const FileIdentity&) const = default;
 };
 

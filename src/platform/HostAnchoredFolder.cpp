@@ -82,7 +82,8 @@ FileIdentity IdentityOf(const struct stat& st) {
     identity.inode = static_cast<std::uint64_t>(st.st_ino);
     if (!S_ISDIR(st.st_mode)) {
         identity.size = static_cast<std::int64_t>(st.st_size);
-        identity.modified = static_cast<std::int64_t>(st.st_mtim.tv_sec) * 1000000000 + st.st_mtim.tv_nsec;
+        identity.modified =
+            static_cast<std::int64_t>(st.st_mtim.tv_sec) * 1000000000 + st.st_mtim.tv_nsec;
     }
     return identity;
 }
@@ -91,7 +92,8 @@ bool FolderAt(int dirfd, const char* name, struct stat& st) {
     return ::fstatat(dirfd, name, &st, AT_SYMLINK_NOFOLLOW) == 0 && S_ISDIR(st.st_mode);
 }
 
-/// Opens rel (elements joined by "/") below dirfd as a folder, never through a link or out of dirfd.
+/// Opens rel (elements joined by "/") below dirfd as a folder, never through a link or out of
+/// dirfd.
 Fd OpenBeneath(int dirfd, const std::string& rel) {
     if (rel.empty())
         return Fd(dirfd, false);
@@ -112,7 +114,8 @@ Fd OpenBeneath(int dirfd, const std::string& rel) {
         if (end == std::string::npos)
             end = rel.size();
         const std::string element = rel.substr(start, end - start);
-        Fd next(::openat(current.get(), element.c_str(), O_PATH | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC));
+        Fd next(::openat(current.get(), element.c_str(),
+                         O_PATH | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC));
         struct stat st;
         if (!next.valid() || ::fstat(next.get(), &st) != 0 || !S_ISDIR(st.st_mode))
             return Fd(); // errno of the failed call (a link fails with ENOTDIR or ELOOP)
@@ -134,7 +137,8 @@ bool CopyContents(int from, int to) {
             return false;
         }
         for (ssize_t done = 0; done < got;) {
-            const ssize_t written = ::write(to, buffer.data() + done, static_cast<std::size_t>(got - done));
+            const ssize_t written =
+                ::write(to, buffer.data() + done, static_cast<std::size_t>(got - done));
             if (written < 0 && errno != EINTR)
                 return false;
             if (written > 0)
@@ -148,8 +152,8 @@ public:
     /// letter is lower-case; shownLetter is the letter as the path named it.
     HostAnchoredFolder(const DriveMap& drives, Fd handle, char letter, char shownLetter,
                        std::vector<std::string> elements, const FileIdentity& identity)
-        : drives_(drives), handle_(std::move(handle)), letter_(letter), elements_(std::move(elements)),
-          identity_(identity) {
+        : drives_(drives), handle_(std::move(handle)), letter_(letter),
+          elements_(std::move(elements)), identity_(identity) {
         path_.push_back(shownLetter);
         path_.push_back(':');
         for (const std::string& element : elements_) {
@@ -172,10 +176,12 @@ public:
         Fd parent = OpenBeneath(handle_.get(), joined(rel, rel.size() - 1));
         if (!parent.valid())
             return errno == ENOENT && createWalking(rel, made);
-        return makeOne(parent.get(), rel, rel.size() - 1, made) || existsAsFolder(parent.get(), last);
+        return makeOne(parent.get(), rel, rel.size() - 1, made) ||
+               existsAsFolder(parent.get(), last);
     }
 
-    bool copyFileInto(const std::string& source, const std::string& target, FileIdentity* identity) override {
+    bool copyFileInto(const std::string& source, const std::string& target,
+                      FileIdentity* identity) override {
         std::vector<std::string>& rel = scratch_; // reused: no allocation per call
         const auto host = drives_.toHost(source);
         if (!host || !relativeOf(target, rel, true) || rel.empty())
@@ -189,7 +195,8 @@ public:
             return false;
         const char* name = rel.back().c_str();
         // O_EXCL: anything standing there (file, folder, even a dangling link) is never touched.
-        Fd out(::openat(parent.get(), name, O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, kNewFileMode));
+        Fd out(::openat(parent.get(), name, O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC,
+                        kNewFileMode));
         if (!out.valid())
             return false;
         struct stat written;
@@ -218,7 +225,8 @@ private:
     /// The elements of path below the anchor; false when path does not lie at or below it.
     bool relativeOf(const std::string& path, std::vector<std::string>& rel, bool creating) const {
         char letter = 0;
-        if (!SplitDrivePath(path, letter, rel) || letter != letter_ || rel.size() < elements_.size())
+        if (!SplitDrivePath(path, letter, rel) || letter != letter_ ||
+            rel.size() < elements_.size())
             return false;
         for (std::size_t i = 0; i < elements_.size(); ++i)
             if (rel[i] != elements_[i])
@@ -251,7 +259,8 @@ private:
     }
 
     /// Makes rel[index] in parent; records it when made.
-    bool makeOne(int parent, const std::vector<std::string>& rel, std::size_t index, std::vector<MadeItem>* made) {
+    bool makeOne(int parent, const std::vector<std::string>& rel, std::size_t index,
+                 std::vector<MadeItem>* made) {
         const char* name = rel[index].c_str();
         if (::mkdirat(parent, name, kNewFolderMode) != 0)
             return false;
@@ -289,7 +298,8 @@ private:
     RemoveOutcome remove(const std::string& path, const FileIdentity& expected, bool folder) {
         std::vector<std::string>& rel = scratch_; // reused: no allocation per call
         if (!relativeOf(path, rel, false) || rel.empty())
-            return RemoveOutcome::Kept; // outside the anchor, or the anchor itself: never removed here
+            return RemoveOutcome::Kept; // outside the anchor, or the anchor itself: never removed
+                                        // here
         errno = 0;
         Fd parent = OpenBeneath(handle_.get(), joined(rel, rel.size() - 1));
         if (!parent.valid())
@@ -319,7 +329,8 @@ private:
 
 } // namespace
 
-std::unique_ptr<AnchoredFolder> OpenHostAnchor(const DriveMap& drives, const std::string& path, AnchorReach reach) {
+std::unique_ptr<AnchoredFolder> OpenHostAnchor(const DriveMap& drives, const std::string& path,
+                                               AnchorReach reach) {
     char letter = 0;
     std::vector<std::string> elements;
     if (!SplitDrivePath(path, letter, elements))

@@ -12,6 +12,7 @@ namespace dirforge::platform {
 
 /// Opens the anchor for path on the drives of map; nullptr when the drive is unmapped, the path
 /// climbs ("..") or there is no folder to hold (see AnchorReach).
-std::unique_ptr<AnchoredFolder> OpenHostAnchor(const DriveMap& drives, const std::string& path, AnchorReach reach);
+std::unique_ptr<AnchoredFolder> OpenHostAnchor(const DriveMap& drives, const std::string& path,
+                                               AnchorReach reach);
 
 } // namespace dirforge::platform

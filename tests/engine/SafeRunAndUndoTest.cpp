@@ -24,7 +24,8 @@ protected:
         ASSERT_TRUE(engine::UndoLastRun(page, results, mode, destination, fs(), prompt, log));
     }
     /// Moves a folder aside and puts a link to target in its place.
-    void swapForLink(const std::string& folder, const std::string& aside, const std::string& target) {
+    void swapForLink(const std::string& folder, const std::string& aside,
+                     const std::string& target) {
         std::filesystem::rename(drives.hostPath(folder), drives.hostPath(aside));
         drives.makeLink(folder, target);
     }
@@ -56,7 +57,8 @@ TEST_F(SafeRunAndUndo, ADestinationSwappedForALinkIsRefusedByTheUndo) {
     EXPECT_EQ(drives.listTree("f:\\Before"), (Strings{"A\\", "B\\"}));
     EXPECT_EQ(state.results.FoldersFailedUndo, (Strings{"f:\\Clients\\B", "f:\\Clients\\A"}));
     ASSERT_GE(prompt.shown().size(), 2u);
-    EXPECT_EQ(prompt.shown()[prompt.shown().size() - 2].title, engine::UndoTitlesFor(PageKind::Strings).report);
+    EXPECT_EQ(prompt.shown()[prompt.shown().size() - 2].title,
+              engine::UndoTitlesFor(PageKind::Strings).report);
 
     // Put back, the retry removes exactly what the run made.
     std::filesystem::remove(drives.hostPath("f:\\Clients"));

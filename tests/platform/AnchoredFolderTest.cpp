@@ -50,7 +50,10 @@ TEST(AnchoredFolder, OpensTheChosenFolderOrItsDeepestExistingOne) {
             EXPECT_EQ(anchor->path(), c.anchor) << c.path;
         }
     }
-    EXPECT_TRUE(drives.fs().openAnchor("f:\\Linked", AnchorReach::Exact)->identity().sameObject(drives.identityOf("g:\\")));
+    EXPECT_TRUE(drives.fs()
+                    .openAnchor("f:\\Linked", AnchorReach::Exact)
+                    ->identity()
+                    .sameObject(drives.identityOf("g:\\")));
 }
 
 TEST(AnchoredFolder, CreatesBelowItNeverThroughALink) {
@@ -107,7 +110,7 @@ TEST(AnchoredFolder, CopiesExclusivelyAndRecordsTheCopy) {
         bool ok;
     } cases[] = {
         {"g:\\Src\\a.txt", "f:\\D\\Sub\\a.txt", true},
-        {"g:\\Src\\a.txt", "f:\\D\\Sub\\a.txt", false},   // never overwritten
+        {"g:\\Src\\a.txt", "f:\\D\\Sub\\a.txt", false}, // never overwritten
         {"g:\\Src\\a.txt", "f:\\D\\there.txt", false},
         {"g:\\Src\\link.txt", "f:\\D\\Sub\\b.txt", false}, // a link is not copied
         {"g:\\Src\\a.txt", "f:\\D\\L\\a.txt", false},      // nor written through
@@ -138,16 +141,33 @@ TEST(AnchoredFolder, RemovesOnlyTheRecordedObject) {
         RemoveOutcome outcome;
     };
     const Case cases[] = {
-        {"same folder", [](TempDrives& d) { d.makeFolder("f:\\D\\F"); return d.identityOf("f:\\D\\F"); },
+        {"same folder",
+         [](TempDrives& d) {
+             d.makeFolder("f:\\D\\F");
+             return d.identityOf("f:\\D\\F");
+         },
          "f:\\D\\F", true, RemoveOutcome::Removed},
-        {"same file", [](TempDrives& d) { d.makeFile("f:\\D\\f.txt", "x"); return d.identityOf("f:\\D\\f.txt"); },
+        {"same file",
+         [](TempDrives& d) {
+             d.makeFile("f:\\D\\f.txt", "x");
+             return d.identityOf("f:\\D\\f.txt");
+         },
          "f:\\D\\f.txt", false, RemoveOutcome::Removed},
-        {"gone", [](TempDrives& d) { return d.identityOf("f:\\D"); }, "f:\\D\\none", true, RemoveOutcome::Gone},
-        {"folder gone above", [](TempDrives& d) { return d.identityOf("f:\\D"); }, "f:\\D\\x\\y", false,
+        {"gone", [](TempDrives& d) { return d.identityOf("f:\\D"); }, "f:\\D\\none", true,
          RemoveOutcome::Gone},
-        {"no identity", [](TempDrives& d) { d.makeFolder("f:\\D\\F"); return FileIdentity{}; }, "f:\\D\\F", true,
-         RemoveOutcome::Kept},
-        {"another folder", [](TempDrives& d) { d.makeFolder("f:\\D\\F"); return d.identityOf("f:\\D"); },
+        {"folder gone above", [](TempDrives& d) { return d.identityOf("f:\\D"); }, "f:\\D\\x\\y",
+         false, RemoveOutcome::Gone},
+        {"no identity",
+         [](TempDrives& d) {
+             d.makeFolder("f:\\D\\F");
+             return FileIdentity{};
+         },
+         "f:\\D\\F", true, RemoveOutcome::Kept},
+        {"another folder",
+         [](TempDrives& d) {
+             d.makeFolder("f:\\D\\F");
+             return d.identityOf("f:\\D");
+         },
          "f:\\D\\F", true, RemoveOutcome::Kept},
         {"not empty",
          [](TempDrives& d) {
@@ -183,7 +203,11 @@ TEST(AnchoredFolder, RemovesOnlyTheRecordedObject) {
              return d.identityOf("g:\\Outside\\f.txt");
          },
          "f:\\D\\L\\f.txt", false, RemoveOutcome::Kept},
-        {"a folder where a file was", [](TempDrives& d) { d.makeFolder("f:\\D\\f.txt"); return d.identityOf("f:\\D\\f.txt"); },
+        {"a folder where a file was",
+         [](TempDrives& d) {
+             d.makeFolder("f:\\D\\f.txt");
+             return d.identityOf("f:\\D\\f.txt");
+         },
          "f:\\D\\f.txt", false, RemoveOutcome::Kept},
     };
     for (const Case& c : cases) {
@@ -192,8 +216,8 @@ TEST(AnchoredFolder, RemovesOnlyTheRecordedObject) {
         const FileIdentity recorded = c.arrange(drives);
         auto anchor = drives.fs().openAnchor("f:\\D", AnchorReach::Exact);
         ASSERT_TRUE(anchor) << c.name;
-        const RemoveOutcome outcome =
-            c.folder ? anchor->removeFolder(c.path, recorded) : anchor->removeFile(c.path, recorded);
+        const RemoveOutcome outcome = c.folder ? anchor->removeFolder(c.path, recorded)
+                                               : anchor->removeFile(c.path, recorded);
         EXPECT_EQ(outcome, c.outcome) << c.name;
         EXPECT_EQ(drives.exists(c.path), outcome == RemoveOutcome::Kept) << c.name;
     }
