@@ -4,12 +4,14 @@
 
 #include <array>
 #include <cerrno>
+#include <dirent.h>
 #include <fcntl.h>
 #include <linux/openat2.h>
 #include <string_view>
 #include <sys/stat.h>
 #include <sys/syscall.h>
 #include <unistd.h>
+#include <unordered_map>
 
 namespace dirforge::platform {
 
@@ -298,28 +300,83 @@ private:
     RemoveOutcome remove(const std::string& path, const FileIdentity& expected, bool folder) {
         std::vector<std::string>& rel = scratch_; // reused: no allocation per call
         if (!relativeOf(path, rel, false) || rel.empty())
-            return RemoveOutcome::Kept; // outside the anchor, or the anchor itself: never removed
-                                        // here
+            return RemoveOutcome::Kept; // outside the anchor, or the anchor itself: not here
         errno = 0;
-        Fd parent = OpenBeneath(handle_.get(), joined(rel, rel.size() - 1));
+        const std::string parentRel = joined(rel, rel.size() - 1);
+        Fd parent = OpenBeneath(handle_.get(), parentRel);
         if (!parent.valid())
             return errno == ENOENT ? RemoveOutcome::Gone : RemoveOutcome::Kept;
         const char* name = rel.back().c_str();
-        struct stat st;
-        if (::fstatat(parent.get(), name, &st, AT_SYMLINK_NOFOLLOW) != 0)
-            return errno == ENOENT ? RemoveOutcome::Gone : RemoveOutcome::Kept;
-        const FileIdentity found = IdentityOf(st);
-        const bool rightKind = folder ? S_ISDIR(st.st_mode) : S_ISREG(st.st_mode);
-        if (!expected.known() || !rightKind || !found.sameObject(expected) ||
-            (!folder && (found.size != expected.size || found.modified != expected.modified)))
-            return RemoveOutcome::Kept;
+        if (!folder || !listedAsExpected(parent.get(), parentRel, rel.back(), expected)) {
+            struct stat st;
+            if (::fstatat(parent.get(), name, &st, AT_SYMLINK_NOFOLLOW) != 0)
+                return errno == ENOENT ? RemoveOutcome::Gone : RemoveOutcome::Kept;
+            const FileIdentity found = IdentityOf(st);
+            const bool rightKind = folder ? S_ISDIR(st.st_mode) : S_ISREG(st.st_mode);
+            if (!expected.known() || !rightKind || !found.sameObject(expected) ||
+                (!folder && (found.size != expected.size || found.modified != expected.modified)))
+                return RemoveOutcome::Kept;
+        }
         if (::unlinkat(parent.get(), name, folder ? AT_REMOVEDIR : 0) == 0)
             return RemoveOutcome::Removed;
         return errno == ENOENT ? RemoveOutcome::Gone : RemoveOutcome::Kept;
     }
 
+    /// Many folders removed from one parent are checked against one listing of it (name and
+    /// inode of every subfolder, read once) instead of one stat each. Only a match counts:
+    /// anything not listed as the expected folder is asked of the disk itself.
+    bool listedAsExpected(int parent, const std::string& parentRel, const std::string& name,
+                          const FileIdentity& expected) {
+        if (!expected.known())
+            return false;
+        if (parentRel != listedParent_ || !listingParentSet_) {
+            listedParent_ = parentRel;
+            listingParentSet_ = true;
+            listing_.clear();
+            removalsInParent_ = 0;
+            listed_ = false;
+        }
+        if (!listed_ && ++removalsInParent_ >= kListAfterRemovals)
+            listParent(parent);
+        if (!listed_)
+            return false;
+        const auto found = listing_.find(name);
+        return found != listing_.end() && found->second == expected.inode &&
+               listedDevice_ == expected.device;
+    }
+
+    void listParent(int parent) {
+        listed_ = true;
+        struct stat st;
+        const int fd = ::openat(parent, ".", O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+        if (fd < 0)
+            return;
+        DIR* dir = ::fdopendir(fd);
+        if (dir == nullptr || ::fstat(fd, &st) != 0) {
+            if (dir != nullptr)
+                ::closedir(dir);
+            else
+                ::close(fd);
+            return;
+        }
+        listedDevice_ = static_cast<std::uint64_t>(st.st_dev);
+        while (const dirent* entry = ::readdir(dir))
+            if (entry->d_type == DT_DIR)
+                listing_.emplace(entry->d_name, static_cast<std::uint64_t>(entry->d_ino));
+        ::closedir(dir);
+    }
+
+    /// Removals from one parent after which it is listed once (see listedAsExpected).
+    static constexpr int kListAfterRemovals = 64;
+
     const DriveMap& drives_;
     std::vector<std::string> scratch_;
+    std::string listedParent_;
+    bool listingParentSet_ = false;
+    bool listed_ = false;
+    int removalsInParent_ = 0;
+    std::uint64_t listedDevice_ = 0;
+    std::unordered_map<std::string, std::uint64_t> listing_;
     Fd handle_;
     char letter_;
     std::vector<std::string> elements_;

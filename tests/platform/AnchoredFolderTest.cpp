@@ -264,5 +264,32 @@ TEST(HostFileSystem, TextFilesAreReadWithALimit) {
     }
 }
 
+TEST(AnchoredFolder, ManyRemovalsFromOneFolderStillCheckEveryIdentity) {
+    // Past a few dozen removals a parent is listed once; a folder swapped for a link or for
+    // another folder must still be kept.
+    TempDrives drives;
+    drives.makeFolder("f:\\D\\Spare");
+    std::vector<std::string> paths;
+    std::vector<FileIdentity> recorded;
+    for (int i = 0; i < 100; ++i) {
+        paths.push_back("f:\\D\\N" + std::to_string(100 + i));
+        drives.makeFolder(paths.back());
+        recorded.push_back(drives.identityOf(paths.back()));
+    }
+    std::filesystem::remove(drives.hostPath(paths[80]));
+    drives.makeLink(paths[80], "f:\\D\\Spare");
+    std::filesystem::remove(drives.hostPath(paths[90]));
+    std::filesystem::rename(drives.hostPath("f:\\D\\Spare"), drives.hostPath(paths[90]));
+    auto anchor = drives.fs().openAnchor("f:\\D", AnchorReach::Exact);
+    ASSERT_TRUE(anchor);
+    for (std::size_t i = 0; i < paths.size(); ++i) {
+        const bool swapped = i == 80 || i == 90;
+        EXPECT_EQ(anchor->removeFolder(paths[i], recorded[i]),
+                  swapped ? RemoveOutcome::Kept : RemoveOutcome::Removed)
+            << paths[i];
+    }
+    EXPECT_EQ(drives.listTree("f:\\D"), (Strings{"N180@", "N190\\"}));
+}
+
 } // namespace
 } // namespace dirforge::testing
