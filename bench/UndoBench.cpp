@@ -6,6 +6,7 @@
 #include "BenchSeams.h"
 
 #include "engine/FolderFileUndo.h"
+#include "engine/RunAnchors.h"
 
 #include <algorithm>
 #include <cstdio>
@@ -32,11 +33,12 @@ std::vector<std::string> FolderNames(const std::string& base) {
     return names;
 }
 
-/// Makes every folder as a run does, journaling it in results.
+/// Makes every folder as a run does, journaling it in results with its identity.
 void MakeFolders(platform::FileSystem& fs, const std::vector<std::string>& folders, engine::RunResults& results) {
     results = engine::RunResults{};
+    engine::RunAnchors anchors(fs, results);
     for (const auto& folder : folders)
-        if (fs.createFolder(folder, &results.FoldersMadeByRun))
+        if (anchors.createFolder("f:\\Bench", folder))
             results.FoldersCreated.push_back(folder);
 }
 

@@ -4,6 +4,7 @@
 #include "cli/BatchRequest.h"
 #include "cli/BatchWatch.h"
 #include "cli/CommandLine.h"
+#include "cli/InputFiles.h"
 #include "cli/LogCollector.h"
 #include "cli/PathArguments.h"
 #include "cli/ProfileOptions.h"
@@ -57,12 +58,14 @@ struct Session {
           paths(fs.drives(), std::filesystem::current_path().string()), prompt(errors),
           log(errors, ShowsProgressLine(batchOptions, errors)) {}
 
-    void report(const engine::RunCounters& counters, const ResultLists& lists) {
+    /// keptFiles: after an undo, the files it kept (UndoRetry); null after a run.
+    void report(const engine::RunCounters& counters, const ResultLists& lists,
+                const std::vector<std::string>* keptFiles = nullptr) {
         log.clearLine();
         if (options.json)
-            out << JsonReport(counters, lists, prompt.messages());
+            out << JsonReport(counters, lists, prompt.messages(), keptFiles);
         else
-            PrintSummary(out, counters, lists);
+            PrintSummary(out, counters, lists, keptFiles);
     }
 
     /// The journal file in drive form; for writing, its folder must exist before anything runs.
@@ -73,9 +76,39 @@ struct Session {
         return path;
     }
 
+    /// Reads and parses a journal; throws UsageError saying why it is not one.
+    RunJournal readJournal(const std::string& path) {
+        const std::string text = ReadInputFile(fs, path, "--journal", kJournalFileLimit);
+        std::string error;
+        std::optional<RunJournal> journal = JournalFromJson(text, error);
+        if (!journal)
+            throw UsageError("--journal: " + path + " is " + error);
+        return std::move(*journal);
+    }
+
+    /// Before a run: the journal file is made exclusively, so nothing of the user's is ever
+    /// replaced and an unwritable place is refused before anything is created. An existing file
+    /// may be reused only when it is a journal with nothing left to undo.
+    void claimJournal(const std::string& path, engine::PageKind page) {
+        if (fs.fileExists(path) || fs.isLink(path)) {
+            std::string error;
+            const auto text = fs.readTextFile(path, kJournalFileLimit);
+            const auto journal = text.content && !text.nulByte ? JournalFromJson(*text.content, error) : std::nullopt;
+            if (!journal || !NothingLeftToUndo(*journal) || fs.isLink(path))
+                throw UsageError("--journal: " + path +
+                                 " already exists and is not an undo journal with nothing left to undo; it is left "
+                                 "as it is (undo that run first, or name another file)");
+            return;
+        }
+        RunJournal empty;
+        empty.page = page;
+        RecordDrives(empty, fs.drives());
+        if (!fs.writeFileExclusive(path, JournalToJson(empty)))
+            throw UsageError("--journal: " + path + " cannot be created");
+    }
+
     /// Writes the journal atomically; false (explained on err) when it could not be written.
     bool writeJournal(const std::string& path, RunJournal& journal) {
-        journal.drives.clear();
         RecordDrives(journal, fs.drives());
         if (fs.writeFileAtomic(path, JournalToJson(journal)))
             return true;
@@ -94,6 +127,8 @@ int RunCreation(Session& session) {
 
     engine::MAP_FOLDER_TEMPLATE_OPTIONS templateOptions;
     const engine::RunRequest request = BuildRunRequest(options, session.fs, session.paths, templateOptions);
+    if (writesJournal)
+        session.claimJournal(journalPath, request.page);
     engine::PageRunState state;
     const engine::RunServices services{session.fs, session.prompt, session.shell, session.log};
     // The page refresh before the button is pressed: "to create" counters and structure totals.
@@ -139,13 +174,12 @@ void RestoreJournalDrives(const RunJournal& journal, platform::DriveMap& drives)
 
 int RunUndo(Session& session) {
     const std::string path = session.journalPath(false);
-    const auto text = session.fs.readFile(path);
-    if (!text)
-        throw UsageError("--journal: " + path + " cannot be read");
-    std::string error;
-    std::optional<RunJournal> journal = JournalFromJson(*text, error);
-    if (!journal)
-        throw UsageError("--journal: " + path + " is " + error);
+    std::optional<RunJournal> journal = session.readJournal(path);
+    // A path on a letter the journal does not name could stand for any folder: nothing is undone.
+    const std::string unnamed = PathOnUnnamedDrive(*journal);
+    if (!unnamed.empty())
+        throw UsageError("--journal: " + path + " does not name the host folder of the drive of " + unnamed +
+                         "; nothing is undone");
     RestoreJournalDrives(*journal, session.fs.drives());
 
     engine::RunResults& results = journal->results;
@@ -155,7 +189,7 @@ int RunUndo(Session& session) {
             session.report(results.counters, ListsOf(results));
         return ExitRefused;
     }
-    session.report(results.counters, ListsOf(results));
+    session.report(results.counters, ListsOf(results), &results.UndoRetry);
     const int done = session.log.stoppedBy() != 0 ? StoppedStatus(session) : ExitCompleted;
     // What is left is only what failed or was not reached, so the next undo goes on with that.
     return session.writeJournal(path, *journal) ? done : ExitJournalFailed;
@@ -194,10 +228,20 @@ int RunBatch(const BatchOptions& givenOptions, std::ostream& out, std::ostream& 
 }
 
 int BatchMain(int argc, const char* const* argv, std::ostream& out, std::ostream& err) {
-    BatchOptions options;
-    if (const auto status = ParseCommandLine(argc, argv, options, out, err))
-        return *status;
-    return RunBatch(options, out, err);
+    // Nothing unexpected ends the program uncaught: it is a usage failure with its reason.
+    try {
+        BatchOptions options;
+        if (const auto status = ParseCommandLine(argc, argv, options, out, err))
+            return *status;
+        return RunBatch(options, out, err);
+    } catch (const std::bad_alloc&) {
+        err << "dirforge-cli: out of memory\n";
+    } catch (const std::exception& e) {
+        err << "dirforge-cli: unexpected failure: " << e.what() << '\n';
+    } catch (...) {
+        err << "dirforge-cli: unexpected failure\n";
+    }
+    return ExitUsage;
 }
 
 } // namespace dirforge::cli

@@ -46,6 +46,8 @@ constexpr ListName kLists[engine::ResultListCount] = {{"foldersCreated", "Folder
                                                       {"foldersOther", "Folders not created for other reasons"},
                                                       {"foldersFailedUndo", "Folders whose undo failed"}};
 
+constexpr const char* kKeptFilesCaption = "Files whose undo failed";
+
 /// Counters are whole numbers kept as doubles: shown without decimals while they fit.
 json CounterValue(double value) {
     if (value == std::floor(value) && std::fabs(value) < 9.0e15)
@@ -61,7 +63,8 @@ std::string CounterText(double value) {
 
 } // namespace
 
-void PrintSummary(std::ostream& out, const engine::RunCounters& counters, const ResultLists& lists) {
+void PrintSummary(std::ostream& out, const engine::RunCounters& counters, const ResultLists& lists,
+                  const std::vector<std::string>* keptFiles) {
     constexpr int kCaptionWidth = 12;
     constexpr int kCellWidth = 14;
     out << std::left << std::setw(kCaptionWidth) << "" << std::right;
@@ -75,17 +78,23 @@ void PrintSummary(std::ostream& out, const engine::RunCounters& counters, const 
         out << '\n';
     }
     out << "Failed undo: " << CounterText(counters.failedUndo) << '\n';
-    for (std::size_t i = 0; i < lists.size(); ++i) {
-        if (lists[i].empty())
-            continue;
-        out << '\n' << kLists[i].caption << " (" << lists[i].size() << "):\n";
-        for (const std::string& path : lists[i])
+    if (keptFiles != nullptr)
+        out << "Files kept by the undo: " << keptFiles->size() << '\n';
+    const auto printList = [&out](const char* caption, const std::vector<std::string>& list) {
+        if (list.empty())
+            return;
+        out << '\n' << caption << " (" << list.size() << "):\n";
+        for (const std::string& path : list)
             out << "  " << path << '\n';
-    }
+    };
+    for (std::size_t i = 0; i < lists.size(); ++i)
+        printList(kLists[i].caption, lists[i]);
+    if (keptFiles != nullptr)
+        printList(kKeptFilesCaption, *keptFiles);
 }
 
 std::string JsonReport(const engine::RunCounters& counters, const ResultLists& lists,
-                       const std::vector<ShownMessage>& messages) {
+                       const std::vector<ShownMessage>& messages, const std::vector<std::string>* keptFiles) {
     json counterObject;
     for (const RowName& row : kRows) {
         json cells;
@@ -98,6 +107,10 @@ std::string JsonReport(const engine::RunCounters& counters, const ResultLists& l
     json listObject;
     for (std::size_t i = 0; i < lists.size(); ++i)
         listObject[kLists[i].key] = lists[i];
+    if (keptFiles != nullptr) {
+        counterObject["failedUndoFiles"] = keptFiles->size();
+        listObject["filesFailedUndo"] = *keptFiles;
+    }
 
     json messageArray = json::array();
     for (const ShownMessage& message : messages)

@@ -3,7 +3,8 @@
 #include "core/ListReports.h"
 #include "core/TextRules.h"
 #include "engine/TemplateRules.h"
-#include "lists/ImportClass.h"
+#include "cli/InputFiles.h"
+#include "lists/TextLines.h"
 
 namespace dirforge::cli {
 
@@ -75,15 +76,15 @@ engine::PageKind PageOf(Command command) {
 
 std::vector<std::string> ReadListFile(const platform::FileSystem& fs, const std::string& file,
                                       const std::string& option) {
-    lists::ImportClass reader(fs, file, lists::ReadingMode::PlainText, "", "", false);
-    if (!reader.Read()) {
-        throw UsageError(option + ": " + file +
-                         (reader.ErrorState() == lists::ImportNotText ? " is not a text file" : " cannot be read"));
-    }
+    // One value per line, trimmed, blank lines left out: as the page's plain-text import reads it.
+    const std::string content = ReadInputFile(fs, file, option, kListFileLimit);
     std::vector<std::string> lines;
-    for (std::string& line : reader.TakeResults())
-        if (!core::Trim(line).empty())
+    lists::ForEachTextLine(content, [&lines](std::string_view raw) {
+        std::string line = core::Trim(raw);
+        if (!line.empty())
             lines.push_back(std::move(line));
+        return true;
+    });
     return lines;
 }
 

@@ -4,6 +4,7 @@
 
 #include <nlohmann/json.hpp>
 
+#include <algorithm>
 #include <array>
 #include <utility>
 
@@ -13,7 +14,10 @@ namespace {
 
 using nlohmann::json;
 
-constexpr int kJournalVersion = 1;
+/// Version 2 added identities and anchors; a version 1 journal is read without them (its undo
+/// then removes nothing and reports what it kept).
+constexpr int kJournalVersion = 2;
+constexpr int kOldestVersion = 1;
 constexpr const char* kHexKey = "hex";
 /// The run's "to create" column (folders, subfolders, files, bytes): the undo leaves it as the
 /// run set it, as the page's Undo does. Journals written without it read as zeros.
@@ -28,6 +32,40 @@ std::array<std::pair<const char*, std::vector<std::string> engine::RunResults::*
              {"FoldersFailedUndo", &R::FoldersFailedUndo},
              {"UndoRetry", &R::UndoRetry},
              {"FoldersMadeByRun", &R::FoldersMadeByRun}}};
+}
+
+using Identities = std::vector<platform::FileIdentity> engine::RunResults::*;
+
+/// The identity lists with their keys, each beside the path list it belongs to.
+std::array<std::pair<const char*, Identities>, 4> IdentityLists() {
+    using R = engine::RunResults;
+    return {{{"FolderIdentities", &R::FolderIdentities},
+             {"FileIdentities", &R::FileIdentities},
+             {"FailedUndoIdentities", &R::FailedUndoIdentities},
+             {"UndoRetryIdentities", &R::UndoRetryIdentities}}};
+}
+
+json EncodeIdentity(const platform::FileIdentity& identity) {
+    return json::array({identity.device, identity.inode, identity.size, identity.modified});
+}
+
+platform::FileIdentity DecodeIdentity(const json& value) {
+    if (!value.is_array() || value.size() != 4)
+        throw std::invalid_argument("bad identity");
+    return {value[0].get<std::uint64_t>(), value[1].get<std::uint64_t>(), value[2].get<std::int64_t>(),
+            value[3].get<std::int64_t>()};
+}
+
+char LowerLetter(char c) { return static_cast<char>(c >= 'A' && c <= 'Z' ? c - 'A' + 'a' : c); }
+
+/// Calls onPath for every path the journal holds (lists, anchors, destination).
+template <typename OnPath> void ForEachPath(const RunJournal& journal, OnPath&& onPath) {
+    onPath(journal.lastDestination);
+    for (const auto& [key, list] : JournalLists())
+        for (const std::string& path : journal.results.*list)
+            onPath(path);
+    for (const engine::RunAnchor& anchor : journal.results.Anchors)
+        onPath(anchor.path);
 }
 
 bool IsUtf8(const std::string& text) {
@@ -81,11 +119,17 @@ std::string DecodeText(const json& value) {
 void NoteLetter(const std::string& path, std::map<char, std::string>& drives, const platform::DriveMap& map) {
     if (path.size() < 2 || path[1] != ':')
         return;
-    const char letter = static_cast<char>(path[0] >= 'A' && path[0] <= 'Z' ? path[0] - 'A' + 'a' : path[0]);
+    const char letter = LowerLetter(path[0]);
     if (drives.count(letter) != 0)
         return;
     if (const auto root = map.rootOf(letter))
         drives[letter] = *root;
+}
+
+/// The line (from 1) of a byte position (from 1) in text.
+std::size_t LineAt(const std::string& text, std::size_t bytePosition) {
+    const std::size_t end = std::min(bytePosition > 0 ? bytePosition - 1 : 0, text.size());
+    return 1 + static_cast<std::size_t>(std::count(text.begin(), text.begin() + static_cast<std::ptrdiff_t>(end), '\n'));
 }
 
 } // namespace
@@ -103,10 +147,24 @@ const char* PageName(engine::PageKind page) {
 }
 
 void RecordDrives(RunJournal& journal, const platform::DriveMap& drives) {
-    NoteLetter(journal.lastDestination, journal.drives, drives);
-    for (const auto& [key, list] : JournalLists())
-        for (const std::string& path : journal.results.*list)
-            NoteLetter(path, journal.drives, drives);
+    std::map<char, std::string> letters;
+    ForEachPath(journal, [&](const std::string& path) { NoteLetter(path, letters, drives); });
+    journal.drives = std::move(letters);
+}
+
+std::string PathOnUnnamedDrive(const RunJournal& journal) {
+    std::string unnamed;
+    ForEachPath(journal, [&](const std::string& path) {
+        if (unnamed.empty() && path.size() >= 2 && path[1] == ':' && journal.drives.count(LowerLetter(path[0])) == 0)
+            unnamed = path;
+    });
+    return unnamed;
+}
+
+bool NothingLeftToUndo(const RunJournal& journal) {
+    const engine::RunResults& r = journal.results;
+    return r.FoldersCreated.empty() && r.SubFoldersCreated.empty() && r.FilesCreated.empty() &&
+           r.FoldersFailedUndo.empty() && r.UndoRetry.empty() && r.FoldersMadeByRun.empty();
 }
 
 std::string JournalToJson(const RunJournal& journal) {
@@ -125,6 +183,16 @@ std::string JournalToJson(const RunJournal& journal) {
             entries.push_back(EncodeText(path));
         root[key] = std::move(entries);
     }
+    for (const auto& [key, list] : IdentityLists()) {
+        json entries = json::array();
+        for (const platform::FileIdentity& identity : journal.results.*list)
+            entries.push_back(EncodeIdentity(identity));
+        root[key] = std::move(entries);
+    }
+    json anchors = json::array();
+    for (const engine::RunAnchor& anchor : journal.results.Anchors)
+        anchors.push_back({{"path", EncodeText(anchor.path)}, {"identity", EncodeIdentity(anchor.identity)}});
+    root["Anchors"] = std::move(anchors);
     json toCreate = json::array();
     for (const auto& cells : journal.results.counters.cells)
         toCreate.push_back(cells[static_cast<int>(engine::CounterColumn::ToCreate)]);
@@ -135,7 +203,8 @@ std::string JournalToJson(const RunJournal& journal) {
 std::optional<RunJournal> JournalFromJson(const std::string& text, std::string& error) {
     try {
         const json root = json::parse(text);
-        if (root.at("version").get<int>() != kJournalVersion) {
+        const int version = root.at("version").get<int>();
+        if (version < kOldestVersion || version > kJournalVersion) {
             error = "unknown journal version";
             return std::nullopt;
         }
@@ -159,6 +228,13 @@ std::optional<RunJournal> JournalFromJson(const std::string& text, std::string& 
         for (const auto& [key, list] : JournalLists())
             for (const json& entry : root.at(key))
                 (journal.results.*list).push_back(DecodeText(entry));
+        if (version >= 2) {
+            for (const auto& [key, list] : IdentityLists())
+                for (const json& entry : root.at(key))
+                    (journal.results.*list).push_back(DecodeIdentity(entry));
+            for (const json& anchor : root.at("Anchors"))
+                journal.results.Anchors.push_back({DecodeText(anchor.at("path")), DecodeIdentity(anchor.at("identity"))});
+        }
         if (root.contains(kToCreateKey)) {
             const auto toCreate = root.at(kToCreateKey).get<std::vector<double>>();
             if (toCreate.size() != journal.results.counters.cells.size())
@@ -167,6 +243,9 @@ std::optional<RunJournal> JournalFromJson(const std::string& text, std::string& 
                 journal.results.counters.cells[row][static_cast<int>(engine::CounterColumn::ToCreate)] = toCreate[row];
         }
         return journal;
+    } catch (const json::parse_error& e) {
+        error = "not a dirforge undo journal (invalid JSON on line " + std::to_string(LineAt(text, e.byte)) + ")";
+        return std::nullopt;
     } catch (const std::exception& e) {
         error = std::string("not a dirforge undo journal (") + e.what() + ")";
         return std::nullopt;

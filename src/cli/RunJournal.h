@@ -1,8 +1,9 @@
 #pragma once
 // The undo journal of a batch run in a JSON file: what the page keeps between a run and its
-// Undo button (the lists the undo reads, the folders the run made, attach letter, destination,
-// page), plus the host folder of every drive letter its paths use, so that an undo never acts
-// on a drive that has since been mapped elsewhere.
+// Undo button (the lists the undo reads, the folders the run made with their identities, the
+// folders it created below, attach letter, destination, page), plus the host folder of every
+// drive letter its paths use, so that an undo never acts on a drive that has since been mapped
+// elsewhere. Nothing here is tied to the batch front end: a window may keep the same journal.
 
 #include "engine/PageKind.h"
 #include "engine/RunResults.h"
@@ -19,7 +20,7 @@ struct RunJournal {
     std::string lastAttachMode;
     std::string lastDestination;
     /// Only the undo's lists (FoldersCreated, SubFoldersCreated, FilesCreated, FoldersFailedUndo,
-    /// UndoRetry, FoldersMadeByRun) and the "to create" counters are kept.
+    /// UndoRetry, FoldersMadeByRun), their identities, the anchors and the "to create" counters are kept.
     engine::RunResults results;
     /// Lower-case drive letter to the host folder it stood for when the journal was written.
     std::map<char, std::string> drives;
@@ -30,6 +31,10 @@ const char* PageName(engine::PageKind page);
 
 /// Records in journal.drives the host folder of each letter its paths use.
 void RecordDrives(RunJournal& journal, const platform::DriveMap& drives);
+/// The first path of the journal whose drive letter journal.drives does not name; "" if none.
+std::string PathOnUnnamedDrive(const RunJournal& journal);
+/// True when the journal names nothing an undo would remove or retry.
+bool NothingLeftToUndo(const RunJournal& journal);
 
 /// The journal as JSON text. Paths that are not valid UTF-8 are stored byte-exact as {"hex": ...}.
 std::string JournalToJson(const RunJournal& journal);

@@ -44,7 +44,7 @@ void StructureCopy::copyRoot(const std::string& copyTarget, bool simulate) {
         return;
     }
     // A root that cannot be made is not counted: every entry below it fails in turn.
-    if (context_.fs.createFolder(copyTarget, &context_.sink.results.FoldersMadeByRun))
+    if (context_.anchors.createFolder(context_.anchorPoint, copyTarget))
         RecordCreatedSubfolder(context_.sink, copyTarget);
 }
 
@@ -94,7 +94,7 @@ void StructureCopy::folderEntry(const QueuedFolder& child, const std::string& ta
     const RecordSink& sink = context_.sink;
     if (context_.fs.folderExists(target))
         AddToCounter(sink, CounterRow::Subfolders, CounterColumn::Exist, 1);
-    else if (simulate || context_.fs.createFolder(target, &sink.results.FoldersMadeByRun))
+    else if (simulate || context_.anchors.createFolder(context_.anchorPoint, target))
         RecordCreatedSubfolder(sink, target);
     else
         AddToCounter(sink, CounterRow::Subfolders, CounterColumn::Other, 1);
@@ -104,10 +104,14 @@ void StructureCopy::folderEntry(const QueuedFolder& child, const std::string& ta
 
 void StructureCopy::fileEntry(const std::string& item, const std::string& target, bool simulate) {
     const RunKindTitles& titles = context_.titles;
-    const bool created = simulate ? !context_.fs.fileExists(target)
-                                  : context_.fs.copyFileExclusive(core::Trim(item), core::Trim(target));
+    platform::FileIdentity identity;
+    const bool created =
+        simulate ? !context_.fs.fileExists(target)
+                 : context_.anchors.copyFile(context_.anchorPoint, core::Trim(item), core::Trim(target), identity);
     if (created) {
         RecordCreatedFile(context_.sink, target);
+        if (!simulate && context_.sink.journal)
+            context_.sink.results.FileIdentities.push_back(identity); // beside FilesCreated
         addSize(item, CounterColumn::Created, kSizeMissingText, titles.sizeMissingCreated);
     } else {
         AddToCounter(context_.sink, CounterRow::Files, CounterColumn::Exist, 1);

@@ -3,6 +3,7 @@
 // folder the run has just created (CopyStructure), or its dry run (SimulateCopyStructure).
 
 #include "engine/ResultRecording.h"
+#include "engine/RunAnchors.h"
 #include "engine/RunTitles.h"
 #include "engine/StructureTotals.h"
 #include "platform/FileSystem.h"
@@ -23,6 +24,9 @@ struct CopyContext {
     CopyVariant variant;
     /// The titles of the kind of run (real or simulated) the copy belongs to.
     const RunKindTitles& titles;
+    /// A real copy makes its folders and files below the point the run's target was chosen at.
+    RunAnchors& anchors;
+    const std::string& anchorPoint;
 };
 
 /// Copies structures into new folders, one copy at a time. Symbolic links in a structure are

@@ -35,6 +35,17 @@ std::string Comparable(const std::string& path) {
     return key;
 }
 
+/// How anchors and the paths below them are looked up: comparable, drive letter folded.
+std::string AnchorKey(const std::string& path) {
+    std::string key = Comparable(path);
+    if (!key.empty() && key[0] >= 'A' && key[0] <= 'Z')
+        key[0] = static_cast<char>(key[0] - 'A' + 'a');
+    return key;
+}
+
+/// Open anchor handles kept at once; more are closed and reopened when needed again.
+constexpr std::size_t kMostOpenAnchors = 64;
+
 std::string WithoutTrailingBackslash(std::string path) {
     if (!path.empty() && path.back() == '\\')
         path.pop_back();
@@ -53,9 +64,27 @@ std::string ParentFolder(const std::string& path) {
 
 FolderFileUndo::FolderFileUndo(platform::FileSystem& fs) : fs_(fs) {}
 
-void FolderFileUndo::AddFolders(std::vector<std::string> folders) {
+void FolderFileUndo::AddFolders(std::vector<std::string> folders, std::vector<platform::FileIdentity> identities) {
     Folders = std::move(folders);
+    FolderIds = std::move(identities);
     removableBuilt_ = false;
+}
+
+void FolderFileUndo::AddFiles(std::vector<std::string> files, std::vector<platform::FileIdentity> identities) {
+    Files = std::move(files);
+    FileIds = std::move(identities);
+}
+
+void FolderFileUndo::AddAnchors(std::vector<RunAnchor> anchors) {
+    anchors_ = std::move(anchors);
+    anchorIndex_.clear();
+    for (std::size_t i = 0; i < anchors_.size(); ++i)
+        anchorIndex_.emplace(AnchorKey(anchors_[i].path), i);
+    openAnchors_.clear();
+    openAnchors_.resize(anchors_.size());
+    anchorState_.assign(anchors_.size(), 0);
+    openCount_ = 0;
+    lastAnchor_ = nullptr;
 }
 
 void FolderFileUndo::AddSubFolders(std::vector<std::string> subFolders) {
@@ -63,8 +92,9 @@ void FolderFileUndo::AddSubFolders(std::vector<std::string> subFolders) {
     removableBuilt_ = false;
 }
 
-void FolderFileUndo::AddMadeByRun(std::vector<std::string> made) {
+void FolderFileUndo::AddMadeByRun(std::vector<std::string> made, std::vector<platform::FileIdentity> identities) {
     MadeByRun = std::move(made);
+    MadeIds = std::move(identities);
     removableBuilt_ = false;
 }
 
@@ -77,22 +107,32 @@ void FolderFileUndo::BuildRemovable() {
     normalisedKeys_.clear();
     Removable.reserve(Folders.size() + SubFolders.size() + MadeByRun.size());
     const std::vector<std::string>* lists[] = {&Folders, &SubFolders, &MadeByRun};
+    // Identities come with the made folders (and with an earlier undo's failures); an identity
+    // list that does not match its paths one to one is not trusted at all.
+    const std::vector<platform::FileIdentity>* identities[] = {&FolderIds, nullptr, &MadeIds};
     for (std::size_t which = 0; which < 3; ++which) {
         std::vector<RemovableFolder*>& entries = ownEntries_[which];
         entries.clear();
         entries.reserve(lists[which]->size());
-        for (const auto& folder : *lists[which]) {
+        const auto* ids = identities[which];
+        const bool withIds = ids != nullptr && ids->size() == lists[which]->size();
+        for (std::size_t i = 0; i < lists[which]->size(); ++i) {
+            const std::string& folder = (*lists[which])[i];
+            RemovableFolder* entry = nullptr;
             if (AlreadyComparable(folder)) {
-                entries.push_back(&Removable.try_emplace(folder, RemovableFolder{&folder}).first->second);
-                continue;
+                entry = &Removable.try_emplace(folder, RemovableFolder{&folder}).first->second;
+            } else {
+                std::string key = Comparable(folder);
+                auto found = Removable.find(key);
+                if (found == Removable.end()) {
+                    const std::string& kept = normalisedKeys_.emplace_back(std::move(key));
+                    found = Removable.emplace(kept, RemovableFolder{&kept}).first;
+                }
+                entry = &found->second;
             }
-            std::string key = Comparable(folder);
-            auto found = Removable.find(key);
-            if (found == Removable.end()) {
-                const std::string& kept = normalisedKeys_.emplace_back(std::move(key));
-                found = Removable.emplace(kept, RemovableFolder{&kept}).first;
-            }
-            entries.push_back(&found->second);
+            if (withIds && entry->identity == nullptr)
+                entry->identity = &(*ids)[i];
+            entries.push_back(entry);
         }
     }
     plan_.reserve(Removable.size());
@@ -122,7 +162,7 @@ void FolderFileUndo::ScheduleFolder(RemovableFolder& folder) {
         return;
     folder.scheduled = true;
     // Scheduled in the normalised form, so "f:\A\" and "f:/A" sort as the folder they name.
-    plan_.push_back({core::CountSeparators(*folder.text), folder.text});
+    plan_.push_back({core::CountSeparators(*folder.text), &folder});
 }
 
 void FolderFileUndo::ScheduleOwn(OwnList list) {
@@ -193,22 +233,66 @@ void FolderFileUndo::SchedulePlan(PageKind page, const std::string& mode, bool r
     ScheduleOwn(OwnList::MadeByRun);
 }
 
-bool FolderFileUndo::BelowALink(const std::string& path) {
-    BuildRemovable();
-    // Above the path, only folders the run made can have been swapped for a link since.
-    const std::string normalised = AlreadyComparable(path) ? std::string() : Comparable(path);
-    std::string_view parent = normalised.empty() ? std::string_view(path) : std::string_view(normalised);
-    for (auto cut = parent.rfind('\\'); cut != std::string_view::npos; cut = parent.rfind('\\')) {
-        parent = parent.substr(0, cut);
-        if (!MayRemove(parent))
-            break;
-        auto cached = linkCache_.find(std::string(parent));
-        if (cached == linkCache_.end())
-            cached = linkCache_.emplace(std::string(parent), fs_.isLink(std::string(parent))).first;
-        if (cached->second)
-            return true;
+platform::AnchoredFolder* FolderFileUndo::AnchorOf(const std::string& path, bool& refused) {
+    const std::string_view parent(path.data(), std::min(path.size(), path.rfind('\\')));
+    if (lastAnchor_ != nullptr && parent == lastParent_) {
+        refused = lastRefused_;
+        return lastAnchor_;
     }
-    return false;
+    platform::AnchoredFolder* anchor = FindAnchor(path, refused);
+    lastParent_.assign(parent);
+    lastAnchor_ = anchor;
+    lastRefused_ = refused;
+    return anchor;
+}
+
+platform::AnchoredFolder* FolderFileUndo::FindAnchor(const std::string& path, bool& refused) {
+    refused = false;
+    std::string key = AnchorKey(path);
+    for (auto cut = key.rfind('\\'); cut != std::string::npos; cut = key.rfind('\\')) {
+        key.resize(cut);
+        const auto found = anchorIndex_.find(key);
+        if (found == anchorIndex_.end())
+            continue;
+        const std::size_t i = found->second;
+        if (anchorState_[i] == 0) {
+            if (openCount_ >= kMostOpenAnchors) { // keep the open handles few
+                lastAnchor_ = nullptr;
+                for (std::size_t j = 0; j < openAnchors_.size(); ++j)
+                    if (anchorState_[j] == 1) {
+                        openAnchors_[j].reset();
+                        anchorState_[j] = 0;
+                    }
+                openCount_ = 0;
+            }
+            // Reopened as the run resolved it; another folder standing there now is refused.
+            auto anchor = fs_.openAnchor(anchors_[i].path, platform::AnchorReach::Exact);
+            const bool same = anchor && anchor->identity().sameObject(anchors_[i].identity);
+            anchorState_[i] = same ? 1 : -1;
+            if (same) {
+                openAnchors_[i] = std::move(anchor);
+                ++openCount_;
+            }
+        }
+        refused = anchorState_[i] < 0;
+        return refused ? nullptr : openAnchors_[i].get();
+    }
+    return nullptr;
+}
+
+platform::RemoveOutcome FolderFileUndo::RemoveItem(const std::string& path, const platform::FileIdentity* identity,
+                                                   bool folder) {
+    using platform::RemoveOutcome;
+    bool refused = false;
+    platform::AnchoredFolder* anchor = AnchorOf(path, refused);
+    if (anchor == nullptr) {
+        // No folder the run created below holds it any more: what still stands there is kept.
+        const bool there = fs_.isLink(path) || (folder ? fs_.folderExists(path) : fs_.fileExists(path));
+        return there ? RemoveOutcome::Kept : RemoveOutcome::Gone;
+    }
+    static const platform::FileIdentity unknown;
+    const platform::FileIdentity& expected = identity != nullptr ? *identity : unknown;
+    return folder ? anchor->removeFolder(path, expected) : anchor->removeFile(path, expected);
 }
 
 void FolderFileUndo::Watch(RunObserver& observer) {
@@ -216,15 +300,21 @@ void FolderFileUndo::Watch(RunObserver& observer) {
 }
 
 void FolderFileUndo::DeleteFiles() {
-    for (const auto& entry : Files) {
-        const std::string file = core::Trim(entry);
+    const bool withIds = FileIds.size() == Files.size();
+    for (std::size_t i = 0; i < Files.size(); ++i) {
+        const std::string file = core::Trim(Files[i]);
+        const platform::FileIdentity* identity = withIds ? &FileIds[i] : nullptr;
+        const platform::FileIdentity kept = identity != nullptr ? *identity : platform::FileIdentity{};
         if (Stopping()) {
             leftFiles_.push_back(file);
+            leftFileIds_.push_back(kept);
             continue;
         }
-        // Deleting a link would remove something the run never made: it stays and is reported.
-        if (fs_.isLink(file) || BelowALink(file) || !fs_.deleteFile(file))
+        // A missing file is a failure too, as it always was: the user learns it is not there.
+        if (RemoveItem(file, identity, false) != platform::RemoveOutcome::Removed) {
             failedFiles_.push_back(file);
+            failedFileIds_.push_back(kept);
+        }
         Advance();
     }
 }
@@ -234,21 +324,20 @@ void FolderFileUndo::RemoveFolders() {
     std::stable_sort(plan_.begin(), plan_.end(),
                      [](const PlannedFolder& a, const PlannedFolder& b) { return a.depth < b.depth; });
     for (auto it = plan_.rbegin(); it != plan_.rend(); ++it) {
-        const std::string& folder = *it->path; // already trimmed and normalised
+        const RemovableFolder& folder = *it->folder;
+        const platform::FileIdentity kept =
+            folder.identity != nullptr ? *folder.identity : platform::FileIdentity{};
         if (Stopping()) {
-            leftFolders_.push_back(folder);
+            leftFolders_.push_back(*folder.text);
+            leftFolderIds_.push_back(kept);
             continue;
         }
-        if (BelowALink(folder)) {
-            failedFolders_.push_back(folder);
-            Advance();
-            continue;
+        // A folder already gone is passed over; one still there (not empty, in use, protected,
+        // swapped for a link or another folder, reached through a link) is reported.
+        if (RemoveItem(*folder.text, folder.identity, true) == platform::RemoveOutcome::Kept) {
+            failedFolders_.push_back(*folder.text);
+            failedFolderIds_.push_back(kept);
         }
-        // Removing an empty folder never follows a link standing at the path itself (it fails
-        // there), so a link is only looked for when the removal failed. A folder already gone
-        // is passed over; one still there (not empty, in use, protected, a link) is reported.
-        if (!fs_.removeEmptyFolder(folder) && (fs_.isLink(folder) || fs_.folderExists(folder)))
-            failedFolders_.push_back(folder);
         Advance();
     }
 }
@@ -256,7 +345,7 @@ void FolderFileUndo::RemoveFolders() {
 AS_MULTIMAP_NIVO_FOLDER_NAMES FolderFileUndo::Plan() const {
     AS_MULTIMAP_NIVO_FOLDER_NAMES plan;
     for (const PlannedFolder& entry : plan_)
-        plan.emplace(entry.depth, *entry.path); // equal depths keep their scheduling order
+        plan.emplace(entry.depth, *entry.folder->text); // equal depths keep their scheduling order
     return plan;
 }
 

@@ -1,7 +1,9 @@
 #pragma once
 // The undo of a page's last real run: files first, then folders when empty, deepest first.
-// Only folders the run itself made are ever removed, and nothing is deleted through a symbolic
-// link that has replaced one of them.
+// Each item is reached below the folder the run created it in (its anchor, which must still be
+// the same folder), never through a symbolic link, and removed only when its identity is the one
+// the run recorded: a file edited since the run, anything swapped or unrecorded stays and is
+// reported.
 
 #include "engine/ItemProgress.h"
 #include "engine/PageKind.h"
@@ -11,6 +13,7 @@
 
 #include <cstdint>
 #include <deque>
+#include <memory>
 #include <map>
 #include <optional>
 #include <set>
@@ -38,12 +41,16 @@ public:
     /// The stop folder of a template-mode undo on the strings and numbers pages.
     void SetDestination(const std::string& destination) { Destination = destination; }
     /// Replace the folders, subfolders and files this undo is to remove; listed folders may be removed.
-    void AddFolders(std::vector<std::string> folders);
+    /// identities (same order) are given for an earlier undo's failures.
+    void AddFolders(std::vector<std::string> folders, std::vector<platform::FileIdentity> identities = {});
     void AddSubFolders(std::vector<std::string> subFolders);
-    void AddFiles(std::vector<std::string> files) { Files = std::move(files); }
-    /// Every folder the run made (intermediate parents included): each may be removed, and
-    /// SchedulePlan schedules those no plan row reached.
-    void AddMadeByRun(std::vector<std::string> made);
+    /// identities: each file's as the run recorded it; a file without one is never deleted.
+    void AddFiles(std::vector<std::string> files, std::vector<platform::FileIdentity> identities = {});
+    /// Every folder the run made (intermediate parents included) with its identity: each may be
+    /// removed, and SchedulePlan schedules those no plan row reached.
+    void AddMadeByRun(std::vector<std::string> made, std::vector<platform::FileIdentity> identities = {});
+    /// The folders the run created below, each with the identity it had then.
+    void AddAnchors(std::vector<RunAnchor> anchors);
 
     /// Adds a stop folder of the walk-up, compared in normalised form without trailing backslash.
     void AddStopFolder(const std::string& folder);
@@ -60,20 +67,27 @@ public:
     /// once stopped, what is not done yet goes to LeftFiles and LeftFolders. Call after planning.
     void Watch(RunObserver& observer);
 
-    /// Deletes every listed file (trimmed); failures and files reached through a link go to FailedFiles.
+    /// Deletes every listed file (trimmed) that is still the one the run copied; every other
+    /// goes to FailedFiles (missing, edited since, swapped, reached through a link).
     void DeleteFiles();
-    /// Removes the scheduled folders deepest first; one still there afterwards, or reached
-    /// through a link, goes to FailedFolders. A folder already gone is passed over.
+    /// Removes the scheduled folders deepest first when each is empty and still the one the run
+    /// made; one still there afterwards goes to FailedFolders. A folder already gone is passed over.
     void RemoveFolders();
     /// Report = header and the failure lines (folders, then files); "" when nothing failed.
     void BuildReport();
 
     const std::vector<std::string>& FailedFolders() const { return failedFolders_; }
     const std::vector<std::string>& FailedFiles() const { return failedFiles_; }
+    /// The recorded identities of the failures, in the same order (kept for the retry).
+    const std::vector<platform::FileIdentity>& FailedFolderIdentities() const { return failedFolderIds_; }
+    const std::vector<platform::FileIdentity>& FailedFileIdentities() const { return failedFileIds_; }
     const std::string& Report() const { return report_; }
     /// After a stop: the files and folders not tried yet, in the order they would have been.
     const std::vector<std::string>& LeftFiles() const { return leftFiles_; }
     const std::vector<std::string>& LeftFolders() const { return leftFolders_; }
+    /// The recorded identities of what is left, in the same order.
+    const std::vector<platform::FileIdentity>& LeftFileIdentities() const { return leftFileIds_; }
+    const std::vector<platform::FileIdentity>& LeftFolderIdentities() const { return leftFolderIds_; }
     /// Whether the undo was stopped before its last item, and how far it came.
     bool Stopped() const { return progress_ && progress_->stopped(); }
     const ItemProgress* Progress() const { return progress_ ? &*progress_ : nullptr; }
@@ -91,42 +105,59 @@ private:
     /// ScheduleDirect over one of the three lists, through the entries BuildRemovable found.
     enum class OwnList { Folders, SubFolders, MadeByRun };
     void ScheduleOwn(OwnList list);
-    bool MayRemove(std::string_view key) const { return Removable.count(key) != 0; }
-    /// True when path lies below a folder the run made that has become a link.
-    bool BelowALink(const std::string& path);
     /// Before each item: true (and nothing is done) once a stop was asked for.
     bool Stopping() { return progress_ && progress_->stopping(); }
     void Advance() {
         if (progress_)
             progress_->advance();
     }
+    /// The open anchor that holds path (the deepest recorded one strictly above it); null when
+    /// none is recorded or it is no longer the folder the run created below (*refused then).
+    platform::AnchoredFolder* AnchorOf(const std::string& path, bool& refused);
+    platform::AnchoredFolder* FindAnchor(const std::string& path, bool& refused);
+    /// Removes one folder or file below its anchor; the outcome decides what is reported.
+    platform::RemoveOutcome RemoveItem(const std::string& path, const platform::FileIdentity* identity, bool folder);
 
     platform::FileSystem& fs_;
     std::string Destination;
     std::vector<std::string> Folders, SubFolders, Files, MadeByRun;
+    std::vector<platform::FileIdentity> FolderIds, FileIds, MadeIds;
     std::vector<std::string> failedFolders_, failedFiles_;
+    std::vector<platform::FileIdentity> failedFolderIds_, failedFileIds_;
+    /// Recorded anchors, their lookup by comparable path, and the ones opened so far.
+    std::vector<RunAnchor> anchors_;
+    std::unordered_map<std::string, std::size_t> anchorIndex_;
+    std::vector<std::unique_ptr<platform::AnchoredFolder>> openAnchors_;
+    std::vector<signed char> anchorState_; // 0 not opened yet, 1 open, -1 refused
+    std::size_t openCount_ = 0;
+    /// The folder of the last item looked up and its anchor: the items of one folder come together.
+    std::string lastParent_;
+    platform::AnchoredFolder* lastAnchor_ = nullptr;
+    bool lastRefused_ = false;
     std::vector<std::string> leftFiles_, leftFolders_;
+    std::vector<platform::FileIdentity> leftFileIds_, leftFolderIds_;
     std::optional<ItemProgress> progress_;
     std::string report_, failureLines_;
     std::set<std::string> StopFolders, Visited;
     /// The plan in scheduling order; each path is the text of a Removable entry.
-    struct PlannedFolder {
-        std::uint32_t depth;
-        const std::string* path;
-    };
-    std::vector<PlannedFolder> plan_;
-    /// Normalised paths of the folders the run made, each with whether it is scheduled yet.
-    /// Keys view the text they point to: a list entry, or a normalised copy in normalisedKeys_.
+    /// Normalised paths of the folders the run made, each with whether it is scheduled yet and
+    /// the identity recorded for it (null: never removed). Keys view the text they point to: a
+    /// list entry, or a normalised copy in normalisedKeys_.
     struct RemovableFolder {
         const std::string* text;
+        const platform::FileIdentity* identity = nullptr;
         bool scheduled = false;
     };
+    struct PlannedFolder {
+        std::uint32_t depth;
+        const RemovableFolder* folder;
+    };
+    std::vector<PlannedFolder> plan_;
     std::unordered_map<std::string_view, RemovableFolder> Removable;
     /// For each of Folders, SubFolders and MadeByRun, the Removable entry of every line.
     std::vector<RemovableFolder*> ownEntries_[3];
     std::deque<std::string> normalisedKeys_; // keys that differ from their list's text
     bool removableBuilt_ = false;
-    std::unordered_map<std::string, bool> linkCache_;
 };
 
 /// The titles and the no-undo text of one page's undo messages.

@@ -41,7 +41,7 @@ void RunEngine::attach(const std::string& target, const std::string& numberText)
 
 void RunEngine::attachStructures(const std::string& target) {
     if (!simulate_)
-        state_.results.UndoRetry.clear();
+        state_.results.clearUndoRetry();
     platform::FileSystem& fs = services_.fs;
     for (const std::string& source : request_.structureLines) {
         const std::string root = core::Trim(source);
@@ -65,7 +65,7 @@ void RunEngine::attachStructures(const std::string& target) {
 void RunEngine::attachTemplates(const std::string& target, const std::string& numberText) {
     // The journal of an earlier undo is the real run's to replace; a dry run leaves it alone.
     if (!simulate_)
-        state_.results.UndoRetry.clear();
+        state_.results.clearUndoRetry();
     const std::int32_t page = TemplatePageNumber(request_.page);
     const bool numbered = request_.page == PageKind::Numbers && request_.numbers.addNumbersToSubfolders;
     for (const std::string& line : request_.structureLines) {
@@ -84,7 +84,7 @@ void RunEngine::attachTemplates(const std::string& target, const std::string& nu
             RecordOther(sink_, line, StructureTotals{});
         } else if (folderExists(full)) {
             RecordExistingTemplateFolder(sink_, full);
-        } else if (simulate_ || services_.fs.createFolder(full, &state_.results.FoldersMadeByRun)) {
+        } else if (simulate_ || anchors_.createFolder(anchorPoint_, full)) {
             RecordCreatedSubfolder(sink_, full);
         } else {
             RecordOther(sink_, full, StructureTotals{});

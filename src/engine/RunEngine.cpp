@@ -12,7 +12,9 @@ RunEngine::RunEngine(const RunRequest& request, PageRunState& state, const RunSe
     : request_(request), state_(state), services_(services), simulate_(simulate),
       pageTitles_(TitlesFor(request.page)), titles_(simulate ? pageTitles_.simulation : pageTitles_.real),
       mode_(request.effectiveMode()), sink_{state.results, services.observer, !simulate},
-      copy_(CopyContext{services.fs, services.prompt, sink_, state.fileSizes, request.copyVariant, titles_}),
+      anchors_(services.fs, state.results),
+      copy_(CopyContext{services.fs, services.prompt, sink_, state.fileSizes, request.copyVariant, titles_,
+                        anchors_, anchorPoint_}),
       presence_(services.fs), progress_(services.observer, 0) {}
 
 RunOutcome RunEngine::run() {
@@ -56,7 +58,7 @@ void RunEngine::resetLog() {
     results.counters.resetResults();
     if (!simulate_) {
         results.clearLists();
-        results.UndoRetry.clear();
+        results.clearUndoRetry();
     }
     RefreshLogCounters(sink_);
     if (request_.showVisualLog)
@@ -152,6 +154,11 @@ void RunEngine::processTarget(const std::string& target, const std::string& numb
         RecordOther(sink_, target, itemTotals_);
         return;
     }
+    // Everything for this target is made below the point the user chose: the destination, or the
+    // folder a paths entry names.
+    if (!simulate_)
+        anchorPoint_ = request_.page == PageKind::Paths ? FolderPart(core::NormalizePath(target))
+                                                        : core::Trim(request_.destination);
     const bool created = simulate_ ? simulatedCreate(target) : createTarget(target);
     if (!created)
         return;
@@ -170,7 +177,7 @@ bool RunEngine::createTarget(const std::string& target) {
     // comes back made by nobody, so it counts as existing exactly as a test first would say.
     std::vector<std::string>& made = state_.results.FoldersMadeByRun;
     const std::size_t madeBefore = made.size();
-    if (!services_.fs.createFolder(target, &made)) {
+    if (!anchors_.createFolder(anchorPoint_, target)) {
         RecordOther(sink_, target, request_.page == PageKind::Numbers ? StructureTotals{} : itemTotals_);
         return false;
     }

@@ -6,6 +6,7 @@
 #include "engine/CreationRun.h"
 #include "engine/FolderPresence.h"
 #include "engine/ItemProgress.h"
+#include "engine/RunAnchors.h"
 #include "engine/TargetComposer.h"
 
 #include <cstdint>
@@ -56,6 +57,9 @@ private:
     const RunKindTitles& titles_;
     const AttachMode mode_;
     RecordSink sink_;
+    /// The folders a real run creates below, and the point the current target was chosen at.
+    RunAnchors anchors_;
+    std::string anchorPoint_;
     StructureCopy copy_;
     /// The dry run's view of the folders already there.
     FolderPresence presence_;

@@ -60,6 +60,15 @@ void RunResults::clearLists() {
     for (int i = 0; i < ResultListCount; ++i)
         list(static_cast<ResultList>(i)).clear();
     FoldersMadeByRun.clear();
+    FolderIdentities.clear();
+    FileIdentities.clear();
+    FailedUndoIdentities.clear();
+    Anchors.clear();
+}
+
+void RunResults::clearUndoRetry() {
+    UndoRetry.clear();
+    UndoRetryIdentities.clear();
 }
 
 } // namespace dirforge::engine

@@ -2,6 +2,8 @@
 // A page's result store: the seven result lists, the 17 run counters, and the observer that
 // the visual log implements to watch a run.
 
+#include "platform/FileIdentity.h"
+
 #include <array>
 #include <cstdint>
 #include <string>
@@ -55,6 +57,13 @@ enum class ResultList {
 };
 inline constexpr int ResultListCount = 6;
 
+/// A folder a real run created below (a destination, a paths entry's deepest existing folder),
+/// resolved once, with the identity it had then.
+struct RunAnchor {
+    std::string path;
+    platform::FileIdentity identity;
+};
+
 /// The result store of one page: what the last real run did, and the journal its undo reads.
 struct RunResults {
     std::vector<std::string> FoldersCreated;
@@ -68,12 +77,22 @@ struct RunResults {
     /// Every folder the last real run actually made, intermediate parents included. The undo
     /// removes only folders named here (or listed as failed), never one that existed before.
     std::vector<std::string> FoldersMadeByRun;
+    /// Beside the path lists, in their order: the identity of each FoldersMadeByRun folder, of
+    /// each FilesCreated file (after the copy), of each FoldersFailedUndo and UndoRetry entry.
+    std::vector<platform::FileIdentity> FolderIdentities;
+    std::vector<platform::FileIdentity> FileIdentities;
+    std::vector<platform::FileIdentity> FailedUndoIdentities;
+    std::vector<platform::FileIdentity> UndoRetryIdentities;
+    /// The folders the last real run created below; the undo reaches everything through them.
+    std::vector<RunAnchor> Anchors;
     RunCounters counters;
 
     std::vector<std::string>& list(ResultList which);
     const std::vector<std::string>& list(ResultList which) const;
-    /// Clears the six shown lists and the made-by-run record (not UndoRetry).
+    /// Clears the six shown lists, the made-by-run record, the anchors and their identities (not UndoRetry).
     void clearLists();
+    /// Clears UndoRetry and its identities.
+    void clearUndoRetry();
 };
 
 /// Watches a run or an undo: the visual log implements it. Every call may be frequent; throttle repaints.

@@ -45,15 +45,16 @@ constexpr UndoTitles kPathsTitles{
 void PlanUndo(FolderFileUndo& undo, PageKind page, RunResults& results, const std::string& lastAttachMode,
               const std::string& lastDestination) {
     const bool retry = !results.FoldersFailedUndo.empty();
+    undo.AddAnchors(results.Anchors); // kept in the results for a retry
     if (retry) {
         // An earlier undo's failures: only they (and the files it could not delete) are retried.
-        undo.AddFolders(std::move(results.FoldersFailedUndo));
-        undo.AddFiles(std::move(results.UndoRetry));
+        undo.AddFolders(std::move(results.FoldersFailedUndo), std::move(results.FailedUndoIdentities));
+        undo.AddFiles(std::move(results.UndoRetry), std::move(results.UndoRetryIdentities));
     } else {
         if (lastAttachMode == "F") {
             undo.AddFolders(std::move(results.FoldersCreated));
             undo.AddSubFolders(std::move(results.SubFoldersCreated));
-            undo.AddFiles(std::move(results.FilesCreated));
+            undo.AddFiles(std::move(results.FilesCreated), std::move(results.FileIdentities));
         } else if (lastAttachMode == "R") {
             if (page != PageKind::Paths)
                 undo.SetDestination(lastDestination);
@@ -62,7 +63,7 @@ void PlanUndo(FolderFileUndo& undo, PageKind page, RunResults& results, const st
         } else if (lastAttachMode == "N") {
             undo.AddFolders(std::move(results.FoldersCreated));
         }
-        undo.AddMadeByRun(std::move(results.FoldersMadeByRun));
+        undo.AddMadeByRun(std::move(results.FoldersMadeByRun), std::move(results.FolderIdentities));
     }
     undo.SchedulePlan(page, lastAttachMode, retry);
 }
@@ -103,12 +104,16 @@ bool UndoLastRun(PageKind page, RunResults& results, const std::string& lastAtta
     undo.RemoveFolders();
     undo.BuildReport();
 
+    std::vector<RunAnchor> anchors = std::move(results.Anchors);
     results.clearLists();
+    results.Anchors = std::move(anchors); // what a retry reaches its failures through
     results.counters.resetResults();
     observer.resetLog(true);
     for (const auto& folder : undo.FailedFolders())
         RecordFailedUndo(results, observer, folder);
+    results.FailedUndoIdentities = undo.FailedFolderIdentities();
     results.UndoRetry = undo.FailedFiles();
+    results.UndoRetryIdentities = undo.FailedFileIdentities();
     if (undo.Stopped())
         JournalWhatIsLeft(undo, results, observer);
     if (results.FoldersFailedUndo.empty())

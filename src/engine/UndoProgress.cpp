@@ -41,10 +41,17 @@ void UndoCountdown::progressed(std::uint64_t done, std::uint64_t total) {
 }
 
 void JournalWhatIsLeft(const FolderFileUndo& undo, RunResults& results, RunObserver& observer) {
+    // Identities go with the paths: an entry without one is never removed by the next Undo.
     for (const auto& folder : undo.LeftFolders())
         RecordFailedUndo(results, observer, folder);
+    const auto& folderIds = undo.LeftFolderIdentities();
+    results.FailedUndoIdentities.insert(results.FailedUndoIdentities.end(), folderIds.begin(),
+                                        folderIds.end());
     results.UndoRetry.insert(results.UndoRetry.end(), undo.LeftFiles().begin(),
                              undo.LeftFiles().end());
+    const auto& fileIds = undo.LeftFileIdentities();
+    results.UndoRetryIdentities.insert(results.UndoRetryIdentities.end(), fileIds.begin(),
+                                       fileIds.end());
 }
 
 } // namespace dirforge::engine

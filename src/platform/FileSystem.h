@@ -2,7 +2,10 @@
 // The drive-letter file system the program works on. Every path is in drive form
 // (f:\Clients\A); the host implementation maps drive letters to host folders (DriveMap).
 
+#include "platform/AnchoredFolder.h"
+
 #include <cstdint>
+#include <memory>
 #include <optional>
 #include <string>
 #include <vector>
@@ -16,6 +19,16 @@ enum class EntryKind { Folder, File, Link, Other };
 struct FolderEntry {
     std::string name;
     EntryKind kind = EntryKind::Other;
+};
+
+/// A text file read with a limit (see FileSystem::readTextFile).
+struct TextFileRead {
+    /// The bytes read; nullopt when the file cannot be opened or is over the limit.
+    std::optional<std::string> content;
+    /// More than the limit was there: nothing is returned.
+    bool tooLarge = false;
+    /// A NUL byte was met: content holds the bytes before it (a text file has none).
+    bool nulByte = false;
 };
 
 /// File-system operations in drive form; nothing here overwrites or deletes recursively.
@@ -47,6 +60,10 @@ public:
     virtual std::string currentFolder() const = 0;
     /// The whole content of a file; nullopt if it cannot be opened.
     virtual std::optional<std::string> readFile(const std::string& path) const = 0;
+    /// Reads a text file (a pipe or /dev/stdin too) up to maxBytes, stopping at the first NUL byte.
+    virtual TextFileRead readTextFile(const std::string& path, std::uint64_t maxBytes) const = 0;
+    /// Opens the folder a run creates below, or an undo removes below; nullptr when there is none.
+    virtual std::unique_ptr<AnchoredFolder> openAnchor(const std::string& path, AnchorReach reach) = 0;
     /// Writes a temporary file beside path and renames it into place.
     virtual bool writeFileAtomic(const std::string& path, const std::string& data) = 0;
 };

@@ -1,5 +1,6 @@
 #include "platform/HostFileSystem.h"
 
+#include "platform/HostAnchoredFolder.h"
 #include "platform/PortableNames.h"
 
 #include <array>
@@ -304,6 +305,68 @@ std::optional<std::string> HostFileSystem::readFile(const std::string& path) con
         if (got > 0)
             content.append(buffer.data(), static_cast<std::size_t>(got));
     }
+}
+
+TextFileRead HostFileSystem::readTextFile(const std::string& path, std::uint64_t maxBytes) const {
+    TextFileRead result;
+    const auto host = drives_.toHost(path);
+    if (!host)
+        return result;
+    FileHandle in(::open(host->c_str(), O_RDONLY | O_CLOEXEC));
+    struct stat st;
+    if (!in.valid() || ::fstat(in.get(), &st) != 0 || S_ISDIR(st.st_mode))
+        return result;
+    // A regular file says its size; pipes and devices are read and counted as they come.
+    if (S_ISREG(st.st_mode) && static_cast<std::uint64_t>(st.st_size) > maxBytes) {
+        result.tooLarge = true;
+        return result;
+    }
+    std::string content;
+    if (S_ISREG(st.st_mode))
+        content.reserve(static_cast<std::size_t>(st.st_size));
+    std::array<char, 64 * 1024> buffer;
+    for (;;) {
+        const ssize_t got = ::read(in.get(), buffer.data(), buffer.size());
+        if (got == 0)
+            break;
+        if (got < 0) {
+            if (errno == EINTR)
+                continue;
+            return result;
+        }
+        const std::string_view piece(buffer.data(), static_cast<std::size_t>(got));
+        const std::size_t nul = piece.find('\0');
+        const std::string_view kept = piece.substr(0, nul);
+        if (content.size() + kept.size() > maxBytes) {
+            result.tooLarge = true;
+            return result;
+        }
+        content.append(kept);
+        if (nul != std::string_view::npos) {
+            result.nulByte = true;
+            break;
+        }
+    }
+    result.content = std::move(content);
+    return result;
+}
+
+std::unique_ptr<AnchoredFolder> HostFileSystem::openAnchor(const std::string& path, AnchorReach reach) {
+    return OpenHostAnchor(drives_, path, reach);
+}
+
+bool HostFileSystem::writeFileExclusive(const std::string& path, const std::string& data) {
+    const auto host = hostForCreating(path);
+    if (!host)
+        return false;
+    FileHandle out(::open(host->c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, kNewFileMode));
+    if (!out.valid())
+        return false;
+    if (writeAll(out.get(), data.data(), data.size()) && ::fsync(out.get()) == 0 && out.reset())
+        return true;
+    out.reset();
+    ::unlink(host->c_str());
+    return false;
 }
 
 bool HostFileSystem::writeFileAtomic(const std::string& path, const std::string& data) {

@@ -36,6 +36,9 @@ bool isReservedDeviceName(std::string_view element) {
     for (std::string_view name : plain)
         if (equalsIgnoringCase(base, name))
             return true;
+    // The console's input and output buffers are devices too.
+    if (equalsIgnoringCase(base, "CONIN$") || equalsIgnoringCase(base, "CONOUT$"))
+        return true;
     if (base.size() == 4 && base[3] >= '1' && base[3] <= '9')
         return equalsIgnoringCase(base.substr(0, 3), "COM") || equalsIgnoringCase(base.substr(0, 3), "LPT");
     return false;
@@ -47,6 +50,11 @@ bool IsRefusedName(std::string_view element) {
     for (char c : element)
         if (isRefusedCharacter(static_cast<unsigned char>(c)))
             return true;
+    // The desktop file system drops a trailing dot or blank, so "x." would be kept as "x". The
+    // path elements "." and ".." are not names (they are resolved or refused by the drive map).
+    const bool dotElement = element == "." || element == "..";
+    if (!element.empty() && !dotElement && (element.back() == '.' || element.back() == ' '))
+        return true;
     return isReservedDeviceName(element);
 }
 

@@ -6,8 +6,9 @@
 
 namespace dirforge::platform {
 
-/// True when one path element holds < > : " | ? *, a control character (codes 0-31), or is a
-/// reserved device name (CON, PRN, AUX, NUL, COM1-COM9, LPT1-LPT9; any case, any extension).
+/// True when one path element holds < > : " | ? *, a control character (codes 0-31), ends in a
+/// dot or a blank, or is a reserved device name (CON, PRN, AUX, NUL, CONIN$, CONOUT$, COM1-COM9,
+/// LPT1-LPT9; any case, any extension).
 bool IsRefusedName(std::string_view element);
 
 /// True when any element after the drive part ("f:") of a drive path is refused by IsRefusedName.

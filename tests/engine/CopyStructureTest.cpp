@@ -25,8 +25,12 @@ protected:
 
     engine::StructureCopy copier(CopyVariant variant, bool simulate, PageKind page = PageKind::Strings) {
         return engine::StructureCopy(engine::CopyContext{fs(), prompt, engine::RecordSink{state.results, log, !simulate},
-                                                         state.fileSizes, variant, titles(page, simulate)});
+                                                         state.fileSizes, variant, titles(page, simulate),
+                                                         anchors, anchorPoint});
     }
+    /// A real copy makes everything below the drive's root, as a run whose destination is on it.
+    engine::RunAnchors anchors{fs(), state.results};
+    const std::string anchorPoint = "f:";
     /// The sizes the structure scan reports for the template's two files.
     void knowSizes() {
         state.fileSizes = {{"f:\\Templates\\Project\\plan.txt", 10}, {"f:\\Templates\\Project\\Docs\\.hidden", 3}};
@@ -114,7 +118,7 @@ TEST_F(CopyStructureTest, AFileTheScanDidNotSeeIsReportedUnderThePagesTitle) {
             drives.makeFile("f:\\Out\\new.txt", "old");
         engine::StructureCopy copy(engine::CopyContext{fs(), local, engine::RecordSink{state.results, log, !c.simulate},
                                                        state.fileSizes, CopyVariant::SubFoldersOnlyWithFiles,
-                                                       titles(c.page, c.simulate)});
+                                                       titles(c.page, c.simulate), anchors, anchorPoint});
         if (c.simulate)
             copy.SimulateCopyStructure("f:\\Lone", "f:\\Out");
         else

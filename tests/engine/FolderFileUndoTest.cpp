@@ -1,4 +1,5 @@
 #include "engine/FolderFileUndo.h"
+#include "engine/RunAnchors.h"
 
 #include "support/FaultInjectingFileSystem.h"
 #include "support/ScriptedPrompt.h"
@@ -36,9 +37,11 @@ struct LogSpy : RunObserver {
     void countersChanged(const RunCounters& counters) override { lastFailedCounter = counters.failedUndo; }
 };
 
-/// Creates a folder as a run does and journals every folder actually made.
+/// Creates a folder as a run on its drive does and journals every folder actually made, with
+/// its identity and the drive's root as the folder it was made below.
 void MakeAsRun(platform::FileSystem& fs, RunResults& results, const std::string& path) {
-    ASSERT_TRUE(fs.createFolder(path, &results.FoldersMadeByRun)) << path;
+    RunAnchors anchors(fs, results);
+    ASSERT_TRUE(anchors.createFolder(path.substr(0, 2), path)) << path;
 }
 
 TEST(ParentFolderTest, Table) {
@@ -164,6 +167,7 @@ TEST_F(UndoLastRunTest, CopiedStructureGoesFilesFirstAndSourceStays) {
     }
     drives.makeFile("f:\\Clients\\A\\Project\\Docs\\a.txt", "a");
     results.FilesCreated = {"f:\\Clients\\A\\Project\\Docs\\a.txt"};
+    results.FileIdentities = {drives.identityOf(results.FilesCreated[0])};
     results.counters.at(CounterRow::Folders, CounterColumn::ToCreate) = 1;
     results.counters.at(CounterRow::Folders, CounterColumn::Created) = 1;
 
@@ -208,6 +212,7 @@ TEST_F(UndoLastRunTest, FailedFileKeepsItsFoldersUntilTheRetry) {
     results.SubFoldersCreated = {"f:\\Clients\\A\\Sub"};
     drives.makeFile("f:\\Clients\\A\\Sub\\open.doc", "x");
     results.FilesCreated = {"f:\\Clients\\A\\Sub\\open.doc"};
+    results.FileIdentities = {drives.identityOf(results.FilesCreated[0])};
     FaultInjectingFileSystem fs(drives.fs());
     fs.failOnce(FsOp::DeleteFile, "f:\\Clients\\A\\Sub\\open.doc");
 
@@ -271,7 +276,8 @@ TEST_F(UndoLastRunTest, FoldersMadeBeforeAFailedTargetAreUndoable) {
     // The run made f:\New, then failed the target: nothing was "created", yet f:\New is its doing.
     FaultInjectingFileSystem fs(drives.fs());
     fs.failAlways(FsOp::CreateFolder, "f:\\New\\bad");
-    EXPECT_FALSE(fs.createFolder("f:\\New\\bad", &results.FoldersMadeByRun));
+    RunAnchors anchors(fs, results);
+    EXPECT_FALSE(anchors.createFolder("f:", "f:\\New\\bad"));
     ASSERT_EQ(results.FoldersMadeByRun, Paths{"f:\\New"});
     ExpectQuestionAndEnd(strings);
     EXPECT_TRUE(Undo(PageKind::Strings, "N", fs));

@@ -70,6 +70,8 @@ bool FaultInjectingFileSystem::matches(const FaultRule& rule, const std::string&
 
 const FaultRule* FaultInjectingFileSystem::failingRule(FsOp op, const std::string& path,
                                                        const std::string& otherPath) const {
+    if (hook_)
+        hook_(op, path);
     ++calls_[op];
     const FaultRule* failing = nullptr;
     for (ActiveRule& active : rules_) {
@@ -90,14 +92,20 @@ bool FaultInjectingFileSystem::createFolder(const std::string& path, std::vector
     const FaultRule* rule = failingRule(FsOp::CreateFolder, path);
     if (rule == nullptr)
         return inner_.createFolder(path, created);
-    if (!rule->prefix && !rule->path.empty()) {
-        // Make what lies above the refused folder, as the real file system would before failing,
-        // spelt as the request spells it (the refused folder is the request or one of its parents).
-        const auto cut = canonical(rule->path).find_last_of('\\');
-        if (cut != std::string::npos && cut > 2)
-            inner_.createFolder(core::NormalizePath(path).substr(0, cut), created);
-    }
+    const std::string above = partBeforeRefused(*rule, path);
+    if (!above.empty())
+        inner_.createFolder(above, created);
     return false;
+}
+
+std::string FaultInjectingFileSystem::partBeforeRefused(const FaultRule& rule, const std::string& path) const {
+    if (rule.prefix || rule.path.empty())
+        return {};
+    // Spelt as the request spells it (the refused folder is the request or one of its parents).
+    const auto cut = canonical(rule.path).find_last_of('\\');
+    if (cut == std::string::npos || cut <= 2)
+        return {};
+    return core::NormalizePath(path).substr(0, cut);
 }
 
 bool FaultInjectingFileSystem::folderExists(const std::string& path) const {
@@ -148,6 +156,62 @@ std::optional<std::string> FaultInjectingFileSystem::readFile(const std::string&
 
 bool FaultInjectingFileSystem::writeFileAtomic(const std::string& path, const std::string& data) {
     return failingRule(FsOp::WriteFile, path) == nullptr && inner_.writeFileAtomic(path, data);
+}
+
+platform::TextFileRead FaultInjectingFileSystem::readTextFile(const std::string& path, std::uint64_t maxBytes) const {
+    if (failingRule(FsOp::ReadFile, path) != nullptr)
+        return {};
+    return inner_.readTextFile(path, maxBytes);
+}
+
+namespace {
+
+/// An anchor of the inner file system under the decorator's rules and hook.
+class FaultInjectingAnchor : public platform::AnchoredFolder {
+public:
+    FaultInjectingAnchor(FaultInjectingFileSystem& owner, std::unique_ptr<platform::AnchoredFolder> inner)
+        : owner_(owner), inner_(std::move(inner)) {}
+
+    const std::string& path() const override { return inner_->path(); }
+    const platform::FileIdentity& identity() const override { return inner_->identity(); }
+
+    bool createFolder(const std::string& path, std::vector<platform::MadeItem>* made) override {
+        const FaultRule* rule = owner_.failingRule(FsOp::CreateFolder, path);
+        if (rule == nullptr)
+            return inner_->createFolder(path, made);
+        const std::string above = owner_.partBeforeRefused(*rule, path);
+        if (!above.empty())
+            inner_->createFolder(above, made);
+        return false;
+    }
+    bool copyFileInto(const std::string& source, const std::string& target, platform::FileIdentity* identity) override {
+        return owner_.failingRule(FsOp::CopyFile, target, source) == nullptr &&
+               inner_->copyFileInto(source, target, identity);
+    }
+    platform::RemoveOutcome removeFile(const std::string& path, const platform::FileIdentity& expected) override {
+        if (owner_.failingRule(FsOp::DeleteFile, path) != nullptr)
+            return platform::RemoveOutcome::Kept;
+        return inner_->removeFile(path, expected);
+    }
+    platform::RemoveOutcome removeFolder(const std::string& path, const platform::FileIdentity& expected) override {
+        if (owner_.failingRule(FsOp::RemoveEmptyFolder, path) != nullptr)
+            return platform::RemoveOutcome::Kept;
+        return inner_->removeFolder(path, expected);
+    }
+
+private:
+    FaultInjectingFileSystem& owner_;
+    std::unique_ptr<platform::AnchoredFolder> inner_;
+};
+
+} // namespace
+
+std::unique_ptr<platform::AnchoredFolder> FaultInjectingFileSystem::openAnchor(const std::string& path,
+                                                                               platform::AnchorReach reach) {
+    auto inner = inner_.openAnchor(path, reach);
+    if (!inner)
+        return nullptr;
+    return std::make_unique<FaultInjectingAnchor>(*this, std::move(inner));
 }
 
 } // namespace dirforge::testing

@@ -15,9 +15,16 @@
 // A CreateFolder rule on folder X also fails a request for a folder below X while X is missing:
 // the missing parents above X are made (and reported), then the request fails, as a real refusal
 // halfway down would.
+//
+// Folders opened with openAnchor obey the same rules (paths in drive form below the anchor), and
+// a hook set with beforeCall runs before every call, so a test can change the disk in the middle
+// of a run, a copy or an undo (swap a folder for a link, edit a file):
+//
+//     faulty.beforeCall([&](FsOp op, const std::string& path) { if (op == FsOp::CopyFile) ... });
 
 #include "platform/FileSystem.h"
 
+#include <functional>
 #include <map>
 #include <string>
 #include <vector>
@@ -56,6 +63,8 @@ public:
     FaultInjectingFileSystem& failAfter(FsOp op, int passing);
     /// Drops every rule; calls forward unchanged again.
     void clear();
+    /// Runs hook(op, path) before every call (a copy passes its target); an empty hook removes it.
+    void beforeCall(std::function<void(FsOp, const std::string&)> hook) { hook_ = std::move(hook); }
 
     /// Calls made of op, failed or not.
     int callCount(FsOp op) const;
@@ -75,14 +84,20 @@ public:
     std::string currentFolder() const override { return inner_.currentFolder(); }
     std::optional<std::string> readFile(const std::string& path) const override;
     bool writeFileAtomic(const std::string& path, const std::string& data) override;
+    platform::TextFileRead readTextFile(const std::string& path, std::uint64_t maxBytes) const override;
+    std::unique_ptr<platform::AnchoredFolder> openAnchor(const std::string& path,
+                                                         platform::AnchorReach reach) override;
+
+    /// Counts the call and returns the rule that makes it fail, or null; a copy passes both paths.
+    const FaultRule* failingRule(FsOp op, const std::string& path, const std::string& otherPath = {}) const;
+    /// The folders above the rule's folder, made as a real refusal halfway down would make them.
+    std::string partBeforeRefused(const FaultRule& rule, const std::string& path) const;
 
 private:
     struct ActiveRule {
         FaultRule rule;
         int matched = 0; // matching calls seen
     };
-    /// Counts the call and returns the rule that makes it fail, or null; a copy passes both paths.
-    const FaultRule* failingRule(FsOp op, const std::string& path, const std::string& otherPath = {}) const;
     bool matches(const FaultRule& rule, const std::string& path) const;
 
     platform::FileSystem& inner_;
@@ -90,6 +105,7 @@ private:
     mutable std::vector<ActiveRule> rules_;
     mutable std::map<FsOp, int> calls_;
     mutable int injected_ = 0;
+    std::function<void(FsOp, const std::string&)> hook_;
 };
 
 } // namespace dirforge::testing

@@ -7,6 +7,7 @@
 #include <filesystem>
 #include <fstream>
 #include <sstream>
+#include <sys/stat.h>
 
 namespace dirforge::testing {
 
@@ -77,6 +78,18 @@ bool TempDrives::exists(const std::string& drivePath) const {
     std::error_code ignored;
     return fs::symlink_status(hostPath(drivePath), ignored).type() != fs::file_type::not_found &&
            !ignored;
+}
+
+platform::FileIdentity TempDrives::identityOf(const std::string& drivePath) const {
+    struct stat st {};
+    if (::lstat(hostPath(drivePath).c_str(), &st) != 0)
+        return {};
+    platform::FileIdentity identity{static_cast<std::uint64_t>(st.st_dev), static_cast<std::uint64_t>(st.st_ino)};
+    if (!S_ISDIR(st.st_mode)) {
+        identity.size = static_cast<std::int64_t>(st.st_size);
+        identity.modified = static_cast<std::int64_t>(st.st_mtim.tv_sec) * 1000000000 + st.st_mtim.tv_nsec;
+    }
+    return identity;
 }
 
 bool TempDrives::isFolder(const std::string& drivePath) const {

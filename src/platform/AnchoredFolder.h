@@ -1,0 +1,57 @@
+#pragma once
+// A folder the user chose (a destination, a paths entry's deepest existing folder), opened once
+// as given. Everything below it is made, entered and removed relative to open folder handles,
+// never through a symbolic link, so what stands on a path at the moment of a call cannot send a
+// write or a removal elsewhere. Paths are drive paths that must lie below the anchor.
+
+#include "platform/FileIdentity.h"
+
+#include <string>
+#include <vector>
+
+namespace dirforge::platform {
+
+/// What a removal below an anchor did.
+enum class RemoveOutcome {
+    Removed, ///< it was the recorded item and is gone now
+    Gone,    ///< nothing stands there (or its folder is gone)
+    Kept     ///< something is there that may not be removed: another identity, a changed file, a
+             ///< link on the way, a folder that is not empty, or a failing removal
+};
+
+/// A made folder or copied file with its identity.
+struct MadeItem {
+    std::string path;
+    FileIdentity identity;
+};
+
+class AnchoredFolder {
+public:
+    virtual ~AnchoredFolder() = default;
+
+    /// The anchor in drive form (separators normalised, no trailing backslash; "f:" for a root).
+    virtual const std::string& path() const = 0;
+    /// The anchor's identity when it was opened.
+    virtual const FileIdentity& identity() const = 0;
+
+    /// Creates the folder at path with its missing parents below the anchor; each folder made
+    /// is appended to *made (outermost first), also when a later one fails. A link, a file or a
+    /// refused name on the way fails. True when a real folder stands at path afterwards.
+    virtual bool createFolder(const std::string& path, std::vector<MadeItem>* made) = 0;
+    /// Copies the regular file `source` (drive path, not through a final link) to target, which
+    /// is created exclusively in its folder below the anchor; *identity is the copy's.
+    virtual bool copyFileInto(const std::string& source, const std::string& target,
+                              FileIdentity* identity) = 0;
+    /// Deletes the file at path when it is the recorded one, unchanged since the copy.
+    virtual RemoveOutcome removeFile(const std::string& path, const FileIdentity& expected) = 0;
+    /// Removes the folder at path when it is the recorded one and empty.
+    virtual RemoveOutcome removeFolder(const std::string& path, const FileIdentity& expected) = 0;
+};
+
+/// How FileSystem::openAnchor finds the folder to hold.
+enum class AnchorReach {
+    Exact,          ///< the path itself must be a folder (links followed: resolved as given)
+    DeepestExisting ///< the deepest existing folder at or above the path
+};
+
+} // namespace dirforge::platform

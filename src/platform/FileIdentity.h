@@ -1,0 +1,26 @@
+#pragma once
+// What makes a folder or file the one a run made: device and inode, and for a file also its size
+// and modification time right after the copy. A few bytes per item, kept beside the path lists.
+
+#include <cstdint>
+
+namespace dirforge::platform {
+
+struct FileIdentity {
+    std::uint64_t device = 0;
+    std::uint64_t inode = 0;
+    /// Files only: the size after the copy; -1 for a folder.
+    std::int64_t size = -1;
+    /// Files only: the modification time after the copy in nanoseconds since the epoch.
+    std::int64_t modified = 0;
+
+    /// False for an identity nobody recorded: such an item is never removed.
+    bool known() const { return inode != 0; }
+    /// The same folder or file: device and inode (size and time are compared by the undo).
+    bool sameObject(const FileIdentity& other) const {
+        return device == other.device && inode == other.inode;
+    }
+    bool operator==(const FileIdentity&) const = default;
+};
+
+} // namespace dirforge::platform
