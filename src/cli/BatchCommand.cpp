@@ -8,7 +8,7 @@
 #include "cli/LogCollector.h"
 #include "cli/PathArguments.h"
 #include "cli/ProfileOptions.h"
-#include "cli/RunJournal.h"
+#include "engine/RunJournal.h"
 #include "cli/SilentShell.h"
 #include "cli/TerminalPrompt.h"
 #include "engine/CreationRun.h"
@@ -22,6 +22,14 @@
 #include <unistd.h>
 
 namespace dirforge::cli {
+
+using engine::JournalFromJson;
+using engine::JournalToJson;
+using engine::kJournalFileLimit;
+using engine::NothingLeftToUndo;
+using engine::PathOnUnnamedDrive;
+using engine::RecordDrives;
+using engine::RunJournal;
 
 namespace {
 

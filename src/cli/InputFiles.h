@@ -12,8 +12,6 @@ namespace dirforge::cli {
 
 /// The most a list or template file may hold.
 inline constexpr std::uint64_t kListFileLimit = std::uint64_t{256} << 20;
-/// The most a journal may hold.
-inline constexpr std::uint64_t kJournalFileLimit = std::uint64_t{1} << 30;
 
 /// The whole text of file (drive form); throws UsageError naming option and saying why when it
 /// cannot be read, is over limit, or holds a NUL byte (with its line).

@@ -32,6 +32,8 @@ class ComposedPage : public CreationPage, public PageHooks {
 public:
     /// The structure window, which the structure editor and the benchmarks work on.
     NameListModel& structureList();
+    /// The run buttons, the progress row and the page's journal.
+    PageRunPanel& runPanel() const { return *run_; }
     /// CREATE and Simulation by the attach group's net rule, given flag and whether there is
     /// anything to create.
     void UpdateCreateButtons(bool flag) override;

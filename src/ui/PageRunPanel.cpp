@@ -5,6 +5,7 @@
 #include "ui/AppContext.h"
 #include "ui/ControlNames.h"
 #include "ui/PageHooks.h"
+#include "ui/PageJournal.h"
 #include "ui/PageRow.h"
 #include "ui/RunProgressRow.h"
 #include "ui/RunWatch.h"
@@ -32,6 +33,13 @@ QPushButton* MakeButton(const QString& name, const char* caption, const char* hi
     if (hint != nullptr)
         button->setToolTip(QString::fromLatin1(hint));
     return button;
+}
+
+constexpr const char* kJournalTitle = "Undo Journal.";
+
+bool SomethingToUndo(const engine::RunResults& results) {
+    return !results.FoldersCreated.empty() || !results.SubFoldersCreated.empty() || !results.FilesCreated.empty() ||
+           !results.FoldersFailedUndo.empty() || !results.UndoRetry.empty() || !results.FoldersMadeByRun.empty();
 }
 
 } // namespace
@@ -95,6 +103,31 @@ void PageRunPanel::setOptionsEnabled(bool enabled) {
                                                            btnStatistic_})
         if (widget != nullptr)
             widget->setEnabled(enabled);
+    // A run's Undo (also one restored at start) stays at hand while the page waits for input.
+    if (!enabled && SomethingToUndo(state_.results))
+        btnUndo_->setEnabled(true);
+}
+
+std::string PageRunPanel::journalPath() const { return PageJournalPath(context_.startupFolder(), row_.kind); }
+
+void PageRunPanel::SaveJournal() {
+    const std::string path = journalPath();
+    if (path.empty() || SavePageJournal(context_.fileSystem(), context_.drives(), path, row_.kind, state_))
+        return;
+    context_.prompt().warn("The undo journal \"" + path + "\" could not be written.\n\nThe Undo of this page works "
+                           "until the program ends, but not after a restart.",
+                           kJournalTitle);
+}
+
+bool PageRunPanel::UndoJournal(engine::RunJournal& journal) {
+    bool undone = false;
+    {
+        RunWatch watch(observer(), *progressRow_);
+        undone = engine::UndoLastRun(journal.page, journal.results, journal.lastAttachMode, journal.lastDestination,
+                                     context_.fileSystem(), context_.prompt(), watch);
+    }
+    FlushLog();
+    return undone;
 }
 
 void PageRunPanel::setRunButtonsEnabled(bool enabled) {
@@ -155,23 +188,30 @@ void PageRunPanel::ClearResults() {
     if (TfrmStatistic* log = context_.findVisualLog(row_.kind))
         log->clearLists();
     RefreshLogCounters();
+    SaveJournal();
 }
 
 void PageRunPanel::Run(RunFunction run) {
     setRunButtonsEnabled(false);
     mainWindow_.SetOtherTabsEnabled(row_.kind, false);
     engine::RunOutcome outcome;
+    const bool real = run == &engine::CreationRun;
     try {
         RunWatch watch(observer(), *progressRow_);
         const engine::RunServices services{context_.fileSystem(), context_.prompt(), context_.shell(), watch};
         outcome = run(hooks_.BuildRunRequest(), state_, services);
     } catch (...) {
-        // Whatever went wrong is reported by the application's catch-all; the page must not stay locked.
+        // Whatever went wrong is reported by the application's catch-all; the page must not stay locked,
+        // and what the run made so far stays undoable after a restart.
+        if (real)
+            SaveJournal();
         FlushLog();
         mainWindow_.SetOtherTabsEnabled(row_.kind, true);
         hooks_.UpdateCreateButtons(true);
         throw;
     }
+    if (real && outcome.end != engine::RunEnd::Refused)
+        SaveJournal();
     FlushLog();
     mainWindow_.SetOtherTabsEnabled(row_.kind, true);
     if (outcome.updateHistory && historyUpdate_)
@@ -194,11 +234,15 @@ void PageRunPanel::btnStatisticClick() {
 }
 
 void PageRunPanel::btnUndoClick() {
+    bool undone = false;
     {
         RunWatch watch(observer(), *progressRow_);
-        engine::UndoLastRun(row_.kind, state_.results, state_.lastAttachMode, state_.lastDestination,
-                            context_.fileSystem(), context_.prompt(), watch);
+        undone = engine::UndoLastRun(row_.kind, state_.results, state_.lastAttachMode, state_.lastDestination,
+                                     context_.fileSystem(), context_.prompt(), watch);
     }
+    // What is left (failed or not reached) is what the next Undo, also after a restart, goes on with.
+    if (undone)
+        SaveJournal();
     FlushLog();
 }
 

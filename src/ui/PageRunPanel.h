@@ -5,6 +5,7 @@
 // other pages' tabs, and drives the visual log and the progress row.
 
 #include "engine/CreationRun.h"
+#include "engine/RunJournal.h"
 
 #include <QWidget>
 
@@ -64,6 +65,14 @@ public:
     void btnCreateFoldersSimulationClick();
     void btnStatisticClick();
     void btnUndoClick();
+
+    /// The page's own journal file in the working folder ("" without a startup folder).
+    std::string journalPath() const;
+    /// Rewrites the page's journal with what its Undo would act on; warns when it cannot.
+    void SaveJournal();
+    /// Undoes a saved journal of this page with the visual log and the progress row; the journal
+    /// keeps what is left. False when the undo was refused or had nothing to do.
+    bool UndoJournal(engine::RunJournal& journal);
 
 private:
     using RunFunction = engine::RunOutcome (*)(const engine::RunRequest&, engine::PageRunState&,

@@ -6,8 +6,11 @@
 #include "settings/SettingsFile.h"
 #include "ui/AppContext.h"
 #include "ui/AppInfo.h"
+#include "ui/ComposedPage.h"
 #include "ui/CreationPage.h"
 #include "ui/NumbersPage.h"
+#include "ui/PageJournal.h"
+#include "ui/PageRunPanel.h"
 #include "ui/PathsPage.h"
 #include "ui/StringsPage.h"
 #include "ui/TooltipDuration.h"
@@ -47,6 +50,8 @@ constexpr std::array<TabSheetSpec, 3> kTabSheets = {{
 constexpr const char* kProfileFilter = "Profiles (*.set);;All Files (*)";
 constexpr const char* kProfileTitle = "Save Profile.            Warning no: 0141.";
 constexpr const char* kOpenProfileTitle = "Open Profile.            Warning no: 0142.";
+constexpr const char* kJournalFilter = "Undo journals (*.json);;All Files (*)";
+constexpr const char* kUndoSavedTitle = "Undo a Saved Run.";
 
 /// Whether file is the automatic settings file of the startup folder, which profiles never touch.
 bool IsAutomaticSettingsPath(const std::string& file, const std::string& startupFolder) {
@@ -120,6 +125,11 @@ void TfrmMain::BuildMenu() {
         *openProfile,
         QStringLiteral("Open Profile|Puts the set-up of a profile file into the three pages"));
     connect(openProfile, &QAction::triggered, this, &TfrmMain::OpenProfile1Click);
+    QAction* undoSaved = file1->addAction(QStringLiteral("Undo a Saved Run..."));
+    undoSaved->setObjectName(QStringLiteral("UndoSavedRun1"));
+    ApplyHint(*undoSaved, QStringLiteral("Undo a Saved Run|Undoes the run an undo journal file records, "
+                                         "on the page it names"));
+    connect(undoSaved, &QAction::triggered, this, &TfrmMain::UndoSavedRun1Click);
     file1->addSeparator();
     QAction* exit1 = file1->addAction(QStringLiteral("E&xit"));
     exit1->setObjectName(QStringLiteral("Exit1"));
@@ -174,6 +184,7 @@ void TfrmMain::FormCreate() {
     context_.LoadSettingsStore();
     // 4.
     CreateWorkingFolders(context_.fileSystem(), context_.startupFolder());
+    RestorePageJournals();
     // 5. and 6.
     for (engine::PageKind kind : {engine::PageKind::Strings, engine::PageKind::Numbers,
                                   engine::PageKind::Paths}) {
@@ -271,6 +282,47 @@ void TfrmMain::OpenProfile1Click() {
         return;
     }
     ApplySetup(*setup);
+}
+
+void TfrmMain::RestorePageJournals() {
+    for (const TabSheetSpec& spec : kTabSheets)
+        RestorePageJournal(context_.fileSystem(), context_.drives(),
+                           PageJournalPath(context_.startupFolder(), spec.kind), spec.kind,
+                           runStates_[IndexOf(spec.kind)]);
+}
+
+void TfrmMain::UndoSavedRun1Click() {
+    const std::optional<std::string> file = context_.fileDialogs().openFileName("Undo a Saved Run", kJournalFilter);
+    if (!file)
+        return;
+    std::string error;
+    std::optional<engine::RunJournal> journal = engine::ReadJournalFile(context_.fileSystem(), *file, error);
+    if (journal)
+        error = DriveMismatch(*journal, context_.drives());
+    else
+        error = "\"" + *file + "\" is " + error + ".";
+    auto* target = journal ? dynamic_cast<ComposedPage*>(page(journal->page)) : nullptr;
+    if (!error.empty() || target == nullptr) {
+        context_.prompt().warn(error + "\n\nNothing was undone.", kUndoSavedTitle);
+        return;
+    }
+    if (engine::NothingLeftToUndo(*journal)) {
+        context_.prompt().inform("\"" + *file + "\" has nothing left to undo.", kUndoSavedTitle);
+        return;
+    }
+    pgeMain_->setCurrentWidget(tabSheets_[IndexOf(journal->page)]);
+    PageRunPanel& panel = target->runPanel();
+    // The page's own journal is the page's Undo: its result store and its file stay one.
+    if (core::EqualsIgnoreCase(core::CollapseBackslashes(*file), panel.journalPath())) {
+        panel.btnUndoClick();
+        return;
+    }
+    SetOtherTabsEnabled(journal->page, false);
+    const bool undone = panel.UndoJournal(*journal);
+    SetOtherTabsEnabled(journal->page, true);
+    if (undone && !engine::WriteJournalFile(context_.fileSystem(), context_.drives(), *file, *journal))
+        context_.prompt().warn("\"" + *file + "\" could not be rewritten with what is left to undo.",
+                               kUndoSavedTitle);
 }
 
 void TfrmMain::Exit1Click() { close(); }

@@ -71,6 +71,10 @@ private:
 
     void SaveProfile1Click();
     void OpenProfile1Click();
+    /// File > Undo a Saved Run...: undoes a journal file (either program's) on the page it names.
+    void UndoSavedRun1Click();
+    /// Start-up: each page with a pending journal in the working folder gets its Undo back.
+    void RestorePageJournals();
     void Exit1Click();
     void OverViewClick();
     void Howtovideosonline1Click();

@@ -4,6 +4,8 @@
 // not reach stays for the next Undo.
 #include "engine/FolderFileUndo.h"
 #include "engine/ProgressText.h"
+#include "engine/RunJournal.h"
+#include "ui/PageJournal.h"
 #include "helpers/StartedStringsPage.h"
 #include "ui/StringsPage.h"
 #include "ui/TfrmMain.h"
@@ -74,6 +76,17 @@ void StopOnceMoving(StartedStringsPage& program, StopBy by, bool& clickedOther) 
     timer->start();
 }
 
+/// The strings page's journal in the working folder, as the engine reads it.
+dirforge::engine::RunJournal SavedJournal(StartedStringsPage& program) {
+    const std::string path =
+        dirforge::ui::PageJournalPath(program.context->startupFolder(), dirforge::engine::PageKind::Strings);
+    std::string error;
+    auto journal = dirforge::engine::ReadJournalFile(program.context->fileSystem(), path, error);
+    if (!journal)
+        qFatal("%s is %s", path.c_str(), error.c_str());
+    return std::move(*journal);
+}
+
 dirforge::ui::TfrmStatistic& Log(StartedStringsPage& program) {
     return *program.context->findVisualLog(dirforge::engine::PageKind::Strings);
 }
@@ -136,6 +149,7 @@ private slots:
         QCOMPARE(program.drives.listTree("f:\\Out").size(), made);
         QCOMPARE(Log(program).entries(ResultList::FoldersCreated).size(), made);
         QCOMPARE(Counter(program, "lblStat02FoldersCreated"), QString::number(made));
+        QCOMPARE(SavedJournal(program).results.FoldersCreated, created);
         QVERIFY(program.shell.folders().empty());
         QVERIFY(!program.find<QPushButton>("btnVol02Stop")->isEnabled());
         QVERIFY(program.find<QWidget>("btnVol02CreateFolders")->isEnabled());
@@ -192,6 +206,9 @@ private slots:
         QCOMPARE(program.drives.listTree("f:\\Out").size(), left);
         QCOMPARE(Log(program).entries(ResultList::FoldersFailedUndo), results.FoldersFailedUndo);
         QCOMPARE(Counter(program, "lblStat02FoldersCreated"), QStringLiteral("0"));
+        // The saved journal keeps what is left, so the rest can be undone after a restart too.
+        QCOMPARE(SavedJournal(program).results.FoldersFailedUndo, results.FoldersFailedUndo);
+        QVERIFY(SavedJournal(program).results.FoldersCreated.empty());
 
         program.prompt.expect(kUndoQuestion, MessageKind::Question, PromptButton::Yes);
         program.prompt.expect(kUndoEnd, MessageKind::Information);
@@ -199,6 +216,7 @@ private slots:
         QVERIFY2(program.prompt.satisfied(), program.prompt.describe().c_str());
         QCOMPARE(program.prompt.shown().back().text, std::string(dirforge::engine::kUndoEndText));
         QCOMPARE(program.drives.listTree("f:\\Out"), std::vector<std::string>{});
+        QVERIFY(dirforge::engine::NothingLeftToUndo(SavedJournal(program)));
     }
 };
 

@@ -8,7 +8,10 @@
 
 namespace dirforge::testing {
 
-StartedStringsPage::StartedStringsPage() {
+StartedStringsPage::StartedStringsPage() { restart(); }
+
+void StartedStringsPage::restart() {
+    context.reset();
     ui::SeamOverrides overrides;
     overrides.prompt = &prompt;
     overrides.shell = &shell;

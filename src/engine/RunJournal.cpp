@@ -1,4 +1,4 @@
-#include "cli/RunJournal.h"
+#include "engine/RunJournal.h"
 
 #include "core/Utf8.h"
 
@@ -8,7 +8,7 @@
 #include <array>
 #include <utility>
 
-namespace dirforge::cli {
+namespace dirforge::engine {
 
 namespace {
 
@@ -205,7 +205,7 @@ std::optional<RunJournal> JournalFromJson(const std::string& text, std::string& 
         const json root = json::parse(text);
         const int version = root.at("version").get<int>();
         if (version < kOldestVersion || version > kJournalVersion) {
-            error = "unknown journal version";
+            error = "a dirforge undo journal of an unknown version";
             return std::nullopt;
         }
         RunJournal journal;
@@ -252,4 +252,27 @@ std::optional<RunJournal> JournalFromJson(const std::string& text, std::string& 
     }
 }
 
-} // namespace dirforge::cli
+std::optional<RunJournal> ReadJournalFile(const platform::FileSystem& fs, const std::string& path, std::string& error) {
+    const platform::TextFileRead read = fs.readTextFile(path, kJournalFileLimit);
+    if (read.tooLarge) {
+        error = "too large to be a dirforge undo journal";
+        return std::nullopt;
+    }
+    if (!read.content) {
+        error = "not readable";
+        return std::nullopt;
+    }
+    if (read.nulByte) {
+        error = "not a dirforge undo journal (it holds a NUL byte)";
+        return std::nullopt;
+    }
+    return JournalFromJson(*read.content, error);
+}
+
+bool WriteJournalFile(platform::FileSystem& fs, const platform::DriveMap& drives, const std::string& path,
+                      RunJournal& journal) {
+    RecordDrives(journal, drives);
+    return fs.writeFileAtomic(path, JournalToJson(journal));
+}
+
+} // namespace dirforge::engine

@@ -7,13 +7,14 @@
 
 #include "engine/PageKind.h"
 #include "engine/RunResults.h"
+#include "platform/FileSystem.h"
 #include "platform/DriveMap.h"
 
 #include <map>
 #include <optional>
 #include <string>
 
-namespace dirforge::cli {
+namespace dirforge::engine {
 
 struct RunJournal {
     engine::PageKind page = engine::PageKind::Strings;
@@ -41,4 +42,14 @@ std::string JournalToJson(const RunJournal& journal);
 /// Reads a journal written by JournalToJson; nullopt with a message when the text is not one.
 std::optional<RunJournal> JournalFromJson(const std::string& text, std::string& error);
 
-} // namespace dirforge::cli
+/// The largest journal file read.
+inline constexpr std::uint64_t kJournalFileLimit = std::uint64_t{1} << 30;
+
+/// Reads and parses the journal file at path (drive form); nullopt with a message that follows
+/// "<path> is " and says why it is not one (not readable, too large, not a journal).
+std::optional<RunJournal> ReadJournalFile(const platform::FileSystem& fs, const std::string& path, std::string& error);
+/// Records the drives and writes the journal atomically (a reader sees the old file or the new one).
+bool WriteJournalFile(platform::FileSystem& fs, const platform::DriveMap& drives, const std::string& path,
+                      RunJournal& journal);
+
+} // namespace dirforge::engine
