@@ -1,0 +1,90 @@
+// A million names: the engine's run of 1 000 000 names against its run of 100 000 on the same
+// drive (linear growth gives 10), and the peak memory of the strings page's run of 1 000 000
+// names with the visual log, measured in a process of its own (million/MillionPageRun.cpp).
+
+#include "BenchDrive.h"
+#include "BenchRegistry.h"
+#include "BenchSeams.h"
+
+#include "engine/CreationRun.h"
+
+#include <algorithm>
+#include <cstdio>
+#include <cstdlib>
+#include <string>
+#include <vector>
+
+namespace {
+
+using namespace dirforge;
+
+std::vector<std::string> Names(int count) {
+    std::vector<std::string> names;
+    names.reserve(static_cast<std::size_t>(count));
+    char buffer[32];
+    for (int i = 0; i < count; ++i) {
+        std::snprintf(buffer, sizeof buffer, "Client%07d", i);
+        names.emplace_back(buffer);
+    }
+    return names;
+}
+
+double EngineRunSeconds(bench::BenchDrive& drive, int count, const std::string& destination) {
+    bench::YesPrompt prompt;
+    bench::QuietShell shell;
+    engine::RunObserver quiet;
+    const engine::RunServices services{drive.fs(), prompt, shell, quiet};
+    engine::RunRequest request;
+    request.page = engine::PageKind::Strings;
+    request.names = Names(count);
+    request.destination = destination;
+    request.attachMode = engine::AttachMode::Nothing;
+    request.showExplorer = false;
+    request.showVisualLog = false;
+    engine::PageRunState state;
+    return bench::secondsOf([&] { engine::CreationRun(request, state, services); });
+}
+
+/// Runs the page's million-name run in its own process and passes its lines on.
+void PageRunInChild(bench::BenchReport& report, const std::string& folder) {
+#ifdef DIRFORGE_MILLION_PAGE_RUN
+    const std::string command = std::string("'") + DIRFORGE_MILLION_PAGE_RUN + "' '" + folder + "'";
+    FILE* child = ::popen(command.c_str(), "r");
+    if (child == nullptr) {
+        report.note("run_1m_peak_rss_mb", "skipped (the page run could not be started)");
+        return;
+    }
+    char line[256];
+    double peak = -1;
+    while (std::fgets(line, sizeof line, child) != nullptr) {
+        std::fputs(line, stdout);
+        if (std::string(line).rfind("million_page_peak_rss_mb: ", 0) == 0)
+            peak = std::strtod(line + 26, nullptr);
+    }
+    const int status = ::pclose(child);
+    if (status != 0 || peak < 0)
+        report.note("run_1m_peak_rss_mb", "failed (the page run did not complete)");
+    else
+        report.value("run_1m_peak_rss_mb", peak);
+#else
+    (void)folder;
+    report.note("run_1m_peak_rss_mb", "skipped (built without the page run)");
+#endif
+}
+
+} // namespace
+
+DIRFORGE_BENCH(run_1m) {
+    bench::BenchDrive drive("million");
+    if (!drive.ready())
+        return;
+    // The small run twice (first and last, best kept), so a drive that warms up or fills up
+    // does not favour either side.
+    double small = EngineRunSeconds(drive, 100000, "f:\\Small0");
+    const double large = EngineRunSeconds(drive, 1000000, "f:\\Large");
+    small = std::min(small, EngineRunSeconds(drive, 100000, "f:\\Small1"));
+    report.value("run_1m_engine_100k_seconds", small);
+    report.value("run_1m_engine_seconds", large);
+    report.value("run_1m_scaling_ratio", large / small);
+    PageRunInChild(report, drive.root() + "/page");
+}

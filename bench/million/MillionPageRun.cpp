@@ -1,0 +1,108 @@
+// A real run of 1 000 000 names through the strings page, "Show Visual Log" checked and the log
+// shown offscreen, in a process of its own so that its peak resident memory is its alone.
+// Prints `million_page_seconds: S`, `million_page_created: N` and `million_page_peak_rss_mb: M`.
+// The one argument is the host folder to work in (mapped as f:).
+
+#include "BenchApplication.h"
+#include "BenchSeams.h"
+
+#include "platform/DriveMap.h"
+#include "platform/FolderPicker.h"
+#include "ui/AppContext.h"
+#include "ui/ModalRunner.h"
+#include "ui/NameListModel.h"
+#include "ui/StringsPage.h"
+#include "ui/TfrmMain.h"
+
+#include <QAbstractButton>
+#include <QCheckBox>
+
+#include <chrono>
+#include <cstdio>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <string>
+#include <vector>
+
+namespace {
+
+using namespace dirforge;
+
+constexpr int kNames = 1000000;
+
+class NoPicker : public platform::FolderPicker {
+public:
+    std::string browseForFolder(const std::string&, const std::string&) override { return {}; }
+};
+
+class AcceptingRunner : public ui::ModalRunner {
+public:
+    int run(QDialog&) override { return 1; }
+};
+
+double PeakMemoryMb() {
+    std::ifstream status("/proc/self/status");
+    std::string line;
+    while (std::getline(status, line))
+        if (line.rfind("VmHWM:", 0) == 0)
+            return std::strtod(line.c_str() + 6, nullptr) / 1024.0;
+    return 0;
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    if (argc != 2) {
+        std::fprintf(stderr, "usage: %s HOST-FOLDER\n", argv[0]);
+        return 2;
+    }
+    namespace fs = std::filesystem;
+    const fs::path root = argv[1];
+    fs::create_directories(root / "start");
+    fs::current_path(root / "start"); // the program's settings and working folders
+    bench::EnsureApplication();
+    platform::DriveMap drives;
+    drives.map('f', root.string());
+
+    bench::YesPrompt prompt;
+    bench::QuietShell shell;
+    NoPicker picker;
+    AcceptingRunner runner;
+    ui::SeamOverrides overrides;
+    overrides.prompt = &prompt;
+    overrides.shell = &shell;
+    overrides.folderPicker = &picker;
+    overrides.modalRunner = &runner;
+    ui::AppContext context(drives, overrides);
+    ui::TfrmMain& window = context.mainWindow();
+    window.show();
+
+    auto& page = static_cast<ui::StringsPage&>(*window.page(engine::PageKind::Strings));
+    page.SetDestination("f:\\Million");
+    {
+        std::vector<std::string> names;
+        names.reserve(kNames);
+        for (int i = 0; i < kNames; ++i) {
+            char name[16];
+            std::snprintf(name, sizeof name, "N%07d", i);
+            names.emplace_back(name);
+        }
+        page.includeList().addMany(names);
+    }
+    page.RefreshPageState();
+    window.findChild<QAbstractButton*>("rdoVol02AttachNothing")->click();
+    window.findChild<QCheckBox*>("chkVol02ViewDetailedResults")->setChecked(true);
+    window.findChild<QCheckBox*>("chkVol02ViewDestFolder")->setChecked(false);
+    auto* create = window.findChild<QAbstractButton*>("btnVol02CreateFolders");
+    const auto start = std::chrono::steady_clock::now();
+    create->click();
+    const double seconds =
+        std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+    std::printf("million_page_seconds: %.3f\n", seconds);
+    std::printf("million_page_created: %zu\n",
+                window.runState(engine::PageKind::Strings).results.FoldersCreated.size());
+    std::printf("million_page_peak_rss_mb: %.3f\n", PeakMemoryMb());
+    std::fflush(stdout);
+    std::_Exit(0); // the bench drive's million folders are removed by the caller
+}
