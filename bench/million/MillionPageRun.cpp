@@ -1,7 +1,7 @@
 // A real run of 1 000 000 names through the strings page, "Show Visual Log" checked and the log
 // shown offscreen, in a process of its own so that its peak resident memory is its alone.
 // Prints `million_page_seconds: S`, `million_page_created: N` and `million_page_peak_rss_mb: M`.
-// The one argument is the host folder to work in (mapped as f:).
+// The arguments: the host folder to work in (mapped as f:), and optionally another number of names.
 
 #include "BenchApplication.h"
 #include "BenchSeams.h"
@@ -41,11 +41,12 @@ public:
     int run(QDialog&) override { return 1; }
 };
 
-double PeakMemoryMb() {
+/// A memory figure of /proc/self/status in MB ("VmHWM:" the peak, "VmRSS:" the current).
+double MemoryMb(const char* key) {
     std::ifstream status("/proc/self/status");
     std::string line;
     while (std::getline(status, line))
-        if (line.rfind("VmHWM:", 0) == 0)
+        if (line.rfind(key, 0) == 0)
             return std::strtod(line.c_str() + 6, nullptr) / 1024.0;
     return 0;
 }
@@ -53,11 +54,12 @@ double PeakMemoryMb() {
 } // namespace
 
 int main(int argc, char** argv) {
-    if (argc != 2) {
-        std::fprintf(stderr, "usage: %s HOST-FOLDER\n", argv[0]);
+    if (argc != 2 && argc != 3) {
+        std::fprintf(stderr, "usage: %s HOST-FOLDER [NAMES]\n", argv[0]);
         return 2;
     }
     namespace fs = std::filesystem;
+    const int count = argc == 3 ? std::atoi(argv[2]) : kNames;
     const fs::path root = argv[1];
     fs::create_directories(root / "start");
     fs::current_path(root / "start"); // the program's settings and working folders
@@ -82,8 +84,8 @@ int main(int argc, char** argv) {
     page.SetDestination("f:\\Million");
     {
         std::vector<std::string> names;
-        names.reserve(kNames);
-        for (int i = 0; i < kNames; ++i) {
+        names.reserve(static_cast<std::size_t>(count));
+        for (int i = 0; i < count; ++i) {
             char name[16];
             std::snprintf(name, sizeof name, "N%07d", i);
             names.emplace_back(name);
@@ -95,6 +97,7 @@ int main(int argc, char** argv) {
     window.findChild<QCheckBox*>("chkVol02ViewDetailedResults")->setChecked(true);
     window.findChild<QCheckBox*>("chkVol02ViewDestFolder")->setChecked(false);
     auto* create = window.findChild<QAbstractButton*>("btnVol02CreateFolders");
+    std::printf("million_page_rss_before_run_mb: %.3f\n", MemoryMb("VmRSS:"));
     const auto start = std::chrono::steady_clock::now();
     create->click();
     const double seconds =
@@ -102,7 +105,7 @@ int main(int argc, char** argv) {
     std::printf("million_page_seconds: %.3f\n", seconds);
     std::printf("million_page_created: %zu\n",
                 window.runState(engine::PageKind::Strings).results.FoldersCreated.size());
-    std::printf("million_page_peak_rss_mb: %.3f\n", PeakMemoryMb());
+    std::printf("million_page_peak_rss_mb: %.3f\n", MemoryMb("VmHWM:"));
     std::fflush(stdout);
     std::_Exit(0); // the bench drive's million folders are removed by the caller
 }

@@ -168,36 +168,54 @@ bool NothingLeftToUndo(const RunJournal& journal) {
 }
 
 std::string JournalToJson(const RunJournal& journal) {
-    json root;
-    root["version"] = kJournalVersion;
-    root["page"] = PageName(journal.page);
-    root["lastAttachMode"] = EncodeText(journal.lastAttachMode);
-    root["lastDestination"] = EncodeText(journal.lastDestination);
+    // Written element by element rather than through a JSON tree: a run of a million names
+    // would otherwise hold every path several times over while the file is written.
+    std::size_t size = 4096;
+    ForEachPath(journal, [&](const std::string& path) { size += path.size() + 8; });
+    for (const auto& [key, list] : IdentityLists())
+        size += (journal.results.*list).size() * 64;
+    std::string out;
+    out.reserve(size);
+    out += "{\n \"version\": " + std::to_string(kJournalVersion) + ",\n \"page\": \"" +
+           PageName(journal.page) + "\"";
+    const auto member = [&](const char* key, const json& value) {
+        out += ",\n \"";
+        out += key;
+        out += "\": ";
+        out += value.dump();
+    };
+    member("lastAttachMode", EncodeText(journal.lastAttachMode));
+    member("lastDestination", EncodeText(journal.lastDestination));
     json drives = json::object();
     for (const auto& [letter, folder] : journal.drives)
         drives[std::string(1, letter)] = EncodeText(folder);
-    root["drives"] = std::move(drives);
-    for (const auto& [key, list] : JournalLists()) {
-        json entries = json::array();
-        for (const std::string& path : journal.results.*list)
-            entries.push_back(EncodeText(path));
-        root[key] = std::move(entries);
-    }
-    for (const auto& [key, list] : IdentityLists()) {
-        json entries = json::array();
-        for (const platform::FileIdentity& identity : journal.results.*list)
-            entries.push_back(EncodeIdentity(identity));
-        root[key] = std::move(entries);
-    }
-    json anchors = json::array();
-    for (const engine::RunAnchor& anchor : journal.results.Anchors)
-        anchors.push_back({{"path", EncodeText(anchor.path)}, {"identity", EncodeIdentity(anchor.identity)}});
-    root["Anchors"] = std::move(anchors);
+    member("drives", drives);
+    const auto array = [&](const char* key, const auto& entries, const auto& encode) {
+        out += ",\n \"";
+        out += key;
+        out += "\": [";
+        const char* separator = "\n  ";
+        for (const auto& entry : entries) {
+            out += separator;
+            out += encode(entry).dump();
+            separator = ",\n  ";
+        }
+        out += entries.empty() ? "]" : "\n ]";
+    };
+    for (const auto& [key, list] : JournalLists())
+        array(key, journal.results.*list, EncodeText);
+    for (const auto& [key, list] : IdentityLists())
+        array(key, journal.results.*list, EncodeIdentity);
+    array("Anchors", journal.results.Anchors, [](const engine::RunAnchor& anchor) {
+        return json{{"path", EncodeText(anchor.path)},
+                    {"identity", EncodeIdentity(anchor.identity)}};
+    });
     json toCreate = json::array();
     for (const auto& cells : journal.results.counters.cells)
         toCreate.push_back(cells[static_cast<int>(engine::CounterColumn::ToCreate)]);
-    root[kToCreateKey] = std::move(toCreate);
-    return root.dump(1) + "\n";
+    member(kToCreateKey, toCreate);
+    out += "\n}\n";
+    return out;
 }
 
 std::optional<RunJournal> JournalFromJson(const std::string& text, std::string& error) {
