@@ -4,6 +4,7 @@
 #include "core/PathSafety.h"
 #include "core/TextRules.h"
 #include "engine/IncreasedNumbers.h"
+#include "engine/StructureScan.h"
 
 namespace dirforge::engine {
 
@@ -11,8 +12,9 @@ RunEngine::RunEngine(const RunRequest& request, PageRunState& state, const RunSe
     : request_(request), state_(state), services_(services), simulate_(simulate),
       pageTitles_(TitlesFor(request.page)), titles_(simulate ? pageTitles_.simulation : pageTitles_.real),
       mode_(request.effectiveMode()), sink_{state.results, services.observer, !simulate},
-      copy_(CopyContext{services.fs, services.prompt, sink_, state.fileSizes, request.copyVariant, titles_}),
-      presence_(services.fs) {}
+      simulated_(services.fs), copy_(CopyContext{services.fs, services.prompt, sink_, state.fileSizes,
+                                                 request.copyVariant, titles_, simulate ? &simulated_ : nullptr,
+                                                 &failures_}) {}
 
 RunOutcome RunEngine::run() {
     RunOutcome outcome;
@@ -20,6 +22,8 @@ RunOutcome RunEngine::run() {
         return outcome;
     outcome.end = RunEnd::Completed;
     resetLog();
+    if (mode_ == AttachMode::Existing)
+        takeStructureSnapshot();
     itemTotals_ = TotalsPerName(request_, state_.totals);
     if (request_.page != PageKind::Paths) {
         parts_ = BuildDestinationParts(request_.destination, request_.prefix, request_.suffix, request_.hyphen);
@@ -37,6 +41,12 @@ bool RunEngine::accepted(RunOutcome& outcome) {
     if (request_.page == PageKind::Numbers && numbers.endNumber < numbers.startNumber) {
         prompt.warn(kStartAboveEndText, titles_.startAboveEnd);
         outcome.focus = RunFocus::EndNumber;
+        return false;
+    }
+    const bool hasNames = request_.page == PageKind::Numbers || !request_.names.empty();
+    const std::string driveMessage = hasNames ? MissingDriveMessage(services_.fs, DrivePathsOf(request_)) : "";
+    if (!driveMessage.empty()) {
+        prompt.warn(driveMessage, pageTitles_.driveMissing);
         return false;
     }
     if (request_.copiesFiles() && !PrepareTargetCounts(request_, state_, services_, true))
@@ -80,16 +90,15 @@ bool RunEngine::processNames() {
 
 void RunEngine::processStringsItem(const std::string& item) {
     if (simulate_) {
-        // The dry run takes a complete path for a misplaced full path and anything else for a name.
+        // The dry run takes a complete path for a misplaced full path and anything else for a
+        // name, which it composes as the real run does.
         const std::string normalized = core::CollapseColons(core::NormalizePath(item));
         std::string passed, failed;
-        if (core::ValidateFullPath(normalized, passed, failed))
+        if (core::ValidateFullPath(normalized, passed, failed)) {
             RecordOther(sink_, normalized, itemTotals_);
-        else
-            processTarget(JoinParts(parts_, normalized), {});
-        return;
-    }
-    if (!core::DrivePart(core::Trim(item)).empty()) {
+            return;
+        }
+    } else if (!core::DrivePart(core::Trim(item)).empty()) {
         RecordOther(sink_, item, itemTotals_);
         return;
     }
@@ -152,8 +161,9 @@ void RunEngine::processTarget(const std::string& target, const std::string& numb
 }
 
 void RunEngine::recordExisting(const std::string& target) {
-    const bool addsTotals = request_.page == PageKind::Strings && !simulate_;
-    RecordExisting(sink_, target, addsTotals ? itemTotals_ : StructureTotals{});
+    // What the name would have received is counted as already there, on every page and in the
+    // dry run too, so each structure row adds up.
+    RecordExisting(sink_, target, itemTotals_);
 }
 
 bool RunEngine::createTarget(const std::string& target) {
@@ -162,7 +172,7 @@ bool RunEngine::createTarget(const std::string& target) {
     std::vector<std::string>& made = state_.results.FoldersMadeByRun;
     const std::size_t madeBefore = made.size();
     if (!services_.fs.createFolder(target, &made)) {
-        RecordOther(sink_, target, request_.page == PageKind::Numbers ? StructureTotals{} : itemTotals_);
+        RecordOther(sink_, target, itemTotals_);
         return false;
     }
     if (made.size() == madeBefore) {
@@ -172,24 +182,38 @@ bool RunEngine::createTarget(const std::string& target) {
     return true;
 }
 
-bool RunEngine::folderExists(const std::string& path) {
-    return simulate_ ? presence_.folderExists(path) : services_.fs.folderExists(path);
-}
-
 bool RunEngine::simulatedCreate(const std::string& target) {
-    if (folderExists(target)) {
-        recordExisting(target);
-        return false;
-    }
     std::string found;
     if (request_.page == PageKind::Numbers && core::CheckIllegalChars('N', target, found)) {
         RecordOther(sink_, target, itemTotals_);
         return false;
     }
+    // A strings page name the file system would refuse still counts as created here.
+    const NameCheck check = request_.page == PageKind::Strings ? NameCheck::Unchecked : NameCheck::Refused;
+    switch (simulated_.makeFolder(target, check)) {
+    case MakeOutcome::Existed:
+        recordExisting(target);
+        return false;
+    case MakeOutcome::Failed:
+        RecordOther(sink_, target, itemTotals_);
+        return false;
+    case MakeOutcome::Made:
+        break;
+    }
     return true;
 }
 
+MakeOutcome RunEngine::makeSubfolder(const std::string& path) {
+    if (simulate_)
+        return simulated_.makeFolder(path);
+    platform::FileSystem& fs = services_.fs;
+    if (fs.folderExists(path))
+        return MakeOutcome::Existed;
+    return fs.createFolder(path, &state_.results.FoldersMadeByRun) ? MakeOutcome::Made : MakeOutcome::Failed;
+}
+
 void RunEngine::finish(RunOutcome& outcome, bool announce) {
+    failures_.report(services_.prompt, titles_.notMade);
     const bool hasDestination = request_.page != PageKind::Paths;
     if (announce) {
         services_.prompt.inform(simulate_ ? kSimulationEndText : kCreateEndText, titles_.end);

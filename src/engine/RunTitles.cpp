@@ -6,6 +6,7 @@ namespace {
 
 const RunTitles kStringsTitles{
     .notEnoughSpace = "Creating Folder(s).-From a String List.            Information no: 20059.",
+    .driveMissing = "Creating Folder(s).-From a String List.            Warning no: 20079.",
     .real =
         {
             .noStructure = "Creating Folder(s).-From a String List.            Warning no: 20047.",
@@ -16,6 +17,7 @@ const RunTitles kStringsTitles{
             .emptyList = "Creating Folder(s).-From a String List.            Warning no: 20054.",
             .sizeMissingCreated = "Creating Folder(s).-From a String List.            Warning no: 20060.",
             .sizeMissingExisting = "Creating Folder(s).-From a String List.            Warning no: 20061.",
+            .notMade = "Creating Folder(s).-From a String List.            Warning no: 20080.",
         },
     .simulation =
         {
@@ -27,12 +29,14 @@ const RunTitles kStringsTitles{
             .emptyList = "Simulate Creating Folder(s).-From a String List.            Warning no: 20076.",
             .sizeMissingCreated = "Simulate Creating Folder(s).-From a String List.            Warning no: 20077.",
             .sizeMissingExisting = "Simulate Creating Folder(s).-From a String List.            Warning no: 20078.",
+            .notMade = "Simulate Creating Folder(s).-From a String List.            Warning no: 20081.",
         },
     .emptyListText = "The Include list is empty !!!\nYou must enter at least one item to create folders.",
 };
 
 const RunTitles kPathsTitles{
     .notEnoughSpace = "Creating Folder(s).-From a Folder List.            Information no: 40054.",
+    .driveMissing = "Creating Folder(s).-From a Folder List.            Warning no: 40074.",
     .real =
         {
             .noStructure = "Creating Folder(s).-From a Folder List.            Warning no: 40042.",
@@ -44,6 +48,7 @@ const RunTitles kPathsTitles{
             .sizeMissingCreated = "Creating Folder(s).-From a Folder List.            Warning no: 4055.",
             .sizeMissingExisting = "Creating Folder(s).-From a Folder List.            Warning no: 40056.",
             .sizeMissingExistingText = "The path doesn't exist : \n",
+            .notMade = "Creating Folder(s).-From a Folder List.            Warning no: 40075.",
         },
     .simulation =
         {
@@ -55,12 +60,14 @@ const RunTitles kPathsTitles{
             .emptyList = "Simulate Creating Folder(s).-From a Folder List.           Warning no: 40071.",
             .sizeMissingCreated = "Simulate Creating Folder(s).-From a Folder List.            Warning no: 40072.",
             .sizeMissingExisting = "Simulate Creating Folder(s).-From a Folder List.            Warning no: 40073.",
+            .notMade = "Simulate Creating Folder(s).-From a Folder List.            Warning no: 40076.",
         },
     .emptyListText = "The Include list is empty !!!\nYou must enter at least one Folder to create folders.",
 };
 
 const RunTitles kNumbersTitles{
     .notEnoughSpace = "Creating Folder(s).-Increased Numbers.            Information no: 30040.",
+    .driveMissing = "Creating Folder(s).-Increased Numbers.            Warning no: 30058.",
     .real =
         {
             .noStructure = "Creating Folder(s).-Increased Numbers.\t\t\tWarning no: 30029.",
@@ -72,6 +79,7 @@ const RunTitles kNumbersTitles{
             .endBelowStart = "Creating Folder(s).-Increased Numbers.    Warning no: 30035.",
             .sizeMissingCreated = "Creating Folder(s).-Increased Numbers.            Warning no: 30041.",
             .sizeMissingExisting = "Creating Folder(s).-Increased Numbers.            Warning no: 30042.",
+            .notMade = "Creating Folder(s).-Increased Numbers.            Warning no: 30059.",
         },
     .simulation =
         {
@@ -84,6 +92,7 @@ const RunTitles kNumbersTitles{
             .endBelowStart = "Simulate Creating Folder(s).-Increased Numbers.    Warning no: 30055.",
             .sizeMissingCreated = "Simulate Creating Folder(s).-Increased Numbers.            Warning no: 30056.",
             .sizeMissingExisting = "Simulate Creating Folder(s).-Increased Numbers.            Warning no: 30057.",
+            .notMade = "Simulate Creating Folder(s).-Increased Numbers.            Warning no: 30060.",
         },
 };
 
