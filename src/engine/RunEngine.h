@@ -17,9 +17,6 @@ namespace dirforge::engine {
 /// subfolder per template line for TextTemplates, nothing for Attach Nothing.
 StructureTotals TotalsPerName(const RunRequest& request, const StructureTotals& scanned);
 
-/// The paths whose drives a run writes to: the destination, or every entry of the paths page.
-std::vector<std::string> DrivePathsOf(const RunRequest& request);
-
 /// One run of one page, real or simulated; used once.
 class RunEngine {
 public:
