@@ -43,6 +43,22 @@ std::string SimulatedTree::KeyOf(const std::string& path) {
 
 MakeOutcome SimulatedTree::makeFolder(const std::string& path, NameCheck check) {
     const std::string key = KeyOf(path);
+    // The common case of a long list: a new folder in a folder this dry run made.
+    const std::size_t last = key.rfind('\\');
+    if (last != std::string::npos && last > 0) {
+        const auto parent = made_.find(key.substr(0, last));
+        if (parent != made_.end() && parent->second) {
+            const auto [entry, inserted] = made_.try_emplace(key, true);
+            if (!inserted)
+                return entry->second ? MakeOutcome::Existed : MakeOutcome::Failed;
+            if (check == NameCheck::Refused &&
+                platform::IsRefusedName(std::string_view(key).substr(last + 1))) {
+                made_.erase(entry);
+                return MakeOutcome::Failed;
+            }
+            return MakeOutcome::Made;
+        }
+    }
     const Standing standing = standingOf(key);
     if (standing != Standing::Nothing)
         return standing == Standing::Folder ? MakeOutcome::Existed : MakeOutcome::Failed;
