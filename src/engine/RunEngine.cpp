@@ -24,6 +24,8 @@ RunOutcome RunEngine::run() {
     resetLog();
     if (mode_ == AttachMode::Existing)
         takeStructureSnapshot();
+    if (simulate_)
+        simulated_.reserve(request_.names.size());
     itemTotals_ = TotalsPerName(request_, state_.totals);
     if (request_.page != PageKind::Paths) {
         parts_ = BuildDestinationParts(request_.destination, request_.prefix, request_.suffix, request_.hyphen);

@@ -30,6 +30,9 @@ public:
     /// anything stands at it, Failed when its folder is not there or its name is refused.
     MakeOutcome makeFile(const std::string& path);
 
+    /// Makes room for about this many made folders and files.
+    void reserve(std::size_t count) { made_.reserve(count); }
+
     /// The form paths are kept in: drive letter in lower case, "/" as "\", no empty or "."
     /// elements.
     static std::string KeyOf(const std::string& path);
