@@ -84,7 +84,8 @@ int RunCreation(Session& session) {
     // The page refresh before the button is pressed: "to create" counters and structure totals.
     // A run that copies files makes this check itself, and a run whose drive is not there is
     // refused by the run with the one message that says so.
-    if (!request.copiesFiles() && engine::MissingDriveMessage(session.fs, engine::DrivePathsOf(request)).empty())
+    if (!request.copiesFiles() &&
+        engine::MissingDriveMessage(session.fs, engine::DrivePathsOf(request)).empty())
         engine::PrepareTargetCounts(request, state, services, false);
 
     const engine::RunOutcome outcome = options.simulate ? engine::SimulationRun(request, state, services)

@@ -50,7 +50,8 @@ MakeOutcome StructureCopy::makeFolder(const std::string& target, bool simulate) 
                                                                             : MakeOutcome::Failed;
 }
 
-MakeOutcome StructureCopy::copyFile(const std::string& item, const std::string& target, bool simulate) {
+MakeOutcome StructureCopy::copyFile(const std::string& item, const std::string& target,
+                                    bool simulate) {
     platform::FileSystem& fs = context_.fs;
     if (simulate && context_.simulated != nullptr)
         return context_.simulated->makeFile(target);
@@ -59,7 +60,8 @@ MakeOutcome StructureCopy::copyFile(const std::string& item, const std::string& 
     if (fs.copyFileExclusive(core::Trim(item), core::Trim(target)))
         return MakeOutcome::Made;
     // The copy never overwrites: it failed because the target was there, or for another reason.
-    return fs.fileExists(target) || fs.folderExists(target) ? MakeOutcome::Existed : MakeOutcome::Failed;
+    return fs.fileExists(target) || fs.folderExists(target) ? MakeOutcome::Existed
+                                                            : MakeOutcome::Failed;
 }
 
 void StructureCopy::countFolder(MakeOutcome outcome, const std::string& target) {
@@ -170,7 +172,8 @@ void StructureCopy::fileEntry(const std::string& item, const std::string& target
         AddToCounter(context_.sink, CounterRow::Files, CounterColumn::Other, 1);
         const auto found = context_.sizes.find(item);
         if (found != context_.sizes.end())
-            AddToCounter(context_.sink, CounterRow::Bytes, CounterColumn::Other, static_cast<double>(found->second));
+            AddToCounter(context_.sink, CounterRow::Bytes, CounterColumn::Other,
+                         static_cast<double>(found->second));
         noteFailure(FailureCause::FileNotCopied, target);
         break;
     }

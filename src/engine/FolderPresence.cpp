@@ -26,7 +26,8 @@ FolderPresence::Standing FolderPresence::standing(const std::string& path, Ask a
     if (parent.state == Parent::State::SeenOnce)
         learn(folder, parent);
     switch (parent.state) {
-    case Parent::State::Missing: return Standing::Nothing;
+    case Parent::State::Missing:
+        return Standing::Nothing;
     case Parent::State::Listed: {
         const auto entry = parent.entries.find(element);
         if (entry == parent.entries.end())
@@ -37,7 +38,8 @@ FolderPresence::Standing FolderPresence::standing(const std::string& path, Ask a
             return Standing::Other;
         return fs_.folderExists(path) ? Standing::Folder : Standing::Other;
     }
-    default: return asked(path, ask);
+    default:
+        return asked(path, ask);
     }
 }
 

@@ -22,7 +22,9 @@ public:
     enum class Standing { Nothing, Folder, Other };
 
     /// True when path names a folder (through a link too), as fs.folderExists says.
-    bool folderExists(const std::string& path) { return standing(path, Ask::FolderOnly) == Standing::Folder; }
+    bool folderExists(const std::string& path) {
+        return standing(path, Ask::FolderOnly) == Standing::Folder;
+    }
     /// What stands at path: a folder as fs.folderExists says, Other for any other entry (a file,
     /// a link that leads to no folder, a special file), Nothing when the name is free.
     Standing standing(const std::string& path) { return standing(path, Ask::Everything); }

@@ -30,7 +30,8 @@ void FolderStructSize::Scan() {
 void FolderStructSize::Enumerate(const std::string& folder) {
     auto entries = fs_.listFolder(folder);
     if (listing_ != nullptr) {
-        const std::string relative = folder.size() > root_.size() ? folder.substr(root_.size() + 1) : std::string();
+        const std::string relative =
+            folder.size() > root_.size() ? folder.substr(root_.size() + 1) : std::string();
         listing_->folders[relative] = entries;
     }
     if (!entries)

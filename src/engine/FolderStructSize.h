@@ -25,7 +25,8 @@ public:
 
     /// Whether the root itself stays counted in FolderCount (default false).
     void SetCountRoot(bool countRoot) { countRoot_ = countRoot; }
-    /// Keeps every folder's entries in listing (by path relative to the root) as the scan reads them.
+    /// Keeps every folder's entries in listing (by path relative to the root) as the scan reads
+    /// them.
     void KeepListing(StructureListing* listing) { listing_ = listing; }
     /// Walks the whole tree, level by level.
     void Scan();

@@ -54,8 +54,8 @@ bool PrepareTargetCounts(const RunRequest& request, PageRunState& state, const R
         RefreshLogCounters(sink);
         return true;
     }
-    ComputeStructureTotals(services.fs, request.structureLines, request.copyVariant, withFiles, state.totals,
-                           state.fileSizes, nullptr, &state.snapshot);
+    ComputeStructureTotals(services.fs, request.structureLines, request.copyVariant, withFiles,
+                           state.totals, state.fileSizes, nullptr, &state.snapshot);
     if (names == 0)
         return false;
     std::string message = MissingDriveMessage(services.fs, DrivePathsOf(request));

@@ -44,8 +44,8 @@ void RunEngine::takeStructureSnapshot() {
     const bool withFiles = request_.copiesFiles();
     if (state_.snapshot.covers(request_.structureLines, request_.copyVariant, withFiles))
         return;
-    ComputeStructureTotals(services_.fs, request_.structureLines, request_.copyVariant, withFiles, state_.totals,
-                           state_.fileSizes, nullptr, &state_.snapshot);
+    ComputeStructureTotals(services_.fs, request_.structureLines, request_.copyVariant, withFiles,
+                           state_.totals, state_.fileSizes, nullptr, &state_.snapshot);
 }
 
 void RunEngine::attachStructures(const std::string& target) {

@@ -8,13 +8,15 @@
 
 namespace dirforge::engine {
 
-RunEngine::RunEngine(const RunRequest& request, PageRunState& state, const RunServices& services, bool simulate)
+RunEngine::RunEngine(const RunRequest& request, PageRunState& state, const RunServices& services,
+                     bool simulate)
     : request_(request), state_(state), services_(services), simulate_(simulate),
-      pageTitles_(TitlesFor(request.page)), titles_(simulate ? pageTitles_.simulation : pageTitles_.real),
+      pageTitles_(TitlesFor(request.page)),
+      titles_(simulate ? pageTitles_.simulation : pageTitles_.real),
       mode_(request.effectiveMode()), sink_{state.results, services.observer, !simulate},
-      simulated_(services.fs), copy_(CopyContext{services.fs, services.prompt, sink_, state.fileSizes,
-                                                 request.copyVariant, titles_, simulate ? &simulated_ : nullptr,
-                                                 &failures_}) {}
+      simulated_(services.fs),
+      copy_(CopyContext{services.fs, services.prompt, sink_, state.fileSizes, request.copyVariant,
+                        titles_, simulate ? &simulated_ : nullptr, &failures_}) {}
 
 RunOutcome RunEngine::run() {
     RunOutcome outcome;
@@ -46,7 +48,8 @@ bool RunEngine::accepted(RunOutcome& outcome) {
         return false;
     }
     const bool hasNames = request_.page == PageKind::Numbers || !request_.names.empty();
-    const std::string driveMessage = hasNames ? MissingDriveMessage(services_.fs, DrivePathsOf(request_)) : "";
+    const std::string driveMessage =
+        hasNames ? MissingDriveMessage(services_.fs, DrivePathsOf(request_)) : "";
     if (!driveMessage.empty()) {
         prompt.warn(driveMessage, pageTitles_.driveMissing);
         return false;
@@ -191,7 +194,8 @@ bool RunEngine::simulatedCreate(const std::string& target) {
         return false;
     }
     // A strings page name the file system would refuse still counts as created here.
-    const NameCheck check = request_.page == PageKind::Strings ? NameCheck::Unchecked : NameCheck::Refused;
+    const NameCheck check =
+        request_.page == PageKind::Strings ? NameCheck::Unchecked : NameCheck::Refused;
     switch (simulated_.makeFolder(target, check)) {
     case MakeOutcome::Existed:
         recordExisting(target);
@@ -211,7 +215,8 @@ MakeOutcome RunEngine::makeSubfolder(const std::string& path) {
     platform::FileSystem& fs = services_.fs;
     if (fs.folderExists(path))
         return MakeOutcome::Existed;
-    return fs.createFolder(path, &state_.results.FoldersMadeByRun) ? MakeOutcome::Made : MakeOutcome::Failed;
+    return fs.createFolder(path, &state_.results.FoldersMadeByRun) ? MakeOutcome::Made
+                                                                   : MakeOutcome::Failed;
 }
 
 void RunEngine::finish(RunOutcome& outcome, bool announce) {

@@ -40,7 +40,7 @@ struct RunKindTitles {
     const char* sizeMissingCreated = "";  // copy: file (would be) created, size not in FileSizeMap
     const char* sizeMissingExisting = ""; // copy: file not copied / exists, size not in FileSizeMap
     const char* sizeMissingExistingText = kSizeMissingText;
-    const char* notMade = "";             // subfolders or files below the new folders not made
+    const char* notMade = ""; // subfolders or files below the new folders not made
 };
 
 /// One page's row: titles of its real run, of its simulation, and its own wordings.

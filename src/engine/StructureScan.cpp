@@ -61,8 +61,9 @@ std::string SpaceMessage(const std::string& root, std::uint64_t freeBytes, const
 
 } // namespace
 
-void ComputeStructureTotals(platform::FileSystem& fs, const std::vector<std::string>& structureLines,
-                            CopyVariant variant, bool withFiles, StructureTotals& totals, FileSizeMap& sizes,
+void ComputeStructureTotals(platform::FileSystem& fs,
+                            const std::vector<std::string>& structureLines, CopyVariant variant,
+                            bool withFiles, StructureTotals& totals, FileSizeMap& sizes,
                             const std::string* extraFolder, StructureSnapshot* snapshot) {
     totals = StructureTotals{};
     sizes.clear();
@@ -90,7 +91,8 @@ std::uint64_t FreeSpaceOf(const platform::FileSystem& fs, const std::string& pat
     return root.empty() ? 0 : fs.freeSpace(root);
 }
 
-std::string MissingDriveMessage(const platform::FileSystem& fs, const std::vector<std::string>& paths) {
+std::string MissingDriveMessage(const platform::FileSystem& fs,
+                                const std::vector<std::string>& paths) {
     std::set<std::string> roots;
     for (const auto& path : paths) {
         std::string root = DriveRootOf(path);
@@ -108,8 +110,10 @@ std::string MissingDriveMessage(const platform::FileSystem& fs, const std::vecto
             if (fs.folderExists(other))
                 present += (present.empty() ? "" : "  ") + other;
         }
-        return "The disk " + root + " is not available: no folder is mapped to it, or its folder is missing.\n" +
-               "The disks that are available : " + (present.empty() ? std::string("none") : present);
+        return "The disk " + root +
+               " is not available: no folder is mapped to it, or its folder is missing.\n" +
+               "The disks that are available : " +
+               (present.empty() ? std::string("none") : present);
     }
     return {};
 }

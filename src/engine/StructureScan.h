@@ -16,9 +16,11 @@ namespace dirforge::engine {
 /// subfolders (root counted for the main-folder variants) and, only withFiles, files and bytes.
 /// Every file's size goes into sizes (a path seen twice keeps its first size). With a snapshot,
 /// every structure line's listing and own totals are kept there too (extraFolder is not).
-void ComputeStructureTotals(platform::FileSystem& fs, const std::vector<std::string>& structureLines,
-                            CopyVariant variant, bool withFiles, StructureTotals& totals, FileSizeMap& sizes,
-                            const std::string* extraFolder = nullptr, StructureSnapshot* snapshot = nullptr);
+void ComputeStructureTotals(platform::FileSystem& fs,
+                            const std::vector<std::string>& structureLines, CopyVariant variant,
+                            bool withFiles, StructureTotals& totals, FileSizeMap& sizes,
+                            const std::string* extraFolder = nullptr,
+                            StructureSnapshot* snapshot = nullptr);
 
 /// "f:\" for any path whose text before the first colon (blanks trimmed) starts with a letter;
 /// "" when there is no colon or no letter.
@@ -38,7 +40,8 @@ std::string NotEnoughSpaceMessage(const std::string& root, std::uint64_t freeByt
 
 /// "" when the drive of every path (those with a drive letter) is there; otherwise the message
 /// that names the first missing drive (in byte-wise order) and the drives that are there.
-std::string MissingDriveMessage(const platform::FileSystem& fs, const std::vector<std::string>& paths);
+std::string MissingDriveMessage(const platform::FileSystem& fs,
+                                const std::vector<std::string>& paths);
 
 /// Strings and numbers pages: true when the destination's drive has strictly more free bytes than
 /// names x totals.bytes; otherwise false and message = NotEnoughSpaceMessage. No names: false, "".
