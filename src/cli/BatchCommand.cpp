@@ -13,6 +13,7 @@
 #include "cli/TerminalPrompt.h"
 #include "engine/CreationRun.h"
 #include "engine/FolderFileUndo.h"
+#include "engine/StructureScan.h"
 #include "platform/HostFileSystem.h"
 
 #include <csignal>
@@ -140,8 +141,10 @@ int RunCreation(Session& session) {
     engine::PageRunState state;
     const engine::RunServices services{session.fs, session.prompt, session.shell, session.log};
     // The page refresh before the button is pressed: "to create" counters and structure totals.
-    // A run that copies files makes this check itself.
-    if (!request.copiesFiles())
+    // A run that copies files makes this check itself, and a run whose drive is not there is
+    // refused by the run with the one message that says so.
+    if (!request.copiesFiles() &&
+        engine::MissingDriveMessage(session.fs, engine::DrivePathsOf(request)).empty())
         engine::PrepareTargetCounts(request, state, services, false);
 
     const engine::RunOutcome outcome = options.simulate ? engine::SimulationRun(request, state, services)
@@ -151,8 +154,9 @@ int RunCreation(Session& session) {
             session.report(state.results.counters, session.log.lists());
         return ExitRefused;
     }
-    // A simulation journals nothing: its lists are the ones the visual log was shown.
-    session.report(state.results.counters, options.simulate ? session.log.lists() : ListsOf(state.results));
+    // The lists the visual log was shown, for a simulation (which journals nothing) and a real run
+    // alike, so the two reports compare line by line.
+    session.report(state.results.counters, session.log.lists());
     const int done = outcome.end == engine::RunEnd::Stopped ? StoppedStatus(session) : ExitCompleted;
     if (!writesJournal)
         return done;

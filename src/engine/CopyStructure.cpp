@@ -3,6 +3,7 @@
 #include "core/TextRules.h"
 
 #include <cctype>
+#include <optional>
 
 namespace dirforge::engine {
 
@@ -27,28 +28,77 @@ bool IsSameOrBelow(const std::string& path, const std::string& folder) {
 
 } // namespace
 
-void StructureCopy::CopyStructure(const std::string& source, const std::string& copyTarget) {
-    walk(source, copyTarget, false);
+void StructureCopy::CopyStructure(const std::string& source, const std::string& copyTarget,
+                                  const StructureListing* listing) {
+    walk(source, copyTarget, false, listing);
 }
 
-void StructureCopy::SimulateCopyStructure(const std::string& source, const std::string& copyTarget) {
-    walk(source, copyTarget, true);
+void StructureCopy::SimulateCopyStructure(const std::string& source, const std::string& copyTarget,
+                                          const StructureListing* listing) {
+    walk(source, copyTarget, true, listing);
+}
+
+MakeOutcome StructureCopy::makeFolder(const std::string& target, bool simulate) {
+    if (!simulate)
+        return context_.anchors.makeFolder(context_.anchorPoint, target);
+    if (context_.simulated != nullptr)
+        return context_.simulated->makeFolder(target);
+    return context_.fs.folderExists(target) ? MakeOutcome::Existed : MakeOutcome::Made;
+}
+
+MakeOutcome StructureCopy::copyFile(const std::string& item, const std::string& target,
+                                    bool simulate, platform::FileIdentity& identity) {
+    platform::FileSystem& fs = context_.fs;
+    if (simulate && context_.simulated != nullptr)
+        return context_.simulated->makeFile(target);
+    if (simulate)
+        return fs.fileExists(target) ? MakeOutcome::Existed : MakeOutcome::Made;
+    if (context_.anchors.copyFile(context_.anchorPoint, core::Trim(item), core::Trim(target),
+                                  identity))
+        return MakeOutcome::Made;
+    // The copy never overwrites: it failed because the target was there, or for another reason;
+    // a link standing at the target is never written through and counts as another reason.
+    if (fs.isLink(target))
+        return MakeOutcome::Failed;
+    return fs.fileExists(target) || fs.folderExists(target) ? MakeOutcome::Existed
+                                                            : MakeOutcome::Failed;
+}
+
+void StructureCopy::countFolder(MakeOutcome outcome, const std::string& target) {
+    const RecordSink& sink = context_.sink;
+    switch (outcome) {
+    case MakeOutcome::Existed:
+        AddToCounter(sink, CounterRow::Subfolders, CounterColumn::Exist, 1);
+        break;
+    case MakeOutcome::Made:
+        RecordCreatedSubfolder(sink, target);
+        break;
+    case MakeOutcome::Failed:
+        AddToCounter(sink, CounterRow::Subfolders, CounterColumn::Other, 1);
+        noteFailure(FailureCause::SubfolderNotMade, target);
+        break;
+    }
+}
+
+void StructureCopy::noteFailure(FailureCause cause, const std::string& path) {
+    if (context_.failures != nullptr)
+        context_.failures->note(cause, path);
 }
 
 void StructureCopy::copyRoot(const std::string& copyTarget, bool simulate) {
-    if (context_.fs.folderExists(copyTarget))
-        return;
-    if (simulate) {
-        if (CopiesMainFolder(context_.variant))
+    // Only the main-folder variants make a root of their own (and count it as a subfolder); with
+    // the others the copy writes into the new folder itself.
+    if (!CopiesMainFolder(context_.variant)) {
+        // The new folder itself: there already in a run; made (and counted) only when it is not.
+        if (!simulate && makeFolder(copyTarget, false) == MakeOutcome::Made)
             RecordCreatedSubfolder(context_.sink, copyTarget);
         return;
     }
-    // A root that cannot be made is not counted: every entry below it fails in turn.
-    if (context_.anchors.createFolder(context_.anchorPoint, copyTarget))
-        RecordCreatedSubfolder(context_.sink, copyTarget);
+    countFolder(makeFolder(copyTarget, simulate), copyTarget);
 }
 
-void StructureCopy::walk(const std::string& source, const std::string& copyTarget, bool simulate) {
+void StructureCopy::walk(const std::string& source, const std::string& copyTarget, bool simulate,
+                         const StructureListing* listing) {
     CopyQueue.clear();
     const std::string root = core::Trim(source);
     CopyQueue.push_back({root, std::string()});
@@ -62,9 +112,19 @@ void StructureCopy::walk(const std::string& source, const std::string& copyTarge
     while (!CopyQueue.empty()) {
         const QueuedFolder folder = std::move(CopyQueue.front());
         CopyQueue.pop_front();
-        const auto entries = context_.fs.listFolder(folder.source);
-        if (!entries)
+        std::optional<std::vector<platform::FolderEntry>> read;
+        const std::vector<platform::FolderEntry>* entries = nullptr;
+        if (listing != nullptr) {
+            const auto found = listing->folders.find(folder.relative);
+            if (found != listing->folders.end() && found->second)
+                entries = &*found->second;
+        } else if ((read = context_.fs.listFolder(folder.source))) {
+            entries = &*read;
+        }
+        if (entries == nullptr) {
+            noteFailure(FailureCause::FolderNotRead, folder.source);
             continue;
+        }
         for (const platform::FolderEntry& entry : *entries) {
             QueuedFolder child{folder.source + "\\" + entry.name,
                                folder.relative.empty() ? entry.name : folder.relative + "\\" + entry.name};
@@ -91,13 +151,7 @@ void StructureCopy::walk(const std::string& source, const std::string& copyTarge
 }
 
 void StructureCopy::folderEntry(const QueuedFolder& child, const std::string& target, bool simulate) {
-    const RecordSink& sink = context_.sink;
-    if (context_.fs.folderExists(target))
-        AddToCounter(sink, CounterRow::Subfolders, CounterColumn::Exist, 1);
-    else if (simulate || context_.anchors.createFolder(context_.anchorPoint, target))
-        RecordCreatedSubfolder(sink, target);
-    else
-        AddToCounter(sink, CounterRow::Subfolders, CounterColumn::Other, 1);
+    countFolder(makeFolder(target, simulate), target);
     // Descend in every case: below a folder that could not be made, the entries fail in turn.
     CopyQueue.push_back(child);
 }
@@ -105,17 +159,26 @@ void StructureCopy::folderEntry(const QueuedFolder& child, const std::string& ta
 void StructureCopy::fileEntry(const std::string& item, const std::string& target, bool simulate) {
     const RunKindTitles& titles = context_.titles;
     platform::FileIdentity identity;
-    const bool created =
-        simulate ? !context_.fs.fileExists(target)
-                 : context_.anchors.copyFile(context_.anchorPoint, core::Trim(item), core::Trim(target), identity);
-    if (created) {
+    switch (copyFile(item, target, simulate, identity)) {
+    case MakeOutcome::Made:
         RecordCreatedFile(context_.sink, target);
         if (!simulate && context_.sink.journal)
             context_.sink.results.FileIdentities.push_back(identity); // beside FilesCreated
         addSize(item, CounterColumn::Created, kSizeMissingText, titles.sizeMissingCreated);
-    } else {
+        break;
+    case MakeOutcome::Existed:
         AddToCounter(context_.sink, CounterRow::Files, CounterColumn::Exist, 1);
         addSize(item, CounterColumn::Exist, titles.sizeMissingExistingText, titles.sizeMissingExisting);
+        break;
+    case MakeOutcome::Failed: {
+        AddToCounter(context_.sink, CounterRow::Files, CounterColumn::Other, 1);
+        const auto found = context_.sizes.find(item);
+        if (found != context_.sizes.end())
+            AddToCounter(context_.sink, CounterRow::Bytes, CounterColumn::Other,
+                         static_cast<double>(found->second));
+        noteFailure(FailureCause::FileNotCopied, target);
+        break;
+    }
     }
 }
 

@@ -2,9 +2,12 @@
 // Attaching an existing folder structure: a breadth-first copy of a structure folder into the
 // folder the run has just created (CopyStructure), or its dry run (SimulateCopyStructure).
 
+#include "engine/FailureNotes.h"
 #include "engine/ResultRecording.h"
 #include "engine/RunAnchors.h"
 #include "engine/RunTitles.h"
+#include "engine/SimulatedTree.h"
+#include "engine/StructureSnapshot.h"
 #include "engine/StructureTotals.h"
 #include "platform/FileSystem.h"
 #include "platform/Prompt.h"
@@ -27,6 +30,10 @@ struct CopyContext {
     /// A real copy makes its folders and files below the point the run's target was chosen at.
     RunAnchors& anchors;
     const std::string& anchorPoint;
+    /// A dry run's record of what it made so far (null: the dry copy asks the disk only).
+    SimulatedTree* simulated = nullptr;
+    /// Where items that could not be made or read are noted for the run's closing warnings.
+    FailureNotes* failures = nullptr;
 };
 
 /// Copies structures into new folders, one copy at a time. Symbolic links in a structure are
@@ -36,9 +43,12 @@ public:
     explicit StructureCopy(CopyContext context) : context_(context) {}
 
     /// Copies the tree of source into copyTarget by the copy variant; never overwrites a file.
-    void CopyStructure(const std::string& source, const std::string& copyTarget);
+    /// With a listing, the folders' entries come from it instead of the disk.
+    void CopyStructure(const std::string& source, const std::string& copyTarget,
+                       const StructureListing* listing = nullptr);
     /// Counts and lists what CopyStructure would do, writing nothing.
-    void SimulateCopyStructure(const std::string& source, const std::string& copyTarget);
+    void SimulateCopyStructure(const std::string& source, const std::string& copyTarget,
+                               const StructureListing* listing = nullptr);
 
 private:
     /// A source folder still to enumerate and its path relative to the structure root.
@@ -48,7 +58,15 @@ private:
     };
 
     void copyRoot(const std::string& copyTarget, bool simulate);
-    void walk(const std::string& source, const std::string& copyTarget, bool simulate);
+    void walk(const std::string& source, const std::string& copyTarget, bool simulate,
+              const StructureListing* listing);
+    /// Makes one folder of the copy (or, simulated, says what making it would come to).
+    MakeOutcome makeFolder(const std::string& target, bool simulate);
+    /// Copies one file (or says what copying it would come to); identity is the copy's.
+    MakeOutcome copyFile(const std::string& item, const std::string& target, bool simulate,
+                         platform::FileIdentity& identity);
+    void countFolder(MakeOutcome outcome, const std::string& target);
+    void noteFailure(FailureCause cause, const std::string& path);
     void folderEntry(const QueuedFolder& child, const std::string& target, bool simulate);
     void fileEntry(const std::string& item, const std::string& target, bool simulate);
     void linkEntry(const std::string& item);

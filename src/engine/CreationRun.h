@@ -26,6 +26,9 @@ struct RunServices {
 bool PrepareTargetCounts(const RunRequest& request, PageRunState& state, const RunServices& services,
                          bool withFiles);
 
+/// The paths whose drives a run writes to: the destination, or every entry of the paths page.
+std::vector<std::string> DrivePathsOf(const RunRequest& request);
+
 /// The real run: confirmation, reset of the results, then every name created and attached.
 RunOutcome CreationRun(const RunRequest& request, PageRunState& state, const RunServices& services);
 

@@ -13,30 +13,42 @@ bool PlainElement(const std::string& element) {
 
 FolderPresence::FolderPresence(const platform::FileSystem& fs) : fs_(fs) {}
 
-bool FolderPresence::folderExists(const std::string& path) {
+FolderPresence::Standing FolderPresence::standing(const std::string& path, Ask ask) {
     const std::size_t cut = path.rfind('\\');
     const std::string element = cut == std::string::npos ? std::string() : path.substr(cut + 1);
     if (cut == std::string::npos || !PlainElement(element))
-        return fs_.folderExists(path);
+        return asked(path, ask);
     const std::string folder = path.substr(0, cut);
     auto [found, first] = parents_.try_emplace(folder);
     Parent& parent = found->second;
     if (first)
-        return fs_.folderExists(path); // one question about a parent costs no listing
+        return asked(path, ask); // one question about a parent costs no listing
     if (parent.state == Parent::State::SeenOnce)
         learn(folder, parent);
     switch (parent.state) {
-    case Parent::State::Missing: return false;
+    case Parent::State::Missing:
+        return Standing::Nothing;
     case Parent::State::Listed: {
         const auto entry = parent.entries.find(element);
         if (entry == parent.entries.end())
-            return false;
+            return Standing::Nothing;
         if (entry->second == platform::EntryKind::Folder)
-            return true;
-        return entry->second != platform::EntryKind::File && fs_.folderExists(path);
+            return Standing::Folder;
+        if (entry->second == platform::EntryKind::File)
+            return Standing::Other;
+        return fs_.folderExists(path) ? Standing::Folder : Standing::Other;
     }
-    default: return fs_.folderExists(path);
+    default:
+        return asked(path, ask);
     }
+}
+
+FolderPresence::Standing FolderPresence::asked(const std::string& path, Ask ask) const {
+    if (fs_.folderExists(path))
+        return Standing::Folder;
+    if (ask == Ask::FolderOnly)
+        return Standing::Nothing;
+    return fs_.fileExists(path) || fs_.isLink(path) ? Standing::Other : Standing::Nothing;
 }
 
 void FolderPresence::learn(const std::string& folder, Parent& parent) {

@@ -28,7 +28,12 @@ void FolderStructSize::Scan() {
 }
 
 void FolderStructSize::Enumerate(const std::string& folder) {
-    const auto entries = fs_.listFolder(folder);
+    auto entries = fs_.listFolder(folder);
+    if (listing_ != nullptr) {
+        const std::string relative =
+            folder.size() > root_.size() ? folder.substr(root_.size() + 1) : std::string();
+        listing_->folders[relative] = entries;
+    }
     if (!entries)
         return; // an unreadable folder counts only itself
     for (const auto& entry : *entries) {

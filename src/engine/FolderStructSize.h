@@ -1,6 +1,7 @@
 #pragma once
 // One breadth-first scan of a folder tree: folders per depth, files, bytes and every file's size.
 
+#include "engine/StructureSnapshot.h"
 #include "engine/StructureTotals.h"
 #include "platform/FileSystem.h"
 
@@ -24,6 +25,9 @@ public:
 
     /// Whether the root itself stays counted in FolderCount (default false).
     void SetCountRoot(bool countRoot) { countRoot_ = countRoot; }
+    /// Keeps every folder's entries in listing (by path relative to the root) as the scan reads
+    /// them.
+    void KeepListing(StructureListing* listing) { listing_ = listing; }
     /// Walks the whole tree, level by level.
     void Scan();
 
@@ -49,6 +53,7 @@ private:
     std::uint32_t folderCount_ = 1;
     bool countRoot_ = false;
     FileSizeMap fileSizes_;
+    StructureListing* listing_ = nullptr;
 };
 
 } // namespace dirforge::engine

@@ -4,6 +4,7 @@
 // the page's structures.
 
 #include "engine/RunResults.h"
+#include "engine/StructureSnapshot.h"
 #include "engine/StructureTotals.h"
 
 #include <string>
@@ -22,6 +23,8 @@ struct PageRunState {
     /// Structure sizes of the last PrepareTargetCounts; the copy reads FileSizeMap as it copies.
     StructureTotals totals;
     FileSizeMap fileSizes;
+    /// The structures as that scan listed them: what the copy of the next run copies.
+    StructureSnapshot snapshot;
 };
 
 } // namespace dirforge::engine

@@ -26,6 +26,12 @@ void SetToCreate(RunCounters& counters, double names, const StructureTotals& per
 
 } // namespace
 
+std::vector<std::string> DrivePathsOf(const RunRequest& request) {
+    if (request.page == PageKind::Paths)
+        return request.names;
+    return {request.destination};
+}
+
 StructureTotals TotalsPerName(const RunRequest& request, const StructureTotals& scanned) {
     switch (request.effectiveMode()) {
     case AttachMode::Existing:
@@ -48,11 +54,15 @@ bool PrepareTargetCounts(const RunRequest& request, PageRunState& state, const R
         RefreshLogCounters(sink);
         return true;
     }
-    ComputeStructureTotals(services.fs, request.structureLines, request.copyVariant, withFiles, state.totals,
-                           state.fileSizes);
+    ComputeStructureTotals(services.fs, request.structureLines, request.copyVariant, withFiles,
+                           state.totals, state.fileSizes, nullptr, &state.snapshot);
     if (names == 0)
         return false;
-    std::string message;
+    std::string message = MissingDriveMessage(services.fs, DrivePathsOf(request));
+    if (!message.empty()) {
+        services.prompt.warn(message, TitlesFor(request.page).driveMissing);
+        return false;
+    }
     const bool room = request.page == PageKind::Paths
                           ? CheckFreeSpacePerDrive(services.fs, request.names, state.totals, message)
                           : CheckFreeSpace(services.fs, request.destination, static_cast<std::size_t>(names),

@@ -59,8 +59,18 @@ void RecordCreatedFile(const RecordSink& sink, const std::string& path) {
 }
 
 void RecordExistingTemplateFolder(const RecordSink& sink, const std::string& path) {
-    AddToCounter(sink, CounterRow::Folders, CounterColumn::Exist, 1);
+    AddToCounter(sink, CounterRow::Subfolders, CounterColumn::Exist, 1);
     sink.observer.recorded(ResultList::FoldersExist, path);
+}
+
+void RecordOtherSubfolder(const RecordSink& sink, const std::string& path) {
+    AddToCounter(sink, CounterRow::Subfolders, CounterColumn::Other, 1);
+    Append(sink, ResultList::FoldersOther, path);
+}
+
+void RecordStructureNotCopied(const RecordSink& sink, const StructureTotals& totals) {
+    AddStructureRows(sink.results.counters, CounterColumn::Other, totals);
+    RefreshLogCounters(sink);
 }
 
 void RecordFailedUndo(RunResults& results, RunObserver& observer, const std::string& path) {

@@ -31,9 +31,14 @@ void RecordOther(const RecordSink& sink, const std::string& path, const Structur
 void RecordCreatedSubfolder(const RecordSink& sink, const std::string& path);
 /// A file copied while attaching a structure: Files/Created + 1 (bytes are added by the caller).
 void RecordCreatedFile(const RecordSink& sink, const std::string& path);
-/// A template subfolder that exists (or could not be made): Folders/Exist + 1, shown in the
-/// log's "already exist" list but not journaled in FoldersExist.
+/// A template subfolder that exists: Subfolders/Exist + 1, shown in the log's "already exist"
+/// list but not journaled in FoldersExist.
 void RecordExistingTemplateFolder(const RecordSink& sink, const std::string& path);
+/// A template subfolder not made (no path, or the folder could not be made): Subfolders/Other
+/// + 1 and path in the "other reasons" list.
+void RecordOtherSubfolder(const RecordSink& sink, const std::string& path);
+/// A structure not copied into a new folder: its totals under the structure rows' other reasons.
+void RecordStructureNotCopied(const RecordSink& sink, const StructureTotals& totals);
 
 /// A folder the undo could not remove: FoldersFailedUndo and the failed-undo counter + 1.
 void RecordFailedUndo(RunResults& results, RunObserver& observer, const std::string& path);

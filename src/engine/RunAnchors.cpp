@@ -40,6 +40,14 @@ bool RunAnchors::createFolder(const std::string& chosen, const std::string& path
     return created;
 }
 
+MakeOutcome RunAnchors::makeFolder(const std::string& chosen, const std::string& path) {
+    const std::size_t madeBefore = results_.FoldersMadeByRun.size();
+    if (!createFolder(chosen, path))
+        return MakeOutcome::Failed;
+    return results_.FoldersMadeByRun.size() == madeBefore ? MakeOutcome::Existed
+                                                          : MakeOutcome::Made;
+}
+
 void RunAnchors::holdChosenFolder() {
     auto chosen = fs_.openAnchor(chosen_, platform::AnchorReach::Exact);
     if (!chosen)

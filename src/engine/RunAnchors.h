@@ -4,6 +4,7 @@
 // through that folder's handle, never through a link, and every folder made and file copied is
 // journaled with its identity so the undo can prove what the run made.
 
+#include "engine/MakeOutcome.h"
 #include "engine/RunResults.h"
 #include "platform/FileSystem.h"
 
@@ -21,6 +22,9 @@ public:
     /// Creates path with its missing parents below the point chosen; every folder made is
     /// journaled. True when a real folder stands at path afterwards.
     bool createFolder(const std::string& chosen, const std::string& path);
+    /// createFolder, saying whether the folder at path was there already, made now, or not made
+    /// (a link, a file or a refused name in the way).
+    MakeOutcome makeFolder(const std::string& chosen, const std::string& path);
     /// Copies source to target below the point chosen, exclusively; identity is the copy's.
     bool copyFile(const std::string& chosen, const std::string& source, const std::string& target,
                   platform::FileIdentity& identity);

@@ -5,6 +5,7 @@
 #include "core/PathSafety.h"
 #include "core/TextRules.h"
 #include "engine/RunEngine.h"
+#include "engine/StructureScan.h"
 #include "engine/TemplateRules.h"
 
 namespace dirforge::engine {
@@ -39,26 +40,41 @@ void RunEngine::attach(const std::string& target, const std::string& numberText)
     }
 }
 
+void RunEngine::takeStructureSnapshot() {
+    const bool withFiles = request_.copiesFiles();
+    if (state_.snapshot.covers(request_.structureLines, request_.copyVariant, withFiles))
+        return;
+    ComputeStructureTotals(services_.fs, request_.structureLines, request_.copyVariant, withFiles,
+                           state_.totals, state_.fileSizes, nullptr, &state_.snapshot);
+}
+
 void RunEngine::attachStructures(const std::string& target) {
     if (!simulate_)
         state_.results.clearUndoRetry();
-    platform::FileSystem& fs = services_.fs;
     for (const std::string& source : request_.structureLines) {
         const std::string root = core::Trim(source);
-        if (core::DrivePart(root).empty() || !fs.folderExists(root))
-            continue; // a structure that has vanished is skipped silently
+        const StructureListing* listing = state_.snapshot.find(root);
+        if (listing == nullptr)
+            continue; // a blank line
+        // A structure that was not there when the run began is skipped silently; what it would
+        // have added counts under other reasons.
+        if (core::DrivePart(root).empty() || !listing->rootIsFolder) {
+            RecordStructureNotCopied(sink_, listing->totals);
+            continue;
+        }
         std::string message;
         if (core::CheckSameSource(target, source, message)) {
             services_.prompt.warn(message, titles_.sameSourceExisting);
+            RecordStructureNotCopied(sink_, listing->totals);
             continue;
         }
         const std::string destination =
             CopiesMainFolder(request_.copyVariant) ? target + "\\" + LastElement(root) : target;
         state_.copyTarget = WithoutTrailingBackslash(destination);
         if (simulate_)
-            copy_.SimulateCopyStructure(source, state_.copyTarget);
+            copy_.SimulateCopyStructure(source, state_.copyTarget, listing);
         else
-            copy_.CopyStructure(source, state_.copyTarget);
+            copy_.CopyStructure(source, state_.copyTarget, listing);
     }
 }
 
@@ -72,6 +88,7 @@ void RunEngine::attachTemplates(const std::string& target, const std::string& nu
         std::string message;
         if (core::CheckSameSource(target, line, message)) {
             services_.prompt.warn(message, titles_.sameSourceTemplates);
+            AddToCounter(sink_, CounterRow::Subfolders, CounterColumn::Other, 1);
             continue;
         }
         std::string relative = TransformTemplateLine(OptionsOf(request_), page, line, target);
@@ -81,13 +98,20 @@ void RunEngine::attachTemplates(const std::string& target, const std::string& nu
         const std::string full =
             relative.empty() || core::HasParentElement(relative) ? std::string() : JoinTemplatePath(target, relative);
         if (full.empty()) {
-            RecordOther(sink_, line, StructureTotals{});
-        } else if (folderExists(full)) {
+            RecordOtherSubfolder(sink_, line);
+            continue;
+        }
+        switch (makeSubfolder(full)) {
+        case MakeOutcome::Existed:
             RecordExistingTemplateFolder(sink_, full);
-        } else if (simulate_ || anchors_.createFolder(anchorPoint_, full)) {
+            break;
+        case MakeOutcome::Made:
             RecordCreatedSubfolder(sink_, full);
-        } else {
-            RecordOther(sink_, full, StructureTotals{});
+            break;
+        case MakeOutcome::Failed:
+            RecordOtherSubfolder(sink_, full);
+            failures_.note(FailureCause::SubfolderNotMade, full);
+            break;
         }
     }
 }

@@ -5,17 +5,21 @@
 #include "core/TextRules.h"
 #include "engine/IncreasedNumbers.h"
 #include "engine/ProgressText.h"
+#include "engine/StructureScan.h"
 
 namespace dirforge::engine {
 
-RunEngine::RunEngine(const RunRequest& request, PageRunState& state, const RunServices& services, bool simulate)
+RunEngine::RunEngine(const RunRequest& request, PageRunState& state, const RunServices& services,
+                     bool simulate)
     : request_(request), state_(state), services_(services), simulate_(simulate),
-      pageTitles_(TitlesFor(request.page)), titles_(simulate ? pageTitles_.simulation : pageTitles_.real),
+      pageTitles_(TitlesFor(request.page)),
+      titles_(simulate ? pageTitles_.simulation : pageTitles_.real),
       mode_(request.effectiveMode()), sink_{state.results, services.observer, !simulate},
-      anchors_(services.fs, state.results),
-      copy_(CopyContext{services.fs, services.prompt, sink_, state.fileSizes, request.copyVariant, titles_,
-                        anchors_, anchorPoint_}),
-      presence_(services.fs), progress_(services.observer, 0) {}
+      anchors_(services.fs, state.results), simulated_(services.fs),
+      copy_(CopyContext{services.fs, services.prompt, sink_, state.fileSizes, request.copyVariant,
+                        titles_, anchors_, anchorPoint_, simulate ? &simulated_ : nullptr,
+                        &failures_}),
+      progress_(services.observer, 0) {}
 
 RunOutcome RunEngine::run() {
     RunOutcome outcome;
@@ -23,6 +27,10 @@ RunOutcome RunEngine::run() {
         return outcome;
     outcome.end = RunEnd::Completed;
     resetLog();
+    if (mode_ == AttachMode::Existing)
+        takeStructureSnapshot();
+    if (simulate_)
+        simulated_.reserve(request_.names.size());
     itemTotals_ = TotalsPerName(request_, state_.totals);
     if (request_.page != PageKind::Paths) {
         parts_ = BuildDestinationParts(request_.destination, request_.prefix, request_.suffix, request_.hyphen);
@@ -40,6 +48,13 @@ bool RunEngine::accepted(RunOutcome& outcome) {
     if (request_.page == PageKind::Numbers && numbers.endNumber < numbers.startNumber) {
         prompt.warn(kStartAboveEndText, titles_.startAboveEnd);
         outcome.focus = RunFocus::EndNumber;
+        return false;
+    }
+    const bool hasNames = request_.page == PageKind::Numbers || !request_.names.empty();
+    const std::string driveMessage =
+        hasNames ? MissingDriveMessage(services_.fs, DrivePathsOf(request_)) : "";
+    if (!driveMessage.empty()) {
+        prompt.warn(driveMessage, pageTitles_.driveMissing);
         return false;
     }
     if (request_.copiesFiles() && !PrepareTargetCounts(request_, state_, services_, true))
@@ -87,16 +102,15 @@ bool RunEngine::processNames() {
 
 void RunEngine::processStringsItem(const std::string& item) {
     if (simulate_) {
-        // The dry run takes a complete path for a misplaced full path and anything else for a name.
+        // The dry run takes a complete path for a misplaced full path and anything else for a
+        // name, which it composes as the real run does.
         const std::string normalized = core::CollapseColons(core::NormalizePath(item));
         std::string passed, failed;
-        if (core::ValidateFullPath(normalized, passed, failed))
+        if (core::ValidateFullPath(normalized, passed, failed)) {
             RecordOther(sink_, normalized, itemTotals_);
-        else
-            processTarget(JoinParts(parts_, normalized), {});
-        return;
-    }
-    if (!core::DrivePart(core::Trim(item)).empty()) {
+            return;
+        }
+    } else if (!core::DrivePart(core::Trim(item)).empty()) {
         RecordOther(sink_, item, itemTotals_);
         return;
     }
@@ -168,44 +182,56 @@ void RunEngine::processTarget(const std::string& target, const std::string& numb
 }
 
 void RunEngine::recordExisting(const std::string& target) {
-    const bool addsTotals = request_.page == PageKind::Strings && !simulate_;
-    RecordExisting(sink_, target, addsTotals ? itemTotals_ : StructureTotals{});
+    // What the name would have received is counted as already there, on every page and in the
+    // dry run too, so each structure row adds up.
+    RecordExisting(sink_, target, itemTotals_);
 }
 
 bool RunEngine::createTarget(const std::string& target) {
     // One create-if-missing call instead of a test and a create: a folder that was there already
     // comes back made by nobody, so it counts as existing exactly as a test first would say.
-    std::vector<std::string>& made = state_.results.FoldersMadeByRun;
-    const std::size_t madeBefore = made.size();
-    if (!anchors_.createFolder(anchorPoint_, target)) {
-        RecordOther(sink_, target, request_.page == PageKind::Numbers ? StructureTotals{} : itemTotals_);
-        return false;
-    }
-    if (made.size() == madeBefore) {
+    switch (anchors_.makeFolder(anchorPoint_, target)) {
+    case MakeOutcome::Existed:
         recordExisting(target);
         return false;
+    case MakeOutcome::Failed:
+        RecordOther(sink_, target, itemTotals_);
+        return false;
+    case MakeOutcome::Made:
+        break;
     }
     return true;
 }
 
-bool RunEngine::folderExists(const std::string& path) {
-    return simulate_ ? presence_.folderExists(path) : services_.fs.folderExists(path);
-}
-
 bool RunEngine::simulatedCreate(const std::string& target) {
-    if (folderExists(target)) {
-        recordExisting(target);
-        return false;
-    }
     std::string found;
     if (request_.page == PageKind::Numbers && core::CheckIllegalChars('N', target, found)) {
         RecordOther(sink_, target, itemTotals_);
         return false;
     }
+    // A strings page name the file system would refuse still counts as created here.
+    const NameCheck check =
+        request_.page == PageKind::Strings ? NameCheck::Unchecked : NameCheck::Refused;
+    switch (simulated_.makeFolder(target, check)) {
+    case MakeOutcome::Existed:
+        recordExisting(target);
+        return false;
+    case MakeOutcome::Failed:
+        RecordOther(sink_, target, itemTotals_);
+        return false;
+    case MakeOutcome::Made:
+        break;
+    }
     return true;
 }
 
+MakeOutcome RunEngine::makeSubfolder(const std::string& path) {
+    // Made through the anchor like the target itself: a link in the way fails it.
+    return simulate_ ? simulated_.makeFolder(path) : anchors_.makeFolder(anchorPoint_, path);
+}
+
 void RunEngine::finish(RunOutcome& outcome, bool announce) {
+    failures_.report(services_.prompt, titles_.notMade);
     const bool hasDestination = request_.page != PageKind::Paths;
     if (progress_.stopped()) {
         // Stopped by the user: say how far it came; the file manager is not opened.

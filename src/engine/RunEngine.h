@@ -4,9 +4,10 @@
 
 #include "engine/CopyStructure.h"
 #include "engine/CreationRun.h"
-#include "engine/FolderPresence.h"
+#include "engine/FailureNotes.h"
 #include "engine/ItemProgress.h"
 #include "engine/RunAnchors.h"
+#include "engine/SimulatedTree.h"
 #include "engine/TargetComposer.h"
 
 #include <cstdint>
@@ -42,9 +43,11 @@ private:
     /// The dry run's decision for a target; false (and recorded) when it would not be created.
     bool simulatedCreate(const std::string& target);
     void recordExisting(const std::string& target);
-    /// Whether a folder is there: asked of the file system, or of the dry run's listings.
-    bool folderExists(const std::string& path);
+    /// Makes a template subfolder, or (dry run) says what making it would come to.
+    MakeOutcome makeSubfolder(const std::string& path);
     void attach(const std::string& target, const std::string& numberText);
+    /// The structures as the last scan listed them; scans again when that scan was of others.
+    void takeStructureSnapshot();
     void attachStructures(const std::string& target);
     void attachTemplates(const std::string& target, const std::string& numberText);
     void finish(RunOutcome& outcome, bool announce);
@@ -60,9 +63,10 @@ private:
     /// The folders a real run creates below, and the point the current target was chosen at.
     RunAnchors anchors_;
     std::string anchorPoint_;
+    /// The dry run's record of what it made, over the folders already there.
+    SimulatedTree simulated_;
+    FailureNotes failures_;
     StructureCopy copy_;
-    /// The dry run's view of the folders already there.
-    FolderPresence presence_;
     _tagVol0XParts parts_;
     /// What one name that is not created adds to the structure rows (none with Attach Nothing).
     StructureTotals itemTotals_;

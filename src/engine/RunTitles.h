@@ -40,11 +40,13 @@ struct RunKindTitles {
     const char* sizeMissingCreated = "";  // copy: file (would be) created, size not in FileSizeMap
     const char* sizeMissingExisting = ""; // copy: file not copied / exists, size not in FileSizeMap
     const char* sizeMissingExistingText = kSizeMissingText;
+    const char* notMade = ""; // subfolders or files below the new folders not made
 };
 
 /// One page's row: titles of its real run, of its simulation, and its own wordings.
 struct RunTitles {
     const char* notEnoughSpace = "";
+    const char* driveMissing = ""; // the destination's drive (or an entry's) is not there
     RunKindTitles real;
     RunKindTitles simulation;
     const char* emptyListText = "";

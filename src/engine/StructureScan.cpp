@@ -6,24 +6,36 @@
 #include <cctype>
 #include <charconv>
 #include <map>
+#include <set>
 
 namespace dirforge::engine {
 
 namespace {
 
 void AddScan(platform::FileSystem& fs, const std::string& line, bool countRoot, bool withFiles,
-             StructureTotals& totals, FileSizeMap& sizes) {
+             StructureTotals& totals, FileSizeMap& sizes, StructureSnapshot* snapshot) {
     const std::string root = core::Trim(line);
     if (core::TrimSpaces(root).empty())
         return;
+    StructureListing listing;
     FolderStructSize scan(fs, root);
     scan.SetCountRoot(countRoot);
+    if (snapshot != nullptr)
+        scan.KeepListing(&listing);
     scan.Scan();
-    totals.subfolders += scan.FolderCount();
+    StructureTotals own{scan.FolderCount(), 0, 0};
     sizes.insert(scan.FileSizes().begin(), scan.FileSizes().end()); // an existing key keeps its size
     if (withFiles) {
-        totals.bytes += scan.TotalBytes();
-        totals.files += scan.FileCount();
+        own.bytes = scan.TotalBytes();
+        own.files = scan.FileCount();
+    }
+    totals.subfolders += own.subfolders;
+    totals.files += own.files;
+    totals.bytes += own.bytes;
+    if (snapshot != nullptr) {
+        listing.rootIsFolder = fs.folderExists(root);
+        listing.totals = own;
+        snapshot->structures.try_emplace(root, std::move(listing));
     }
 }
 
@@ -49,16 +61,19 @@ std::string SpaceMessage(const std::string& root, std::uint64_t freeBytes, const
 
 } // namespace
 
-void ComputeStructureTotals(platform::FileSystem& fs, const std::vector<std::string>& structureLines,
-                            CopyVariant variant, bool withFiles, StructureTotals& totals, FileSizeMap& sizes,
-                            const std::string* extraFolder) {
+void ComputeStructureTotals(platform::FileSystem& fs,
+                            const std::vector<std::string>& structureLines, CopyVariant variant,
+                            bool withFiles, StructureTotals& totals, FileSizeMap& sizes,
+                            const std::string* extraFolder, StructureSnapshot* snapshot) {
     totals = StructureTotals{};
     sizes.clear();
+    if (snapshot != nullptr)
+        *snapshot = StructureSnapshot{structureLines, variant, withFiles, {}};
     const bool countRoot = CopiesMainFolder(variant);
     for (const auto& line : structureLines)
-        AddScan(fs, line, countRoot, withFiles, totals, sizes);
+        AddScan(fs, line, countRoot, withFiles, totals, sizes, snapshot);
     if (extraFolder != nullptr)
-        AddScan(fs, *extraFolder, countRoot, withFiles, totals, sizes);
+        AddScan(fs, *extraFolder, countRoot, withFiles, totals, sizes, nullptr);
 }
 
 std::string DriveRootOf(const std::string& path) {
@@ -74,6 +89,33 @@ std::string DriveRootOf(const std::string& path) {
 std::uint64_t FreeSpaceOf(const platform::FileSystem& fs, const std::string& path) {
     const std::string root = DriveRootOf(path);
     return root.empty() ? 0 : fs.freeSpace(root);
+}
+
+std::string MissingDriveMessage(const platform::FileSystem& fs,
+                                const std::vector<std::string>& paths) {
+    std::set<std::string> roots;
+    for (const auto& path : paths) {
+        std::string root = DriveRootOf(path);
+        if (!root.empty()) {
+            root[0] = static_cast<char>(std::tolower(static_cast<unsigned char>(root[0])));
+            roots.insert(std::move(root));
+        }
+    }
+    for (const auto& root : roots) {
+        if (fs.folderExists(root))
+            continue;
+        std::string present;
+        for (char letter = 'a'; letter <= 'z'; ++letter) {
+            const std::string other{letter, ':', '\\'};
+            if (fs.folderExists(other))
+                present += (present.empty() ? "" : "  ") + other;
+        }
+        return "The disk " + root +
+               " is not available: no folder is mapped to it, or its folder is missing.\n" +
+               "The disks that are available : " +
+               (present.empty() ? std::string("none") : present);
+    }
+    return {};
 }
 
 std::string SizeText(std::uint64_t bytes) {

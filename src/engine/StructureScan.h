@@ -2,6 +2,7 @@
 // The size of a page's structures and whether they fit on the destination drives.
 
 #include "engine/RunResults.h"
+#include "engine/StructureSnapshot.h"
 #include "engine/StructureTotals.h"
 #include "platform/FileSystem.h"
 
@@ -13,10 +14,13 @@ namespace dirforge::engine {
 
 /// Scans every structure line (trimmed, blank lines skipped), then extraFolder if given, and sums
 /// subfolders (root counted for the main-folder variants) and, only withFiles, files and bytes.
-/// Every file's size goes into sizes (a path seen twice keeps its first size).
-void ComputeStructureTotals(platform::FileSystem& fs, const std::vector<std::string>& structureLines,
-                            CopyVariant variant, bool withFiles, StructureTotals& totals, FileSizeMap& sizes,
-                            const std::string* extraFolder = nullptr);
+/// Every file's size goes into sizes (a path seen twice keeps its first size). With a snapshot,
+/// every structure line's listing and own totals are kept there too (extraFolder is not).
+void ComputeStructureTotals(platform::FileSystem& fs,
+                            const std::vector<std::string>& structureLines, CopyVariant variant,
+                            bool withFiles, StructureTotals& totals, FileSizeMap& sizes,
+                            const std::string* extraFolder = nullptr,
+                            StructureSnapshot* snapshot = nullptr);
 
 /// "f:\" for any path whose text before the first colon (blanks trimmed) starts with a letter;
 /// "" when there is no colon or no letter.
@@ -33,6 +37,11 @@ std::string SizeText(std::uint64_t bytes);
 std::string NotEnoughSpaceMessage(const std::string& root, std::uint64_t freeBytes, double required);
 /// The same refusal with the required count written as a plain integer (paths page).
 std::string NotEnoughSpaceMessage(const std::string& root, std::uint64_t freeBytes, std::uint64_t required);
+
+/// "" when the drive of every path (those with a drive letter) is there; otherwise the message
+/// that names the first missing drive (in byte-wise order) and the drives that are there.
+std::string MissingDriveMessage(const platform::FileSystem& fs,
+                                const std::vector<std::string>& paths);
 
 /// Strings and numbers pages: true when the destination's drive has strictly more free bytes than
 /// names x totals.bytes; otherwise false and message = NotEnoughSpaceMessage. No names: false, "".

@@ -97,14 +97,18 @@ TEST_P(CliRefusal, ExitsOneCreatesNothingAndKeepsThePreviousJournal) {
 INSTANTIATE_TEST_SUITE_P(
     BeforeTheRun, CliRefusal,
     ::testing::Values(
-        RefusalCase{"EndBelowStart", {"numbers", "--dest", "f:\\D", "--start", "5", "--end", "3"}, "30027"},
-        RefusalCase{"NoStructure", {"strings", "--dest", "f:\\D", "--name", "A", "--attach", "existing"}, "20047"},
-        RefusalCase{"NoTemplateLines", {"paths", "--path", "f:\\P", "--attach", "templates"}, "40042"},
-        // An unmapped drive has no free space for the files to copy.
-        RefusalCase{"NotEnoughSpace",
-                    {"strings", "--dest", "q:\\D", "--name", "A", "--attach", "existing", "--structure", "g:\\Src\\T",
-                     "--copy", "main-files"},
-                    "20059"}),
+        RefusalCase{
+            "EndBelowStart", {"numbers", "--dest", "f:\\D", "--start", "5", "--end", "3"}, "30027"},
+        RefusalCase{"NoStructure",
+                    {"strings", "--dest", "f:\\D", "--name", "A", "--attach", "existing"},
+                    "20047"},
+        RefusalCase{
+            "NoTemplateLines", {"paths", "--path", "f:\\P", "--attach", "templates"}, "40042"},
+        // An unmapped drive is named as such, not as a drive without free space.
+        RefusalCase{"DriveNotThere",
+                    {"strings", "--dest", "q:\\D", "--name", "A", "--attach", "existing",
+                     "--structure", "g:\\Src\\T", "--copy", "main-files"},
+                    "20079"}),
     [](const auto& param) { return std::string(param.param.name); });
 
 struct UsageCase {

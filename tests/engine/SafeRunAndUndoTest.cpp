@@ -111,6 +111,26 @@ TEST_F(SafeRunAndUndo, AFolderSwappedForALinkDuringACopyGetsNothingWritten) {
     EXPECT_EQ(state.results.FileIdentities.size(), 1u);
 }
 
+TEST_F(SafeRunAndUndo, ALinkWhereAFileIsToBeCopiedIsOtherReasonsNotExisting) {
+    makeStructure();
+    drives.makeFile("g:\\Outside\\mine.txt", "mine");
+    drives.makeFolder("f:\\Clients");
+    bool placed = false;
+    faulty.beforeCall([&](FsOp op, const std::string& path) {
+        if (placed || op != FsOp::CopyFile || path.find("top.txt") == std::string::npos)
+            return;
+        placed = true; // a link to a file of the user's appears where the copy is about to write
+        drives.makeLink("f:\\Clients\\A\\T\\top.txt", "g:\\Outside\\mine.txt");
+    });
+    create(copyRequest({"A"}));
+    faulty.beforeCall({});
+    ASSERT_TRUE(placed);
+    EXPECT_EQ(drives.listTree("g:\\Outside"), Strings{"mine.txt"});
+    EXPECT_EQ(drives.readText("g:\\Outside\\mine.txt"), "mine");
+    EXPECT_EQ(row(CounterRow::Files), (std::array<double, 3>{2, 0, 1}));
+    EXPECT_EQ(state.results.FileIdentities.size(), state.results.FilesCreated.size());
+}
+
 TEST_F(SafeRunAndUndo, ALinkWhereAFolderIsToBeMadeIsOtherReasons) {
     drives.makeFolder("g:\\Outside");
     drives.makeFolder("f:\\Clients");

@@ -1,0 +1,34 @@
+#pragma once
+// What a run could not make or read below its new folders. Each such item is counted under
+// "other reasons" as it happens; the run ends with one warning per kind of failure, naming a
+// few of the items, instead of one message box per item.
+
+#include "platform/Prompt.h"
+
+#include <array>
+#include <cstddef>
+#include <string>
+#include <vector>
+
+namespace dirforge::engine {
+
+enum class FailureCause { SubfolderNotMade, FileNotCopied, FolderNotRead };
+
+class FailureNotes {
+public:
+    /// Notes one failure of the given kind at path.
+    void note(FailureCause cause, const std::string& path);
+    /// Shows one warning per kind noted (under title), then forgets them.
+    void report(platform::Prompt& prompt, const char* title);
+    /// The warning text of one kind: how many, and the first few paths.
+    std::string textOf(FailureCause cause) const;
+
+private:
+    struct Noted {
+        std::size_t count = 0;
+        std::vector<std::string> examples;
+    };
+    std::array<Noted, 3> noted_;
+};
+
+} // namespace dirforge::engine
