@@ -190,7 +190,11 @@ void RunEngine::recordExisting(const std::string& target) {
 bool RunEngine::createTarget(const std::string& target) {
     // One create-if-missing call instead of a test and a create: a folder that was there already
     // comes back made by nobody, so it counts as existing exactly as a test first would say.
-    switch (anchors_.makeFolder(anchorPoint_, target)) {
+    return recordTargetOutcome(target, anchors_.makeFolder(anchorPoint_, target));
+}
+
+bool RunEngine::recordTargetOutcome(const std::string& target, MakeOutcome outcome) {
+    switch (outcome) {
     case MakeOutcome::Existed:
         recordExisting(target);
         return false;
@@ -212,17 +216,7 @@ bool RunEngine::simulatedCreate(const std::string& target) {
     // A strings page name the file system would refuse still counts as created here.
     const NameCheck check =
         request_.page == PageKind::Strings ? NameCheck::Unchecked : NameCheck::Refused;
-    switch (simulated_.makeFolder(target, check)) {
-    case MakeOutcome::Existed:
-        recordExisting(target);
-        return false;
-    case MakeOutcome::Failed:
-        RecordOther(sink_, target, itemTotals_);
-        return false;
-    case MakeOutcome::Made:
-        break;
-    }
-    return true;
+    return recordTargetOutcome(target, simulated_.makeFolder(target, check));
 }
 
 MakeOutcome RunEngine::makeSubfolder(const std::string& path) {

@@ -43,6 +43,8 @@ private:
     /// The dry run's decision for a target; false (and recorded) when it would not be created.
     bool simulatedCreate(const std::string& target);
     void recordExisting(const std::string& target);
+    /// Records a target that was there already or could not be made; true when it was made.
+    bool recordTargetOutcome(const std::string& target, MakeOutcome outcome);
     /// Makes a template subfolder, or (dry run) says what making it would come to.
     MakeOutcome makeSubfolder(const std::string& path);
     void attach(const std::string& target, const std::string& numberText);

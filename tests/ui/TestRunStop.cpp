@@ -164,8 +164,11 @@ private slots:
     void stoppedSimulationSaysHowFarItCame() {
         StartedStringsPage program;
         Prepare(program);
-        // A dry run creates nothing and is quick: a structure to walk for every name makes it last.
-        program.drives.makeFolder("g:\\Tpl\\A\\B\\C\\D\\E\\F\\G\\H");
+        // A dry run creates nothing and is quick: a structure of a hundred folders to count for
+        // every name makes it last many frames, so the stop lands well before the last name.
+        for (int i = 0; i < 10; ++i)
+            for (int j = 0; j < 10; ++j)
+                program.drives.makeFolder("g:\\Tpl\\A" + std::to_string(i) + "\\B" + std::to_string(j));
         program.click("rdoVol02StructureImportFullPaths");
         program.picker.answer("g:\\Tpl");
         program.click("btnVol02AddFolderStructure");
