@@ -1,5 +1,6 @@
 #include "platform/HostAnchoredFolder.h"
 
+#include "platform/HostFileContents.h"
 #include "platform/PortableNames.h"
 
 #include <array>
@@ -125,28 +126,6 @@ Fd OpenBeneath(int dirfd, const std::string& rel) {
         start = end + 1;
     }
     return current;
-}
-
-bool CopyContents(int from, int to) {
-    std::array<char, 64 * 1024> buffer;
-    for (;;) {
-        const ssize_t got = ::read(from, buffer.data(), buffer.size());
-        if (got == 0)
-            return true;
-        if (got < 0) {
-            if (errno == EINTR)
-                continue;
-            return false;
-        }
-        for (ssize_t done = 0; done < got;) {
-            const ssize_t written =
-                ::write(to, buffer.data() + done, static_cast<std::size_t>(got - done));
-            if (written < 0 && errno != EINTR)
-                return false;
-            if (written > 0)
-                done += written;
-        }
-    }
 }
 
 class HostAnchoredFolder : public AnchoredFolder {

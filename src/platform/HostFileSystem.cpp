@@ -1,6 +1,7 @@
 #include "platform/HostFileSystem.h"
 
 #include "platform/HostAnchoredFolder.h"
+#include "platform/HostFileContents.h"
 #include "platform/PortableNames.h"
 
 #include <array>
@@ -44,36 +45,6 @@ public:
 private:
     int fd_;
 };
-
-bool writeAll(int fd, const char* data, std::size_t size) {
-    while (size > 0) {
-        const ssize_t written = ::write(fd, data, size);
-        if (written < 0) {
-            if (errno == EINTR)
-                continue;
-            return false;
-        }
-        data += written;
-        size -= static_cast<std::size_t>(written);
-    }
-    return true;
-}
-
-bool copyContents(int from, int to) {
-    std::array<char, 64 * 1024> buffer;
-    for (;;) {
-        const ssize_t got = ::read(from, buffer.data(), buffer.size());
-        if (got == 0)
-            return true;
-        if (got < 0) {
-            if (errno == EINTR)
-                continue;
-            return false;
-        }
-        if (!writeAll(to, buffer.data(), static_cast<std::size_t>(got)))
-            return false;
-    }
-}
 
 EntryKind kindOfMode(mode_t mode) {
     if (S_ISLNK(mode))
@@ -242,7 +213,7 @@ bool HostFileSystem::copyFileExclusive(const std::string& from, const std::strin
     FileHandle out(::open(target->c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, kNewFileMode));
     if (!out.valid())
         return false;
-    const bool copied = copyContents(in.get(), out.get()) &&
+    const bool copied = CopyContents(in.get(), out.get()) &&
                         ::fchmod(out.get(), st.st_mode & kPermissionBits) == 0 && out.reset();
     if (!copied) {
         out.reset();
@@ -362,7 +333,7 @@ bool HostFileSystem::writeFileExclusive(const std::string& path, const std::stri
     FileHandle out(::open(host->c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, kNewFileMode));
     if (!out.valid())
         return false;
-    if (writeAll(out.get(), data.data(), data.size()) && ::fsync(out.get()) == 0 && out.reset())
+    if (WriteAll(out.get(), data.data(), data.size()) && ::fsync(out.get()) == 0 && out.reset())
         return true;
     out.reset();
     ::unlink(host->c_str());
@@ -387,7 +358,7 @@ bool HostFileSystem::writeFileAtomic(const std::string& path, const std::string&
         return false;
     struct stat old;
     const bool keepMode = ::stat(host->c_str(), &old) == 0 && S_ISREG(old.st_mode);
-    const bool written = writeAll(out.get(), data.data(), data.size()) &&
+    const bool written = WriteAll(out.get(), data.data(), data.size()) &&
                          (!keepMode || ::fchmod(out.get(), old.st_mode & kPermissionBits) == 0) &&
                          ::fsync(out.get()) == 0 && out.reset() &&
                          ::rename(temporary.c_str(), host->c_str()) == 0;

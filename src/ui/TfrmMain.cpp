@@ -285,10 +285,10 @@ void TfrmMain::OpenProfile1Click() {
 }
 
 void TfrmMain::RestorePageJournals() {
-    for (const TabSheetSpec& spec : kTabSheets)
+    for (const TabSheetSpec& tab : kTabSheets)
         RestorePageJournal(context_.fileSystem(), context_.drives(),
-                           PageJournalPath(context_.startupFolder(), spec.kind), spec.kind,
-                           runStates_[IndexOf(spec.kind)]);
+                           PageJournalPath(context_.startupFolder(), tab.kind), tab.kind,
+                           runStates_[IndexOf(tab.kind)]);
 }
 
 void TfrmMain::UndoSavedRun1Click() {
