@@ -1,7 +1,13 @@
 #pragma once
-// The QApplication the window benchmarks need, created once on the offscreen platform.
+// The QApplication the window benchmarks need, created once on the offscreen platform, and the
+// window seams that keep every dialog out of the measurement.
+
+#include "platform/FolderPicker.h"
+#include "ui/ModalRunner.h"
 
 #include <QApplication>
+
+#include <string>
 
 namespace dirforge::bench {
 
@@ -19,5 +25,17 @@ inline QApplication& EnsureApplication() {
     static QApplication* app = new QApplication(argc, argv);
     return *app;
 }
+
+/// A folder picker that is never asked: the benchmarks set their destinations directly.
+class NoPicker : public platform::FolderPicker {
+public:
+    std::string browseForFolder(const std::string&, const std::string&) override { return {}; }
+};
+
+/// Accepts every modal window (the level summary) without showing it.
+class AcceptingRunner : public ui::ModalRunner {
+public:
+    int run(QDialog&) override { return 1; }
+};
 
 } // namespace dirforge::bench

@@ -76,15 +76,6 @@ public:
     }
 
 private:
-    class FixedPicker : public platform::FolderPicker {
-    public:
-        std::string browseForFolder(const std::string&, const std::string&) override { return {}; }
-    };
-    /// Accepts every modal window (the level summary) without showing it.
-    class AcceptingRunner : public ui::ModalRunner {
-    public:
-        int run(QDialog&) override { return 1; }
-    };
 
     ui::SeamOverrides Overrides() {
         ui::SeamOverrides overrides;
@@ -98,7 +89,7 @@ private:
     QApplication& application_ = EnsureApplication(); // before any window
     YesPrompt prompt_;
     QuietShell shell_;
-    FixedPicker picker_;
+    NoPicker picker_;
     AcceptingRunner runner_;
     ui::AppContext context_;
 };

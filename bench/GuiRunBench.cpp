@@ -36,17 +36,6 @@ namespace fs = std::filesystem;
 
 constexpr int kNames = 100000;
 
-class FixedPicker : public platform::FolderPicker {
-public:
-    std::string browseForFolder(const std::string&, const std::string&) override { return {}; }
-};
-
-/// Accepts every modal window (the level summary) without showing it.
-class AcceptingRunner : public ui::ModalRunner {
-public:
-    int run(QDialog&) override { return 1; }
-};
-
 using dirforge::bench::EnsureApplication;
 
 double EngineRun(platform::HostFileSystem& files, const std::vector<std::string>& names, const std::string& destination) {
@@ -99,8 +88,8 @@ DIRFORGE_BENCH(gui_run_100k) {
         }
         bench::YesPrompt prompt;
         bench::QuietShell shell;
-        FixedPicker picker;
-        AcceptingRunner runner;
+        bench::NoPicker picker;
+        bench::AcceptingRunner runner;
         ui::SeamOverrides overrides;
         overrides.prompt = &prompt;
         overrides.shell = &shell;

@@ -28,18 +28,10 @@
 namespace {
 
 using namespace dirforge;
+using bench::AcceptingRunner;
+using bench::NoPicker;
 
 constexpr int kNames = 1000000;
-
-class NoPicker : public platform::FolderPicker {
-public:
-    std::string browseForFolder(const std::string&, const std::string&) override { return {}; }
-};
-
-class AcceptingRunner : public ui::ModalRunner {
-public:
-    int run(QDialog&) override { return 1; }
-};
 
 /// A memory figure of /proc/self/status in MB ("VmHWM:" the peak, "VmRSS:" the current).
 double MemoryMb(const char* key) {
