@@ -14,7 +14,10 @@ class BenchReport {
 public:
     void value(const std::string& name, double v) { std::printf("%s: %.3f\n", name.c_str(), v); std::fflush(stdout); }
     void count(const std::string& name, long long v) { std::printf("%s: %lld\n", name.c_str(), v); std::fflush(stdout); }
-    void note(const std::string& name, const std::string& text) { std::printf("%s: %s\n", name.c_str(), text.c_str()); std::fflush(stdout); }
+    void note(const std::string& name, const std::string& text) {
+        std::printf("%s: %s\n", name.c_str(), text.c_str());
+        std::fflush(stdout);
+    }
 };
 
 struct BenchEntry {

@@ -76,7 +76,6 @@ public:
     }
 
 private:
-
     ui::SeamOverrides Overrides() {
         ui::SeamOverrides overrides;
         overrides.prompt = &prompt_;

@@ -8,11 +8,11 @@
 #include "cli/LogCollector.h"
 #include "cli/PathArguments.h"
 #include "cli/ProfileOptions.h"
-#include "engine/RunJournal.h"
 #include "cli/SilentShell.h"
 #include "cli/TerminalPrompt.h"
 #include "engine/CreationRun.h"
 #include "engine/FolderFileUndo.h"
+#include "engine/RunJournal.h"
 #include "engine/StructureScan.h"
 #include "platform/HostFileSystem.h"
 
@@ -102,10 +102,13 @@ struct Session {
         if (fs.fileExists(path) || fs.isLink(path)) {
             std::string error;
             const auto text = fs.readTextFile(path, kJournalFileLimit);
-            const auto journal = text.content && !text.nulByte ? JournalFromJson(*text.content, error) : std::nullopt;
+            const auto journal = text.content && !text.nulByte
+                                     ? JournalFromJson(*text.content, error)
+                                     : std::nullopt;
             if (!journal || !NothingLeftToUndo(*journal) || fs.isLink(path))
                 throw UsageError("--journal: " + path +
-                                 " already exists and is not an undo journal with nothing left to undo; it is left "
+                                 " already exists and is not an undo journal with nothing left to "
+                                 "undo; it is left "
                                  "as it is (undo that run first, or name another file)");
             return;
         }
@@ -157,7 +160,8 @@ int RunCreation(Session& session) {
     // The lists the visual log was shown, for a simulation (which journals nothing) and a real run
     // alike, so the two reports compare line by line.
     session.report(state.results.counters, session.log.lists());
-    const int done = outcome.end == engine::RunEnd::Stopped ? StoppedStatus(session) : ExitCompleted;
+    const int done =
+        outcome.end == engine::RunEnd::Stopped ? StoppedStatus(session) : ExitCompleted;
     if (!writesJournal)
         return done;
     RunJournal journal{request.page, state.lastAttachMode, state.lastDestination, std::move(state.results), {}};
@@ -190,8 +194,8 @@ int RunUndo(Session& session) {
     // A path on a letter the journal does not name could stand for any folder: nothing is undone.
     const std::string unnamed = PathOnUnnamedDrive(*journal);
     if (!unnamed.empty())
-        throw UsageError("--journal: " + path + " does not name the host folder of the drive of " + unnamed +
-                         "; nothing is undone");
+        throw UsageError("--journal: " + path + " does not name the host folder of the drive of " +
+                         unnamed + "; nothing is undone");
     RestoreJournalDrives(*journal, session.fs.drives());
 
     engine::RunResults& results = journal->results;

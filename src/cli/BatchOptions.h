@@ -14,12 +14,13 @@ namespace dirforge::cli {
 
 /// The exit status of the batch front end.
 enum ExitStatus : int {
-    ExitCompleted = 0,      ///< the run or undo was carried out (per-item failures are results)
-    ExitRefused = 1,        ///< refused before it started (no space, no structure, end below start, nothing to undo)
-    ExitUsage = 2,          ///< the command line or one of its files could not be used
-    ExitJournalFailed = 3,  ///< the run was carried out but its undo journal could not be written
-    ExitInterrupted = 130,  ///< stopped by SIGINT after the item in hand; what was made is journaled
-    ExitTerminated = 143    ///< the same, stopped by SIGTERM
+    ExitCompleted = 0, ///< the run or undo was carried out (per-item failures are results)
+    ExitRefused =
+        1, ///< refused before it started (no space, no structure, end below start, nothing to undo)
+    ExitUsage = 2,         ///< the command line or one of its files could not be used
+    ExitJournalFailed = 3, ///< the run was carried out but its undo journal could not be written
+    ExitInterrupted = 130, ///< stopped by SIGINT after the item in hand; what was made is journaled
+    ExitTerminated = 143   ///< the same, stopped by SIGTERM
 };
 
 /// A command line or one of its files that cannot be used; ends the program with ExitUsage.

@@ -94,7 +94,8 @@ void PrintSummary(std::ostream& out, const engine::RunCounters& counters, const 
 }
 
 std::string JsonReport(const engine::RunCounters& counters, const ResultLists& lists,
-                       const std::vector<ShownMessage>& messages, const std::vector<std::string>* keptFiles) {
+                       const std::vector<ShownMessage>& messages,
+                       const std::vector<std::string>* keptFiles) {
     json counterObject;
     for (const RowName& row : kRows) {
         json cells;

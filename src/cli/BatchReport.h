@@ -21,6 +21,7 @@ void PrintSummary(std::ostream& out, const engine::RunCounters& counters, const 
 /// is shown with replacement characters. After an undo, counters.failedUndoFiles and
 /// lists.filesFailedUndo give the files it kept.
 std::string JsonReport(const engine::RunCounters& counters, const ResultLists& lists,
-                       const std::vector<ShownMessage>& messages, const std::vector<std::string>* keptFiles = nullptr);
+                       const std::vector<ShownMessage>& messages,
+                       const std::vector<std::string>* keptFiles = nullptr);
 
 } // namespace dirforge::cli

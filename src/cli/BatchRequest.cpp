@@ -1,9 +1,9 @@
 #include "cli/BatchRequest.h"
 
+#include "cli/InputFiles.h"
 #include "core/ListReports.h"
 #include "core/TextRules.h"
 #include "engine/TemplateRules.h"
-#include "cli/InputFiles.h"
 #include "lists/TextLines.h"
 
 namespace dirforge::cli {

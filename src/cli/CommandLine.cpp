@@ -164,7 +164,8 @@ std::optional<int> ParseCommandLine(int argc, const char* const* argv, BatchOpti
                                     std::ostream& err) {
     CLI::App app{"Creates many folders at once, simulates a run first, or undoes the last one.", "dirforge-cli"};
     app.require_subcommand(1);
-    app.set_version_flag("--version", std::string("dirforge-cli ") + kVersion, "Print the version and exit");
+    app.set_version_flag("--version", std::string("dirforge-cli ") + kVersion,
+                         "Print the version and exit");
     app.add_option("--drive", options.driveMappings, "Map a drive letter to a host folder (adds to DIRFORGE_DRIVES)")
         ->type_name("L=HOSTDIR");
 

@@ -19,7 +19,8 @@ bool ParseTemplateOption(const std::string& text, engine::_tagFoldersTemplateOpt
 std::string CheckRunOptions(const BatchOptions& options);
 
 /// Parses argv into options. Returns an exit status when the program should end here: 0 after
-/// --help or --version (printed to out), ExitUsage after a usage error (explained on err); nullopt to go on.
+/// --help or --version (printed to out), ExitUsage after a usage error (explained on err); nullopt
+/// to go on.
 std::optional<int> ParseCommandLine(int argc, const char* const* argv, BatchOptions& options, std::ostream& out,
                                     std::ostream& err);
 

@@ -12,13 +12,15 @@ PathArguments::PathArguments(const platform::DriveMap& drives, std::string hostC
     : drives_(drives), currentFolder_(std::move(hostCurrentFolder)) {}
 
 std::optional<std::string> PathArguments::hostToDrive(const std::string& hostPath) const {
-    const std::string absolute = hostPath.front() == '/' ? hostPath : currentFolder_ + "/" + hostPath;
+    const std::string absolute =
+        hostPath.front() == '/' ? hostPath : currentFolder_ + "/" + hostPath;
     if (!core::HasParentElement(absolute))
         return drives_.toDrive(absolute);
     // A ".." is not resolved here: it stays in the drive form, where every check refuses it
     // exactly as it refuses the same path typed with a drive letter.
     std::size_t cut = 0;
-    while (!(absolute.compare(cut, 3, "/..") == 0 && (cut + 3 == absolute.size() || absolute[cut + 3] == '/')))
+    while (!(absolute.compare(cut, 3, "/..") == 0 &&
+             (cut + 3 == absolute.size() || absolute[cut + 3] == '/')))
         cut = absolute.find('/', cut + 1);
     const auto head = drives_.toDrive(cut == 0 ? std::string("/") : absolute.substr(0, cut));
     if (!head)

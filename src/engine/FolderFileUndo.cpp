@@ -64,13 +64,15 @@ std::string ParentFolder(const std::string& path) {
 
 FolderFileUndo::FolderFileUndo(platform::FileSystem& fs) : fs_(fs) {}
 
-void FolderFileUndo::AddFolders(std::vector<std::string> folders, std::vector<platform::FileIdentity> identities) {
+void FolderFileUndo::AddFolders(std::vector<std::string> folders,
+                                std::vector<platform::FileIdentity> identities) {
     Folders = std::move(folders);
     FolderIds = std::move(identities);
     removableBuilt_ = false;
 }
 
-void FolderFileUndo::AddFiles(std::vector<std::string> files, std::vector<platform::FileIdentity> identities) {
+void FolderFileUndo::AddFiles(std::vector<std::string> files,
+                              std::vector<platform::FileIdentity> identities) {
     Files = std::move(files);
     FileIds = std::move(identities);
 }
@@ -92,7 +94,8 @@ void FolderFileUndo::AddSubFolders(std::vector<std::string> subFolders) {
     removableBuilt_ = false;
 }
 
-void FolderFileUndo::AddMadeByRun(std::vector<std::string> made, std::vector<platform::FileIdentity> identities) {
+void FolderFileUndo::AddMadeByRun(std::vector<std::string> made,
+                                  std::vector<platform::FileIdentity> identities) {
     MadeByRun = std::move(made);
     MadeIds = std::move(identities);
     removableBuilt_ = false;
@@ -280,14 +283,16 @@ platform::AnchoredFolder* FolderFileUndo::FindAnchor(const std::string& path, bo
     return nullptr;
 }
 
-platform::RemoveOutcome FolderFileUndo::RemoveItem(const std::string& path, const platform::FileIdentity* identity,
+platform::RemoveOutcome FolderFileUndo::RemoveItem(const std::string& path,
+                                                   const platform::FileIdentity* identity,
                                                    bool folder) {
     using platform::RemoveOutcome;
     bool refused = false;
     platform::AnchoredFolder* anchor = AnchorOf(path, refused);
     if (anchor == nullptr) {
         // No folder the run created below holds it any more: what still stands there is kept.
-        const bool there = fs_.isLink(path) || (folder ? fs_.folderExists(path) : fs_.fileExists(path));
+        const bool there =
+            fs_.isLink(path) || (folder ? fs_.folderExists(path) : fs_.fileExists(path));
         return there ? RemoveOutcome::Kept : RemoveOutcome::Gone;
     }
     static const platform::FileIdentity unknown;
@@ -304,7 +309,8 @@ void FolderFileUndo::DeleteFiles() {
     for (std::size_t i = 0; i < Files.size(); ++i) {
         const std::string file = core::Trim(Files[i]);
         const platform::FileIdentity* identity = withIds ? &FileIds[i] : nullptr;
-        const platform::FileIdentity kept = identity != nullptr ? *identity : platform::FileIdentity{};
+        const platform::FileIdentity kept =
+            identity != nullptr ? *identity : platform::FileIdentity{};
         if (Stopping()) {
             leftFiles_.push_back(file);
             leftFileIds_.push_back(kept);

@@ -13,8 +13,8 @@
 
 #include <cstdint>
 #include <deque>
-#include <memory>
 #include <map>
+#include <memory>
 #include <optional>
 #include <set>
 #include <string>
@@ -40,15 +40,18 @@ public:
 
     /// The stop folder of a template-mode undo on the strings and numbers pages.
     void SetDestination(const std::string& destination) { Destination = destination; }
-    /// Replace the folders, subfolders and files this undo is to remove; listed folders may be removed.
-    /// identities (same order) are given for an earlier undo's failures.
-    void AddFolders(std::vector<std::string> folders, std::vector<platform::FileIdentity> identities = {});
+    /// Replace the folders, subfolders and files this undo is to remove; listed folders may be
+    /// removed. identities (same order) are given for an earlier undo's failures.
+    void AddFolders(std::vector<std::string> folders,
+                    std::vector<platform::FileIdentity> identities = {});
     void AddSubFolders(std::vector<std::string> subFolders);
     /// identities: each file's as the run recorded it; a file without one is never deleted.
-    void AddFiles(std::vector<std::string> files, std::vector<platform::FileIdentity> identities = {});
+    void AddFiles(std::vector<std::string> files,
+                  std::vector<platform::FileIdentity> identities = {});
     /// Every folder the run made (intermediate parents included) with its identity: each may be
     /// removed, and SchedulePlan schedules those no plan row reached.
-    void AddMadeByRun(std::vector<std::string> made, std::vector<platform::FileIdentity> identities = {});
+    void AddMadeByRun(std::vector<std::string> made,
+                      std::vector<platform::FileIdentity> identities = {});
     /// The folders the run created below, each with the identity it had then.
     void AddAnchors(std::vector<RunAnchor> anchors);
 
@@ -71,7 +74,8 @@ public:
     /// goes to FailedFiles (missing, edited since, swapped, reached through a link).
     void DeleteFiles();
     /// Removes the scheduled folders deepest first when each is empty and still the one the run
-    /// made; one still there afterwards goes to FailedFolders. A folder already gone is passed over.
+    /// made; one still there afterwards goes to FailedFolders. A folder already gone is passed
+    /// over.
     void RemoveFolders();
     /// Report = header and the failure lines (folders, then files); "" when nothing failed.
     void BuildReport();
@@ -79,15 +83,21 @@ public:
     const std::vector<std::string>& FailedFolders() const { return failedFolders_; }
     const std::vector<std::string>& FailedFiles() const { return failedFiles_; }
     /// The recorded identities of the failures, in the same order (kept for the retry).
-    const std::vector<platform::FileIdentity>& FailedFolderIdentities() const { return failedFolderIds_; }
-    const std::vector<platform::FileIdentity>& FailedFileIdentities() const { return failedFileIds_; }
+    const std::vector<platform::FileIdentity>& FailedFolderIdentities() const {
+        return failedFolderIds_;
+    }
+    const std::vector<platform::FileIdentity>& FailedFileIdentities() const {
+        return failedFileIds_;
+    }
     const std::string& Report() const { return report_; }
     /// After a stop: the files and folders not tried yet, in the order they would have been.
     const std::vector<std::string>& LeftFiles() const { return leftFiles_; }
     const std::vector<std::string>& LeftFolders() const { return leftFolders_; }
     /// The recorded identities of what is left, in the same order.
     const std::vector<platform::FileIdentity>& LeftFileIdentities() const { return leftFileIds_; }
-    const std::vector<platform::FileIdentity>& LeftFolderIdentities() const { return leftFolderIds_; }
+    const std::vector<platform::FileIdentity>& LeftFolderIdentities() const {
+        return leftFolderIds_;
+    }
     /// Whether the undo was stopped before its last item, and how far it came.
     bool Stopped() const { return progress_ && progress_->stopped(); }
     const ItemProgress* Progress() const { return progress_ ? &*progress_ : nullptr; }
@@ -116,7 +126,8 @@ private:
     platform::AnchoredFolder* AnchorOf(const std::string& path, bool& refused);
     platform::AnchoredFolder* FindAnchor(const std::string& path, bool& refused);
     /// Removes one folder or file below its anchor; the outcome decides what is reported.
-    platform::RemoveOutcome RemoveItem(const std::string& path, const platform::FileIdentity* identity, bool folder);
+    platform::RemoveOutcome RemoveItem(const std::string& path,
+                                       const platform::FileIdentity* identity, bool folder);
 
     platform::FileSystem& fs_;
     std::string Destination;

@@ -231,7 +231,8 @@ void RunEngine::finish(RunOutcome& outcome, bool announce) {
         // Stopped by the user: say how far it came; the file manager is not opened.
         outcome.end = RunEnd::Stopped;
         const StoppedWork work = simulate_ ? StoppedWork::Simulation : StoppedWork::Run;
-        services_.prompt.inform(StoppedText(work, progress_.done(), progress_.total()), titles_.end);
+        services_.prompt.inform(StoppedText(work, progress_.done(), progress_.total()),
+                                titles_.end);
     } else if (announce) {
         services_.prompt.inform(simulate_ ? kSimulationEndText : kCreateEndText, titles_.end);
         if (hasDestination && request_.showExplorer)

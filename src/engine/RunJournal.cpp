@@ -24,7 +24,8 @@ constexpr const char* kHexKey = "hex";
 constexpr const char* kToCreateKey = "ToCreate";
 
 /// The journal's lists with their keys.
-std::array<std::pair<const char*, std::vector<std::string> engine::RunResults::*>, 6> JournalLists() {
+std::array<std::pair<const char*, std::vector<std::string> engine::RunResults::*>, 6>
+JournalLists() {
     using R = engine::RunResults;
     return {{{"FoldersCreated", &R::FoldersCreated},
              {"SubFoldersCreated", &R::SubFoldersCreated},
@@ -52,11 +53,13 @@ json EncodeIdentity(const platform::FileIdentity& identity) {
 platform::FileIdentity DecodeIdentity(const json& value) {
     if (!value.is_array() || value.size() != 4)
         throw std::invalid_argument("bad identity");
-    return {value[0].get<std::uint64_t>(), value[1].get<std::uint64_t>(), value[2].get<std::int64_t>(),
-            value[3].get<std::int64_t>()};
+    return {value[0].get<std::uint64_t>(), value[1].get<std::uint64_t>(),
+            value[2].get<std::int64_t>(), value[3].get<std::int64_t>()};
 }
 
-char LowerLetter(char c) { return static_cast<char>(c >= 'A' && c <= 'Z' ? c - 'A' + 'a' : c); }
+char LowerLetter(char c) {
+    return static_cast<char>(c >= 'A' && c <= 'Z' ? c - 'A' + 'a' : c);
+}
 
 /// Calls onPath for every path the journal holds (lists, anchors, destination).
 template <typename OnPath> void ForEachPath(const RunJournal& journal, OnPath&& onPath) {
@@ -116,7 +119,8 @@ std::string DecodeText(const json& value) {
     return text;
 }
 
-void NoteLetter(const std::string& path, std::map<char, std::string>& drives, const platform::DriveMap& map) {
+void NoteLetter(const std::string& path, std::map<char, std::string>& drives,
+                const platform::DriveMap& map) {
     if (path.size() < 2 || path[1] != ':')
         return;
     const char letter = LowerLetter(path[0]);
@@ -129,7 +133,8 @@ void NoteLetter(const std::string& path, std::map<char, std::string>& drives, co
 /// The line (from 1) of a byte position (from 1) in text.
 std::size_t LineAt(const std::string& text, std::size_t bytePosition) {
     const std::size_t end = std::min(bytePosition > 0 ? bytePosition - 1 : 0, text.size());
-    return 1 + static_cast<std::size_t>(std::count(text.begin(), text.begin() + static_cast<std::ptrdiff_t>(end), '\n'));
+    return 1 + static_cast<std::size_t>(
+                   std::count(text.begin(), text.begin() + static_cast<std::ptrdiff_t>(end), '\n'));
 }
 
 } // namespace
@@ -155,7 +160,8 @@ void RecordDrives(RunJournal& journal, const platform::DriveMap& drives) {
 std::string PathOnUnnamedDrive(const RunJournal& journal) {
     std::string unnamed;
     ForEachPath(journal, [&](const std::string& path) {
-        if (unnamed.empty() && path.size() >= 2 && path[1] == ':' && journal.drives.count(LowerLetter(path[0])) == 0)
+        if (unnamed.empty() && path.size() >= 2 && path[1] == ':' &&
+            journal.drives.count(LowerLetter(path[0])) == 0)
             unnamed = path;
     });
     return unnamed;
@@ -251,18 +257,21 @@ std::optional<RunJournal> JournalFromJson(const std::string& text, std::string& 
                 for (const json& entry : root.at(key))
                     (journal.results.*list).push_back(DecodeIdentity(entry));
             for (const json& anchor : root.at("Anchors"))
-                journal.results.Anchors.push_back({DecodeText(anchor.at("path")), DecodeIdentity(anchor.at("identity"))});
+                journal.results.Anchors.push_back(
+                    {DecodeText(anchor.at("path")), DecodeIdentity(anchor.at("identity"))});
         }
         if (root.contains(kToCreateKey)) {
             const auto toCreate = root.at(kToCreateKey).get<std::vector<double>>();
             if (toCreate.size() != journal.results.counters.cells.size())
                 throw std::invalid_argument("bad to-create counters");
             for (std::size_t row = 0; row < toCreate.size(); ++row)
-                journal.results.counters.cells[row][static_cast<int>(engine::CounterColumn::ToCreate)] = toCreate[row];
+                journal.results.counters
+                    .cells[row][static_cast<int>(engine::CounterColumn::ToCreate)] = toCreate[row];
         }
         return journal;
     } catch (const json::parse_error& e) {
-        error = "not a dirforge undo journal (invalid JSON on line " + std::to_string(LineAt(text, e.byte)) + ")";
+        error = "not a dirforge undo journal (invalid JSON on line " +
+                std::to_string(LineAt(text, e.byte)) + ")";
         return std::nullopt;
     } catch (const std::exception& e) {
         error = std::string("not a dirforge undo journal (") + e.what() + ")";
@@ -270,7 +279,8 @@ std::optional<RunJournal> JournalFromJson(const std::string& text, std::string& 
     }
 }
 
-std::optional<RunJournal> ReadJournalFile(const platform::FileSystem& fs, const std::string& path, std::string& error) {
+std::optional<RunJournal> ReadJournalFile(const platform::FileSystem& fs, const std::string& path,
+                                          std::string& error) {
     const platform::TextFileRead read = fs.readTextFile(path, kJournalFileLimit);
     if (read.tooLarge) {
         error = "too large to be a dirforge undo journal";
@@ -287,8 +297,8 @@ std::optional<RunJournal> ReadJournalFile(const platform::FileSystem& fs, const 
     return JournalFromJson(*read.content, error);
 }
 
-bool WriteJournalFile(platform::FileSystem& fs, const platform::DriveMap& drives, const std::string& path,
-                      RunJournal& journal) {
+bool WriteJournalFile(platform::FileSystem& fs, const platform::DriveMap& drives,
+                      const std::string& path, RunJournal& journal) {
     RecordDrives(journal, drives);
     return fs.writeFileAtomic(path, JournalToJson(journal));
 }

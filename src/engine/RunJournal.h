@@ -7,8 +7,8 @@
 
 #include "engine/PageKind.h"
 #include "engine/RunResults.h"
-#include "platform/FileSystem.h"
 #include "platform/DriveMap.h"
+#include "platform/FileSystem.h"
 
 #include <map>
 #include <optional>
@@ -21,7 +21,8 @@ struct RunJournal {
     std::string lastAttachMode;
     std::string lastDestination;
     /// Only the undo's lists (FoldersCreated, SubFoldersCreated, FilesCreated, FoldersFailedUndo,
-    /// UndoRetry, FoldersMadeByRun), their identities, the anchors and the "to create" counters are kept.
+    /// UndoRetry, FoldersMadeByRun), their identities, the anchors and the "to create" counters are
+    /// kept.
     engine::RunResults results;
     /// Lower-case drive letter to the host folder it stood for when the journal was written.
     std::map<char, std::string> drives;
@@ -47,9 +48,11 @@ inline constexpr std::uint64_t kJournalFileLimit = std::uint64_t{1} << 30;
 
 /// Reads and parses the journal file at path (drive form); nullopt with a message that follows
 /// "<path> is " and says why it is not one (not readable, too large, not a journal).
-std::optional<RunJournal> ReadJournalFile(const platform::FileSystem& fs, const std::string& path, std::string& error);
-/// Records the drives and writes the journal atomically (a reader sees the old file or the new one).
-bool WriteJournalFile(platform::FileSystem& fs, const platform::DriveMap& drives, const std::string& path,
-                      RunJournal& journal);
+std::optional<RunJournal> ReadJournalFile(const platform::FileSystem& fs, const std::string& path,
+                                          std::string& error);
+/// Records the drives and writes the journal atomically (a reader sees the old file or the new
+/// one).
+bool WriteJournalFile(platform::FileSystem& fs, const platform::DriveMap& drives,
+                      const std::string& path, RunJournal& journal);
 
 } // namespace dirforge::engine

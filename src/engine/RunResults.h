@@ -89,13 +89,15 @@ struct RunResults {
 
     std::vector<std::string>& list(ResultList which);
     const std::vector<std::string>& list(ResultList which) const;
-    /// Clears the six shown lists, the made-by-run record, the anchors and their identities (not UndoRetry).
+    /// Clears the six shown lists, the made-by-run record, the anchors and their identities (not
+    /// UndoRetry).
     void clearLists();
     /// Clears UndoRetry and its identities.
     void clearUndoRetry();
 };
 
-/// Watches a run or an undo: the visual log implements it. Every call may be frequent; throttle repaints.
+/// Watches a run or an undo: the visual log implements it. Every call may be frequent; throttle
+/// repaints.
 class RunObserver {
 public:
     virtual ~RunObserver() = default;

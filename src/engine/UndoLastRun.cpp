@@ -48,7 +48,8 @@ void PlanUndo(FolderFileUndo& undo, PageKind page, RunResults& results, const st
     undo.AddAnchors(results.Anchors); // kept in the results for a retry
     if (retry) {
         // An earlier undo's failures: only they (and the files it could not delete) are retried.
-        undo.AddFolders(std::move(results.FoldersFailedUndo), std::move(results.FailedUndoIdentities));
+        undo.AddFolders(std::move(results.FoldersFailedUndo),
+                        std::move(results.FailedUndoIdentities));
         undo.AddFiles(std::move(results.UndoRetry), std::move(results.UndoRetryIdentities));
     } else {
         if (lastAttachMode == "F") {
@@ -122,7 +123,8 @@ bool UndoLastRun(PageKind page, RunResults& results, const std::string& lastAtta
     if (!undo.Report().empty())
         prompt.warn(undo.Report(), titles.report);
     if (const ItemProgress* progress = undo.Progress(); progress && progress->stopped())
-        prompt.inform(StoppedText(StoppedWork::Undo, progress->done(), progress->total()), titles.end);
+        prompt.inform(StoppedText(StoppedWork::Undo, progress->done(), progress->total()),
+                      titles.end);
     else
         prompt.inform(kUndoEndText, titles.end);
     return true;

@@ -63,7 +63,8 @@ public:
     /// Reads a text file (a pipe or /dev/stdin too) up to maxBytes, stopping at the first NUL byte.
     virtual TextFileRead readTextFile(const std::string& path, std::uint64_t maxBytes) const = 0;
     /// Opens the folder a run creates below, or an undo removes below; nullptr when there is none.
-    virtual std::unique_ptr<AnchoredFolder> openAnchor(const std::string& path, AnchorReach reach) = 0;
+    virtual std::unique_ptr<AnchoredFolder> openAnchor(const std::string& path,
+                                                       AnchorReach reach) = 0;
     /// Writes a temporary file beside path and renames it into place.
     virtual bool writeFileAtomic(const std::string& path, const std::string& data) = 0;
 };

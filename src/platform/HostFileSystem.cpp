@@ -322,7 +322,8 @@ TextFileRead HostFileSystem::readTextFile(const std::string& path, std::uint64_t
     return result;
 }
 
-std::unique_ptr<AnchoredFolder> HostFileSystem::openAnchor(const std::string& path, AnchorReach reach) {
+std::unique_ptr<AnchoredFolder> HostFileSystem::openAnchor(const std::string& path,
+                                                           AnchorReach reach) {
     return OpenHostAnchor(drives_, path, reach);
 }
 
@@ -330,7 +331,8 @@ bool HostFileSystem::writeFileExclusive(const std::string& path, const std::stri
     const auto host = hostForCreating(path);
     if (!host)
         return false;
-    FileHandle out(::open(host->c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, kNewFileMode));
+    FileHandle out(
+        ::open(host->c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, kNewFileMode));
     if (!out.valid())
         return false;
     if (WriteAll(out.get(), data.data(), data.size()) && ::fsync(out.get()) == 0 && out.reset())

@@ -34,7 +34,8 @@ public:
     std::optional<std::string> readFile(const std::string& path) const override;
     TextFileRead readTextFile(const std::string& path, std::uint64_t maxBytes) const override;
     std::unique_ptr<AnchoredFolder> openAnchor(const std::string& path, AnchorReach reach) override;
-    /// Creates path exclusively (never replacing anything) with data; false when something is there.
+    /// Creates path exclusively (never replacing anything) with data; false when something is
+    /// there.
     bool writeFileExclusive(const std::string& path, const std::string& data);
     /// Keeps the permission bits of a file it replaces; the old file stays untouched on failure.
     bool writeFileAtomic(const std::string& path, const std::string& data) override;

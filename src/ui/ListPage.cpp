@@ -22,18 +22,27 @@ ListPage::ListPage(const PageRow& row, AppContext& context, TfrmMain& mainWindow
             [this] { context_.zoomInclude().showEntries(lists_->include().entries()); });
 }
 
-NameListModel& ListPage::includeList() { return lists_->include(); }
-NameListModel& ListPage::excludeList() { return lists_->exclude(); }
-std::size_t ListPage::NameCount() const { return static_cast<std::size_t>(lists_->include().size()); }
+NameListModel& ListPage::includeList() {
+    return lists_->include();
+}
+NameListModel& ListPage::excludeList() {
+    return lists_->exclude();
+}
+std::size_t ListPage::NameCount() const {
+    return static_cast<std::size_t>(lists_->include().size());
+}
 
 void ListPage::ClearLists() {
     lists_->clear();
     attach_->structures().clear();
 }
 
-void ListPage::FocusEntryField() { lists_->focusEntry(); }
+void ListPage::FocusEntryField() {
+    lists_->focusEntry();
+}
 
-void ListPage::ExportInclude(const std::function<bool(const std::string&)>& exported, const char* kind) {
+void ListPage::ExportInclude(const std::function<bool(const std::string&)>& exported,
+                             const char* kind) {
     const NameListModel& include = lists_->include();
     if (include.size() == 0) {
         context_.prompt().warn(kIncludeEmptyText, row_.titles.exportEmpty);

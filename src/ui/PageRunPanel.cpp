@@ -14,8 +14,8 @@
 
 #include <QCheckBox>
 #include <QHBoxLayout>
-#include <QVBoxLayout>
 #include <QPushButton>
+#include <QVBoxLayout>
 
 namespace dirforge::ui {
 
@@ -38,8 +38,9 @@ QPushButton* MakeButton(const QString& name, const char* caption, const char* hi
 constexpr const char* kJournalTitle = "Undo Journal.";
 
 bool SomethingToUndo(const engine::RunResults& results) {
-    return !results.FoldersCreated.empty() || !results.SubFoldersCreated.empty() || !results.FilesCreated.empty() ||
-           !results.FoldersFailedUndo.empty() || !results.UndoRetry.empty() || !results.FoldersMadeByRun.empty();
+    return !results.FoldersCreated.empty() || !results.SubFoldersCreated.empty() ||
+           !results.FilesCreated.empty() || !results.FoldersFailedUndo.empty() ||
+           !results.UndoRetry.empty() || !results.FoldersMadeByRun.empty();
 }
 
 } // namespace
@@ -108,14 +109,18 @@ void PageRunPanel::setOptionsEnabled(bool enabled) {
         btnUndo_->setEnabled(true);
 }
 
-std::string PageRunPanel::journalPath() const { return PageJournalPath(context_.startupFolder(), row_.kind); }
+std::string PageRunPanel::journalPath() const {
+    return PageJournalPath(context_.startupFolder(), row_.kind);
+}
 
 void PageRunPanel::SaveJournal() {
     const std::string path = journalPath();
-    if (path.empty() || SavePageJournal(context_.fileSystem(), context_.drives(), path, row_.kind, state_))
+    if (path.empty() ||
+        SavePageJournal(context_.fileSystem(), context_.drives(), path, row_.kind, state_))
         return;
-    context_.prompt().warn("The undo journal \"" + path + "\" could not be written.\n\nThe Undo of this page works "
-                           "until the program ends, but not after a restart.",
+    context_.prompt().warn("The undo journal \"" + path +
+                               "\" could not be written.\n\nThe Undo of this page works "
+                               "until the program ends, but not after a restart.",
                            kJournalTitle);
 }
 
@@ -123,8 +128,9 @@ bool PageRunPanel::UndoJournal(engine::RunJournal& journal) {
     bool undone = false;
     {
         RunWatch watch(observer(), *progressRow_);
-        undone = engine::UndoLastRun(journal.page, journal.results, journal.lastAttachMode, journal.lastDestination,
-                                     context_.fileSystem(), context_.prompt(), watch);
+        undone = engine::UndoLastRun(journal.page, journal.results, journal.lastAttachMode,
+                                     journal.lastDestination, context_.fileSystem(),
+                                     context_.prompt(), watch);
     }
     FlushLog();
     return undone;
@@ -198,11 +204,12 @@ void PageRunPanel::Run(RunFunction run) {
     const bool real = run == &engine::CreationRun;
     try {
         RunWatch watch(observer(), *progressRow_);
-        const engine::RunServices services{context_.fileSystem(), context_.prompt(), context_.shell(), watch};
+        const engine::RunServices services{context_.fileSystem(), context_.prompt(),
+                                           context_.shell(), watch};
         outcome = run(hooks_.BuildRunRequest(), state_, services);
     } catch (...) {
-        // Whatever went wrong is reported by the application's catch-all; the page must not stay locked,
-        // and what the run made so far stays undoable after a restart.
+        // Whatever went wrong is reported by the application's catch-all; the page must not stay
+        // locked, and what the run made so far stays undoable after a restart.
         if (real)
             SaveJournal();
         FlushLog();
@@ -237,10 +244,12 @@ void PageRunPanel::btnUndoClick() {
     bool undone = false;
     {
         RunWatch watch(observer(), *progressRow_);
-        undone = engine::UndoLastRun(row_.kind, state_.results, state_.lastAttachMode, state_.lastDestination,
-                                     context_.fileSystem(), context_.prompt(), watch);
+        undone = engine::UndoLastRun(row_.kind, state_.results, state_.lastAttachMode,
+                                     state_.lastDestination, context_.fileSystem(),
+                                     context_.prompt(), watch);
     }
-    // What is left (failed or not reached) is what the next Undo, also after a restart, goes on with.
+    // What is left (failed or not reached) is what the next Undo, also after a restart, goes on
+    // with.
     if (undone)
         SaveJournal();
     FlushLog();

@@ -60,7 +60,8 @@ PathsPage::PathsPage(AppContext& context, TfrmMain& mainWindow, QWidget* parent)
     connect(lists_, &IncludeExcludePanel::addRequested, this, &PathsPage::btnVol04AddToListClick);
     connect(lists_->importButton(), &QPushButton::clicked, this, &PathsPage::btnVol04SmartImportClick);
     connect(lists_->exportButton(), &QPushButton::clicked, this, &PathsPage::btnVol04SmartExportClick);
-    connect(lists_->editButton(), &QPushButton::clicked, this, &PathsPage::btnVol04EditIncludeListClick);
+    connect(lists_->editButton(), &QPushButton::clicked, this,
+            &PathsPage::btnVol04EditIncludeListClick);
     connect(run_->clearAllButton(), &QPushButton::clicked, this, &PathsPage::btnVol04ClearAllClick);
 }
 
@@ -76,7 +77,6 @@ void PathsPage::BuildLayout(QGroupBox* frame) {
     grid->setColumnStretch(1, 10);
     grid->setRowStretch(0, 1);
 }
-
 
 void PathsPage::ApplyInitialState() {
     state_.results.counters.resetToCreate();

@@ -11,7 +11,6 @@ class QGroupBox;
 
 namespace dirforge::ui {
 
-
 class PathsPage : public ListPage {
     Q_OBJECT
 public:

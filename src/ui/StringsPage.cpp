@@ -65,7 +65,8 @@ StringsPage::StringsPage(AppContext& context, TfrmMain& mainWindow, QWidget* par
     connect(lists_, &IncludeExcludePanel::addRequested, this, &StringsPage::btnVol02AddToListClick);
     connect(lists_->importButton(), &QPushButton::clicked, this, &StringsPage::btnVol02SmartImportClick);
     connect(lists_->exportButton(), &QPushButton::clicked, this, &StringsPage::btnVol02SmartExportClick);
-    connect(lists_->editButton(), &QPushButton::clicked, this, &StringsPage::btnVol02EditIncludeListClick);
+    connect(lists_->editButton(), &QPushButton::clicked, this,
+            &StringsPage::btnVol02EditIncludeListClick);
     connect(run_->clearAllButton(), &QPushButton::clicked, this, &StringsPage::btnVol02ClearAllClick);
 }
 
@@ -82,7 +83,6 @@ void StringsPage::BuildLayout(QGroupBox* frame) {
     grid->setColumnStretch(1, 10);
     grid->setRowStretch(1, 1);
 }
-
 
 void StringsPage::ApplyInitialState() {
     state_.results.counters.resetToCreate();
@@ -197,7 +197,8 @@ void StringsPage::btnVol02SmartImportClick() {
 }
 
 void StringsPage::btnVol02SmartExportClick() {
-    ExportInclude([](const std::string& entry) { return !core::HasDrivePart(core::Trim(entry)); }, "STRINGS");
+    ExportInclude([](const std::string& entry) { return !core::HasDrivePart(core::Trim(entry)); },
+                  "STRINGS");
 }
 
 void StringsPage::btnVol02EditIncludeListClick() {

@@ -127,8 +127,9 @@ void TfrmMain::BuildMenu() {
     connect(openProfile, &QAction::triggered, this, &TfrmMain::OpenProfile1Click);
     QAction* undoSaved = file1->addAction(QStringLiteral("Undo a Saved Run..."));
     undoSaved->setObjectName(QStringLiteral("UndoSavedRun1"));
-    ApplyHint(*undoSaved, QStringLiteral("Undo a Saved Run|Undoes the run an undo journal file records, "
-                                         "on the page it names"));
+    ApplyHint(*undoSaved,
+              QStringLiteral("Undo a Saved Run|Undoes the run an undo journal file records, "
+                             "on the page it names"));
     connect(undoSaved, &QAction::triggered, this, &TfrmMain::UndoSavedRun1Click);
     file1->addSeparator();
     QAction* exit1 = file1->addAction(QStringLiteral("E&xit"));
@@ -292,11 +293,13 @@ void TfrmMain::RestorePageJournals() {
 }
 
 void TfrmMain::UndoSavedRun1Click() {
-    const std::optional<std::string> file = context_.fileDialogs().openFileName("Undo a Saved Run", kJournalFilter);
+    const std::optional<std::string> file =
+        context_.fileDialogs().openFileName("Undo a Saved Run", kJournalFilter);
     if (!file)
         return;
     std::string error;
-    std::optional<engine::RunJournal> journal = engine::ReadJournalFile(context_.fileSystem(), *file, error);
+    std::optional<engine::RunJournal> journal =
+        engine::ReadJournalFile(context_.fileSystem(), *file, error);
     if (journal)
         error = DriveMismatch(*journal, context_.drives());
     else
@@ -320,9 +323,10 @@ void TfrmMain::UndoSavedRun1Click() {
     SetOtherTabsEnabled(journal->page, false);
     const bool undone = panel.UndoJournal(*journal);
     SetOtherTabsEnabled(journal->page, true);
-    if (undone && !engine::WriteJournalFile(context_.fileSystem(), context_.drives(), *file, *journal))
-        context_.prompt().warn("\"" + *file + "\" could not be rewritten with what is left to undo.",
-                               kUndoSavedTitle);
+    if (undone &&
+        !engine::WriteJournalFile(context_.fileSystem(), context_.drives(), *file, *journal))
+        context_.prompt().warn(
+            "\"" + *file + "\" could not be rewritten with what is left to undo.", kUndoSavedTitle);
 }
 
 void TfrmMain::Exit1Click() { close(); }

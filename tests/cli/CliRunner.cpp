@@ -56,7 +56,8 @@ std::string DrivesEnvironment(const TempDrives& drives) {
     return "f=" + drives.hostRoot() + "/f;g=" + drives.hostRoot() + "/g";
 }
 
-CliChild StartCli(const TempDrives& drives, const std::vector<std::string>& args, const std::string& drivesOverride) {
+CliChild StartCli(const TempDrives& drives, const std::vector<std::string>& args,
+                  const std::string& drivesOverride) {
     CliChild started{-1, drives.hostRoot() + "/.cli-stdout", drives.hostRoot() + "/.cli-stderr"};
     std::vector<std::string> environment =
         ChildEnvironment(drivesOverride.empty() ? DrivesEnvironment(drives) : drivesOverride);
@@ -67,10 +68,10 @@ CliChild StartCli(const TempDrives& drives, const std::vector<std::string>& args
     // posix_spawn rather than fork: window tests that run the binary have threads of their own.
     posix_spawn_file_actions_t actions;
     posix_spawn_file_actions_init(&actions);
-    posix_spawn_file_actions_addopen(&actions, STDOUT_FILENO, started.outPath.c_str(), O_WRONLY | O_CREAT | O_TRUNC,
-                                     0600);
-    posix_spawn_file_actions_addopen(&actions, STDERR_FILENO, started.errPath.c_str(), O_WRONLY | O_CREAT | O_TRUNC,
-                                     0600);
+    posix_spawn_file_actions_addopen(&actions, STDOUT_FILENO, started.outPath.c_str(),
+                                     O_WRONLY | O_CREAT | O_TRUNC, 0600);
+    posix_spawn_file_actions_addopen(&actions, STDERR_FILENO, started.errPath.c_str(),
+                                     O_WRONLY | O_CREAT | O_TRUNC, 0600);
     posix_spawn_file_actions_addchdir_np(&actions, drives.hostRoot().c_str());
     pid_t child = -1;
     const int spawned = posix_spawn(&child, program.c_str(), &actions, nullptr, NullTerminated(arguments).data(),
@@ -99,7 +100,8 @@ CliResult WaitCli(CliChild& child) {
     return result;
 }
 
-CliResult RunCli(const TempDrives& drives, const std::vector<std::string>& args, const std::string& drivesOverride) {
+CliResult RunCli(const TempDrives& drives, const std::vector<std::string>& args,
+                 const std::string& drivesOverride) {
     CliChild child = StartCli(drives, args, drivesOverride);
     return WaitCli(child);
 }

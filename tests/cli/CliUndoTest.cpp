@@ -82,7 +82,9 @@ TEST_P(CliRefusal, ExitsOneCreatesNothingAndKeepsThePreviousJournal) {
     TempDrives drives;
     drives.makeFile("g:\\Src\\T\\a.txt", "content");
     // The journal of a previous run that was undone: the only kind a new run may take over.
-    ASSERT_EQ(RunCli(drives, {"strings", "--dest", "f:\\Z", "--name", "A", "--journal", "j.json"}).status, 0);
+    ASSERT_EQ(
+        RunCli(drives, {"strings", "--dest", "f:\\Z", "--name", "A", "--journal", "j.json"}).status,
+        0);
     ASSERT_EQ(RunCli(drives, {"undo", "--journal", "j.json"}).status, 0);
     const std::string previous = JournalText(drives);
     Strings args = GetParam().args;

@@ -24,9 +24,9 @@ protected:
     }
 
     engine::StructureCopy copier(CopyVariant variant, bool simulate, PageKind page = PageKind::Strings) {
-        return engine::StructureCopy(engine::CopyContext{fs(), prompt, engine::RecordSink{state.results, log, !simulate},
-                                                         state.fileSizes, variant, titles(page, simulate),
-                                                         anchors, anchorPoint});
+        return engine::StructureCopy(engine::CopyContext{
+            fs(), prompt, engine::RecordSink{state.results, log, !simulate}, state.fileSizes,
+            variant, titles(page, simulate), anchors, anchorPoint});
     }
     /// A real copy makes everything below the drive's root, as a run whose destination is on it.
     engine::RunAnchors anchors{fs(), state.results};
@@ -116,9 +116,10 @@ TEST_F(CopyStructureTest, AFileTheScanDidNotSeeIsReportedUnderThePagesTitle) {
         std::filesystem::remove_all(drives.hostPath("f:\\Out"));
         if (c.targetExists)
             drives.makeFile("f:\\Out\\new.txt", "old");
-        engine::StructureCopy copy(engine::CopyContext{fs(), local, engine::RecordSink{state.results, log, !c.simulate},
-                                                       state.fileSizes, CopyVariant::SubFoldersOnlyWithFiles,
-                                                       titles(c.page, c.simulate), anchors, anchorPoint});
+        engine::StructureCopy copy(
+            engine::CopyContext{fs(), local, engine::RecordSink{state.results, log, !c.simulate},
+                                state.fileSizes, CopyVariant::SubFoldersOnlyWithFiles,
+                                titles(c.page, c.simulate), anchors, anchorPoint});
         if (c.simulate)
             copy.SimulateCopyStructure("f:\\Lone", "f:\\Out");
         else

@@ -133,15 +133,16 @@ TEST(DriveMap, EnvironmentAddsDrivesAndReportsMalformedText) {
 
 TEST(PortableNames, RefusesWhatTheDesktopFileSystemRefuses) {
     using dirforge::platform::IsRefusedName;
-    for (const char* refused : {"a<b", "a>b", "a:b", "a\"b", "a|b", "what?", "*", "tab\there", "bell\x07",
-                                "CON", "con", "Con.txt", "NUL.tar.gz", "aux", "PRN", "COM1", "com9.log",
-                                "LPT1", "lpt9", "CON .txt", "CONIN$", "conout$", "Conin$.log", "trail.",
-                                "x ", "dots...", "a. "})
+    for (const char* refused :
+         {"a<b",       "a>b",        "a:b",      "a\"b", "a|b",     "what?",      "*",
+          "tab\there", "bell\x07",   "CON",      "con",  "Con.txt", "NUL.tar.gz", "aux",
+          "PRN",       "COM1",       "com9.log", "LPT1", "lpt9",    "CON .txt",   "CONIN$",
+          "conout$",   "Conin$.log", "trail.",   "x ",   "dots...", "a. "})
         EXPECT_TRUE(IsRefusedName(refused)) << refused;
     EXPECT_TRUE(IsRefusedName(std::string("a\0b", 3)));
-    for (const char* allowed : {"Clients", "CONSOLE", "econ", "COM", "COM0", "COM10", "LPT", "nul-report",
-                                "a.CON", ".hidden", "..dots", "Ünïcode ñame", "a b", "x.y.z", "CONIN", "CONOUT$x",
-                                " lead", ".", ".."})
+    for (const char* allowed : {"Clients", "CONSOLE", "econ", "COM", "COM0", "COM10", "LPT",
+                                "nul-report", "a.CON", ".hidden", "..dots", "Ünïcode ñame", "a b",
+                                "x.y.z", "CONIN", "CONOUT$x", " lead", ".", ".."})
         EXPECT_FALSE(IsRefusedName(allowed)) << allowed;
 }
 

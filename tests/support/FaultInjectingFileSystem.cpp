@@ -98,7 +98,8 @@ bool FaultInjectingFileSystem::createFolder(const std::string& path, std::vector
     return false;
 }
 
-std::string FaultInjectingFileSystem::partBeforeRefused(const FaultRule& rule, const std::string& path) const {
+std::string FaultInjectingFileSystem::partBeforeRefused(const FaultRule& rule,
+                                                        const std::string& path) const {
     if (rule.prefix || rule.path.empty())
         return {};
     // Spelt as the request spells it (the refused folder is the request or one of its parents).
@@ -158,7 +159,8 @@ bool FaultInjectingFileSystem::writeFileAtomic(const std::string& path, const st
     return failingRule(FsOp::WriteFile, path) == nullptr && inner_.writeFileAtomic(path, data);
 }
 
-platform::TextFileRead FaultInjectingFileSystem::readTextFile(const std::string& path, std::uint64_t maxBytes) const {
+platform::TextFileRead FaultInjectingFileSystem::readTextFile(const std::string& path,
+                                                              std::uint64_t maxBytes) const {
     if (failingRule(FsOp::ReadFile, path) != nullptr)
         return {};
     return inner_.readTextFile(path, maxBytes);
@@ -169,7 +171,8 @@ namespace {
 /// An anchor of the inner file system under the decorator's rules and hook.
 class FaultInjectingAnchor : public platform::AnchoredFolder {
 public:
-    FaultInjectingAnchor(FaultInjectingFileSystem& owner, std::unique_ptr<platform::AnchoredFolder> inner)
+    FaultInjectingAnchor(FaultInjectingFileSystem& owner,
+                         std::unique_ptr<platform::AnchoredFolder> inner)
         : owner_(owner), inner_(std::move(inner)) {}
 
     const std::string& path() const override { return inner_->path(); }
@@ -184,16 +187,19 @@ public:
             inner_->createFolder(above, made);
         return false;
     }
-    bool copyFileInto(const std::string& source, const std::string& target, platform::FileIdentity* identity) override {
+    bool copyFileInto(const std::string& source, const std::string& target,
+                      platform::FileIdentity* identity) override {
         return owner_.failingRule(FsOp::CopyFile, target, source) == nullptr &&
                inner_->copyFileInto(source, target, identity);
     }
-    platform::RemoveOutcome removeFile(const std::string& path, const platform::FileIdentity& expected) override {
+    platform::RemoveOutcome removeFile(const std::string& path,
+                                       const platform::FileIdentity& expected) override {
         if (owner_.failingRule(FsOp::DeleteFile, path) != nullptr)
             return platform::RemoveOutcome::Kept;
         return inner_->removeFile(path, expected);
     }
-    platform::RemoveOutcome removeFolder(const std::string& path, const platform::FileIdentity& expected) override {
+    platform::RemoveOutcome removeFolder(const std::string& path,
+                                         const platform::FileIdentity& expected) override {
         if (owner_.failingRule(FsOp::RemoveEmptyFolder, path) != nullptr)
             return platform::RemoveOutcome::Kept;
         return inner_->removeFolder(path, expected);
@@ -206,8 +212,8 @@ private:
 
 } // namespace
 
-std::unique_ptr<platform::AnchoredFolder> FaultInjectingFileSystem::openAnchor(const std::string& path,
-                                                                               platform::AnchorReach reach) {
+std::unique_ptr<platform::AnchoredFolder>
+FaultInjectingFileSystem::openAnchor(const std::string& path, platform::AnchorReach reach) {
     auto inner = inner_.openAnchor(path, reach);
     if (!inner)
         return nullptr;

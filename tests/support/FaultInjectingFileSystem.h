@@ -84,12 +84,14 @@ public:
     std::string currentFolder() const override { return inner_.currentFolder(); }
     std::optional<std::string> readFile(const std::string& path) const override;
     bool writeFileAtomic(const std::string& path, const std::string& data) override;
-    platform::TextFileRead readTextFile(const std::string& path, std::uint64_t maxBytes) const override;
+    platform::TextFileRead readTextFile(const std::string& path,
+                                        std::uint64_t maxBytes) const override;
     std::unique_ptr<platform::AnchoredFolder> openAnchor(const std::string& path,
                                                          platform::AnchorReach reach) override;
 
     /// Counts the call and returns the rule that makes it fail, or null; a copy passes both paths.
-    const FaultRule* failingRule(FsOp op, const std::string& path, const std::string& otherPath = {}) const;
+    const FaultRule* failingRule(FsOp op, const std::string& path,
+                                 const std::string& otherPath = {}) const;
     /// The folders above the rule's folder, made as a real refusal halfway down would make them.
     std::string partBeforeRefused(const FaultRule& rule, const std::string& path) const;
 

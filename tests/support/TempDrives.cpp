@@ -84,10 +84,12 @@ platform::FileIdentity TempDrives::identityOf(const std::string& drivePath) cons
     struct stat st {};
     if (::lstat(hostPath(drivePath).c_str(), &st) != 0)
         return {};
-    platform::FileIdentity identity{static_cast<std::uint64_t>(st.st_dev), static_cast<std::uint64_t>(st.st_ino)};
+    platform::FileIdentity identity{static_cast<std::uint64_t>(st.st_dev),
+                                    static_cast<std::uint64_t>(st.st_ino)};
     if (!S_ISDIR(st.st_mode)) {
         identity.size = static_cast<std::int64_t>(st.st_size);
-        identity.modified = static_cast<std::int64_t>(st.st_mtim.tv_sec) * 1000000000 + st.st_mtim.tv_nsec;
+        identity.modified =
+            static_cast<std::int64_t>(st.st_mtim.tv_sec) * 1000000000 + st.st_mtim.tv_nsec;
     }
     return identity;
 }

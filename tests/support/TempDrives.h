@@ -48,7 +48,8 @@ public:
     bool exists(const std::string& drivePath) const;
     bool isFolder(const std::string& drivePath) const;
     bool isFile(const std::string& drivePath) const;
-    /// The identity of what stands at the path (not followed), as a run records it; unknown if nothing.
+    /// The identity of what stands at the path (not followed), as a run records it; unknown if
+    /// nothing.
     platform::FileIdentity identityOf(const std::string& drivePath) const;
     /// The content of a file ("" and a test failure if it cannot be read).
     std::string readText(const std::string& drivePath) const;

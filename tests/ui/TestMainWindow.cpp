@@ -154,8 +154,11 @@ private slots:
         QTest::addColumn<QStringList>("items");
         QTest::addColumn<QStringList>("captions");
         QTest::newRow("File") << "File1"
-                              << "&File" << QStringList{"SaveProfile1", "OpenProfile1", "UndoSavedRun1", "", "Exit1"}
-                              << QStringList{"Save Profile...", "Open Profile...", "Undo a Saved Run...", "", "E&xit"};
+                              << "&File"
+                              << QStringList{"SaveProfile1", "OpenProfile1", "UndoSavedRun1", "",
+                                             "Exit1"}
+                              << QStringList{"Save Profile...", "Open Profile...",
+                                             "Undo a Saved Run...", "", "E&xit"};
         QTest::newRow("Help") << "Help1" << "&Help" << QStringList{"OverView", "Howtovideosonline1", "About1"}
                               << QStringList{"Overview", "How-to videos online.", "&About..."};
     }

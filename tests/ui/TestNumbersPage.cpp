@@ -170,7 +170,8 @@ private slots:
         QTest::newRow("text templates, no line") << State::TemplatesEmpty << always + options + templates
                                                  << run + existing;
         // A cancelled browse keeps the chosen destination, and the page stays as it was.
-        QTest::newRow("browse cancelled") << State::BrowseCancelled << always + options + existing << run + templates;
+        QTest::newRow("browse cancelled")
+            << State::BrowseCancelled << always + options + existing << run + templates;
     }
 
     void enablingRulesFollowThePageState() {

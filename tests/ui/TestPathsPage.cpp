@@ -180,8 +180,10 @@ private slots:
                                                  << "f:\\A g:\\B";
         QTest::newRow("doubled separators collapsed") << "f:\\X\\\\Y" << QStringList{"f:\\X\\Y"} << "" << ""
                                                    << "f:\\X\\Y";
-        QTest::newRow("forward slashes taken as backslashes") << "f:/X" << QStringList{"f:\\X"} << "" << ""
-                                                             << "f:\\X";
+        QTest::newRow("forward slashes taken as backslashes")
+            << "f:/X" << QStringList{"f:\\X"} << ""
+            << ""
+            << "f:\\X";
         QTest::newRow("already excluded, case ignored")
             << "F:\\Ex" << QStringList{} << "Warning no: 40004." << "This item already exists in the Exclude list !"
             << "F:\\Ex";

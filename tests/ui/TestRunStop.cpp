@@ -5,8 +5,8 @@
 #include "engine/FolderFileUndo.h"
 #include "engine/ProgressText.h"
 #include "engine/RunJournal.h"
-#include "ui/PageJournal.h"
 #include "helpers/StartedStringsPage.h"
+#include "ui/PageJournal.h"
 #include "ui/StringsPage.h"
 #include "ui/TfrmMain.h"
 #include "ui/TfrmStatistic.h"
@@ -78,8 +78,8 @@ void StopOnceMoving(StartedStringsPage& program, StopBy by, bool& clickedOther) 
 
 /// The strings page's journal in the working folder, as the engine reads it.
 dirforge::engine::RunJournal SavedJournal(StartedStringsPage& program) {
-    const std::string path =
-        dirforge::ui::PageJournalPath(program.context->startupFolder(), dirforge::engine::PageKind::Strings);
+    const std::string path = dirforge::ui::PageJournalPath(program.context->startupFolder(),
+                                                           dirforge::engine::PageKind::Strings);
     std::string error;
     auto journal = dirforge::engine::ReadJournalFile(program.context->fileSystem(), path, error);
     if (!journal)
@@ -168,7 +168,8 @@ private slots:
         // every name makes it last many frames, so the stop lands well before the last name.
         for (int i = 0; i < 10; ++i)
             for (int j = 0; j < 10; ++j)
-                program.drives.makeFolder("g:\\Tpl\\A" + std::to_string(i) + "\\B" + std::to_string(j));
+                program.drives.makeFolder("g:\\Tpl\\A" + std::to_string(i) + "\\B" +
+                                          std::to_string(j));
         program.click("rdoVol02StructureImportFullPaths");
         program.picker.answer("g:\\Tpl");
         program.click("btnVol02AddFolderStructure");

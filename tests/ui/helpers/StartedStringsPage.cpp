@@ -8,7 +8,9 @@
 
 namespace dirforge::testing {
 
-StartedStringsPage::StartedStringsPage() { restart(); }
+StartedStringsPage::StartedStringsPage() {
+    restart();
+}
 
 void StartedStringsPage::restart() {
     context.reset();

@@ -37,7 +37,8 @@ struct StartedStringsPage {
     void chooseDestination(const std::string& path);
     /// Puts names into INCLUDE in one batch and runs the page refresh.
     void addNames(const std::vector<std::string>& names);
-    /// Ends the program (its windows destroyed) and starts it again in the same folder on the same drives.
+    /// Ends the program (its windows destroyed) and starts it again in the same folder on the same
+    /// drives.
     void restart();
 
     TemporaryCurrentFolder cwd;
