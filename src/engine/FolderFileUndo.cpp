@@ -327,8 +327,11 @@ void FolderFileUndo::DeleteFiles() {
 
 void FolderFileUndo::RemoveFolders() {
     // Deepest first; within one depth the last scheduled first.
-    std::stable_sort(plan_.begin(), plan_.end(),
-                     [](const PlannedFolder& a, const PlannedFolder& b) { return a.depth < b.depth; });
+    const auto shallowerFirst = [](const PlannedFolder& a, const PlannedFolder& b) {
+        return a.depth < b.depth;
+    };
+    if (!std::is_sorted(plan_.begin(), plan_.end(), shallowerFirst)) // often already in order
+        std::stable_sort(plan_.begin(), plan_.end(), shallowerFirst);
     for (auto it = plan_.rbegin(); it != plan_.rend(); ++it) {
         const RemovableFolder& folder = *it->folder;
         const platform::FileIdentity kept =

@@ -2,38 +2,59 @@
 
 namespace dirforge::engine {
 
+namespace {
+
+/// Chosen points held open at once; when more come, all are identified, closed and reopened
+/// as they come again.
+constexpr std::size_t kMostHeld = 256;
+
+} // namespace
+
+RunAnchors::~RunAnchors() { identifyMade(); }
+
 void RunAnchors::record(const platform::AnchoredFolder& anchor) {
     if (recorded_.insert(anchor.path()).second)
         results_.Anchors.push_back({anchor.path(), anchor.identity()});
 }
 
-platform::AnchoredFolder* RunAnchors::anchorFor(const std::string& chosen) {
-    if (anchor_ && chosen == chosen_)
-        return anchor_.get();
-    auto anchor = fs_.openAnchor(chosen, platform::AnchorReach::Exact);
-    exact_ = anchor != nullptr;
-    if (!anchor)
-        anchor = fs_.openAnchor(chosen, platform::AnchorReach::DeepestExisting);
-    if (!anchor) {
-        anchor_.reset();
-        chosen_.clear();
-        return nullptr;
+RunAnchors::Held* RunAnchors::heldFor(const std::string& chosen) {
+    if (last_ != nullptr && chosen == lastChosen_)
+        return last_;
+    auto found = held_.find(chosen);
+    if (found == held_.end()) {
+        Held held;
+        held.anchor = fs_.openAnchor(chosen, platform::AnchorReach::Exact);
+        held.exact = held.anchor != nullptr;
+        if (!held.anchor)
+            held.anchor = fs_.openAnchor(chosen, platform::AnchorReach::DeepestExisting);
+        if (!held.anchor) {
+            last_ = nullptr;
+            return nullptr; // asked again when the point comes again
+        }
+        record(*held.anchor);
+        if (held_.size() >= kMostHeld) {
+            identifyMade();
+            held_.clear();
+        }
+        found = held_.emplace(chosen, std::move(held)).first;
     }
-    record(*anchor);
-    anchor_ = std::move(anchor);
-    chosen_ = chosen;
-    return anchor_.get();
+    lastChosen_ = chosen;
+    last_ = &found->second;
+    return last_;
 }
 
 bool RunAnchors::createFolder(const std::string& chosen, const std::string& path) {
-    platform::AnchoredFolder* anchor = anchorFor(chosen);
-    if (anchor == nullptr)
+    Held* held = heldFor(chosen);
+    if (held == nullptr)
         return false;
     made_.clear();
-    const bool created = anchor->createFolder(path, &made_);
-    if (!exact_ && !made_.empty())
-        holdChosenFolder();
+    const auto when = held->exact ? platform::MadeIdentity::Later : platform::MadeIdentity::Now;
+    const bool created = held->anchor->createFolder(path, &made_, when);
+    if (!held->exact && !made_.empty())
+        holdChosenFolder(*held, chosen);
     for (platform::MadeItem& item : made_) {
+        if (!item.identity.known())
+            held->unidentified.push_back(results_.FolderIdentities.size());
         results_.FoldersMadeByRun.push_back(std::move(item.path));
         results_.FolderIdentities.push_back(item.identity);
     }
@@ -48,24 +69,41 @@ MakeOutcome RunAnchors::makeFolder(const std::string& chosen, const std::string&
                                                           : MakeOutcome::Made;
 }
 
-void RunAnchors::holdChosenFolder() {
-    auto chosen = fs_.openAnchor(chosen_, platform::AnchorReach::Exact);
-    if (!chosen)
+void RunAnchors::holdChosenFolder(Held& held, const std::string& chosen) {
+    auto exact = fs_.openAnchor(chosen, platform::AnchorReach::Exact);
+    if (!exact)
         return;
     for (const platform::MadeItem& item : made_) {
-        if (item.identity.sameObject(chosen->identity())) {
-            record(*chosen);
-            anchor_ = std::move(chosen);
-            exact_ = true;
+        if (item.identity.sameObject(exact->identity())) {
+            record(*exact);
+            held.anchor = std::move(exact);
+            held.exact = true;
             return;
         }
     }
 }
 
+void RunAnchors::identify(Held& held) {
+    if (held.unidentified.empty())
+        return;
+    const std::vector<platform::FileIdentity> found = held.anchor->identifyDeferred();
+    for (std::size_t i = 0; i < held.unidentified.size() && i < found.size(); ++i) {
+        const std::size_t at = held.unidentified[i];
+        if (at < results_.FolderIdentities.size())
+            results_.FolderIdentities[at] = found[i];
+    }
+    held.unidentified.clear();
+}
+
+void RunAnchors::identifyMade() {
+    for (auto& [chosen, held] : held_)
+        identify(held);
+}
+
 bool RunAnchors::copyFile(const std::string& chosen, const std::string& source,
                           const std::string& target, platform::FileIdentity& identity) {
-    platform::AnchoredFolder* anchor = anchorFor(chosen);
-    return anchor != nullptr && anchor->copyFileInto(source, target, &identity);
+    Held* held = heldFor(chosen);
+    return held != nullptr && held->anchor->copyFileInto(source, target, &identity);
 }
 
 } // namespace dirforge::engine

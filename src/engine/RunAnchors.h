@@ -1,8 +1,10 @@
 #pragma once
-// The folders a real run creates below. The point the user chose (a destination, a paths entry's
-// folder) is resolved once, as given, to its deepest existing folder; everything below is made
-// through that folder's handle, never through a link, and every folder made and file copied is
-// journaled with its identity so the undo can prove what the run made.
+// The folders a real run creates below. Each point the user chose (a destination, a paths
+// entry's folder) is resolved once, as given, to its deepest existing folder and held while the
+// run lasts; everything below is made through that folder's handle, never through a link, and
+// every folder made and file copied is journaled with its identity so the undo can prove what
+// the run made. A folder made directly in a held chosen folder learns its identity at the end,
+// from one listing of that folder (see identifyMade): one request per new folder fewer.
 
 #include "engine/MakeOutcome.h"
 #include "engine/RunResults.h"
@@ -10,6 +12,7 @@
 
 #include <memory>
 #include <string>
+#include <unordered_map>
 #include <unordered_set>
 
 namespace dirforge::engine {
@@ -18,6 +21,10 @@ class RunAnchors {
 public:
     /// Journals into results (anchors, made folders, their identities).
     RunAnchors(platform::FileSystem& fs, RunResults& results) : fs_(fs), results_(results) {}
+    /// Asks the identities still missing (identifyMade).
+    ~RunAnchors();
+    RunAnchors(const RunAnchors&) = delete;
+    RunAnchors& operator=(const RunAnchors&) = delete;
 
     /// Creates path with its missing parents below the point chosen; every folder made is
     /// journaled. True when a real folder stands at path afterwards.
@@ -28,21 +35,34 @@ public:
     /// Copies source to target below the point chosen, exclusively; identity is the copy's.
     bool copyFile(const std::string& chosen, const std::string& source, const std::string& target,
                   platform::FileIdentity& identity);
+    /// Fills in the identities of the folders made so far that creating left for later; a run
+    /// calls it when its last name is done, before anything reads the journal.
+    void identifyMade();
 
 private:
-    /// The anchor for the point chosen; opened once while the same point comes again.
-    platform::AnchoredFolder* anchorFor(const std::string& chosen);
+    /// One chosen point, held open.
+    struct Held {
+        std::unique_ptr<platform::AnchoredFolder> anchor;
+        /// The anchor is the chosen folder itself, not a folder above it that was missing.
+        bool exact = false;
+        /// Where in results_.FolderIdentities the identities left for later go, in order.
+        std::vector<std::size_t> unidentified;
+    };
+
+    /// The held anchor for the point chosen; opened the first time the point comes.
+    Held* heldFor(const std::string& chosen);
+    void identify(Held& held);
     void record(const platform::AnchoredFolder& anchor);
     /// After the run made the missing chosen folder: hold it from now on, once it is opened as
     /// given and proves to be the very folder the run made (made_ holds what was just made).
-    void holdChosenFolder();
+    void holdChosenFolder(Held& held, const std::string& chosen);
 
     platform::FileSystem& fs_;
     RunResults& results_;
-    std::string chosen_;
-    std::unique_ptr<platform::AnchoredFolder> anchor_;
-    /// The anchor is the chosen folder itself, not a folder above it that was missing.
-    bool exact_ = false;
+    std::unordered_map<std::string, Held> held_;
+    /// The point asked last, looked up without hashing while the same point comes again.
+    std::string lastChosen_;
+    Held* last_ = nullptr;
     std::unordered_set<std::string> recorded_;
     std::vector<platform::MadeItem> made_;
 };

@@ -38,6 +38,7 @@ RunOutcome RunEngine::run() {
             state_.lastDestination = DestinationWithBackslash(request_.destination);
     }
     const bool created = processNames();
+    anchors_.identifyMade();
     finish(outcome, created);
     return outcome;
 }

@@ -25,6 +25,12 @@ struct MadeItem {
     FileIdentity identity;
 };
 
+/// When a folder made directly in an anchor is asked for its identity.
+enum class MadeIdentity {
+    Now,  ///< right after it is made
+    Later ///< left unknown in the made list; identifyDeferred gives it, for many from one listing
+};
+
 class AnchoredFolder {
 public:
     virtual ~AnchoredFolder() = default;
@@ -37,7 +43,15 @@ public:
     /// Creates the folder at path with its missing parents below the anchor; each folder made
     /// is appended to *made (outermost first), also when a later one fails. A link, a file or a
     /// refused name on the way fails. True when a real folder stands at path afterwards.
-    virtual bool createFolder(const std::string& path, std::vector<MadeItem>* made) = 0;
+    virtual bool createFolder(const std::string& path, std::vector<MadeItem>* made,
+                              MadeIdentity when) = 0;
+    bool createFolder(const std::string& path, std::vector<MadeItem>* made) {
+        return createFolder(path, made, MadeIdentity::Now);
+    }
+    /// The identities createFolder left for later, in the order the folders were made, then
+    /// forgotten: one listing of the anchor where there are many, one look-up each otherwise.
+    /// A folder no longer there (or no longer a folder) stays unknown.
+    virtual std::vector<FileIdentity> identifyDeferred() = 0;
     /// Copies the regular file `source` (drive path, not through a final link) to target, which
     /// is created exclusively in its folder below the anchor; *identity is the copy's.
     virtual bool copyFileInto(const std::string& source, const std::string& target,

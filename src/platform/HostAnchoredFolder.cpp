@@ -1,10 +1,13 @@
 #include "platform/HostAnchoredFolder.h"
 
 #include "platform/HostFileContents.h"
+#include "platform/HostFolderCalls.h"
+#include "platform/NameIndex.h"
 #include "platform/PortableNames.h"
 
 #include <array>
 #include <cerrno>
+#include <cstdint>
 #include <dirent.h>
 #include <fcntl.h>
 #include <linux/openat2.h>
@@ -12,7 +15,6 @@
 #include <sys/stat.h>
 #include <sys/syscall.h>
 #include <unistd.h>
-#include <unordered_map>
 
 namespace dirforge::platform {
 
@@ -22,41 +24,9 @@ constexpr mode_t kNewFolderMode = 0777; // narrowed by the umask
 constexpr mode_t kNewFileMode = 0666;
 constexpr mode_t kPermissionBits = 0777;
 
-/// Closes a descriptor when it goes out of scope (unless it is borrowed).
-class Fd {
-public:
-    Fd() = default;
-    explicit Fd(int fd, bool owned = true) : fd_(fd), owned_(owned) {}
-    Fd(Fd&& other) noexcept : fd_(other.fd_), owned_(other.owned_) { other.fd_ = -1; }
-    Fd& operator=(Fd&& other) noexcept {
-        if (this != &other) {
-            reset();
-            fd_ = other.fd_;
-            owned_ = other.owned_;
-            other.fd_ = -1;
-        }
-        return *this;
-    }
-    Fd(const Fd&) = delete;
-    Fd& operator=(const Fd&) = delete;
-    ~Fd() { reset(); }
-    int get() const { return fd_; }
-    bool valid() const { return fd_ >= 0; }
-    /// Closes now; false when the close reports a failed write-back.
-    bool reset() {
-        const bool ok = fd_ < 0 || !owned_ || ::close(fd_) == 0;
-        fd_ = -1;
-        return ok;
-    }
-
-private:
-    int fd_ = -1;
-    bool owned_ = true;
-};
-
 /// The elements of a drive path after "x:", empty and "." elements dropped; false for "..",
-/// a NUL or a path that is not in drive form.
-bool SplitDrivePath(std::string_view path, char& letter, std::vector<std::string>& elements) {
+/// a NUL or a path that is not in drive form. The elements point into path.
+bool SplitDrivePath(std::string_view path, char& letter, std::vector<std::string_view>& elements) {
     if (path.size() < 2 || path[1] != ':')
         return false;
     letter = static_cast<char>(path[0] >= 'A' && path[0] <= 'Z' ? path[0] - 'A' + 'a' : path[0]);
@@ -65,34 +35,20 @@ bool SplitDrivePath(std::string_view path, char& letter, std::vector<std::string
         return false;
     elements.clear();
     std::size_t start = 0;
-    while (start < path.size()) {
-        std::size_t end = path.find_first_of("\\/", start);
-        if (end == std::string_view::npos)
-            end = path.size();
-        const std::string_view element = path.substr(start, end - start);
-        if (element == ".." || element.find('\0') != std::string_view::npos)
+    for (std::size_t i = 0; i <= path.size(); ++i) {
+        const char c = i < path.size() ? path[i] : '\\';
+        if (c == '\0')
+            return false;
+        if (c != '\\' && c != '/')
+            continue;
+        const std::string_view element = path.substr(start, i - start);
+        if (element == "..")
             return false;
         if (!element.empty() && element != ".")
-            elements.emplace_back(element);
-        start = end + 1;
+            elements.push_back(element);
+        start = i + 1;
     }
     return true;
-}
-
-FileIdentity IdentityOf(const struct stat& st) {
-    FileIdentity identity;
-    identity.device = static_cast<std::uint64_t>(st.st_dev);
-    identity.inode = static_cast<std::uint64_t>(st.st_ino);
-    if (!S_ISDIR(st.st_mode)) {
-        identity.size = static_cast<std::int64_t>(st.st_size);
-        identity.modified =
-            static_cast<std::int64_t>(st.st_mtim.tv_sec) * 1000000000 + st.st_mtim.tv_nsec;
-    }
-    return identity;
-}
-
-bool FolderAt(int dirfd, const char* name, struct stat& st) {
-    return ::fstatat(dirfd, name, &st, AT_SYMLINK_NOFOLLOW) == 0 && S_ISDIR(st.st_mode);
 }
 
 /// Opens rel (elements joined by "/") below dirfd as a folder, never through a link or out of
@@ -119,8 +75,8 @@ Fd OpenBeneath(int dirfd, const std::string& rel) {
         const std::string element = rel.substr(start, end - start);
         Fd next(::openat(current.get(), element.c_str(),
                          O_PATH | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC));
-        struct stat st;
-        if (!next.valid() || ::fstat(next.get(), &st) != 0 || !S_ISDIR(st.st_mode))
+        FileIdentity entered;
+        if (!next.valid() || !FolderIdentityAt(next.get(), "", entered))
             return Fd(); // errno of the failed call (a link fails with ENOTDIR or ELOOP)
         current = std::move(next);
         start = end + 1;
@@ -146,19 +102,34 @@ public:
     const std::string& path() const override { return path_; }
     const FileIdentity& identity() const override { return identity_; }
 
-    bool createFolder(const std::string& path, std::vector<MadeItem>* made) override {
+    using AnchoredFolder::createFolder;
+    bool createFolder(const std::string& path, std::vector<MadeItem>* made,
+                      MadeIdentity when) override {
         std::vector<std::string>& rel = scratch_; // reused: no allocation per call
         if (!relativeOf(path, rel, true))
             return false;
         if (rel.empty())
             return true; // the anchor itself
         const std::string& last = rel.back();
+        if (rel.size() == 1 && when == MadeIdentity::Later && made != nullptr)
+            return makeDeferred(rel, *made) || existsAsFolder(handle_.get(), last);
         errno = 0;
         Fd parent = OpenBeneath(handle_.get(), joined(rel, rel.size() - 1));
         if (!parent.valid())
             return errno == ENOENT && createWalking(rel, made);
         return makeOne(parent.get(), rel, rel.size() - 1, made) ||
                existsAsFolder(parent.get(), last);
+    }
+
+    std::vector<FileIdentity> identifyDeferred() override {
+        std::vector<FileIdentity> found(deferred_.size());
+        if (deferred_.size() >= kListForDeferred)
+            identifyFromListing(found);
+        for (std::size_t i = 0; i < found.size(); ++i)
+            if (!found[i].known())
+                FolderIdentityAt(handle_.get(), deferred_[i].c_str(), found[i]);
+        deferred_.clear();
+        return found;
     }
 
     bool copyFileInto(const std::string& source, const std::string& target,
@@ -204,19 +175,21 @@ public:
 
 private:
     /// The elements of path below the anchor; false when path does not lie at or below it.
-    bool relativeOf(const std::string& path, std::vector<std::string>& rel, bool creating) const {
+    /// Only the elements below the anchor are copied.
+    bool relativeOf(const std::string& path, std::vector<std::string>& rel, bool creating) {
         char letter = 0;
-        if (!SplitDrivePath(path, letter, rel) || letter != letter_ ||
-            rel.size() < elements_.size())
+        std::vector<std::string_view>& all = views_; // reused: no allocation per call
+        if (!SplitDrivePath(path, letter, all) || letter != letter_ || all.size() < elements_.size())
             return false;
         for (std::size_t i = 0; i < elements_.size(); ++i)
-            if (rel[i] != elements_[i])
+            if (all[i] != elements_[i])
                 return false;
-        rel.erase(rel.begin(), rel.begin() + static_cast<std::ptrdiff_t>(elements_.size()));
-        if (creating)
-            for (const std::string& element : rel)
-                if (IsRefusedName(element))
-                    return false;
+        rel.resize(all.size() - elements_.size());
+        for (std::size_t i = 0; i < rel.size(); ++i) {
+            rel[i].assign(all[elements_.size() + i]);
+            if (creating && IsRefusedName(rel[i]))
+                return false;
+        }
         return true;
     }
 
@@ -245,15 +218,54 @@ private:
         const char* name = rel[index].c_str();
         if (::mkdirat(parent, name, kNewFolderMode) != 0)
             return false;
-        struct stat st;
-        if (made != nullptr && FolderAt(parent, name, st))
-            made->push_back({drivePathOf(rel, index + 1), IdentityOf(st)});
+        FileIdentity identity;
+        if (made != nullptr && FolderIdentityAt(parent, name, identity))
+            made->push_back({drivePathOf(rel, index + 1), identity});
         return true;
     }
 
+    /// Makes the single element of rel in the anchor, its identity asked later.
+    bool makeDeferred(const std::vector<std::string>& rel, std::vector<MadeItem>& made) {
+        if (::mkdirat(handle_.get(), rel[0].c_str(), kNewFolderMode) != 0)
+            return false;
+        made.push_back({drivePathOf(rel, 1), FileIdentity{}});
+        deferred_.push_back(rel[0]);
+        return true;
+    }
+
+    /// After a failed mkdirat: true when a folder (not a link) stands there.
     static bool existsAsFolder(int parent, const std::string& name) {
-        struct stat st;
-        return errno == EEXIST && FolderAt(parent, name.c_str(), st);
+        FileIdentity found;
+        return errno == EEXIST && FolderIdentityAt(parent, name.c_str(), found);
+    }
+
+    /// The inodes the anchor's listing gives the deferred folders. It vouches for them only where
+    /// it gives the anchor itself (".") the inode the anchor's own look-up gave: a file system
+    /// that numbers its listings differently is asked folder by folder instead.
+    void identifyFromListing(std::vector<FileIdentity>& found) const {
+        NameIndex positions;
+        positions.reserve(deferred_.size());
+        for (std::size_t i = 0; i < deferred_.size(); ++i)
+            positions.insert(deferred_[i], i);
+        std::vector<std::uint64_t> inodes(deferred_.size(), 0);
+        std::uint64_t dot = 0;
+        // A huge folder holding only a few of them is not read to the end.
+        const std::size_t most = kListingEntriesPerFolder * deferred_.size() + kListingEntriesAtLeast;
+        ForEachEntry(handle_.get(), most,
+                     [&](std::string_view name, unsigned char type, std::uint64_t inode) {
+                         if (name == ".")
+                             dot = inode;
+                         else if (type == DT_DIR)
+                             if (const std::uint64_t* at = positions.find(name))
+                                 inodes[*at] = inode;
+                     });
+        if (dot == 0 || dot != identity_.inode)
+            return;
+        for (std::size_t i = 0; i < inodes.size(); ++i)
+            if (inodes[i] != 0) {
+                found[i].device = identity_.device;
+                found[i].inode = inodes[i];
+            }
     }
 
     /// Some parents are missing: make and enter each element from the anchor down.
@@ -263,13 +275,11 @@ private:
             const char* name = rel[i].c_str();
             if (!makeOne(current.get(), rel, i, made) && errno != EEXIST)
                 return false;
-            if (i + 1 == rel.size()) {
-                struct stat st;
-                return FolderAt(current.get(), name, st);
-            }
+            FileIdentity found;
+            if (i + 1 == rel.size())
+                return FolderIdentityAt(current.get(), name, found);
             Fd next(::openat(current.get(), name, O_PATH | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC));
-            struct stat st;
-            if (!next.valid() || ::fstat(next.get(), &st) != 0 || !S_ISDIR(st.st_mode))
+            if (!next.valid() || !FolderIdentityAt(next.get(), "", found))
                 return false; // a link or a file stands where a folder is to be entered
             current = std::move(next);
         }
@@ -286,25 +296,42 @@ private:
         if (!parent.valid())
             return errno == ENOENT ? RemoveOutcome::Gone : RemoveOutcome::Kept;
         const char* name = rel.back().c_str();
-        if (!folder || !listedAsExpected(parent.get(), parentRel, rel.back(), expected)) {
-            struct stat st;
-            if (::fstatat(parent.get(), name, &st, AT_SYMLINK_NOFOLLOW) != 0)
-                return errno == ENOENT ? RemoveOutcome::Gone : RemoveOutcome::Kept;
-            const FileIdentity found = IdentityOf(st);
-            const bool rightKind = folder ? S_ISDIR(st.st_mode) : S_ISREG(st.st_mode);
-            if (!expected.known() || !rightKind || !found.sameObject(expected) ||
-                (!folder && (found.size != expected.size || found.modified != expected.modified)))
-                return RemoveOutcome::Kept;
-        }
+        const bool proven = folder ? listedAsExpected(parent.get(), parentRel, name, expected) ||
+                                         isExpectedFolder(parent.get(), name, expected)
+                                   : isExpectedFile(parent.get(), name, expected);
+        if (!proven)
+            return errno == ENOENT ? RemoveOutcome::Gone : RemoveOutcome::Kept;
         if (::unlinkat(parent.get(), name, folder ? AT_REMOVEDIR : 0) == 0)
             return RemoveOutcome::Removed;
         return errno == ENOENT ? RemoveOutcome::Gone : RemoveOutcome::Kept;
     }
 
+    /// The recorded folder stands at name (errno ENOENT when nothing does).
+    static bool isExpectedFolder(int parent, const char* name, const FileIdentity& expected) {
+        errno = 0;
+        FileIdentity found;
+        if (!FolderIdentityAt(parent, name, found))
+            return false;
+        errno = 0;
+        return expected.known() && found.sameObject(expected);
+    }
+
+    /// The recorded file stands at name unchanged since the copy (its size and time asked
+    /// afresh); errno ENOENT when nothing stands there.
+    static bool isExpectedFile(int parent, const char* name, const FileIdentity& expected) {
+        struct stat st;
+        if (::fstatat(parent, name, &st, AT_SYMLINK_NOFOLLOW) != 0)
+            return false;
+        errno = 0;
+        const FileIdentity found = IdentityOf(st);
+        return expected.known() && S_ISREG(st.st_mode) && found.sameObject(expected) &&
+               found.size == expected.size && found.modified == expected.modified;
+    }
+
     /// Many folders removed from one parent are checked against one listing of it (name and
     /// inode of every subfolder, read once) instead of one stat each. Only a match counts:
     /// anything not listed as the expected folder is asked of the disk itself.
-    bool listedAsExpected(int parent, const std::string& parentRel, const std::string& name,
+    bool listedAsExpected(int parent, const std::string& parentRel, std::string_view name,
                           const FileIdentity& expected) {
         if (!expected.known())
             return false;
@@ -319,43 +346,45 @@ private:
             listParent(parent);
         if (!listed_)
             return false;
-        const auto found = listing_.find(name);
-        return found != listing_.end() && found->second == expected.inode &&
-               listedDevice_ == expected.device;
+        const std::uint64_t* inode = listing_.find(name);
+        return inode != nullptr && *inode == expected.inode && listedDevice_ == expected.device;
     }
 
     void listParent(int parent) {
         listed_ = true;
-        struct stat st;
-        const int fd = ::openat(parent, ".", O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-        if (fd < 0)
+        FileIdentity listed;
+        if (!FolderIdentityAt(parent, "", listed))
             return;
-        DIR* dir = ::fdopendir(fd);
-        if (dir == nullptr || ::fstat(fd, &st) != 0) {
-            if (dir != nullptr)
-                ::closedir(dir);
-            else
-                ::close(fd);
-            return;
-        }
-        listedDevice_ = static_cast<std::uint64_t>(st.st_dev);
-        while (const dirent* entry = ::readdir(dir))
-            if (entry->d_type == DT_DIR)
-                listing_.emplace(entry->d_name, static_cast<std::uint64_t>(entry->d_ino));
-        ::closedir(dir);
+        listedDevice_ = listed.device;
+        const bool read = ForEachEntry(parent, SIZE_MAX,
+                                       [&](std::string_view name, unsigned char type,
+                                           std::uint64_t inode) {
+                                           if (type == DT_DIR)
+                                               listing_.insert(name, inode);
+                                       });
+        if (!read)
+            listing_.clear(); // only a whole listing is trusted
     }
 
     /// Removals from one parent after which it is listed once (see listedAsExpected).
     static constexpr int kListAfterRemovals = 64;
+    /// Deferred identities from which the anchor is listed rather than asked one by one.
+    static constexpr std::size_t kListForDeferred = 8;
+    /// How far a listing for deferred identities reads: so many entries per folder, at least.
+    static constexpr std::size_t kListingEntriesPerFolder = 64;
+    static constexpr std::size_t kListingEntriesAtLeast = 4096;
 
     const DriveMap& drives_;
     std::vector<std::string> scratch_;
+    std::vector<std::string_view> views_;
     std::string listedParent_;
     bool listingParentSet_ = false;
     bool listed_ = false;
     int removalsInParent_ = 0;
     std::uint64_t listedDevice_ = 0;
-    std::unordered_map<std::string, std::uint64_t> listing_;
+    NameIndex listing_;
+    /// Names of the folders made directly in the anchor whose identity is asked later.
+    std::vector<std::string> deferred_;
     Fd handle_;
     char letter_;
     std::vector<std::string> elements_;
@@ -368,9 +397,10 @@ private:
 std::unique_ptr<AnchoredFolder> OpenHostAnchor(const DriveMap& drives, const std::string& path,
                                                AnchorReach reach) {
     char letter = 0;
-    std::vector<std::string> elements;
-    if (!SplitDrivePath(path, letter, elements))
+    std::vector<std::string_view> views;
+    if (!SplitDrivePath(path, letter, views))
         return nullptr;
+    std::vector<std::string> elements(views.begin(), views.end());
     const auto root = drives.rootOf(letter);
     if (!root)
         return nullptr;
@@ -386,10 +416,10 @@ std::unique_ptr<AnchoredFolder> OpenHostAnchor(const DriveMap& drives, const std
             host.push_back('/');
         // The chosen folder is resolved once, as given: a link the user named is followed here.
         Fd handle(::open(host.c_str(), O_PATH | O_DIRECTORY | O_CLOEXEC));
-        struct stat st;
-        if (handle.valid() && ::fstat(handle.get(), &st) == 0)
+        FileIdentity identity;
+        if (handle.valid() && FolderIdentityAt(handle.get(), "", identity))
             return std::make_unique<HostAnchoredFolder>(drives, std::move(handle), letter, path[0],
-                                                        std::move(elements), IdentityOf(st));
+                                                        std::move(elements), identity);
         if (reach == AnchorReach::Exact || errno != ENOENT || elements.empty())
             return nullptr;
         elements.pop_back();

@@ -278,6 +278,7 @@ TEST_F(UndoLastRunTest, FoldersMadeBeforeAFailedTargetAreUndoable) {
     fs.failAlways(FsOp::CreateFolder, "f:\\New\\bad");
     RunAnchors anchors(fs, results);
     EXPECT_FALSE(anchors.createFolder("f:", "f:\\New\\bad"));
+    anchors.identifyMade(); // as a run does after its last name
     ASSERT_EQ(results.FoldersMadeByRun, Paths{"f:\\New"});
     ExpectQuestionAndEnd(strings);
     EXPECT_TRUE(Undo(PageKind::Strings, "N", fs));

@@ -178,14 +178,19 @@ public:
     const std::string& path() const override { return inner_->path(); }
     const platform::FileIdentity& identity() const override { return inner_->identity(); }
 
-    bool createFolder(const std::string& path, std::vector<platform::MadeItem>* made) override {
+    using platform::AnchoredFolder::createFolder;
+    bool createFolder(const std::string& path, std::vector<platform::MadeItem>* made,
+                      platform::MadeIdentity when) override {
         const FaultRule* rule = owner_.failingRule(FsOp::CreateFolder, path);
         if (rule == nullptr)
-            return inner_->createFolder(path, made);
+            return inner_->createFolder(path, made, when);
         const std::string above = owner_.partBeforeRefused(*rule, path);
         if (!above.empty())
-            inner_->createFolder(above, made);
+            inner_->createFolder(above, made, when);
         return false;
+    }
+    std::vector<platform::FileIdentity> identifyDeferred() override {
+        return inner_->identifyDeferred();
     }
     bool copyFileInto(const std::string& source, const std::string& target,
                       platform::FileIdentity* identity) override {

@@ -1,0 +1,51 @@
+#pragma once
+// Small pieces of the host anchors: an owned descriptor, identities from stat and statx, and
+// one pass over a folder's entries. Every call here is one request on a network share; none
+// asks the file server for what the kernel already holds.
+
+#include "platform/FileIdentity.h"
+
+#include <cstdint>
+#include <functional>
+#include <string_view>
+#include <sys/stat.h>
+
+namespace dirforge::platform {
+
+/// Closes a descriptor when it goes out of scope (unless it is borrowed).
+class Fd {
+public:
+    Fd() = default;
+    explicit Fd(int fd, bool owned = true) : fd_(fd), owned_(owned) {}
+    Fd(Fd&& other) noexcept : fd_(other.fd_), owned_(other.owned_) { other.fd_ = -1; }
+    Fd& operator=(Fd&& other) noexcept;
+    Fd(const Fd&) = delete;
+    Fd& operator=(const Fd&) = delete;
+    ~Fd() { reset(); }
+    int get() const { return fd_; }
+    bool valid() const { return fd_ >= 0; }
+    /// Closes now; false when the close reports a failed write-back.
+    bool reset();
+
+private:
+    int fd_ = -1;
+    bool owned_ = true;
+};
+
+/// Device and inode of st, and for anything but a folder also size and modification time.
+FileIdentity IdentityOf(const struct stat& st);
+
+/// The identity of the folder name in dirfd (name empty: dirfd itself), never through a link.
+/// A folder's device, inode and kind never change, so the kernel's copy of its attributes is
+/// used where it has one: a network file system is not asked for fresh ones. False when
+/// nothing, or something other than a folder, stands there.
+bool FolderIdentityAt(int dirfd, const char* name, FileIdentity& identity);
+
+/// What one pass over a folder's entries gives for each: name, d_type, inode.
+using EntryVisitor = std::function<void(std::string_view name, unsigned char type, std::uint64_t inode)>;
+
+/// Reads the folder open at dirfd (any handle, O_PATH too) once, "." and ".." included; stops
+/// after at most `most` entries. False when it cannot be read or was cut short.
+bool ForEachEntry(int dirfd, std::size_t most, const EntryVisitor& visit);
+
+} // namespace dirforge::platform
