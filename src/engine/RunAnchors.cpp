@@ -52,12 +52,17 @@ bool RunAnchors::createFolder(const std::string& chosen, const std::string& path
     const bool created = held->anchor->createFolder(path, &made_, when);
     if (!held->exact && !made_.empty())
         holdChosenFolder(*held, chosen);
+    bool deferred = false;
     for (platform::MadeItem& item : made_) {
-        if (!item.identity.known())
+        if (!item.identity.known()) {
             held->unidentified.push_back(results_.FolderIdentities.size());
+            deferred = true;
+        }
         results_.FoldersMadeByRun.push_back(std::move(item.path));
         results_.FolderIdentities.push_back(item.identity);
     }
+    if (deferred)
+        identifyWhenDue();
     return created;
 }
 
@@ -98,6 +103,15 @@ void RunAnchors::identify(Held& held) {
 void RunAnchors::identifyMade() {
     for (auto& [chosen, held] : held_)
         identify(held);
+    oldestUnidentified_.reset();
+}
+
+void RunAnchors::identifyWhenDue() {
+    const auto now = std::chrono::steady_clock::now();
+    if (!oldestUnidentified_)
+        oldestUnidentified_ = now;
+    if (now - *oldestUnidentified_ >= identityWait_)
+        identifyMade();
 }
 
 bool RunAnchors::copyFile(const std::string& chosen, const std::string& source,

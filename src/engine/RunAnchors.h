@@ -3,14 +3,18 @@
 // entry's folder) is resolved once, as given, to its deepest existing folder and held while the
 // run lasts; everything below is made through that folder's handle, never through a link, and
 // every folder made and file copied is journaled with its identity so the undo can prove what
-// the run made. A folder made directly in a held chosen folder learns its identity at the end,
-// from one listing of that folder (see identifyMade): one request per new folder fewer.
+// the run made. A folder made directly in a held chosen folder learns its identity a little
+// later, from one listing of that folder for many (see identifyMade): one request per new folder
+// fewer on a network share. "A little later" is bounded (identityWait), since a folder put in the
+// place of a new one before its identity is asked would be taken for the one the run made.
 
 #include "engine/MakeOutcome.h"
 #include "engine/RunResults.h"
 #include "platform/FileSystem.h"
 
+#include <chrono>
 #include <memory>
+#include <optional>
 #include <string>
 #include <unordered_map>
 #include <unordered_set>
@@ -19,8 +23,13 @@ namespace dirforge::engine {
 
 class RunAnchors {
 public:
+    /// How long a new folder's identity waits, at most, for the listing that gives it.
+    static constexpr std::chrono::milliseconds kIdentityWait{1000};
+
     /// Journals into results (anchors, made folders, their identities).
-    RunAnchors(platform::FileSystem& fs, RunResults& results) : fs_(fs), results_(results) {}
+    RunAnchors(platform::FileSystem& fs, RunResults& results,
+               std::chrono::milliseconds identityWait = kIdentityWait)
+        : fs_(fs), results_(results), identityWait_(identityWait) {}
     /// Asks the identities still missing (identifyMade).
     ~RunAnchors();
     RunAnchors(const RunAnchors&) = delete;
@@ -52,6 +61,8 @@ private:
     /// The held anchor for the point chosen; opened the first time the point comes.
     Held* heldFor(const std::string& chosen);
     void identify(Held& held);
+    /// identifyMade once the oldest folder without identity has waited identityWait_.
+    void identifyWhenDue();
     void record(const platform::AnchoredFolder& anchor);
     /// After the run made the missing chosen folder: hold it from now on, once it is opened as
     /// given and proves to be the very folder the run made (made_ holds what was just made).
@@ -65,6 +76,9 @@ private:
     Held* last_ = nullptr;
     std::unordered_set<std::string> recorded_;
     std::vector<platform::MadeItem> made_;
+    const std::chrono::milliseconds identityWait_;
+    /// When the oldest folder still without identity was made; unset when there is none.
+    std::optional<std::chrono::steady_clock::time_point> oldestUnidentified_;
 };
 
 } // namespace dirforge::engine

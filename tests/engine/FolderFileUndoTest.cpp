@@ -7,6 +7,8 @@
 
 #include <gtest/gtest.h>
 
+#include <chrono>
+
 namespace dirforge::engine {
 namespace {
 
@@ -42,6 +44,32 @@ struct LogSpy : RunObserver {
 void MakeAsRun(platform::FileSystem& fs, RunResults& results, const std::string& path) {
     RunAnchors anchors(fs, results);
     ASSERT_TRUE(anchors.createFolder(path.substr(0, 2), path)) << path;
+}
+
+TEST(RunAnchorsTest, NewFoldersLearnTheirIdentityWithinTheWait) {
+    // Folders made directly in the destination wait for one listing that names them all; with
+    // no wait each is asked at once. Either way the journal ends with each folder's own identity.
+    for (const auto wait : {std::chrono::milliseconds(0), RunAnchors::kIdentityWait}) {
+        TempDrives drives;
+        drives.makeFolder("f:\\Dest");
+        RunResults results;
+        {
+            RunAnchors anchors(drives.fs(), results, wait);
+            for (const char* name : {"f:\\Dest\\A", "f:\\Dest\\B", "f:\\Dest\\C\\Deep"})
+                ASSERT_TRUE(anchors.createFolder("f:\\Dest", name)) << name;
+            ASSERT_EQ(results.FolderIdentities.size(), 4u);
+            EXPECT_EQ(results.FolderIdentities[0].known(), wait.count() == 0)
+                << "a folder made in the destination waits only when a wait is allowed";
+            EXPECT_TRUE(results.FolderIdentities[3].known()) << "a deeper folder is asked at once";
+            anchors.identifyMade(); // as a run does after its last name
+        }
+        ASSERT_EQ(results.FoldersMadeByRun,
+                  (Paths{"f:\\Dest\\A", "f:\\Dest\\B", "f:\\Dest\\C", "f:\\Dest\\C\\Deep"}));
+        for (std::size_t i = 0; i < results.FoldersMadeByRun.size(); ++i)
+            EXPECT_TRUE(results.FolderIdentities[i].sameObject(
+                drives.identityOf(results.FoldersMadeByRun[i])))
+                << results.FoldersMadeByRun[i];
+    }
 }
 
 TEST(ParentFolderTest, Table) {

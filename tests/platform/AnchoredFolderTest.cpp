@@ -291,5 +291,36 @@ TEST(AnchoredFolder, ManyRemovalsFromOneFolderStillCheckEveryIdentity) {
     EXPECT_EQ(drives.listTree("f:\\D"), (Strings{"N180@", "N190\\"}));
 }
 
+TEST(AnchoredFolder, IdentitiesLeftForLaterAreTheFoldersOwn) {
+    // A few are asked one by one, many from one listing; either way each identity is the very
+    // folder's, and a folder gone (or swapped for a link) by then stays without one.
+    for (const int count : {3, 40}) {
+        TempDrives drives;
+        drives.makeFolder("f:\\D");
+        auto anchor = drives.fs().openAnchor("f:\\D", AnchorReach::Exact);
+        ASSERT_TRUE(anchor);
+        std::vector<MadeItem> made;
+        for (int i = 0; i < count; ++i)
+            ASSERT_TRUE(anchor->createFolder("f:\\D\\N" + std::to_string(i), &made,
+                                             platform::MadeIdentity::Later));
+        ASSERT_EQ(made.size(), static_cast<std::size_t>(count));
+        for (const MadeItem& item : made)
+            EXPECT_FALSE(item.identity.known()) << item.path;
+        std::filesystem::remove(drives.hostPath("f:\\D\\N1"));
+        drives.makeFolder("f:\\Elsewhere");
+        drives.makeLink("f:\\D\\N1", "f:\\Elsewhere");
+
+        const std::vector<FileIdentity> found = anchor->identifyDeferred();
+        ASSERT_EQ(found.size(), made.size()) << count;
+        for (std::size_t i = 0; i < made.size(); ++i) {
+            if (i == 1)
+                EXPECT_FALSE(found[i].known()) << count;
+            else
+                EXPECT_TRUE(found[i].sameObject(drives.identityOf(made[i].path))) << made[i].path;
+        }
+        EXPECT_TRUE(anchor->identifyDeferred().empty()) << "asked once, then forgotten";
+    }
+}
+
 } // namespace
 } // namespace dirforge::testing
