@@ -5,8 +5,8 @@
 // every folder made and file copied is journaled with its identity so the undo can prove what
 // the run made. A folder made directly in a held chosen folder learns its identity a little
 // later, from one listing of that folder for many (see identifyMade): one request per new folder
-// fewer on a network share. "A little later" is bounded (identityWait), since a folder put in the
-// place of a new one before its identity is asked would be taken for the one the run made.
+// fewer on a network share. "A little later" is bounded (kIdentityWait), since a folder put in
+// the place of a new one before its identity is asked would be taken for the one the run made.
 
 #include "engine/MakeOutcome.h"
 #include "engine/RunResults.h"
@@ -23,8 +23,11 @@ namespace dirforge::engine {
 
 class RunAnchors {
 public:
-    /// How long a new folder's identity waits, at most, for the listing that gives it.
-    static constexpr std::chrono::milliseconds kIdentityWait{1000};
+    /// How long a new folder's identity waits, at most, for the listing that gives it: every
+    /// chosen folder holding such folders is listed then. Long enough that a run on a network
+    /// share lists each chosen folder about once, short enough to keep small the time in which
+    /// a folder put in the place of a new one would be taken for it.
+    static constexpr std::chrono::milliseconds kIdentityWait{10000};
 
     /// Journals into results (anchors, made folders, their identities).
     RunAnchors(platform::FileSystem& fs, RunResults& results,

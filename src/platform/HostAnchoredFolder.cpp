@@ -251,13 +251,19 @@ private:
         std::uint64_t dot = 0;
         // A huge folder holding only a few of them is not read to the end.
         const std::size_t most = kListingEntriesPerFolder * deferred_.size() + kListingEntriesAtLeast;
+        std::size_t named = 0;
         ForEachEntry(handle_.get(), most,
                      [&](std::string_view name, unsigned char type, std::uint64_t inode) {
-                         if (name == ".")
+                         if (name == ".") {
                              dot = inode;
-                         else if (type == DT_DIR)
-                             if (const std::uint64_t* at = positions.find(name))
+                         } else if (type == DT_DIR) {
+                             const std::uint64_t* at = positions.find(name);
+                             if (at != nullptr && inodes[*at] == 0) {
                                  inodes[*at] = inode;
+                                 ++named;
+                             }
+                         }
+                         return dot == 0 || named < inodes.size(); // all seen: read no further
                      });
         if (dot == 0 || dot != identity_.inode)
             return;
@@ -361,6 +367,7 @@ private:
                                            std::uint64_t inode) {
                                            if (type == DT_DIR)
                                                listing_.insert(name, inode);
+                                           return true;
                                        });
         if (!read)
             listing_.clear(); // only a whole listing is trusted

@@ -79,7 +79,8 @@ bool ForEachEntry(int dirfd, std::size_t most, const EntryVisitor& visit) {
             complete = false;
             break;
         }
-        visit(entry->d_name, entry->d_type, static_cast<std::uint64_t>(entry->d_ino));
+        if (!visit(entry->d_name, entry->d_type, static_cast<std::uint64_t>(entry->d_ino)))
+            break; // the rest is not needed: on a share, no request for it
     }
     ::closedir(dir);
     return complete;

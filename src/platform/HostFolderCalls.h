@@ -41,11 +41,14 @@ FileIdentity IdentityOf(const struct stat& st);
 /// nothing, or something other than a folder, stands there.
 bool FolderIdentityAt(int dirfd, const char* name, FileIdentity& identity);
 
-/// What one pass over a folder's entries gives for each: name, d_type, inode.
-using EntryVisitor = std::function<void(std::string_view name, unsigned char type, std::uint64_t inode)>;
+/// What one pass over a folder's entries gives for each: name, d_type, inode. It answers false
+/// when it has seen enough.
+using EntryVisitor =
+    std::function<bool(std::string_view name, unsigned char type, std::uint64_t inode)>;
 
 /// Reads the folder open at dirfd (any handle, O_PATH too) once, "." and ".." included; stops
-/// after at most `most` entries. False when it cannot be read or was cut short.
+/// after at most `most` entries or when the visitor has seen enough. False when it cannot be
+/// read or was cut short by `most`.
 bool ForEachEntry(int dirfd, std::size_t most, const EntryVisitor& visit);
 
 } // namespace dirforge::platform
