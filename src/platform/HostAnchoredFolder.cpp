@@ -11,6 +11,7 @@
 #include <dirent.h>
 #include <fcntl.h>
 #include <linux/openat2.h>
+#include <optional>
 #include <string_view>
 #include <sys/stat.h>
 #include <sys/syscall.h>
@@ -177,6 +178,11 @@ private:
     /// The elements of path below the anchor; false when path does not lie at or below it.
     /// Only the elements below the anchor are copied.
     bool relativeOf(const std::string& path, std::vector<std::string>& rel, bool creating) {
+        if (const auto name = directChild(path)) { // the common case, without splitting
+            rel.resize(1);
+            rel[0].assign(*name);
+            return !creating || !IsRefusedName(rel[0]);
+        }
         char letter = 0;
         std::vector<std::string_view>& all = views_; // reused: no allocation per call
         if (!SplitDrivePath(path, letter, all) || letter != letter_ || all.size() < elements_.size())
@@ -191,6 +197,18 @@ private:
                 return false;
         }
         return true;
+    }
+
+    /// The name in path when path is this anchor's own text, a backslash and one plain element.
+    std::optional<std::string_view> directChild(std::string_view path) const {
+        if (path.size() <= path_.size() + 1 || path[path_.size()] != '\\' ||
+            (path[0] | 0x20) != letter_ || path.substr(1, path_.size() - 1) != std::string_view(path_).substr(1))
+            return std::nullopt;
+        const std::string_view name = path.substr(path_.size() + 1);
+        if (name.find_first_of(std::string_view("\\/\0", 3)) != std::string_view::npos ||
+            name == "." || name == "..")
+            return std::nullopt;
+        return name;
     }
 
     static std::string joined(const std::vector<std::string>& rel, std::size_t count) {

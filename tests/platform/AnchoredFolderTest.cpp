@@ -322,5 +322,32 @@ TEST(AnchoredFolder, IdentitiesLeftForLaterAreTheFoldersOwn) {
     }
 }
 
+TEST(AnchoredFolder, TakesEverySpellingOfAPathBelowItAndNothingBeside) {
+    TempDrives drives;
+    drives.makeFolder("f:\\D");
+    drives.makeFolder("f:\\DX");
+    auto anchor = drives.fs().openAnchor("f:\\D", AnchorReach::Exact);
+    ASSERT_TRUE(anchor);
+    const struct {
+        const char* path;
+        bool below; // else refused: beside the anchor, or not a plain name
+    } cases[] = {
+        {"f:\\D\\A", true},  {"F:\\D\\B", true},   {"f:/D/C", true},
+        {"f:\\D\\\\E\\", true}, {"f:\\DX\\G", false}, {"f:\\D\\..\\DX\\H", false},
+        {"g:\\D\\I", false}, {"f:\\D\\CON", false},
+    };
+    for (const auto& c : cases) {
+        std::vector<MadeItem> made;
+        EXPECT_EQ(anchor->createFolder(c.path, &made), c.below) << c.path;
+        EXPECT_EQ(made.size(), c.below ? 1u : 0u) << c.path;
+    }
+    EXPECT_EQ(drives.listTree("f:\\D"), (Strings{"A\\", "B\\", "C\\", "E\\"}));
+    EXPECT_TRUE(drives.listTree("f:\\DX").empty());
+    EXPECT_EQ(anchor->removeFolder("F:\\D\\A", drives.identityOf("f:\\D\\A")),
+              RemoveOutcome::Removed);
+    EXPECT_EQ(anchor->removeFolder("f:\\DX", drives.identityOf("f:\\DX")), RemoveOutcome::Kept);
+    EXPECT_TRUE(drives.isFolder("f:\\DX"));
+}
+
 } // namespace
 } // namespace dirforge::testing
