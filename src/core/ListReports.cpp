@@ -51,7 +51,8 @@ ListGroups groupEntries(const std::vector<std::string>& list) {
     std::string found;
     for (const auto& entry : list) {
         const std::string path = NormalizePath(entry);
-        groups.illegalChars = CheckIllegalChars('N', path, found) || groups.illegalChars;
+        groups.illegalChars =
+            !CheckIllegalChars(IllegalCharSet::FullPath, path, found) || groups.illegalChars;
         (HasDrivePart(entry) ? groups.withDrive : groups.withoutDrive).push_back(entry);
         (FileExtension(path) == "noext" ? groups.anyWithoutExtension : groups.anyWithExtension) =
             true;
@@ -66,7 +67,7 @@ std::deque<_tagBadCharsInFolder> CollectBadChars(const std::vector<std::string>&
     std::string found;
     for (const auto& entry : list) {
         std::string path = NormalizePath(entry);
-        if (CheckIllegalChars('N', path, found))
+        if (!CheckIllegalChars(IllegalCharSet::FullPath, path, found))
             bad.push_back({std::move(path), found});
     }
     return bad;

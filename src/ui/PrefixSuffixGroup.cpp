@@ -85,7 +85,8 @@ void PrefixSuffixGroup::CheckField(QLineEdit* field) {
     const char* title = isPrefix ? row_.titles.prefixIllegal : row_.titles.suffixIllegal;
     std::string found;
     bool refused = false;
-    while (core::CheckIllegalChars('F', FromQt(field->text()), found)) {
+    using core::IllegalCharSet;
+    while (!core::CheckIllegalChars(IllegalCharSet::FolderName, FromQt(field->text()), found)) {
         refused = true;
         prompt_.warn(lead + found, title);
         QString text = field->text();

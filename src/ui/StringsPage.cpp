@@ -38,7 +38,8 @@ std::string NameForm(const std::string& text) { return core::CollapseBackslashes
 bool ImportableName(const std::string& name) {
     const std::string trimmed = core::Trim(name);
     std::string found;
-    return !trimmed.empty() && !core::HasDrivePart(trimmed) && !core::CheckIllegalChars('H', trimmed, found);
+    return !trimmed.empty() && !core::HasDrivePart(trimmed) &&
+           core::CheckIllegalChars(core::IllegalCharSet::RelativePath, trimmed, found);
 }
 
 } // namespace
@@ -165,7 +166,7 @@ void StringsPage::btnVol02AddToListClick() {
         prompt.warn(kInExcludeText, titles.addInExclude);
     } else if (core::HasDrivePart(trimmed)) {
         prompt.warn(kHasDriveText, titles.addHasDrive);
-    } else if (core::CheckIllegalChars('H', trimmed, found)) {
+    } else if (!core::CheckIllegalChars(core::IllegalCharSet::RelativePath, trimmed, found)) {
         prompt.warn(kIllegalTextLead + found, titles.addIllegal);
         lists_->setEntryText(trimmed.substr(0, trimmed.size() - 1));
     } else {
