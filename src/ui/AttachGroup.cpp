@@ -27,20 +27,22 @@ namespace {
 using engine::AttachMode;
 using engine::CopyVariant;
 
-
-struct VariantSpec {
+// One copy-variant radio button: the variant, its control name's role and its caption.
+struct VariantRadio {
     CopyVariant variant;
     const char* role;
     const char* caption;
 };
 
 // In the order of CopyVariant.
-constexpr std::array<VariantSpec, 4> kVariants = {{
+constexpr std::array<VariantRadio, 4> kVariants = {{
     {CopyVariant::MainFolderWithoutFiles, "AttachMainFolderWithoutFiles",
      "Main Folders and their Subfolders - Without Files."},
-    {CopyVariant::SubFoldersOnlyWithoutFiles, "AttachSubFoldersOnlyWithoutFiles", "Subfolders Only - Without Files."},
+    {CopyVariant::SubFoldersOnlyWithoutFiles, "AttachSubFoldersOnlyWithoutFiles",
+     "Subfolders Only - Without Files."},
     {CopyVariant::MainFolderWithFiles, "AttachMainFolderWithFiles", nullptr}, // the page's caption
-    {CopyVariant::SubFoldersOnlyWithFiles, "AttachSubFoldersOnlyWithFiles", "Subfolders Only - With Files."},
+    {CopyVariant::SubFoldersOnlyWithFiles, "AttachSubFoldersOnlyWithFiles",
+     "Subfolders Only - With Files."},
 }};
 
 } // namespace
@@ -78,7 +80,7 @@ QWidget* AttachGroup::buildRadios(const PageRow& row) {
         modes->addButton(button);
         layout->addWidget(button);
         if (button == rdoFullPaths_) {
-            for (const VariantSpec& entry : kVariants) {
+            for (const VariantRadio& entry : kVariants) {
                 QRadioButton* variant =
                     radio(entry.role, entry.caption != nullptr ? entry.caption : captions.mainFolderWithFiles);
                 variants->addButton(variant);
@@ -179,7 +181,7 @@ bool AttachGroup::modeEnabled() const {
 }
 
 CopyVariant AttachGroup::copyVariant() const {
-    for (const VariantSpec& entry : kVariants)
+    for (const VariantRadio& entry : kVariants)
         if (rdoVariants_[static_cast<std::size_t>(entry.variant)]->isChecked())
             return entry.variant;
     return CopyVariant::MainFolderWithoutFiles;

@@ -33,14 +33,15 @@ namespace dirforge::ui {
 
 namespace {
 
-struct TabSheetSpec {
+// One tab of the main window: its page, control name and caption.
+struct TabSheet {
     engine::PageKind kind;
     const char* objectName;
     const char* caption;
 };
 
 // The order of the tabs.
-constexpr std::array<TabSheetSpec, 3> kTabSheets = {{
+constexpr std::array<TabSheet, 3> kTabSheets = {{
     {engine::PageKind::Strings, "tabCreateFolderStrings", "Create Multiple Folders Using Strings"},
     {engine::PageKind::Paths, "tabCreateFolderFolders", "Create Multiple Folders Using Paths"},
     {engine::PageKind::Numbers, "tabCreateFolderIncreasedNumbers",
@@ -90,14 +91,14 @@ void TfrmMain::BuildPageControl() {
 
     pgeMain_ = new QTabWidget(client);
     pgeMain_->setObjectName(QStringLiteral("pgeMain"));
-    for (const TabSheetSpec& spec : kTabSheets) {
+    for (const TabSheet& tab : kTabSheets) {
         auto* sheet = new QWidget(pgeMain_);
-        sheet->setObjectName(QString::fromLatin1(spec.objectName));
+        sheet->setObjectName(QString::fromLatin1(tab.objectName));
         ApplyBackground(*sheet);
         auto* sheetLayout = new QVBoxLayout(sheet);
         sheetLayout->setContentsMargins(0, 0, 0, 0);
-        pgeMain_->addTab(sheet, QString::fromLatin1(spec.caption));
-        tabSheets_[IndexOf(spec.kind)] = sheet;
+        pgeMain_->addTab(sheet, QString::fromLatin1(tab.caption));
+        tabSheets_[IndexOf(tab.kind)] = sheet;
     }
 
     auto* clientLayout = new QVBoxLayout(client);
@@ -160,9 +161,9 @@ void TfrmMain::CreatePages() {
 }
 
 void TfrmMain::SetOtherTabsEnabled(engine::PageKind kind, bool enabled) {
-    for (const TabSheetSpec& spec : kTabSheets)
-        if (spec.kind != kind)
-            pgeMain_->setTabEnabled(pgeMain_->indexOf(tabSheets_[IndexOf(spec.kind)]), enabled);
+    for (const TabSheet& tab : kTabSheets)
+        if (tab.kind != kind)
+            pgeMain_->setTabEnabled(pgeMain_->indexOf(tabSheets_[IndexOf(tab.kind)]), enabled);
 }
 
 void TfrmMain::InstallPage(engine::PageKind kind, CreationPage* page) {
@@ -177,22 +178,22 @@ QWidget& TfrmMain::tabSheet(engine::PageKind kind) const { return *tabSheets_[In
 CreationPage* TfrmMain::page(engine::PageKind kind) const { return pages_[IndexOf(kind)]; }
 
 void TfrmMain::FormCreate() {
-    // 1. The help is built into the program's windows, so there is no help file to register.
+    // Tooltips stay up ten minutes. The help is built into the program's windows, so there is
+    // no help file to register.
     TooltipDuration::InstallOnApplication(kHintDisplayTimeMs);
-    // 2.
     context_.RememberStartupFolder();
-    // 3. May replace the application identifier and the startup folder with stored values.
+    // May replace the application identifier and the startup folder with stored values, so the
+    // working folders below go where the settings say.
     context_.LoadSettingsStore();
-    // 4.
     CreateWorkingFolders(context_.fileSystem(), context_.startupFolder());
     RestorePageJournals();
-    // 5. and 6.
+    // Each page starts empty, its destination history restored with nothing selected.
     for (engine::PageKind kind : {engine::PageKind::Strings, engine::PageKind::Numbers,
                                   engine::PageKind::Paths}) {
         if (CreationPage* creationPage = page(kind))
             creationPage->ApplyInitialState();
     }
-    // 7.
+    // The program opens on the strings page.
     pgeMain_->setCurrentWidget(tabSheets_[IndexOf(engine::PageKind::Strings)]);
 }
 
@@ -286,7 +287,7 @@ void TfrmMain::OpenProfile1Click() {
 }
 
 void TfrmMain::RestorePageJournals() {
-    for (const TabSheetSpec& tab : kTabSheets)
+    for (const TabSheet& tab : kTabSheets)
         RestorePageJournal(context_.fileSystem(), context_.drives(),
                            PageJournalPath(context_.startupFolder(), tab.kind), tab.kind,
                            runStates_[IndexOf(tab.kind)]);

@@ -73,11 +73,11 @@ private slots:
             << "f:/Clients/A" << QStringList{"f:\\Clients\\A"} << "";
         QTest::newRow("two drive paths with forward slashes")
             << "f:/A g:/B/C" << QStringList{"f:\\A", "g:\\B\\C"} << "";
-        QTest::newRow("drive path as the design has it")
+        QTest::newRow("drive path with backslashes")
             << "f:\\Clients" << QStringList{"f:\\Clients"} << "";
         QTest::newRow("host path on no drive")
             << "/nowhere/Clients" << QStringList{} << QString::fromStdString(kUnmappedTitle);
-        QTest::newRow("a name without drive keeps the design's message")
+        QTest::newRow("a name without drive keeps the page's message")
             << "Clients" << QStringList{}
             << QString::fromStdString(kPathsArea + "Warning no: 40003.");
     }
@@ -228,7 +228,7 @@ private slots:
         StartedStringsPage program;
         const QString browse = "btn" + infix + "AddDestFolder";
         auto* combo = program.find<QComboBox>(qPrintable("cbo" + infix + "DestFolders"));
-        // With no destination yet, a cancel is still the design's empty selection.
+        // With no destination yet, a cancel still counts as choosing an empty destination.
         program.prompt.expect(emptyTitle.toStdString(), MessageKind::Warning);
         program.click(qPrintable(browse));
         VERIFY_SCRIPTS_DONE(program);
@@ -252,7 +252,8 @@ private slots:
             QTest::keyClick(entry, Qt::Key_Return);
         }
         QCOMPARE(program.page().includeList().entries(), (Strings{"Acme", "Beta", "Gamma\\Docs"}));
-        QCOMPARE(entry->text(), QStringLiteral("Gamma\\Docs")); // the design's write-back stays
+        QCOMPARE(entry->text(),
+                 QStringLiteral("Gamma\\Docs")); // the entry shows the name as stored
         QCOMPARE(entry->selectedText(), entry->text());
         VERIFY_SCRIPTS_DONE(program);
     }
