@@ -38,7 +38,6 @@ public:
     /// Moves the values out (the reader is spent afterwards).
     std::vector<std::string> TakeResults() { return std::move(results_); }
     int ErrorState() const { return errorState_; }
-    const std::string& QuotationMark() const { return quotationMark_; }
 
 private:
     void readPlainLine(const std::string& line);

@@ -34,7 +34,6 @@ public:
 
     NameListModel& include() { return include_; }
     NameListModel& exclude() { return exclude_; }
-    QListView* includeView() const { return lstInclude_; }
 
     /// The entry field's text as typed.
     std::string entryText() const;

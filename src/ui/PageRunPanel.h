@@ -30,10 +30,7 @@ public:
                  PageHooks& hooks, QWidget* parent = nullptr);
 
     QPushButton* createButton() const { return btnCreateFolders_; }
-    QPushButton* simulationButton() const { return btnSimulation_; }
     QPushButton* clearAllButton() const { return btnClearAll_; }
-    /// The progress bar, its label and Stop.
-    RunProgressRow* progressRow() const { return progressRow_; }
     /// The option-group members of this panel: Undo and Visual Log, the two check boxes.
     void setOptionsEnabled(bool enabled);
     /// CREATE and Simulation on or off.

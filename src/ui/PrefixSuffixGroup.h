@@ -35,9 +35,6 @@ public:
     /// A profile's framing (the texts pass the fields' character check like typed ones).
     void restore(const std::string& prefix, const std::string& suffix, bool hyphen);
 
-    QLineEdit* prefixField() const { return edtPrefix_; }
-    QLineEdit* suffixField() const { return edtSuffix_; }
-
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 

@@ -206,7 +206,6 @@ void TfrmExamples::setVariantsEnabled(bool enabled) {
 }
 
 void TfrmExamples::fill(ExampleOption option) {
-    shown_ = option;
     if (edtDestination_ != nullptr)
         edtDestination_->setText(QString::fromLatin1(page_.destination));
     if (lstInputs_ != nullptr)

@@ -47,8 +47,6 @@ public:
     settings::PageSetup CollectSetup() const;
     /// Puts a profile into every page and the template options.
     void ApplySetup(const settings::PageSetup& setup);
-    /// The hidden list other windows use as scratch space.
-    QListWidget& scratchList() const { return *lstHWNDSeged_; }
 
 signals:
     /// The main window became the active window: the visual logs set their mode labels again.
