@@ -27,8 +27,8 @@ ComposedPage::ComposedPage(const PageRow& row, AppContext& context, TfrmMain& ma
 
 NameListModel& ComposedPage::structureList() { return attach_->structures(); }
 
-void ComposedPage::UpdateCreateButtons(bool flag) {
-    run_->setRunButtonsEnabled(attach_->RunButtonsAllowed(flag, HasItems()));
+void ComposedPage::UpdateCreateButtons(bool requested) {
+    run_->setRunButtonsEnabled(attach_->runButtonsAllowed(requested, HasItems()));
 }
 
 QGroupBox* ComposedPage::AddFrame(const char* objectName, const QString& caption) {
@@ -43,8 +43,8 @@ QGroupBox* ComposedPage::AddFrame(const char* objectName, const QString& caption
 engine::RunRequest ComposedPage::SharedRequest() const {
     engine::RunRequest request;
     request.page = row_.kind;
-    framing_->FillRequest(request);
-    attach_->FillRequest(request);
+    framing_->fillRequest(request);
+    attach_->fillRequest(request);
     request.showVisualLog = run_->showVisualLog();
     request.showExplorer = run_->showExplorer(); // false where the page has no such box
     request.templateOptions = &context_.templateOptionMap();

@@ -34,9 +34,9 @@ public:
     NameListModel& structureList();
     /// The run buttons, the progress row and the page's journal.
     PageRunPanel& runPanel() const { return *run_; }
-    /// CREATE and Simulation by the attach group's net rule, given flag and whether there is
-    /// anything to create.
-    void UpdateCreateButtons(bool flag) override;
+    /// CREATE and Simulation by the attach group's net rule, given the requested state and
+    /// whether there is anything to create.
+    void UpdateCreateButtons(bool requested) override;
 
 protected:
     ComposedPage(const PageRow& row, AppContext& context, TfrmMain& mainWindow, QWidget* parent);

@@ -112,18 +112,17 @@ void NumbersPage::RestoreSetup(const settings::PageSetup& setup) {
 
 void NumbersPage::ClearLists() { attach_->structures().clear(); }
 
-void NumbersPage::SetPageEnabled(bool flag) {
-    destination_->viewButton()->setEnabled(flag);
-    numbers_->setEnabled(flag);
-    framing_->setEnabled(flag);
-    attach_->setEnabled(flag);
-    run_->setOptionsEnabled(flag);
+void NumbersPage::SetPageEnabled(bool enabled) {
+    destination_->viewButton()->setEnabled(enabled);
+    numbers_->setEnabled(enabled);
+    framing_->setEnabled(enabled);
+    attach_->setEnabled(enabled);
+    run_->setOptionsEnabled(enabled);
     chkAddIncNumbersAsSuffix_->setChecked(false);
-    if (flag)
-        attach_->ApplyModeSetup();
-    UpdateCreateButtons(flag);
+    if (enabled)
+        attach_->applyModeSetup();
+    UpdateCreateButtons(enabled);
 }
-
 
 void NumbersPage::RefreshPageState() {
     run_->RecountTargets(attach_->withFiles());

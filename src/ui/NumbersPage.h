@@ -27,7 +27,7 @@ public:
 
     /// Every control but the destination, Clear All, help and Examples on or off; when on, the
     /// checked attach mode's set-up again. "Add Increased Numbers as Suffixes" is unchecked either way.
-    void SetPageEnabled(bool flag);
+    void SetPageEnabled(bool enabled);
     /// After a structure-window change: "to create" counters, CREATE by the net rule, line count.
     void RefreshPageState() override;
     engine::RunRequest BuildRunRequest() const override;

@@ -103,13 +103,13 @@ void PathsPage::RestoreSetup(const settings::PageSetup& setup) {
     attach_->showCount();
 }
 
-void PathsPage::SetPageEnabled(bool flag) {
-    framing_->setEnabled(flag);
-    attach_->setEnabled(flag);
-    run_->setOptionsEnabled(flag);
-    if (flag)
-        attach_->ApplyModeSetup();
-    UpdateCreateButtons(flag);
+void PathsPage::SetPageEnabled(bool enabled) {
+    framing_->setEnabled(enabled);
+    attach_->setEnabled(enabled);
+    run_->setOptionsEnabled(enabled);
+    if (enabled)
+        attach_->applyModeSetup();
+    UpdateCreateButtons(enabled);
 }
 
 void PathsPage::RefreshPageState() {

@@ -22,7 +22,7 @@ public:
 
     /// The option group on or off (the list controls always stay usable); when on, the checked
     /// attach mode's set-up again.
-    void SetPageEnabled(bool flag);
+    void SetPageEnabled(bool enabled);
     void RefreshPageState() override;
     engine::RunRequest BuildRunRequest() const override;
 

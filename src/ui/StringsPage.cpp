@@ -118,17 +118,17 @@ void StringsPage::RestoreSetup(const settings::PageSetup& setup) {
     attach_->showCount();
 }
 
-void StringsPage::SetOptionGroupEnabled(bool flag) {
-    framing_->setEnabled(flag);
-    attach_->setEnabled(flag);
-    run_->setOptionsEnabled(flag);
+void StringsPage::SetOptionGroupEnabled(bool enabled) {
+    framing_->setEnabled(enabled);
+    attach_->setEnabled(enabled);
+    run_->setOptionsEnabled(enabled);
 }
 
-void StringsPage::SetPageEnabled(bool flag) {
-    lists_->setEnabled(flag);
-    SetOptionGroupEnabled(flag);
-    if (flag)
-        attach_->ApplyModeSetup();
+void StringsPage::SetPageEnabled(bool enabled) {
+    lists_->setEnabled(enabled);
+    SetOptionGroupEnabled(enabled);
+    if (enabled)
+        attach_->applyModeSetup();
     UpdateCreateButtons(true);
 }
 

@@ -22,7 +22,7 @@ public:
     void RestoreSetup(const settings::PageSetup& setup) override;
 
     /// List group and option group on or off; when on, the checked attach mode's set-up again.
-    void SetPageEnabled(bool flag);
+    void SetPageEnabled(bool enabled);
     void RefreshPageState() override;
     engine::RunRequest BuildRunRequest() const override;
     /// Takes a destination as if browsed or selected.
@@ -36,7 +36,7 @@ public:
 
 private:
     void BuildLayout(QGroupBox* frame);
-    void SetOptionGroupEnabled(bool flag);
+    void SetOptionGroupEnabled(bool enabled);
 
     DestinationGroup* destination_ = nullptr;
 };
