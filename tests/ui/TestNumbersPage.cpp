@@ -1,7 +1,7 @@
 // The increased-numbers page driven through its controls on temporary drives: the enabling rules
 // by page state, the number fields' checks, real runs and simulations per attach mode, undo, and
 // the page's own messages with their exact titles.
-#include "helpers/StartedStringsPage.h"
+#include "helpers/StartedProgram.h"
 #include "helpers/WidgetLookup.h"
 #include "ui/NameListModel.h"
 #include "ui/NumbersPage.h"
@@ -39,7 +39,7 @@ const std::string kNothingToUndo = kArea + kBlanks + "Warning no: 30036.";
 
 /// The program started on temporary drives, driven through the numbers page's controls.
 struct NumbersProgram {
-    dirforge::testing::StartedStringsPage program;
+    dirforge::testing::StartedProgram program;
 
     dirforge::ui::NumbersPage& page() {
         return static_cast<dirforge::ui::NumbersPage&>(*program.window().page(PageKind::Numbers));

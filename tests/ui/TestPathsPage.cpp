@@ -1,7 +1,7 @@
 // The paths page through its controls: the enabling rules by page state, adding full paths, a real
 // run and a simulation on temporary drives per attach mode, undo, and the page's own messages.
 #include "helpers/ListWindowSteps.h"
-#include "helpers/StartedStringsPage.h"
+#include "helpers/StartedProgram.h"
 #include "ui/NameListModel.h"
 #include "ui/PathsPage.h"
 #include "ui/TfrmMain.h"
@@ -21,7 +21,7 @@ using dirforge::engine::PageKind;
 using dirforge::engine::ResultList;
 using dirforge::platform::MessageKind;
 using dirforge::platform::PromptButton;
-using dirforge::testing::StartedStringsPage;
+using dirforge::testing::StartedProgram;
 
 namespace {
 
@@ -31,19 +31,21 @@ const std::string kUndoArea = "Creating Folder(s).- From a Folder List.         
 
 std::string Title(const char* kindAndNumber) { return kArea + kindAndNumber; }
 
-dirforge::ui::PathsPage& Page(StartedStringsPage& program) {
+dirforge::ui::PathsPage& Page(StartedProgram& program) {
     return static_cast<dirforge::ui::PathsPage&>(*program.window().page(PageKind::Paths));
 }
 
-std::vector<std::string> IncludeOf(StartedStringsPage& program) { return Page(program).includeList().entries(); }
+std::vector<std::string> IncludeOf(StartedProgram& program) {
+    return Page(program).includeList().entries();
+}
 
-void AddPaths(StartedStringsPage& program, const std::vector<std::string>& paths) {
+void AddPaths(StartedProgram& program, const std::vector<std::string>& paths) {
     Page(program).includeList().addMany(paths);
     Page(program).RefreshPageState();
 }
 
 /// Types text into the entry field and presses "Add Folder".
-void TypeAndAdd(StartedStringsPage& program, const QString& text) {
+void TypeAndAdd(StartedProgram& program, const QString& text) {
     program.find<QLineEdit>("edtVol04AddToList")->setText(text);
     program.click("btnVol04AddToList");
 }
@@ -52,7 +54,7 @@ enum class Attach { Nothing, ExistingWithFiles, Templates };
 
 /// INCLUDE f:\Clients\Company01 and g:\Archive\Company02 (parents missing), prefix P, suffix S,
 /// hyphen on, and the attach mode with its structure.
-void Prepare(StartedStringsPage& program, Attach attach) {
+void Prepare(StartedProgram& program, Attach attach) {
     program.drives.makeFile("g:\\Tpl\\Proj\\Docs\\readme.txt", "hello");
     AddPaths(program, {"f:\\Clients\\Company01", "g:\\Archive\\Company02"});
     program.find<QLineEdit>("edtVol04Prefix")->setText("P");
@@ -85,7 +87,7 @@ std::vector<std::string> TargetTree(Attach attach) {
     return {};
 }
 
-dirforge::ui::TfrmStatistic& Log(StartedStringsPage& program) {
+dirforge::ui::TfrmStatistic& Log(StartedProgram& program) {
     return *program.context->findVisualLog(PageKind::Paths);
 }
 
@@ -138,7 +140,7 @@ private slots:
         QFETCH(int, state);
         QFETCH(QStringList, enabled);
         QFETCH(QStringList, disabled);
-        StartedStringsPage program;
+        StartedProgram program;
         if (state >= 1)
             AddPaths(program, {"f:\\A"});
         if (state == 2)
@@ -197,7 +199,7 @@ private slots:
         QFETCH(QString, title);
         QFETCH(QString, message);
         QFETCH(QString, fieldAfter);
-        StartedStringsPage program;
+        StartedProgram program;
         Page(program).excludeList().add("f:\\ex");
         if (!title.isEmpty())
             program.prompt.expect(Title(qPrintable(title)), MessageKind::Warning);
@@ -223,7 +225,7 @@ private slots:
         QFETCH(Attach, attach);
         QFETCH(int, subfolders);
         QFETCH(int, files);
-        StartedStringsPage program;
+        StartedProgram program;
         Prepare(program, attach);
         program.drives.makeFile("f:\\Clients\\keep.txt", "mine"); // f:\Clients exists, g:\Archive does not
         program.prompt.expect(Title("Information no: 40043."), MessageKind::Question, PromptButton::Yes);
@@ -268,7 +270,7 @@ private slots:
     void simulationWritesNothingAndKeepsTheRunUndoable() {
         QFETCH(Attach, attach);
         QFETCH(int, subfolders);
-        StartedStringsPage program;
+        StartedProgram program;
         Prepare(program, attach);
         const auto simulate = [&program] {
             program.prompt.expect(kSimulate + "Information no: 40067.", MessageKind::Question, PromptButton::Yes);
@@ -300,7 +302,7 @@ private slots:
         QVERIFY(!program.drives.exists("g:\\Archive\\P-Company02-S"));
     }
     void includeListWindows() {
-        StartedStringsPage program;
+        StartedProgram program;
         const std::string importEnd = kArea.substr(0, kArea.size() - 1) + "Warning no: 40051.";
         program.prompt.expect(Title("Warning no: 40016."), MessageKind::Warning);
         program.click("btnVol04SmartExport");
@@ -336,7 +338,7 @@ private slots:
     }
 
     void structureWindowMessages() {
-        StartedStringsPage program;
+        StartedProgram program;
         AddPaths(program, {"f:\\A"});
         program.prompt.expect(Title("Warning no: 40035."), MessageKind::Warning);
         program.click("btnVol04ViewFolderStructure");
@@ -361,7 +363,7 @@ private slots:
     }
 
     void clearAllResetsThePage() {
-        StartedStringsPage program;
+        StartedProgram program;
         Prepare(program, Attach::Templates);
         program.find<QCheckBox>("chkVol04ViewDetailedResults")->setChecked(false);
         program.prompt.expect(Title("Information no: 40040"), MessageKind::Question, PromptButton::No);

@@ -1,6 +1,6 @@
 // The strings page's controls: the enabling rules by page state, adding items, the prefix and
 // suffix checks, the destination with its level summary, and Clear All.
-#include "helpers/StartedStringsPage.h"
+#include "helpers/StartedProgram.h"
 #include "helpers/WidgetLookup.h"
 #include "ui/NameListModel.h"
 #include "ui/StringsPage.h"
@@ -17,9 +17,9 @@
 #include <functional>
 #include <map>
 
-using dirforge::testing::StartedStringsPage;
 using dirforge::platform::MessageKind;
 using dirforge::platform::PromptButton;
+using dirforge::testing::StartedProgram;
 
 namespace {
 
@@ -27,7 +27,9 @@ const std::string kArea = "Creating Folder(s).-From a String List.            ";
 
 std::string Title(const char* kindAndNumber) { return kArea + kindAndNumber; }
 
-std::vector<std::string> IncludeOf(StartedStringsPage& program) { return program.page().includeList().entries(); }
+std::vector<std::string> IncludeOf(StartedProgram& program) {
+    return program.page().includeList().entries();
+}
 
 } // namespace
 
@@ -71,7 +73,7 @@ private slots:
         QFETCH(int, state);
         QFETCH(QStringList, enabled);
         QFETCH(QStringList, disabled);
-        StartedStringsPage program;
+        StartedProgram program;
         program.drives.makeFolder("g:\\Tpl\\Proj\\Docs");
         if (state >= 1)
             program.chooseDestination("f:\\Out");
@@ -98,7 +100,7 @@ private slots:
     }
 
     void startStateShowsZeroCountersAndInitialChoices() {
-        StartedStringsPage program;
+        StartedProgram program;
         for (const char* counter : {"lblVol02IncludeSum", "lblVol02ExcludeSum", "lblVol02FolderStructuresTemplatesSum"})
             QCOMPARE(program.find<QLabel>(counter)->text(), QStringLiteral("0"));
         QVERIFY(program.find<QRadioButton>("rdoVol02StructureImportFullPaths")->isChecked());
@@ -138,7 +140,7 @@ private slots:
         QFETCH(QString, text);
         QFETCH(QStringList, include);
         QFETCH(QString, entry);
-        StartedStringsPage program;
+        StartedProgram program;
         program.chooseDestination("f:\\Out");
         program.addNames({"ALPHA"});
         program.page().excludeList().add("BETA");
@@ -162,7 +164,7 @@ private slots:
 
     void sameTextTypedTwiceIsAddedTwice() {
         // The duplicate test compares the text as typed (a/b) with the list's a\b.
-        StartedStringsPage program;
+        StartedProgram program;
         program.chooseDestination("f:\\Out");
         auto* field = program.find<QLineEdit>("edtVol02AddToList");
         for (int i = 0; i < 2; ++i) {
@@ -174,7 +176,7 @@ private slots:
     }
 
     void prefixAndSuffixDropIllegalCharacters() {
-        StartedStringsPage program;
+        StartedProgram program;
         program.chooseDestination("f:\\Out");
         program.addNames({"A"});
         // Each message is followed by the removal of the last character, until the * is gone.
@@ -195,7 +197,7 @@ private slots:
     }
 
     void destinationShowsLevelSummaryAndLeadsTheHistory() {
-        StartedStringsPage program;
+        StartedProgram program;
         program.chooseDestination("f:\\One");
         program.chooseDestination("f:\\Two");
         program.chooseDestination("F:\\ONE"); // present ignoring case: only selected
@@ -215,7 +217,7 @@ private slots:
     }
 
     void clearAllAsksThenResetsEverything() {
-        StartedStringsPage program;
+        StartedProgram program;
         program.chooseDestination("f:\\Out");
         program.addNames({"A", "B"});
         program.page().excludeList().add("C");

@@ -1,6 +1,6 @@
 // Runs from the strings page on temporary drives: a real run and a simulation with each attach
 // mode, the visual log's counters and lists afterwards, undo, and the refusals before a run.
-#include "helpers/StartedStringsPage.h"
+#include "helpers/StartedProgram.h"
 #include "helpers/WidgetLookup.h"
 #include "ui/NameListModel.h"
 #include "ui/StringsPage.h"
@@ -15,7 +15,7 @@
 using dirforge::engine::ResultList;
 using dirforge::platform::MessageKind;
 using dirforge::platform::PromptButton;
-using dirforge::testing::StartedStringsPage;
+using dirforge::testing::StartedProgram;
 
 namespace {
 
@@ -28,7 +28,7 @@ const std::string kSimulationEnd = "Simulate " + kArea + "Information no: 20075.
 enum class Attach { Nothing, ExistingWithFiles, Templates };
 
 /// Destination f:\Out, INCLUDE A and B, prefix P with hyphen, and the attach mode with its structure.
-void Prepare(StartedStringsPage& program, Attach attach) {
+void Prepare(StartedProgram& program, Attach attach) {
     program.drives.makeFile("g:\\Tpl\\Proj\\Docs\\readme.txt", "hello");
     program.drives.makeFolder("f:\\Out");
     program.chooseDestination("f:\\Out");
@@ -63,7 +63,7 @@ std::vector<std::string> TreeAfter(Attach attach) {
     return {};
 }
 
-QString Counter(StartedStringsPage& program, const char* name) {
+QString Counter(StartedProgram& program, const char* name) {
     return program.context->findVisualLog(dirforge::engine::PageKind::Strings)->findChild<QLabel*>(name)->text();
 }
 
@@ -87,7 +87,7 @@ private slots:
         QFETCH(Attach, attach);
         QFETCH(int, subfolders);
         QFETCH(int, files);
-        StartedStringsPage program;
+        StartedProgram program;
         Prepare(program, attach);
         program.drives.makeFile("f:\\Out\\keep.txt", "mine");
         program.prompt.expect(kCreateQuestion, MessageKind::Question, PromptButton::Yes);
@@ -127,7 +127,7 @@ private slots:
     void simulationWritesNothingAndKeepsTheRunUndoable() {
         QFETCH(Attach, attach);
         QFETCH(int, subfolders);
-        StartedStringsPage program;
+        StartedProgram program;
         Prepare(program, attach);
         program.click("chkVol02ViewDestFolder"); // no explorer afterwards
         program.prompt.expect(kSimulationQuestion, MessageKind::Question, PromptButton::Yes);
@@ -147,7 +147,7 @@ private slots:
     }
 
     void runIsRefusedWithoutAnswerOrStructure() {
-        StartedStringsPage program;
+        StartedProgram program;
         Prepare(program, Attach::Nothing);
         program.prompt.expect(kCreateQuestion, MessageKind::Question, PromptButton::No);
         program.click("btnVol02CreateFolders");
@@ -165,7 +165,7 @@ private slots:
     }
 
     void visualLogButtonShowsTheLog() {
-        StartedStringsPage program;
+        StartedProgram program;
         Prepare(program, Attach::Nothing);
         auto* log = program.context->findVisualLog(dirforge::engine::PageKind::Strings);
         QVERIFY(!log->isVisible());
