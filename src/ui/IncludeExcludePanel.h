@@ -61,8 +61,8 @@ private:
     QWidget* buildMoveButtons(const PageRow& row);
     QWidget* buildListColumn(const PageRow& row, bool isInclude);
     /// Runs a pair operation on the selections and puts the focus where it says.
-    void Apply(core::PairFocus focus);
-    core::IndexSet Selection(const QListView* view) const;
+    void apply(core::PairFocus focus);
+    core::IndexSet selection(const QListView* view) const;
 
     NameListModel include_;
     NameListModel exclude_;

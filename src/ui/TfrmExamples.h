@@ -23,7 +23,7 @@ public:
 
     const ExamplesPage& page() const { return page_; }
     /// Chooses option as a click on its radio button does.
-    void SelectOption(ExampleOption option);
+    void selectOption(ExampleOption option);
 
 private:
     QString controlName(const char* kind, const char* role) const;

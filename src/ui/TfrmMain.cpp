@@ -153,8 +153,8 @@ void TfrmMain::BuildMenu() {
 
 void TfrmMain::CreatePages() {
     // Each creation page's class is built here and put into its tab sheet. A page reads and writes
-    // its run state through runState(kind); the pages are driven by FormCreate (ApplyInitialState)
-    // and FormDestroy (ClearLists).
+    // its run state through runState(kind); the pages are driven by FormCreate (applyInitialState)
+    // and FormDestroy (clearLists).
     InstallPage(engine::PageKind::Strings, new StringsPage(context_, *this));
     InstallPage(engine::PageKind::Paths, new PathsPage(context_, *this));
     InstallPage(engine::PageKind::Numbers, new NumbersPage(context_, *this));
@@ -191,7 +191,7 @@ void TfrmMain::FormCreate() {
     for (engine::PageKind kind : {engine::PageKind::Strings, engine::PageKind::Numbers,
                                   engine::PageKind::Paths}) {
         if (CreationPage* creationPage = page(kind))
-            creationPage->ApplyInitialState();
+            creationPage->applyInitialState();
     }
     // The program opens on the strings page.
     pgeMain_->setCurrentWidget(tabSheets_[IndexOf(engine::PageKind::Strings)]);
@@ -203,7 +203,7 @@ void TfrmMain::FormDestroy() {
     destroyed_ = true;
     for (CreationPage* creationPage : pages_) {
         if (creationPage != nullptr)
-            creationPage->ClearLists();
+            creationPage->clearLists();
     }
     for (engine::PageRunState& state : runStates_)
         state.results.clearLists();
@@ -239,7 +239,7 @@ settings::PageSetup TfrmMain::CollectSetup() const {
     setup.templateOptions = context_.templateOptionMap();
     for (const CreationPage* creationPage : pages_)
         if (creationPage != nullptr)
-            creationPage->SaveSetup(setup);
+            creationPage->saveSetup(setup);
     return setup;
 }
 
@@ -248,7 +248,7 @@ void TfrmMain::ApplySetup(const settings::PageSetup& setup) {
         engine::SetTemplateOptions(context_.templateOptionMap(), pageNumber, record);
     for (CreationPage* creationPage : pages_)
         if (creationPage != nullptr)
-            creationPage->RestoreSetup(setup);
+            creationPage->restoreSetup(setup);
 }
 
 void TfrmMain::SaveProfile1Click() {
@@ -322,7 +322,7 @@ void TfrmMain::UndoSavedRun1Click() {
         return;
     }
     SetOtherTabsEnabled(journal->page, false);
-    const bool undone = panel.UndoJournal(*journal);
+    const bool undone = panel.undoJournal(*journal);
     SetOtherTabsEnabled(journal->page, true);
     if (undone &&
         !engine::WriteJournalFile(context_.fileSystem(), context_.drives(), *file, *journal))

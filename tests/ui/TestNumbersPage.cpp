@@ -222,7 +222,7 @@ private slots:
         numbers.leave(leaveStart ? "edtVol03StartNumber" : "edtVol03EndNumber", leaveStart ? startText : endText);
         QTEST(start->text(), "startShown");
         QTEST(end->text(), "endShown");
-        const auto range = numbers.page().BuildRunRequest().numbers;
+        const auto range = numbers.page().buildRunRequest().numbers;
         QTEST(int(range.startNumber), "startStored");
         QTEST(int(range.endNumber), "endStored");
         const qint64 count = std::max<qint64>(0, qint64(range.endNumber) - range.startNumber + 1);
@@ -419,7 +419,7 @@ private slots:
         QVERIFY(numbers.find<QAbstractButton>("rdoVol03AttachMainFolderWithoutFiles")->isChecked());
         QCOMPARE(numbers.page().structureList().size(), 0);
         QVERIFY(!numbers.find<QWidget>("edtVol03StartNumber")->isEnabled());
-        QVERIFY(numbers.page().BuildRunRequest().numbers.endNumber == 1);
+        QVERIFY(numbers.page().buildRunRequest().numbers.endNumber == 1);
     }
 };
 
