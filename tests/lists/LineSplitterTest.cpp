@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <cctype>
+#include <ostream>
 #include <string>
 #include <vector>
 
@@ -35,6 +36,11 @@ struct SplitCase {
     Values values;
     QuoteSplit splitAt;
 };
+
+// GoogleTest shows the case by its description, in its messages and in the test names ctest lists.
+void PrintTo(const SplitCase& c, std::ostream* out) {
+    *out << c.what;
+}
 
 class SplitLineTest : public ::testing::TestWithParam<SplitCase> {};
 
@@ -115,6 +121,11 @@ struct QuoteCase {
     char mark;
     std::string dequoted;
 };
+
+// GoogleTest shows the case by its description, in its messages and in the test names ctest lists.
+void PrintTo(const QuoteCase& c, std::ostream* out) {
+    *out << c.what;
+}
 
 class DequoteTest : public ::testing::TestWithParam<QuoteCase> {};
 
