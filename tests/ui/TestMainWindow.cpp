@@ -14,7 +14,6 @@
 #include "ui/QtShell.h"
 #include "ui/RunModeLabel.h"
 #include "ui/TfrmMain.h"
-#include "ui/TooltipDuration.h"
 #include "ui/WindowStyle.h"
 #include "ui/WorkingFolders.h"
 
