@@ -1,6 +1,6 @@
 #pragma once
 // What the main window asks of each of its three creation pages. A page class derives from this
-// and is put into its tab sheet by TfrmMain::CreatePages.
+// and is put into its tab sheet by TfrmMain::createPages.
 
 #include "settings/Profile.h"
 

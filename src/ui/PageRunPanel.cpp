@@ -200,7 +200,7 @@ void PageRunPanel::clearResults() {
 
 void PageRunPanel::startRun(RunFunction run) {
     setRunButtonsEnabled(false);
-    mainWindow_.SetOtherTabsEnabled(row_.kind, false);
+    mainWindow_.setOtherTabsEnabled(row_.kind, false);
     engine::RunOutcome outcome;
     const bool real = run == &engine::CreationRun;
     try {
@@ -214,14 +214,14 @@ void PageRunPanel::startRun(RunFunction run) {
         if (real)
             saveJournal();
         flushLog();
-        mainWindow_.SetOtherTabsEnabled(row_.kind, true);
+        mainWindow_.setOtherTabsEnabled(row_.kind, true);
         hooks_.UpdateCreateButtons(true);
         throw;
     }
     if (real && outcome.end != engine::RunEnd::Refused)
         saveJournal();
     flushLog();
-    mainWindow_.SetOtherTabsEnabled(row_.kind, true);
+    mainWindow_.setOtherTabsEnabled(row_.kind, true);
     if (outcome.updateHistory && historyUpdate_)
         historyUpdate_();
     hooks_.UpdateCreateButtons(true);

@@ -68,8 +68,8 @@ TfrmMain::TfrmMain(AppContext& context) : context_(context) {
     setFont(DefaultFont());
     ApplyBackground(*this);
 
-    BuildPageControl();
-    BuildMenu();
+    buildPageControl();
+    buildMenu();
 
     lstHWNDSeged_ = new QListWidget(this);
     lstHWNDSeged_->setObjectName(QStringLiteral("lstHWNDSeged"));
@@ -79,12 +79,12 @@ TfrmMain::TfrmMain(AppContext& context) : context_(context) {
     layout()->setSizeConstraint(QLayout::SetFixedSize);
     setWindowFlag(Qt::MSWindowsFixedSizeDialogHint);
 
-    CreatePages();
+    createPages();
 }
 
 TfrmMain::~TfrmMain() = default;
 
-void TfrmMain::BuildPageControl() {
+void TfrmMain::buildPageControl() {
     auto* client = new QWidget(this);
     client->setObjectName(QStringLiteral("pnlClient"));
     client->setFixedSize(kMainClientWidth, kMainClientHeight);
@@ -98,7 +98,7 @@ void TfrmMain::BuildPageControl() {
         auto* sheetLayout = new QVBoxLayout(sheet);
         sheetLayout->setContentsMargins(0, 0, 0, 0);
         pgeMain_->addTab(sheet, QString::fromLatin1(tab.caption));
-        tabSheets_[IndexOf(tab.kind)] = sheet;
+        tabSheets_[indexOf(tab.kind)] = sheet;
     }
 
     auto* clientLayout = new QVBoxLayout(client);
@@ -107,7 +107,7 @@ void TfrmMain::BuildPageControl() {
     setCentralWidget(client);
 }
 
-void TfrmMain::BuildMenu() {
+void TfrmMain::buildMenu() {
     QMenuBar* mainMenu = menuBar();
     mainMenu->setObjectName(QStringLiteral("MainMenu1"));
 
@@ -151,31 +151,35 @@ void TfrmMain::BuildMenu() {
     connect(about1, &QAction::triggered, this, &TfrmMain::About1Click);
 }
 
-void TfrmMain::CreatePages() {
+void TfrmMain::createPages() {
     // Each creation page's class is built here and put into its tab sheet. A page reads and writes
     // its run state through runState(kind); the pages are driven by FormCreate (applyInitialState)
     // and FormDestroy (clearLists).
-    InstallPage(engine::PageKind::Strings, new StringsPage(context_, *this));
-    InstallPage(engine::PageKind::Paths, new PathsPage(context_, *this));
-    InstallPage(engine::PageKind::Numbers, new NumbersPage(context_, *this));
+    installPage(engine::PageKind::Strings, new StringsPage(context_, *this));
+    installPage(engine::PageKind::Paths, new PathsPage(context_, *this));
+    installPage(engine::PageKind::Numbers, new NumbersPage(context_, *this));
 }
 
-void TfrmMain::SetOtherTabsEnabled(engine::PageKind kind, bool enabled) {
+void TfrmMain::setOtherTabsEnabled(engine::PageKind kind, bool enabled) {
     for (const TabSheet& tab : kTabSheets)
         if (tab.kind != kind)
-            pgeMain_->setTabEnabled(pgeMain_->indexOf(tabSheets_[IndexOf(tab.kind)]), enabled);
+            pgeMain_->setTabEnabled(pgeMain_->indexOf(tabSheets_[indexOf(tab.kind)]), enabled);
 }
 
-void TfrmMain::InstallPage(engine::PageKind kind, CreationPage* page) {
-    QWidget* sheet = tabSheets_[IndexOf(kind)];
+void TfrmMain::installPage(engine::PageKind kind, CreationPage* page) {
+    QWidget* sheet = tabSheets_[indexOf(kind)];
     page->setParent(sheet);
     sheet->layout()->addWidget(page);
-    pages_[IndexOf(kind)] = page;
+    pages_[indexOf(kind)] = page;
 }
 
-QWidget& TfrmMain::tabSheet(engine::PageKind kind) const { return *tabSheets_[IndexOf(kind)]; }
+QWidget& TfrmMain::tabSheet(engine::PageKind kind) const {
+    return *tabSheets_[indexOf(kind)];
+}
 
-CreationPage* TfrmMain::page(engine::PageKind kind) const { return pages_[IndexOf(kind)]; }
+CreationPage* TfrmMain::page(engine::PageKind kind) const {
+    return pages_[indexOf(kind)];
+}
 
 void TfrmMain::FormCreate() {
     // Tooltips stay up ten minutes. The help is built into the program's windows, so there is
@@ -186,7 +190,7 @@ void TfrmMain::FormCreate() {
     // working folders below go where the settings say.
     context_.LoadSettingsStore();
     CreateWorkingFolders(context_.fileSystem(), context_.startupFolder());
-    RestorePageJournals();
+    restorePageJournals();
     // Each page starts empty, its destination history restored with nothing selected.
     for (engine::PageKind kind : {engine::PageKind::Strings, engine::PageKind::Numbers,
                                   engine::PageKind::Paths}) {
@@ -194,7 +198,7 @@ void TfrmMain::FormCreate() {
             creationPage->applyInitialState();
     }
     // The program opens on the strings page.
-    pgeMain_->setCurrentWidget(tabSheets_[IndexOf(engine::PageKind::Strings)]);
+    pgeMain_->setCurrentWidget(tabSheets_[indexOf(engine::PageKind::Strings)]);
 }
 
 void TfrmMain::FormDestroy() {
@@ -234,7 +238,7 @@ bool TfrmMain::event(QEvent* event) {
 
 void TfrmMain::FormActivate() { emit activated(); }
 
-settings::PageSetup TfrmMain::CollectSetup() const {
+settings::PageSetup TfrmMain::collectSetup() const {
     settings::PageSetup setup;
     setup.templateOptions = context_.templateOptionMap();
     for (const CreationPage* creationPage : pages_)
@@ -243,7 +247,7 @@ settings::PageSetup TfrmMain::CollectSetup() const {
     return setup;
 }
 
-void TfrmMain::ApplySetup(const settings::PageSetup& setup) {
+void TfrmMain::applySetup(const settings::PageSetup& setup) {
     for (const auto& [pageNumber, record] : setup.templateOptions)
         engine::SetTemplateOptions(context_.templateOptionMap(), pageNumber, record);
     for (CreationPage* creationPage : pages_)
@@ -264,7 +268,7 @@ void TfrmMain::SaveProfile1Click() {
             kProfileTitle);
         return;
     }
-    if (!settings::SaveProfile(CollectSetup(), *file, context_.fileSystem()))
+    if (!settings::SaveProfile(collectSetup(), *file, context_.fileSystem()))
         context_.prompt().show(settings::kSaveFailedText, settings::kSaveFailedTitle,
                                platform::MessageKind::Error);
 }
@@ -283,14 +287,14 @@ void TfrmMain::OpenProfile1Click() {
                                kOpenProfileTitle);
         return;
     }
-    ApplySetup(*setup);
+    applySetup(*setup);
 }
 
-void TfrmMain::RestorePageJournals() {
+void TfrmMain::restorePageJournals() {
     for (const TabSheet& tab : kTabSheets)
         RestorePageJournal(context_.fileSystem(), context_.drives(),
                            PageJournalPath(context_.startupFolder(), tab.kind), tab.kind,
-                           runStates_[IndexOf(tab.kind)]);
+                           runStates_[indexOf(tab.kind)]);
 }
 
 void TfrmMain::UndoSavedRun1Click() {
@@ -314,16 +318,16 @@ void TfrmMain::UndoSavedRun1Click() {
         context_.prompt().inform("\"" + *file + "\" has nothing left to undo.", kUndoSavedTitle);
         return;
     }
-    pgeMain_->setCurrentWidget(tabSheets_[IndexOf(journal->page)]);
+    pgeMain_->setCurrentWidget(tabSheets_[indexOf(journal->page)]);
     PageRunPanel& panel = target->runPanel();
     // The page's own journal is the page's Undo: its result store and its file stay one.
     if (core::EqualsIgnoreCase(core::CollapseBackslashes(*file), panel.journalPath())) {
         panel.btnUndoClick();
         return;
     }
-    SetOtherTabsEnabled(journal->page, false);
+    setOtherTabsEnabled(journal->page, false);
     const bool undone = panel.undoJournal(*journal);
-    SetOtherTabsEnabled(journal->page, true);
+    setOtherTabsEnabled(journal->page, true);
     if (undone &&
         !engine::WriteJournalFile(context_.fileSystem(), context_.drives(), *file, *journal))
         context_.prompt().warn(
