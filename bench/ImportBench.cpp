@@ -49,7 +49,7 @@ Timing importSeconds(dirforge::platform::HostFileSystem& fs, const std::string& 
         lists::ImportClass reader(fs, path, lists::ReadingMode::OneColumn, ",", "\"", true);
         reader.SetColumn(1);
         reader.Read();
-        preview.addMany(lists::PreviewValues(reader.TakeResults()));
+        preview.addMany(lists::PreviewValues(reader.takeResults()));
         std::vector<std::string> taken;
         taken.reserve(preview.entries().size());
         for (const auto& entry : preview.entries())

@@ -24,25 +24,25 @@ void appendSection(std::string& message, const std::string& header, const std::v
 }
 
 // The drive-letter section of the two list validations, which replaces the message.
-void replaceWithDriveSection(std::string& message, const std::string& header,
+void replaceWithDriveSection(std::string& message, std::string_view header,
+                             const DriveSectionTexts& texts,
                              const std::vector<std::string>& entries, bool separate) {
-    message = header + std::to_string(entries.size()) + " )\n";
+    message = std::string(header) + std::to_string(entries.size()) + " )\n";
     const std::size_t shown = std::min(entries.size(), ReportListLimit);
     for (std::size_t i = 0; i < shown; ++i)
         message += entries[i] + "\n";
     if (entries.size() > ReportListLimit)
-        message += moreLeft(entries.size());
+        message += moreLeft(entries.size()) + std::string(texts.moreLeftEnd);
     if (separate)
-        message += "\n\n";
+        message += texts.separator;
 }
 
 // The groups both list validations sort their entries into.
 struct ListGroups {
     std::vector<std::string> withDrive;
     std::vector<std::string> withoutDrive;
-    std::vector<std::string> normalized;
-    std::size_t withExtension = 0;
-    std::size_t withoutExtension = 0;
+    bool anyWithExtension = false;
+    bool anyWithoutExtension = false;
     bool illegalChars = false;
 };
 
@@ -50,11 +50,12 @@ ListGroups groupEntries(const std::vector<std::string>& list) {
     ListGroups groups;
     std::string found;
     for (const auto& entry : list) {
-        std::string path = NormalizePath(entry);
-        groups.illegalChars = CheckIllegalChars('N', path, found) || groups.illegalChars;
+        const std::string path = NormalizePath(entry);
+        groups.illegalChars =
+            !CheckIllegalChars(IllegalCharSet::FullPath, path, found) || groups.illegalChars;
         (HasDrivePart(entry) ? groups.withDrive : groups.withoutDrive).push_back(entry);
-        ++(FileExtension(path) == "noext" ? groups.withoutExtension : groups.withExtension);
-        groups.normalized.push_back(std::move(path));
+        (FileExtension(path) == "noext" ? groups.anyWithoutExtension : groups.anyWithExtension) =
+            true;
     }
     return groups;
 }
@@ -66,7 +67,7 @@ std::deque<_tagBadCharsInFolder> CollectBadChars(const std::vector<std::string>&
     std::string found;
     for (const auto& entry : list) {
         std::string path = NormalizePath(entry);
-        if (CheckIllegalChars('N', path, found))
+        if (!CheckIllegalChars(IllegalCharSet::FullPath, path, found))
             bad.push_back({std::move(path), found});
     }
     return bad;
@@ -119,33 +120,31 @@ bool ReportMissingBackslash(std::string& message, const std::vector<std::string>
     return true;
 }
 
-bool ValidateRelativePathList(std::string& message, const std::vector<std::string>& list) {
+bool ValidateRelativePathList(std::string& message, const std::vector<std::string>& list,
+                              const DriveSectionTexts& texts) {
     const ListGroups groups = groupEntries(list);
     bool found = false;
     if (!groups.withDrive.empty()) {
-        replaceWithDriveSection(message,
-                                "You can only enter relative paths without drive letters.\n"
-                                "Error Type: There are drive letters in paths (",
-                                groups.withDrive, groups.withoutExtension > 0 || groups.illegalChars);
+        replaceWithDriveSection(message, texts.relativeHeader, texts, groups.withDrive,
+                                groups.anyWithoutExtension || groups.illegalChars);
         found = true;
     }
-    found = ReportSyntaxErrors(message, groups.normalized) || found;
+    found = ReportSyntaxErrors(message, list) || found;
     found = ReportColons(0, message, list) || found;
     found = ReportMissingBackslash(message, list) || found;
     return found;
 }
 
-bool ValidateFullPathList(std::string& message, const std::vector<std::string>& list) {
+bool ValidateFullPathList(std::string& message, const std::vector<std::string>& list,
+                          const DriveSectionTexts& texts) {
     const ListGroups groups = groupEntries(list);
     bool found = false;
     if (!groups.withoutDrive.empty()) {
-        replaceWithDriveSection(message,
-                                "You can only enter full paths with drive letters.\n"
-                                "Error Type: There are no drive letters in paths (",
-                                groups.withoutDrive, groups.withExtension > 0 || groups.illegalChars);
+        replaceWithDriveSection(message, texts.fullHeader, texts, groups.withoutDrive,
+                                groups.anyWithExtension || groups.illegalChars);
         found = true;
     }
-    found = ReportSyntaxErrors(message, groups.normalized) || found;
+    found = ReportSyntaxErrors(message, list) || found;
     found = ReportColons(1, message, list) || found;
     return found;
 }

@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <deque>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace dirforge::core {
@@ -36,10 +37,29 @@ bool ReportColons(int maxColons, std::string& message, const std::vector<std::st
 /// Appends the section of paths not beginning with a backslash; true when there are any.
 bool ReportMissingBackslash(std::string& message, const std::vector<std::string>& list);
 
+/// The wording and layout of a list check's opening drive-letter section, which the list
+/// editors and the structure import word differently.
+struct DriveSectionTexts {
+    std::string_view relativeHeader; ///< over the entries with a drive, when paths must be relative
+    std::string_view fullHeader;     ///< over the entries without a drive, when paths must be full
+    std::string_view moreLeftEnd;    ///< closes the "  more left" line
+    std::string_view separator;      ///< follows the section when another section will follow
+};
+
+/// The list editors' drive section.
+inline constexpr DriveSectionTexts ListEditorDriveTexts{
+    "You can only enter relative paths without drive letters.\n"
+    "Error Type: There are drive letters in paths (",
+    "You can only enter full paths with drive letters.\n"
+    "Error Type: There are no drive letters in paths (",
+    "", "\n\n"};
+
 /// Checks template lines: relative paths only, no illegal characters, no colons, leading "\".
 /// A drive-letter finding replaces the message; the other sections append. True if anything.
-bool ValidateRelativePathList(std::string& message, const std::vector<std::string>& list);
+bool ValidateRelativePathList(std::string& message, const std::vector<std::string>& list,
+                              const DriveSectionTexts& texts = ListEditorDriveTexts);
 /// Checks full paths: drive letters required, no illegal characters, at most one colon.
-bool ValidateFullPathList(std::string& message, const std::vector<std::string>& list);
+bool ValidateFullPathList(std::string& message, const std::vector<std::string>& list,
+                          const DriveSectionTexts& texts = ListEditorDriveTexts);
 
 } // namespace dirforge::core

@@ -54,24 +54,28 @@ std::size_t findPathEnd(const std::string& text, std::size_t start) {
 
 bool IsAsciiLetter(char c) { return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z'); }
 
-std::string_view IllegalCharsFor(char mode) {
-    if (mode == 'F')
+std::string_view IllegalCharsFor(IllegalCharSet set) {
+    switch (set) {
+    case IllegalCharSet::FolderName:
         return FolderNameChars;
-    if (mode == 'H')
+    case IllegalCharSet::RelativePath:
         return RelativePathChars;
+    case IllegalCharSet::FullPath:
+        break;
+    }
     return FullPathChars;
 }
 
-bool CheckIllegalChars(char mode, std::string_view text, std::string& found) {
-    const std::string_view set = IllegalCharsFor(mode);
+bool CheckIllegalChars(IllegalCharSet set, std::string_view text, std::string& found) {
+    const std::string_view chars = IllegalCharsFor(set);
     found.clear();
     for (char c : text) {
-        if (set.find(c) != std::string_view::npos) {
+        if (chars.find(c) != std::string_view::npos) {
             found.push_back(' ');
             found.push_back(c);
         }
     }
-    return !found.empty();
+    return found.empty();
 }
 
 std::string DrivePart(std::string_view path) {
@@ -90,7 +94,7 @@ bool CheckIncludeText(std::string_view text, std::string& normalized, std::strin
         return false;
     }
     std::string found;
-    if (CheckIllegalChars('n', text, found)) {
+    if (!CheckIllegalChars(IllegalCharSet::FullPath, text, found)) {
         message = "Illegal characters in the text : " + found;
         return false;
     }
@@ -113,7 +117,7 @@ bool CheckFolderPath(std::string_view path, std::string& message) {
         return false;
     }
     std::string found;
-    if (CheckIllegalChars('N', trimmed, found)) {
+    if (!CheckIllegalChars(IllegalCharSet::FullPath, trimmed, found)) {
         message = "Illegal characters in the folder name : " + found;
         return false;
     }
@@ -185,15 +189,15 @@ bool CheckSameSource(std::string_view destination, std::string_view source, std:
     std::string normalizedSource;
     std::string normalizedDestination;
     if (!CheckIncludeText(source, normalizedSource, message))
-        return true;
-    if (!CheckIncludeText(destination, normalizedDestination, message))
-        return true;
-    if (!EqualsIgnoreCase(normalizedDestination, normalizedSource))
         return false;
+    if (!CheckIncludeText(destination, normalizedDestination, message))
+        return false;
+    if (!EqualsIgnoreCase(normalizedDestination, normalizedSource))
+        return true;
     message = "The ATTACH/COPY/MOVE operation is NOT PERFORMED !!!\nThe Destination Folder is the same as the "
               "source Folder !!! \nDestination Folder : " +
               std::string(destination) + "\n" + "Source Folder      : " + std::string(source);
-    return true;
+    return false;
 }
 
 } // namespace dirforge::core

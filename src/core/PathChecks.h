@@ -8,12 +8,15 @@
 
 namespace dirforge::core {
 
-/// Characters refused in a folder name (mode 'F').
+/// Characters refused in a folder name: prefixes and suffixes.
 inline constexpr std::string_view FolderNameChars = ":\"*[];|<>?!\\/";
-/// Characters refused in a relative path (mode 'H'); both slashes are allowed.
+/// Characters refused in a relative path: the strings page's names; both slashes are allowed.
 inline constexpr std::string_view RelativePathChars = ":*\"[];|<>?!";
-/// Characters refused in a full path (any other mode); colon and backslash are allowed.
+/// Characters refused in a full path; colon and backslash are allowed.
 inline constexpr std::string_view FullPathChars = "/\"*|<>?";
+
+/// Which of the three character sets a text is checked against.
+enum class IllegalCharSet { FolderName, RelativePath, FullPath };
 
 /// A full path of this many characters or more is refused.
 inline constexpr std::size_t MaxPathLength = 255;
@@ -21,10 +24,11 @@ inline constexpr std::size_t MaxPathLength = 255;
 /// True for A-Z and a-z only.
 bool IsAsciiLetter(char c);
 
-/// The character set of a mode letter: 'F' folder name, 'H' relative path, else full path.
-std::string_view IllegalCharsFor(char mode);
-/// Collects the illegal characters of text, each preceded by a blank, in order; true if any.
-bool CheckIllegalChars(char mode, std::string_view text, std::string& found);
+/// The characters of a set.
+std::string_view IllegalCharsFor(IllegalCharSet set);
+/// Collects the characters of text that are in the set, each preceded by a blank, in order.
+/// True when text holds none of them.
+bool CheckIllegalChars(IllegalCharSet set, std::string_view text, std::string& found);
 
 /// Drive part of a path: "f:" when the second character is a colon, "\\server\share" for a
 /// network path, otherwise "". The path is taken as it is (callers trim first).
@@ -49,8 +53,8 @@ std::vector<std::string> SplitFullPaths(std::string_view text);
 /// Refuses (list untouched) when the text is not acceptable or holds no full path.
 bool AddFullPathsFromText(std::vector<std::string>& list, std::string_view text, std::string& message);
 
-/// True (refuse) when destination and source name the same folder ignoring case, or either is
-/// not acceptable; message says why.
+/// True when destination and source are acceptable texts that name different folders (case
+/// ignored); otherwise message says why.
 bool CheckSameSource(std::string_view destination, std::string_view source, std::string& message);
 
 } // namespace dirforge::core

@@ -63,7 +63,7 @@ void RunEngine::attachStructures(const std::string& target) {
             continue;
         }
         std::string message;
-        if (core::CheckSameSource(target, source, message)) {
+        if (!core::CheckSameSource(target, source, message)) {
             services_.prompt.warn(message, titles_.sameSourceExisting);
             RecordStructureNotCopied(sink_, listing->totals);
             continue;
@@ -86,7 +86,7 @@ void RunEngine::attachTemplates(const std::string& target, const std::string& nu
     const bool numbered = request_.page == PageKind::Numbers && request_.numbers.addNumbersToSubfolders;
     for (const std::string& line : request_.structureLines) {
         std::string message;
-        if (core::CheckSameSource(target, line, message)) {
+        if (!core::CheckSameSource(target, line, message)) {
             services_.prompt.warn(message, titles_.sameSourceTemplates);
             AddToCounter(sink_, CounterRow::Subfolders, CounterColumn::Other, 1);
             continue;

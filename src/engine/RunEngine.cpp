@@ -210,7 +210,8 @@ bool RunEngine::recordTargetOutcome(const std::string& target, MakeOutcome outco
 
 bool RunEngine::simulatedCreate(const std::string& target) {
     std::string found;
-    if (request_.page == PageKind::Numbers && core::CheckIllegalChars('N', target, found)) {
+    if (request_.page == PageKind::Numbers &&
+        !core::CheckIllegalChars(core::IllegalCharSet::FullPath, target, found)) {
         RecordOther(sink_, target, itemTotals_);
         return false;
     }

@@ -31,14 +31,13 @@ public:
 
     /// The 1-based column read in one-column mode; values below 1 select no column.
     void SetColumn(int column) { column_ = column; }
-    /// Opens the file and fills the results; false (with ErrorState set) when it cannot.
+    /// Opens the file and fills the results; false (with errorState set) when it cannot.
     bool Read();
     /// The values produced, in file order, duplicates and blanks included.
     std::vector<std::string> Results() const { return results_; }
     /// Moves the values out (the reader is spent afterwards).
-    std::vector<std::string> TakeResults() { return std::move(results_); }
-    int ErrorState() const { return errorState_; }
-    const std::string& QuotationMark() const { return quotationMark_; }
+    std::vector<std::string> takeResults() { return std::move(results_); }
+    int errorState() const { return errorState_; }
 
 private:
     void readPlainLine(const std::string& line);

@@ -29,7 +29,8 @@ std::vector<std::string> PreviewValues(std::vector<std::string> values) {
 
 bool IsStringsPageName(const std::string& entry) {
     std::string found;
-    return !core::HasDrivePart(entry) && !core::CheckIllegalChars('H', entry, found);
+    return !core::HasDrivePart(entry) &&
+           core::CheckIllegalChars(core::IllegalCharSet::RelativePath, entry, found);
 }
 
 } // namespace dirforge::lists

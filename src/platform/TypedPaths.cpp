@@ -43,7 +43,7 @@ TypedPath TypedPathToDrive(const DriveMap& drives, std::string_view text,
             return {TypedPath::Kind::Converted, *drivePath};
         return {TypedPath::Kind::Unmapped, std::string(text)};
     }
-    // f:/Clients/A: the drive form a user means, as the design turns typed forward slashes around.
+    // f:/Clients/A means f:\Clients\A: typed forward slashes are turned around, as everywhere.
     const bool drivePath = trimmed.size() >= 2 && IsLetter(trimmed[0]) && trimmed[1] == ':';
     if (drivePath && trimmed.find('/') != std::string::npos)
         return {TypedPath::Kind::Converted, core::ToBackslashes(trimmed)};

@@ -27,20 +27,22 @@ namespace {
 using engine::AttachMode;
 using engine::CopyVariant;
 
-
-struct VariantSpec {
+// One copy-variant radio button: the variant, its control name's role and its caption.
+struct VariantRadio {
     CopyVariant variant;
     const char* role;
     const char* caption;
 };
 
 // In the order of CopyVariant.
-constexpr std::array<VariantSpec, 4> kVariants = {{
+constexpr std::array<VariantRadio, 4> kVariants = {{
     {CopyVariant::MainFolderWithoutFiles, "AttachMainFolderWithoutFiles",
      "Main Folders and their Subfolders - Without Files."},
-    {CopyVariant::SubFoldersOnlyWithoutFiles, "AttachSubFoldersOnlyWithoutFiles", "Subfolders Only - Without Files."},
+    {CopyVariant::SubFoldersOnlyWithoutFiles, "AttachSubFoldersOnlyWithoutFiles",
+     "Subfolders Only - Without Files."},
     {CopyVariant::MainFolderWithFiles, "AttachMainFolderWithFiles", nullptr}, // the page's caption
-    {CopyVariant::SubFoldersOnlyWithFiles, "AttachSubFoldersOnlyWithFiles", "Subfolders Only - With Files."},
+    {CopyVariant::SubFoldersOnlyWithFiles, "AttachSubFoldersOnlyWithFiles",
+     "Subfolders Only - With Files."},
 }};
 
 } // namespace
@@ -78,7 +80,7 @@ QWidget* AttachGroup::buildRadios(const PageRow& row) {
         modes->addButton(button);
         layout->addWidget(button);
         if (button == rdoFullPaths_) {
-            for (const VariantSpec& entry : kVariants) {
+            for (const VariantRadio& entry : kVariants) {
                 QRadioButton* variant =
                     radio(entry.role, entry.caption != nullptr ? entry.caption : captions.mainFolderWithFiles);
                 variants->addButton(variant);
@@ -179,7 +181,7 @@ bool AttachGroup::modeEnabled() const {
 }
 
 CopyVariant AttachGroup::copyVariant() const {
-    for (const VariantSpec& entry : kVariants)
+    for (const VariantRadio& entry : kVariants)
         if (rdoVariants_[static_cast<std::size_t>(entry.variant)]->isChecked())
             return entry.variant;
     return CopyVariant::MainFolderWithoutFiles;
@@ -190,15 +192,15 @@ bool AttachGroup::withFiles() const {
            rdoVariants_[static_cast<std::size_t>(CopyVariant::SubFoldersOnlyWithFiles)]->isChecked();
 }
 
-bool AttachGroup::RunButtonsAllowed(bool flag, bool hasEntries) const {
+bool AttachGroup::runButtonsAllowed(bool requested, bool hasEntries) const {
     if (!hasEntries)
         return false;
     if (structures_.size() > 0)
-        return isEnabled() ? true : flag; // every attach radio off: keep flag
+        return isEnabled() ? true : requested; // every attach radio off: as requested
     return isEnabled() && mode() == AttachMode::Nothing;
 }
 
-void AttachGroup::FillRequest(engine::RunRequest& request) const {
+void AttachGroup::fillRequest(engine::RunRequest& request) const {
     request.attachMode = mode();
     request.attachRadioEnabled = isEnabled() && modeEnabled();
     request.copyVariant = copyVariant();
@@ -224,23 +226,27 @@ void AttachGroup::restore(AttachMode attachMode, CopyVariant variant,
     modeRadio->setChecked(true);
     rdoVariants_[static_cast<std::size_t>(variant)]->setChecked(true);
     structures_.assign(attachMode == AttachMode::Nothing ? std::vector<std::string>{} : lines);
-    SetTemplateControlsEnabled(attachMode == AttachMode::TextTemplates && isEnabled());
+    setTemplateControlsEnabled(attachMode == AttachMode::TextTemplates && isEnabled());
     showCount();
 }
 
-void AttachGroup::SetStructureButtons(bool add, bool view, bool import, bool exportEdit, bool deletes) {
-    btnAdd_->setEnabled(add);
-    btnView_->setEnabled(view);
-    btnImport_->setEnabled(import);
-    btnExport_->setEnabled(exportEdit);
-    btnEdit_->setEnabled(exportEdit);
-    btnDeleteSel_->setEnabled(deletes);
-    btnDeleteAll_->setEnabled(deletes);
-    for (QWidget* widget : std::initializer_list<QWidget*>{lblStructures_, lblLines_, lblSum_, lstStructures_})
-        widget->setEnabled(deletes);
+void AttachGroup::setStructureControls(StructureControls controls) {
+    const bool existing = controls == StructureControls::ExistingFolders;
+    const bool templates = controls == StructureControls::TextTemplates;
+    const bool window = controls != StructureControls::None;
+    btnAdd_->setEnabled(existing);
+    btnView_->setEnabled(existing);
+    btnImport_->setEnabled(templates);
+    btnExport_->setEnabled(templates);
+    btnEdit_->setEnabled(templates);
+    btnDeleteSel_->setEnabled(window);
+    btnDeleteAll_->setEnabled(window);
+    for (QWidget* widget :
+         std::initializer_list<QWidget*>{lblStructures_, lblLines_, lblSum_, lstStructures_})
+        widget->setEnabled(window);
 }
 
-void AttachGroup::FinishSetup(bool withFilesCount) {
+void AttachGroup::finishSetup(bool withFilesCount) {
     counting_.recountTargets(withFilesCount);
     showCount();
     hooks_.UpdateCreateButtons(true);
@@ -256,25 +262,29 @@ void AttachGroup::addTemplateOption(QWidget* option) {
     templateOptions_.push_back(option);
 }
 
-void AttachGroup::SetTemplateControlsEnabled(bool enabled) {
+void AttachGroup::setTemplateControlsEnabled(bool enabled) {
     btnOptions_->setEnabled(enabled);
     for (QWidget* option : templateOptions_)
         option->setEnabled(enabled);
 }
 
-void AttachGroup::ApplyModeSetup() {
+void AttachGroup::applyModeSetup() {
     switch (mode()) {
     case AttachMode::Nothing: rdoAttachNothingClick(); break;
-    case AttachMode::TextTemplates: TextTemplatesSetup(); break;
-    case AttachMode::Existing: ExistingSetup(); break;
+    case AttachMode::TextTemplates:
+        textTemplatesSetup();
+        break;
+    case AttachMode::Existing:
+        existingSetup();
+        break;
     }
 }
 
 void AttachGroup::rdoAttachNothingClick() {
-    SetTemplateControlsEnabled(false);
+    setTemplateControlsEnabled(false);
     for (QRadioButton* variant : rdoVariants_)
         variant->setEnabled(false);
-    SetStructureButtons(false, false, false, false, false);
+    setStructureControls(StructureControls::None);
     structures_.clear();
     counting_.countNamesOnly();
     lblSum_->setText(QStringLiteral("0"));
@@ -283,38 +293,38 @@ void AttachGroup::rdoAttachNothingClick() {
 
 void AttachGroup::rdoStructureImportRelativePathsClick() {
     structures_.clear();
-    TextTemplatesSetup();
+    textTemplatesSetup();
 }
 
 void AttachGroup::rdoStructureImportFullPathsClick() {
     structures_.clear();
-    ExistingSetup();
+    existingSetup();
 }
 
-void AttachGroup::TextTemplatesSetup() {
-    SetTemplateControlsEnabled(true);
+void AttachGroup::textTemplatesSetup() {
+    setTemplateControlsEnabled(true);
     for (QRadioButton* variant : rdoVariants_)
         variant->setEnabled(false);
-    SetStructureButtons(false, false, true, true, true);
-    FinishSetup(false);
+    setStructureControls(StructureControls::TextTemplates);
+    finishSetup(false);
 }
 
-void AttachGroup::EnableForExisting() {
+void AttachGroup::enableForExisting() {
     for (QRadioButton* variant : rdoVariants_)
         variant->setEnabled(true);
-    SetTemplateControlsEnabled(false);
-    SetStructureButtons(true, true, false, false, true);
+    setTemplateControlsEnabled(false);
+    setStructureControls(StructureControls::ExistingFolders);
 }
 
-void AttachGroup::ExistingSetup() {
-    EnableForExisting();
+void AttachGroup::existingSetup() {
+    enableForExisting();
     if (std::none_of(rdoVariants_.begin(), rdoVariants_.end(), [](QRadioButton* b) { return b->isChecked(); }))
         rdoVariants_[static_cast<std::size_t>(CopyVariant::MainFolderWithoutFiles)]->setChecked(true);
-    FinishSetup(false);
+    finishSetup(false);
 }
 
 void AttachGroup::rdoCopyVariantClick() {
-    EnableForExisting();
+    enableForExisting();
     counting_.recountTargets(withFiles());
     hooks_.UpdateCreateButtons(true);
 }

@@ -31,7 +31,7 @@ public:
     struct Counting {
         std::function<void(bool withFiles)> recountTargets; ///< PrepareTargetCounts with "to create" 0
         std::function<void()> countNamesOnly;               ///< Attach Nothing's counters
-        std::function<void(bool)> setRunButtonsEnabled;
+        std::function<void(bool enabled)> setRunButtonsEnabled; ///< CREATE and Simulation as given
     };
 
     AttachGroup(const PageRow& row, AppContext& context, PageHooks& hooks, Counting counting,
@@ -46,17 +46,18 @@ public:
     const std::vector<std::string>& structureLines() const { return structures_.entries(); }
     NameListModel& structures() { return structures_; }
 
-    /// The pages' net rule for CREATE and Simulation, starting from flag: usable when the include
-    /// list has entries and either "Attach Nothing." is chosen or the structure window has lines.
-    bool RunButtonsAllowed(bool flag, bool hasEntries) const;
+    /// The pages' net rule for CREATE and Simulation: usable when the include list has entries
+    /// and either "Attach Nothing." is chosen or the structure window has lines; requested
+    /// decides when every attach radio is off.
+    bool runButtonsAllowed(bool requested, bool hasEntries) const;
     /// Puts the attach choice and the structure lines into a run request.
-    void FillRequest(engine::RunRequest& request) const;
+    void fillRequest(engine::RunRequest& request) const;
 
     /// Adds a page's own control below "Options"; like "Options" it is enabled in TextTemplates mode only.
     void addTemplateOption(QWidget* option);
 
     /// Applies the checked mode's set-up without emptying the structure window (SetPageEnabled).
-    void ApplyModeSetup();
+    void applyModeSetup();
     /// Clear All: Existing and MainFolderWithoutFiles chosen, the window empty, its counter blank.
     void reset();
     /// A profile's attach choice and structure lines; the page's enabling rules apply them after.
@@ -85,19 +86,25 @@ private:
     QWidget* buildRadios(const PageRow& row);
     QLayout* buildStructureWindow(const PageRow& row);
     /// The enabling of Existing (copy variants on, template buttons off).
-    void EnableForExisting();
-    void ExistingSetup();
-    void TextTemplatesSetup();
+    void enableForExisting();
+    void existingSetup();
+    void textTemplatesSetup();
     /// "Options" and the page's template options on or off.
-    void SetTemplateControlsEnabled(bool enabled);
-    /// Every structure control of the window except the list and its counter.
-    void SetStructureButtons(bool add, bool view, bool import, bool exportEdit, bool deletes);
+    void setTemplateControlsEnabled(bool enabled);
+    /// Which of the structure window's controls an attach mode offers.
+    enum class StructureControls {
+        None,            ///< Attach Nothing: the whole window off
+        ExistingFolders, ///< Add and View, the deletes and the list
+        TextTemplates,   ///< Import, Export and Edit, the deletes and the list
+    };
+    /// The structure window's buttons, list and counter as the attach mode offers them.
+    void setStructureControls(StructureControls controls);
     /// Imported existing-structure lines in drive form (host paths converted).
-    std::vector<std::string> ExistingStructureLines(const std::vector<std::string>& lines) const;
+    std::vector<std::string> existingStructureLines(const std::vector<std::string>& lines) const;
     /// The mapped-drives note for the first host path among lines on no mapped drive ("" if none).
-    std::string UnmappedNote(const std::vector<std::string>& lines) const;
+    std::string unmappedNote(const std::vector<std::string>& lines) const;
     /// Recount, structure counter, UpdateCreateButtons(true): the end of every set-up.
-    void FinishSetup(bool withFiles);
+    void finishSetup(bool withFiles);
 
     const PageRow& row_;
     AppContext& context_;

@@ -106,10 +106,10 @@ void AttachGroup::btnImportFolderStructuresTemplatesClick() {
         context_.prompt().warn(kImportNoLinesText, row_.titles.structureImportNoLines);
     } else if (accepted) {
         std::string report;
-        const std::vector<std::string> fullPaths = ExistingStructureLines(lines);
+        const std::vector<std::string> fullPaths = existingStructureLines(lines);
         if (mode() == engine::AttachMode::Existing &&
             lists::CheckImportedFullPaths(fullPaths, report)) {
-            context_.prompt().warn(report + UnmappedNote(lines), row_.titles.structureImportFull);
+            context_.prompt().warn(report + unmappedNote(lines), row_.titles.structureImportFull);
         } else if (mode() == engine::AttachMode::TextTemplates &&
                    lists::CheckImportedRelativePaths(lines, report)) {
             context_.prompt().warn(report, row_.titles.structureImportRelative);
@@ -124,13 +124,13 @@ void AttachGroup::btnImportFolderStructuresTemplatesClick() {
         }
     }
     hooks_.RefreshPageState();
-    ApplyModeSetup();
+    applyModeSetup();
     showCount();
     context_.prompt().warn(kImportEndText, row_.titles.structureImportEnd);
 }
 
 std::vector<std::string>
-AttachGroup::ExistingStructureLines(const std::vector<std::string>& lines) const {
+AttachGroup::existingStructureLines(const std::vector<std::string>& lines) const {
     // A host path on no mapped drive stays as it was read: the full-path check then reports it.
     std::vector<std::string> converted;
     converted.reserve(lines.size());
@@ -139,7 +139,7 @@ AttachGroup::ExistingStructureLines(const std::vector<std::string>& lines) const
     return converted;
 }
 
-std::string AttachGroup::UnmappedNote(const std::vector<std::string>& lines) const {
+std::string AttachGroup::unmappedNote(const std::vector<std::string>& lines) const {
     for (const std::string& line : lines)
         if (context_.TypedPath(line).kind == platform::TypedPath::Kind::Unmapped)
             return "\n" + platform::UnmappedPathMessage(context_.drives(), line);

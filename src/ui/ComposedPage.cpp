@@ -18,8 +18,8 @@ ComposedPage::ComposedPage(const PageRow& row, AppContext& context, TfrmMain& ma
     run_ = new PageRunPanel(row_, context, mainWindow, state_, *this, this);
     framing_ = new PrefixSuffixGroup(row_, context.prompt(), this);
     attach_ = new AttachGroup(row_, context, *this,
-                              {[this](bool withFiles) { run_->RecountTargets(withFiles); },
-                               [this] { run_->CountNamesOnly(NameCount()); },
+                              {[this](bool withFiles) { run_->recountTargets(withFiles); },
+                               [this] { run_->countNamesOnly(nameCount()); },
                                [this](bool enabled) { run_->setRunButtonsEnabled(enabled); }},
                               this);
     run_->setStructureFocus([this] { attach_->focusAddStructure(); });
@@ -27,11 +27,11 @@ ComposedPage::ComposedPage(const PageRow& row, AppContext& context, TfrmMain& ma
 
 NameListModel& ComposedPage::structureList() { return attach_->structures(); }
 
-void ComposedPage::UpdateCreateButtons(bool flag) {
-    run_->setRunButtonsEnabled(attach_->RunButtonsAllowed(flag, HasItems()));
+void ComposedPage::UpdateCreateButtons(bool requested) {
+    run_->setRunButtonsEnabled(attach_->runButtonsAllowed(requested, hasItems()));
 }
 
-QGroupBox* ComposedPage::AddFrame(const char* objectName, const QString& caption) {
+QGroupBox* ComposedPage::addFrame(const char* objectName, const QString& caption) {
     auto* frame = new QGroupBox(caption, this);
     frame->setObjectName(QString::fromLatin1(objectName));
     auto* outer = new QVBoxLayout(this);
@@ -40,18 +40,18 @@ QGroupBox* ComposedPage::AddFrame(const char* objectName, const QString& caption
     return frame;
 }
 
-engine::RunRequest ComposedPage::SharedRequest() const {
+engine::RunRequest ComposedPage::sharedRequest() const {
     engine::RunRequest request;
     request.page = row_.kind;
-    framing_->FillRequest(request);
-    attach_->FillRequest(request);
+    framing_->fillRequest(request);
+    attach_->fillRequest(request);
     request.showVisualLog = run_->showVisualLog();
     request.showExplorer = run_->showExplorer(); // false where the page has no such box
     request.templateOptions = &context_.templateOptionMap();
     return request;
 }
 
-settings::PageChoices ComposedPage::SharedChoices() const {
+settings::PageChoices ComposedPage::sharedChoices() const {
     settings::PageChoices choices;
     choices.prefix = framing_->prefix();
     choices.suffix = framing_->suffix();
@@ -64,17 +64,17 @@ settings::PageChoices ComposedPage::SharedChoices() const {
     return choices;
 }
 
-void ComposedPage::RestoreSharedChoices(const settings::PageChoices& choices) {
+void ComposedPage::restoreSharedChoices(const settings::PageChoices& choices) {
     framing_->restore(choices.prefix, choices.suffix, choices.hyphen);
     attach_->restore(choices.mode, choices.variant, choices.structures);
     run_->setBoxes(choices.showVisualLog, choices.showExplorer);
 }
 
-void ComposedPage::ResetSharedPieces(bool hyphenChecked) {
+void ComposedPage::resetSharedPieces(bool hyphenChecked) {
     framing_->reset(hyphenChecked);
     attach_->reset();
     run_->resetBoxes();
-    run_->ClearResults();
+    run_->clearResults();
 }
 
 } // namespace dirforge::ui

@@ -34,29 +34,29 @@ public:
     NameListModel& structureList();
     /// The run buttons, the progress row and the page's journal.
     PageRunPanel& runPanel() const { return *run_; }
-    /// CREATE and Simulation by the attach group's net rule, given flag and whether there is
-    /// anything to create.
-    void UpdateCreateButtons(bool flag) override;
+    /// CREATE and Simulation by the attach group's net rule, given the requested state and
+    /// whether there is anything to create.
+    void UpdateCreateButtons(bool requested) override;
 
 protected:
     ComposedPage(const PageRow& row, AppContext& context, TfrmMain& mainWindow, QWidget* parent);
 
     /// How many folders the page's names or numbers stand for (the count with Attach Nothing).
-    virtual std::size_t NameCount() const = 0;
+    virtual std::size_t nameCount() const = 0;
     /// Whether CREATE may wait for nothing but the attach rule: the page has names or numbers.
-    virtual bool HasItems() const { return NameCount() > 0; }
+    virtual bool hasItems() const { return nameCount() > 0; }
 
     /// The page's captioned frame, filling the page; the page lays its pieces out in it.
-    QGroupBox* AddFrame(const char* objectName, const QString& caption);
+    QGroupBox* addFrame(const char* objectName, const QString& caption);
     /// The run request's shared part: page kind, framing, attach mode and structures, the two
     /// "Show" boxes and the template options.
-    engine::RunRequest SharedRequest() const;
+    engine::RunRequest sharedRequest() const;
     /// Clear All's shared part: framing, attach group, "Show" boxes and the result lists.
-    void ResetSharedPieces(bool hyphenChecked);
+    void resetSharedPieces(bool hyphenChecked);
     /// The shared pieces' set-up, as a profile keeps it.
-    settings::PageChoices SharedChoices() const;
+    settings::PageChoices sharedChoices() const;
     /// A profile's shared set-up into the pieces; the page runs its enabling rules after.
-    void RestoreSharedChoices(const settings::PageChoices& choices);
+    void restoreSharedChoices(const settings::PageChoices& choices);
 
     const PageRow& row_;
     AppContext& context_;

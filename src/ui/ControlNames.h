@@ -1,5 +1,6 @@
 #pragma once
-// Giving a new control its name from the design (its objectName) and its hint in one step.
+// Giving a new control its name (the objectName that settings, tests and the help refer to) and
+// its hint in one step.
 
 namespace dirforge::ui {
 

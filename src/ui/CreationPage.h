@@ -1,6 +1,6 @@
 #pragma once
 // What the main window asks of each of its three creation pages. A page class derives from this
-// and is put into its tab sheet by TfrmMain::CreatePages.
+// and is put into its tab sheet by TfrmMain::createPages.
 
 #include "settings/Profile.h"
 
@@ -15,14 +15,14 @@ public:
 
     /// Start-up: "to create" counters 0, destination history restored with nothing selected,
     /// list and option groups disabled, "Lines:" counters "0", lists scrolled to 3000 pixels.
-    virtual void ApplyInitialState() = 0;
+    virtual void applyInitialState() = 0;
     /// Exit: empties the page's lists and its result lists.
-    virtual void ClearLists() = 0;
+    virtual void clearLists() = 0;
     /// Writes the page's controls, lists, structures and destination history into a profile.
-    virtual void SaveSetup(settings::PageSetup& setup) const = 0;
+    virtual void saveSetup(settings::PageSetup& setup) const = 0;
     /// Puts a profile's values into the page's controls and applies the page's enabling rules
     /// (a page with a destination becomes usable).
-    virtual void RestoreSetup(const settings::PageSetup& setup) = 0;
+    virtual void restoreSetup(const settings::PageSetup& setup) = 0;
 };
 
 } // namespace dirforge::ui

@@ -91,12 +91,12 @@ QWidget* IncludeExcludePanel::buildMoveButtons(const PageRow& row) {
     layout->addStretch();
 
     connect(incToExc, &QPushButton::clicked, this,
-            [this] { Apply(pair_->moveSelectedToExclude(Selection(lstInclude_))); });
+            [this] { apply(pair_->moveSelectedToExclude(selection(lstInclude_))); });
     connect(excToInc, &QPushButton::clicked, this,
-            [this] { Apply(pair_->moveSelectedToInclude(Selection(lstExclude_))); });
-    connect(allFromInc, &QPushButton::clicked, this, [this] { Apply(pair_->moveAllToExclude()); });
-    connect(allFromExc, &QPushButton::clicked, this, [this] { Apply(pair_->moveAllToInclude()); });
-    connect(exchange, &QPushButton::clicked, this, [this] { Apply(pair_->exchange()); });
+            [this] { apply(pair_->moveSelectedToInclude(selection(lstExclude_))); });
+    connect(allFromInc, &QPushButton::clicked, this, [this] { apply(pair_->moveAllToExclude()); });
+    connect(allFromExc, &QPushButton::clicked, this, [this] { apply(pair_->moveAllToInclude()); });
+    connect(exchange, &QPushButton::clicked, this, [this] { apply(pair_->exchange()); });
     return column;
 }
 
@@ -145,8 +145,9 @@ QWidget* IncludeExcludePanel::buildListColumn(const PageRow& row, bool isInclude
         buttons->addWidget(deleteSelected);
         buttons->addWidget(deleteAll);
         connect(deleteSelected, &QPushButton::clicked, this,
-                [this] { Apply(pair_->deleteExcluded(Selection(lstExclude_))); });
-        connect(deleteAll, &QPushButton::clicked, this, [this] { Apply(pair_->deleteAllExcluded()); });
+                [this] { apply(pair_->deleteExcluded(selection(lstExclude_))); });
+        connect(deleteAll, &QPushButton::clicked, this,
+                [this] { apply(pair_->deleteAllExcluded()); });
     }
 
     auto* layout = new QVBoxLayout(column);
@@ -158,14 +159,14 @@ QWidget* IncludeExcludePanel::buildListColumn(const PageRow& row, bool isInclude
     return column;
 }
 
-core::IndexSet IncludeExcludePanel::Selection(const QListView* view) const {
+core::IndexSet IncludeExcludePanel::selection(const QListView* view) const {
     core::IndexSet rows;
     for (int row : SelectedRows(*view))
         rows.push_back(static_cast<std::size_t>(row));
     return rows;
 }
 
-void IncludeExcludePanel::Apply(core::PairFocus focus) {
+void IncludeExcludePanel::apply(core::PairFocus focus) {
     repaint_.flush();
     if (focus == core::PairFocus::AddButton)
         btnAddToList_->setFocus();

@@ -34,7 +34,6 @@ public:
 
     NameListModel& include() { return include_; }
     NameListModel& exclude() { return exclude_; }
-    QListView* includeView() const { return lstInclude_; }
 
     /// The entry field's text as typed.
     std::string entryText() const;
@@ -62,8 +61,8 @@ private:
     QWidget* buildMoveButtons(const PageRow& row);
     QWidget* buildListColumn(const PageRow& row, bool isInclude);
     /// Runs a pair operation on the selections and puts the focus where it says.
-    void Apply(core::PairFocus focus);
-    core::IndexSet Selection(const QListView* view) const;
+    void apply(core::PairFocus focus);
+    core::IndexSet selection(const QListView* view) const;
 
     NameListModel include_;
     NameListModel exclude_;

@@ -28,16 +28,16 @@ NameListModel& ListPage::includeList() {
 NameListModel& ListPage::excludeList() {
     return lists_->exclude();
 }
-std::size_t ListPage::NameCount() const {
+std::size_t ListPage::nameCount() const {
     return static_cast<std::size_t>(lists_->include().size());
 }
 
-void ListPage::ClearLists() {
+void ListPage::clearLists() {
     lists_->clear();
     attach_->structures().clear();
 }
 
-void ListPage::FocusEntryField() {
+void ListPage::focusEntryField() {
     lists_->focusEntry();
 }
 

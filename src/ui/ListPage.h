@@ -14,8 +14,8 @@ class IncludeExcludePanel;
 class ListPage : public ComposedPage {
     Q_OBJECT
 public:
-    void ClearLists() override;
-    void FocusEntryField() override;
+    void clearLists() override;
+    void focusEntryField() override;
 
     /// The page's lists, which its editors and the benchmarks work on.
     NameListModel& includeList();
@@ -24,7 +24,7 @@ public:
 protected:
     ListPage(const PageRow& row, AppContext& context, TfrmMain& mainWindow, QWidget* parent);
 
-    std::size_t NameCount() const override;
+    std::size_t nameCount() const override;
     /// INCLUDE "Export": the page's warning when INCLUDE is empty, otherwise every entry the page
     /// exports handed to the export window under kind.
     void ExportInclude(const std::function<bool(const std::string&)>& exported, const char* kind);

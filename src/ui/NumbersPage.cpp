@@ -41,15 +41,16 @@ NumbersPage::NumbersPage(AppContext& context, TfrmMain& mainWindow, QWidget* par
     destination_ = new DestinationGroup(row_, context, std::move(reactions), this);
     run_->setHistoryUpdate([this] { destination_->MoveDestinationToTop(); });
     run_->setEndNumberFocus([this] { numbers_->focusEndNumber(); });
-    BuildLayout(AddFrame("grpVol03CreateFolders", QStringLiteral("Create Folders from Increased Numbers. Attach "
-                                                                  "Folder Structures/Templates to Each NEWLY "
-                                                                  "Created Folder.")));
+    buildLayout(addFrame("grpVol03CreateFolders",
+                         QStringLiteral("Create Folders from Increased Numbers. Attach "
+                                        "Folder Structures/Templates to Each NEWLY "
+                                        "Created Folder.")));
 
-    connect(numbers_, &NumberRangeGroup::numbersTaken, this, &NumbersPage::NumbersTaken);
+    connect(numbers_, &NumberRangeGroup::numbersTaken, this, &NumbersPage::numbersTaken);
     connect(run_->clearAllButton(), &QPushButton::clicked, this, &NumbersPage::btnVol03ClearAllClick);
 }
 
-void NumbersPage::BuildLayout(QGroupBox* frame) {
+void NumbersPage::buildLayout(QGroupBox* frame) {
     auto* numbersBox = new QGroupBox(QStringLiteral("Increased Numbers"), frame);
     numbersBox->setObjectName(QStringLiteral("grpVol03Numbers"));
     auto* numbersLayout = new QVBoxLayout(numbersBox);
@@ -73,20 +74,20 @@ void NumbersPage::BuildLayout(QGroupBox* frame) {
     grid->setRowStretch(1, 1);
 }
 
-std::size_t NumbersPage::NameCount() const {
+std::size_t NumbersPage::nameCount() const {
     return static_cast<std::size_t>(engine::CountOfNumbers(numbers_->startNumber(), numbers_->endNumber()));
 }
 
-void NumbersPage::ApplyInitialState() {
+void NumbersPage::applyInitialState() {
     state_.results.counters.resetToCreate();
     destination_->RestoreHistory(context_.settings().numbers.cboVol03DestFoldersHistory);
     SetPageEnabled(false);
     attach_->showCount();
 }
 
-void NumbersPage::SaveSetup(settings::PageSetup& setup) const {
+void NumbersPage::saveSetup(settings::PageSetup& setup) const {
     settings::NumbersPageSettings& page = setup.numbers;
-    settings::StoreChoices(SharedChoices(), page);
+    settings::StoreChoices(sharedChoices(), page);
     page.cboVol03DestFoldersHistory = destination_->entries();
     page.cboVol03DestFoldersText = destination_->destination();
     page.edtVol03StartNumber = numbers_->startText();
@@ -95,13 +96,13 @@ void NumbersPage::SaveSetup(settings::PageSetup& setup) const {
     page.chkVol03AddIncNumbersAsSuffix = chkAddIncNumbersAsSuffix_->isChecked() ? 1 : 0;
 }
 
-void NumbersPage::RestoreSetup(const settings::PageSetup& setup) {
+void NumbersPage::restoreSetup(const settings::PageSetup& setup) {
     const settings::NumbersPageSettings& page = setup.numbers;
     // A profile without number texts starts at 1.
     numbers_->restore(page.edtVol03StartNumber.empty() ? "1" : page.edtVol03StartNumber,
                       page.edtVol03EndNumber.empty() ? "1" : page.edtVol03EndNumber,
                       page.chkVol03PaddedZeroes != 0);
-    RestoreSharedChoices(settings::ChoicesOf(page));
+    restoreSharedChoices(settings::ChoicesOf(page));
     if (!destination_->RestoreDestination(page.cboVol03DestFoldersHistory,
                                           page.cboVol03DestFoldersText))
         SetPageEnabled(false);
@@ -110,43 +111,46 @@ void NumbersPage::RestoreSetup(const settings::PageSetup& setup) {
     attach_->showCount();
 }
 
-void NumbersPage::ClearLists() { attach_->structures().clear(); }
-
-void NumbersPage::SetPageEnabled(bool flag) {
-    destination_->viewButton()->setEnabled(flag);
-    numbers_->setEnabled(flag);
-    framing_->setEnabled(flag);
-    attach_->setEnabled(flag);
-    run_->setOptionsEnabled(flag);
-    chkAddIncNumbersAsSuffix_->setChecked(false);
-    if (flag)
-        attach_->ApplyModeSetup();
-    UpdateCreateButtons(flag);
+void NumbersPage::clearLists() {
+    attach_->structures().clear();
 }
 
+void NumbersPage::SetPageEnabled(bool enabled) {
+    destination_->viewButton()->setEnabled(enabled);
+    numbers_->setEnabled(enabled);
+    framing_->setEnabled(enabled);
+    attach_->setEnabled(enabled);
+    run_->setOptionsEnabled(enabled);
+    chkAddIncNumbersAsSuffix_->setChecked(false);
+    if (enabled)
+        attach_->applyModeSetup();
+    UpdateCreateButtons(enabled);
+}
 
 void NumbersPage::RefreshPageState() {
-    run_->RecountTargets(attach_->withFiles());
+    run_->recountTargets(attach_->withFiles());
     UpdateCreateButtons(attach_->isEnabled());
     attach_->showCount();
 }
 
-engine::RunRequest NumbersPage::BuildRunRequest() const {
-    engine::RunRequest request = SharedRequest();
+engine::RunRequest NumbersPage::buildRunRequest() const {
+    engine::RunRequest request = sharedRequest();
     request.numbers = numbers_->range();
     request.numbers.addNumbersToSubfolders = chkAddIncNumbersAsSuffix_->isChecked();
     request.destination = destination_->destination();
     return request;
 }
 
-void NumbersPage::FocusEntryField() { numbers_->focusStartNumber(); }
+void NumbersPage::focusEntryField() {
+    numbers_->focusStartNumber();
+}
 
 void NumbersPage::SetDestination(const std::string& path) { destination_->SetDestination(path); }
 
-void NumbersPage::NumbersTaken() {
+void NumbersPage::numbersTaken() {
     // Only the "to create" column follows the numbers: the result counters stay with the result
     // lists of the last run, which the visual log still shows.
-    run_->RecountTargets(attach_->withFiles());
+    run_->recountTargets(attach_->withFiles());
 }
 
 void NumbersPage::btnVol03ClearAllClick() {
@@ -154,7 +158,7 @@ void NumbersPage::btnVol03ClearAllClick() {
         return;
     destination_->clear();
     numbers_->reset();
-    ResetSharedPieces(false);
+    resetSharedPieces(false);
     chkAddIncNumbersAsSuffix_->setChecked(false);
     SetPageEnabled(false);
     context_.prompt().inform(kClearAllEndText, row_.titles.clearAllDone);

@@ -20,31 +20,31 @@ class NumbersPage : public ComposedPage {
 public:
     NumbersPage(AppContext& context, TfrmMain& mainWindow, QWidget* parent = nullptr);
 
-    void ApplyInitialState() override;
-    void SaveSetup(settings::PageSetup& setup) const override;
-    void RestoreSetup(const settings::PageSetup& setup) override;
-    void ClearLists() override;
+    void applyInitialState() override;
+    void saveSetup(settings::PageSetup& setup) const override;
+    void restoreSetup(const settings::PageSetup& setup) override;
+    void clearLists() override;
 
     /// Every control but the destination, Clear All, help and Examples on or off; when on, the
     /// checked attach mode's set-up again. "Add Increased Numbers as Suffixes" is unchecked either way.
-    void SetPageEnabled(bool flag);
+    void SetPageEnabled(bool enabled);
     /// After a structure-window change: "to create" counters, CREATE by the net rule, line count.
     void RefreshPageState() override;
-    engine::RunRequest BuildRunRequest() const override;
+    engine::RunRequest buildRunRequest() const override;
     /// Focuses the start number field.
-    void FocusEntryField() override;
+    void focusEntryField() override;
     /// Takes a destination as if browsed or selected.
     void SetDestination(const std::string& path);
 
     void btnVol03ClearAllClick();
 
 private:
-    std::size_t NameCount() const override;
+    std::size_t nameCount() const override;
     /// No list to wait for: the numbers are always there (a range the wrong way round is refused by the run).
-    bool HasItems() const override { return true; }
-    void BuildLayout(QGroupBox* frame);
+    bool hasItems() const override { return true; }
+    void buildLayout(QGroupBox* frame);
     /// The number fields were left: "to create" counters again (may show the free-space refusal).
-    void NumbersTaken();
+    void numbersTaken();
 
     DestinationGroup* destination_ = nullptr;
     NumberRangeGroup* numbers_ = nullptr;

@@ -113,7 +113,7 @@ std::string PageRunPanel::journalPath() const {
     return PageJournalPath(context_.startupFolder(), row_.kind);
 }
 
-void PageRunPanel::SaveJournal() {
+void PageRunPanel::saveJournal() {
     const std::string path = journalPath();
     if (path.empty() ||
         SavePageJournal(context_.fileSystem(), context_.drives(), path, row_.kind, state_))
@@ -124,7 +124,7 @@ void PageRunPanel::SaveJournal() {
                            kJournalTitle);
 }
 
-bool PageRunPanel::UndoJournal(engine::RunJournal& journal) {
+bool PageRunPanel::undoJournal(engine::RunJournal& journal) {
     bool undone = false;
     {
         RunWatch watch(observer(), *progressRow_);
@@ -132,7 +132,7 @@ bool PageRunPanel::UndoJournal(engine::RunJournal& journal) {
                                      journal.lastDestination, context_.fileSystem(),
                                      context_.prompt(), watch);
     }
-    FlushLog();
+    flushLog();
     return undone;
 }
 
@@ -161,20 +161,21 @@ engine::RunObserver& PageRunPanel::observer() const {
     return log != nullptr ? static_cast<engine::RunObserver&>(*log) : NullObserver();
 }
 
-void PageRunPanel::FlushLog() const {
+void PageRunPanel::flushLog() const {
     if (TfrmStatistic* log = context_.findVisualLog(row_.kind))
         log->flush();
 }
 
-bool PageRunPanel::RecountTargets(bool withFiles) {
+bool PageRunPanel::recountTargets(bool withFiles) {
     state_.results.counters.resetToCreate();
     const engine::RunServices services{context_.fileSystem(), context_.prompt(), context_.shell(), observer()};
-    const bool accepted = engine::PrepareTargetCounts(hooks_.BuildRunRequest(), state_, services, withFiles);
+    const bool accepted =
+        engine::PrepareTargetCounts(hooks_.buildRunRequest(), state_, services, withFiles);
     RefreshLogCounters();
     return accepted;
 }
 
-void PageRunPanel::CountNamesOnly(std::size_t names) {
+void PageRunPanel::countNamesOnly(std::size_t names) {
     engine::RunCounters& counters = state_.results.counters;
     counters.resetToCreate();
     counters.at(engine::CounterRow::Folders, engine::CounterColumn::ToCreate) = static_cast<double>(names);
@@ -183,10 +184,10 @@ void PageRunPanel::CountNamesOnly(std::size_t names) {
 
 void PageRunPanel::RefreshLogCounters() {
     observer().countersChanged(state_.results.counters);
-    FlushLog();
+    flushLog();
 }
 
-void PageRunPanel::ClearResults() {
+void PageRunPanel::clearResults() {
     // The counters go with the lists they count, so the log never shows results it cannot list.
     state_.results.clearLists();
     state_.results.UndoRetry.clear();
@@ -194,33 +195,33 @@ void PageRunPanel::ClearResults() {
     if (TfrmStatistic* log = context_.findVisualLog(row_.kind))
         log->clearLists();
     RefreshLogCounters();
-    SaveJournal();
+    saveJournal();
 }
 
-void PageRunPanel::Run(RunFunction run) {
+void PageRunPanel::startRun(RunFunction run) {
     setRunButtonsEnabled(false);
-    mainWindow_.SetOtherTabsEnabled(row_.kind, false);
+    mainWindow_.setOtherTabsEnabled(row_.kind, false);
     engine::RunOutcome outcome;
     const bool real = run == &engine::CreationRun;
     try {
         RunWatch watch(observer(), *progressRow_);
         const engine::RunServices services{context_.fileSystem(), context_.prompt(),
                                            context_.shell(), watch};
-        outcome = run(hooks_.BuildRunRequest(), state_, services);
+        outcome = run(hooks_.buildRunRequest(), state_, services);
     } catch (...) {
         // Whatever went wrong is reported by the application's catch-all; the page must not stay
         // locked, and what the run made so far stays undoable after a restart.
         if (real)
-            SaveJournal();
-        FlushLog();
-        mainWindow_.SetOtherTabsEnabled(row_.kind, true);
+            saveJournal();
+        flushLog();
+        mainWindow_.setOtherTabsEnabled(row_.kind, true);
         hooks_.UpdateCreateButtons(true);
         throw;
     }
     if (real && outcome.end != engine::RunEnd::Refused)
-        SaveJournal();
-    FlushLog();
-    mainWindow_.SetOtherTabsEnabled(row_.kind, true);
+        saveJournal();
+    flushLog();
+    mainWindow_.setOtherTabsEnabled(row_.kind, true);
     if (outcome.updateHistory && historyUpdate_)
         historyUpdate_();
     hooks_.UpdateCreateButtons(true);
@@ -230,9 +231,13 @@ void PageRunPanel::Run(RunFunction run) {
         endNumberFocus_();
 }
 
-void PageRunPanel::btnCreateFoldersClick() { Run(&engine::CreationRun); }
+void PageRunPanel::btnCreateFoldersClick() {
+    startRun(&engine::CreationRun);
+}
 
-void PageRunPanel::btnCreateFoldersSimulationClick() { Run(&engine::SimulationRun); }
+void PageRunPanel::btnCreateFoldersSimulationClick() {
+    startRun(&engine::SimulationRun);
+}
 
 void PageRunPanel::btnStatisticClick() {
     RefreshLogCounters();
@@ -251,8 +256,8 @@ void PageRunPanel::btnUndoClick() {
     // What is left (failed or not reached) is what the next Undo, also after a restart, goes on
     // with.
     if (undone)
-        SaveJournal();
-    FlushLog();
+        saveJournal();
+    flushLog();
 }
 
 } // namespace dirforge::ui

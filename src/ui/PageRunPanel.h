@@ -30,10 +30,7 @@ public:
                  PageHooks& hooks, QWidget* parent = nullptr);
 
     QPushButton* createButton() const { return btnCreateFolders_; }
-    QPushButton* simulationButton() const { return btnSimulation_; }
     QPushButton* clearAllButton() const { return btnClearAll_; }
-    /// The progress bar, its label and Stop.
-    RunProgressRow* progressRow() const { return progressRow_; }
     /// The option-group members of this panel: Undo and Visual Log, the two check boxes.
     void setOptionsEnabled(bool enabled);
     /// CREATE and Simulation on or off.
@@ -46,13 +43,13 @@ public:
     void setBoxes(bool showVisualLog, bool showExplorer);
 
     /// "To create" counters 0, then PrepareTargetCounts and RefreshLogCounters.
-    bool RecountTargets(bool withFiles);
+    bool recountTargets(bool withFiles);
     /// Attach Nothing: "to create" counters 0 but Folders = the number of names.
-    void CountNamesOnly(std::size_t names);
+    void countNamesOnly(std::size_t names);
     /// Writes the counters into the visual log.
     void RefreshLogCounters();
     /// Clear All: "to create" counters and every result list emptied, also in the visual log.
-    void ClearResults();
+    void clearResults();
 
     /// Called after a real run whose destination goes to the top of the history.
     void setHistoryUpdate(std::function<void()> update) { historyUpdate_ = std::move(update); }
@@ -69,19 +66,19 @@ public:
     /// The page's own journal file in the working folder ("" without a startup folder).
     std::string journalPath() const;
     /// Rewrites the page's journal with what its Undo would act on; warns when it cannot.
-    void SaveJournal();
+    void saveJournal();
     /// Undoes a saved journal of this page with the visual log and the progress row; the journal
     /// keeps what is left. False when the undo was refused or had nothing to do.
-    bool UndoJournal(engine::RunJournal& journal);
+    bool undoJournal(engine::RunJournal& journal);
 
 private:
     using RunFunction = engine::RunOutcome (*)(const engine::RunRequest&, engine::PageRunState&,
                                                const engine::RunServices&);
     /// One run with the page locked: run buttons and other tabs off until it returns.
-    void Run(RunFunction run);
+    void startRun(RunFunction run);
     engine::RunObserver& observer() const;
     /// Puts everything the visual log buffered on screen.
-    void FlushLog() const;
+    void flushLog() const;
 
     const PageRow& row_;
     AppContext& context_;

@@ -53,9 +53,10 @@ std::string ImportCountText(std::size_t added, std::size_t skipped) {
 PathsPage::PathsPage(AppContext& context, TfrmMain& mainWindow, QWidget* parent)
     : ListPage(PathsPageRow(), context, mainWindow, parent) {
     setObjectName(QStringLiteral("pgeVol04Paths"));
-    BuildLayout(AddFrame("grpVol04CreateFolders", QStringLiteral("Create Folders from a List of Full Paths (on "
-                                                                  "any Drive). Attach Folder Structures/Templates "
-                                                                  "to Each NEWLY Created Folder.")));
+    buildLayout(addFrame("grpVol04CreateFolders",
+                         QStringLiteral("Create Folders from a List of Full Paths (on "
+                                        "any Drive). Attach Folder Structures/Templates "
+                                        "to Each NEWLY Created Folder.")));
 
     connect(lists_, &IncludeExcludePanel::addRequested, this, &PathsPage::btnVol04AddToListClick);
     connect(lists_->importButton(), &QPushButton::clicked, this, &PathsPage::btnVol04SmartImportClick);
@@ -65,7 +66,7 @@ PathsPage::PathsPage(AppContext& context, TfrmMain& mainWindow, QWidget* parent)
     connect(run_->clearAllButton(), &QPushButton::clicked, this, &PathsPage::btnVol04ClearAllClick);
 }
 
-void PathsPage::BuildLayout(QGroupBox* frame) {
+void PathsPage::buildLayout(QGroupBox* frame) {
     auto* right = new QVBoxLayout;
     right->addWidget(framing_);
     right->addWidget(attach_, 1);
@@ -78,56 +79,56 @@ void PathsPage::BuildLayout(QGroupBox* frame) {
     grid->setRowStretch(0, 1);
 }
 
-void PathsPage::ApplyInitialState() {
+void PathsPage::applyInitialState() {
     state_.results.counters.resetToCreate();
     SetPageEnabled(false);
     lists_->showCounts();
     attach_->showCount();
 }
 
-void PathsPage::SaveSetup(settings::PageSetup& setup) const {
+void PathsPage::saveSetup(settings::PageSetup& setup) const {
     settings::PathsPageSettings& page = setup.paths;
-    settings::StoreChoices(SharedChoices(), page);
+    settings::StoreChoices(sharedChoices(), page);
     page.lstVol04IncludeFolderList = lists_->include().entries();
     page.lstVol04ExcludeFolderList = lists_->exclude().entries();
     page.edtVol04AddToList = lists_->entryText();
 }
 
-void PathsPage::RestoreSetup(const settings::PageSetup& setup) {
+void PathsPage::restoreSetup(const settings::PageSetup& setup) {
     const settings::PathsPageSettings& page = setup.paths;
     lists_->include().assign(page.lstVol04IncludeFolderList);
     lists_->exclude().assign(page.lstVol04ExcludeFolderList);
     lists_->setEntryText(page.edtVol04AddToList);
-    RestoreSharedChoices(settings::ChoicesOf(page));
+    restoreSharedChoices(settings::ChoicesOf(page));
     RefreshPageState();
     attach_->showCount();
 }
 
-void PathsPage::SetPageEnabled(bool flag) {
-    framing_->setEnabled(flag);
-    attach_->setEnabled(flag);
-    run_->setOptionsEnabled(flag);
-    if (flag)
-        attach_->ApplyModeSetup();
-    UpdateCreateButtons(flag);
+void PathsPage::SetPageEnabled(bool enabled) {
+    framing_->setEnabled(enabled);
+    attach_->setEnabled(enabled);
+    run_->setOptionsEnabled(enabled);
+    if (enabled)
+        attach_->applyModeSetup();
+    UpdateCreateButtons(enabled);
 }
 
 void PathsPage::RefreshPageState() {
     const bool hasPaths = lists_->include().size() > 0;
     SetPageEnabled(hasPaths);
     UpdateCreateButtons(hasPaths);
-    run_->RecountTargets(attach_->withFiles());
+    run_->recountTargets(attach_->withFiles());
     lists_->showCounts();
 }
 
-engine::RunRequest PathsPage::BuildRunRequest() const {
+engine::RunRequest PathsPage::buildRunRequest() const {
     // No "Show Explorer" box: the paths carry their own places, there is no one folder to show.
-    engine::RunRequest request = SharedRequest();
+    engine::RunRequest request = sharedRequest();
     request.names = lists_->include().entries();
     return request;
 }
 
-bool PathsPage::AddPaths(const std::string& trimmed, std::string& refusal) {
+bool PathsPage::addPaths(const std::string& trimmed, std::string& refusal) {
     std::vector<std::string> pieces;
     if (!core::AddFullPathsFromText(pieces, trimmed, refusal))
         return false;
@@ -163,7 +164,7 @@ void PathsPage::btnVol04AddToListClick() {
         prompt.warn(kAddEmptyText, titles.addEmpty);
     } else if (!core::AnalyzeColons(trimmed, message)) {
         prompt.warn(message, titles.addHasDrive);
-    } else if (!AddPaths(trimmed, message)) {
+    } else if (!addPaths(trimmed, message)) {
         // Pieces that passed are in INCLUDE; the field keeps what was typed so the rest can be mended.
         prompt.warn(message, titles.addIllegal);
     } else {
@@ -174,7 +175,7 @@ void PathsPage::btnVol04AddToListClick() {
         }
     }
     RefreshPageState();
-    FocusEntryField();
+    focusEntryField();
 }
 
 void PathsPage::btnVol04SmartImportClick() {
@@ -211,14 +212,14 @@ void PathsPage::btnVol04SmartExportClick() {
 void PathsPage::btnVol04EditIncludeListClick() {
     if (context_.pathsIncludeEditor().edit(lists_->include().entries()))
         RefreshPageState();
-    FocusEntryField();
+    focusEntryField();
 }
 
 void PathsPage::btnVol04ClearAllClick() {
     if (!context_.prompt().ask(kClearAllQuestionText, row_.titles.clearAllQuestion))
         return;
     lists_->clear();
-    ResetSharedPieces(true);
+    resetSharedPieces(true);
     SetPageEnabled(false);
     context_.prompt().warn(kClearAllDoneText, row_.titles.clearAllDone);
 }

@@ -16,15 +16,15 @@ class PathsPage : public ListPage {
 public:
     PathsPage(AppContext& context, TfrmMain& mainWindow, QWidget* parent = nullptr);
 
-    void ApplyInitialState() override;
-    void SaveSetup(settings::PageSetup& setup) const override;
-    void RestoreSetup(const settings::PageSetup& setup) override;
+    void applyInitialState() override;
+    void saveSetup(settings::PageSetup& setup) const override;
+    void restoreSetup(const settings::PageSetup& setup) override;
 
     /// The option group on or off (the list controls always stay usable); when on, the checked
     /// attach mode's set-up again.
-    void SetPageEnabled(bool flag);
+    void SetPageEnabled(bool enabled);
     void RefreshPageState() override;
-    engine::RunRequest BuildRunRequest() const override;
+    engine::RunRequest buildRunRequest() const override;
 
     void btnVol04AddToListClick();
     void btnVol04SmartImportClick();
@@ -33,10 +33,10 @@ public:
     void btnVol04ClearAllClick();
 
 private:
-    void BuildLayout(QGroupBox* frame);
+    void buildLayout(QGroupBox* frame);
     /// Appends every full path of the trimmed entry text that passes its checks and is in neither
     /// list; false when any was refused, refusal then holding the last reason.
-    bool AddPaths(const std::string& trimmed, std::string& refusal);
+    bool addPaths(const std::string& trimmed, std::string& refusal);
 };
 
 } // namespace dirforge::ui

@@ -42,7 +42,7 @@ PrefixSuffixGroup::PrefixSuffixGroup(const PageRow& row, platform::Prompt& promp
     layout->setColumnStretch(1, 1);
 
     for (QLineEdit* field : {edtPrefix_, edtSuffix_}) {
-        connect(field, &QLineEdit::textChanged, this, [this, field] { CheckField(field); });
+        connect(field, &QLineEdit::textChanged, this, [this, field] { checkField(field); });
         field->installEventFilter(this);
     }
 }
@@ -51,7 +51,7 @@ std::string PrefixSuffixGroup::prefix() const { return FromQt(edtPrefix_->text()
 std::string PrefixSuffixGroup::suffix() const { return FromQt(edtSuffix_->text()); }
 bool PrefixSuffixGroup::hyphen() const { return chkHyphen_->isChecked(); }
 
-void PrefixSuffixGroup::FillRequest(engine::RunRequest& request) const {
+void PrefixSuffixGroup::fillRequest(engine::RunRequest& request) const {
     request.prefix = prefix();
     request.suffix = suffix();
     request.hyphen = hyphen();
@@ -71,11 +71,11 @@ void PrefixSuffixGroup::reset(bool hyphenChecked) {
 
 bool PrefixSuffixGroup::eventFilter(QObject* watched, QEvent* event) {
     if (event->type() == QEvent::FocusOut && (watched == edtPrefix_ || watched == edtSuffix_))
-        CheckField(static_cast<QLineEdit*>(watched));
+        checkField(static_cast<QLineEdit*>(watched));
     return QWidget::eventFilter(watched, event);
 }
 
-void PrefixSuffixGroup::CheckField(QLineEdit* field) {
+void PrefixSuffixGroup::checkField(QLineEdit* field) {
     // Dropping a character changes the field again; the loop below handles that change itself.
     if (checking_)
         return;
@@ -85,7 +85,8 @@ void PrefixSuffixGroup::CheckField(QLineEdit* field) {
     const char* title = isPrefix ? row_.titles.prefixIllegal : row_.titles.suffixIllegal;
     std::string found;
     bool refused = false;
-    while (core::CheckIllegalChars('F', FromQt(field->text()), found)) {
+    using core::IllegalCharSet;
+    while (!core::CheckIllegalChars(IllegalCharSet::FolderName, FromQt(field->text()), found)) {
         refused = true;
         prompt_.warn(lead + found, title);
         QString text = field->text();

@@ -29,14 +29,11 @@ public:
     std::string suffix() const;
     bool hyphen() const;
     /// Puts prefix, suffix and hyphen into a run request.
-    void FillRequest(engine::RunRequest& request) const;
+    void fillRequest(engine::RunRequest& request) const;
     /// Clear All: both fields empty, the hyphen box as given (checked on the strings and paths pages).
     void reset(bool hyphenChecked = true);
     /// A profile's framing (the texts pass the fields' character check like typed ones).
     void restore(const std::string& prefix, const std::string& suffix, bool hyphen);
-
-    QLineEdit* prefixField() const { return edtPrefix_; }
-    QLineEdit* suffixField() const { return edtSuffix_; }
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -44,7 +41,7 @@ protected:
 private:
     /// Shows the illegal characters of the field and drops its last character until none is left;
     /// the field keeps the focus. The prefix's and the suffix's Change and Exit handlers.
-    void CheckField(QLineEdit* field);
+    void checkField(QLineEdit* field);
 
     const PageRow& row_;
     platform::Prompt& prompt_;

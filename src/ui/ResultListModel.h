@@ -22,8 +22,6 @@ public:
     void flush();
     /// Drops every row and every buffered entry.
     void clear();
-    /// True when entries wait for flush().
-    bool hasPending() const { return !pending_.empty(); }
 
     /// The rows (flushed entries) in order.
     const std::vector<std::string>& entries() const { return rows_; }

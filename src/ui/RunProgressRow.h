@@ -35,8 +35,6 @@ public:
     bool busy() const { return busy_; }
 
     QPushButton* stopButton() const { return btnStop_; }
-    QProgressBar* progressBar() const { return bar_; }
-    QLabel* progressLabel() const { return label_; }
 
 private:
     QProgressBar* bar_ = nullptr;

@@ -38,7 +38,8 @@ std::string NameForm(const std::string& text) { return core::CollapseBackslashes
 bool ImportableName(const std::string& name) {
     const std::string trimmed = core::Trim(name);
     std::string found;
-    return !trimmed.empty() && !core::HasDrivePart(trimmed) && !core::CheckIllegalChars('H', trimmed, found);
+    return !trimmed.empty() && !core::HasDrivePart(trimmed) &&
+           core::CheckIllegalChars(core::IllegalCharSet::RelativePath, trimmed, found);
 }
 
 } // namespace
@@ -50,7 +51,7 @@ StringsPage::StringsPage(AppContext& context, TfrmMain& mainWindow, QWidget* par
                                         {[this] { return attach_->copyVariant(); },
                                          [this] {
                                              lists_->setEnabled(true);
-                                             FocusEntryField();
+                                             focusEntryField();
                                          },
                                          [this] {
                                              SetPageEnabled(false);
@@ -58,9 +59,10 @@ StringsPage::StringsPage(AppContext& context, TfrmMain& mainWindow, QWidget* par
                                          }},
                                         this);
     run_->setHistoryUpdate([this] { destination_->MoveDestinationToTop(); });
-    BuildLayout(AddFrame("grpVol02CreateFolders", QStringLiteral("Create Folders from a List of Strings. Attach "
-                                                                  "Folder Structures/Templates to Each NEWLY "
-                                                                  "Created Folder.")));
+    buildLayout(addFrame("grpVol02CreateFolders",
+                         QStringLiteral("Create Folders from a List of Strings. Attach "
+                                        "Folder Structures/Templates to Each NEWLY "
+                                        "Created Folder.")));
 
     connect(lists_, &IncludeExcludePanel::addRequested, this, &StringsPage::btnVol02AddToListClick);
     connect(lists_->importButton(), &QPushButton::clicked, this, &StringsPage::btnVol02SmartImportClick);
@@ -70,7 +72,7 @@ StringsPage::StringsPage(AppContext& context, TfrmMain& mainWindow, QWidget* par
     connect(run_->clearAllButton(), &QPushButton::clicked, this, &StringsPage::btnVol02ClearAllClick);
 }
 
-void StringsPage::BuildLayout(QGroupBox* frame) {
+void StringsPage::buildLayout(QGroupBox* frame) {
     auto* right = new QVBoxLayout;
     right->addWidget(framing_);
     right->addWidget(attach_, 1);
@@ -84,7 +86,7 @@ void StringsPage::BuildLayout(QGroupBox* frame) {
     grid->setRowStretch(1, 1);
 }
 
-void StringsPage::ApplyInitialState() {
+void StringsPage::applyInitialState() {
     state_.results.counters.resetToCreate();
     destination_->RestoreHistory(context_.settings().strings.cboVol02DestFoldersHistory);
     SetPageEnabled(false);
@@ -92,9 +94,9 @@ void StringsPage::ApplyInitialState() {
     attach_->showCount();
 }
 
-void StringsPage::SaveSetup(settings::PageSetup& setup) const {
+void StringsPage::saveSetup(settings::PageSetup& setup) const {
     settings::StringsPageSettings& page = setup.strings;
-    settings::StoreChoices(SharedChoices(), page);
+    settings::StoreChoices(sharedChoices(), page);
     page.cboVol02DestFoldersHistory = destination_->entries();
     page.cboVol02DestFoldersText = destination_->destination();
     page.lstVol02IncludeStrings = lists_->include().entries();
@@ -102,12 +104,12 @@ void StringsPage::SaveSetup(settings::PageSetup& setup) const {
     page.edtVol02AddToList = lists_->entryText();
 }
 
-void StringsPage::RestoreSetup(const settings::PageSetup& setup) {
+void StringsPage::restoreSetup(const settings::PageSetup& setup) {
     const settings::StringsPageSettings& page = setup.strings;
     lists_->include().assign(page.lstVol02IncludeStrings);
     lists_->exclude().assign(page.lstVol02ExcludeStrings);
     lists_->setEntryText(page.edtVol02AddToList);
-    RestoreSharedChoices(settings::ChoicesOf(page));
+    restoreSharedChoices(settings::ChoicesOf(page));
     if (destination_->RestoreDestination(page.cboVol02DestFoldersHistory,
                                          page.cboVol02DestFoldersText))
         RefreshPageState();
@@ -117,17 +119,17 @@ void StringsPage::RestoreSetup(const settings::PageSetup& setup) {
     attach_->showCount();
 }
 
-void StringsPage::SetOptionGroupEnabled(bool flag) {
-    framing_->setEnabled(flag);
-    attach_->setEnabled(flag);
-    run_->setOptionsEnabled(flag);
+void StringsPage::setOptionGroupEnabled(bool enabled) {
+    framing_->setEnabled(enabled);
+    attach_->setEnabled(enabled);
+    run_->setOptionsEnabled(enabled);
 }
 
-void StringsPage::SetPageEnabled(bool flag) {
-    lists_->setEnabled(flag);
-    SetOptionGroupEnabled(flag);
-    if (flag)
-        attach_->ApplyModeSetup();
+void StringsPage::SetPageEnabled(bool enabled) {
+    lists_->setEnabled(enabled);
+    setOptionGroupEnabled(enabled);
+    if (enabled)
+        attach_->applyModeSetup();
     UpdateCreateButtons(true);
 }
 
@@ -136,14 +138,14 @@ void StringsPage::RefreshPageState() {
     if (hasNames)
         SetPageEnabled(true);
     else
-        SetOptionGroupEnabled(false);
+        setOptionGroupEnabled(false);
     UpdateCreateButtons(hasNames);
-    run_->RecountTargets(attach_->withFiles());
+    run_->recountTargets(attach_->withFiles());
     lists_->showCounts();
 }
 
-engine::RunRequest StringsPage::BuildRunRequest() const {
-    engine::RunRequest request = SharedRequest();
+engine::RunRequest StringsPage::buildRunRequest() const {
+    engine::RunRequest request = sharedRequest();
     request.names = lists_->include().entries();
     request.destination = destination_->destination();
     return request;
@@ -165,7 +167,7 @@ void StringsPage::btnVol02AddToListClick() {
         prompt.warn(kInExcludeText, titles.addInExclude);
     } else if (core::HasDrivePart(trimmed)) {
         prompt.warn(kHasDriveText, titles.addHasDrive);
-    } else if (core::CheckIllegalChars('H', trimmed, found)) {
+    } else if (!core::CheckIllegalChars(core::IllegalCharSet::RelativePath, trimmed, found)) {
         prompt.warn(kIllegalTextLead + found, titles.addIllegal);
         lists_->setEntryText(trimmed.substr(0, trimmed.size() - 1));
     } else {
@@ -176,7 +178,7 @@ void StringsPage::btnVol02AddToListClick() {
         lists_->selectEntryText(); // typing the next name replaces this one
     }
     RefreshPageState();
-    FocusEntryField();
+    focusEntryField();
 }
 
 void StringsPage::btnVol02SmartImportClick() {
@@ -193,7 +195,7 @@ void StringsPage::btnVol02SmartImportClick() {
     }
     RefreshPageState();
     context_.prompt().warn(kImportEndText, row_.titles.includeImportEnd);
-    FocusEntryField();
+    focusEntryField();
 }
 
 void StringsPage::btnVol02SmartExportClick() {
@@ -204,7 +206,7 @@ void StringsPage::btnVol02SmartExportClick() {
 void StringsPage::btnVol02EditIncludeListClick() {
     if (context_.stringsIncludeEditor().edit(lists_->include().entries()))
         RefreshPageState();
-    FocusEntryField();
+    focusEntryField();
 }
 
 void StringsPage::btnVol02ClearAllClick() {
@@ -212,7 +214,7 @@ void StringsPage::btnVol02ClearAllClick() {
         return;
     destination_->clear();
     lists_->clear();
-    ResetSharedPieces(true);
+    resetSharedPieces(true);
     SetPageEnabled(false);
     context_.prompt().inform(kClearAllDoneText, row_.titles.clearAllDone);
 }

@@ -17,14 +17,14 @@ class StringsPage : public ListPage {
 public:
     StringsPage(AppContext& context, TfrmMain& mainWindow, QWidget* parent = nullptr);
 
-    void ApplyInitialState() override;
-    void SaveSetup(settings::PageSetup& setup) const override;
-    void RestoreSetup(const settings::PageSetup& setup) override;
+    void applyInitialState() override;
+    void saveSetup(settings::PageSetup& setup) const override;
+    void restoreSetup(const settings::PageSetup& setup) override;
 
     /// List group and option group on or off; when on, the checked attach mode's set-up again.
-    void SetPageEnabled(bool flag);
+    void SetPageEnabled(bool enabled);
     void RefreshPageState() override;
-    engine::RunRequest BuildRunRequest() const override;
+    engine::RunRequest buildRunRequest() const override;
     /// Takes a destination as if browsed or selected.
     void SetDestination(const std::string& path);
 
@@ -35,8 +35,8 @@ public:
     void btnVol02ClearAllClick();
 
 private:
-    void BuildLayout(QGroupBox* frame);
-    void SetOptionGroupEnabled(bool flag);
+    void buildLayout(QGroupBox* frame);
+    void setOptionGroupEnabled(bool enabled);
 
     DestinationGroup* destination_ = nullptr;
 };

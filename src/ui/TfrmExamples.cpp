@@ -92,7 +92,7 @@ TfrmExamples::TfrmExamples(const ExamplesPage& page, QWidget* parent) : QDialog(
     layout->addWidget(buildResults(), 1);
     layout->addLayout(buttons);
 
-    SelectOption(ExampleOption::Templates);
+    selectOption(ExampleOption::Templates);
 }
 
 QString TfrmExamples::controlName(const char* kind, const char* role) const {
@@ -156,7 +156,7 @@ QWidget* TfrmExamples::buildOptions() {
         const ExampleRadio& radio = page_.radios[static_cast<std::size_t>(option)];
         auto* button = Named(new QRadioButton(QString::fromLatin1(radio.caption), box), radio.name);
         radios_[static_cast<std::size_t>(option)] = button;
-        connect(button, &QRadioButton::clicked, this, [this, option] { SelectOption(option); });
+        connect(button, &QRadioButton::clicked, this, [this, option] { selectOption(option); });
         if (!IsStructureVariant(option)) {
             modes->addButton(button);
             layout->addWidget(button);
@@ -182,7 +182,7 @@ QWidget* TfrmExamples::buildResults() {
     return panel;
 }
 
-void TfrmExamples::SelectOption(ExampleOption option) {
+void TfrmExamples::selectOption(ExampleOption option) {
     // The existing-structure option stands for its first variant.
     if (option == ExampleOption::Structures)
         option = ExampleOption::MainFolders;
@@ -206,7 +206,6 @@ void TfrmExamples::setVariantsEnabled(bool enabled) {
 }
 
 void TfrmExamples::fill(ExampleOption option) {
-    shown_ = option;
     if (edtDestination_ != nullptr)
         edtDestination_->setText(QString::fromLatin1(page_.destination));
     if (lstInputs_ != nullptr)

@@ -22,10 +22,8 @@ public:
     explicit TfrmExamples(const ExamplesPage& page, QWidget* parent = nullptr);
 
     const ExamplesPage& page() const { return page_; }
-    /// The option whose result lines are shown.
-    ExampleOption shownOption() const { return shown_; }
     /// Chooses option as a click on its radio button does.
-    void SelectOption(ExampleOption option);
+    void selectOption(ExampleOption option);
 
 private:
     QString controlName(const char* kind, const char* role) const;
@@ -39,7 +37,6 @@ private:
     void fill(ExampleOption option);
 
     const ExamplesPage& page_;
-    ExampleOption shown_ = ExampleOption::Templates;
     std::array<QRadioButton*, kExampleOptionCount> radios_{};
     QButtonGroup* variants_ = nullptr;
     QLineEdit* edtDestination_ = nullptr;

@@ -153,10 +153,10 @@ void TfrmFileImport::btnFileImportFromClick() {
                               chkFileImportAbandonQMarks_->isChecked());
     reader.SetColumn(column);
     if (!reader.Read()) {
-        const bool notText = reader.ErrorState() == lists::ImportNotText;
+        const bool notText = reader.errorState() == lists::ImportNotText;
         services_.prompt.warn(notText ? NotTextText : OpenFailedText, notText ? BuildNotTextTitle : BuildFailedTitle);
     }
-    preview_.addMany(lists::PreviewValues(reader.TakeResults()));
+    preview_.addMany(lists::PreviewValues(reader.takeResults()));
     showPreviewCount();
     applyImportEnabling();
     services_.prompt.inform(BuiltText, BuiltTitle);

@@ -55,8 +55,8 @@ TfrmLevelSummFolder::TfrmLevelSummFolder(const platform::FileSystem& fs, ModalRu
     levels_ = new QTableWidget(0, 2, this);
     levels_->setObjectName("lstViewLevelSummFolder");
     levels_->setHorizontalHeaderLabels({"Level Number", "Number of Subfolders"});
-    // The design's width, or the title's own where the installed font needs more (it is cut off
-    // otherwise).
+    // The fixed column width, or the title's own where the installed font needs more (it is cut
+    // off otherwise).
     for (int column : {0, 1})
         levels_->setColumnWidth(
             column, std::max(kColumnWidth, levels_->horizontalHeader()->sectionSizeHint(column)));

@@ -33,14 +33,15 @@ namespace dirforge::ui {
 
 namespace {
 
-struct TabSheetSpec {
+// One tab of the main window: its page, control name and caption.
+struct TabSheet {
     engine::PageKind kind;
     const char* objectName;
     const char* caption;
 };
 
 // The order of the tabs.
-constexpr std::array<TabSheetSpec, 3> kTabSheets = {{
+constexpr std::array<TabSheet, 3> kTabSheets = {{
     {engine::PageKind::Strings, "tabCreateFolderStrings", "Create Multiple Folders Using Strings"},
     {engine::PageKind::Paths, "tabCreateFolderFolders", "Create Multiple Folders Using Paths"},
     {engine::PageKind::Numbers, "tabCreateFolderIncreasedNumbers",
@@ -67,8 +68,8 @@ TfrmMain::TfrmMain(AppContext& context) : context_(context) {
     setFont(DefaultFont());
     ApplyBackground(*this);
 
-    BuildPageControl();
-    BuildMenu();
+    buildPageControl();
+    buildMenu();
 
     lstHWNDSeged_ = new QListWidget(this);
     lstHWNDSeged_->setObjectName(QStringLiteral("lstHWNDSeged"));
@@ -78,26 +79,26 @@ TfrmMain::TfrmMain(AppContext& context) : context_(context) {
     layout()->setSizeConstraint(QLayout::SetFixedSize);
     setWindowFlag(Qt::MSWindowsFixedSizeDialogHint);
 
-    CreatePages();
+    createPages();
 }
 
 TfrmMain::~TfrmMain() = default;
 
-void TfrmMain::BuildPageControl() {
+void TfrmMain::buildPageControl() {
     auto* client = new QWidget(this);
     client->setObjectName(QStringLiteral("pnlClient"));
     client->setFixedSize(kMainClientWidth, kMainClientHeight);
 
     pgeMain_ = new QTabWidget(client);
     pgeMain_->setObjectName(QStringLiteral("pgeMain"));
-    for (const TabSheetSpec& spec : kTabSheets) {
+    for (const TabSheet& tab : kTabSheets) {
         auto* sheet = new QWidget(pgeMain_);
-        sheet->setObjectName(QString::fromLatin1(spec.objectName));
+        sheet->setObjectName(QString::fromLatin1(tab.objectName));
         ApplyBackground(*sheet);
         auto* sheetLayout = new QVBoxLayout(sheet);
         sheetLayout->setContentsMargins(0, 0, 0, 0);
-        pgeMain_->addTab(sheet, QString::fromLatin1(spec.caption));
-        tabSheets_[IndexOf(spec.kind)] = sheet;
+        pgeMain_->addTab(sheet, QString::fromLatin1(tab.caption));
+        tabSheets_[indexOf(tab.kind)] = sheet;
     }
 
     auto* clientLayout = new QVBoxLayout(client);
@@ -106,7 +107,7 @@ void TfrmMain::BuildPageControl() {
     setCentralWidget(client);
 }
 
-void TfrmMain::BuildMenu() {
+void TfrmMain::buildMenu() {
     QMenuBar* mainMenu = menuBar();
     mainMenu->setObjectName(QStringLiteral("MainMenu1"));
 
@@ -150,50 +151,54 @@ void TfrmMain::BuildMenu() {
     connect(about1, &QAction::triggered, this, &TfrmMain::About1Click);
 }
 
-void TfrmMain::CreatePages() {
+void TfrmMain::createPages() {
     // Each creation page's class is built here and put into its tab sheet. A page reads and writes
-    // its run state through runState(kind); the pages are driven by FormCreate (ApplyInitialState)
-    // and FormDestroy (ClearLists).
-    InstallPage(engine::PageKind::Strings, new StringsPage(context_, *this));
-    InstallPage(engine::PageKind::Paths, new PathsPage(context_, *this));
-    InstallPage(engine::PageKind::Numbers, new NumbersPage(context_, *this));
+    // its run state through runState(kind); the pages are driven by FormCreate (applyInitialState)
+    // and FormDestroy (clearLists).
+    installPage(engine::PageKind::Strings, new StringsPage(context_, *this));
+    installPage(engine::PageKind::Paths, new PathsPage(context_, *this));
+    installPage(engine::PageKind::Numbers, new NumbersPage(context_, *this));
 }
 
-void TfrmMain::SetOtherTabsEnabled(engine::PageKind kind, bool enabled) {
-    for (const TabSheetSpec& spec : kTabSheets)
-        if (spec.kind != kind)
-            pgeMain_->setTabEnabled(pgeMain_->indexOf(tabSheets_[IndexOf(spec.kind)]), enabled);
+void TfrmMain::setOtherTabsEnabled(engine::PageKind kind, bool enabled) {
+    for (const TabSheet& tab : kTabSheets)
+        if (tab.kind != kind)
+            pgeMain_->setTabEnabled(pgeMain_->indexOf(tabSheets_[indexOf(tab.kind)]), enabled);
 }
 
-void TfrmMain::InstallPage(engine::PageKind kind, CreationPage* page) {
-    QWidget* sheet = tabSheets_[IndexOf(kind)];
+void TfrmMain::installPage(engine::PageKind kind, CreationPage* page) {
+    QWidget* sheet = tabSheets_[indexOf(kind)];
     page->setParent(sheet);
     sheet->layout()->addWidget(page);
-    pages_[IndexOf(kind)] = page;
+    pages_[indexOf(kind)] = page;
 }
 
-QWidget& TfrmMain::tabSheet(engine::PageKind kind) const { return *tabSheets_[IndexOf(kind)]; }
+QWidget& TfrmMain::tabSheet(engine::PageKind kind) const {
+    return *tabSheets_[indexOf(kind)];
+}
 
-CreationPage* TfrmMain::page(engine::PageKind kind) const { return pages_[IndexOf(kind)]; }
+CreationPage* TfrmMain::page(engine::PageKind kind) const {
+    return pages_[indexOf(kind)];
+}
 
 void TfrmMain::FormCreate() {
-    // 1. The help is built into the program's windows, so there is no help file to register.
+    // Tooltips stay up ten minutes. The help is built into the program's windows, so there is
+    // no help file to register.
     TooltipDuration::InstallOnApplication(kHintDisplayTimeMs);
-    // 2.
     context_.RememberStartupFolder();
-    // 3. May replace the application identifier and the startup folder with stored values.
+    // May replace the application identifier and the startup folder with stored values, so the
+    // working folders below go where the settings say.
     context_.LoadSettingsStore();
-    // 4.
     CreateWorkingFolders(context_.fileSystem(), context_.startupFolder());
-    RestorePageJournals();
-    // 5. and 6.
+    restorePageJournals();
+    // Each page starts empty, its destination history restored with nothing selected.
     for (engine::PageKind kind : {engine::PageKind::Strings, engine::PageKind::Numbers,
                                   engine::PageKind::Paths}) {
         if (CreationPage* creationPage = page(kind))
-            creationPage->ApplyInitialState();
+            creationPage->applyInitialState();
     }
-    // 7.
-    pgeMain_->setCurrentWidget(tabSheets_[IndexOf(engine::PageKind::Strings)]);
+    // The program opens on the strings page.
+    pgeMain_->setCurrentWidget(tabSheets_[indexOf(engine::PageKind::Strings)]);
 }
 
 void TfrmMain::FormDestroy() {
@@ -202,7 +207,7 @@ void TfrmMain::FormDestroy() {
     destroyed_ = true;
     for (CreationPage* creationPage : pages_) {
         if (creationPage != nullptr)
-            creationPage->ClearLists();
+            creationPage->clearLists();
     }
     for (engine::PageRunState& state : runStates_)
         state.results.clearLists();
@@ -233,21 +238,21 @@ bool TfrmMain::event(QEvent* event) {
 
 void TfrmMain::FormActivate() { emit activated(); }
 
-settings::PageSetup TfrmMain::CollectSetup() const {
+settings::PageSetup TfrmMain::collectSetup() const {
     settings::PageSetup setup;
     setup.templateOptions = context_.templateOptionMap();
     for (const CreationPage* creationPage : pages_)
         if (creationPage != nullptr)
-            creationPage->SaveSetup(setup);
+            creationPage->saveSetup(setup);
     return setup;
 }
 
-void TfrmMain::ApplySetup(const settings::PageSetup& setup) {
+void TfrmMain::applySetup(const settings::PageSetup& setup) {
     for (const auto& [pageNumber, record] : setup.templateOptions)
         engine::SetTemplateOptions(context_.templateOptionMap(), pageNumber, record);
     for (CreationPage* creationPage : pages_)
         if (creationPage != nullptr)
-            creationPage->RestoreSetup(setup);
+            creationPage->restoreSetup(setup);
 }
 
 void TfrmMain::SaveProfile1Click() {
@@ -263,7 +268,7 @@ void TfrmMain::SaveProfile1Click() {
             kProfileTitle);
         return;
     }
-    if (!settings::SaveProfile(CollectSetup(), *file, context_.fileSystem()))
+    if (!settings::SaveProfile(collectSetup(), *file, context_.fileSystem()))
         context_.prompt().show(settings::kSaveFailedText, settings::kSaveFailedTitle,
                                platform::MessageKind::Error);
 }
@@ -282,14 +287,14 @@ void TfrmMain::OpenProfile1Click() {
                                kOpenProfileTitle);
         return;
     }
-    ApplySetup(*setup);
+    applySetup(*setup);
 }
 
-void TfrmMain::RestorePageJournals() {
-    for (const TabSheetSpec& tab : kTabSheets)
+void TfrmMain::restorePageJournals() {
+    for (const TabSheet& tab : kTabSheets)
         RestorePageJournal(context_.fileSystem(), context_.drives(),
                            PageJournalPath(context_.startupFolder(), tab.kind), tab.kind,
-                           runStates_[IndexOf(tab.kind)]);
+                           runStates_[indexOf(tab.kind)]);
 }
 
 void TfrmMain::UndoSavedRun1Click() {
@@ -313,16 +318,16 @@ void TfrmMain::UndoSavedRun1Click() {
         context_.prompt().inform("\"" + *file + "\" has nothing left to undo.", kUndoSavedTitle);
         return;
     }
-    pgeMain_->setCurrentWidget(tabSheets_[IndexOf(journal->page)]);
+    pgeMain_->setCurrentWidget(tabSheets_[indexOf(journal->page)]);
     PageRunPanel& panel = target->runPanel();
     // The page's own journal is the page's Undo: its result store and its file stay one.
     if (core::EqualsIgnoreCase(core::CollapseBackslashes(*file), panel.journalPath())) {
         panel.btnUndoClick();
         return;
     }
-    SetOtherTabsEnabled(journal->page, false);
-    const bool undone = panel.UndoJournal(*journal);
-    SetOtherTabsEnabled(journal->page, true);
+    setOtherTabsEnabled(journal->page, false);
+    const bool undone = panel.undoJournal(*journal);
+    setOtherTabsEnabled(journal->page, true);
     if (undone &&
         !engine::WriteJournalFile(context_.fileSystem(), context_.drives(), *file, *journal))
         context_.prompt().warn(

@@ -40,15 +40,13 @@ public:
     CreationPage* page(engine::PageKind kind) const;
     /// A page's run state (result store, last attach mode and destination, structure totals),
     /// kept from start to exit whether or not the page is built.
-    engine::PageRunState& runState(engine::PageKind kind) { return runStates_[IndexOf(kind)]; }
+    engine::PageRunState& runState(engine::PageKind kind) { return runStates_[indexOf(kind)]; }
     /// Enables or disables the tabs of the pages other than kind (off while kind runs).
-    void SetOtherTabsEnabled(engine::PageKind kind, bool enabled);
+    void setOtherTabsEnabled(engine::PageKind kind, bool enabled);
     /// Every page's set-up as a profile keeps it (with the application's template options).
-    settings::PageSetup CollectSetup() const;
+    settings::PageSetup collectSetup() const;
     /// Puts a profile into every page and the template options.
-    void ApplySetup(const settings::PageSetup& setup);
-    /// The hidden list other windows use as scratch space.
-    QListWidget& scratchList() const { return *lstHWNDSeged_; }
+    void applySetup(const settings::PageSetup& setup);
 
 signals:
     /// The main window became the active window: the visual logs set their mode labels again.
@@ -60,13 +58,13 @@ protected:
     bool event(QEvent* event) override;
 
 private:
-    static std::size_t IndexOf(engine::PageKind kind) { return static_cast<std::size_t>(kind); }
-    void BuildPageControl();
-    void BuildMenu();
+    static std::size_t indexOf(engine::PageKind kind) { return static_cast<std::size_t>(kind); }
+    void buildPageControl();
+    void buildMenu();
     /// The place where each page's class is created and put into its tab sheet.
-    void CreatePages();
+    void createPages();
     /// Puts a page into its tab sheet, filling it.
-    void InstallPage(engine::PageKind kind, CreationPage* page);
+    void installPage(engine::PageKind kind, CreationPage* page);
     void FormActivate();
 
     void SaveProfile1Click();
@@ -74,7 +72,7 @@ private:
     /// File > Undo a Saved Run...: undoes a journal file (either program's) on the page it names.
     void UndoSavedRun1Click();
     /// Start-up: each page with a pending journal in the working folder gets its Undo back.
-    void RestorePageJournals();
+    void restorePageJournals();
     void Exit1Click();
     void OverViewClick();
     void Howtovideosonline1Click();

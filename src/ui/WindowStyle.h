@@ -12,7 +12,7 @@ class QWidget;
 
 namespace dirforge::ui {
 
-/// Colour values as the design gives them: 0x00BBGGRR.
+/// Colour values in the 0x00BBGGRR form: red in the lowest byte.
 inline constexpr std::uint32_t kColorWindowBackground = 16775151; // RGB(239, 247, 255), very light blue
 inline constexpr std::uint32_t kColorDarkRed = 128;               // RGB(128, 0, 0)
 

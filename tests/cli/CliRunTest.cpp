@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 
 #include <fstream>
+#include <ostream>
 
 namespace dirforge::testing {
 namespace {
@@ -50,6 +51,11 @@ struct AttachCase {
     Strings expectedTree; // below the new folder f:\D\X
     std::size_t journaledSubfolders; // a template line journals the folder it names, not its parents
 };
+
+// GoogleTest shows the case by its name, in its messages and in the test names ctest lists.
+void PrintTo(const AttachCase& c, std::ostream* out) {
+    *out << c.name;
+}
 
 class CliAttach : public ::testing::TestWithParam<AttachCase> {};
 

@@ -8,6 +8,7 @@
 
 #include <filesystem>
 #include <fstream>
+#include <ostream>
 
 namespace dirforge::testing {
 namespace {
@@ -104,6 +105,11 @@ struct InputCase {
     Strings args;
     const char* says;
 };
+
+// GoogleTest shows the case by its name, in its messages and in the test names ctest lists.
+void PrintTo(const InputCase& c, std::ostream* out) {
+    *out << c.name;
+}
 
 class CliInputFiles : public ::testing::TestWithParam<InputCase> {};
 

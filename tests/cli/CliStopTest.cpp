@@ -10,6 +10,7 @@
 #include <csignal>
 #include <cstdio>
 #include <fstream>
+#include <ostream>
 #include <thread>
 
 namespace dirforge::testing {
@@ -55,6 +56,11 @@ struct StopCase {
     int status;
     const char* signalName;
 };
+
+// GoogleTest shows the case by its name, in its messages and in the test names ctest lists.
+void PrintTo(const StopCase& c, std::ostream* out) {
+    *out << c.name;
+}
 
 class CliStop : public ::testing::TestWithParam<StopCase> {};
 

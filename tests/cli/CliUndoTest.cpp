@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <fstream>
+#include <ostream>
 
 namespace dirforge::testing {
 namespace {
@@ -76,6 +77,11 @@ struct RefusalCase {
     const char* titleNumber; // in the message on standard error
 };
 
+// GoogleTest shows the case by its name, in its messages and in the test names ctest lists.
+void PrintTo(const RefusalCase& c, std::ostream* out) {
+    *out << c.name;
+}
+
 class CliRefusal : public ::testing::TestWithParam<RefusalCase> {};
 
 TEST_P(CliRefusal, ExitsOneCreatesNothingAndKeepsThePreviousJournal) {
@@ -118,6 +124,11 @@ struct UsageCase {
     Strings args;
     const char* says;
 };
+
+// GoogleTest shows the case by its name, in its messages and in the test names ctest lists.
+void PrintTo(const UsageCase& c, std::ostream* out) {
+    *out << c.name;
+}
 
 class CliUsage : public ::testing::TestWithParam<UsageCase> {};
 

@@ -7,23 +7,24 @@
 
 using namespace dirforge::core;
 
-TEST(PathChecks, IllegalCharsFollowTheModeSet) {
-    struct Case { char mode; const char* text; const char* found; };
+TEST(PathChecks, IllegalCharsFollowTheChosenSet) {
+    using enum IllegalCharSet;
+    struct Case {
+        IllegalCharSet set;
+        const char* text;
+        const char* found;
+    };
     const Case cases[] = {
-        {'F', "a/b", " /"},
-        {'F', "a\\b:c", " \\ :"},
-        {'H', "\\a\\b/c", ""},
-        {'H', "a!b", " !"},
-        {'N', "f:\\a\\b", ""},
-        {'N', "f:\\a?b<c", " ? <"},
-        {'n', "a*b?c*", " * ? *"},
-        {' ', "[x];!", ""},
-        {'H', "[x]", " [ ]"},
+        {FolderName, "a/b", " /"},      {FolderName, "a\\b:c", " \\ :"},
+        {RelativePath, "\\a\\b/c", ""}, {RelativePath, "a!b", " !"},
+        {FullPath, "f:\\a\\b", ""},     {FullPath, "f:\\a?b<c", " ? <"},
+        {FullPath, "a*b?c*", " * ? *"}, {FullPath, "[x];!", ""},
+        {RelativePath, "[x]", " [ ]"},
     };
     for (const auto& c : cases) {
         std::string found = "stale";
-        EXPECT_EQ(CheckIllegalChars(c.mode, c.text, found), *c.found != '\0') << c.text;
-        EXPECT_EQ(found, c.found) << c.mode << " " << c.text;
+        EXPECT_EQ(CheckIllegalChars(c.set, c.text, found), *c.found == '\0') << c.text;
+        EXPECT_EQ(found, c.found) << static_cast<int>(c.set) << " " << c.text;
     }
 }
 
@@ -152,20 +153,21 @@ TEST(PathChecks, AddFullPathsFromTextReplacesOrLeavesTheList) {
 
 TEST(PathChecks, CheckSameSourceIgnoresCaseButNotTrailingBackslash) {
     std::string message;
-    EXPECT_TRUE(CheckSameSource("F:\\A", "f:\\\\a", message));
+    EXPECT_FALSE(CheckSameSource("F:\\A", "f:\\\\a", message));
     EXPECT_EQ(message, "The ATTACH/COPY/MOVE operation is NOT PERFORMED !!!\nThe Destination Folder is the same as the "
                        "source Folder !!! \nDestination Folder : F:\\A\nSource Folder      : f:\\\\a");
-    EXPECT_TRUE(CheckSameSource("f:\\a", "f:/a", message)) << "a slash is refused before any compare";
+    EXPECT_FALSE(CheckSameSource("f:\\a", "f:/a", message))
+        << "a slash is refused before any compare";
     EXPECT_EQ(message, "Illegal characters in the text :  /");
-    EXPECT_TRUE(CheckSameSource("f:\\\xC3\x84", "F:\\\xC3\xA4", message));
+    EXPECT_FALSE(CheckSameSource("f:\\\xC3\x84", "F:\\\xC3\xA4", message));
 
     message = "untouched";
-    EXPECT_FALSE(CheckSameSource("f:\\a\\", "f:\\a", message));
-    EXPECT_FALSE(CheckSameSource("f:\\a", "g:\\a", message));
+    EXPECT_TRUE(CheckSameSource("f:\\a\\", "f:\\a", message));
+    EXPECT_TRUE(CheckSameSource("f:\\a", "g:\\a", message));
     EXPECT_EQ(message, "untouched");
 
-    EXPECT_TRUE(CheckSameSource("f:\\a", "", message));
+    EXPECT_FALSE(CheckSameSource("f:\\a", "", message));
     EXPECT_EQ(message, "The text field is empty !\nAction : You must enter a text to add to the Include Folder List.");
-    EXPECT_TRUE(CheckSameSource("f:\\a<", "f:\\b", message));
+    EXPECT_FALSE(CheckSameSource("f:\\a<", "f:\\b", message));
     EXPECT_EQ(message, "Illegal characters in the text :  <");
 }

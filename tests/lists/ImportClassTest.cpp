@@ -22,7 +22,7 @@ protected:
         ImportClass reader(fileSystem(), path, mode, delimiter, "\"", abandon);
         reader.SetColumn(column);
         EXPECT_TRUE(reader.Read());
-        EXPECT_EQ(reader.ErrorState(), ImportNoError);
+        EXPECT_EQ(reader.errorState(), ImportNoError);
         return reader.Results();
     }
 };
@@ -77,13 +77,13 @@ TEST_F(ImportClassTest, DuplicatesAndBlanksAreKeptInFileOrder) {
 TEST_F(ImportClassTest, FilesThatCannotBeRead) {
     ImportClass missing(fileSystem(), root() + "\\missing.txt", ReadingMode::PlainText, ",", "", true);
     EXPECT_FALSE(missing.Read());
-    EXPECT_EQ(missing.ErrorState(), ImportCannotOpen);
+    EXPECT_EQ(missing.errorState(), ImportCannotOpen);
     EXPECT_TRUE(missing.Results().empty());
 
     ImportClass binary(fileSystem(), put("bin.dat", std::string("ab\0cd\nef\n", 9)), ReadingMode::PlainText, ",",
                        "", true);
     EXPECT_FALSE(binary.Read());
-    EXPECT_EQ(binary.ErrorState(), ImportNotText);
+    EXPECT_EQ(binary.errorState(), ImportNotText);
     EXPECT_TRUE(binary.Results().empty());
 }
 

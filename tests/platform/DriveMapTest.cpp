@@ -87,7 +87,7 @@ TEST(DriveMap, WithoutTheDefaultDriveUnmappedHostPathsHaveNoDriveForm) {
 
 TEST(DriveMap, MappingTextIsParsedOrRejectedWhole) {
     const struct {
-        const char* spec;
+        const char* mappings;
         bool ok;
         std::optional<std::string> f;
         std::optional<std::string> g;
@@ -108,11 +108,11 @@ TEST(DriveMap, MappingTextIsParsedOrRejectedWhole) {
     for (const auto& c : cases) {
         DriveMap drives;
         std::string error;
-        EXPECT_EQ(drives.addMappings(c.spec, &error), c.ok) << c.spec;
-        EXPECT_EQ(error.empty(), c.ok) << c.spec << ": " << error;
-        EXPECT_EQ(drives.rootOf('f'), c.f) << c.spec;
-        EXPECT_EQ(drives.rootOf('g'), c.g) << c.spec;
-        EXPECT_EQ(drives.rootOf('c'), "/") << c.spec;
+        EXPECT_EQ(drives.addMappings(c.mappings, &error), c.ok) << c.mappings;
+        EXPECT_EQ(error.empty(), c.ok) << c.mappings << ": " << error;
+        EXPECT_EQ(drives.rootOf('f'), c.f) << c.mappings;
+        EXPECT_EQ(drives.rootOf('g'), c.g) << c.mappings;
+        EXPECT_EQ(drives.rootOf('c'), "/") << c.mappings;
     }
 }
 

@@ -44,10 +44,10 @@ TEST(TypedPaths, HostAndForwardSlashPathsBecomeDriveFormEverythingElseStays) {
         {"/srv//data/./x/../Clients", Kind::Converted, "f:\\Clients"},
         {"~/Clients", Kind::Converted, "f:\\home\\ann\\Clients"},
         {"~", Kind::Converted, "f:\\home\\ann"},
-        // Drive paths with forward slashes, as the design turns typed slashes around.
+        // Drive paths with forward slashes, turned around as typed slashes are everywhere.
         {"f:/Clients/A", Kind::Converted, "f:\\Clients\\A"},
         {"F:/Clients\\A", Kind::Converted, "F:\\Clients\\A"},
-        // Everything else is the design's business, as typed.
+        // Everything else is left as typed, for the checks that follow.
         {"f:\\Clients\\A", Kind::Unchanged, "f:\\Clients\\A"},
         {"Clients/A", Kind::Unchanged, "Clients/A"},
         {"\\Docs\\Drafts", Kind::Unchanged, "\\Docs\\Drafts"},

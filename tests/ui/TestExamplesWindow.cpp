@@ -1,7 +1,7 @@
 // The examples windows: what each shows when opened, how the attach options swap the sample
 // inputs and result lines and switch the structure variants, and the strings page's button.
 #include "helpers/ListWindowSteps.h"
-#include "helpers/StartedStringsPage.h"
+#include "helpers/StartedProgram.h"
 #include "helpers/WidgetLookup.h"
 #include "ui/ExamplesPages.h"
 #include "ui/TfrmExamples.h"
@@ -15,7 +15,7 @@
 #include <QTest>
 
 using dirforge::engine::PageKind;
-using dirforge::testing::StartedStringsPage;
+using dirforge::testing::StartedProgram;
 
 Q_DECLARE_METATYPE(PageKind)
 
@@ -124,7 +124,7 @@ private slots:
         QFETCH(QStringList, inputs);
         QFETCH(QStringList, results);
         QFETCH(QStringList, radios);
-        StartedStringsPage program;
+        StartedProgram program;
         bool checked = false;
         program.runner.expect(window, [&](QDialog& dialog) {
             checked = true;
@@ -270,7 +270,7 @@ private slots:
     }
 
     void stringsPageButtonOpensTheStringsWindowModally() {
-        StartedStringsPage program;
+        StartedProgram program;
         QDialog* first = nullptr;
         program.runner.expect("TfrmDriveSelect", [&](QDialog& dialog) {
             first = &dialog;

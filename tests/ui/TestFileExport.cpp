@@ -4,7 +4,7 @@
 #include "helpers/ListWindowSteps.h"
 #include "helpers/ScriptedModalRunner.h"
 #include "helpers/ScriptedSeams.h"
-#include "helpers/StartedStringsPage.h"
+#include "helpers/StartedProgram.h"
 #include "support/ScriptedPrompt.h"
 #include "support/TempDrives.h"
 #include "ui/AppInfo.h"
@@ -67,7 +67,7 @@ enum class ExportCaller { VisualLog, StructureWindow, IncludeList };
 
 /// Brings the strings page to where the caller's export button hands over a list of several
 /// entries; gives that button.
-const char* PrepareCaller(testing::StartedStringsPage& program, ExportCaller caller) {
+const char* PrepareCaller(testing::StartedProgram& program, ExportCaller caller) {
     program.chooseDestination("f:\\Out");
     program.addNames({"A", "B", "C"});
     switch (caller) {
@@ -261,7 +261,7 @@ void TestFileExport::firstEntryIsSelectedForEveryCaller_data() {
 
 void TestFileExport::firstEntryIsSelectedForEveryCaller() {
     QFETCH(ExportCaller, caller);
-    testing::StartedStringsPage program;
+    testing::StartedProgram program;
     const char* button = PrepareCaller(program, caller);
     const testing::ExportSeen seen = testing::ExportThrough(program, button);
     VERIFY_SCRIPTS_DONE(program);

@@ -1,7 +1,7 @@
 // The list windows the strings page opens for its INCLUDE list (import, export, editor) and the
 // export window the visual log opens for a result list after a real run.
 #include "helpers/ListWindowSteps.h"
-#include "helpers/StartedStringsPage.h"
+#include "helpers/StartedProgram.h"
 #include "ui/NameListModel.h"
 #include "ui/StringsPage.h"
 #include "ui/TfrmMain.h"
@@ -15,7 +15,7 @@ using dirforge::engine::PageKind;
 using dirforge::platform::MessageKind;
 using dirforge::platform::PromptButton;
 using dirforge::testing::ExportSeen;
-using dirforge::testing::StartedStringsPage;
+using dirforge::testing::StartedProgram;
 using Entries = std::vector<std::string>;
 
 namespace {
@@ -23,7 +23,9 @@ namespace {
 const std::string kArea = "Creating Folder(s).-From a String List.            ";
 const std::string kImportEnd = "Creating Folder(s).-From a String List.           Warning no: 20051.";
 
-QString IncludeCounter(StartedStringsPage& program) { return program.find<QLabel>("lblVol02IncludeSum")->text(); }
+QString IncludeCounter(StartedProgram& program) {
+    return program.find<QLabel>("lblVol02IncludeSum")->text();
+}
 
 } // namespace
 
@@ -40,7 +42,7 @@ private slots:
     void importTakesOnlyNewPlainNames() {
         QFETCH(bool, accept);
         QFETCH(QStringList, expected);
-        StartedStringsPage program;
+        StartedProgram program;
         program.chooseDestination("f:\\Out");
         program.addNames({"Alpha"});
         program.page().excludeList().add("gamma");
@@ -58,7 +60,7 @@ private slots:
     }
 
     void exportHandsPlainNamesOnceAsStrings() {
-        StartedStringsPage program;
+        StartedProgram program;
         program.chooseDestination("f:\\Out");
         program.prompt.expect(kArea + "Warning no: 20021.", MessageKind::Warning);
         program.click("btnVol02SmartExport");
@@ -88,7 +90,7 @@ private slots:
     void editorReplacesTheList() {
         QFETCH(bool, accept);
         QFETCH(QStringList, expected);
-        StartedStringsPage program;
+        StartedProgram program;
         program.chooseDestination("f:\\Out");
         program.addNames({"Keep"});
         program.page().excludeList().add("old");
@@ -104,7 +106,7 @@ private slots:
     }
 
     void visualLogExportsAResultListOfARealRun() {
-        StartedStringsPage program;
+        StartedProgram program;
         program.drives.makeFolder("f:\\Out\\B");
         program.chooseDestination("f:\\Out");
         program.addNames({"A", "B", "C"});

@@ -2,7 +2,7 @@
 // the mapped drives in the folder picker, "Add item" ready for the next name, a cancelled
 // "Browse" that keeps the destination, and the small traps a new user fell into.
 #include "helpers/ListWindowSteps.h"
-#include "helpers/StartedStringsPage.h"
+#include "helpers/StartedProgram.h"
 #include "platform/HostFileSystem.h"
 #include "platform/TypedPaths.h"
 #include "ui/AttachGroup.h"
@@ -29,7 +29,7 @@
 
 using dirforge::engine::PageKind;
 using dirforge::platform::MessageKind;
-using dirforge::testing::StartedStringsPage;
+using dirforge::testing::StartedProgram;
 using Strings = std::vector<std::string>;
 
 namespace {
@@ -37,18 +37,18 @@ namespace {
 const std::string kPathsArea = "Creating Folder(s).-From a Folder List.            ";
 const std::string kUnmappedTitle = dirforge::platform::kUnmappedPathTitle;
 
-dirforge::ui::PathsPage& PathsPage(StartedStringsPage& program) {
+dirforge::ui::PathsPage& PathsPage(StartedProgram& program) {
     return static_cast<dirforge::ui::PathsPage&>(*program.window().page(PageKind::Paths));
 }
 
 /// Maps c: away from "/" in the running program, so host paths outside f: and g: lie on no drive.
-void UnmapHostRoot(StartedStringsPage& program) {
+void UnmapHostRoot(StartedProgram& program) {
     auto& files = dynamic_cast<dirforge::platform::HostFileSystem&>(program.context->fileSystem());
     files.drives().map('c', program.drives.hostRoot() + "/c");
 }
 
 /// The host path of a drive path, with forward slashes as a terminal gives it.
-QString Host(StartedStringsPage& program, const std::string& drivePath) {
+QString Host(StartedProgram& program, const std::string& drivePath) {
     return QString::fromStdString(program.drives.hostPath(drivePath));
 }
 
@@ -73,11 +73,11 @@ private slots:
             << "f:/Clients/A" << QStringList{"f:\\Clients\\A"} << "";
         QTest::newRow("two drive paths with forward slashes")
             << "f:/A g:/B/C" << QStringList{"f:\\A", "g:\\B\\C"} << "";
-        QTest::newRow("drive path as the design has it")
+        QTest::newRow("drive path with backslashes")
             << "f:\\Clients" << QStringList{"f:\\Clients"} << "";
         QTest::newRow("host path on no drive")
             << "/nowhere/Clients" << QStringList{} << QString::fromStdString(kUnmappedTitle);
-        QTest::newRow("a name without drive keeps the design's message")
+        QTest::newRow("a name without drive keeps the page's message")
             << "Clients" << QStringList{}
             << QString::fromStdString(kPathsArea + "Warning no: 40003.");
     }
@@ -86,7 +86,7 @@ private slots:
         QFETCH(QString, typed);
         QFETCH(QStringList, include);
         QFETCH(QString, message);
-        StartedStringsPage program;
+        StartedProgram program;
         UnmapHostRoot(program);
         qputenv("HOME", Host(program, "f:\\Home").toUtf8());
         typed.replace(QStringLiteral("{f}"), Host(program, "f:\\"));
@@ -109,7 +109,7 @@ private slots:
     }
 
     void pathsImportConvertsHostLinesAndCountsWhatItTook() {
-        StartedStringsPage program;
+        StartedProgram program;
         UnmapHostRoot(program);
         const std::string fRoot = program.drives.hostPath("f:\\");
         dirforge::testing::ScriptImport(program, "g:\\paths.txt",
@@ -129,7 +129,7 @@ private slots:
     }
 
     void pathsEditorTakesHostPaths() {
-        StartedStringsPage program;
+        StartedProgram program;
         UnmapHostRoot(program);
         QString shown;
         const QString text = Host(program, "f:\\A") + "\ng:/B\n";
@@ -150,7 +150,7 @@ private slots:
     }
 
     void structureFoldersTakeHostPathsTemplateLinesStayRelative() {
-        StartedStringsPage program;
+        StartedProgram program;
         program.drives.makeFolder("g:\\Tpl\\Proj");
         program.chooseDestination("f:\\Out");
         program.addNames({"Acme"});
@@ -187,7 +187,7 @@ private slots:
     void destinationsTakePastedHostPaths() {
         QFETCH(QString, box);
         QFETCH(QString, tab);
-        StartedStringsPage program;
+        StartedProgram program;
         UnmapHostRoot(program);
         program.drives.makeFolder("f:\\Out");
         program.window().findChild<QTabWidget*>("pgeMain")->setCurrentWidget(
@@ -225,10 +225,10 @@ private slots:
         QFETCH(QString, infix);
         QFETCH(QString, emptyTitle);
         QFETCH(QString, optionControl);
-        StartedStringsPage program;
+        StartedProgram program;
         const QString browse = "btn" + infix + "AddDestFolder";
         auto* combo = program.find<QComboBox>(qPrintable("cbo" + infix + "DestFolders"));
-        // With no destination yet, a cancel is still the design's empty selection.
+        // With no destination yet, a cancel still counts as choosing an empty destination.
         program.prompt.expect(emptyTitle.toStdString(), MessageKind::Warning);
         program.click(qPrintable(browse));
         VERIFY_SCRIPTS_DONE(program);
@@ -243,7 +243,7 @@ private slots:
     }
 
     void addItemLeavesTheNameSelectedForTheNext() {
-        StartedStringsPage program;
+        StartedProgram program;
         program.chooseDestination("f:\\Out");
         auto* entry = program.find<QLineEdit>("edtVol02AddToList");
         entry->setFocus();
@@ -252,7 +252,8 @@ private slots:
             QTest::keyClick(entry, Qt::Key_Return);
         }
         QCOMPARE(program.page().includeList().entries(), (Strings{"Acme", "Beta", "Gamma\\Docs"}));
-        QCOMPARE(entry->text(), QStringLiteral("Gamma\\Docs")); // the design's write-back stays
+        QCOMPARE(entry->text(),
+                 QStringLiteral("Gamma\\Docs")); // the entry shows the name as stored
         QCOMPARE(entry->selectedText(), entry->text());
         VERIFY_SCRIPTS_DONE(program);
     }
@@ -273,7 +274,7 @@ private slots:
     }
 
     void folderNoFileManagerOpensIsReported() {
-        StartedStringsPage program;
+        StartedProgram program;
         program.shell.setSucceeds(false);
         program.chooseDestination("f:\\Out");
         program.prompt.expect("Show Folder.            Warning no: 0803.", MessageKind::Warning);
@@ -294,7 +295,7 @@ private slots:
     void templateOptionsHelpNamesThePage() {
         QFETCH(int, pageNumber);
         QFETCH(QString, pageName);
-        StartedStringsPage program;
+        StartedProgram program;
         QString text;
         program.runner.expect("TfrmFolderTemplateOptions", [](QDialog& dialog) {
             dialog.findChild<QAbstractButton*>("btnFolderTemplateOptionsHelp")->click();
@@ -312,7 +313,7 @@ private slots:
     }
 
     void windowsKeepTheirDesignedSizes() {
-        StartedStringsPage program;
+        StartedProgram program;
         for (PageKind page : {PageKind::Strings, PageKind::Paths, PageKind::Numbers}) {
             dirforge::ui::TfrmStatistic* log = program.context->findVisualLog(page);
             log->show();
@@ -326,7 +327,7 @@ private slots:
     }
 
     void exitsLongHintIsShownWithoutAStatusBar() {
-        StartedStringsPage program;
+        StartedProgram program;
         program.window().show();
         QStatusTipEvent tip(QStringLiteral("Quits the application"));
         QCoreApplication::sendEvent(&program.window(), &tip);

@@ -3,7 +3,7 @@
 #include "helpers/ModalWatcher.h"
 #include "helpers/ScriptedModalRunner.h"
 #include "helpers/ScriptedSeams.h"
-#include "helpers/TemporaryCurrentFolder.h"
+#include "helpers/StartedProgram.h"
 #include "helpers/WidgetLookup.h"
 #include "support/FaultInjectingFileSystem.h"
 #include "support/ScriptedPrompt.h"
@@ -14,7 +14,6 @@
 #include "ui/QtShell.h"
 #include "ui/RunModeLabel.h"
 #include "ui/TfrmMain.h"
-#include "ui/TooltipDuration.h"
 #include "ui/WindowStyle.h"
 #include "ui/WorkingFolders.h"
 
@@ -42,29 +41,11 @@ using dirforge::testing::ModalWatcher;
 using dirforge::testing::RecordingShell;
 using dirforge::testing::ScriptedModalRunner;
 using dirforge::testing::ScriptedPrompt;
-using dirforge::testing::TemporaryCurrentFolder;
+using dirforge::testing::StartedProgram;
 using platform::MessageKind;
 using platform::PromptButton;
 
 namespace {
-
-/// The program started in a fresh current folder with scripted prompt, shell and modal runner.
-struct StartedProgram {
-    explicit StartedProgram(platform::FileSystem* fileSystem = nullptr) {
-        ui::SeamOverrides overrides;
-        overrides.fileSystem = fileSystem;
-        overrides.prompt = &prompt;
-        overrides.shell = &shell;
-        overrides.modalRunner = &runner;
-        context = std::make_unique<ui::AppContext>(platform::DriveMap(), overrides);
-    }
-    ui::TfrmMain& window() { return context->mainWindow(); }
-
-    ScriptedPrompt prompt;
-    RecordingShell shell;
-    ScriptedModalRunner runner;
-    std::unique_ptr<ui::AppContext> context;
-};
 
 /// Every entry below a host folder as sorted relative paths, so two states can be compared.
 QStringList TreeOf(const QString& root) {
@@ -113,9 +94,8 @@ class TestMainWindow : public QObject {
     Q_OBJECT
 private slots:
     void frameIsFixedWithCaptionAndColour() {
-        TemporaryCurrentFolder cwd;
-        QVERIFY(cwd.isValid());
         StartedProgram program;
+        QVERIFY(program.cwd.isValid());
         ui::TfrmMain& window = program.window();
         window.show();
         QVERIFY(QTest::qWaitForWindowExposed(&window));
@@ -131,7 +111,6 @@ private slots:
     }
 
     void pagesInOrderWithStringsPageShown() {
-        TemporaryCurrentFolder cwd;
         StartedProgram program;
         FIND_CHILD(tabs, QTabWidget, &program.window(), "pgeMain");
         const QStringList names = {"tabCreateFolderStrings", "tabCreateFolderFolders",
@@ -167,7 +146,6 @@ private slots:
         QFETCH(QString, menuCaption);
         QFETCH(QStringList, items);
         QFETCH(QStringList, captions);
-        TemporaryCurrentFolder cwd;
         StartedProgram program;
         QMenuBar* bar = program.window().menuBar();
         QCOMPARE(bar->objectName(), QStringLiteral("MainMenu1"));
@@ -182,7 +160,6 @@ private slots:
     }
 
     void exitHintAndExitClosesWindow() {
-        TemporaryCurrentFolder cwd;
         StartedProgram program;
         program.window().show();
         auto* exit1 = program.window().findChild<QAction*>(QStringLiteral("Exit1"));
@@ -257,13 +234,12 @@ private slots:
     }
 
     void workingFoldersMadeOnceAndLeftAlone() {
-        TemporaryCurrentFolder cwd;
+        StartedProgram program;
+        const auto& cwd = program.cwd;
         QVERIFY(cwd.isValid());
-        {
-            StartedProgram program;
-            QCOMPARE(program.context->startupFolder(), cwd.drivePath());
-            QVERIFY2(program.prompt.satisfied(), program.prompt.describe().c_str());
-        }
+        QCOMPARE(program.context->startupFolder(), cwd.drivePath());
+        QVERIFY2(program.prompt.satisfied(), program.prompt.describe().c_str());
+        program.end();
         QCOMPARE(TreeOf(cwd.path()), kWorkingFolders + QStringList{"default.set"});
 
         QFile marker(cwd.path() + QStringLiteral("/WorkingDir/COPYFILES/keep.txt"));
@@ -271,27 +247,28 @@ private slots:
         marker.write("kept");
         marker.close();
         const QStringList before = TreeOf(cwd.path());
-        {
-            StartedProgram second;
-            QVERIFY2(second.prompt.satisfied(), second.prompt.describe().c_str());
-            QCOMPARE(ui::CreateWorkingFolders(second.context->fileSystem(), cwd.drivePath()), 0);
-        }
+        program.start();
+        QVERIFY2(program.prompt.satisfied(), program.prompt.describe().c_str());
+        QCOMPARE(ui::CreateWorkingFolders(program.context->fileSystem(), cwd.drivePath()), 0);
+        program.end();
         QCOMPARE(TreeOf(cwd.path()), before);
         QVERIFY(marker.open(QIODevice::ReadOnly));
         QCOMPARE(marker.readAll(), QByteArray("kept"));
     }
 
     void workingFolderThatCannotBeMadeIsSkippedSilently() {
-        TemporaryCurrentFolder cwd;
-        platform::HostFileSystem host{platform::DriveMap()};
+        StartedProgram program(StartedProgram::Start::Later);
+        platform::HostFileSystem host{program.drives.drives()};
         dirforge::testing::FaultInjectingFileSystem faulty(host);
-        faulty.failAlways(dirforge::testing::FsOp::CreateFolder, cwd.drivePath() + "\\WorkingDir\\RENAMEFILES");
-        StartedProgram program(&faulty);
+        faulty.failAlways(dirforge::testing::FsOp::CreateFolder,
+                          program.cwd.drivePath() + "\\WorkingDir\\RENAMEFILES");
+        program.fileSystem = &faulty;
+        program.start();
         QVERIFY2(program.prompt.satisfied(), program.prompt.describe().c_str());
         QStringList expected = kWorkingFolders;
         expected.removeAll(QStringLiteral("WorkingDir/RENAMEFILES"));
         expected << QStringLiteral("default.set");
-        QCOMPARE(TreeOf(cwd.path()), expected);
+        QCOMPARE(TreeOf(program.cwd.path()), expected);
     }
 
     void workingFolderPaths_data() {
@@ -313,7 +290,6 @@ private slots:
     }
 
     void helpMenuShowsModalWindows() {
-        TemporaryCurrentFolder cwd;
         StartedProgram program;
         QString topicShown, versionShown;
         bool textShown = false;
@@ -337,7 +313,6 @@ private slots:
     }
 
     void webPagesOpenOrAreReported() {
-        TemporaryCurrentFolder cwd;
         StartedProgram program;
         program.window().findChild<QAction*>("Howtovideosonline1")->trigger();
         QCOMPARE(program.shell.webPages(), std::vector<std::string>{ui::kVideoPageUrl});
@@ -425,7 +400,6 @@ private slots:
     }
 
     void tooltipsStayUpTenMinutes() {
-        TemporaryCurrentFolder cwd;
         StartedProgram program;
         QPushButton plain(QStringLiteral("plain"));
         plain.setToolTip(QStringLiteral("A hint."));
@@ -433,12 +407,11 @@ private slots:
         ownTime.setToolTipDuration(5000);
         plain.show();
         ownTime.show();
-        QCOMPARE(plain.toolTipDuration(), ui::kHintDisplayTimeMs);
+        QCOMPARE(plain.toolTipDuration(), 600000); // ten minutes
         QCOMPARE(ownTime.toolTipDuration(), 5000);
     }
 
     void activationSignalsTheVisualLogs() {
-        TemporaryCurrentFolder cwd;
         StartedProgram program;
         QSignalSpy activated(&program.window(), &ui::TfrmMain::activated);
         program.window().show();

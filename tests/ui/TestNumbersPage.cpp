@@ -1,7 +1,7 @@
 // The increased-numbers page driven through its controls on temporary drives: the enabling rules
-// by page state, the number fields' checks, real runs and simulations per attach mode, undo, and
-// the page's own messages with their exact titles.
-#include "helpers/StartedStringsPage.h"
+// of its own controls, the number fields' checks, numbered template subfolders, undo after a
+// changed range, and the page's own messages with their exact titles.
+#include "helpers/StartedProgram.h"
 #include "helpers/WidgetLookup.h"
 #include "ui/NameListModel.h"
 #include "ui/NumbersPage.h"
@@ -39,7 +39,7 @@ const std::string kNothingToUndo = kArea + kBlanks + "Warning no: 30036.";
 
 /// The program started on temporary drives, driven through the numbers page's controls.
 struct NumbersProgram {
-    dirforge::testing::StartedStringsPage program;
+    dirforge::testing::StartedProgram program;
 
     dirforge::ui::NumbersPage& page() {
         return static_cast<dirforge::ui::NumbersPage&>(*program.window().page(PageKind::Numbers));
@@ -69,11 +69,10 @@ struct NumbersProgram {
     std::vector<std::string> tree(const std::string& folder) { return program.drives.listTree(folder); }
 };
 
-enum class Attach { Nothing, ExistingWithFiles, Templates };
+enum class Attach { Nothing, Templates };
 
 /// Destination f:\Out, numbers 8 to 10 padded, prefix P with hyphen, and the attach mode.
 void Prepare(NumbersProgram& numbers, Attach attach) {
-    numbers.program.drives.makeFile("g:\\Tpl\\Proj\\Docs\\readme.txt", "hello");
     numbers.program.drives.makeFolder("f:\\Out");
     numbers.chooseDestination("f:\\Out");
     numbers.range("8", "10");
@@ -84,11 +83,6 @@ void Prepare(NumbersProgram& numbers, Attach attach) {
     case Attach::Nothing:
         numbers.click("rdoVol03AttachNothing");
         break;
-    case Attach::ExistingWithFiles:
-        numbers.click("rdoVol03AttachMainFolderWithFiles");
-        numbers.program.picker.answer("g:\\Tpl\\Proj");
-        numbers.click("btnVol03AddFolderStructure");
-        break;
     case Attach::Templates:
         numbers.click("rdoVol03StructureImportRelativePaths");
         numbers.click("chkVol03AddIncNumbersAsSuffix");
@@ -98,24 +92,21 @@ void Prepare(NumbersProgram& numbers, Attach attach) {
     }
 }
 
-std::vector<std::string> TreeAfter(Attach attach) {
+/// f:\Out after a run with the template line \Docs\Img and the numbers added to subfolders.
+std::vector<std::string> NumberedTemplateTree() {
     std::vector<std::string> tree;
     for (const std::string n : {"08", "09", "10"}) {
         const std::string folder = "P-" + n + "\\";
-        tree.push_back(folder);
-        if (attach == Attach::ExistingWithFiles)
-            for (const char* below : {"Proj\\", "Proj\\Docs\\", "Proj\\Docs\\readme.txt"})
-                tree.push_back(folder + below);
-        if (attach == Attach::Templates)
-            for (const std::string& below : {"Docs" + n + "\\", "Docs" + n + "\\Img" + n + "\\"})
-                tree.push_back(folder + below);
+        for (const std::string& below :
+             {std::string(), "Docs" + n + "\\", "Docs" + n + "\\Img" + n + "\\"})
+            tree.push_back(folder + below);
     }
     tree.push_back("keep.txt");
     std::sort(tree.begin(), tree.end());
     return tree;
 }
 
-enum class State { NoDestination, ExistingEmpty, ExistingWithStructure, Nothing, TemplatesEmpty, BrowseCancelled };
+enum class State { NoDestination, TemplatesEmpty, BrowseCancelled };
 
 void Enter(NumbersProgram& numbers, State state) {
     numbers.program.drives.makeFolder("g:\\Tpl");
@@ -123,11 +114,6 @@ void Enter(NumbersProgram& numbers, State state) {
         return;
     numbers.chooseDestination("f:\\");
     switch (state) {
-    case State::ExistingWithStructure:
-        numbers.program.picker.answer("g:\\Tpl");
-        numbers.click("btnVol03AddFolderStructure");
-        break;
-    case State::Nothing: numbers.click("rdoVol03AttachNothing"); break;
     case State::TemplatesEmpty: numbers.click("rdoVol03StructureImportRelativePaths"); break;
     case State::BrowseCancelled:
         numbers.program.picker.answer(""); // no message: the destination stays
@@ -139,7 +125,6 @@ void Enter(NumbersProgram& numbers, State state) {
 
 } // namespace
 
-Q_DECLARE_METATYPE(Attach)
 Q_DECLARE_METATYPE(State)
 
 class TestNumbersPage : public QObject {
@@ -160,13 +145,8 @@ private slots:
         const QStringList templates = {"btnVol03FolderTemplatesOptions", "chkVol03AddIncNumbersAsSuffix",
                                        "btnVol03ImportFolderStructuresTemplates",
                                        "btnVol03EditFolderStructuresTemplates"};
-        QTest::newRow("no destination") << State::NoDestination << always << options + run + existing + templates;
-        QTest::newRow("existing, no structure") << State::ExistingEmpty << always + options + existing
-                                                << run + templates;
-        QTest::newRow("existing with a structure")
-            << State::ExistingWithStructure << always + options + existing + run << templates;
-        QTest::newRow("attach nothing") << State::Nothing << always + options + run
-                                        << existing + templates + QStringList{"lstVol03AddFolderStructure"};
+        QTest::newRow("no destination")
+            << State::NoDestination << always << options + run + existing + templates;
         QTest::newRow("text templates, no line") << State::TemplatesEmpty << always + options + templates
                                                  << run + existing;
         // A cancelled browse keeps the chosen destination, and the page stays as it was.
@@ -222,7 +202,7 @@ private slots:
         numbers.leave(leaveStart ? "edtVol03StartNumber" : "edtVol03EndNumber", leaveStart ? startText : endText);
         QTEST(start->text(), "startShown");
         QTEST(end->text(), "endShown");
-        const auto range = numbers.page().BuildRunRequest().numbers;
+        const auto range = numbers.page().buildRunRequest().numbers;
         QTEST(int(range.startNumber), "startStored");
         QTEST(int(range.endNumber), "endStored");
         const qint64 count = std::max<qint64>(0, qint64(range.endNumber) - range.startNumber + 1);
@@ -241,23 +221,15 @@ private slots:
         QCOMPARE(numbers.counter("lblStat03FoldersToCreate"), QStringLiteral("3"));
     }
 
-    void realRunThenUndo_data() {
-        QTest::addColumn<Attach>("attach");
-        QTest::newRow("attach nothing") << Attach::Nothing;
-        QTest::newRow("existing structure with files") << Attach::ExistingWithFiles;
-        QTest::newRow("text templates with numbered subfolders") << Attach::Templates;
-    }
-
-    void realRunThenUndo() {
-        QFETCH(Attach, attach);
+    void templateSubfoldersCarryTheNumberAndAreUndone() {
         NumbersProgram numbers;
-        Prepare(numbers, attach);
+        Prepare(numbers, Attach::Templates);
         numbers.program.drives.makeFile("f:\\Out\\keep.txt", "mine");
         numbers.program.prompt.expect(kCreateQuestion, MessageKind::Question, PromptButton::Yes);
         numbers.program.prompt.expect(kCreateEnd, MessageKind::Information);
         numbers.click("btnVol03CreateFolders");
         QVERIFY2(numbers.satisfied(), numbers.describe().c_str());
-        QCOMPARE(numbers.tree("f:\\Out"), TreeAfter(attach));
+        QCOMPARE(numbers.tree("f:\\Out"), NumberedTemplateTree());
         QCOMPARE(numbers.log().entries(ResultList::FoldersCreated),
                  (std::vector<std::string>{"f:\\Out\\P-08", "f:\\Out\\P-09", "f:\\Out\\P-10"}));
         QCOMPARE(numbers.counter("lblStat03FoldersCreated"), QStringLiteral("3"));
@@ -271,28 +243,6 @@ private slots:
         numbers.click("btnVol03Undo");
         QVERIFY2(numbers.satisfied(), numbers.describe().c_str());
         QCOMPARE(numbers.tree("f:\\Out"), std::vector<std::string>{"keep.txt"});
-        numbers.program.prompt.expect(kNothingToUndo, MessageKind::Warning);
-        numbers.click("btnVol03Undo");
-        QVERIFY2(numbers.satisfied(), numbers.describe().c_str());
-    }
-
-    void simulationWritesNothingAndKeepsTheRealRunUndoable_data() { realRunThenUndo_data(); }
-
-    void simulationWritesNothingAndKeepsTheRealRunUndoable() {
-        QFETCH(Attach, attach);
-        NumbersProgram numbers;
-        Prepare(numbers, attach);
-        numbers.click("chkVol03ViewDestFolder"); // no explorer afterwards
-        numbers.program.prompt.expect(kSimulationQuestion, MessageKind::Question, PromptButton::Yes);
-        numbers.program.prompt.expect(kSimulationEnd, MessageKind::Information);
-        numbers.click("btnVol03CreateFoldersSimulation");
-        QVERIFY2(numbers.satisfied(), numbers.describe().c_str());
-        QVERIFY(numbers.tree("f:\\Out").empty());
-        QCOMPARE(numbers.log().entries(ResultList::FoldersCreated),
-                 (std::vector<std::string>{"f:\\Out\\P-08", "f:\\Out\\P-09", "f:\\Out\\P-10"}));
-        QVERIFY(numbers.program.shell.folders().empty());
-        QVERIFY(numbers.find<QWidget>("btnVol03CreateFoldersSimulation")->isEnabled());
-        // Nothing real was created yet.
         numbers.program.prompt.expect(kNothingToUndo, MessageKind::Warning);
         numbers.click("btnVol03Undo");
         QVERIFY2(numbers.satisfied(), numbers.describe().c_str());
@@ -419,7 +369,7 @@ private slots:
         QVERIFY(numbers.find<QAbstractButton>("rdoVol03AttachMainFolderWithoutFiles")->isChecked());
         QCOMPARE(numbers.page().structureList().size(), 0);
         QVERIFY(!numbers.find<QWidget>("edtVol03StartNumber")->isEnabled());
-        QVERIFY(numbers.page().BuildRunRequest().numbers.endNumber == 1);
+        QVERIFY(numbers.page().buildRunRequest().numbers.endNumber == 1);
     }
 };
 

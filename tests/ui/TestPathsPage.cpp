@@ -1,103 +1,67 @@
-// The paths page through its controls: the enabling rules by page state, adding full paths, a real
-// run and a simulation on temporary drives per attach mode, undo, and the page's own messages.
+// The paths page through its controls: the enabling rules with no path to create, adding full
+// paths, the list windows, and the page's own messages.
 #include "helpers/ListWindowSteps.h"
-#include "helpers/StartedStringsPage.h"
+#include "helpers/StartedProgram.h"
 #include "ui/NameListModel.h"
 #include "ui/PathsPage.h"
 #include "ui/TfrmMain.h"
-#include "ui/TfrmStatistic.h"
 
 #include <QAbstractButton>
 #include <QCheckBox>
 #include <QDialog>
 #include <QLabel>
 #include <QLineEdit>
-#include <QTabWidget>
 #include <QTest>
 
-#include <algorithm>
-
 using dirforge::engine::PageKind;
-using dirforge::engine::ResultList;
 using dirforge::platform::MessageKind;
 using dirforge::platform::PromptButton;
-using dirforge::testing::StartedStringsPage;
+using dirforge::testing::StartedProgram;
 
 namespace {
 
 const std::string kArea = "Creating Folder(s).-From a Folder List.            ";
-const std::string kSimulate = "Simulate " + kArea;
-const std::string kUndoArea = "Creating Folder(s).- From a Folder List.            ";
 
 std::string Title(const char* kindAndNumber) { return kArea + kindAndNumber; }
 
-dirforge::ui::PathsPage& Page(StartedStringsPage& program) {
+dirforge::ui::PathsPage& Page(StartedProgram& program) {
     return static_cast<dirforge::ui::PathsPage&>(*program.window().page(PageKind::Paths));
 }
 
-std::vector<std::string> IncludeOf(StartedStringsPage& program) { return Page(program).includeList().entries(); }
+std::vector<std::string> IncludeOf(StartedProgram& program) {
+    return Page(program).includeList().entries();
+}
 
-void AddPaths(StartedStringsPage& program, const std::vector<std::string>& paths) {
+void AddPaths(StartedProgram& program, const std::vector<std::string>& paths) {
     Page(program).includeList().addMany(paths);
     Page(program).RefreshPageState();
 }
 
 /// Types text into the entry field and presses "Add Folder".
-void TypeAndAdd(StartedStringsPage& program, const QString& text) {
+void TypeAndAdd(StartedProgram& program, const QString& text) {
     program.find<QLineEdit>("edtVol04AddToList")->setText(text);
     program.click("btnVol04AddToList");
 }
 
-enum class Attach { Nothing, ExistingWithFiles, Templates };
-
-/// INCLUDE f:\Clients\Company01 and g:\Archive\Company02 (parents missing), prefix P, suffix S,
-/// hyphen on, and the attach mode with its structure.
-void Prepare(StartedStringsPage& program, Attach attach) {
-    program.drives.makeFile("g:\\Tpl\\Proj\\Docs\\readme.txt", "hello");
+/// INCLUDE f:\Clients\Company01 and g:\Archive\Company02, prefix P, suffix S, hyphen on, and
+/// the text templates with the line \Docs\In.
+void PrepareWithTemplates(StartedProgram& program) {
     AddPaths(program, {"f:\\Clients\\Company01", "g:\\Archive\\Company02"});
     program.find<QLineEdit>("edtVol04Prefix")->setText("P");
     program.find<QLineEdit>("edtVol04Suffix")->setText("S");
     program.click("chkVol04Hyphen");
-    switch (attach) {
-    case Attach::Nothing:
-        program.click("rdoVol04AttachNothing");
-        break;
-    case Attach::ExistingWithFiles:
-        program.click("rdoVol04AttachMainFolderWithFiles");
-        program.picker.answer("g:\\Tpl\\Proj");
-        program.click("btnVol04AddFolderStructure");
-        break;
-    case Attach::Templates:
-        program.click("rdoVol04StructureImportRelativePaths");
-        Page(program).structureList().add("\\Docs\\In");
-        Page(program).RefreshPageState();
-        break;
-    }
-}
-
-/// What a real run leaves below each target, relative to it.
-std::vector<std::string> TargetTree(Attach attach) {
-    switch (attach) {
-    case Attach::Nothing: return {};
-    case Attach::ExistingWithFiles: return {"Proj\\", "Proj\\Docs\\", "Proj\\Docs\\readme.txt"};
-    case Attach::Templates: return {"Docs\\", "Docs\\In\\"};
-    }
-    return {};
-}
-
-dirforge::ui::TfrmStatistic& Log(StartedStringsPage& program) {
-    return *program.context->findVisualLog(PageKind::Paths);
+    program.click("rdoVol04StructureImportRelativePaths");
+    Page(program).structureList().add("\\Docs\\In");
+    Page(program).RefreshPageState();
 }
 
 } // namespace
-
-Q_DECLARE_METATYPE(Attach)
 
 class TestPathsPage : public QObject {
     Q_OBJECT
 private slots:
     void enablingRulesByPageState_data() {
-        QTest::addColumn<int>("state");
+        QTest::addColumn<bool>("allMovedToExclude");
         QTest::addColumn<QStringList>("enabled");
         QTest::addColumn<QStringList>("disabled");
         // The list controls never depend on the page state: there is no destination to wait for.
@@ -106,52 +70,33 @@ private slots:
                                    "btnVol04SmartImport", "btnVol04SmartExport", "btnVol04EditIncludeList",
                                    "btnVol04ZoomIncludeWindow", "btnVol04DeleteExcludeAll", "btnVol04ClearAll",
                                    "btnVol04Help", "btnVol04Examples"};
-        QTest::newRow("start: lists only") << 0 << lists
-            << QStringList{"edtVol04Prefix", "edtVol04Suffix", "chkVol04Hyphen", "rdoVol04AttachNothing",
-                           "rdoVol04StructureImportFullPaths", "btnVol04Undo", "btnVol04Statistics",
-                           "chkVol04ViewDetailedResults", "lstVol04AddFolderStructure", "btnVol04CreateFolders",
-                           "btnVol04CreateFoldersSimulation"};
-        QTest::newRow("paths, Existing without structure: no CREATE") << 1
-            << (lists + QStringList{"edtVol04Prefix", "rdoVol04AttachSubFoldersOnlyWithFiles",
-                                    "btnVol04AddFolderStructure", "btnVol04ViewFolderStructure", "btnVol04Undo",
-                                    "btnVol04Statistics", "chkVol04ViewDetailedResults"})
-            << QStringList{"btnVol04CreateFolders", "btnVol04CreateFoldersSimulation", "btnVol04FolderTemplatesOptions",
-                           "btnVol04ImportFolderStructuresTemplates", "btnVol04EditFolderStructuresTemplates"};
-        QTest::newRow("paths, Attach Nothing: CREATE, no structures") << 2
-            << QStringList{"btnVol04CreateFolders", "btnVol04CreateFoldersSimulation", "rdoVol04AttachNothing"}
-            << QStringList{"lstVol04AddFolderStructure", "btnVol04AddFolderStructure",
-                           "rdoVol04AttachMainFolderWithoutFiles", "btnVol04FolderTemplatesOptions",
-                           "btnVol04DeleteAllFolderStructuresTemplates"};
-        QTest::newRow("paths, text templates without lines: Options and Import") << 3
-            << QStringList{"btnVol04FolderTemplatesOptions", "btnVol04ImportFolderStructuresTemplates",
-                           "btnVol04EditFolderStructuresTemplates", "lstVol04AddFolderStructure"}
-            << QStringList{"btnVol04CreateFolders", "rdoVol04AttachMainFolderWithoutFiles",
-                           "btnVol04AddFolderStructure", "btnVol04ViewFolderStructure"};
-        QTest::newRow("paths and a structure: CREATE") << 4
-            << QStringList{"btnVol04CreateFolders", "btnVol04CreateFoldersSimulation", "btnVol04AddFolderStructure"}
-            << QStringList{"btnVol04FolderTemplatesOptions"};
-        QTest::newRow("every path moved to EXCLUDE: options off again") << 5 << lists
-            << QStringList{"edtVol04Prefix", "rdoVol04AttachNothing", "btnVol04CreateFolders", "btnVol04Undo"};
+        QTest::newRow("start: lists only") << false << lists
+                                           << QStringList{"edtVol04Prefix",
+                                                          "edtVol04Suffix",
+                                                          "chkVol04Hyphen",
+                                                          "rdoVol04AttachNothing",
+                                                          "rdoVol04StructureImportFullPaths",
+                                                          "btnVol04Undo",
+                                                          "btnVol04Statistics",
+                                                          "chkVol04ViewDetailedResults",
+                                                          "lstVol04AddFolderStructure",
+                                                          "btnVol04CreateFolders",
+                                                          "btnVol04CreateFoldersSimulation"};
+        QTest::newRow("every path moved to EXCLUDE: options off again")
+            << true << lists
+            << QStringList{"edtVol04Prefix", "rdoVol04AttachNothing", "btnVol04CreateFolders",
+                           "btnVol04Undo"};
     }
 
     void enablingRulesByPageState() {
-        QFETCH(int, state);
+        QFETCH(bool, allMovedToExclude);
         QFETCH(QStringList, enabled);
         QFETCH(QStringList, disabled);
-        StartedStringsPage program;
-        if (state >= 1)
+        StartedProgram program;
+        if (allMovedToExclude) {
             AddPaths(program, {"f:\\A"});
-        if (state == 2)
-            program.click("rdoVol04AttachNothing");
-        if (state == 3)
-            program.click("rdoVol04StructureImportRelativePaths");
-        if (state == 4) {
-            program.drives.makeFolder("g:\\Tpl");
-            program.picker.answer("g:\\Tpl");
-            program.click("btnVol04AddFolderStructure");
-        }
-        if (state == 5)
             program.click("btnVol04AllfromInc");
+        }
         for (const QString& name : enabled) {
             auto* widget = program.find<QWidget>(qPrintable(name));
             QVERIFY2(widget != nullptr, qPrintable(name));
@@ -197,7 +142,7 @@ private slots:
         QFETCH(QString, title);
         QFETCH(QString, message);
         QFETCH(QString, fieldAfter);
-        StartedStringsPage program;
+        StartedProgram program;
         Page(program).excludeList().add("f:\\ex");
         if (!title.isEmpty())
             program.prompt.expect(Title(qPrintable(title)), MessageKind::Warning);
@@ -210,97 +155,8 @@ private slots:
         QCOMPARE(program.find<QLabel>("lblVol04IncludeSum")->text(), QString::number(include.size()));
     }
 
-    void realRunThenUndo_data() {
-        QTest::addColumn<Attach>("attach");
-        QTest::addColumn<int>("subfolders");
-        QTest::addColumn<int>("files");
-        QTest::newRow("attach nothing") << Attach::Nothing << 0 << 0;
-        QTest::newRow("existing structure with files") << Attach::ExistingWithFiles << 4 << 2;
-        QTest::newRow("text templates") << Attach::Templates << 2 << 0;
-    }
-
-    void realRunThenUndo() {
-        QFETCH(Attach, attach);
-        QFETCH(int, subfolders);
-        QFETCH(int, files);
-        StartedStringsPage program;
-        Prepare(program, attach);
-        program.drives.makeFile("f:\\Clients\\keep.txt", "mine"); // f:\Clients exists, g:\Archive does not
-        program.prompt.expect(Title("Information no: 40043."), MessageKind::Question, PromptButton::Yes);
-        program.prompt.expect(Title("Information no: 40048."), MessageKind::Information);
-        program.click("btnVol04CreateFolders");
-        VERIFY_SCRIPTS_DONE(program);
-
-        std::vector<std::string> first = {"P-Company01-S\\", "keep.txt"};
-        std::vector<std::string> second = {"P-Company02-S\\"};
-        for (const std::string& below : TargetTree(attach)) {
-            first.push_back("P-Company01-S\\" + below);
-            second.push_back("P-Company02-S\\" + below);
-        }
-        std::sort(first.begin(), first.end());
-        QCOMPARE(program.drives.listTree("f:\\Clients"), first);
-        QCOMPARE(program.drives.listTree("g:\\Archive"), second);
-        QVERIFY(program.shell.folders().empty());
-        QVERIFY(Log(program).isVisible());
-        QCOMPARE(Log(program).entries(ResultList::FoldersCreated),
-                 (std::vector<std::string>{"f:\\Clients\\P-Company01-S", "g:\\Archive\\P-Company02-S"}));
-        QCOMPARE(int(Log(program).entries(ResultList::SubFoldersCreated).size()), subfolders);
-        QCOMPARE(int(Log(program).entries(ResultList::FilesCreated).size()), files);
-        QVERIFY(program.find<QWidget>("btnVol04CreateFolders")->isEnabled());
-        auto* tabs = program.find<QTabWidget>("pgeMain");
-        QVERIFY(tabs->isTabEnabled(0) && tabs->isTabEnabled(2));
-
-        program.prompt.expect(kUndoArea + "Information no: 40051.", MessageKind::Question, PromptButton::Yes);
-        program.prompt.expect(kUndoArea + "Information no: 40053.", MessageKind::Information);
-        program.click("btnVol04Undo");
-        VERIFY_SCRIPTS_DONE(program);
-        QCOMPARE(program.drives.listTree("f:\\Clients"), std::vector<std::string>{"keep.txt"});
-        QVERIFY(!program.drives.exists("g:\\Archive\\P-Company02-S"));
-        QVERIFY(program.drives.exists("g:\\Tpl\\Proj\\Docs\\readme.txt"));
-
-        program.prompt.expect(kUndoArea + "Warning no: 40050.", MessageKind::Warning);
-        program.click("btnVol04Undo");
-        VERIFY_SCRIPTS_DONE(program);
-    }
-
-    void simulationWritesNothingAndKeepsTheRunUndoable_data() { realRunThenUndo_data(); }
-
-    void simulationWritesNothingAndKeepsTheRunUndoable() {
-        QFETCH(Attach, attach);
-        QFETCH(int, subfolders);
-        StartedStringsPage program;
-        Prepare(program, attach);
-        const auto simulate = [&program] {
-            program.prompt.expect(kSimulate + "Information no: 40067.", MessageKind::Question, PromptButton::Yes);
-            program.prompt.expect(kSimulate + "Information no: 40070.", MessageKind::Information);
-            program.click("btnVol04CreateFoldersSimulation");
-        };
-        program.prompt.expect(Title("Information no: 40043."), MessageKind::Question, PromptButton::Yes);
-        program.prompt.expect(Title("Information no: 40048."), MessageKind::Information);
-        program.click("btnVol04CreateFolders");
-        simulate(); // after the real run: both targets exist now
-        VERIFY_SCRIPTS_DONE(program);
-        QCOMPARE(int(Log(program).entries(ResultList::FoldersExist).size()), 2);
-        QVERIFY(Log(program).entries(ResultList::FoldersCreated).empty());
-
-        // The simulation left the real run's lists alone: Undo still removes what the run made.
-        program.prompt.expect(kUndoArea + "Information no: 40051.", MessageKind::Question, PromptButton::Yes);
-        program.prompt.expect(kUndoArea + "Information no: 40053.", MessageKind::Information);
-        program.click("btnVol04Undo");
-        VERIFY_SCRIPTS_DONE(program);
-        QVERIFY(!program.drives.exists("f:\\Clients\\P-Company01-S"));
-        QVERIFY(!program.drives.exists("g:\\Archive\\P-Company02-S"));
-
-        simulate();
-        VERIFY_SCRIPTS_DONE(program);
-        QCOMPARE(Log(program).entries(ResultList::FoldersCreated),
-                 (std::vector<std::string>{"f:\\Clients\\P-Company01-S", "g:\\Archive\\P-Company02-S"}));
-        QCOMPARE(int(Log(program).entries(ResultList::SubFoldersCreated).size()), subfolders);
-        QVERIFY(!program.drives.exists("f:\\Clients\\P-Company01-S"));
-        QVERIFY(!program.drives.exists("g:\\Archive\\P-Company02-S"));
-    }
     void includeListWindows() {
-        StartedStringsPage program;
+        StartedProgram program;
         const std::string importEnd = kArea.substr(0, kArea.size() - 1) + "Warning no: 40051.";
         program.prompt.expect(Title("Warning no: 40016."), MessageKind::Warning);
         program.click("btnVol04SmartExport");
@@ -336,7 +192,7 @@ private slots:
     }
 
     void structureWindowMessages() {
-        StartedStringsPage program;
+        StartedProgram program;
         AddPaths(program, {"f:\\A"});
         program.prompt.expect(Title("Warning no: 40035."), MessageKind::Warning);
         program.click("btnVol04ViewFolderStructure");
@@ -361,8 +217,8 @@ private slots:
     }
 
     void clearAllResetsThePage() {
-        StartedStringsPage program;
-        Prepare(program, Attach::Templates);
+        StartedProgram program;
+        PrepareWithTemplates(program);
         program.find<QCheckBox>("chkVol04ViewDetailedResults")->setChecked(false);
         program.prompt.expect(Title("Information no: 40040"), MessageKind::Question, PromptButton::No);
         program.click("btnVol04ClearAll");

@@ -2,7 +2,7 @@
 // control in a fresh start; a damaged or foreign file changes nothing; the automatic settings
 // file is never written by a profile.
 #include "helpers/ListWindowSteps.h"
-#include "helpers/StartedStringsPage.h"
+#include "helpers/StartedProgram.h"
 #include "settings/SettingsFile.h"
 #include "ui/NameListModel.h"
 #include "ui/NumberRangeGroup.h"
@@ -22,28 +22,28 @@
 
 using dirforge::engine::PageKind;
 using dirforge::platform::MessageKind;
-using dirforge::testing::StartedStringsPage;
+using dirforge::testing::StartedProgram;
 using Strings = std::vector<std::string>;
 
 namespace {
 
 const std::string kOpenRefusedTitle = "Open Profile.            Warning no: 0142.";
 
-dirforge::ui::PathsPage& PathsPage(StartedStringsPage& program) {
+dirforge::ui::PathsPage& PathsPage(StartedProgram& program) {
     return static_cast<dirforge::ui::PathsPage&>(*program.window().page(PageKind::Paths));
 }
 
-void Trigger(StartedStringsPage& program, const char* action) {
+void Trigger(StartedProgram& program, const char* action) {
     program.window().findChild<QAction*>(QString::fromLatin1(action))->trigger();
 }
 
-void Type(StartedStringsPage& program, const char* field, const QString& text) {
+void Type(StartedProgram& program, const char* field, const QString& text) {
     program.find<QLineEdit>(field)->setText(text);
 }
 
 /// Every page control's state (text, check, items, list lines, counter) and whether it is
 /// enabled, one line per control, in objectName order.
-QStringList Controls(StartedStringsPage& program) {
+QStringList Controls(StartedProgram& program) {
     QStringList lines;
     const auto pageControl = [](const QObject* o) {
         const QString name = o->objectName();
@@ -76,7 +76,7 @@ QStringList Controls(StartedStringsPage& program) {
 }
 
 /// All three pages away from their start: destinations, lists, framing, attach modes, options.
-void FillEveryPage(StartedStringsPage& program) {
+void FillEveryPage(StartedProgram& program) {
     program.drives.makeFolder("g:\\Tpl\\Proj");
     // Strings page: two destinations in the history, the second chosen; text templates.
     program.chooseDestination("f:\\Out");
@@ -127,7 +127,7 @@ class TestProfiles : public QObject {
     Q_OBJECT
 private slots:
     void savedProfileRestoresEveryControlInAFreshStart() {
-        auto first = std::make_unique<StartedStringsPage>();
+        auto first = std::make_unique<StartedProgram>();
         FillEveryPage(*first);
         VERIFY_SCRIPTS_DONE(*first);
         const QStringList saved = Controls(*first);
@@ -144,7 +144,7 @@ private slots:
                  automatic);
         first.reset();
 
-        StartedStringsPage second;
+        StartedProgram second;
         second.drives.makeFile("f:\\work.set", bytes);
         // The same folders as on the machine the profile was saved on.
         for (const char* folder : {"g:\\Tpl\\Proj", "g:\\N", "g:\\Other", "f:\\Out"})
@@ -178,7 +178,7 @@ private slots:
 
     void damagedOrForeignProfilesChangeNothing() {
         QFETCH(QByteArray, content);
-        StartedStringsPage program;
+        StartedProgram program;
         program.chooseDestination("f:\\Out");
         Type(program, "edtVol02Prefix", "Mine");
         program.addNames({"Kept"});
@@ -203,7 +203,7 @@ private slots:
     }
 
     void profilesNeverReplaceTheAutomaticSettingsFile() {
-        StartedStringsPage program;
+        StartedProgram program;
         const std::string automatic =
             dirforge::settings::ResolveSettingsPath("", program.context->startupFolder());
         const std::string before = program.drives.readText(automatic);

@@ -5,7 +5,7 @@
 #include "engine/FolderFileUndo.h"
 #include "engine/ProgressText.h"
 #include "engine/RunJournal.h"
-#include "helpers/StartedStringsPage.h"
+#include "helpers/StartedProgram.h"
 #include "ui/PageJournal.h"
 #include "ui/StringsPage.h"
 #include "ui/TfrmMain.h"
@@ -24,7 +24,7 @@ using dirforge::engine::StoppedText;
 using dirforge::engine::StoppedWork;
 using dirforge::platform::MessageKind;
 using dirforge::platform::PromptButton;
-using dirforge::testing::StartedStringsPage;
+using dirforge::testing::StartedProgram;
 
 namespace {
 
@@ -42,7 +42,7 @@ constexpr int kNames = 8000;
 enum class StopBy { Button, Escape };
 
 /// Destination f:\Out, kNames names, Attach Nothing.
-void Prepare(StartedStringsPage& program) {
+void Prepare(StartedProgram& program) {
     program.drives.makeFolder("f:\\Out");
     program.chooseDestination("f:\\Out");
     std::vector<std::string> names;
@@ -57,7 +57,7 @@ void Prepare(StartedStringsPage& program) {
 
 /// While the work goes on: once the bar has moved, clicks Undo (which must be dropped), then
 /// stops the work the given way. Fires from the work's own event processing.
-void StopOnceMoving(StartedStringsPage& program, StopBy by, bool& clickedOther) {
+void StopOnceMoving(StartedProgram& program, StopBy by, bool& clickedOther) {
     auto* timer = new QTimer(&program.window());
     timer->setInterval(0);
     QObject::connect(timer, &QTimer::timeout, timer, [&program, by, &clickedOther, timer] {
@@ -77,7 +77,7 @@ void StopOnceMoving(StartedStringsPage& program, StopBy by, bool& clickedOther) 
 }
 
 /// The strings page's journal in the working folder, as the engine reads it.
-dirforge::engine::RunJournal SavedJournal(StartedStringsPage& program) {
+dirforge::engine::RunJournal SavedJournal(StartedProgram& program) {
     const std::string path = dirforge::ui::PageJournalPath(program.context->startupFolder(),
                                                            dirforge::engine::PageKind::Strings);
     std::string error;
@@ -87,11 +87,11 @@ dirforge::engine::RunJournal SavedJournal(StartedStringsPage& program) {
     return std::move(*journal);
 }
 
-dirforge::ui::TfrmStatistic& Log(StartedStringsPage& program) {
+dirforge::ui::TfrmStatistic& Log(StartedProgram& program) {
     return *program.context->findVisualLog(dirforge::engine::PageKind::Strings);
 }
 
-QString Counter(StartedStringsPage& program, const char* name) {
+QString Counter(StartedProgram& program, const char* name) {
     return Log(program).findChild<QLabel*>(name)->text();
 }
 
@@ -103,7 +103,7 @@ class TestRunStop : public QObject {
     Q_OBJECT
 private slots:
     void stopIsEnabledOnlyWhileWorking() {
-        StartedStringsPage program;
+        StartedProgram program;
         auto* stop = program.find<QPushButton>("btnVol02Stop");
         QVERIFY(stop != nullptr);
         QVERIFY(!stop->isEnabled());
@@ -129,7 +129,7 @@ private slots:
     }
     void stoppedRunKeepsWhatItMadeUndoable() {
         QFETCH(StopBy, by);
-        StartedStringsPage program;
+        StartedProgram program;
         Prepare(program);
         bool clickedOther = false;
         StopOnceMoving(program, by, clickedOther);
@@ -162,7 +162,7 @@ private slots:
     }
 
     void stoppedSimulationSaysHowFarItCame() {
-        StartedStringsPage program;
+        StartedProgram program;
         Prepare(program);
         // A dry run creates nothing and is quick: a structure of a hundred folders to count for
         // every name makes it last many frames, so the stop lands well before the last name.
@@ -187,7 +187,7 @@ private slots:
     }
 
     void stoppedUndoKeepsTheRestForTheNextUndo() {
-        StartedStringsPage program;
+        StartedProgram program;
         Prepare(program);
         program.prompt.expect(kCreateQuestion, MessageKind::Question, PromptButton::Yes);
         program.prompt.expect(kCreateEnd, MessageKind::Information);

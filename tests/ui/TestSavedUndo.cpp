@@ -4,7 +4,7 @@
 // left in it. A damaged or foreign journal changes nothing.
 #include "cli/CliRunner.h"
 #include "engine/RunJournal.h"
-#include "helpers/StartedStringsPage.h"
+#include "helpers/StartedProgram.h"
 #include "ui/PageJournal.h"
 #include "ui/StringsPage.h"
 #include "ui/TfrmMain.h"
@@ -19,7 +19,7 @@ using dirforge::engine::PageKind;
 using dirforge::platform::MessageKind;
 using dirforge::platform::PromptButton;
 using dirforge::testing::RunCli;
-using dirforge::testing::StartedStringsPage;
+using dirforge::testing::StartedProgram;
 using Strings = std::vector<std::string>;
 
 namespace {
@@ -35,7 +35,7 @@ const std::string kSavedTitle = "Undo a Saved Run.";
 const Strings kBefore{"keep.txt"};
 
 /// f:\Out holds a file of the user's; the page runs three names into it, Attach Nothing.
-void RunThreeNames(StartedStringsPage& program) {
+void RunThreeNames(StartedProgram& program) {
     program.drives.makeFile("f:\\Out\\keep.txt", "mine");
     program.chooseDestination("f:\\Out");
     program.addNames({"A", "B", "C"});
@@ -45,12 +45,12 @@ void RunThreeNames(StartedStringsPage& program) {
     program.click("btnVol02CreateFolders");
 }
 
-std::string PageJournal(StartedStringsPage& program) {
+std::string PageJournal(StartedProgram& program) {
     return dirforge::ui::PageJournalPath(program.context->startupFolder(), PageKind::Strings);
 }
 
 /// The journal at path as the engine reads it; fails the test when it is not one.
-std::optional<dirforge::engine::RunJournal> ReadJournal(StartedStringsPage& program,
+std::optional<dirforge::engine::RunJournal> ReadJournal(StartedProgram& program,
                                                         const std::string& path) {
     std::string error;
     auto journal = dirforge::engine::ReadJournalFile(program.context->fileSystem(), path, error);
@@ -59,7 +59,7 @@ std::optional<dirforge::engine::RunJournal> ReadJournal(StartedStringsPage& prog
     return journal;
 }
 
-void UndoSavedRun(StartedStringsPage& program, const std::string& file) {
+void UndoSavedRun(StartedProgram& program, const std::string& file) {
     program.dialogs.answerOpen(file);
     program.window().findChild<QAction*>("UndoSavedRun1")->trigger();
 }
@@ -70,7 +70,7 @@ class TestSavedUndo : public QObject {
     Q_OBJECT
 private slots:
     void aRunIsUndoneAfterARestart() {
-        StartedStringsPage program;
+        StartedProgram program;
         RunThreeNames(program);
         QVERIFY2(program.prompt.satisfied(), program.prompt.describe().c_str());
         QCOMPARE(program.drives.listTree("f:\\Out"), (Strings{"A\\", "B\\", "C\\", "keep.txt"}));
@@ -99,7 +99,7 @@ private slots:
     }
 
     void theWindowsJournalIsUndoneByTheBatchFrontEnd() {
-        StartedStringsPage program;
+        StartedProgram program;
         RunThreeNames(program);
         QVERIFY2(program.prompt.satisfied(), program.prompt.describe().c_str());
         const auto undo = RunCli(program.drives, {"undo", "--journal", PageJournal(program)});
@@ -110,7 +110,7 @@ private slots:
     }
 
     void theBatchFrontEndsJournalIsUndoneByTheWindow() {
-        StartedStringsPage program;
+        StartedProgram program;
         program.drives.makeFile("f:\\Out\\keep.txt", "mine");
         const auto run = RunCli(program.drives, {"strings", "--dest", "f:\\Out", "--name", "A",
                                                  "--name", "B", "--journal", "j.json"});
@@ -146,7 +146,7 @@ private slots:
     void aDamagedOrForeignJournalChangesNothing() {
         QFETCH(QString, text);
         QFETCH(QString, message);
-        StartedStringsPage program;
+        StartedProgram program;
         RunThreeNames(program);
         const std::string own = program.drives.readText(PageJournal(program));
         std::string content = text.toStdString();

@@ -1,13 +1,13 @@
 // The settings store at start: a first start writes default.set in the startup folder, a later
 // start reads it back unchanged, and the pages see the stored destination history.
-#include "helpers/StartedStringsPage.h"
+#include "helpers/StartedProgram.h"
 #include "settings/SettingsFile.h"
 
 #include <QComboBox>
 #include <QFile>
 #include <QTest>
 
-using dirforge::testing::StartedStringsPage;
+using dirforge::testing::StartedProgram;
 
 namespace {
 
@@ -17,7 +17,7 @@ QByteArray ReadAll(const QString& path) {
 }
 
 /// A new start of the program in the same folder, on the same seams.
-std::unique_ptr<dirforge::ui::AppContext> Restart(StartedStringsPage& program) {
+std::unique_ptr<dirforge::ui::AppContext> Restart(StartedProgram& program) {
     return std::make_unique<dirforge::ui::AppContext>(
         program.drives.drives(), dirforge::ui::SeamOverrides{nullptr, &program.prompt, &program.shell, &program.picker,
                                                              &program.dialogs, &program.runner});
@@ -29,7 +29,7 @@ class TestSettingsStartup : public QObject {
     Q_OBJECT
 private slots:
     void firstStartWritesSecondStartReadsAndChangesNothing() {
-        StartedStringsPage program;
+        StartedProgram program;
         const QString path = program.cwd.path() + "/default.set";
         const QByteArray written = ReadAll(path);
         QVERIFY(!written.isEmpty());
@@ -55,7 +55,7 @@ private slots:
     }
 
     void storedValuesReachTheirConsumers() {
-        StartedStringsPage program;
+        StartedProgram program;
         const std::string path = program.cwd.drivePath() + "\\default.set";
         // A stored history (with a blank and a repeat) and a stored startup folder that exists.
         dirforge::settings::SettingsStore store = program.context->settings();
@@ -80,7 +80,7 @@ private slots:
     }
 
     void storedStartupFolderThatIsGoneIsNotMade() {
-        StartedStringsPage program;
+        StartedProgram program;
         const std::string path = program.cwd.drivePath() + "\\default.set";
         dirforge::settings::SettingsStore store = program.context->settings();
         store.startupFolder = "g:\\Gone\\Away";

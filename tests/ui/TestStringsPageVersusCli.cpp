@@ -2,7 +2,7 @@
 // f: and g: with identical content: the sixteen counters, the failed-undo count, the six result
 // lists, the messages and the trees left on disk must agree, after the run and after its undo.
 #include "cli/CliRunner.h"
-#include "helpers/StartedStringsPage.h"
+#include "helpers/StartedProgram.h"
 #include "helpers/WidgetLookup.h"
 #include "ui/NameListModel.h"
 #include "ui/StringsPage.h"
@@ -25,7 +25,7 @@ using dirforge::platform::MessageKind;
 using dirforge::platform::PromptButton;
 using dirforge::testing::CliResult;
 using dirforge::testing::RunCli;
-using dirforge::testing::StartedStringsPage;
+using dirforge::testing::StartedProgram;
 using dirforge::testing::TempDrives;
 using Strings = std::vector<std::string>;
 
@@ -60,7 +60,7 @@ void Seed(TempDrives& drives) {
 }
 
 /// Fills the page through its controls as a user would.
-void PreparePage(StartedStringsPage& program, const Scenario& scenario) {
+void PreparePage(StartedProgram& program, const Scenario& scenario) {
     program.chooseDestination("f:\\Out");
     auto* entry = program.find<QLineEdit>("edtVol02AddToList");
     for (const std::string& name : scenario.names) {
@@ -157,7 +157,7 @@ constexpr List kLists[] = {{ResultList::FoldersCreated, "foldersCreated"},
                            {ResultList::FoldersFailedUndo, "foldersFailedUndo"}};
 
 /// Every difference between what the page's visual log shows and the batch report, one per line.
-QStringList Differences(StartedStringsPage& program, const nlohmann::json& report) {
+QStringList Differences(StartedProgram& program, const nlohmann::json& report) {
     QStringList differences;
     dirforge::ui::TfrmStatistic* log = program.context->findVisualLog(PageKind::Strings);
     for (const Row& row : kRows) {
@@ -186,7 +186,8 @@ QStringList Differences(StartedStringsPage& program, const nlohmann::json& repor
 }
 
 /// The messages other than questions the page showed from index first on, against the report's.
-QStringList MessageDifferences(const StartedStringsPage& program, std::size_t first, const nlohmann::json& report) {
+QStringList MessageDifferences(const StartedProgram& program, std::size_t first,
+                               const nlohmann::json& report) {
     Strings page;
     for (std::size_t i = first; i < program.prompt.shown().size(); ++i) {
         const auto& message = program.prompt.shown()[i];
@@ -236,7 +237,7 @@ private slots:
 
     void sameInputSameResults() {
         QFETCH(Scenario, scenario);
-        StartedStringsPage program;
+        StartedProgram program;
         Seed(program.drives);
         PreparePage(program, scenario);
         QVERIFY2(program.prompt.satisfied(), program.prompt.describe().c_str());
@@ -297,7 +298,7 @@ private slots:
     // The page's set-up saved by File > Save Profile and run by `dirforge-cli strings --profile`.
     void savedProfileRunByTheCliMatchesThePage() {
         QFETCH(Scenario, scenario);
-        StartedStringsPage program;
+        StartedProgram program;
         Seed(program.drives);
         PreparePage(program, scenario);
         const std::string profile =

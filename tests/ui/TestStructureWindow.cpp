@@ -1,7 +1,7 @@
 // The strings page's structure window and its seven buttons: adding, viewing and deleting
 // structures, and the import, export and edit windows it opens, with every message it shows.
 #include "helpers/ListWindowSteps.h"
-#include "helpers/StartedStringsPage.h"
+#include "helpers/StartedProgram.h"
 #include "ui/AttachGroup.h"
 #include "ui/NameListModel.h"
 #include "ui/StringsPage.h"
@@ -15,7 +15,7 @@
 using dirforge::platform::MessageKind;
 using dirforge::platform::PromptButton;
 using dirforge::testing::ExportSeen;
-using dirforge::testing::StartedStringsPage;
+using dirforge::testing::StartedProgram;
 using Entries = std::vector<std::string>;
 
 namespace {
@@ -27,7 +27,7 @@ const std::string kImportNoLines = "Creating Folder(s).-From a String List.     
 const std::string kImportEndText = "End of the Import Process !!!\n";
 
 /// Destination f:\Out with names A and B; the attach mode stays Existing unless templates is set.
-void Prepare(StartedStringsPage& program, bool templates = false) {
+void Prepare(StartedProgram& program, bool templates = false) {
     program.drives.makeFolder("g:\\Tpl\\Proj\\Docs");
     program.chooseDestination("f:\\Out");
     program.addNames({"A", "B"});
@@ -35,25 +35,32 @@ void Prepare(StartedStringsPage& program, bool templates = false) {
         program.click("rdoVol02StructureImportRelativePaths");
 }
 
-Entries Structures(StartedStringsPage& program) { return program.page().structureList().entries(); }
-QString Counter(StartedStringsPage& program) { return program.find<QLabel>("lblVol02FolderStructuresTemplatesSum")->text(); }
-bool CreateEnabled(StartedStringsPage& program) { return program.find<QWidget>("btnVol02CreateFolders")->isEnabled(); }
-dirforge::ui::AttachGroup& Attach(StartedStringsPage& program) { return *program.page().findChild<dirforge::ui::AttachGroup*>(); }
+Entries Structures(StartedProgram& program) {
+    return program.page().structureList().entries();
+}
+QString Counter(StartedProgram& program) {
+    return program.find<QLabel>("lblVol02FolderStructuresTemplatesSum")->text();
+}
+bool CreateEnabled(StartedProgram& program) {
+    return program.find<QWidget>("btnVol02CreateFolders")->isEnabled();
+}
+dirforge::ui::AttachGroup& Attach(StartedProgram& program) {
+    return *program.page().findChild<dirforge::ui::AttachGroup*>();
+}
 
-void SelectRows(StartedStringsPage& program, const QList<int>& rows) {
+void SelectRows(StartedProgram& program, const QList<int>& rows) {
     auto* view = program.find<QListView>("lstVol02AddFolderStructure");
     for (int row : rows)
         view->selectionModel()->select(view->model()->index(row, 0), QItemSelectionModel::Select);
 }
 
 /// The text of the message with this title (fails the comparison with "" when none came).
-std::string TextOf(StartedStringsPage& program, const std::string& title) {
+std::string TextOf(StartedProgram& program, const std::string& title) {
     for (const auto& message : program.prompt.shown())
         if (message.title == title)
             return message.text;
     return "";
 }
-
 
 } // namespace
 
@@ -76,7 +83,7 @@ private slots:
         QFETCH(QString, picked);
         QFETCH(int, answer);
         QFETCH(QStringList, expected);
-        StartedStringsPage program;
+        StartedProgram program;
         Prepare(program);
         program.picker.answer("g:\\Tpl\\Proj");
         program.click("btnVol02AddFolderStructure");
@@ -100,7 +107,7 @@ private slots:
 
     void blankStructureIsRefused() {
         // The picker never hands over a blank folder; the page's AddStructure still refuses one.
-        StartedStringsPage program;
+        StartedProgram program;
         Prepare(program);
         const std::string title = Title("Warning no: 20030.");
         program.prompt.expect(title, MessageKind::Warning);
@@ -114,7 +121,7 @@ private slots:
     }
 
     void viewSelectedOpensTheTrimmedEntry() {
-        StartedStringsPage program;
+        StartedProgram program;
         Prepare(program);
         program.page().structureList().addMany({"g:\\A", "  g:\\Tpl\\Proj  "});
         const std::string title = Title("Warning no: 20040.");
@@ -147,7 +154,7 @@ private slots:
         QFETCH(int, answer);
         QFETCH(QList<int>, selected);
         QFETCH(QStringList, expected);
-        StartedStringsPage program;
+        StartedProgram program;
         Prepare(program);
         program.page().structureList().addMany({"g:\\A", "g:\\B", "g:\\C", "g:\\D"});
         program.page().RefreshPageState();
@@ -162,7 +169,7 @@ private slots:
     }
 
     void deleteAll() {
-        StartedStringsPage program;
+        StartedProgram program;
         Prepare(program);
         const std::string empty = Title("Warning no: 20042.");
         program.prompt.expect(empty, MessageKind::Warning);
@@ -215,7 +222,7 @@ private slots:
         QFETCH(QString, refusal);
         QFETCH(QString, reportPart);
         QFETCH(QStringList, expected);
-        StartedStringsPage program;
+        StartedProgram program;
         Prepare(program, templates);
         program.page().structureList().add(templates ? "\\Keep" : "g:\\Keep");
         if (file.isEmpty())
@@ -241,7 +248,7 @@ private slots:
     }
 
     void exportHandsEveryLineAsStrings() {
-        StartedStringsPage program;
+        StartedProgram program;
         Prepare(program, true);
         program.prompt.expect("Creating Folder(s).-From a String List.             Warning no: 20036.",
                               MessageKind::Warning);
@@ -278,7 +285,7 @@ private slots:
         QFETCH(QString, typed);
         QFETCH(QString, refusal);
         QFETCH(QStringList, expected);
-        StartedStringsPage program;
+        StartedProgram program;
         Prepare(program, templates);
         program.page().structureList().add(templates ? "\\Keep" : "g:\\Keep");
         QString shownText;

@@ -5,7 +5,7 @@
 // The pictures follow the user guide's three tasks: one folder per client from a CSV file with
 // a copied template tree; a year of numbered monthly folders with template subfolders; checking
 // a run's result and undoing it. The paths page and an examples window come last.
-#include "helpers/StartedStringsPage.h"
+#include "helpers/StartedProgram.h"
 #include "ui/NameListModel.h"
 #include "ui/NumbersPage.h"
 #include "ui/StringsPage.h"
@@ -25,7 +25,7 @@
 #include <vector>
 
 using dirforge::engine::PageKind;
-using dirforge::testing::StartedStringsPage;
+using dirforge::testing::StartedProgram;
 
 namespace {
 
@@ -100,7 +100,7 @@ void MakeDemoTree(dirforge::testing::TempDrives& drives) {
 
 /// One folder per client from the CSV file's second column, with the template tree copied
 /// into each; "2025-Abbott Ltd" already exists, so the log has something to show there too.
-void ClientFolders(StartedStringsPage& program, Camera& camera) {
+void ClientFolders(StartedProgram& program, Camera& camera) {
     program.drives.makeFolder("f:\\Clients\\2025-Abbott Ltd");
     program.picker.answer("f:\\Clients");
     program.runner.expect("TfrmLevelSummFolder", [&camera](QDialog& dialog) {
@@ -137,13 +137,13 @@ void ClientFolders(StartedStringsPage& program, Camera& camera) {
 }
 
 /// The run of ClientFolders undone: the log shows what came back out.
-void UndoClientFolders(StartedStringsPage& program, Camera& camera) {
+void UndoClientFolders(StartedProgram& program, Camera& camera) {
     program.click("btnVol02Undo");
     camera.shoot(*program.context->findVisualLog(PageKind::Strings), "visual-log-undo");
 }
 
 /// Month-01 to Month-12 below f:\Reports\2025, each with three template subfolders.
-void MonthlyFolders(StartedStringsPage& program, Camera& camera) {
+void MonthlyFolders(StartedProgram& program, Camera& camera) {
     program.find<QTabWidget>("pgeMain")->setCurrentIndex(2);
     program.picker.answer("f:\\Reports\\2025");
     program.runner.expect("TfrmLevelSummFolder");
@@ -170,7 +170,7 @@ void MonthlyFolders(StartedStringsPage& program, Camera& camera) {
 }
 
 /// Full paths on two drives, framed by a suffix.
-void PathsPage(StartedStringsPage& program, Camera& camera) {
+void PathsPage(StartedProgram& program, Camera& camera) {
     program.find<QTabWidget>("pgeMain")->setCurrentIndex(1);
     for (const char* path :
          {"f:\\Projects\\Alpha\\Design", "f:\\Projects\\Alpha\\Build", "f:\\Projects\\Beta\\Design",
@@ -184,7 +184,7 @@ void PathsPage(StartedStringsPage& program, Camera& camera) {
     camera.shoot(program.window(), "paths-page");
 }
 
-void ExamplesWindow(StartedStringsPage& program, Camera& camera) {
+void ExamplesWindow(StartedProgram& program, Camera& camera) {
     program.find<QTabWidget>("pgeMain")->setCurrentIndex(0);
     program.runner.expect("TfrmDriveSelect", [&camera](QDialog& dialog) {
         return ShowAndShoot(dialog, camera, "examples");
@@ -201,7 +201,7 @@ int main(int argc, char** argv) {
         return 2;
     }
     Camera camera(QString::fromLocal8Bit(argv[1]));
-    StartedStringsPage program;
+    StartedProgram program;
     program.prompt.answerEverything(true);
     MakeDemoTree(program.drives);
     program.window().show();

@@ -1,6 +1,6 @@
 #include "helpers/ListWindowSteps.h"
 
-#include "helpers/StartedStringsPage.h"
+#include "helpers/StartedProgram.h"
 #include "ui/ListViews.h"
 #include "ui/TfrmFileExport.h"
 
@@ -51,7 +51,8 @@ std::vector<std::string> ToEntries(const QStringList& list) {
     return entries;
 }
 
-void ScriptImport(StartedStringsPage& program, const std::string& file, const std::string& content, bool accept) {
+void ScriptImport(StartedProgram& program, const std::string& file, const std::string& content,
+                  bool accept) {
     program.drives.makeFile(file, content);
     program.dialogs.answerOpen(file);
     program.prompt.expect(kLoadedTitle, platform::MessageKind::Information);
@@ -65,7 +66,7 @@ void ScriptImport(StartedStringsPage& program, const std::string& file, const st
     });
 }
 
-ExportSeen ExportThrough(StartedStringsPage& program, const char* button) {
+ExportSeen ExportThrough(StartedProgram& program, const char* button) {
     ExportSeen seen;
     program.runner.expect("TfrmFileExport", [&seen](QDialog& dialog) {
         auto& window = static_cast<ui::TfrmFileExport&>(dialog);
@@ -85,8 +86,8 @@ ExportSeen ExportThrough(StartedStringsPage& program, const char* button) {
     return seen;
 }
 
-void ScriptEditor(StartedStringsPage& program, const char* windowName, const char* memoName, QString text,
-                  QString& shownText, bool accept) {
+void ScriptEditor(StartedProgram& program, const char* windowName, const char* memoName,
+                  QString text, QString& shownText, bool accept) {
     program.runner.expect(QString::fromLatin1(windowName), [memoName, text, &shownText, accept](QDialog& dialog) {
         auto* memo = dialog.findChild<QPlainTextEdit*>(QString::fromLatin1(memoName));
         shownText = memo->toPlainText();

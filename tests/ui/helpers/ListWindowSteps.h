@@ -13,7 +13,7 @@
 
 namespace dirforge::testing {
 
-struct StartedStringsPage;
+struct StartedProgram;
 
 /// What the export window held while it was shown.
 struct ExportSeen {
@@ -37,18 +37,18 @@ std::vector<std::string> ToEntries(const QStringList& list);
 /// Writes the file on the program's drives and scripts the import window: Browse to the file,
 /// build the plain-text preview, then IMPORT (accept) or Cancel. The window's own two messages
 /// (end of load, end of preview) are queued on the prompt here; queue the page's after this.
-void ScriptImport(StartedStringsPage& program, const std::string& file, const std::string& content,
+void ScriptImport(StartedProgram& program, const std::string& file, const std::string& content,
                   bool accept = true);
 
 /// Clicks the button (on the main window or a window it owns) with the export window scripted to
 /// record what it holds and close; gives what it held (shown false when it never opened).
-ExportSeen ExportThrough(StartedStringsPage& program, const char* button);
+ExportSeen ExportThrough(StartedProgram& program, const char* button);
 
 /// Scripts a list editor (windowName, memo objectName): records the text it was opened with into
 /// shownText, types text and presses OK (or Cancel). When OK is refused and the editor stays
 /// open, Cancel follows, as a user gives up.
-void ScriptEditor(StartedStringsPage& program, const char* windowName, const char* memoName, QString text,
-                  QString& shownText, bool accept = true);
+void ScriptEditor(StartedProgram& program, const char* windowName, const char* memoName,
+                  QString text, QString& shownText, bool accept = true);
 
 } // namespace dirforge::testing
 

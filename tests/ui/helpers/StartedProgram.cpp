@@ -1,4 +1,4 @@
-#include "helpers/StartedStringsPage.h"
+#include "helpers/StartedProgram.h"
 
 #include "ui/NameListModel.h"
 #include "ui/StringsPage.h"
@@ -8,13 +8,15 @@
 
 namespace dirforge::testing {
 
-StartedStringsPage::StartedStringsPage() {
-    restart();
+StartedProgram::StartedProgram(Start when) {
+    if (when == Start::Now)
+        start();
 }
 
-void StartedStringsPage::restart() {
-    context.reset();
+void StartedProgram::start() {
+    end();
     ui::SeamOverrides overrides;
+    overrides.fileSystem = fileSystem;
     overrides.prompt = &prompt;
     overrides.shell = &shell;
     overrides.folderPicker = &picker;
@@ -23,28 +25,34 @@ void StartedStringsPage::restart() {
     context = std::make_unique<ui::AppContext>(drives.drives(), overrides);
 }
 
-StartedStringsPage::~StartedStringsPage() = default;
+void StartedProgram::end() {
+    context.reset();
+}
 
-ui::TfrmMain& StartedStringsPage::window() { return context->mainWindow(); }
+StartedProgram::~StartedProgram() = default;
 
-ui::StringsPage& StartedStringsPage::page() {
+ui::TfrmMain& StartedProgram::window() {
+    return context->mainWindow();
+}
+
+ui::StringsPage& StartedProgram::page() {
     return static_cast<ui::StringsPage&>(*window().page(engine::PageKind::Strings));
 }
 
-void StartedStringsPage::click(const char* name) {
+void StartedProgram::click(const char* name) {
     auto* button = find<QAbstractButton>(name);
     if (button == nullptr)
         qFatal("no button named %s", name);
     button->click();
 }
 
-void StartedStringsPage::chooseDestination(const std::string& path) {
+void StartedProgram::chooseDestination(const std::string& path) {
     picker.answer(path);
     runner.expect("TfrmLevelSummFolder");
     click("btnVol02AddDestFolder");
 }
 
-void StartedStringsPage::addNames(const std::vector<std::string>& names) {
+void StartedProgram::addNames(const std::vector<std::string>& names) {
     page().includeList().addMany(names);
     page().RefreshPageState();
 }
