@@ -123,7 +123,7 @@ void PathsPage::RefreshPageState() {
 engine::RunRequest PathsPage::BuildRunRequest() const {
     // No "Show Explorer" box: the paths carry their own places, there is no one folder to show.
     engine::RunRequest request = SharedRequest();
-    request.names = lists_->include().entries();
+    request.listNames = &lists_->include().entries();
     return request;
 }
 

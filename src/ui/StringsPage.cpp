@@ -144,7 +144,7 @@ void StringsPage::RefreshPageState() {
 
 engine::RunRequest StringsPage::BuildRunRequest() const {
     engine::RunRequest request = SharedRequest();
-    request.names = lists_->include().entries();
+    request.listNames = &lists_->include().entries();
     request.destination = destination_->destination();
     return request;
 }
