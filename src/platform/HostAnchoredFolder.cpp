@@ -231,7 +231,13 @@ private:
     }
 
     std::string drivePathOf(const std::vector<std::string>& rel, std::size_t count) const {
-        std::string text = path_;
+        // Sized once: a run journals a million of these, and a grown string keeps its slack.
+        std::size_t size = path_.size();
+        for (std::size_t i = 0; i < count; ++i)
+            size += 1 + rel[i].size();
+        std::string text;
+        text.reserve(size);
+        text = path_;
         for (std::size_t i = 0; i < count; ++i) {
             text += '\\';
             text += rel[i];
