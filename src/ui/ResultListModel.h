@@ -1,11 +1,14 @@
 #pragma once
-// An append-only list model for the visual log's result lists. A run appends tens of thousands
-// of paths; they are buffered and handed to the views in one insertion per flush, so the cost of
-// an append is a string copy and the views update once per repaint tick.
+// An append-only list model for the visual log's result lists. A run appends up to a million
+// paths; their characters are packed in large blocks with one small index entry per row, so the
+// log costs little more than the text it shows. Appended entries become rows in one insertion
+// per flush, so the views update once per repaint tick.
 
 #include <QAbstractListModel>
 
+#include <cstdint>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace dirforge::ui {
@@ -16,24 +19,36 @@ class ResultListModel : public QAbstractListModel {
 public:
     using QAbstractListModel::QAbstractListModel;
 
-    /// Buffers one entry; it becomes a row at the next flush().
-    void append(std::string entry);
-    /// Moves every buffered entry into the model with one row insertion.
+    /// Keeps one entry; it becomes a row at the next flush().
+    void append(std::string_view entry);
+    /// Makes every entry appended since the last flush a row, with one row insertion.
     void flush();
-    /// Drops every row and every buffered entry.
+    /// Drops every row and every entry waiting for flush().
     void clear();
     /// True when entries wait for flush().
-    bool hasPending() const { return !pending_.empty(); }
+    bool hasPending() const { return shown_ < rows_.size(); }
 
-    /// The rows (flushed entries) in order.
-    const std::vector<std::string>& entries() const { return rows_; }
+    /// The number of rows (flushed entries).
+    std::size_t size() const { return shown_; }
+    /// The text of a row (valid until the next append or clear).
+    std::string_view at(std::size_t row) const;
+    /// The rows in order, as copies.
+    std::vector<std::string> entries() const;
 
     int rowCount(const QModelIndex& parent = {}) const override;
     QVariant data(const QModelIndex& index, int role = Qt::DisplayRole) const override;
 
 private:
-    std::vector<std::string> rows_;
-    std::vector<std::string> pending_;
+    /// Where a row's text starts; it ends where the next row of its block starts, or at the
+    /// block's end.
+    struct Row {
+        std::uint32_t block;
+        std::uint32_t offset;
+    };
+    /// Blocks are reserved once and never grow past it, so appending never moves text.
+    std::vector<std::string> blocks_;
+    std::vector<Row> rows_;
+    std::size_t shown_ = 0;
 };
 
 } // namespace dirforge::ui
