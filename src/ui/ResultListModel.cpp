@@ -13,13 +13,18 @@ constexpr std::size_t kBlockBytes = std::size_t{1} << 20;
 } // namespace
 
 void ResultListModel::append(std::string_view entry) {
+    if (rows_.empty())
+        prefix_ = entry.substr(0, entry.rfind('\\') + 1); // npos + 1: no folder, no prefix
+    const bool prefixed = !prefix_.empty() && entry.substr(0, prefix_.size()) == prefix_;
+    if (prefixed)
+        entry.remove_prefix(prefix_.size());
     if (blocks_.empty() || blocks_.back().capacity() - blocks_.back().size() < entry.size()) {
         blocks_.emplace_back();
         blocks_.back().reserve(std::max(kBlockBytes, entry.size()));
     }
     std::string& block = blocks_.back();
-    rows_.push_back(
-        {static_cast<std::uint32_t>(blocks_.size() - 1), static_cast<std::uint32_t>(block.size())});
+    rows_.push_back({static_cast<std::uint32_t>(blocks_.size() - 1), prefixed,
+                     static_cast<std::uint32_t>(block.size())});
     block.append(entry);
 }
 
@@ -37,12 +42,13 @@ void ResultListModel::clear() {
         beginResetModel();
     blocks_.clear();
     rows_.clear();
+    prefix_.clear();
     shown_ = 0;
     if (hadRows)
         endResetModel();
 }
 
-std::string_view ResultListModel::at(std::size_t row) const {
+std::string_view ResultListModel::kept(std::size_t row) const {
     const Row start = rows_[row];
     const std::string& block = blocks_[start.block];
     const bool nextInBlock = row + 1 < rows_.size() && rows_[row + 1].block == start.block;
@@ -50,11 +56,21 @@ std::string_view ResultListModel::at(std::size_t row) const {
     return std::string_view(block).substr(start.offset, end - start.offset);
 }
 
+std::string ResultListModel::at(std::size_t row) const {
+    const std::string_view rest = kept(row);
+    if (!rows_[row].prefixed)
+        return std::string(rest);
+    std::string text;
+    text.reserve(prefix_.size() + rest.size());
+    text.append(prefix_).append(rest);
+    return text;
+}
+
 std::vector<std::string> ResultListModel::entries() const {
     std::vector<std::string> rows;
     rows.reserve(shown_);
     for (std::size_t row = 0; row < shown_; ++row)
-        rows.emplace_back(at(row));
+        rows.push_back(at(row));
     return rows;
 }
 
@@ -66,8 +82,7 @@ QVariant ResultListModel::data(const QModelIndex& index, int role) const {
     if (!index.isValid() || index.row() >= rowCount())
         return {};
     if (role == Qt::DisplayRole || role == Qt::ToolTipRole) {
-        const std::string_view text = at(static_cast<std::size_t>(index.row()));
-        return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+        return QString::fromStdString(at(static_cast<std::size_t>(index.row())));
     }
     return {};
 }

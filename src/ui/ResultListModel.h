@@ -1,8 +1,9 @@
 #pragma once
 // An append-only list model for the visual log's result lists. A run appends up to a million
-// paths; their characters are packed in large blocks with one small index entry per row, so the
-// log costs little more than the text it shows. Appended entries become rows in one insertion
-// per flush, so the views update once per repaint tick.
+// paths, mostly below one folder; each is kept as the rest after that shared folder, packed in
+// large blocks with one small index entry per row, so the log costs less than the text it shows.
+// Appended entries become rows in one insertion per flush, so the views update once per repaint
+// tick.
 
 #include <QAbstractListModel>
 
@@ -30,8 +31,8 @@ public:
 
     /// The number of rows (flushed entries).
     std::size_t size() const { return shown_; }
-    /// The text of a row (valid until the next append or clear).
-    std::string_view at(std::size_t row) const;
+    /// The text of a row.
+    std::string at(std::size_t row) const;
     /// The rows in order, as copies.
     std::vector<std::string> entries() const;
 
@@ -39,12 +40,17 @@ public:
     QVariant data(const QModelIndex& index, int role = Qt::DisplayRole) const override;
 
 private:
-    /// Where a row's text starts; it ends where the next row of its block starts, or at the
-    /// block's end.
+    /// Where a row's kept text starts; it ends where the next row of its block starts, or at
+    /// the block's end. A prefixed row leaves out the shared folder in front.
     struct Row {
-        std::uint32_t block;
+        std::uint32_t block : 31;
+        std::uint32_t prefixed : 1;
         std::uint32_t offset;
     };
+    std::string_view kept(std::size_t row) const;
+
+    /// The folder (up to its last backslash) of the first entry since the last clear.
+    std::string prefix_;
     /// Blocks are reserved once and never grow past it, so appending never moves text.
     std::vector<std::string> blocks_;
     std::vector<Row> rows_;

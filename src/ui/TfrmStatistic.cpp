@@ -226,9 +226,11 @@ void TfrmStatistic::exportList(ResultList list, QPushButton* button) {
         return;
     }
     std::vector<std::string> handed;
-    for (std::size_t row = 0; row < rows.size(); ++row)
-        if (core::HasDrivePart(rows.at(row)))
-            handed.emplace_back(rows.at(row));
+    for (std::size_t row = 0; row < rows.size(); ++row) {
+        std::string entry = rows.at(row);
+        if (core::HasDrivePart(entry))
+            handed.push_back(std::move(entry));
+    }
     if (exporter_)
         exporter_(handed, "FOLDERS");
     button->setFocus();

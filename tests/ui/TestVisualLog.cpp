@@ -375,16 +375,20 @@ void TestVisualLog::hundredThousandEntriesArriveInOrder() {
 }
 
 void TestVisualLog::packedRowsKeepTheirTextAcrossBlocks() {
-    // Empty rows, rows that end exactly where a block ends, rows longer than a block, and rows
-    // flushed in several batches all read back as appended.
-    std::vector<std::string> appended = {"", "a", "", std::string(3 << 20, 'L'), "b"};
+    // Rows below the first row's folder, rows elsewhere, empty rows, rows that end where a block
+    // ends, rows longer than a block, and rows flushed in several batches all read back as
+    // appended; after a clear the next first row sets the shared folder again.
+    std::vector<std::string> mixed = {"f:\\Out\\", "f:\\Other\\C",    "",
+                                      "x",         "f:\\Out\\sub\\D", std::string(3 << 20, 'L')};
     for (int i = 0; i < 5000; ++i)
-        appended.push_back(std::string(static_cast<std::size_t>(i % 1024), char('a' + i % 26)) +
-                           std::to_string(i));
-    appended.push_back(std::string(1 << 20, 'X'));
-    appended.push_back("");
+        mixed.push_back((i % 3 == 0 ? "f:\\Out\\" : "g:\\") +
+                        std::string(static_cast<std::size_t>(i % 1024), char('a' + i % 26)) +
+                        std::to_string(i));
+    mixed.push_back("f:\\Out\\" + std::string(1 << 20, 'X'));
     ui::ResultListModel model;
-    for (int round = 0; round < 2; ++round) {
+    for (const char* first : {"f:\\Out\\A", "", "no folder", "f:\\Other\\"}) {
+        std::vector<std::string> appended = {first};
+        appended.insert(appended.end(), mixed.begin(), mixed.end());
         for (std::size_t i = 0; i < appended.size(); ++i) {
             model.append(appended[i]);
             if (i % 777 == 0)
