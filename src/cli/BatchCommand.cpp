@@ -121,8 +121,7 @@ struct Session {
 
     /// Writes the journal atomically; false (explained on err) when it could not be written.
     bool writeJournal(const std::string& path, RunJournal& journal) {
-        RecordDrives(journal, fs.drives());
-        if (fs.writeFileAtomic(path, JournalToJson(journal)))
+        if (WriteJournalFile(fs, fs.drives(), path, journal))
             return true;
         err << "dirforge-cli: the undo journal " << path << " could not be written\n";
         return false;

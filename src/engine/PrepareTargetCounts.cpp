@@ -14,7 +14,7 @@ namespace {
 double NameCount(const RunRequest& request) {
     if (request.page == PageKind::Numbers)
         return static_cast<double>(CountOfNumbers(request.numbers.startNumber, request.numbers.endNumber));
-    return static_cast<double>(request.names.size());
+    return static_cast<double>(request.nameList().size());
 }
 
 void SetToCreate(RunCounters& counters, double names, const StructureTotals& perName) {
@@ -28,7 +28,7 @@ void SetToCreate(RunCounters& counters, double names, const StructureTotals& per
 
 std::vector<std::string> DrivePathsOf(const RunRequest& request) {
     if (request.page == PageKind::Paths)
-        return request.names;
+        return request.nameList();
     return {request.destination};
 }
 
@@ -63,10 +63,11 @@ bool PrepareTargetCounts(const RunRequest& request, PageRunState& state, const R
         services.prompt.warn(message, TitlesFor(request.page).driveMissing);
         return false;
     }
-    const bool room = request.page == PageKind::Paths
-                          ? CheckFreeSpacePerDrive(services.fs, request.names, state.totals, message)
-                          : CheckFreeSpace(services.fs, request.destination, static_cast<std::size_t>(names),
-                                           state.totals, message);
+    const bool room =
+        request.page == PageKind::Paths
+            ? CheckFreeSpacePerDrive(services.fs, request.nameList(), state.totals, message)
+            : CheckFreeSpace(services.fs, request.destination, static_cast<std::size_t>(names),
+                             state.totals, message);
     if (!room) {
         services.prompt.warn(message, TitlesFor(request.page).notEnoughSpace);
         return false;

@@ -30,7 +30,7 @@ RunOutcome RunEngine::run() {
     if (mode_ == AttachMode::Existing)
         takeStructureSnapshot();
     if (simulate_)
-        simulated_.reserve(request_.names.size());
+        simulated_.reserve(request_.nameList().size());
     itemTotals_ = TotalsPerName(request_, state_.totals);
     if (request_.page != PageKind::Paths) {
         parts_ = BuildDestinationParts(request_.destination, request_.prefix, request_.suffix, request_.hyphen);
@@ -51,7 +51,7 @@ bool RunEngine::accepted(RunOutcome& outcome) {
         outcome.focus = RunFocus::EndNumber;
         return false;
     }
-    const bool hasNames = request_.page == PageKind::Numbers || !request_.names.empty();
+    const bool hasNames = request_.page == PageKind::Numbers || !request_.nameList().empty();
     const std::string driveMessage =
         hasNames ? MissingDriveMessage(services_.fs, DrivePathsOf(request_)) : "";
     if (!driveMessage.empty()) {
@@ -84,12 +84,12 @@ void RunEngine::resetLog() {
 bool RunEngine::processNames() {
     if (request_.page == PageKind::Numbers)
         return processNumbers();
-    if (request_.names.empty()) {
+    if (request_.nameList().empty()) {
         services_.prompt.warn(pageTitles_.emptyListText, titles_.emptyList);
         return false;
     }
-    progress_.setTotal(request_.names.size());
-    for (const std::string& name : request_.names) {
+    progress_.setTotal(request_.nameList().size());
+    for (const std::string& name : request_.nameList()) {
         if (progress_.stopping())
             break;
         if (request_.page == PageKind::Strings)

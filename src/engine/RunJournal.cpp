@@ -130,6 +130,37 @@ void NoteLetter(const std::string& path, std::map<char, std::string>& drives,
         drives[letter] = *root;
 }
 
+/// Gathers small pieces of text and hands them to a sink in pieces of about kPieceBytes; after
+/// the sink refuses one, everything else is dropped.
+class JsonPieces {
+public:
+    explicit JsonPieces(const platform::ContentSink& sink) : sink_(sink) {
+        buffer_.reserve(kPieceBytes);
+    }
+    void add(std::string_view text) {
+        buffer_.append(text);
+        if (buffer_.size() >= kPieceBytes)
+            handOn();
+    }
+    /// Hands on what is left; false when the sink refused any piece.
+    bool finish() {
+        handOn();
+        return ok_;
+    }
+
+private:
+    static constexpr std::size_t kPieceBytes = 64 * 1024;
+    void handOn() {
+        if (ok_ && !buffer_.empty())
+            ok_ = sink_(buffer_);
+        buffer_.clear();
+    }
+
+    const platform::ContentSink& sink_;
+    std::string buffer_;
+    bool ok_ = true;
+};
+
 /// The line (from 1) of a byte position (from 1) in text.
 std::size_t LineAt(const std::string& text, std::size_t bytePosition) {
     const std::size_t end = std::min(bytePosition > 0 ? bytePosition - 1 : 0, text.size());
@@ -173,22 +204,18 @@ bool NothingLeftToUndo(const RunJournal& journal) {
            r.FoldersFailedUndo.empty() && r.UndoRetry.empty() && r.FoldersMadeByRun.empty();
 }
 
-std::string JournalToJson(const RunJournal& journal) {
-    // Written element by element rather than through a JSON tree: a run of a million names
-    // would otherwise hold every path several times over while the file is written.
-    std::size_t size = 4096;
-    ForEachPath(journal, [&](const std::string& path) { size += path.size() + 8; });
-    for (const auto& [key, list] : IdentityLists())
-        size += (journal.results.*list).size() * 64;
-    std::string out;
-    out.reserve(size);
-    out += "{\n \"version\": " + std::to_string(kJournalVersion) + ",\n \"page\": \"" +
-           PageName(journal.page) + "\"";
+bool WriteJournalJson(const RunJournal& journal, const platform::ContentSink& sink) {
+    // Written element by element rather than through a JSON tree, and handed on in pieces: a
+    // run of a million names would otherwise hold every path several times over while the file
+    // is written.
+    JsonPieces out(sink);
+    out.add("{\n \"version\": " + std::to_string(kJournalVersion) + ",\n \"page\": \"" +
+            PageName(journal.page) + "\"");
     const auto member = [&](const char* key, const json& value) {
-        out += ",\n \"";
-        out += key;
-        out += "\": ";
-        out += value.dump();
+        out.add(",\n \"");
+        out.add(key);
+        out.add("\": ");
+        out.add(value.dump());
     };
     member("lastAttachMode", EncodeText(journal.lastAttachMode));
     member("lastDestination", EncodeText(journal.lastDestination));
@@ -197,16 +224,16 @@ std::string JournalToJson(const RunJournal& journal) {
         drives[std::string(1, letter)] = EncodeText(folder);
     member("drives", drives);
     const auto array = [&](const char* key, const auto& entries, const auto& encode) {
-        out += ",\n \"";
-        out += key;
-        out += "\": [";
+        out.add(",\n \"");
+        out.add(key);
+        out.add("\": [");
         const char* separator = "\n  ";
         for (const auto& entry : entries) {
-            out += separator;
-            out += encode(entry).dump();
+            out.add(separator);
+            out.add(encode(entry).dump());
             separator = ",\n  ";
         }
-        out += entries.empty() ? "]" : "\n ]";
+        out.add(entries.empty() ? "]" : "\n ]");
     };
     for (const auto& [key, list] : JournalLists())
         array(key, journal.results.*list, EncodeText);
@@ -220,8 +247,17 @@ std::string JournalToJson(const RunJournal& journal) {
     for (const auto& cells : journal.results.counters.cells)
         toCreate.push_back(cells[static_cast<int>(engine::CounterColumn::ToCreate)]);
     member(kToCreateKey, toCreate);
-    out += "\n}\n";
-    return out;
+    out.add("\n}\n");
+    return out.finish();
+}
+
+std::string JournalToJson(const RunJournal& journal) {
+    std::string text;
+    WriteJournalJson(journal, [&text](std::string_view piece) {
+        text.append(piece);
+        return true;
+    });
+    return text;
 }
 
 std::optional<RunJournal> JournalFromJson(const std::string& text, std::string& error) {
@@ -300,7 +336,9 @@ std::optional<RunJournal> ReadJournalFile(const platform::FileSystem& fs, const 
 bool WriteJournalFile(platform::FileSystem& fs, const platform::DriveMap& drives,
                       const std::string& path, RunJournal& journal) {
     RecordDrives(journal, drives);
-    return fs.writeFileAtomic(path, JournalToJson(journal));
+    return fs.streamFileAtomic(path, [&journal](const platform::ContentSink& sink) {
+        return WriteJournalJson(journal, sink);
+    });
 }
 
 } // namespace dirforge::engine

@@ -38,7 +38,10 @@ std::string PathOnUnnamedDrive(const RunJournal& journal);
 /// True when the journal names nothing an undo would remove or retry.
 bool NothingLeftToUndo(const RunJournal& journal);
 
-/// The journal as JSON text. Paths that are not valid UTF-8 are stored byte-exact as {"hex": ...}.
+/// Writes the journal as JSON text to sink, in pieces of a few tens of kilobytes; false when
+/// the sink refused one. Paths that are not valid UTF-8 are stored byte-exact as {"hex": ...}.
+bool WriteJournalJson(const RunJournal& journal, const platform::ContentSink& sink);
+/// The journal as JSON text in one string (WriteJournalJson).
 std::string JournalToJson(const RunJournal& journal);
 /// Reads a journal written by JournalToJson; nullopt with a message when the text is not one.
 std::optional<RunJournal> JournalFromJson(const std::string& text, std::string& error);
@@ -51,7 +54,7 @@ inline constexpr std::uint64_t kJournalFileLimit = std::uint64_t{1} << 30;
 std::optional<RunJournal> ReadJournalFile(const platform::FileSystem& fs, const std::string& path,
                                           std::string& error);
 /// Records the drives and writes the journal atomically (a reader sees the old file or the new
-/// one).
+/// one), as it is made: the whole text is never held.
 bool WriteJournalFile(platform::FileSystem& fs, const platform::DriveMap& drives,
                       const std::string& path, RunJournal& journal);
 

@@ -27,8 +27,11 @@ struct NumberRange {
 /// Everything one run of a page reads from the page.
 struct RunRequest {
     PageKind page = PageKind::Strings;
-    /// INCLUDE entries of the strings and paths pages, in list order.
+    /// INCLUDE entries of the strings and paths pages, in list order, held by the request.
     std::vector<std::string> names;
+    /// The same entries read in place from a list that outlives the run (a page's own list), so
+    /// a million names are not copied; when set, names is not read.
+    const std::vector<std::string>* listNames = nullptr;
     /// The numbers page's range (other pages ignore it).
     NumberRange numbers;
     /// Destination folder as selected (strings and numbers pages).
@@ -48,6 +51,10 @@ struct RunRequest {
     /// The application's template options; a missing page reads as the default record.
     const MAP_FOLDER_TEMPLATE_OPTIONS* templateOptions = nullptr;
 
+    /// The entries the run goes through: listNames when set, else names.
+    const std::vector<std::string>& nameList() const {
+        return listNames != nullptr ? *listNames : names;
+    }
     /// The mode the run attaches with: a disabled radio counts as Attach Nothing.
     AttachMode effectiveMode() const { return attachRadioEnabled ? attachMode : AttachMode::Nothing; }
     bool copiesFiles() const { return effectiveMode() == AttachMode::Existing && CopiesFiles(copyVariant); }

@@ -5,9 +5,11 @@
 #include "platform/AnchoredFolder.h"
 
 #include <cstdint>
+#include <functional>
 #include <memory>
 #include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace dirforge::platform {
@@ -30,6 +32,11 @@ struct TextFileRead {
     /// A NUL byte was met: content holds the bytes before it (a text file has none).
     bool nulByte = false;
 };
+
+/// Takes one piece of a file's content; false when it could not be written.
+using ContentSink = std::function<bool(std::string_view piece)>;
+/// Hands a file's content to a sink piece by piece; false when it could not make all of it.
+using ContentProducer = std::function<bool(const ContentSink& sink)>;
 
 /// File-system operations in drive form; nothing here overwrites or deletes recursively.
 class FileSystem {
@@ -67,6 +74,10 @@ public:
                                                        AnchorReach reach) = 0;
     /// Writes a temporary file beside path and renames it into place.
     virtual bool writeFileAtomic(const std::string& path, const std::string& data) = 0;
+    /// writeFileAtomic with content made while it is written, so a large file is never held
+    /// whole. Nothing is replaced when produce or a write fails. This default collects the
+    /// pieces and calls writeFileAtomic.
+    virtual bool streamFileAtomic(const std::string& path, const ContentProducer& produce);
 };
 
 } // namespace dirforge::platform

@@ -222,11 +222,15 @@ private:
     }
 
     std::string drivePathOf(const std::vector<std::string>& rel, std::size_t count) const {
-        std::string text = path_;
-        for (std::size_t i = 0; i < count; ++i) {
-            text += '\\';
-            text += rel[i];
-        }
+        // Sized once and filled in place: a run journals a million of these, and a string grown
+        // by appending (or reserved, which rounds up) keeps up to twice the room it needs.
+        std::size_t size = path_.size();
+        for (std::size_t i = 0; i < count; ++i)
+            size += 1 + rel[i].size();
+        std::string text(size, '\\');
+        std::size_t at = path_.copy(text.data(), path_.size());
+        for (std::size_t i = 0; i < count; ++i)
+            at += 1 + rel[i].copy(text.data() + at + 1, rel[i].size()); // after its backslash
         return text;
     }
 

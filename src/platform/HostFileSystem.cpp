@@ -343,6 +343,10 @@ bool HostFileSystem::writeFileExclusive(const std::string& path, const std::stri
 }
 
 bool HostFileSystem::writeFileAtomic(const std::string& path, const std::string& data) {
+    return streamFileAtomic(path, [&data](const ContentSink& sink) { return sink(data); });
+}
+
+bool HostFileSystem::streamFileAtomic(const std::string& path, const ContentProducer& produce) {
     const auto host = hostForCreating(path);
     if (!host)
         return false;
@@ -360,10 +364,12 @@ bool HostFileSystem::writeFileAtomic(const std::string& path, const std::string&
         return false;
     struct stat old;
     const bool keepMode = ::stat(host->c_str(), &old) == 0 && S_ISREG(old.st_mode);
-    const bool written = WriteAll(out.get(), data.data(), data.size()) &&
-                         (!keepMode || ::fchmod(out.get(), old.st_mode & kPermissionBits) == 0) &&
-                         ::fsync(out.get()) == 0 && out.reset() &&
-                         ::rename(temporary.c_str(), host->c_str()) == 0;
+    const ContentSink sink = [&out](std::string_view piece) {
+        return WriteAll(out.get(), piece.data(), piece.size());
+    };
+    const bool written =
+        produce(sink) && (!keepMode || ::fchmod(out.get(), old.st_mode & kPermissionBits) == 0) &&
+        ::fsync(out.get()) == 0 && out.reset() && ::rename(temporary.c_str(), host->c_str()) == 0;
     if (!written) {
         out.reset();
         ::unlink(temporary.c_str());

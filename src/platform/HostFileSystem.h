@@ -39,6 +39,8 @@ public:
     bool writeFileExclusive(const std::string& path, const std::string& data);
     /// Keeps the permission bits of a file it replaces; the old file stays untouched on failure.
     bool writeFileAtomic(const std::string& path, const std::string& data) override;
+    /// The same, each piece written as it comes.
+    bool streamFileAtomic(const std::string& path, const ContentProducer& produce) override;
 
 private:
     /// The host path of a drive path that may be created: nullopt when unmapped or a name is refused.

@@ -124,7 +124,7 @@ void PathsPage::RefreshPageState() {
 engine::RunRequest PathsPage::buildRunRequest() const {
     // No "Show Explorer" box: the paths carry their own places, there is no one folder to show.
     engine::RunRequest request = sharedRequest();
-    request.names = lists_->include().entries();
+    request.listNames = &lists_->include().entries();
     return request;
 }
 

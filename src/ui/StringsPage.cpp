@@ -146,7 +146,7 @@ void StringsPage::RefreshPageState() {
 
 engine::RunRequest StringsPage::buildRunRequest() const {
     engine::RunRequest request = sharedRequest();
-    request.names = lists_->include().entries();
+    request.listNames = &lists_->include().entries();
     request.destination = destination_->destination();
     return request;
 }

@@ -214,21 +214,23 @@ void TfrmStatistic::clearLists() {
         model->clear();
 }
 
-const std::vector<std::string>& TfrmStatistic::entries(ResultList list) const {
+std::vector<std::string> TfrmStatistic::entries(ResultList list) const {
     return models_[static_cast<int>(list)]->entries();
 }
 
 void TfrmStatistic::exportList(ResultList list, QPushButton* button) {
     flush();
-    const std::vector<std::string>& all = entries(list);
-    if (all.empty()) {
+    const ResultListModel& rows = *models_[static_cast<int>(list)];
+    if (rows.size() == 0) {
         prompt_.warn(ResultListTwinFor(list).emptyWarning, ExportWarningTitle(twin_, list));
         return;
     }
     std::vector<std::string> handed;
-    for (const std::string& entry : all)
+    for (std::size_t row = 0; row < rows.size(); ++row) {
+        std::string entry = rows.at(row);
         if (core::HasDrivePart(entry))
-            handed.push_back(entry);
+            handed.push_back(std::move(entry));
+    }
     if (exporter_)
         exporter_(handed, "FOLDERS");
     button->setFocus();

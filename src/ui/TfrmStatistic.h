@@ -60,8 +60,8 @@ public:
 
     const VisualLogTwin& twin() const { return twin_; }
     TfrmZoomStatistics& zoomWindow() { return *zoom_; }
-    /// The entries of one list as shown (after flush()).
-    const std::vector<std::string>& entries(engine::ResultList list) const;
+    /// The entries of one list as shown (after flush()), as copies.
+    std::vector<std::string> entries(engine::ResultList list) const;
 
 private:
     QWidget* buildStatistics();

@@ -206,3 +206,38 @@ TEST(HostFileSystem, AtomicWriteReplacesWholeOrLeavesTheOldFile) {
     EXPECT_EQ(fs.readFile("f:\\folder.set"), std::nullopt);
     EXPECT_EQ(fs.readFile("f:\\missing.set"), std::nullopt);
 }
+
+TEST(HostFileSystem, StreamedAtomicWriteIsWholeOrLeavesTheOldFile) {
+    using dirforge::platform::ContentSink;
+    const struct {
+        const char* label;
+        Strings pieces;
+        int failAfter; // the producer gives up after this many pieces; -1: never
+        std::string expected;
+    } cases[] = {
+        {"pieces in order", {"one ", "two ", "", "three"}, -1, "one two three"},
+        {"nothing at all", {}, -1, ""},
+        {"producer fails halfway", {"new ", "half"}, 1, "old"},
+        {"producer fails at once", {"new"}, 0, "old"},
+    };
+    for (const auto& c : cases) {
+        TempDrives drives;
+        auto& fs = drives.fs();
+        ASSERT_TRUE(fs.writeFileAtomic("f:\\journal.json", "old"));
+        ::chmod(drives.hostPath("f:\\journal.json").c_str(), 0600);
+        const bool written = fs.streamFileAtomic("f:\\journal.json", [&](const ContentSink& sink) {
+            for (int i = 0; i < static_cast<int>(c.pieces.size()); ++i) {
+                if (i == c.failAfter)
+                    return false;
+                if (!sink(c.pieces[static_cast<std::size_t>(i)]))
+                    return false;
+            }
+            return c.failAfter < 0;
+        });
+        EXPECT_EQ(written, c.failAfter < 0) << c.label;
+        EXPECT_EQ(fs.readFile("f:\\journal.json"), c.expected) << c.label;
+        EXPECT_EQ(permissionsOf(drives.hostPath("f:\\journal.json")), 0600u) << c.label;
+        EXPECT_EQ(drives.listTree("f:\\"), Strings{"journal.json"})
+            << c.label << ": no temporary file is left behind";
+    }
+}

@@ -159,6 +159,11 @@ bool FaultInjectingFileSystem::writeFileAtomic(const std::string& path, const st
     return failingRule(FsOp::WriteFile, path) == nullptr && inner_.writeFileAtomic(path, data);
 }
 
+bool FaultInjectingFileSystem::streamFileAtomic(const std::string& path,
+                                                const platform::ContentProducer& produce) {
+    return failingRule(FsOp::WriteFile, path) == nullptr && inner_.streamFileAtomic(path, produce);
+}
+
 platform::TextFileRead FaultInjectingFileSystem::readTextFile(const std::string& path,
                                                               std::uint64_t maxBytes) const {
     if (failingRule(FsOp::ReadFile, path) != nullptr)

@@ -84,6 +84,8 @@ public:
     std::string currentFolder() const override { return inner_.currentFolder(); }
     std::optional<std::string> readFile(const std::string& path) const override;
     bool writeFileAtomic(const std::string& path, const std::string& data) override;
+    bool streamFileAtomic(const std::string& path,
+                          const platform::ContentProducer& produce) override;
     platform::TextFileRead readTextFile(const std::string& path,
                                         std::uint64_t maxBytes) const override;
     std::unique_ptr<platform::AnchoredFolder> openAnchor(const std::string& path,

@@ -77,6 +77,7 @@ private slots:
     void exportWarnsOnEmptyListsWithThePagesNumbers();
     void exportHandsOverOnlyEntriesWithADrive();
     void hundredThousandEntriesArriveInOrder();
+    void packedRowsKeepTheirTextAcrossBlocks();
     void counterTextIsAWholeNumber();
 };
 
@@ -371,6 +372,38 @@ void TestVisualLog::hundredThousandEntriesArriveInOrder() {
     QCOMPARE(entries.front(), std::string("f:\\D\\0"));
     QCOMPARE(entries[54321], std::string("f:\\D\\54321"));
     QCOMPARE(Find<QAbstractItemView>(window, "lstStat02SubFoldersCreated")->model()->rowCount(), 100000);
+}
+
+void TestVisualLog::packedRowsKeepTheirTextAcrossBlocks() {
+    // Rows below the first row's folder, rows elsewhere, empty rows, rows that end where a block
+    // ends, rows longer than a block, and rows flushed in several batches all read back as
+    // appended; after a clear the next first row sets the shared folder again.
+    std::vector<std::string> mixed = {"f:\\Out\\", "f:\\Other\\C",    "",
+                                      "x",         "f:\\Out\\sub\\D", std::string(3 << 20, 'L')};
+    for (int i = 0; i < 5000; ++i)
+        mixed.push_back((i % 3 == 0 ? "f:\\Out\\" : "g:\\") +
+                        std::string(static_cast<std::size_t>(i % 1024), char('a' + i % 26)) +
+                        std::to_string(i));
+    mixed.push_back("f:\\Out\\" + std::string(1 << 20, 'X'));
+    ui::ResultListModel model;
+    for (const char* first : {"f:\\Out\\A", "", "no folder", "f:\\Other\\"}) {
+        std::vector<std::string> appended = {first};
+        appended.insert(appended.end(), mixed.begin(), mixed.end());
+        for (std::size_t i = 0; i < appended.size(); ++i) {
+            model.append(appended[i]);
+            if (i % 777 == 0)
+                model.flush();
+        }
+        QVERIFY(model.hasPending());
+        model.flush();
+        QVERIFY(!model.hasPending());
+        QCOMPARE(model.entries(), appended);
+        QCOMPARE(model.index(4000, 0).data().toString(), QString::fromStdString(appended[4000]));
+        QVERIFY(!model.index(static_cast<int>(appended.size()), 0).data().isValid());
+        model.clear();
+        QCOMPARE(model.rowCount(), 0);
+        QVERIFY(!model.hasPending());
+    }
 }
 
 void TestVisualLog::counterTextIsAWholeNumber() {
