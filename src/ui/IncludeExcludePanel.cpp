@@ -28,7 +28,7 @@ QPushButton* Button(QWidget* parent, const QString& name, const char* caption, c
 IncludeExcludePanel::IncludeExcludePanel(const PageRow& row, platform::Prompt& prompt, PageHooks& hooks,
                                          QWidget* parent)
     : QWidget(parent), include_(row.listOrder, this), exclude_(row.listOrder, this) {
-    pair_ = std::make_unique<core::IncludeExcludePair>(
+    pair_ = std::make_unique<engine::IncludeExcludePair>(
         include_.names(), exclude_.names(), prompt, row.pairTexts(),
         [this](std::size_t included, std::size_t excluded) {
             lblIncludeSum_->setText(QString::number(included));
@@ -165,9 +165,9 @@ core::IndexSet IncludeExcludePanel::Selection(const QListView* view) const {
     return rows;
 }
 
-void IncludeExcludePanel::Apply(core::PairFocus focus) {
+void IncludeExcludePanel::Apply(engine::PairFocus focus) {
     repaint_.flush();
-    if (focus == core::PairFocus::AddButton)
+    if (focus == engine::PairFocus::AddButton)
         btnAddToList_->setFocus();
     else
         focusEntry();

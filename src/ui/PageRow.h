@@ -2,8 +2,8 @@
 // What differs between the creation pages' shared pieces: control names, hints and the page's own
 // message titles. One row per page; the pieces read everything page-specific from it.
 
-#include "core/IncludeExcludePair.h"
 #include "core/NameList.h"
+#include "engine/IncludeExcludePair.h"
 #include "engine/PageKind.h"
 #include "ui/HelpTopics.h"
 
@@ -83,7 +83,7 @@ struct PageRow {
     const char* allFromIncRole;  // btnVol02AllFromInc, btnVol04AllfromInc
     const char* allFromExcRole;
     core::NameList::Order listOrder;
-    const core::PairPageTexts& (*pairTexts)();
+    const engine::PairPageTexts& (*pairTexts)();
 
     /// The page's captions for the shared pieces.
     const PageCaptions& captions() const;
