@@ -38,7 +38,7 @@ double moveAllOnce(std::size_t count) {
     SilentPrompt prompt;
     std::size_t lastShown = 0;
     dirforge::engine::IncludeExcludePair pair(
-        include, exclude, prompt, dirforge::engine::StringsPagePairTexts(),
+        include, exclude, prompt, dirforge::engine::StringsPageTexts().pair,
         [&](std::size_t, std::size_t e) { lastShown = e; }, [] {});
     const double seconds = dirforge::bench::secondsOf([&] { pair.moveAllToExclude(); });
     if (lastShown != exclude.size() || !include.empty())

@@ -16,30 +16,6 @@ const char* const DeleteAllQuestion = "Do you want to delete all item(s) from th
 
 } // namespace
 
-const PairPageTexts& StringsPagePairTexts() {
-    static const PairPageTexts texts{
-        "The EXCLUDE list is empty !\nAction : You must enter at least one STRING to the EXCLUDE "
-        "list to delete it.\n",
-        "Creating Folder(s).-From a String List.            Warning no: 20023.",
-        "Creating Folder(s).-From a String List.            Warning no: 20022.",
-        "Creating Folder(s).-From a String List.            Warning no: 20024.",
-        "Creating Folder(s).-From a String List.            Warning no: 20025.",
-    };
-    return texts;
-}
-
-const PairPageTexts& PathsPagePairTexts() {
-    static const PairPageTexts texts{
-        "The EXCLUDE list is empty !\nAction : You must enter at least one FOLDER to the EXCLUDE "
-        "list to delete it.\n",
-        "Creating Folder(s).-From a Folder List.            Warning no: 40018.",
-        "Creating Folder(s).-From a Folder List.            Warning no: 40017.",
-        "Creating Folder List(s).-From a Folder List.            Warning no: 40019.",
-        "Creating Folder List(s).-From a Folder List.             Warning no: 40020.",
-    };
-    return texts;
-}
-
 IncludeExcludePair::IncludeExcludePair(NameList& include, NameList& exclude,
                                        platform::Prompt& prompt, const PairPageTexts& texts,
                                        CounterUpdate counters, PageRefresh refresh)

@@ -4,26 +4,13 @@
 // case) in its target; a selected entry the target already holds just leaves the source.
 
 #include "core/NameList.h"
+#include "engine/PageTexts.h"
 #include "platform/Prompt.h"
 
 #include <functional>
 #include <string>
 
 namespace dirforge::engine {
-
-/// The message texts and titles of the pair on one page.
-struct PairPageTexts {
-    std::string deleteExcludedEmptyText;
-    std::string deleteExcludedEmptyTitle;
-    std::string deleteExcludedQuestionTitle;
-    std::string deleteAllEmptyTitle;
-    std::string deleteAllQuestionTitle;
-};
-
-/// The pair's texts on the strings page.
-const PairPageTexts& StringsPagePairTexts();
-/// The pair's texts on the paths page.
-const PairPageTexts& PathsPagePairTexts();
 
 /// Where the page puts the focus after an operation.
 enum class PairFocus { EntryField, AddButton };

@@ -29,7 +29,7 @@ IncludeExcludePanel::IncludeExcludePanel(const PageRow& row, platform::Prompt& p
                                          QWidget* parent)
     : QWidget(parent), include_(row.listOrder, this), exclude_(row.listOrder, this) {
     pair_ = std::make_unique<engine::IncludeExcludePair>(
-        include_.names(), exclude_.names(), prompt, row.pairTexts(),
+        include_.names(), exclude_.names(), prompt, engine::TextsFor(row.kind).pair,
         [this](std::size_t included, std::size_t excluded) {
             lblIncludeSum_->setText(QString::number(included));
             lblExcludeSum_->setText(QString::number(excluded));

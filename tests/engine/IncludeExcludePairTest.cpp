@@ -40,7 +40,7 @@ struct PairFixture {
 };
 
 PairFixture stringsPage(const List& include, const List& exclude) {
-    return PairFixture(NameList::Order::Alphabetical, StringsPagePairTexts(), include, exclude);
+    return PairFixture(NameList::Order::Alphabetical, StringsPageTexts().pair, include, exclude);
 }
 
 } // namespace
@@ -64,20 +64,20 @@ TEST(IncludeExcludePair, MoveSelectedInBothDirectionsKeepsOrderRules) {
     f.pair.moveSelectedToInclude({2, 2, 40}); // repeats and stale positions are ignored
     EXPECT_EQ(f.includeList.texts(), (List{"b", "c", "z"}));
 
-    PairFixture paths(NameList::Order::Insertion, PathsPagePairTexts(), {"f:\\c", "f:\\a", "f:\\b"},
-                      {"g:\\z"});
+    PairFixture paths(NameList::Order::Insertion, PathsPageTexts().pair,
+                      {"f:\\c", "f:\\a", "f:\\b"}, {"g:\\z"});
     paths.pair.moveSelectedToExclude({2, 0});
     EXPECT_EQ(paths.excludeList.texts(), (List{"g:\\z", "f:\\c", "f:\\b"}));
     EXPECT_EQ(paths.includeList.texts(), (List{"f:\\a"}));
 }
 
 TEST(IncludeExcludePair, MovedCaseDuplicatesArriveOnce) {
-    PairFixture paths(NameList::Order::Insertion, PathsPagePairTexts(), {"f:\\a", "F:\\A", "f:\\b"},
-                      {});
+    PairFixture paths(NameList::Order::Insertion, PathsPageTexts().pair,
+                      {"f:\\a", "F:\\A", "f:\\b"}, {});
     paths.pair.moveSelectedToExclude({0, 1});
     EXPECT_EQ(paths.excludeList.texts(), (List{"f:\\a"}));
     EXPECT_EQ(paths.includeList.texts(), (List{"f:\\b"}));
-    PairFixture again(NameList::Order::Insertion, PathsPagePairTexts(), {"x", "X", "y"}, {"Y"});
+    PairFixture again(NameList::Order::Insertion, PathsPageTexts().pair, {"x", "X", "y"}, {"Y"});
     again.pair.moveAllToExclude();
     EXPECT_EQ(again.excludeList.texts(), (List{"Y", "x"}));
     EXPECT_TRUE(again.includeList.empty());
@@ -230,7 +230,7 @@ TEST(IncludeExcludePair, DeleteFromExcludeAsksOrWarnsWithThePageTitles) {
     };
     for (const auto& c : cases) {
         PairFixture f(c.stringsPage ? NameList::Order::Alphabetical : NameList::Order::Insertion,
-                      c.stringsPage ? StringsPagePairTexts() : PathsPagePairTexts(), {"inc"},
+                      c.stringsPage ? StringsPageTexts().pair : PathsPageTexts().pair, {"inc"},
                       c.exclude);
         f.prompt.expect(c.title, c.kind, c.answer);
         const PairFocus focus =
@@ -249,7 +249,7 @@ TEST(IncludeExcludePair, DeleteMessagesCarryThePageTexts) {
     strings.prompt.answerEverything();
     strings.pair.deleteExcluded({});
     strings.pair.deleteAllExcluded();
-    PairFixture paths(NameList::Order::Insertion, PathsPagePairTexts(), {}, {"x"});
+    PairFixture paths(NameList::Order::Insertion, PathsPageTexts().pair, {}, {"x"});
     paths.prompt.answerEverything(false);
     paths.pair.deleteExcluded({0});
     paths.pair.deleteAllExcluded();
