@@ -1,7 +1,7 @@
 // ">>" of many names into a sorted EXCLUDE list, through the include/exclude pair.
 #include "BenchRegistry.h"
 
-#include "core/IncludeExcludePair.h"
+#include "engine/IncludeExcludePair.h"
 
 #include <algorithm>
 #include <string>
@@ -37,8 +37,9 @@ double moveAllOnce(std::size_t count) {
     exclude.insertMany({"client 1", "Client 3", "zz"});
     SilentPrompt prompt;
     std::size_t lastShown = 0;
-    dirforge::core::IncludeExcludePair pair(include, exclude, prompt, dirforge::core::StringsPagePairTexts(),
-                                            [&](std::size_t, std::size_t e) { lastShown = e; }, [] {});
+    dirforge::engine::IncludeExcludePair pair(
+        include, exclude, prompt, dirforge::engine::StringsPageTexts().pair,
+        [&](std::size_t, std::size_t e) { lastShown = e; }, [] {});
     const double seconds = dirforge::bench::secondsOf([&] { pair.moveAllToExclude(); });
     if (lastShown != exclude.size() || !include.empty())
         return -1.0; // a wrong result must not pass for a fast one

@@ -171,16 +171,6 @@ private:
     bool removableBuilt_ = false;
 };
 
-/// The titles and the no-undo text of one page's undo messages.
-struct UndoTitles {
-    const char* noUndo;
-    const char* question;
-    const char* report;
-    const char* end;
-    const char* noUndoText;
-};
-const UndoTitles& UndoTitlesFor(PageKind page);
-
 inline constexpr const char* kUndoQuestionText = "Do you want to delete all folders (and files)\ncreated last time ?";
 inline constexpr const char* kUndoEndText = "End of Undo process !!!";
 

@@ -2,9 +2,9 @@
 
 #include "engine/CreationRun.h"
 #include "engine/IncreasedNumbers.h"
+#include "engine/PageTexts.h"
 #include "engine/ResultRecording.h"
 #include "engine/RunEngine.h"
-#include "engine/RunTitles.h"
 #include "engine/StructureScan.h"
 
 namespace dirforge::engine {
@@ -60,7 +60,7 @@ bool PrepareTargetCounts(const RunRequest& request, PageRunState& state, const R
         return false;
     std::string message = MissingDriveMessage(services.fs, DrivePathsOf(request));
     if (!message.empty()) {
-        services.prompt.warn(message, TitlesFor(request.page).driveMissing);
+        services.prompt.warn(message, TextsFor(request.page).run.driveMissing);
         return false;
     }
     const bool room =
@@ -69,7 +69,7 @@ bool PrepareTargetCounts(const RunRequest& request, PageRunState& state, const R
             : CheckFreeSpace(services.fs, request.destination, static_cast<std::size_t>(names),
                              state.totals, message);
     if (!room) {
-        services.prompt.warn(message, TitlesFor(request.page).notEnoughSpace);
+        services.prompt.warn(message, TextsFor(request.page).run.notEnoughSpace);
         return false;
     }
     SetToCreate(results.counters, names, state.totals);

@@ -4,6 +4,7 @@
 #include "core/PathSafety.h"
 #include "core/TextRules.h"
 #include "engine/IncreasedNumbers.h"
+#include "engine/PageTexts.h"
 #include "engine/ProgressText.h"
 #include "engine/StructureScan.h"
 
@@ -12,7 +13,7 @@ namespace dirforge::engine {
 RunEngine::RunEngine(const RunRequest& request, PageRunState& state, const RunServices& services,
                      bool simulate)
     : request_(request), state_(state), services_(services), simulate_(simulate),
-      pageTitles_(TitlesFor(request.page)),
+      pageTitles_(TextsFor(request.page).run),
       titles_(simulate ? pageTitles_.simulation : pageTitles_.real),
       mode_(request.effectiveMode()), sink_{state.results, services.observer, !simulate},
       anchors_(services.fs, state.results), simulated_(services.fs),

@@ -1,6 +1,6 @@
 #pragma once
-// The message titles and the few texts that differ between the three pages' runs: one row per
-// page, so the run itself is written once.
+// The shape of a page's run titles and the run texts all pages share. Each page's titles are in
+// its table (engine/PageTexts.h), so the run itself is written once.
 
 #include "engine/PageKind.h"
 
@@ -51,8 +51,5 @@ struct RunTitles {
     RunKindTitles simulation;
     const char* emptyListText = "";
 };
-
-/// The row of titles of a page.
-const RunTitles& TitlesFor(PageKind page);
 
 } // namespace dirforge::engine

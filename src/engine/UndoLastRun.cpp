@@ -1,6 +1,7 @@
 // The page operation behind each Undo button.
 
 #include "engine/FolderFileUndo.h"
+#include "engine/PageTexts.h"
 #include "engine/ProgressText.h"
 #include "engine/ResultRecording.h"
 #include "engine/UndoProgress.h"
@@ -10,35 +11,6 @@
 namespace dirforge::engine {
 
 namespace {
-
-constexpr const char* kNoUndoStringsText =
-    "No UNDO process !!!\nThere are no created folders (and files) !!!\nYou must create at least one folder to "
-    "UNDO them.";
-constexpr const char* kNoUndoOtherText =
-    "No UNDO process !!!\nThere are no created folders (and files) !!!\nYou must create at least one folders "
-    "and files to UNDO them.";
-
-constexpr UndoTitles kStringsTitles{
-    "Creating Folder(s).-From a String List.            Warning no: 20055.",
-    "Creating Folder(s).-From a String List.            Information no: 20056.",
-    "Creating Folder(s).-From a String List.            Information no: 20057.",
-    "Creating Folder(s).-From a String List.            Information no: 20058.",
-    kNoUndoStringsText,
-};
-constexpr UndoTitles kNumbersTitles{
-    "Creating Folder(s).-Increased Numbers.            Warning no: 30036.",
-    "Creating Folder(s).-Increased Numbers.            Information no: 30037.",
-    "Creating Folder(s).- Increased Numbers.            Information no: 30038.",
-    "Creating Folder(s).-Increased Numbers.            Information no: 30039.",
-    kNoUndoOtherText,
-};
-constexpr UndoTitles kPathsTitles{
-    "Creating Folder(s).- From a Folder List.            Warning no: 40050.",
-    "Creating Folder(s).- From a Folder List.            Information no: 40051.",
-    "Creating Folder(s).- From a Folder List.            Information no: 40052.",
-    "Creating Folder(s).- From a Folder List.            Information no: 40053.",
-    kNoUndoOtherText,
-};
 
 /// Fills the executor from the journal (moved: the journal is cleared after the undo anyway)
 /// and chooses its plan.
@@ -71,22 +43,10 @@ void PlanUndo(FolderFileUndo& undo, PageKind page, RunResults& results, const st
 
 } // namespace
 
-const UndoTitles& UndoTitlesFor(PageKind page) {
-    switch (page) {
-    case PageKind::Strings:
-        return kStringsTitles;
-    case PageKind::Numbers:
-        return kNumbersTitles;
-    case PageKind::Paths:
-        break;
-    }
-    return kPathsTitles;
-}
-
 bool UndoLastRun(PageKind page, RunResults& results, const std::string& lastAttachMode,
                  const std::string& lastDestination, platform::FileSystem& fs, platform::Prompt& prompt,
                  RunObserver& observer) {
-    const UndoTitles& titles = UndoTitlesFor(page);
+    const UndoTitles& titles = TextsFor(page).undo;
     // Folders a run made before a target failed are undoable even when no target was created.
     if (results.FoldersFailedUndo.empty() && results.FoldersCreated.empty() && results.FoldersMadeByRun.empty()) {
         prompt.warn(titles.noUndoText, titles.noUndo);

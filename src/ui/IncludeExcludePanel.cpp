@@ -28,8 +28,8 @@ QPushButton* Button(QWidget* parent, const QString& name, const char* caption, c
 IncludeExcludePanel::IncludeExcludePanel(const PageRow& row, platform::Prompt& prompt, PageHooks& hooks,
                                          QWidget* parent)
     : QWidget(parent), include_(row.listOrder, this), exclude_(row.listOrder, this) {
-    pair_ = std::make_unique<core::IncludeExcludePair>(
-        include_.names(), exclude_.names(), prompt, row.pairTexts(),
+    pair_ = std::make_unique<engine::IncludeExcludePair>(
+        include_.names(), exclude_.names(), prompt, engine::TextsFor(row.kind).pair,
         [this](std::size_t included, std::size_t excluded) {
             lblIncludeSum_->setText(QString::number(included));
             lblExcludeSum_->setText(QString::number(excluded));
@@ -166,9 +166,9 @@ core::IndexSet IncludeExcludePanel::selection(const QListView* view) const {
     return rows;
 }
 
-void IncludeExcludePanel::apply(core::PairFocus focus) {
+void IncludeExcludePanel::apply(engine::PairFocus focus) {
     repaint_.flush();
-    if (focus == core::PairFocus::AddButton)
+    if (focus == engine::PairFocus::AddButton)
         btnAddToList_->setFocus();
     else
         focusEntry();

@@ -3,7 +3,7 @@
 // EXCLUDE lists with their "Lines:" counters, the pair's seven buttons and the INCLUDE buttons
 // Import, Export, Edit List and Zoom.
 
-#include "core/IncludeExcludePair.h"
+#include "engine/IncludeExcludePair.h"
 #include "ui/NameListModel.h"
 #include "ui/RepaintThrottle.h"
 
@@ -61,12 +61,12 @@ private:
     QWidget* buildMoveButtons(const PageRow& row);
     QWidget* buildListColumn(const PageRow& row, bool isInclude);
     /// Runs a pair operation on the selections and puts the focus where it says.
-    void apply(core::PairFocus focus);
+    void apply(engine::PairFocus focus);
     core::IndexSet selection(const QListView* view) const;
 
     NameListModel include_;
     NameListModel exclude_;
-    std::unique_ptr<core::IncludeExcludePair> pair_;
+    std::unique_ptr<engine::IncludeExcludePair> pair_;
     RepaintThrottle repaint_;
 
     QLineEdit* edtAddToList_ = nullptr;

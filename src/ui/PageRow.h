@@ -1,45 +1,16 @@
 #pragma once
 // What differs between the creation pages' shared pieces: control names, hints and the page's own
-// message titles. One row per page; the pieces read everything page-specific from it.
+// message titles (from the page's table, engine/PageTexts.h). One row per page; the pieces read
+// everything page-specific from it.
 
-#include "core/IncludeExcludePair.h"
 #include "core/NameList.h"
 #include "engine/PageKind.h"
+#include "engine/PageTexts.h"
 #include "ui/HelpTopics.h"
 
 #include <QString>
 
 namespace dirforge::ui {
-
-/// The titles of the messages a page shows itself (the run's and the undo's titles live in the engine).
-struct PageMessageTitles {
-    const char* destinationEmpty;      // destination accepted empty
-    const char* viewEmpty;             // "View" with an empty destination
-    const char* addEmpty;              // "Add item" with a blank entry
-    const char* addInInclude;          // entry already in INCLUDE
-    const char* addInExclude;          // entry already in EXCLUDE
-    const char* addHasDrive;           // entry with a drive part (paths page: colons refused)
-    const char* addIllegal;            // entry with illegal characters (paths page: any piece refused)
-    const char* exportEmpty;           // INCLUDE "Export" with an empty list
-    const char* prefixIllegal;
-    const char* suffixIllegal;
-    const char* structureDriveRoot;    // "Add Structure" picked a drive root
-    const char* structureEmpty;        // a structure to add is blank
-    const char* structureImportNoLines;
-    const char* structureImportFull;   // full-path check of an import failed
-    const char* structureImportRelative;
-    const char* structureImportEnd;
-    const char* structureExportEmpty;
-    const char* structureEditRelative; // relative-path check of the editor failed
-    const char* structureEditFull;
-    const char* structureViewNone;     // "View Selected" without a selection
-    const char* structureDeleteSel;    // question
-    const char* structureDeleteAllEmpty;
-    const char* structureDeleteAll;    // question
-    const char* clearAllQuestion;
-    const char* clearAllDone;
-    const char* includeImportEnd;
-};
 
 /// Captions, hints and the few message texts of the shared pieces that differ between the pages;
 /// the defaults are the strings page's.
@@ -76,14 +47,13 @@ struct PageRow {
     const char* helpButton;      // btnVol02ListHelp, btnVol04Help, btnVol03Help
     const char* statisticButton; // btnVol02Statistic, btnVol04Statistics, btnVol03Statistics
     HelpTopic helpTopic;
-    PageMessageTitles titles;
+    const engine::PageMessageTitles& titles; // the page's own titles, from its table
     // The INCLUDE/EXCLUDE pair (strings and paths pages).
     const char* includeListRole; // lstVol02IncludeStrings
     const char* excludeListRole;
     const char* allFromIncRole;  // btnVol02AllFromInc, btnVol04AllfromInc
     const char* allFromExcRole;
     core::NameList::Order listOrder;
-    const core::PairPageTexts& (*pairTexts)();
 
     /// The page's captions for the shared pieces.
     const PageCaptions& captions() const;

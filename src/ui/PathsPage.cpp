@@ -153,7 +153,7 @@ bool PathsPage::addPaths(const std::string& trimmed, std::string& refusal) {
 }
 
 void PathsPage::btnVol04AddToListClick() {
-    const PageMessageTitles& titles = row_.titles;
+    const engine::PageMessageTitles& titles = row_.titles;
     platform::Prompt& prompt = context_.prompt();
     const platform::TypedPath typed = context_.TypedPath(lists_->entryText());
     const std::string trimmed = core::Trim(typed.path);

@@ -4,6 +4,7 @@
 #include "RunFixture.h"
 
 #include "engine/DestinationHistory.h"
+#include "engine/PageTexts.h"
 #include "engine/TargetComposer.h"
 
 namespace dirforge::testing {
@@ -134,7 +135,7 @@ TEST_F(CreationRunTest, EmptyListAsksResetsWarnsAndStillUpdatesTheHistory) {
     prompt.expect(titles(PageKind::Strings, false).emptyList, MessageKind::Warning);
     const auto outcome = engine::CreationRun(r, state, services());
     EXPECT_TRUE(prompt.satisfied()) << prompt.describe();
-    EXPECT_EQ(prompt.shown().back().text, engine::TitlesFor(PageKind::Strings).emptyListText);
+    EXPECT_EQ(prompt.shown().back().text, engine::TextsFor(PageKind::Strings).run.emptyListText);
     EXPECT_EQ(outcome.end, engine::RunEnd::Completed);
     EXPECT_TRUE(outcome.updateHistory);
     EXPECT_TRUE(state.results.FoldersCreated.empty());

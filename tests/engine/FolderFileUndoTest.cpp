@@ -1,4 +1,5 @@
 #include "engine/FolderFileUndo.h"
+#include "engine/PageTexts.h"
 #include "engine/RunAnchors.h"
 
 #include "support/FaultInjectingFileSystem.h"
@@ -173,7 +174,7 @@ protected:
     RunResults results;
     ScriptedPrompt prompt;
     LogSpy log;
-    const UndoTitles& strings = UndoTitlesFor(PageKind::Strings);
+    const UndoTitles& strings = TextsFor(PageKind::Strings).undo;
 
     bool Undo(PageKind page, const std::string& mode, platform::FileSystem& fs, const std::string& destination = "") {
         return UndoLastRun(page, results, mode, destination, fs, prompt, log);
@@ -217,7 +218,7 @@ TEST_F(UndoLastRunTest, OnlyFoldersTheRunMadeAreRemovedAndAllOfThem) {
     MakeAsRun(drives.fs(), results, "f:\\Existing\\P-A");
     MakeAsRun(drives.fs(), results, "f:\\New\\Deep\\P-B");
     results.FoldersCreated = {"f:\\Existing\\P-A", "f:\\New\\Deep\\P-B"};
-    const UndoTitles& paths = UndoTitlesFor(PageKind::Paths);
+    const UndoTitles& paths = TextsFor(PageKind::Paths).undo;
     ExpectQuestionAndEnd(paths);
     EXPECT_TRUE(Undo(PageKind::Paths, "N", drives.fs()));
     EXPECT_TRUE(prompt.satisfied()) << prompt.describe();
@@ -285,7 +286,7 @@ TEST_F(UndoLastRunTest, FolderRemovedByHandIsNotReported) {
 }
 
 TEST_F(UndoLastRunTest, NoJournalOrNoAnswerLeavesEverythingAlone) {
-    const UndoTitles& numbers = UndoTitlesFor(PageKind::Numbers);
+    const UndoTitles& numbers = TextsFor(PageKind::Numbers).undo;
     prompt.expect(numbers.noUndo, MessageKind::Warning);
     EXPECT_FALSE(Undo(PageKind::Numbers, "N", drives.fs()));
     EXPECT_EQ(prompt.shown().back().text, std::string(numbers.noUndoText));

@@ -3,6 +3,7 @@
 
 #include "RunFixture.h"
 
+#include "engine/PageTexts.h"
 #include "engine/TargetComposer.h"
 
 namespace dirforge::testing {
@@ -106,7 +107,7 @@ TEST_F(PathsPageRunTest, FreeSpaceIsCheckedPerDriveBeforeTheQuestion) {
     r.attachMode = AttachMode::Existing;
     r.copyVariant = CopyVariant::MainFolderWithFiles;
     r.structureLines = {"f:\\S"};
-    prompt.expect(engine::TitlesFor(PageKind::Paths).notEnoughSpace, MessageKind::Warning);
+    prompt.expect(engine::TextsFor(PageKind::Paths).run.notEnoughSpace, MessageKind::Warning);
     const auto outcome = engine::CreationRun(r, state, services());
     EXPECT_EQ(outcome.end, engine::RunEnd::Refused);
     EXPECT_TRUE(prompt.satisfied()) << prompt.describe();

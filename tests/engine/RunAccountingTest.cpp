@@ -230,7 +230,7 @@ TEST_F(RunAccountingFixture, ADriveThatIsNotThereIsNamedAndTheRunRefused) {
             r.attachMode = AttachMode::Existing;
             r.copyVariant = CopyVariant::MainFolderWithFiles;
             r.structureLines = {"f:\\S"};
-            local.expect(engine::TitlesFor(c.page).driveMissing, MessageKind::Warning);
+            local.expect(engine::TextsFor(c.page).run.driveMissing, MessageKind::Warning);
             const engine::RunServices seams{fs(), local, shell, log};
             const auto outcome = simulate ? engine::SimulationRun(r, state, seams)
                                           : engine::CreationRun(r, state, seams);
@@ -244,7 +244,7 @@ TEST_F(RunAccountingFixture, ADriveThatIsNotThereIsNamedAndTheRunRefused) {
                 << c.what;
             // The page refresh shows the same message instead of the not-enough-space one.
             ScriptedPrompt refresh;
-            refresh.expect(engine::TitlesFor(c.page).driveMissing, MessageKind::Warning);
+            refresh.expect(engine::TextsFor(c.page).run.driveMissing, MessageKind::Warning);
             const engine::RunServices refreshSeams{fs(), refresh, shell, log};
             EXPECT_FALSE(engine::PrepareTargetCounts(r, state, refreshSeams, false)) << c.what;
             EXPECT_TRUE(refresh.satisfied()) << c.what << refresh.describe();

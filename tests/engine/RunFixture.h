@@ -3,6 +3,7 @@
 // visual log that record what they were asked, and one page's run state.
 
 #include "engine/CreationRun.h"
+#include "engine/PageTexts.h"
 #include "engine/RunTitles.h"
 #include "support/FaultInjectingFileSystem.h"
 #include "support/ScriptedPrompt.h"
@@ -79,7 +80,7 @@ protected:
     }
 
     const engine::RunKindTitles& titles(PageKind page, bool simulate) const {
-        const engine::RunTitles& row = engine::TitlesFor(page);
+        const engine::RunTitles& row = engine::TextsFor(page).run;
         return simulate ? row.simulation : row.real;
     }
 

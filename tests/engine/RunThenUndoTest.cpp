@@ -3,6 +3,7 @@
 #include "RunFixture.h"
 
 #include "engine/FolderFileUndo.h"
+#include "engine/PageTexts.h"
 
 namespace dirforge::testing {
 namespace {
@@ -10,7 +11,7 @@ namespace {
 class RunThenUndoTest : public RunFixture {
 protected:
     bool undo(PageKind page) {
-        const engine::UndoTitles& t = engine::UndoTitlesFor(page);
+        const engine::UndoTitles& t = engine::TextsFor(page).undo;
         prompt.expect(t.question, MessageKind::Question, PromptButton::Yes);
         prompt.expect(t.end, MessageKind::Information);
         return engine::UndoLastRun(page, state.results, state.lastAttachMode, state.lastDestination, fs(), prompt,

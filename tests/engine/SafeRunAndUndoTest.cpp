@@ -5,6 +5,7 @@
 #include "RunFixture.h"
 
 #include "engine/FolderFileUndo.h"
+#include "engine/PageTexts.h"
 
 #include <algorithm>
 #include <filesystem>
@@ -58,7 +59,7 @@ TEST_F(SafeRunAndUndo, ADestinationSwappedForALinkIsRefusedByTheUndo) {
     EXPECT_EQ(state.results.FoldersFailedUndo, (Strings{"f:\\Clients\\B", "f:\\Clients\\A"}));
     ASSERT_GE(prompt.shown().size(), 2u);
     EXPECT_EQ(prompt.shown()[prompt.shown().size() - 2].title,
-              engine::UndoTitlesFor(PageKind::Strings).report);
+              engine::TextsFor(PageKind::Strings).undo.report);
 
     // Put back, the retry removes exactly what the run made.
     std::filesystem::remove(drives.hostPath("f:\\Clients"));

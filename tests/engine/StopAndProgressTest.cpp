@@ -5,6 +5,7 @@
 #include "RunFixture.h"
 
 #include "engine/FolderFileUndo.h"
+#include "engine/PageTexts.h"
 #include "engine/ProgressText.h"
 
 #include <algorithm>
@@ -45,7 +46,7 @@ protected:
     /// The page's undo with the question answered Yes; the closing message is checked by the
     /// caller.
     bool undo(PageKind page) {
-        const engine::UndoTitles& t = engine::UndoTitlesFor(page);
+        const engine::UndoTitles& t = engine::TextsFor(page).undo;
         prompt.expect(t.question, MessageKind::Question, PromptButton::Yes);
         prompt.expect(t.end, MessageKind::Information);
         return engine::UndoLastRun(page, state.results, state.lastAttachMode, state.lastDestination,

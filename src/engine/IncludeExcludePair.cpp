@@ -1,42 +1,26 @@
-#include "core/IncludeExcludePair.h"
+#include "engine/IncludeExcludePair.h"
 
-namespace dirforge::core {
+namespace dirforge::engine {
+
+using core::IndexSet;
+using core::NameList;
+using core::NormalizeIndices;
 
 namespace {
 
 const char* const DeleteExcludedQuestion =
-    "Do you want to delete the selected item(s) from the Exclude list ?\nNote: You can delete ONLY from the EXCLUDE list.\n";
+    "Do you want to delete the selected item(s) from the Exclude list ?\nNote: You can delete ONLY "
+    "from the EXCLUDE list.\n";
 const char* const DeleteAllEmptyText = "Empty List in the Exclude Window!\n";
 const char* const DeleteAllQuestion = "Do you want to delete all item(s) from the Exclude list ?";
 
 } // namespace
 
-const PairPageTexts& StringsPagePairTexts() {
-    static const PairPageTexts texts{
-        "The EXCLUDE list is empty !\nAction : You must enter at least one STRING to the EXCLUDE list to delete it.\n",
-        "Creating Folder(s).-From a String List.            Warning no: 20023.",
-        "Creating Folder(s).-From a String List.            Warning no: 20022.",
-        "Creating Folder(s).-From a String List.            Warning no: 20024.",
-        "Creating Folder(s).-From a String List.            Warning no: 20025.",
-    };
-    return texts;
-}
-
-const PairPageTexts& PathsPagePairTexts() {
-    static const PairPageTexts texts{
-        "The EXCLUDE list is empty !\nAction : You must enter at least one FOLDER to the EXCLUDE list to delete it.\n",
-        "Creating Folder(s).-From a Folder List.            Warning no: 40018.",
-        "Creating Folder(s).-From a Folder List.            Warning no: 40017.",
-        "Creating Folder List(s).-From a Folder List.            Warning no: 40019.",
-        "Creating Folder List(s).-From a Folder List.             Warning no: 40020.",
-    };
-    return texts;
-}
-
-IncludeExcludePair::IncludeExcludePair(NameList& include, NameList& exclude, platform::Prompt& prompt,
-                                       const PairPageTexts& texts, CounterUpdate counters, PageRefresh refresh)
-    : include_(include), exclude_(exclude), prompt_(prompt), texts_(texts), counters_(std::move(counters)),
-      refresh_(std::move(refresh)) {}
+IncludeExcludePair::IncludeExcludePair(NameList& include, NameList& exclude,
+                                       platform::Prompt& prompt, const PairPageTexts& texts,
+                                       CounterUpdate counters, PageRefresh refresh)
+    : include_(include), exclude_(exclude), prompt_(prompt), texts_(texts),
+      counters_(std::move(counters)), refresh_(std::move(refresh)) {}
 
 PairFocus IncludeExcludePair::moveSelectedToExclude(const IndexSet& selectedInclude) {
     return moveSelected(Direction::IncludeToExclude, selectedInclude);
@@ -46,9 +30,13 @@ PairFocus IncludeExcludePair::moveSelectedToInclude(const IndexSet& selectedExcl
     return moveSelected(Direction::ExcludeToInclude, selectedExclude);
 }
 
-PairFocus IncludeExcludePair::moveAllToExclude() { return moveAll(Direction::IncludeToExclude); }
+PairFocus IncludeExcludePair::moveAllToExclude() {
+    return moveAll(Direction::IncludeToExclude);
+}
 
-PairFocus IncludeExcludePair::moveAllToInclude() { return moveAll(Direction::ExcludeToInclude); }
+PairFocus IncludeExcludePair::moveAllToInclude() {
+    return moveAll(Direction::ExcludeToInclude);
+}
 
 PairFocus IncludeExcludePair::moveSelected(Direction direction, const IndexSet& selection) {
     NameList& source = sourceOf(direction);
@@ -121,7 +109,8 @@ NameList& IncludeExcludePair::targetOf(Direction direction) const {
     return direction == Direction::IncludeToExclude ? exclude_ : include_;
 }
 
-void IncludeExcludePair::showCounts(Direction direction, std::size_t source, std::size_t target) const {
+void IncludeExcludePair::showCounts(Direction direction, std::size_t source,
+                                    std::size_t target) const {
     if (!counters_)
         return;
     if (direction == Direction::IncludeToExclude)
@@ -138,4 +127,4 @@ PairFocus IncludeExcludePair::finish(PairFocus focus) const {
     return focus;
 }
 
-} // namespace dirforge::core
+} // namespace dirforge::engine

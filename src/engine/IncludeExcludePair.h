@@ -4,26 +4,13 @@
 // case) in its target; a selected entry the target already holds just leaves the source.
 
 #include "core/NameList.h"
+#include "engine/PageTexts.h"
 #include "platform/Prompt.h"
 
 #include <functional>
 #include <string>
 
-namespace dirforge::core {
-
-/// The message texts and titles of the pair on one page.
-struct PairPageTexts {
-    std::string deleteExcludedEmptyText;
-    std::string deleteExcludedEmptyTitle;
-    std::string deleteExcludedQuestionTitle;
-    std::string deleteAllEmptyTitle;
-    std::string deleteAllQuestionTitle;
-};
-
-/// The pair's texts on the strings page.
-const PairPageTexts& StringsPagePairTexts();
-/// The pair's texts on the paths page.
-const PairPageTexts& PathsPagePairTexts();
+namespace dirforge::engine {
 
 /// Where the page puts the focus after an operation.
 enum class PairFocus { EntryField, AddButton };
@@ -35,13 +22,14 @@ public:
     /// The page refresh, run after every operation.
     using PageRefresh = std::function<void()>;
 
-    IncludeExcludePair(NameList& include, NameList& exclude, platform::Prompt& prompt, const PairPageTexts& texts,
-                       CounterUpdate counters = {}, PageRefresh refresh = {});
+    IncludeExcludePair(core::NameList& include, core::NameList& exclude, platform::Prompt& prompt,
+                       const PairPageTexts& texts, CounterUpdate counters = {},
+                       PageRefresh refresh = {});
 
     /// ">": moves the selected INCLUDE entries to EXCLUDE.
-    PairFocus moveSelectedToExclude(const IndexSet& selectedInclude);
+    PairFocus moveSelectedToExclude(const core::IndexSet& selectedInclude);
     /// "<": moves the selected EXCLUDE entries to INCLUDE.
-    PairFocus moveSelectedToInclude(const IndexSet& selectedExclude);
+    PairFocus moveSelectedToInclude(const core::IndexSet& selectedExclude);
     /// ">>": moves every INCLUDE entry to EXCLUDE.
     PairFocus moveAllToExclude();
     /// "<<": moves every EXCLUDE entry to INCLUDE.
@@ -49,27 +37,27 @@ public:
     /// "<>": the two lists exchange their contents, each keeping its order rule.
     PairFocus exchange();
     /// "Delete Excluded": after confirmation deletes the selected EXCLUDE entries.
-    PairFocus deleteExcluded(const IndexSet& selectedExclude);
+    PairFocus deleteExcluded(const core::IndexSet& selectedExclude);
     /// "Delete All": after confirmation empties EXCLUDE.
     PairFocus deleteAllExcluded();
 
 private:
     enum class Direction { IncludeToExclude, ExcludeToInclude };
 
-    PairFocus moveSelected(Direction direction, const IndexSet& selection);
+    PairFocus moveSelected(Direction direction, const core::IndexSet& selection);
     PairFocus moveAll(Direction direction);
-    NameList& sourceOf(Direction direction) const;
-    NameList& targetOf(Direction direction) const;
+    core::NameList& sourceOf(Direction direction) const;
+    core::NameList& targetOf(Direction direction) const;
     // Reports source and target counts in INCLUDE/EXCLUDE order.
     void showCounts(Direction direction, std::size_t source, std::size_t target) const;
     PairFocus finish(PairFocus focus) const;
 
-    NameList& include_;
-    NameList& exclude_;
+    core::NameList& include_;
+    core::NameList& exclude_;
     platform::Prompt& prompt_;
     PairPageTexts texts_;
     CounterUpdate counters_;
     PageRefresh refresh_;
 };
 
-} // namespace dirforge::core
+} // namespace dirforge::engine

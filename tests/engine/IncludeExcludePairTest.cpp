@@ -1,4 +1,4 @@
-#include "core/IncludeExcludePair.h"
+#include "engine/IncludeExcludePair.h"
 #include "support/ScriptedPrompt.h"
 
 #include <gtest/gtest.h>
@@ -8,6 +8,7 @@
 #include <vector>
 
 using namespace dirforge::core;
+using namespace dirforge::engine;
 using dirforge::platform::MessageKind;
 using dirforge::platform::PromptButton;
 using dirforge::testing::ScriptedPrompt;
@@ -16,14 +17,19 @@ using List = std::vector<std::string>;
 namespace {
 
 struct PairFixture {
-    PairFixture(NameList::Order order, const PairPageTexts& texts, const List& include, const List& exclude)
+    PairFixture(NameList::Order order, const PairPageTexts& texts, const List& include,
+                const List& exclude)
         : includeList(order), excludeList(order),
-          pair(includeList, excludeList, prompt, texts,
-               [this](std::size_t i, std::size_t e) { counts.emplace_back(i, e); }, [this] { ++refreshes; }) {
+          pair(
+              includeList, excludeList, prompt, texts,
+              [this](std::size_t i, std::size_t e) { counts.emplace_back(i, e); },
+              [this] { ++refreshes; }) {
         includeList.insertMany(include);
         excludeList.insertMany(exclude);
     }
-    std::pair<std::size_t, std::size_t> trueSizes() const { return {includeList.size(), excludeList.size()}; }
+    std::pair<std::size_t, std::size_t> trueSizes() const {
+        return {includeList.size(), excludeList.size()};
+    }
 
     ScriptedPrompt prompt;
     NameList includeList;
@@ -34,7 +40,7 @@ struct PairFixture {
 };
 
 PairFixture stringsPage(const List& include, const List& exclude) {
-    return PairFixture(NameList::Order::Alphabetical, StringsPagePairTexts(), include, exclude);
+    return PairFixture(NameList::Order::Alphabetical, StringsPageTexts().pair, include, exclude);
 }
 
 } // namespace
@@ -43,7 +49,8 @@ TEST(IncludeExcludePair, SelectedEntryAlreadyInTargetOnlyLeavesTheSource) {
     PairFixture f = stringsPage({"Alpha", "Beta", "Gamma"}, {"ALPHA"});
     EXPECT_EQ(f.pair.moveSelectedToExclude({0, 1, 2}), PairFocus::EntryField);
     EXPECT_TRUE(f.includeList.empty());
-    EXPECT_EQ(f.excludeList.texts(), (List{"ALPHA", "Beta", "Gamma"})) << "target grows by two, source shrinks by three";
+    EXPECT_EQ(f.excludeList.texts(), (List{"ALPHA", "Beta", "Gamma"}))
+        << "target grows by two, source shrinks by three";
     EXPECT_EQ(f.counts.back(), f.trueSizes());
     EXPECT_EQ(f.refreshes, 1);
     EXPECT_TRUE(f.prompt.satisfied()) << f.prompt.describe();
@@ -57,18 +64,20 @@ TEST(IncludeExcludePair, MoveSelectedInBothDirectionsKeepsOrderRules) {
     f.pair.moveSelectedToInclude({2, 2, 40}); // repeats and stale positions are ignored
     EXPECT_EQ(f.includeList.texts(), (List{"b", "c", "z"}));
 
-    PairFixture paths(NameList::Order::Insertion, PathsPagePairTexts(), {"f:\\c", "f:\\a", "f:\\b"}, {"g:\\z"});
+    PairFixture paths(NameList::Order::Insertion, PathsPageTexts().pair,
+                      {"f:\\c", "f:\\a", "f:\\b"}, {"g:\\z"});
     paths.pair.moveSelectedToExclude({2, 0});
     EXPECT_EQ(paths.excludeList.texts(), (List{"g:\\z", "f:\\c", "f:\\b"}));
     EXPECT_EQ(paths.includeList.texts(), (List{"f:\\a"}));
 }
 
 TEST(IncludeExcludePair, MovedCaseDuplicatesArriveOnce) {
-    PairFixture paths(NameList::Order::Insertion, PathsPagePairTexts(), {"f:\\a", "F:\\A", "f:\\b"}, {});
+    PairFixture paths(NameList::Order::Insertion, PathsPageTexts().pair,
+                      {"f:\\a", "F:\\A", "f:\\b"}, {});
     paths.pair.moveSelectedToExclude({0, 1});
     EXPECT_EQ(paths.excludeList.texts(), (List{"f:\\a"}));
     EXPECT_EQ(paths.includeList.texts(), (List{"f:\\b"}));
-    PairFixture again(NameList::Order::Insertion, PathsPagePairTexts(), {"x", "X", "y"}, {"Y"});
+    PairFixture again(NameList::Order::Insertion, PathsPageTexts().pair, {"x", "X", "y"}, {"Y"});
     again.pair.moveAllToExclude();
     EXPECT_EQ(again.excludeList.texts(), (List{"Y", "x"}));
     EXPECT_TRUE(again.includeList.empty());
@@ -80,7 +89,8 @@ TEST(IncludeExcludePair, MoveAllAndRunningCounters) {
     EXPECT_TRUE(f.includeList.empty());
     EXPECT_EQ(f.excludeList.texts(), (List{"a", "B", "c"}));
     // Running values walk down the source and up the target; the last call is the truth.
-    const std::vector<std::pair<std::size_t, std::size_t>> expected = {{2, 2}, {1, 2}, {0, 3}, {0, 3}};
+    const std::vector<std::pair<std::size_t, std::size_t>> expected = {
+        {2, 2}, {1, 2}, {0, 3}, {0, 3}};
     EXPECT_EQ(f.counts, expected);
 
     f.counts.clear();
@@ -127,21 +137,104 @@ TEST(IncludeExcludePair, DeleteFromExcludeAsksOrWarnsWithThePageTitles) {
     const std::string s = "Creating Folder(s).-From a String List.            Warning no: ";
     const std::string p = "Creating Folder(s).-From a Folder List.            Warning no: ";
     const DeleteCase cases[] = {
-        {"strings: empty, delete selected", true, {}, {}, false, s + "20023.", MessageKind::Warning, PromptButton::Ok, {}, PairFocus::EntryField},
-        {"strings: yes deletes selected", true, {"a", "b", "c"}, {0, 2}, false, s + "20022.", MessageKind::Question, PromptButton::Yes, {"b"}, PairFocus::EntryField},
-        {"strings: yes without selection", true, {"a", "b"}, {}, false, s + "20022.", MessageKind::Question, PromptButton::Yes, {"a", "b"}, PairFocus::EntryField},
-        {"paths: no keeps all", false, {"a", "b"}, {0}, false, p + "40017.", MessageKind::Question, PromptButton::No, {"a", "b"}, PairFocus::EntryField},
-        {"paths: empty, delete selected", false, {}, {0}, false, p + "40018.", MessageKind::Warning, PromptButton::Ok, {}, PairFocus::EntryField},
-        {"strings: empty, delete all", true, {}, {}, true, s + "20024.", MessageKind::Warning, PromptButton::Ok, {}, PairFocus::AddButton},
-        {"strings: yes deletes all", true, {"a", "b"}, {}, true, s + "20025.", MessageKind::Question, PromptButton::Yes, {}, PairFocus::AddButton},
-        {"paths: empty, delete all", false, {}, {}, true, "Creating Folder List(s).-From a Folder List.            Warning no: 40019.", MessageKind::Warning, PromptButton::Ok, {}, PairFocus::AddButton},
-        {"paths: no keeps all", false, {"a"}, {}, true, "Creating Folder List(s).-From a Folder List.             Warning no: 40020.", MessageKind::Question, PromptButton::No, {"a"}, PairFocus::AddButton},
+        {"strings: empty, delete selected",
+         true,
+         {},
+         {},
+         false,
+         s + "20023.",
+         MessageKind::Warning,
+         PromptButton::Ok,
+         {},
+         PairFocus::EntryField},
+        {"strings: yes deletes selected",
+         true,
+         {"a", "b", "c"},
+         {0, 2},
+         false,
+         s + "20022.",
+         MessageKind::Question,
+         PromptButton::Yes,
+         {"b"},
+         PairFocus::EntryField},
+        {"strings: yes without selection",
+         true,
+         {"a", "b"},
+         {},
+         false,
+         s + "20022.",
+         MessageKind::Question,
+         PromptButton::Yes,
+         {"a", "b"},
+         PairFocus::EntryField},
+        {"paths: no keeps all",
+         false,
+         {"a", "b"},
+         {0},
+         false,
+         p + "40017.",
+         MessageKind::Question,
+         PromptButton::No,
+         {"a", "b"},
+         PairFocus::EntryField},
+        {"paths: empty, delete selected",
+         false,
+         {},
+         {0},
+         false,
+         p + "40018.",
+         MessageKind::Warning,
+         PromptButton::Ok,
+         {},
+         PairFocus::EntryField},
+        {"strings: empty, delete all",
+         true,
+         {},
+         {},
+         true,
+         s + "20024.",
+         MessageKind::Warning,
+         PromptButton::Ok,
+         {},
+         PairFocus::AddButton},
+        {"strings: yes deletes all",
+         true,
+         {"a", "b"},
+         {},
+         true,
+         s + "20025.",
+         MessageKind::Question,
+         PromptButton::Yes,
+         {},
+         PairFocus::AddButton},
+        {"paths: empty, delete all",
+         false,
+         {},
+         {},
+         true,
+         "Creating Folder List(s).-From a Folder List.            Warning no: 40019.",
+         MessageKind::Warning,
+         PromptButton::Ok,
+         {},
+         PairFocus::AddButton},
+        {"paths: no keeps all",
+         false,
+         {"a"},
+         {},
+         true,
+         "Creating Folder List(s).-From a Folder List.             Warning no: 40020.",
+         MessageKind::Question,
+         PromptButton::No,
+         {"a"},
+         PairFocus::AddButton},
     };
     for (const auto& c : cases) {
         PairFixture f(c.stringsPage ? NameList::Order::Alphabetical : NameList::Order::Insertion,
-                      c.stringsPage ? StringsPagePairTexts() : PathsPagePairTexts(), {"inc"}, c.exclude);
+                      c.stringsPage ? StringsPageTexts().pair : PathsPageTexts().pair, {"inc"},
+                      c.exclude);
         f.prompt.expect(c.title, c.kind, c.answer);
-        const PairFocus focus = c.deleteAll ? f.pair.deleteAllExcluded() : f.pair.deleteExcluded(c.selection);
+        const PairFocus focus =
+            c.deleteAll ? f.pair.deleteAllExcluded() : f.pair.deleteExcluded(c.selection);
         EXPECT_TRUE(f.prompt.satisfied()) << c.name << "\n" << f.prompt.describe();
         EXPECT_EQ(f.excludeList.texts(), c.excludeAfter) << c.name;
         EXPECT_EQ(focus, c.focus) << c.name;
@@ -156,16 +249,19 @@ TEST(IncludeExcludePair, DeleteMessagesCarryThePageTexts) {
     strings.prompt.answerEverything();
     strings.pair.deleteExcluded({});
     strings.pair.deleteAllExcluded();
-    PairFixture paths(NameList::Order::Insertion, PathsPagePairTexts(), {}, {"x"});
+    PairFixture paths(NameList::Order::Insertion, PathsPageTexts().pair, {}, {"x"});
     paths.prompt.answerEverything(false);
     paths.pair.deleteExcluded({0});
     paths.pair.deleteAllExcluded();
     ASSERT_EQ(strings.prompt.shown().size(), 2u);
     ASSERT_EQ(paths.prompt.shown().size(), 2u);
     EXPECT_EQ(strings.prompt.shown()[0].text,
-              "The EXCLUDE list is empty !\nAction : You must enter at least one STRING to the EXCLUDE list to delete it.\n");
+              "The EXCLUDE list is empty !\nAction : You must enter at least one STRING to the "
+              "EXCLUDE list to delete it.\n");
     EXPECT_EQ(strings.prompt.shown()[1].text, "Empty List in the Exclude Window!\n");
     EXPECT_EQ(paths.prompt.shown()[0].text,
-              "Do you want to delete the selected item(s) from the Exclude list ?\nNote: You can delete ONLY from the EXCLUDE list.\n");
-    EXPECT_EQ(paths.prompt.shown()[1].text, "Do you want to delete all item(s) from the Exclude list ?");
+              "Do you want to delete the selected item(s) from the Exclude list ?\nNote: You can "
+              "delete ONLY from the EXCLUDE list.\n");
+    EXPECT_EQ(paths.prompt.shown()[1].text,
+              "Do you want to delete all item(s) from the Exclude list ?");
 }
