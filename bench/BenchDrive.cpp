@@ -21,7 +21,8 @@ BenchDrive::BenchDrive(const std::string& tag) {
     if (::mkdtemp(pattern.data()) != nullptr)
         root_ = pattern;
     else
-        std::fprintf(stderr, "bench %s: cannot make a folder under %s\n", tag.c_str(), BenchBase().c_str());
+        std::fprintf(stderr, "bench %s: cannot make a folder under %s\n", tag.c_str(),
+                     BenchBase().c_str());
     platform::DriveMap drives;
     if (ready())
         drives.map('f', root_);

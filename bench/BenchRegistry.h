@@ -12,8 +12,14 @@ namespace dirforge::bench {
 /// Collects the `name: value` lines of one benchmark.
 class BenchReport {
 public:
-    void value(const std::string& name, double v) { std::printf("%s: %.3f\n", name.c_str(), v); std::fflush(stdout); }
-    void count(const std::string& name, long long v) { std::printf("%s: %lld\n", name.c_str(), v); std::fflush(stdout); }
+    void value(const std::string& name, double v) {
+        std::printf("%s: %.3f\n", name.c_str(), v);
+        std::fflush(stdout);
+    }
+    void count(const std::string& name, long long v) {
+        std::printf("%s: %lld\n", name.c_str(), v);
+        std::fflush(stdout);
+    }
     void note(const std::string& name, const std::string& text) {
         std::printf("%s: %s\n", name.c_str(), text.c_str());
         std::fflush(stdout);
@@ -44,7 +50,7 @@ template <typename Fn> double secondsOf(Fn&& fn) {
 
 #define DIRFORGE_BENCH_CAT2(a, b) a##b
 #define DIRFORGE_BENCH_CAT(a, b) DIRFORGE_BENCH_CAT2(a, b)
-#define DIRFORGE_BENCH(name)                                                                    \
-    static void name(::dirforge::bench::BenchReport&);                                          \
-    static ::dirforge::bench::BenchRegistrar DIRFORGE_BENCH_CAT(registrar_, name){#name, name}; \
+#define DIRFORGE_BENCH(name)                                                                       \
+    static void name(::dirforge::bench::BenchReport&);                                             \
+    static ::dirforge::bench::BenchRegistrar DIRFORGE_BENCH_CAT(registrar_, name){#name, name};    \
     static void name(::dirforge::bench::BenchReport& report)

@@ -8,8 +8,10 @@ namespace dirforge::bench {
 
 class YesPrompt : public platform::Prompt {
 public:
-    platform::PromptButton show(const std::string&, const std::string&, platform::MessageKind kind) override {
-        return kind == platform::MessageKind::Question ? platform::PromptButton::Yes : platform::PromptButton::Ok;
+    platform::PromptButton show(const std::string&, const std::string&,
+                                platform::MessageKind kind) override {
+        return kind == platform::MessageKind::Question ? platform::PromptButton::Yes
+                                                       : platform::PromptButton::Ok;
     }
 };
 

@@ -98,14 +98,18 @@ DIRFORGE_BENCH(engine_run_100k) {
         if (round % 2 == 0)
             plainRound();
         engine::PageRunState simulated;
-        simulation = std::min(simulation, bench::secondsOf([&] { engine::SimulationRun(request, simulated, services); }));
+        simulation = std::min(simulation, bench::secondsOf([&] {
+                                  engine::SimulationRun(request, simulated, services);
+                              }));
         if (round == 0)
             ResetPeakMemory();
         engine::PageRunState state;
-        real = std::min(real, bench::secondsOf([&] { engine::CreationRun(request, state, services); }));
+        real = std::min(real,
+                        bench::secondsOf([&] { engine::CreationRun(request, state, services); }));
         if (round == 0) {
             peakMb = PeakMemoryMb();
-            report.count("run_100k_created", static_cast<long long>(state.results.FoldersCreated.size()));
+            report.count("run_100k_created",
+                         static_cast<long long>(state.results.FoldersCreated.size()));
         }
         if (round % 2 == 1)
             plainRound();
@@ -131,10 +135,12 @@ DIRFORGE_BENCH(engine_copy_tree) {
     int files = 0;
     for (int a = 0; a < 20; ++a) {
         for (int b = 0; b < 24; ++b) {
-            const std::string folder = structure + "/Part" + std::to_string(a) + "/Sub" + std::to_string(b);
+            const std::string folder =
+                structure + "/Part" + std::to_string(a) + "/Sub" + std::to_string(b);
             std::filesystem::create_directories(folder);
             for (int f = 0; f < 10 && files < 5000; ++f, ++files)
-                std::ofstream(folder + "/file" + std::to_string(f) + ".txt") << std::string(200, 'x');
+                std::ofstream(folder + "/file" + std::to_string(f) + ".txt")
+                    << std::string(200, 'x');
         }
     }
     for (int f = 0; files < 5000; ++f, ++files)
@@ -161,17 +167,21 @@ DIRFORGE_BENCH(engine_copy_tree) {
             const std::string cpFolder = drive.root() + "/Cp" + suffix;
             std::filesystem::create_directories(cpFolder);
             plain = std::min(plain, bench::secondsOf([&] {
-                for (int i = 0; i < kCopies; ++i)
-                    std::system(("cp -r '" + structure + "' '" + cpFolder + "/" + std::to_string(i) + "'").c_str());
-            }));
+                                 for (int i = 0; i < kCopies; ++i)
+                                     std::system(("cp -r '" + structure + "' '" + cpFolder + "/" +
+                                                  std::to_string(i) + "'")
+                                                     .c_str());
+                             }));
         };
         if (round % 2 == 0)
             copyRound();
         request.destination = "f:\\Runs" + suffix;
         engine::PageRunState state;
-        real = std::min(real, bench::secondsOf([&] { engine::CreationRun(request, state, services); }));
+        real = std::min(real,
+                        bench::secondsOf([&] { engine::CreationRun(request, state, services); }));
         if (round == 0)
-            report.count("copy_tree_files_created", static_cast<long long>(state.results.FilesCreated.size()));
+            report.count("copy_tree_files_created",
+                         static_cast<long long>(state.results.FilesCreated.size()));
         if (round % 2 == 1)
             copyRound();
     }

@@ -36,7 +36,8 @@ double plainCalls(const std::string& hostFolder) {
     });
 }
 
-double throughHostFileSystem(dirforge::platform::HostFileSystem& fs, const std::string& driveFolder) {
+double throughHostFileSystem(dirforge::platform::HostFileSystem& fs,
+                             const std::string& driveFolder) {
     const std::string base = driveFolder + "\\";
     std::vector<std::string> created;
     return dirforge::bench::secondsOf([&] {
@@ -73,7 +74,8 @@ DIRFORGE_BENCH(fs_overhead) {
         ::mkdir(plainFolder.c_str(), 0777);
         ::mkdir(driveFolder.c_str(), 0777);
         plainBest = std::min(plainBest, plainCalls(plainFolder));
-        driveBest = std::min(driveBest, throughHostFileSystem(fs, "f:\\drive" + std::to_string(round)));
+        driveBest =
+            std::min(driveBest, throughHostFileSystem(fs, "f:\\drive" + std::to_string(round)));
         removeFolders(plainFolder);
         removeFolders(driveFolder);
     }

@@ -38,7 +38,8 @@ constexpr int kNames = 100000;
 
 using dirforge::bench::EnsureApplication;
 
-double EngineRun(platform::HostFileSystem& files, const std::vector<std::string>& names, const std::string& destination) {
+double EngineRun(platform::HostFileSystem& files, const std::vector<std::string>& names,
+                 const std::string& destination) {
     bench::YesPrompt prompt;
     bench::QuietShell shell;
     engine::RunObserver none;
@@ -52,8 +53,10 @@ double EngineRun(platform::HostFileSystem& files, const std::vector<std::string>
     return bench::secondsOf([&] { engine::CreationRun(request, state, services); });
 }
 
-double PageRun(ui::AppContext& context, const std::vector<std::string>& names, const std::string& destination) {
-    auto& page = static_cast<ui::StringsPage&>(*context.mainWindow().page(engine::PageKind::Strings));
+double PageRun(ui::AppContext& context, const std::vector<std::string>& names,
+               const std::string& destination) {
+    auto& page =
+        static_cast<ui::StringsPage&>(*context.mainWindow().page(engine::PageKind::Strings));
     page.SetDestination(destination);
     page.includeList().clear();
     page.includeList().addMany(names);
@@ -101,8 +104,10 @@ DIRFORGE_BENCH(gui_run_100k) {
         // Alternate the two so both see the same state of the file system; keep each one's best.
         double engineBest = 1e9, pageBest = 1e9;
         for (int round = 0; round < 2; ++round) {
-            engineBest = std::min(engineBest, EngineRun(files, names, "f:\\Engine" + std::to_string(round)));
-            pageBest = std::min(pageBest, PageRun(context, names, "f:\\Page" + std::to_string(round)));
+            engineBest =
+                std::min(engineBest, EngineRun(files, names, "f:\\Engine" + std::to_string(round)));
+            pageBest =
+                std::min(pageBest, PageRun(context, names, "f:\\Page" + std::to_string(round)));
         }
         report.value("gui_run_100k_engine_seconds", engineBest);
         report.value("gui_run_100k_page_seconds", pageBest);

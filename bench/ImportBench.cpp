@@ -27,8 +27,8 @@ std::string sourceText(int lines) {
     char line[96];
     for (int i = 0; i < lines; ++i) {
         const int n = (i * 7919) % lines; // scattered, so the alphabetical merge has work to do
-        std::snprintf(line, sizeof line, "\"Client %06d %s\", City%03d, %d\r\n", n, (n % 2) ? "Smith" : "jones",
-                      n % 997, n);
+        std::snprintf(line, sizeof line, "\"Client %06d %s\", City%03d, %d\r\n", n,
+                      (n % 2) ? "Smith" : "jones", n % 997, n);
         text += line;
     }
     return text;

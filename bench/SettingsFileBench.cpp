@@ -21,7 +21,8 @@ DIRFORGE_BENCH(settings_file) {
     const double baseline = dirforge::bench::secondsOf([&] { copy = bytes; });
 
     report.count("settings_file_bytes", static_cast<long long>(bytes.size()));
-    report.count("settings_file_names_read", static_cast<long long>(read.strings.lstVol02IncludeStrings.size()));
+    report.count("settings_file_names_read",
+                 static_cast<long long>(read.strings.lstVol02IncludeStrings.size()));
     report.value("settings_file_write_ms", write * 1000);
     report.value("settings_file_read_ms", restore * 1000);
     report.value("settings_file_copy_baseline_ms", baseline * 1000);

@@ -34,7 +34,8 @@ std::vector<std::string> FolderNames(const std::string& base) {
 }
 
 /// Makes every folder as a run does, journaling it in results with its identity.
-void MakeFolders(platform::FileSystem& fs, const std::vector<std::string>& folders, engine::RunResults& results) {
+void MakeFolders(platform::FileSystem& fs, const std::vector<std::string>& folders,
+                 engine::RunResults& results) {
     results = engine::RunResults{};
     engine::RunAnchors anchors(fs, results);
     for (const auto& folder : folders)
@@ -63,21 +64,22 @@ DIRFORGE_BENCH(undo_100k) {
     for (int round = 0; round < kRounds; ++round) {
         MakeFolders(fs, folders, results);
         undoBest = std::min(undoBest, bench::secondsOf([&] {
-            engine::UndoLastRun(engine::PageKind::Strings, results, "N", "f:\\Bench\\", fs, prompt, log);
-        }));
+                                engine::UndoLastRun(engine::PageKind::Strings, results, "N",
+                                                    "f:\\Bench\\", fs, prompt, log);
+                            }));
         left += results.FoldersFailedUndo.size();
 
         MakeFolders(fs, folders, results);
         removeBest = std::min(removeBest, bench::secondsOf([&] {
-            for (const auto& folder : folders)
-                fs.removeEmptyFolder(folder);
-        }));
+                                  for (const auto& folder : folders)
+                                      fs.removeEmptyFolder(folder);
+                              }));
 
         MakeFolders(fs, folders, results);
         rmdirBest = std::min(rmdirBest, bench::secondsOf([&] {
-            for (const auto& folder : hostFolders)
-                ::rmdir(folder.c_str());
-        }));
+                                 for (const auto& folder : hostFolders)
+                                     ::rmdir(folder.c_str());
+                             }));
     }
 
     report.value("undo_100k_seconds", undoBest);

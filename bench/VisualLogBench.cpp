@@ -37,7 +37,8 @@ public:
 using dirforge::bench::EnsureApplication;
 
 /// What a run tells its observer for one created folder.
-void Feed(dirforge::engine::RunObserver& observer, dirforge::engine::RunCounters& counters, const std::string& path) {
+void Feed(dirforge::engine::RunObserver& observer, dirforge::engine::RunCounters& counters,
+          const std::string& path) {
     observer.recorded(ResultList::FoldersCreated, path);
     counters.at(CounterRow::Folders, CounterColumn::Created) += 1;
     observer.countersChanged(counters);

@@ -81,7 +81,8 @@ struct Session {
     std::string journalPath(bool forWriting) {
         const std::string path = DriveArgument(paths, options.journal, "--journal");
         if (forWriting && (fs.folderExists(path) || !fs.folderExists(engine::ParentFolder(path))))
-            throw UsageError("--journal: " + path + " cannot be written (its folder must exist and it must not be one)");
+            throw UsageError("--journal: " + path +
+                             " cannot be written (its folder must exist and it must not be one)");
         return path;
     }
 
@@ -137,7 +138,8 @@ int RunCreation(Session& session) {
     const std::string journalPath = writesJournal ? session.journalPath(true) : std::string();
 
     engine::MAP_FOLDER_TEMPLATE_OPTIONS templateOptions;
-    const engine::RunRequest request = BuildRunRequest(options, session.fs, session.paths, templateOptions);
+    const engine::RunRequest request =
+        BuildRunRequest(options, session.fs, session.paths, templateOptions);
     if (writesJournal)
         session.claimJournal(journalPath, request.page);
     engine::PageRunState state;
@@ -149,8 +151,9 @@ int RunCreation(Session& session) {
         engine::MissingDriveMessage(session.fs, engine::DrivePathsOf(request)).empty())
         engine::PrepareTargetCounts(request, state, services, false);
 
-    const engine::RunOutcome outcome = options.simulate ? engine::SimulationRun(request, state, services)
-                                                        : engine::CreationRun(request, state, services);
+    const engine::RunOutcome outcome = options.simulate
+                                           ? engine::SimulationRun(request, state, services)
+                                           : engine::CreationRun(request, state, services);
     if (outcome.end == engine::RunEnd::Refused) {
         if (options.json)
             session.report(state.results.counters, session.log.lists());
@@ -163,7 +166,8 @@ int RunCreation(Session& session) {
         outcome.end == engine::RunEnd::Stopped ? StoppedStatus(session) : ExitCompleted;
     if (!writesJournal)
         return done;
-    RunJournal journal{request.page, state.lastAttachMode, state.lastDestination, std::move(state.results), {}};
+    RunJournal journal{
+        request.page, state.lastAttachMode, state.lastDestination, std::move(state.results), {}};
     return session.writeJournal(journalPath, journal) ? done : ExitJournalFailed;
 }
 
@@ -174,16 +178,18 @@ int StoppedStatus(Session& session) {
     return StopSignals::ExitStatusFor(signal);
 }
 
-/// Maps each letter the journal uses to the folder it stood for; refuses a letter now mapped elsewhere.
+/// Maps each letter the journal uses to the folder it stood for; refuses a letter now mapped
+/// elsewhere.
 void RestoreJournalDrives(const RunJournal& journal, platform::DriveMap& drives) {
     for (const auto& [letter, folder] : journal.drives) {
         const auto current = drives.rootOf(letter);
         if (!current)
             drives.map(letter, folder);
         else if (*current != folder)
-            throw UsageError(std::string("drive ") + letter + ": is " + *current + " here but was " + folder +
-                             " when the journal was written; map it the same way (--drive " + letter + "=" +
-                             folder + ")");
+            throw UsageError(std::string("drive ") + letter + ": is " + *current +
+                             " here but was " + folder +
+                             " when the journal was written; map it the same way (--drive " +
+                             letter + "=" + folder + ")");
     }
 }
 
@@ -198,8 +204,8 @@ int RunUndo(Session& session) {
     RestoreJournalDrives(*journal, session.fs.drives());
 
     engine::RunResults& results = journal->results;
-    if (!engine::UndoLastRun(journal->page, results, journal->lastAttachMode, journal->lastDestination, session.fs,
-                             session.prompt, session.log)) {
+    if (!engine::UndoLastRun(journal->page, results, journal->lastAttachMode,
+                             journal->lastDestination, session.fs, session.prompt, session.log)) {
         if (session.options.json)
             session.report(results.counters, ListsOf(results));
         return ExitRefused;

@@ -39,12 +39,13 @@ struct ListName {
     const char* key;
     const char* caption;
 };
-constexpr ListName kLists[engine::ResultListCount] = {{"foldersCreated", "Folders created"},
-                                                      {"subFoldersCreated", "Subfolders created"},
-                                                      {"filesCreated", "Files created"},
-                                                      {"foldersExist", "Folders that already exist"},
-                                                      {"foldersOther", "Folders not created for other reasons"},
-                                                      {"foldersFailedUndo", "Folders whose undo failed"}};
+constexpr ListName kLists[engine::ResultListCount] = {
+    {"foldersCreated", "Folders created"},
+    {"subFoldersCreated", "Subfolders created"},
+    {"filesCreated", "Files created"},
+    {"foldersExist", "Folders that already exist"},
+    {"foldersOther", "Folders not created for other reasons"},
+    {"foldersFailedUndo", "Folders whose undo failed"}};
 
 constexpr const char* kKeptFilesCaption = "Files whose undo failed";
 

@@ -19,16 +19,17 @@ std::vector<std::string> NamesOf(const BatchOptions& options, const platform::Fi
             return options.names;
         return ReadListFile(fs, DriveArgument(paths, options.namesFile, "--names"), "--names");
     }
-    std::vector<std::string> entries = options.pathsFile.empty()
-                                           ? options.paths
-                                           : ReadListFile(fs, DriveArgument(paths, options.pathsFile, "--paths"),
-                                                          "--paths");
+    std::vector<std::string> entries =
+        options.pathsFile.empty()
+            ? options.paths
+            : ReadListFile(fs, DriveArgument(paths, options.pathsFile, "--paths"), "--paths");
     for (std::string& entry : entries)
         entry = paths.entryToDrive(entry);
     return entries;
 }
 
-std::vector<std::string> StructureFolders(const BatchOptions& options, const platform::FileSystem& fs,
+std::vector<std::string> StructureFolders(const BatchOptions& options,
+                                          const platform::FileSystem& fs,
                                           const PathArguments& paths) {
     std::vector<std::string> folders;
     for (const std::string& structure : options.structures) {
@@ -45,7 +46,8 @@ std::vector<std::string> TemplateLines(const BatchOptions& options, const platfo
                                        const PathArguments& paths) {
     std::vector<std::string> raw = options.templates;
     for (const std::string& file : options.templateFiles)
-        for (std::string& line : ReadListFile(fs, DriveArgument(paths, file, "--templates"), "--templates"))
+        for (std::string& line :
+             ReadListFile(fs, DriveArgument(paths, file, "--templates"), "--templates"))
             raw.push_back(std::move(line));
     std::vector<std::string> lines;
     for (const std::string& line : raw)
@@ -53,7 +55,8 @@ std::vector<std::string> TemplateLines(const BatchOptions& options, const platfo
             lines.push_back(core::Trim(line));
     std::string report;
     if (core::ValidateRelativePathList(report, lines))
-        throw UsageError("template lines must be relative paths such as \\Docs\\Drafts:\n" + report);
+        throw UsageError("template lines must be relative paths such as \\Docs\\Drafts:\n" +
+                         report);
     for (std::string& line : lines)
         line = core::NormalizePath(std::move(line));
     return lines;
@@ -88,14 +91,17 @@ std::vector<std::string> ReadListFile(const platform::FileSystem& fs, const std:
     return lines;
 }
 
-std::string DriveArgument(const PathArguments& paths, const std::string& argument, const std::string& option) {
+std::string DriveArgument(const PathArguments& paths, const std::string& argument,
+                          const std::string& option) {
     if (auto drivePath = paths.toDrive(argument))
         return *drivePath;
-    throw UsageError(option + ": \"" + argument + "\" is neither a drive path nor a host path on a mapped drive");
+    throw UsageError(option + ": \"" + argument +
+                     "\" is neither a drive path nor a host path on a mapped drive");
 }
 
 engine::RunRequest BuildRunRequest(const BatchOptions& options, const platform::FileSystem& fs,
-                                   const PathArguments& paths, engine::MAP_FOLDER_TEMPLATE_OPTIONS& templateOptions) {
+                                   const PathArguments& paths,
+                                   engine::MAP_FOLDER_TEMPLATE_OPTIONS& templateOptions) {
     engine::RunRequest request;
     request.page = PageOf(options.command);
     if (request.page == engine::PageKind::Numbers) {
@@ -122,7 +128,8 @@ engine::RunRequest BuildRunRequest(const BatchOptions& options, const platform::
         request.structureLines = TemplateLines(options, fs, paths);
     request.showVisualLog = false;
     request.showExplorer = false;
-    engine::SetTemplateOptions(templateOptions, engine::TemplatePageNumber(request.page), options.templateOption);
+    engine::SetTemplateOptions(templateOptions, engine::TemplatePageNumber(request.page),
+                               options.templateOption);
     request.templateOptions = &templateOptions;
     return request;
 }

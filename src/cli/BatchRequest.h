@@ -21,12 +21,14 @@ std::vector<std::string> ReadListFile(const platform::FileSystem& fs, const std:
                                       const std::string& option);
 
 /// A folder or file argument in drive form; throws UsageError naming the option otherwise.
-std::string DriveArgument(const PathArguments& paths, const std::string& argument, const std::string& option);
+std::string DriveArgument(const PathArguments& paths, const std::string& argument,
+                          const std::string& option);
 
 /// The run request of a creation command. templateOptions must outlive the request (it points
 /// there). Throws UsageError for a file that cannot be read, a structure folder that does not
 /// exist or template lines that are not relative paths.
 engine::RunRequest BuildRunRequest(const BatchOptions& options, const platform::FileSystem& fs,
-                                   const PathArguments& paths, engine::MAP_FOLDER_TEMPLATE_OPTIONS& templateOptions);
+                                   const PathArguments& paths,
+                                   engine::MAP_FOLDER_TEMPLATE_OPTIONS& templateOptions);
 
 } // namespace dirforge::cli

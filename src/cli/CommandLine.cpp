@@ -15,17 +15,20 @@ namespace {
 using engine::AttachMode;
 using engine::CopyVariant;
 
-const std::map<std::string, AttachMode> kAttachModes{
-    {"nothing", AttachMode::Nothing}, {"existing", AttachMode::Existing}, {"templates", AttachMode::TextTemplates}};
+const std::map<std::string, AttachMode> kAttachModes{{"nothing", AttachMode::Nothing},
+                                                     {"existing", AttachMode::Existing},
+                                                     {"templates", AttachMode::TextTemplates}};
 
-const std::map<std::string, CopyVariant> kCopyVariants{{"main", CopyVariant::MainFolderWithoutFiles},
-                                                       {"sub", CopyVariant::SubFoldersOnlyWithoutFiles},
-                                                       {"main-files", CopyVariant::MainFolderWithFiles},
-                                                       {"sub-files", CopyVariant::SubFoldersOnlyWithFiles}};
+const std::map<std::string, CopyVariant> kCopyVariants{
+    {"main", CopyVariant::MainFolderWithoutFiles},
+    {"sub", CopyVariant::SubFoldersOnlyWithoutFiles},
+    {"main-files", CopyVariant::MainFolderWithFiles},
+    {"sub-files", CopyVariant::SubFoldersOnlyWithFiles}};
 
 constexpr const char* kReplaceTextPrefix = "replace-text=";
 
-/// Accepts one of the map's keys, any letter case (the text is lower-cased for the lookup after parsing).
+/// Accepts one of the map's keys, any letter case (the text is lower-cased for the lookup after
+/// parsing).
 template <typename Value> CLI::Validator OneOf(const std::map<std::string, Value>& choices) {
     return CLI::Validator(
         [&choices](std::string& text) {
@@ -47,10 +50,13 @@ struct OptionText {
 };
 
 /// A list given either as a file or item by item (not both).
-void AddListSource(CLI::App& command, OptionText fileOption, std::string& file, OptionText itemOption,
-                   const char* itemType, std::vector<std::string>& items) {
-    CLI::Option* fromFile = command.add_option(fileOption.name, file, fileOption.help)->type_name("FILE");
-    command.add_option(itemOption.name, items, itemOption.help)->type_name(itemType)->excludes(fromFile);
+void AddListSource(CLI::App& command, OptionText fileOption, std::string& file,
+                   OptionText itemOption, const char* itemType, std::vector<std::string>& items) {
+    CLI::Option* fromFile =
+        command.add_option(fileOption.name, file, fileOption.help)->type_name("FILE");
+    command.add_option(itemOption.name, items, itemOption.help)
+        ->type_name(itemType)
+        ->excludes(fromFile);
 }
 
 /// The options the three creation commands share, and the option handles the later checks need.
@@ -69,31 +75,43 @@ void AddQuietFlag(CLI::App& command, BatchOptions& options) {
     command.add_flag("--quiet", options.quiet, "No progress line on standard error");
 }
 
-void AddCommonOptions(CLI::App& command, BatchOptions& options, CommonOptions& common, std::string& templateOption) {
+void AddCommonOptions(CLI::App& command, BatchOptions& options, CommonOptions& common,
+                      std::string& templateOption) {
     command.add_option("--prefix", options.prefix, "Text put before every new folder's name");
     command.add_option("--suffix", options.suffix, "Text put after every new folder's name");
     command.add_flag("--hyphen", options.hyphen, "Join prefix, name and suffix with hyphens");
-    command.add_option("--attach", common.attach, "What each new folder receives (default: nothing)")
+    command
+        .add_option("--attach", common.attach, "What each new folder receives (default: nothing)")
         ->check(OneOf(kAttachModes))
         ->type_name("nothing|existing|templates");
-    common.structure = command.add_option("--structure", options.structures,
-                                          "A folder tree copied into each new folder (--attach existing)")
-                           ->type_name("PATH");
-    common.copyOption = command.add_option("--copy", common.copy, "What of each structure is copied (default: main)")
-                            ->check(OneOf(kCopyVariants))
-                            ->type_name("main|sub|main-files|sub-files");
-    common.templates = command.add_option("--template", options.templates,
-                                          "A relative template line such as \\Docs\\Drafts (--attach templates)")
-                           ->type_name("TEXT");
-    common.templateFiles = command.add_option("--templates", options.templateFiles,
-                                              "A text file of relative template lines, one per line")
+    common.structure =
+        command
+            .add_option("--structure", options.structures,
+                        "A folder tree copied into each new folder (--attach existing)")
+            ->type_name("PATH");
+    common.copyOption =
+        command
+            .add_option("--copy", common.copy, "What of each structure is copied (default: main)")
+            ->check(OneOf(kCopyVariants))
+            ->type_name("main|sub|main-files|sub-files");
+    common.templates =
+        command
+            .add_option("--template", options.templates,
+                        "A relative template line such as \\Docs\\Drafts (--attach templates)")
+            ->type_name("TEXT");
+    common.templateFiles = command
+                               .add_option("--templates", options.templateFiles,
+                                           "A text file of relative template lines, one per line")
                                ->type_name("FILE");
-    common.templateOption =
-        command.add_option("--template-option", templateOption, "How template lines are transformed (default: keep)")
-            ->type_name("keep|drop-first|replace-first|replace-text=TEXT");
-    command.add_flag("--simulate", options.simulate, "Only show what a run would do; nothing is written");
-    command.add_option("--journal", options.journal,
-                       "Write the run's undo journal here (left untouched by --simulate)")
+    common.templateOption = command
+                                .add_option("--template-option", templateOption,
+                                            "How template lines are transformed (default: keep)")
+                                ->type_name("keep|drop-first|replace-first|replace-text=TEXT");
+    command.add_flag("--simulate", options.simulate,
+                     "Only show what a run would do; nothing is written");
+    command
+        .add_option("--journal", options.journal,
+                    "Write the run's undo journal here (left untouched by --simulate)")
         ->type_name("FILE");
     command.add_flag("--json", options.json, "Print the outcome as one JSON object");
     command
@@ -136,11 +154,13 @@ std::string CheckRunOptions(const BatchOptions& options) {
         options.wasGiven("template") || options.wasGiven("templates") ||
         options.wasGiven("template-option") || options.wasGiven("number-suffix");
     if (options.attach != AttachMode::TextTemplates && templateOptionsGiven)
-        return "--template, --templates, --template-option and --number-suffix need --attach templates";
+        return "--template, --templates, --template-option and --number-suffix need --attach "
+               "templates";
     return {};
 }
 
-bool ParseTemplateOption(const std::string& text, engine::_tagFoldersTemplateOptions& record, std::string& error) {
+bool ParseTemplateOption(const std::string& text, engine::_tagFoldersTemplateOptions& record,
+                         std::string& error) {
     record = engine::_tagFoldersTemplateOptions{};
     if (text == "keep")
         return true;
@@ -154,23 +174,27 @@ bool ParseTemplateOption(const std::string& text, engine::_tagFoldersTemplateOpt
         record.RemainderText = text.substr(std::string(kReplaceTextPrefix).size());
     } else {
         record = engine::_tagFoldersTemplateOptions{};
-        error = "--template-option: \"" + text + "\" is not one of keep, drop-first, replace-first, replace-text=TEXT";
+        error = "--template-option: \"" + text +
+                "\" is not one of keep, drop-first, replace-first, replace-text=TEXT";
         return false;
     }
     return true;
 }
 
-std::optional<int> ParseCommandLine(int argc, const char* const* argv, BatchOptions& options, std::ostream& out,
-                                    std::ostream& err) {
-    CLI::App app{"Creates many folders at once, simulates a run first, or undoes the last one.", "dirforge-cli"};
+std::optional<int> ParseCommandLine(int argc, const char* const* argv, BatchOptions& options,
+                                    std::ostream& out, std::ostream& err) {
+    CLI::App app{"Creates many folders at once, simulates a run first, or undoes the last one.",
+                 "dirforge-cli"};
     app.require_subcommand(1);
     app.set_version_flag("--version", std::string("dirforge-cli ") + kVersion,
                          "Print the version and exit");
-    app.add_option("--drive", options.driveMappings, "Map a drive letter to a host folder (adds to DIRFORGE_DRIVES)")
+    app.add_option("--drive", options.driveMappings,
+                   "Map a drive letter to a host folder (adds to DIRFORGE_DRIVES)")
         ->type_name("L=HOSTDIR");
 
     std::string templateOption = "keep";
-    CLI::App* strings = app.add_subcommand("strings", "Create one folder per name under a destination");
+    CLI::App* strings =
+        app.add_subcommand("strings", "Create one folder per name under a destination");
     strings
         ->add_option("--dest", options.destination,
                      "Destination folder (required without --profile)")
@@ -186,7 +210,8 @@ std::optional<int> ParseCommandLine(int argc, const char* const* argv, BatchOpti
     CommonOptions pathsCommon;
     AddCommonOptions(*paths, options, pathsCommon, templateOption);
 
-    CLI::App* numbers = app.add_subcommand("numbers", "Create one folder per number from start to end");
+    CLI::App* numbers =
+        app.add_subcommand("numbers", "Create one folder per number from start to end");
     numbers
         ->add_option("--dest", options.destination,
                      "Destination folder (required without --profile)")
@@ -195,14 +220,18 @@ std::optional<int> ParseCommandLine(int argc, const char* const* argv, BatchOpti
         ->check(CLI::Range(1, std::numeric_limits<std::int32_t>::max()));
     numbers->add_option("--end", options.endNumber, "Last number (required without --profile)")
         ->check(CLI::Range(1, std::numeric_limits<std::int32_t>::max()));
-    numbers->add_flag("--pad", options.padded, "Pad numbers with zeroes to the width of the end number");
+    numbers->add_flag("--pad", options.padded,
+                      "Pad numbers with zeroes to the width of the end number");
     CommonOptions numbersCommon;
     AddCommonOptions(*numbers, options, numbersCommon, templateOption);
-    numbersCommon.numberSuffix = numbers->add_flag(
-        "--number-suffix", options.numberSuffix, "Append the number to every template subfolder (--attach templates)");
+    numbersCommon.numberSuffix =
+        numbers->add_flag("--number-suffix", options.numberSuffix,
+                          "Append the number to every template subfolder (--attach templates)");
 
     CLI::App* undo = app.add_subcommand("undo", "Remove what the run recorded in a journal made");
-    undo->add_option("--journal", options.journal, "The run's undo journal")->required()->type_name("FILE");
+    undo->add_option("--journal", options.journal, "The run's undo journal")
+        ->required()
+        ->type_name("FILE");
     undo->add_flag("--json", options.json, "Print the outcome as one JSON object");
     AddQuietFlag(*undo, options);
 

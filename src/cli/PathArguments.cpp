@@ -36,7 +36,8 @@ std::optional<std::string> PathArguments::toDrive(const std::string& argument) c
     if (trimmed.empty())
         return std::nullopt;
     if (core::HasDrivePart(trimmed))
-        return core::NormalizePath(trimmed); // typed forward slashes become backslashes, as on the pages
+        return core::NormalizePath(
+            trimmed); // typed forward slashes become backslashes, as on the pages
     return hostToDrive(trimmed);
 }
 

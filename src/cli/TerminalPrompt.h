@@ -22,7 +22,8 @@ public:
     explicit TerminalPrompt(std::ostream& err) : err_(err) {}
 
     /// Prints warnings and errors, answers questions Yes and everything else Ok.
-    platform::PromptButton show(const std::string& text, const std::string& title, platform::MessageKind kind) override;
+    platform::PromptButton show(const std::string& text, const std::string& title,
+                                platform::MessageKind kind) override;
 
     /// Every warning, error and information shown so far, in order.
     const std::vector<ShownMessage>& messages() const { return messages_; }

@@ -4,4 +4,6 @@
 
 #include <iostream>
 
-int main(int argc, char** argv) { return dirforge::cli::BatchMain(argc, argv, std::cout, std::cerr); }
+int main(int argc, char** argv) {
+    return dirforge::cli::BatchMain(argc, argv, std::cout, std::cerr);
+}

@@ -6,10 +6,14 @@ namespace dirforge::core {
 
 namespace {
 
-constexpr char foldAscii(char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c + 32) : c; }
+constexpr char foldAscii(char c) {
+    return c >= 'A' && c <= 'Z' ? static_cast<char>(c + 32) : c;
+}
 
 // Alternating capital/small pairs: the capital sits on the even (or odd) code point.
-constexpr bool inPairRange(char32_t c, char32_t first, char32_t last) { return c >= first && c <= last; }
+constexpr bool inPairRange(char32_t c, char32_t first, char32_t last) {
+    return c >= first && c <= last;
+}
 constexpr char32_t foldPair(char32_t c, bool capitalIsEven) {
     return ((c % 2 == 0) == capitalIsEven) ? c + 1 : c;
 }
@@ -38,12 +42,21 @@ char32_t foldGreek(char32_t c) {
     if (c >= 0x391 && c <= 0x3AB && c != 0x3A2)
         return c + 0x20;
     switch (c) {
-    case 0x386: return 0x3AC;
-    case 0x388: case 0x389: case 0x38A: return c + 0x25;
-    case 0x38C: return 0x3CC;
-    case 0x38E: case 0x38F: return c + 0x3F;
-    case 0x3C2: return 0x3C3; // final sigma folds with sigma
-    default: return c;
+    case 0x386:
+        return 0x3AC;
+    case 0x388:
+    case 0x389:
+    case 0x38A:
+        return c + 0x25;
+    case 0x38C:
+        return 0x3CC;
+    case 0x38E:
+    case 0x38F:
+        return c + 0x3F;
+    case 0x3C2:
+        return 0x3C3; // final sigma folds with sigma
+    default:
+        return c;
     }
 }
 
@@ -52,7 +65,8 @@ char32_t foldCyrillicArmenian(char32_t c) {
         return c + 0x50;
     if (c >= 0x410 && c <= 0x42F)
         return c + 0x20;
-    if (inPairRange(c, 0x460, 0x481) || inPairRange(c, 0x48A, 0x4BF) || inPairRange(c, 0x4D0, 0x52F))
+    if (inPairRange(c, 0x460, 0x481) || inPairRange(c, 0x48A, 0x4BF) ||
+        inPairRange(c, 0x4D0, 0x52F))
         return foldPair(c, true);
     if (c == 0x4C0)
         return 0x4CF;
@@ -92,7 +106,9 @@ void appendFolded(std::string& out, std::string_view text, std::size_t from) {
     }
 }
 
-int sign(int v) { return (v > 0) - (v < 0); }
+int sign(int v) {
+    return (v > 0) - (v < 0);
+}
 
 } // namespace
 
@@ -133,7 +149,9 @@ int CompareFolded(std::string_view a, std::string_view b) {
     return sign(restA.compare(restB));
 }
 
-bool EqualsIgnoreCase(std::string_view a, std::string_view b) { return CompareFolded(a, b) == 0; }
+bool EqualsIgnoreCase(std::string_view a, std::string_view b) {
+    return CompareFolded(a, b) == 0;
+}
 
 int CompareIgnoreCase(std::string_view a, std::string_view b) {
     const int folded = CompareFolded(a, b);

@@ -15,7 +15,8 @@ std::string moreLeft(std::size_t n) {
 }
 
 // header + N + ") \n" + the first lines + the tail.
-void appendSection(std::string& message, const std::string& header, const std::vector<std::string>& lines) {
+void appendSection(std::string& message, const std::string& header,
+                   const std::vector<std::string>& lines) {
     message += header + std::to_string(lines.size()) + ") \n";
     const std::size_t shown = std::min(lines.size(), ReportListLimit);
     for (std::size_t i = 0; i < shown; ++i)
@@ -90,14 +91,18 @@ bool ReportSyntaxErrors(std::string& message, const std::vector<std::string>& li
         lines.push_back("Syntax Error: " + bad.BadChars + "    " + bad.Folder + "\n");
     if (lines.empty())
         return false;
-    appendSection(message, "Error Type: There are Syntax errors in the Folder Names ( / \" * | < > ?)  (total: ", lines);
+    appendSection(
+        message,
+        "Error Type: There are Syntax errors in the Folder Names ( / \" * | < > ?)  (total: ",
+        lines);
     return true;
 }
 
 bool ReportColons(int maxColons, std::string& message, const std::vector<std::string>& list) {
     std::vector<std::string> lines;
     for (const auto& entry : CollectColons(maxColons, list))
-        lines.push_back("No. of Colons: " + std::to_string(entry.Colons) + "   " + entry.Folder + "\n");
+        lines.push_back("No. of Colons: " + std::to_string(entry.Colons) + "   " + entry.Folder +
+                        "\n");
     if (lines.empty())
         return false;
     appendSection(message,
@@ -116,7 +121,8 @@ bool ReportMissingBackslash(std::string& message, const std::vector<std::string>
     }
     if (lines.empty())
         return false;
-    appendSection(message, "Error Type: There are paths not beginning with \\ (backslash) (total: ", lines);
+    appendSection(message,
+                  "Error Type: There are paths not beginning with \\ (backslash) (total: ", lines);
     return true;
 }
 

@@ -9,7 +9,9 @@ namespace dirforge::core {
 
 namespace {
 
-bool lessIgnoringCase(const std::string& a, const std::string& b) { return CompareIgnoreCase(a, b) < 0; }
+bool lessIgnoringCase(const std::string& a, const std::string& b) {
+    return CompareIgnoreCase(a, b) < 0;
+}
 
 using KeyedTexts = std::vector<std::pair<std::string, std::string>>; // (folded, text)
 
@@ -50,11 +52,15 @@ NameList::NameList(Order order) : order_(order) {}
 
 std::pair<std::size_t, std::size_t> NameList::equalRange(std::string_view text) const {
     // Texts equal ignoring case stand together in the alphabetical list.
-    const auto lo = std::lower_bound(items_.begin(), items_.end(), text,
-                                     [](const std::string& item, std::string_view t) { return CompareFolded(item, t) < 0; });
-    const auto hi = std::upper_bound(lo, items_.end(), text,
-                                     [](std::string_view t, const std::string& item) { return CompareFolded(t, item) < 0; });
-    return {static_cast<std::size_t>(lo - items_.begin()), static_cast<std::size_t>(hi - items_.begin())};
+    const auto lo = std::lower_bound(
+        items_.begin(), items_.end(), text,
+        [](const std::string& item, std::string_view t) { return CompareFolded(item, t) < 0; });
+    const auto hi =
+        std::upper_bound(lo, items_.end(), text, [](std::string_view t, const std::string& item) {
+            return CompareFolded(t, item) < 0;
+        });
+    return {static_cast<std::size_t>(lo - items_.begin()),
+            static_cast<std::size_t>(hi - items_.begin())};
 }
 
 bool NameList::contains(std::string_view text) const {
@@ -85,9 +91,9 @@ std::size_t NameList::indexOf(std::string_view text) const {
 }
 
 std::size_t NameList::insert(std::string text) {
-    const auto position = isAlphabetical()
-                              ? std::upper_bound(items_.begin(), items_.end(), text, lessIgnoringCase)
-                              : items_.end();
+    const auto position =
+        isAlphabetical() ? std::upper_bound(items_.begin(), items_.end(), text, lessIgnoringCase)
+                         : items_.end();
     const auto index = static_cast<std::size_t>(position - items_.begin());
     if (observer_)
         observer_->aboutToInsert(index);
@@ -108,23 +114,28 @@ void NameList::insertMany(std::vector<std::string> texts) {
         folded_.reserve(folded_.size() + texts.size());
         for (const auto& text : texts)
             indexAdd(text);
-        items_.insert(items_.end(), std::make_move_iterator(texts.begin()), std::make_move_iterator(texts.end()));
+        items_.insert(items_.end(), std::make_move_iterator(texts.begin()),
+                      std::make_move_iterator(texts.end()));
     }
     notifyReset();
 }
 
-std::size_t NameList::insertMissing(std::vector<std::string> texts, const InsertProgress& progress) {
+std::size_t NameList::insertMissing(std::vector<std::string> texts,
+                                    const InsertProgress& progress) {
     return isAlphabetical() ? insertMissingSorted(std::move(texts), progress)
                             : insertMissingAppended(std::move(texts), progress);
 }
 
-std::size_t NameList::insertMissingSorted(std::vector<std::string> texts, const InsertProgress& progress) {
+std::size_t NameList::insertMissingSorted(std::vector<std::string> texts,
+                                          const InsertProgress& progress) {
     // Sort the batch by folded text, keeping the first of each case-insensitive repeat, then
     // walk it alongside the list: one linear pass decides what is missing.
     KeyedTexts keyed = foldAll(std::move(texts));
     const std::size_t examined = keyed.size();
-    std::stable_sort(keyed.begin(), keyed.end(), [](const auto& a, const auto& b) { return a.first < b.first; });
-    keyed.erase(std::unique(keyed.begin(), keyed.end(), [](const auto& a, const auto& b) { return a.first == b.first; }),
+    std::stable_sort(keyed.begin(), keyed.end(),
+                     [](const auto& a, const auto& b) { return a.first < b.first; });
+    keyed.erase(std::unique(keyed.begin(), keyed.end(),
+                            [](const auto& a, const auto& b) { return a.first == b.first; }),
                 keyed.end());
     KeyedTexts missing;
     std::size_t i = 0;
@@ -146,7 +157,8 @@ std::size_t NameList::insertMissingSorted(std::vector<std::string> texts, const 
     return added;
 }
 
-std::size_t NameList::insertMissingAppended(std::vector<std::string> texts, const InsertProgress& progress) {
+std::size_t NameList::insertMissingAppended(std::vector<std::string> texts,
+                                            const InsertProgress& progress) {
     std::vector<std::string> missing;
     folded_.reserve(folded_.size() + texts.size());
     std::size_t walked = 0;
@@ -159,7 +171,8 @@ std::size_t NameList::insertMissingAppended(std::vector<std::string> texts, cons
     if (missing.empty())
         return 0;
     notifyAboutToReset();
-    items_.insert(items_.end(), std::make_move_iterator(missing.begin()), std::make_move_iterator(missing.end()));
+    items_.insert(items_.end(), std::make_move_iterator(missing.begin()),
+                  std::make_move_iterator(missing.end()));
     notifyReset();
     return missing.size();
 }
@@ -168,8 +181,8 @@ void NameList::mergeSorted(std::vector<std::string> batch) {
     std::vector<std::string> merged;
     merged.reserve(items_.size() + batch.size());
     std::merge(std::make_move_iterator(items_.begin()), std::make_move_iterator(items_.end()),
-               std::make_move_iterator(batch.begin()), std::make_move_iterator(batch.end()), std::back_inserter(merged),
-               lessIgnoringCase);
+               std::make_move_iterator(batch.begin()), std::make_move_iterator(batch.end()),
+               std::back_inserter(merged), lessIgnoringCase);
     items_ = std::move(merged);
 }
 

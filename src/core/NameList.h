@@ -79,7 +79,8 @@ private:
     void rebuildForOrder();
     std::pair<std::size_t, std::size_t> equalRange(std::string_view text) const;
     std::size_t insertMissingSorted(std::vector<std::string> texts, const InsertProgress& progress);
-    std::size_t insertMissingAppended(std::vector<std::string> texts, const InsertProgress& progress);
+    std::size_t insertMissingAppended(std::vector<std::string> texts,
+                                      const InsertProgress& progress);
     void mergeSorted(std::vector<std::string> batch);
     void notifyAboutToReset() const;
     void notifyReset() const;

@@ -8,7 +8,9 @@ namespace dirforge::core {
 
 namespace {
 
-bool isAsciiDigit(char c) { return c >= '0' && c <= '9'; }
+bool isAsciiDigit(char c) {
+    return c >= '0' && c <= '9';
+}
 
 bool isAsciiPunctuation(char c) {
     return (c >= '!' && c <= '/') || (c >= ':' && c <= '@') || (c >= '[' && c <= '`') ||
@@ -16,7 +18,9 @@ bool isAsciiPunctuation(char c) {
 }
 
 // A drive letter, digit or punctuation after a colon marks the start of a path.
-bool startsPathBody(char c) { return IsAsciiLetter(c) || isAsciiDigit(c) || isAsciiPunctuation(c); }
+bool startsPathBody(char c) {
+    return IsAsciiLetter(c) || isAsciiDigit(c) || isAsciiPunctuation(c);
+}
 
 // "\\server\share" from "\\server\share\rest"; the whole text when it has no further separator.
 std::string networkDrivePart(std::string_view path) {
@@ -52,7 +56,9 @@ std::size_t findPathEnd(const std::string& text, std::size_t start) {
 
 } // namespace
 
-bool IsAsciiLetter(char c) { return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z'); }
+bool IsAsciiLetter(char c) {
+    return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z');
+}
 
 std::string_view IllegalCharsFor(IllegalCharSet set) {
     switch (set) {
@@ -86,11 +92,14 @@ std::string DrivePart(std::string_view path) {
     return {};
 }
 
-bool HasDrivePart(std::string_view path) { return !DrivePart(Trim(path)).empty(); }
+bool HasDrivePart(std::string_view path) {
+    return !DrivePart(Trim(path)).empty();
+}
 
 bool CheckIncludeText(std::string_view text, std::string& normalized, std::string& message) {
     if (text.empty()) {
-        message = "The text field is empty !\nAction : You must enter a text to add to the Include Folder List.";
+        message = "The text field is empty !\nAction : You must enter a text to add to the Include "
+                  "Folder List.";
         return false;
     }
     std::string found;
@@ -129,7 +138,8 @@ bool AnalyzeColons(std::string_view text, std::string& message) {
         message = "Not found any colon (:) in the text !!!!";
         return false;
     }
-    for (std::size_t pos = text.find(':'); pos != std::string_view::npos; pos = text.find(':', pos + 1)) {
+    for (std::size_t pos = text.find(':'); pos != std::string_view::npos;
+         pos = text.find(':', pos + 1)) {
         if (pos == 0) {
             message = "The colon (:) is the first character in the text.";
             return false;
@@ -139,7 +149,8 @@ bool AnalyzeColons(std::string_view text, std::string& message) {
             return false;
         }
         if (!IsAsciiLetter(text[pos - 1])) {
-            message = "There is(are) no drive letter(s) before colon(s) (:) : " + std::string(1, text[pos - 1]);
+            message = "There is(are) no drive letter(s) before colon(s) (:) : " +
+                      std::string(1, text[pos - 1]);
             return false;
         }
     }
@@ -171,14 +182,16 @@ std::vector<std::string> SplitFullPaths(std::string_view text) {
     return paths;
 }
 
-bool AddFullPathsFromText(std::vector<std::string>& list, std::string_view text, std::string& message) {
+bool AddFullPathsFromText(std::vector<std::string>& list, std::string_view text,
+                          std::string& message) {
     std::string normalized;
     if (!CheckIncludeText(text, normalized, message))
         return false;
     std::vector<std::string> pieces = SplitFullPaths(normalized);
     if (pieces.empty()) {
         // Nothing to add must not pass for success: say so instead of doing nothing silently.
-        message = "No folder path with a drive letter (for example f:\\Folder) was found in the text !";
+        message =
+            "No folder path with a drive letter (for example f:\\Folder) was found in the text !";
         return false;
     }
     list = std::move(pieces);
@@ -194,7 +207,8 @@ bool CheckSameSource(std::string_view destination, std::string_view source, std:
         return false;
     if (!EqualsIgnoreCase(normalizedDestination, normalizedSource))
         return true;
-    message = "The ATTACH/COPY/MOVE operation is NOT PERFORMED !!!\nThe Destination Folder is the same as the "
+    message = "The ATTACH/COPY/MOVE operation is NOT PERFORMED !!!\nThe Destination Folder is the "
+              "same as the "
               "source Folder !!! \nDestination Folder : " +
               std::string(destination) + "\n" + "Source Folder      : " + std::string(source);
     return false;

@@ -51,7 +51,8 @@ bool ValidateFullPath(std::string_view path, std::string& passed, std::string& f
 std::vector<std::string> SplitFullPaths(std::string_view text);
 /// CheckIncludeText, then replaces list by the full paths found in the normalized text.
 /// Refuses (list untouched) when the text is not acceptable or holds no full path.
-bool AddFullPathsFromText(std::vector<std::string>& list, std::string_view text, std::string& message);
+bool AddFullPathsFromText(std::vector<std::string>& list, std::string_view text,
+                          std::string& message);
 
 /// True when destination and source are acceptable texts that name different folders (case
 /// ignored); otherwise message says why.

@@ -16,7 +16,9 @@ std::string collapsePairs(std::string text, char c) {
     return out;
 }
 
-bool isTrimmed(unsigned char c) { return c <= 32; }
+bool isTrimmed(unsigned char c) {
+    return c <= 32;
+}
 
 } // namespace
 
@@ -30,11 +32,19 @@ std::string ToForwardSlashes(std::string text) {
     return text;
 }
 
-std::string CollapseBackslashes(std::string text) { return collapsePairs(std::move(text), '\\'); }
-std::string CollapseForwardSlashes(std::string text) { return collapsePairs(std::move(text), '/'); }
-std::string CollapseColons(std::string text) { return collapsePairs(std::move(text), ':'); }
+std::string CollapseBackslashes(std::string text) {
+    return collapsePairs(std::move(text), '\\');
+}
+std::string CollapseForwardSlashes(std::string text) {
+    return collapsePairs(std::move(text), '/');
+}
+std::string CollapseColons(std::string text) {
+    return collapsePairs(std::move(text), ':');
+}
 
-std::string NormalizePath(std::string text) { return CollapseBackslashes(ToBackslashes(std::move(text))); }
+std::string NormalizePath(std::string text) {
+    return CollapseBackslashes(ToBackslashes(std::move(text)));
+}
 
 std::string NormalizeTarget(std::string text) {
     return CollapseColons(CollapseBackslashes(ToBackslashes(std::move(text))));
@@ -80,14 +90,16 @@ std::string FileExtension(std::string path) {
 }
 
 unsigned CountSeparators(std::string_view text) {
-    return static_cast<unsigned>(std::count_if(text.begin(), text.end(),
-                                               [](char c) { return c == '\\' || c == '/'; }));
+    return static_cast<unsigned>(
+        std::count_if(text.begin(), text.end(), [](char c) { return c == '\\' || c == '/'; }));
 }
 
 int CountColons(std::string_view text) {
     return static_cast<int>(std::count(text.begin(), text.end(), ':'));
 }
 
-bool StartsWithBackslash(std::string_view text) { return !text.empty() && text.front() == '\\'; }
+bool StartsWithBackslash(std::string_view text) {
+    return !text.empty() && text.front() == '\\';
+}
 
 } // namespace dirforge::core

@@ -127,7 +127,8 @@ void StructureCopy::walk(const std::string& source, const std::string& copyTarge
         }
         for (const platform::FolderEntry& entry : *entries) {
             QueuedFolder child{folder.source + "\\" + entry.name,
-                               folder.relative.empty() ? entry.name : folder.relative + "\\" + entry.name};
+                               folder.relative.empty() ? entry.name
+                                                       : folder.relative + "\\" + entry.name};
             const std::string target = copyTarget + "\\" + child.relative;
             switch (entry.kind) {
             case EntryKind::Folder:
@@ -150,7 +151,8 @@ void StructureCopy::walk(const std::string& source, const std::string& copyTarge
     }
 }
 
-void StructureCopy::folderEntry(const QueuedFolder& child, const std::string& target, bool simulate) {
+void StructureCopy::folderEntry(const QueuedFolder& child, const std::string& target,
+                                bool simulate) {
     countFolder(makeFolder(target, simulate), target);
     // Descend in every case: below a folder that could not be made, the entries fail in turn.
     CopyQueue.push_back(child);
@@ -168,7 +170,8 @@ void StructureCopy::fileEntry(const std::string& item, const std::string& target
         break;
     case MakeOutcome::Existed:
         AddToCounter(context_.sink, CounterRow::Files, CounterColumn::Exist, 1);
-        addSize(item, CounterColumn::Exist, titles.sizeMissingExistingText, titles.sizeMissingExisting);
+        addSize(item, CounterColumn::Exist, titles.sizeMissingExistingText,
+                titles.sizeMissingExisting);
         break;
     case MakeOutcome::Failed: {
         AddToCounter(context_.sink, CounterRow::Files, CounterColumn::Other, 1);
@@ -190,7 +193,8 @@ void StructureCopy::linkEntry(const std::string& item) {
         AddToCounter(context_.sink, CounterRow::Files, CounterColumn::Other, 1);
         const auto found = context_.sizes.find(item);
         if (found != context_.sizes.end())
-            AddToCounter(context_.sink, CounterRow::Bytes, CounterColumn::Other, static_cast<double>(found->second));
+            AddToCounter(context_.sink, CounterRow::Bytes, CounterColumn::Other,
+                         static_cast<double>(found->second));
     }
 }
 

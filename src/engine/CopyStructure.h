@@ -71,7 +71,8 @@ private:
     void fileEntry(const std::string& item, const std::string& target, bool simulate);
     void linkEntry(const std::string& item);
     /// Adds the item's size to the bytes cell, or warns that the scan did not see it.
-    void addSize(const std::string& item, CounterColumn column, const char* missingText, const char* title);
+    void addSize(const std::string& item, CounterColumn column, const char* missingText,
+                 const char* title);
 
     CopyContext context_;
     std::deque<QueuedFolder> CopyQueue;

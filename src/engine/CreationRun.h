@@ -23,8 +23,8 @@ struct RunServices {
 /// calls it after every change, so a run finds the totals current). With a structure to copy it
 /// checks free space and shows the page's not-enough-space message; false when refused or when
 /// there are no names.
-bool PrepareTargetCounts(const RunRequest& request, PageRunState& state, const RunServices& services,
-                         bool withFiles);
+bool PrepareTargetCounts(const RunRequest& request, PageRunState& state,
+                         const RunServices& services, bool withFiles);
 
 /// The paths whose drives a run writes to: the destination, or every entry of the paths page.
 std::vector<std::string> DrivePathsOf(const RunRequest& request);
@@ -33,6 +33,7 @@ std::vector<std::string> DrivePathsOf(const RunRequest& request);
 RunOutcome CreationRun(const RunRequest& request, PageRunState& state, const RunServices& services);
 
 /// The dry run: the same road without writing to the disk; the last real run stays undoable.
-RunOutcome SimulationRun(const RunRequest& request, PageRunState& state, const RunServices& services);
+RunOutcome SimulationRun(const RunRequest& request, PageRunState& state,
+                         const RunServices& services);
 
 } // namespace dirforge::engine

@@ -14,8 +14,8 @@ namespace {
 bool AlreadyComparable(const std::string& path) {
     if (path.empty())
         return true;
-    if (static_cast<unsigned char>(path.front()) <= 32 || static_cast<unsigned char>(path.back()) <= 32 ||
-        path.back() == '\\')
+    if (static_cast<unsigned char>(path.front()) <= 32 ||
+        static_cast<unsigned char>(path.back()) <= 32 || path.back() == '\\')
         return false;
     for (std::size_t i = 0; i < path.size(); ++i) {
         const char c = path[i];
@@ -59,7 +59,8 @@ std::string ParentFolder(const std::string& path) {
     const auto last = slashed.rfind('\\');
     if (last == std::string::npos)
         return WithoutTrailingBackslash(slashed);
-    return WithoutTrailingBackslash(core::TrimSpaces(std::string_view(slashed).substr(0, last + 1)));
+    return WithoutTrailingBackslash(
+        core::TrimSpaces(std::string_view(slashed).substr(0, last + 1)));
 }
 
 FolderFileUndo::FolderFileUndo(platform::FileSystem& fs) : fs_(fs) {}
@@ -190,7 +191,7 @@ void FolderFileUndo::WalkUp(const std::vector<std::string>& paths) {
         while (!p.empty()) {
             const std::string key = Comparable(p);
             if (StopFolders.count(key) != 0 || !Visited.insert(key).second)
-                break; // a stop folder, or the rest of this walk was done from another path
+                break;   // a stop folder, or the rest of this walk was done from another path
             Schedule(p); // passed over unless the run made it
             std::string parent = ParentFolder(p);
             if (parent == p)
@@ -362,7 +363,8 @@ void FolderFileUndo::BuildReport() {
     report_.clear();
     failureLines_.clear();
     if (!failedFolders_.empty() || !failedFiles_.empty())
-        report_ = "The program is unable to delete the following folders, and/or separate files : \n";
+        report_ =
+            "The program is unable to delete the following folders, and/or separate files : \n";
     for (const auto& folder : failedFolders_)
         failureLines_ += folder + "\n";
     for (const auto& file : failedFiles_)

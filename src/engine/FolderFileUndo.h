@@ -33,7 +33,8 @@ using AS_PAIR_NIVO_FOLDER_NAMES = AS_MULTIMAP_NIVO_FOLDER_NAMES::value_type;
 /// without backslash is its own parent. ParentFolder("f:\Clients\A") is "f:\Clients".
 std::string ParentFolder(const std::string& path);
 
-/// Executes one undo. Fill the lists, choose the plan, then DeleteFiles, RemoveFolders, BuildReport.
+/// Executes one undo. Fill the lists, choose the plan, then DeleteFiles, RemoveFolders,
+/// BuildReport.
 class FolderFileUndo {
 public:
     explicit FolderFileUndo(platform::FileSystem& fs);
@@ -171,14 +172,15 @@ private:
     bool removableBuilt_ = false;
 };
 
-inline constexpr const char* kUndoQuestionText = "Do you want to delete all folders (and files)\ncreated last time ?";
+inline constexpr const char* kUndoQuestionText =
+    "Do you want to delete all folders (and files)\ncreated last time ?";
 inline constexpr const char* kUndoEndText = "End of Undo process !!!";
 
 /// The page's Undo button: asks, removes what the last real run made (or retries an earlier
 /// undo's failures), clears the results, journals the failures and reports. False when nothing
 /// was undone (no journal, or the user said No).
 bool UndoLastRun(PageKind page, RunResults& results, const std::string& lastAttachMode,
-                 const std::string& lastDestination, platform::FileSystem& fs, platform::Prompt& prompt,
-                 RunObserver& observer);
+                 const std::string& lastDestination, platform::FileSystem& fs,
+                 platform::Prompt& prompt, RunObserver& observer);
 
 } // namespace dirforge::engine

@@ -6,7 +6,8 @@ namespace {
 
 /// An element the host file system takes literally: anything else is asked about directly.
 bool PlainElement(const std::string& element) {
-    return !element.empty() && element != "." && element != ".." && element.find('/') == std::string::npos;
+    return !element.empty() && element != "." && element != ".." &&
+           element.find('/') == std::string::npos;
 }
 
 } // namespace

@@ -17,7 +17,8 @@ using PAIR_NIVO_FOLDER_NAMES = std::pair<const std::uint32_t, std::string>;
 /// Scans the tree below root. A child's path is parent + "\" + name and its depth is the
 /// separator count of that path. A symbolic link is never followed: a link to a folder counts as
 /// one folder of its level (nothing below it is read), any other link as a file of 0 bytes, so
-/// the totals match what the structure copy meets. A folder that cannot be listed counts only itself.
+/// the totals match what the structure copy meets. A folder that cannot be listed counts only
+/// itself.
 class FolderStructSize {
 public:
     /// Prepares a scan of root (nothing is queued when root is empty); FolderCount starts at 1.

@@ -16,7 +16,8 @@ struct PageRunState {
     RunResults results;
     /// "F", "R" or "N": the attach of the last folder a real run created; read by the undo.
     std::string lastAttachMode;
-    /// Trimmed destination with a trailing backslash, set by every real run (not on the paths page).
+    /// Trimmed destination with a trailing backslash, set by every real run (not on the paths
+    /// page).
     std::string lastDestination;
     /// The folder the structure copy currently writes into (no trailing backslash).
     std::string copyTarget;

@@ -13,7 +13,8 @@ namespace {
 
 double NameCount(const RunRequest& request) {
     if (request.page == PageKind::Numbers)
-        return static_cast<double>(CountOfNumbers(request.numbers.startNumber, request.numbers.endNumber));
+        return static_cast<double>(
+            CountOfNumbers(request.numbers.startNumber, request.numbers.endNumber));
     return static_cast<double>(request.nameList().size());
 }
 
@@ -21,7 +22,8 @@ void SetToCreate(RunCounters& counters, double names, const StructureTotals& per
     counters.at(CounterRow::Folders, CounterColumn::ToCreate) = names;
     counters.at(CounterRow::Subfolders, CounterColumn::ToCreate) = names * perName.subfolders;
     counters.at(CounterRow::Files, CounterColumn::ToCreate) = names * perName.files;
-    counters.at(CounterRow::Bytes, CounterColumn::ToCreate) = names * static_cast<double>(perName.bytes);
+    counters.at(CounterRow::Bytes, CounterColumn::ToCreate) =
+        names * static_cast<double>(perName.bytes);
 }
 
 } // namespace
@@ -44,8 +46,8 @@ StructureTotals TotalsPerName(const RunRequest& request, const StructureTotals& 
     return StructureTotals{};
 }
 
-bool PrepareTargetCounts(const RunRequest& request, PageRunState& state, const RunServices& services,
-                         bool withFiles) {
+bool PrepareTargetCounts(const RunRequest& request, PageRunState& state,
+                         const RunServices& services, bool withFiles) {
     RunResults& results = state.results;
     const RecordSink sink{results, services.observer, false};
     const double names = NameCount(request);
@@ -77,11 +79,13 @@ bool PrepareTargetCounts(const RunRequest& request, PageRunState& state, const R
     return true;
 }
 
-RunOutcome CreationRun(const RunRequest& request, PageRunState& state, const RunServices& services) {
+RunOutcome CreationRun(const RunRequest& request, PageRunState& state,
+                       const RunServices& services) {
     return RunEngine(request, state, services, false).run();
 }
 
-RunOutcome SimulationRun(const RunRequest& request, PageRunState& state, const RunServices& services) {
+RunOutcome SimulationRun(const RunRequest& request, PageRunState& state,
+                         const RunServices& services) {
     return RunEngine(request, state, services, true).run();
 }
 

@@ -17,8 +17,8 @@ void Append(const RecordSink& sink, ResultList list, const std::string& path) {
     sink.observer.recorded(list, path);
 }
 
-void RecordTarget(const RecordSink& sink, ResultList list, CounterColumn column, const std::string& path,
-                  const StructureTotals& added) {
+void RecordTarget(const RecordSink& sink, ResultList list, CounterColumn column,
+                  const std::string& path, const StructureTotals& added) {
     sink.results.counters.at(CounterRow::Folders, column) += 1;
     AddStructureRows(sink.results.counters, column, added);
     RefreshLogCounters(sink);

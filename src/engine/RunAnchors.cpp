@@ -10,7 +10,9 @@ constexpr std::size_t kMostHeld = 256;
 
 } // namespace
 
-RunAnchors::~RunAnchors() { identifyMade(); }
+RunAnchors::~RunAnchors() {
+    identifyMade();
+}
 
 void RunAnchors::record(const platform::AnchoredFolder& anchor) {
     if (recorded_.insert(anchor.path()).second)

@@ -83,7 +83,8 @@ void RunEngine::attachTemplates(const std::string& target, const std::string& nu
     if (!simulate_)
         state_.results.clearUndoRetry();
     const std::int32_t page = TemplatePageNumber(request_.page);
-    const bool numbered = request_.page == PageKind::Numbers && request_.numbers.addNumbersToSubfolders;
+    const bool numbered =
+        request_.page == PageKind::Numbers && request_.numbers.addNumbersToSubfolders;
     for (const std::string& line : request_.structureLines) {
         std::string message;
         if (!core::CheckSameSource(target, line, message)) {
@@ -95,8 +96,9 @@ void RunEngine::attachTemplates(const std::string& target, const std::string& nu
         if (numbered && !relative.empty())
             relative = AppendNumberToElements(relative, request_.prefix, numberText);
         // A ".." element would climb out of the new folder: such a line creates nothing.
-        const std::string full =
-            relative.empty() || core::HasParentElement(relative) ? std::string() : JoinTemplatePath(target, relative);
+        const std::string full = relative.empty() || core::HasParentElement(relative)
+                                     ? std::string()
+                                     : JoinTemplatePath(target, relative);
         if (full.empty()) {
             RecordOtherSubfolder(sink_, line);
             continue;

@@ -34,7 +34,8 @@ RunOutcome RunEngine::run() {
         simulated_.reserve(request_.nameList().size());
     itemTotals_ = TotalsPerName(request_, state_.totals);
     if (request_.page != PageKind::Paths) {
-        parts_ = BuildDestinationParts(request_.destination, request_.prefix, request_.suffix, request_.hyphen);
+        parts_ = BuildDestinationParts(request_.destination, request_.prefix, request_.suffix,
+                                       request_.hyphen);
         if (!simulate_)
             state_.lastDestination = DestinationWithBackslash(request_.destination);
     }
@@ -136,7 +137,8 @@ void RunEngine::processPathsEntry(const std::string& entry) {
         RecordOther(sink_, entry, itemTotals_);
         return;
     }
-    const std::string target = ComposePathTarget(path, request_.prefix, request_.suffix, request_.hyphen);
+    const std::string target =
+        ComposePathTarget(path, request_.prefix, request_.suffix, request_.hyphen);
     if (core::DrivePart(target).empty())
         RecordOther(sink_, target, itemTotals_);
     else
@@ -241,7 +243,8 @@ void RunEngine::finish(RunOutcome& outcome, bool announce) {
         if (hasDestination && request_.showExplorer)
             services_.shell.openFolder(core::Trim(request_.destination));
     }
-    outcome.updateHistory = request_.page == PageKind::Numbers || (request_.page == PageKind::Strings && !simulate_);
+    outcome.updateHistory =
+        request_.page == PageKind::Numbers || (request_.page == PageKind::Strings && !simulate_);
 }
 
 } // namespace dirforge::engine

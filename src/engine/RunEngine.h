@@ -22,7 +22,8 @@ StructureTotals TotalsPerName(const RunRequest& request, const StructureTotals& 
 /// One run of one page, real or simulated; used once.
 class RunEngine {
 public:
-    RunEngine(const RunRequest& request, PageRunState& state, const RunServices& services, bool simulate);
+    RunEngine(const RunRequest& request, PageRunState& state, const RunServices& services,
+              bool simulate);
 
     /// Runs every step from the checks to the closing message.
     RunOutcome run();

@@ -56,8 +56,12 @@ struct RunRequest {
         return listNames != nullptr ? *listNames : names;
     }
     /// The mode the run attaches with: a disabled radio counts as Attach Nothing.
-    AttachMode effectiveMode() const { return attachRadioEnabled ? attachMode : AttachMode::Nothing; }
-    bool copiesFiles() const { return effectiveMode() == AttachMode::Existing && CopiesFiles(copyVariant); }
+    AttachMode effectiveMode() const {
+        return attachRadioEnabled ? attachMode : AttachMode::Nothing;
+    }
+    bool copiesFiles() const {
+        return effectiveMode() == AttachMode::Existing && CopiesFiles(copyVariant);
+    }
 };
 
 /// How a run ended: refused before its question was answered Yes, carried out, or stopped by

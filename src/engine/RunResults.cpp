@@ -15,11 +15,13 @@ const char* AttachModeLetter(AttachMode mode) {
 }
 
 bool CopiesFiles(CopyVariant variant) {
-    return variant == CopyVariant::MainFolderWithFiles || variant == CopyVariant::SubFoldersOnlyWithFiles;
+    return variant == CopyVariant::MainFolderWithFiles ||
+           variant == CopyVariant::SubFoldersOnlyWithFiles;
 }
 
 bool CopiesMainFolder(CopyVariant variant) {
-    return variant == CopyVariant::MainFolderWithFiles || variant == CopyVariant::MainFolderWithoutFiles;
+    return variant == CopyVariant::MainFolderWithFiles ||
+           variant == CopyVariant::MainFolderWithoutFiles;
 }
 
 void RunCounters::resetResults() {

@@ -8,23 +8,29 @@ namespace dirforge::engine {
 
 /// Texts shared by all pages.
 inline constexpr const char* kNoStructureText =
-    "There is no additional Subfolder structure. !\nAction : You must add at least one Subfolder structure.";
+    "There is no additional Subfolder structure. !\nAction : You must add at least one Subfolder "
+    "structure.";
 inline constexpr const char* kCreateQuestionText = "Do you want to create folders ?\n";
 inline constexpr const char* kSimulationQuestionText =
-    "Simulation shows you the complete Folder Creation process \nwithout actually creating them on the hard "
+    "Simulation shows you the complete Folder Creation process \nwithout actually creating them on "
+    "the hard "
     "drive.\n\nThis allows you to see the process in real time, eliminate errors or export\nResult "
     "Folder/File lists - all without compromising existing Folder Structures.\n";
 inline constexpr const char* kCreateEndText = "End of Creating Folders/Files !!!";
 inline constexpr const char* kSimulationEndText =
-    "End of Simulation !!!\n\nNo actual Folders were Created because of Simulation.\nThe purpose of the "
-    "Simulation is to show the Complete Folder creation process\n without actually creating them on the hard "
+    "End of Simulation !!!\n\nNo actual Folders were Created because of Simulation.\nThe purpose "
+    "of the "
+    "Simulation is to show the Complete Folder creation process\n without actually creating them "
+    "on the hard "
     "drive.\n\nIf You want to Create Folders, use the Create Folders button.";
 inline constexpr const char* kSizeMissingText = "The path doesn't exists : \n";
 inline constexpr const char* kStartAboveEndText =
-    "The Start Number is greater then the End one.!\nAction : You must enter a Start number that is smaller "
+    "The Start Number is greater then the End one.!\nAction : You must enter a Start number that "
+    "is smaller "
     "than the End one.";
 inline constexpr const char* kEndBelowStartText =
-    "The Start Number is greater then the End one.!\nAction : You must enter an End number that is greater "
+    "The Start Number is greater then the End one.!\nAction : You must enter an End number that is "
+    "greater "
     "than the Start one.";
 
 /// Titles of one kind of run (real or simulated) on one page.

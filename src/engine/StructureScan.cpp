@@ -24,7 +24,8 @@ void AddScan(platform::FileSystem& fs, const std::string& line, bool countRoot, 
         scan.KeepListing(&listing);
     scan.Scan();
     StructureTotals own{scan.FolderCount(), 0, 0};
-    sizes.insert(scan.FileSizes().begin(), scan.FileSizes().end()); // an existing key keeps its size
+    sizes.insert(scan.FileSizes().begin(),
+                 scan.FileSizes().end()); // an existing key keeps its size
     if (withFiles) {
         own.bytes = scan.TotalBytes();
         own.files = scan.FileCount();
@@ -41,21 +42,23 @@ void AddScan(platform::FileSystem& fs, const std::string& line, bool countRoot, 
 
 std::string FixedTwoDecimals(double value) {
     char buffer[64];
-    const auto end = std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::fixed, 2).ptr;
+    const auto end =
+        std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::fixed, 2).ptr;
     return std::string(buffer, end);
 }
 
 /// Six significant digits in the shorter of fixed or exponent notation, as printf's "%g".
 std::string SixSignificantDigits(double value) {
     char buffer[64];
-    const auto end = std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::general, 6).ptr;
+    const auto end =
+        std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::general, 6).ptr;
     return std::string(buffer, end);
 }
 
-std::string SpaceMessage(const std::string& root, std::uint64_t freeBytes, const std::string& requiredSize,
-                         const std::string& requiredNumber) {
-    return "There is not enough space on the disk.\nThe free space on the disk " + root + " is : " +
-           SizeText(freeBytes) + "    " + std::to_string(freeBytes) + " bytes\n" +
+std::string SpaceMessage(const std::string& root, std::uint64_t freeBytes,
+                         const std::string& requiredSize, const std::string& requiredNumber) {
+    return "There is not enough space on the disk.\nThe free space on the disk " + root +
+           " is : " + SizeText(freeBytes) + "    " + std::to_string(freeBytes) + " bytes\n" +
            "The program requires : " + requiredSize + "    " + requiredNumber + " bytes.";
 }
 
@@ -131,19 +134,21 @@ std::string SizeText(std::uint64_t bytes) {
     return FixedTwoDecimals(value) + " Bytes";
 }
 
-std::string NotEnoughSpaceMessage(const std::string& root, std::uint64_t freeBytes, double required) {
+std::string NotEnoughSpaceMessage(const std::string& root, std::uint64_t freeBytes,
+                                  double required) {
     // SizeText takes whole bytes; a requirement beyond 2^64 is shown at that ceiling.
     const std::uint64_t wholeRequired =
         required >= 18446744073709551615.0 ? UINT64_MAX : static_cast<std::uint64_t>(required);
     return SpaceMessage(root, freeBytes, SizeText(wholeRequired), SixSignificantDigits(required));
 }
 
-std::string NotEnoughSpaceMessage(const std::string& root, std::uint64_t freeBytes, std::uint64_t required) {
+std::string NotEnoughSpaceMessage(const std::string& root, std::uint64_t freeBytes,
+                                  std::uint64_t required) {
     return SpaceMessage(root, freeBytes, SizeText(required), std::to_string(required));
 }
 
-bool CheckFreeSpace(const platform::FileSystem& fs, const std::string& destination, std::size_t names,
-                    const StructureTotals& totals, std::string& message) {
+bool CheckFreeSpace(const platform::FileSystem& fs, const std::string& destination,
+                    std::size_t names, const StructureTotals& totals, std::string& message) {
     message.clear();
     if (names == 0)
         return false;

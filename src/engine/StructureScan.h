@@ -34,9 +34,11 @@ std::uint64_t FreeSpaceOf(const platform::FileSystem& fs, const std::string& pat
 std::string SizeText(std::uint64_t bytes);
 
 /// The refusal of a run whose structures do not fit; required in six significant digits.
-std::string NotEnoughSpaceMessage(const std::string& root, std::uint64_t freeBytes, double required);
+std::string NotEnoughSpaceMessage(const std::string& root, std::uint64_t freeBytes,
+                                  double required);
 /// The same refusal with the required count written as a plain integer (paths page).
-std::string NotEnoughSpaceMessage(const std::string& root, std::uint64_t freeBytes, std::uint64_t required);
+std::string NotEnoughSpaceMessage(const std::string& root, std::uint64_t freeBytes,
+                                  std::uint64_t required);
 
 /// "" when the drive of every path (those with a drive letter) is there; otherwise the message
 /// that names the first missing drive (in byte-wise order) and the drives that are there.
@@ -45,8 +47,8 @@ std::string MissingDriveMessage(const platform::FileSystem& fs,
 
 /// Strings and numbers pages: true when the destination's drive has strictly more free bytes than
 /// names x totals.bytes; otherwise false and message = NotEnoughSpaceMessage. No names: false, "".
-bool CheckFreeSpace(const platform::FileSystem& fs, const std::string& destination, std::size_t names,
-                    const StructureTotals& totals, std::string& message);
+bool CheckFreeSpace(const platform::FileSystem& fs, const std::string& destination,
+                    std::size_t names, const StructureTotals& totals, std::string& message);
 
 /// Paths page, one check per drive. Each target's drive key is its text up to and including the
 /// first colon after TrimSpaces ("" without colon; "F:" and "f:" are different keys) and needs

@@ -20,7 +20,8 @@ std::string WithBackslash(std::string text) {
 std::string_view ExtensionOf(std::string_view path) {
     const std::size_t elementStart = path.find_last_of("\\:");
     const std::size_t dot = path.rfind('.');
-    if (dot == std::string_view::npos || (elementStart != std::string_view::npos && dot < elementStart))
+    if (dot == std::string_view::npos ||
+        (elementStart != std::string_view::npos && dot < elementStart))
         return {};
     return path.substr(dot);
 }
@@ -56,15 +57,16 @@ std::string FolderPart(std::string_view path) {
     const std::size_t slash = path.rfind('\\');
     if (slash == std::string_view::npos) {
         const std::size_t colon = path.find(':');
-        return colon == std::string_view::npos ? std::string() : std::string(path.substr(0, colon + 1));
+        return colon == std::string_view::npos ? std::string()
+                                               : std::string(path.substr(0, colon + 1));
     }
     if (slash > 0 && path[slash - 1] == ':')
         return std::string(path.substr(0, slash + 1));
     return std::string(path.substr(0, slash));
 }
 
-_tagVol0XParts BuildPathParts(std::string_view entry, const std::string& prefix, const std::string& suffix,
-                              bool hyphen) {
+_tagVol0XParts BuildPathParts(std::string_view entry, const std::string& prefix,
+                              const std::string& suffix, bool hyphen) {
     std::string folder(entry);
     if (!core::Trim(ExtensionOf(entry)).empty())
         folder = FolderPart(entry);
@@ -76,8 +78,8 @@ _tagVol0XParts BuildPathParts(std::string_view entry, const std::string& prefix,
     return parts;
 }
 
-std::string ComposePathTarget(std::string_view entry, const std::string& prefix, const std::string& suffix,
-                              bool hyphen) {
+std::string ComposePathTarget(std::string_view entry, const std::string& prefix,
+                              const std::string& suffix, bool hyphen) {
     const _tagVol0XParts parts = BuildPathParts(entry, prefix, suffix, hyphen);
     return JoinParts(parts, parts.name);
 }

@@ -29,11 +29,11 @@ std::string LastElement(std::string_view path);
 /// ("f:") when the path has no backslash.
 std::string FolderPart(std::string_view path);
 /// Paths page: the parts of one INCLUDE entry (a file path stands for its folder).
-_tagVol0XParts BuildPathParts(std::string_view entry, const std::string& prefix, const std::string& suffix,
-                              bool hyphen);
+_tagVol0XParts BuildPathParts(std::string_view entry, const std::string& prefix,
+                              const std::string& suffix, bool hyphen);
 /// Paths page: the target of one INCLUDE entry, without separator normalisation.
-std::string ComposePathTarget(std::string_view entry, const std::string& prefix, const std::string& suffix,
-                              bool hyphen);
+std::string ComposePathTarget(std::string_view entry, const std::string& prefix,
+                              const std::string& suffix, bool hyphen);
 
 /// Trimmed destination with a trailing backslash (lastDestination).
 std::string DestinationWithBackslash(std::string_view destination);

@@ -43,7 +43,8 @@ FoldedText FoldByCharacter(const std::string& text) {
 
 /// Every occurrence of search in text, letter case ignored, replaced by replacement; matches
 /// begin and end on whole characters and do not overlap. An empty search changes nothing.
-std::string ReplaceIgnoringCase(const std::string& text, const std::string& search, const std::string& replacement) {
+std::string ReplaceIgnoringCase(const std::string& text, const std::string& search,
+                                const std::string& replacement) {
     const std::string foldedSearch = core::FoldCase(search);
     if (foldedSearch.empty())
         return text;
@@ -75,10 +76,12 @@ std::string ReplaceIgnoringCase(const std::string& text, const std::string& sear
 
 } // namespace
 
-int TemplateOptionFor(const MAP_FOLDER_TEMPLATE_OPTIONS& options, std::int32_t page, std::string& searchText) {
+int TemplateOptionFor(const MAP_FOLDER_TEMPLATE_OPTIONS& options, std::int32_t page,
+                      std::string& searchText) {
     searchText.clear();
     const auto found = options.find(page);
-    const _tagFoldersTemplateOptions record = found != options.end() ? found->second : _tagFoldersTemplateOptions{};
+    const _tagFoldersTemplateOptions record =
+        found != options.end() ? found->second : _tagFoldersTemplateOptions{};
     if (record.ReplaceNo == 1)
         return KeepWholePath;
     if (record.ReplaceFirst == 1)
@@ -118,7 +121,8 @@ std::string ReplaceFirstFolderName(const std::string& line, const std::string& t
     return ReplaceIgnoringCase(rest, first, NewFolderName(target));
 }
 
-std::string ReplaceSearchText(const std::string& line, const std::string& searchText, const std::string& target) {
+std::string ReplaceSearchText(const std::string& line, const std::string& searchText,
+                              const std::string& target) {
     return ReplaceIgnoringCase(line, searchText, NewFolderName(target));
 }
 
@@ -150,7 +154,8 @@ std::string JoinTemplatePath(const std::string& target, const std::string& relat
 std::string AppendNumberToElements(const std::string& relative, const std::string& prefix,
                                    const std::string& numberText) {
     std::size_t trailing = 0;
-    while (trailing < prefix.size() && static_cast<unsigned char>(prefix[prefix.size() - 1 - trailing]) <= 32)
+    while (trailing < prefix.size() &&
+           static_cast<unsigned char>(prefix[prefix.size() - 1 - trailing]) <= 32)
         ++trailing;
     const std::string suffix = std::string(trailing, ' ') + numberText;
 

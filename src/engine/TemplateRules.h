@@ -21,7 +21,8 @@ enum TemplateOptionCode : int {
 
 /// The option code of a page (default record when the page is missing); searchText receives
 /// RemainderText for code 2 and "" otherwise.
-int TemplateOptionFor(const MAP_FOLDER_TEMPLATE_OPTIONS& options, std::int32_t page, std::string& searchText);
+int TemplateOptionFor(const MAP_FOLDER_TEMPLATE_OPTIONS& options, std::int32_t page,
+                      std::string& searchText);
 
 /// Stores record under page, replacing any earlier one.
 void SetTemplateOptions(MAP_FOLDER_TEMPLATE_OPTIONS& options, std::int32_t page,
@@ -41,7 +42,8 @@ std::string ReplaceFirstFolderName(const std::string& line, const std::string& t
 
 /// Code 2: every occurrence of searchText (any letter case) replaced by the new folder's name;
 /// an empty search text leaves the line unchanged.
-std::string ReplaceSearchText(const std::string& line, const std::string& searchText, const std::string& target);
+std::string ReplaceSearchText(const std::string& line, const std::string& searchText,
+                              const std::string& target);
 
 /// The page's transformation of a template line into a relative path ("" when nothing is left).
 std::string TransformTemplateLine(const MAP_FOLDER_TEMPLATE_OPTIONS& options, std::int32_t page,

@@ -14,8 +14,8 @@ namespace {
 
 /// Fills the executor from the journal (moved: the journal is cleared after the undo anyway)
 /// and chooses its plan.
-void PlanUndo(FolderFileUndo& undo, PageKind page, RunResults& results, const std::string& lastAttachMode,
-              const std::string& lastDestination) {
+void PlanUndo(FolderFileUndo& undo, PageKind page, RunResults& results,
+              const std::string& lastAttachMode, const std::string& lastDestination) {
     const bool retry = !results.FoldersFailedUndo.empty();
     undo.AddAnchors(results.Anchors); // kept in the results for a retry
     if (retry) {
@@ -44,11 +44,12 @@ void PlanUndo(FolderFileUndo& undo, PageKind page, RunResults& results, const st
 } // namespace
 
 bool UndoLastRun(PageKind page, RunResults& results, const std::string& lastAttachMode,
-                 const std::string& lastDestination, platform::FileSystem& fs, platform::Prompt& prompt,
-                 RunObserver& observer) {
+                 const std::string& lastDestination, platform::FileSystem& fs,
+                 platform::Prompt& prompt, RunObserver& observer) {
     const UndoTitles& titles = TextsFor(page).undo;
     // Folders a run made before a target failed are undoable even when no target was created.
-    if (results.FoldersFailedUndo.empty() && results.FoldersCreated.empty() && results.FoldersMadeByRun.empty()) {
+    if (results.FoldersFailedUndo.empty() && results.FoldersCreated.empty() &&
+        results.FoldersMadeByRun.empty()) {
         prompt.warn(titles.noUndoText, titles.noUndo);
         return false;
     }

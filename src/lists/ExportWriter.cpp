@@ -40,11 +40,13 @@ bool IsExportedKind(const std::string& kind) {
     return name == "STRINGS" || name == "FOLDERS" || name == "RENAMEDFILES";
 }
 
-std::string FormatExport(const std::vector<std::string>& entries, SlashForm slashes, const ExportFormat& format) {
+std::string FormatExport(const std::vector<std::string>& entries, SlashForm slashes,
+                         const ExportFormat& format) {
     std::string content;
     if (!IsExportedKind(format.kind))
         return content;
-    const std::string ending = format.layout == ExportLayout::PlainLines ? std::string("\r\n") : format.delimiter;
+    const std::string ending =
+        format.layout == ExportLayout::PlainLines ? std::string("\r\n") : format.delimiter;
     for (const auto& entry : entries) {
         content += format.quotationMark;
         content += ExportSlashForm(entry, slashes);

@@ -18,9 +18,10 @@ struct ExportEntryForm {
 /// How the displayed entries are written.
 struct ExportFormat {
     ExportLayout layout = ExportLayout::PlainLines;
-    std::string delimiter;      ///< written after every entry of the separated layout
-    std::string quotationMark;  ///< "\"" or empty, written around every entry
-    std::string kind = "FOLDERS"; ///< STRINGS, FOLDERS or RENAMEDFILES; any other kind writes nothing
+    std::string delimiter;     ///< written after every entry of the separated layout
+    std::string quotationMark; ///< "\"" or empty, written around every entry
+    std::string kind =
+        "FOLDERS"; ///< STRINGS, FOLDERS or RENAMEDFILES; any other kind writes nothing
 };
 
 /// Backslash form (NormalizePath) or forward-slash form with doubled slashes collapsed.
@@ -36,6 +37,7 @@ bool IsExportedKind(const std::string& kind);
 
 /// The file content: plain lines each ending CR LF, or one line with the delimiter after
 /// every entry and no line end; entries in the given slash form.
-std::string FormatExport(const std::vector<std::string>& entries, SlashForm slashes, const ExportFormat& format);
+std::string FormatExport(const std::vector<std::string>& entries, SlashForm slashes,
+                         const ExportFormat& format);
 
 } // namespace dirforge::lists

@@ -7,10 +7,13 @@
 
 namespace dirforge::lists {
 
-std::string DelimiterFromText(const std::string& text) { return text == "space" ? std::string(" ") : text; }
+std::string DelimiterFromText(const std::string& text) {
+    return text == "space" ? std::string(" ") : text;
+}
 
-ImportClass::ImportClass(const platform::FileSystem& fileSystem, std::string fileName, ReadingMode mode,
-                         const std::string& delimiterText, std::string quotationMark, bool abandonQuotationMarks)
+ImportClass::ImportClass(const platform::FileSystem& fileSystem, std::string fileName,
+                         ReadingMode mode, const std::string& delimiterText,
+                         std::string quotationMark, bool abandonQuotationMarks)
     : fileSystem_(fileSystem), fileName_(std::move(fileName)), mode_(mode),
       delimiter_(DelimiterFromText(delimiterText)), quotationMark_(std::move(quotationMark)),
       abandon_(abandonQuotationMarks) {}
@@ -40,7 +43,9 @@ bool ImportClass::Read() {
     return true;
 }
 
-void ImportClass::readPlainLine(const std::string& line) { results_.push_back(abandonMarks(line)); }
+void ImportClass::readPlainLine(const std::string& line) {
+    results_.push_back(abandonMarks(line));
+}
 
 void ImportClass::readSeparatedLine(const std::string& line) {
     SplitLineResult split = SplitLine(line, delimiter_);
@@ -57,7 +62,8 @@ void ImportClass::readSeparatedLine(const std::string& line) {
                                    requoteDouble, requoteSingle));
 }
 
-std::string ImportClass::finishValue(std::string value, bool requoteDouble, bool requoteSingle) const {
+std::string ImportClass::finishValue(std::string value, bool requoteDouble,
+                                     bool requoteSingle) const {
     value = core::Trim(value);
     if (requoteSingle)
         value = Requote(value, '\'');

@@ -27,7 +27,8 @@ class ImportClass {
 public:
     /// fileName is in drive form; delimiterText "space" means a single blank.
     ImportClass(const platform::FileSystem& fileSystem, std::string fileName, ReadingMode mode,
-                const std::string& delimiterText, std::string quotationMark, bool abandonQuotationMarks);
+                const std::string& delimiterText, std::string quotationMark,
+                bool abandonQuotationMarks);
 
     /// The 1-based column read in one-column mode; values below 1 select no column.
     void SetColumn(int column) { column_ = column; }

@@ -9,14 +9,14 @@
 namespace dirforge::lists {
 
 const std::vector<std::string>& ImportDefaultDelimiters() {
-    static const std::vector<std::string> set{",", "\"", "'", "|", "~", ";", ":", "#", "&",
-                                              "@", "$", "<", ">", ".", "-", "_", "space"};
+    static const std::vector<std::string> set{",", "\"", "'", "|", "~", ";", ":", "#",    "&",
+                                              "@", "$",  "<", ">", ".", "-", "_", "space"};
     return set;
 }
 
 const std::vector<std::string>& ExportDefaultDelimiters() {
     static const std::vector<std::string> set{",", "space", "\"", "'", "|", "~", ";", ":", "#",
-                                              "&", "@", "$", "<", ">", ".", "-", "_"};
+                                              "&", "@",     "$",  "<", ">", ".", "-", "_"};
     return set;
 }
 
@@ -28,8 +28,10 @@ bool ParseColumnField(std::string_view text, int& column, std::string& message) 
     double value = 0;
     const auto [end, error] = std::from_chars(digits.data(), digits.data() + digits.size(), value,
                                               std::chars_format::fixed);
-    if (digits.empty() || error != std::errc() || end != digits.data() + digits.size() || !std::isfinite(value)) {
-        message = "The column number \"" + trimmed + "\" is not a valid number !\n"
+    if (digits.empty() || error != std::errc() || end != digits.data() + digits.size() ||
+        !std::isfinite(value)) {
+        message = "The column number \"" + trimmed +
+                  "\" is not a valid number !\n"
                   "Action : Enter the number of the column to import (1, 2, 3 ...).";
         return false;
     }

@@ -22,7 +22,8 @@ private:
     std::array<bool, 256> cuts_{};
 };
 
-void cutAtDelimiters(std::string_view stretch, const DelimiterSet& delimiters, std::vector<std::string>& out) {
+void cutAtDelimiters(std::string_view stretch, const DelimiterSet& delimiters,
+                     std::vector<std::string>& out) {
     std::size_t start = 0;
     for (std::size_t i = 0; i <= stretch.size(); ++i) {
         if (i < stretch.size() && !delimiters.cutsAt(stretch[i]))
@@ -35,7 +36,8 @@ void cutAtDelimiters(std::string_view stretch, const DelimiterSet& delimiters, s
 
 /// Stretches outside marks are cut at the delimiter; each stretch inside a pair (or after an
 /// unclosed last mark) becomes one value with its blanks trimmed.
-void splitAtMarks(std::string_view line, char mark, const DelimiterSet& delimiters, std::vector<std::string>& out) {
+void splitAtMarks(std::string_view line, char mark, const DelimiterSet& delimiters,
+                  std::vector<std::string>& out) {
     bool inside = false;
     std::size_t start = 0;
     for (std::size_t i = 0; i <= line.size(); ++i) {

@@ -19,7 +19,8 @@ enum class SourceReadError { None, CannotOpen, NotText };
 
 struct SourceFile {
     SourceReadError error = SourceReadError::None;
-    std::vector<std::string> lines; ///< non-blank lines, untrimmed, each cut to SourceLineShownChars
+    std::vector<std::string>
+        lines; ///< non-blank lines, untrimmed, each cut to SourceLineShownChars
 };
 
 /// Reads path (drive form); onLine(count so far) runs after each line taken, if given.

@@ -10,9 +10,15 @@ namespace dirforge::platform {
 
 namespace {
 
-bool isLetter(char c) { return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z'); }
-char lower(char c) { return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c; }
-bool isSeparator(char c) { return c == '\\' || c == '/'; }
+bool isLetter(char c) {
+    return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z');
+}
+char lower(char c) {
+    return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c;
+}
+bool isSeparator(char c) {
+    return c == '\\' || c == '/';
+}
 
 // Appends "/element" for every element of text (split at "\" and "/"), dropping empty and "."
 // elements. False when an element is ".." (nothing may climb out of a drive's root) or the text
@@ -40,7 +46,9 @@ bool appendElements(std::string_view text, std::string& out) {
 
 } // namespace
 
-DriveMap::DriveMap() { roots_['c'] = ""; }
+DriveMap::DriveMap() {
+    roots_['c'] = "";
+}
 
 DriveMap DriveMap::fromEnvironment(std::string* error) {
     DriveMap drives;
@@ -78,12 +86,15 @@ bool DriveMap::addMappings(std::string_view mappings, std::string* error) {
         if (piece.empty())
             continue; // "f=/a;;g=/b" and a trailing ";" are harmless
         const auto equals = piece.find('=');
-        const std::string letter = equals == std::string::npos ? piece : core::Trim(piece.substr(0, equals));
-        const std::string folder = equals == std::string::npos ? std::string() : core::Trim(piece.substr(equals + 1));
+        const std::string letter =
+            equals == std::string::npos ? piece : core::Trim(piece.substr(0, equals));
+        const std::string folder =
+            equals == std::string::npos ? std::string() : core::Trim(piece.substr(equals + 1));
         if (letter.size() != 1 || !isLetter(letter[0]) || folder.empty() || folder[0] != '/' ||
             folder.find('\0') != std::string::npos) {
             if (error != nullptr)
-                *error = "\"" + piece + "\" is not a drive mapping; expected letter=/absolute/folder, "
+                *error = "\"" + piece +
+                         "\" is not a drive mapping; expected letter=/absolute/folder, "
                          "pieces separated by \";\" (for example f=/srv/data;g=/mnt/archive)";
             return false;
         }

@@ -10,9 +10,11 @@ class FileDialogs {
 public:
     virtual ~FileDialogs() = default;
     /// A file chosen for reading, in drive form; nullopt on cancel. filter: "Text files (*.txt)".
-    virtual std::optional<std::string> openFileName(const std::string& title, const std::string& filter) = 0;
+    virtual std::optional<std::string> openFileName(const std::string& title,
+                                                    const std::string& filter) = 0;
     /// A file name chosen for writing, in drive form; nullopt on cancel.
-    virtual std::optional<std::string> saveFileName(const std::string& title, const std::string& filter,
+    virtual std::optional<std::string> saveFileName(const std::string& title,
+                                                    const std::string& filter,
                                                     const std::string& suggestedName) = 0;
 };
 

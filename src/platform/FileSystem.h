@@ -44,7 +44,8 @@ public:
     virtual ~FileSystem() = default;
 
     /// Creates path with every missing parent; appends each folder actually made, outermost first.
-    virtual bool createFolder(const std::string& path, std::vector<std::string>* created = nullptr) = 0;
+    virtual bool createFolder(const std::string& path,
+                              std::vector<std::string>* created = nullptr) = 0;
     /// True for an existing folder (a link to a folder counts; see isLink).
     virtual bool folderExists(const std::string& path) const = 0;
     /// True for an existing file that is not a folder.

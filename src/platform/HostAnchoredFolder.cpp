@@ -185,7 +185,8 @@ private:
         }
         char letter = 0;
         std::vector<std::string_view>& all = views_; // reused: no allocation per call
-        if (!SplitDrivePath(path, letter, all) || letter != letter_ || all.size() < elements_.size())
+        if (!SplitDrivePath(path, letter, all) || letter != letter_ ||
+            all.size() < elements_.size())
             return false;
         for (std::size_t i = 0; i < elements_.size(); ++i)
             if (all[i] != elements_[i])
@@ -202,7 +203,8 @@ private:
     /// The name in path when path is this anchor's own text, a backslash and one plain element.
     std::optional<std::string_view> directChild(std::string_view path) const {
         if (path.size() <= path_.size() + 1 || path[path_.size()] != '\\' ||
-            (path[0] | 0x20) != letter_ || path.substr(1, path_.size() - 1) != std::string_view(path_).substr(1))
+            (path[0] | 0x20) != letter_ ||
+            path.substr(1, path_.size() - 1) != std::string_view(path_).substr(1))
             return std::nullopt;
         const std::string_view name = path.substr(path_.size() + 1);
         if (name.find_first_of(std::string_view("\\/\0", 3)) != std::string_view::npos ||
@@ -272,7 +274,8 @@ private:
         std::vector<std::uint64_t> inodes(deferred_.size(), 0);
         std::uint64_t dot = 0;
         // A huge folder holding only a few of them is not read to the end.
-        const std::size_t most = kListingEntriesPerFolder * deferred_.size() + kListingEntriesAtLeast;
+        const std::size_t most =
+            kListingEntriesPerFolder * deferred_.size() + kListingEntriesAtLeast;
         std::size_t named = 0;
         ForEachEntry(handle_.get(), most,
                      [&](std::string_view name, unsigned char type, std::uint64_t inode) {
@@ -384,13 +387,12 @@ private:
         if (!FolderIdentityAt(parent, "", listed))
             return;
         listedDevice_ = listed.device;
-        const bool read = ForEachEntry(parent, SIZE_MAX,
-                                       [&](std::string_view name, unsigned char type,
-                                           std::uint64_t inode) {
-                                           if (type == DT_DIR)
-                                               listing_.insert(name, inode);
-                                           return true;
-                                       });
+        const bool read = ForEachEntry(
+            parent, SIZE_MAX, [&](std::string_view name, unsigned char type, std::uint64_t inode) {
+                if (type == DT_DIR)
+                    listing_.insert(name, inode);
+                return true;
+            });
         if (!read)
             listing_.clear(); // only a whole listing is trusted
     }

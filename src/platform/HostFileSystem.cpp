@@ -58,16 +58,20 @@ EntryKind kindOfMode(mode_t mode) {
 
 EntryKind kindOfEntry(DIR* dir, const dirent* entry) {
     switch (entry->d_type) {
-    case DT_DIR: return EntryKind::Folder;
-    case DT_REG: return EntryKind::File;
-    case DT_LNK: return EntryKind::Link;
+    case DT_DIR:
+        return EntryKind::Folder;
+    case DT_REG:
+        return EntryKind::File;
+    case DT_LNK:
+        return EntryKind::Link;
     case DT_UNKNOWN: {
         struct stat st;
         if (::fstatat(::dirfd(dir), entry->d_name, &st, AT_SYMLINK_NOFOLLOW) != 0)
             return EntryKind::Other;
         return kindOfMode(st.st_mode);
     }
-    default: return EntryKind::Other;
+    default:
+        return EntryKind::Other;
     }
 }
 
@@ -209,7 +213,8 @@ bool HostFileSystem::copyFileExclusive(const std::string& from, const std::strin
     struct stat st;
     if (!in.valid() || ::fstat(in.get(), &st) != 0 || !S_ISREG(st.st_mode))
         return false;
-    // O_EXCL: a target that exists in any form (file, folder, even a dangling link) is never touched.
+    // O_EXCL: a target that exists in any form (file, folder, even a dangling link) is never
+    // touched.
     FileHandle out(::open(target->c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, kNewFileMode));
     if (!out.valid())
         return false;

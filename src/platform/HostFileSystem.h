@@ -18,8 +18,10 @@ public:
     DriveMap& drives() { return drives_; }
     const DriveMap& drives() const { return drives_; }
 
-    /// Also on failure, *created lists the folders made before the failing one (so they can be undone).
-    bool createFolder(const std::string& path, std::vector<std::string>* created = nullptr) override;
+    /// Also on failure, *created lists the folders made before the failing one (so they can be
+    /// undone).
+    bool createFolder(const std::string& path,
+                      std::vector<std::string>* created = nullptr) override;
     bool folderExists(const std::string& path) const override;
     bool fileExists(const std::string& path) const override;
     bool isLink(const std::string& path) const override;
@@ -43,7 +45,8 @@ public:
     bool streamFileAtomic(const std::string& path, const ContentProducer& produce) override;
 
 private:
-    /// The host path of a drive path that may be created: nullopt when unmapped or a name is refused.
+    /// The host path of a drive path that may be created: nullopt when unmapped or a name is
+    /// refused.
     std::optional<std::string> hostForCreating(const std::string& path) const;
 
     DriveMap drives_;

@@ -37,7 +37,8 @@ FileIdentity IdentityOf(const struct stat& st) {
 }
 
 bool FolderIdentityAt(int dirfd, const char* name, FileIdentity& identity) {
-    const int flags = AT_SYMLINK_NOFOLLOW | AT_STATX_DONT_SYNC | (*name == '\0' ? AT_EMPTY_PATH : 0);
+    const int flags =
+        AT_SYMLINK_NOFOLLOW | AT_STATX_DONT_SYNC | (*name == '\0' ? AT_EMPTY_PATH : 0);
     struct statx sx;
     if (::statx(dirfd, name, flags, STATX_TYPE | STATX_INO, &sx) == 0) {
         if ((sx.stx_mask & (STATX_TYPE | STATX_INO)) != (STATX_TYPE | STATX_INO) ||

@@ -8,14 +8,22 @@ namespace {
 
 bool isRefusedCharacter(unsigned char c) {
     switch (c) {
-    case '<': case '>': case ':': case '"': case '|': case '?': case '*':
+    case '<':
+    case '>':
+    case ':':
+    case '"':
+    case '|':
+    case '?':
+    case '*':
         return true;
     default:
         return c < 32;
     }
 }
 
-char upper(char c) { return (c >= 'a' && c <= 'z') ? static_cast<char>(c - 'a' + 'A') : c; }
+char upper(char c) {
+    return (c >= 'a' && c <= 'z') ? static_cast<char>(c - 'a' + 'A') : c;
+}
 
 bool equalsIgnoringCase(std::string_view a, std::string_view b) {
     if (a.size() != b.size())
@@ -40,7 +48,8 @@ bool isReservedDeviceName(std::string_view element) {
     if (equalsIgnoringCase(base, "CONIN$") || equalsIgnoringCase(base, "CONOUT$"))
         return true;
     if (base.size() == 4 && base[3] >= '1' && base[3] <= '9')
-        return equalsIgnoringCase(base.substr(0, 3), "COM") || equalsIgnoringCase(base.substr(0, 3), "LPT");
+        return equalsIgnoringCase(base.substr(0, 3), "COM") ||
+               equalsIgnoringCase(base.substr(0, 3), "LPT");
     return false;
 }
 

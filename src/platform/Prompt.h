@@ -14,13 +14,16 @@ class Prompt {
 public:
     virtual ~Prompt() = default;
     /// Shows a modal message and returns the button pressed.
-    virtual PromptButton show(const std::string& text, const std::string& title, MessageKind kind) = 0;
+    virtual PromptButton show(const std::string& text, const std::string& title,
+                              MessageKind kind) = 0;
 
     /// Asks a Yes/No question; true only for Yes.
     bool ask(const std::string& text, const std::string& title) {
         return show(text, title, MessageKind::Question) == PromptButton::Yes;
     }
-    void warn(const std::string& text, const std::string& title) { show(text, title, MessageKind::Warning); }
+    void warn(const std::string& text, const std::string& title) {
+        show(text, title, MessageKind::Warning);
+    }
     void inform(const std::string& text, const std::string& title) {
         show(text, title, MessageKind::Information);
     }

@@ -9,7 +9,8 @@ namespace dirforge::settings {
 
 AutomaticSettingsOutcome LoadOrCreateAutomaticSettings(platform::FileSystem& files,
                                                        const std::string& startupFolder,
-                                                       SettingsStore& store, platform::Prompt& prompt) {
+                                                       SettingsStore& store,
+                                                       platform::Prompt& prompt) {
     store.startupFolder = startupFolder;
     AutomaticSettingsOutcome outcome;
     outcome.path = ResolveSettingsPath("", startupFolder);

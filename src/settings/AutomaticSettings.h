@@ -22,6 +22,7 @@ struct AutomaticSettingsOutcome {
 /// fails). Afterwards store.startupFolder is the folder the working folders belong in.
 AutomaticSettingsOutcome LoadOrCreateAutomaticSettings(platform::FileSystem& files,
                                                        const std::string& startupFolder,
-                                                       SettingsStore& store, platform::Prompt& prompt);
+                                                       SettingsStore& store,
+                                                       platform::Prompt& prompt);
 
 } // namespace dirforge::settings

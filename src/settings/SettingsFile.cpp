@@ -22,7 +22,8 @@ bool SaveClass(const SettingsStore& store, std::string_view path, platform::File
 }
 
 bool RestoreClass(SettingsStore& store, std::string_view path, const platform::FileSystem& files) {
-    const std::optional<std::string> bytes = files.readFile(ResolveSettingsPath(path, store.startupFolder));
+    const std::optional<std::string> bytes =
+        files.readFile(ResolveSettingsPath(path, store.startupFolder));
     if (!bytes)
         return false;
     ReadSettingsRecords(*bytes, store);

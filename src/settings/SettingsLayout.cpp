@@ -7,14 +7,13 @@ namespace dirforge::settings {
 
 namespace {
 
-template <typename Store>
-class LayoutBuilder {
+template <typename Store> class LayoutBuilder {
 public:
     using Binding = RecordBinding<Store>;
 
     template <typename Slot>
-    void add(std::int32_t number, std::string_view key, Slot* slot, BlankRule blank = BlankRule::AsIs,
-             bool trimWhenRead = false) {
+    void add(std::int32_t number, std::string_view key, Slot* slot,
+             BlankRule blank = BlankRule::AsIs, bool trimWhenRead = false) {
         rows_.push_back(Binding{number, key, slot, blank, trimWhenRead});
     }
 
@@ -41,8 +40,7 @@ constexpr std::array<std::string_view, sizeof...(Keys)> keys(Keys... k) {
 
 } // namespace
 
-template <typename Store>
-std::vector<RecordBinding<Store>> BindRecords(Store& s) {
+template <typename Store> std::vector<RecordBinding<Store>> BindRecords(Store& s) {
     constexpr auto blank = BlankRule::SpaceIfEmpty;
     constexpr auto trimmedBlank = BlankRule::SpaceIfTrimmedEmpty;
     auto& tools = s.fileTools;
@@ -133,7 +131,8 @@ std::vector<RecordBinding<Store>> BindRecords(Store& s) {
     b.add(81, "VOL0210", &vol03.chkVol03ViewDetailedResults);
     b.add(82, "VOL0705", &kept.vol0705Repeated);
 
-    b.addRange(83, keys("VOL0801", "VOL0802", "VOL0803", "VOL0804", "VOL0805", "VOL0806", "VOL0807"),
+    b.addRange(83,
+               keys("VOL0801", "VOL0802", "VOL0803", "VOL0804", "VOL0805", "VOL0806", "VOL0807"),
                kept.vol08Numbers);
     b.addRange(90,
                keys("VOL1001", "VOL1002", "VOL1003", "VOL1004", "VOL1005", "VOL1006", "VOL1007",
@@ -146,7 +145,8 @@ std::vector<RecordBinding<Store>> BindRecords(Store& s) {
     b.addRange(111, keys("VOL1209", "VOL1210", "VOL1211", "VOL1212", "VOL1213", "VOL1214"),
                kept.vol12MoreNumbers);
     b.add(117, "VOL0715", &kept.vol0715);
-    b.addRange(118, keys("VOL1501", "VOL1502", "VOL1503", "VOL1504", "VOL1505", "VOL1506", "VOL1507"),
+    b.addRange(118,
+               keys("VOL1501", "VOL1502", "VOL1503", "VOL1504", "VOL1505", "VOL1506", "VOL1507"),
                kept.vol15Numbers);
 
     b.add(125, "IEMPLATE", &s.templateOptions);

@@ -24,10 +24,8 @@ struct EndMarker {};
 
 /// One record of the layout bound to the slot of one store; Store is SettingsStore or
 /// const SettingsStore, so the writer binds read-only and the reader read-write.
-template <typename Store>
-struct RecordBinding {
-    template <typename T>
-    using Ref = std::conditional_t<std::is_const_v<Store>, const T*, T*>;
+template <typename Store> struct RecordBinding {
+    template <typename T> using Ref = std::conditional_t<std::is_const_v<Store>, const T*, T*>;
 
     std::int32_t number = 0;
     std::string_view key;
@@ -43,8 +41,7 @@ struct RecordBinding {
 inline constexpr std::int32_t kEndMarkerRecord = 900;
 
 /// Every record of the file in writing order, bound to the slots of store.
-template <typename Store>
-std::vector<RecordBinding<Store>> BindRecords(Store& store);
+template <typename Store> std::vector<RecordBinding<Store>> BindRecords(Store& store);
 
 extern template std::vector<RecordBinding<SettingsStore>> BindRecords(SettingsStore&);
 extern template std::vector<RecordBinding<const SettingsStore>> BindRecords(const SettingsStore&);

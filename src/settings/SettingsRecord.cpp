@@ -7,7 +7,9 @@ namespace dirforge::settings {
 
 namespace {
 
-bool isUtf8Continuation(char c) { return (static_cast<unsigned char>(c) & 0xC0) == 0x80; }
+bool isUtf8Continuation(char c) {
+    return (static_cast<unsigned char>(c) & 0xC0) == 0x80;
+}
 
 } // namespace
 
@@ -84,7 +86,8 @@ std::uint8_t RecordReader::flag(std::size_t index) const {
 std::int32_t RecordReader::intAt(std::size_t offset) const {
     std::uint32_t bits = 0;
     for (std::size_t i = 0; i < 4; ++i)
-        bits |= static_cast<std::uint32_t>(static_cast<unsigned char>(record_[offset + i])) << (8 * i);
+        bits |= static_cast<std::uint32_t>(static_cast<unsigned char>(record_[offset + i]))
+                << (8 * i);
     return static_cast<std::int32_t>(bits);
 }
 

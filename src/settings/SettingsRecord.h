@@ -31,7 +31,8 @@ std::string_view FitToField(std::string_view text, std::size_t maxBytes);
 /// Appends one zero-filled record to a byte buffer and fills its fields in place.
 class RecordWriter {
 public:
-    /// Starts the record with its number and key (cut to 10 characters, zero-terminated when shorter).
+    /// Starts the record with its number and key (cut to 10 characters, zero-terminated when
+    /// shorter).
     RecordWriter(std::string& out, std::int32_t number, std::string_view key);
 
     /// The text value, cut so that its terminating zero stays inside the field.
@@ -59,7 +60,9 @@ public:
     std::int32_t number() const { return intAt(field::kNumberOffset); }
     std::string key() const { return textAt(field::kKeyOffset, field::kKeySize); }
     std::string text() const { return textAt(field::kTextOffset, field::kTextSize); }
-    std::string secondText() const { return textAt(field::kSecondTextOffset, field::kSecondTextSize); }
+    std::string secondText() const {
+        return textAt(field::kSecondTextOffset, field::kSecondTextSize);
+    }
     std::int32_t value() const { return intAt(field::kValueOffset); }
     std::int32_t mapKey() const { return intAt(field::kMapKeyOffset); }
     std::uint8_t flag(std::size_t index) const;

@@ -10,12 +10,8 @@ namespace dirforge::settings {
 
 namespace {
 
-template <typename... Handlers>
-struct Overloaded : Handlers... {
-    using Handlers::operator()...;
-};
-template <typename... Handlers>
-Overloaded(Handlers...) -> Overloaded<Handlers...>;
+template <typename... Handlers> struct Overloaded : Handlers... { using Handlers::operator()...; };
+template <typename... Handlers> Overloaded(Handlers...) -> Overloaded<Handlers...>;
 
 std::string_view textToWrite(const std::string& text, BlankRule rule) {
     const bool blank = rule == BlankRule::SpaceIfEmpty          ? text.empty()
@@ -25,29 +21,30 @@ std::string_view textToWrite(const std::string& text, BlankRule rule) {
 }
 
 void writeRecord(std::string& out, const RecordBinding<const SettingsStore>& r) {
-    std::visit(Overloaded{
-                   [&](const std::int32_t* number) { RecordWriter(out, r.number, r.key).value(*number); },
-                   [&](const std::string* text) {
-                       RecordWriter(out, r.number, r.key).text(textToWrite(*text, r.blank));
-                   },
-                   [&](const TextAndNumber* pair) {
-                       RecordWriter(out, r.number, r.key).text(pair->text).value(pair->number);
-                   },
-                   [&](const TextList* list) {
-                       for (const std::string& item : *list)
-                           RecordWriter(out, r.number, r.key).text(item);
-                   },
-                   [&](const engine::MAP_FOLDER_TEMPLATE_OPTIONS* options) {
-                       for (const auto& [page, option] : *options) // std::map: ascending keys
-                           RecordWriter(out, r.number, r.key)
-                               .secondText(option.RemainderText)
-                               .mapKey(page)
-                               .flags({option.ReplaceNo, option.ReplaceRemainder, option.ReplaceFirst,
-                                       option.ReplaceAll});
-                   },
-                   [&](EndMarker) { RecordWriter(out, r.number, r.key).value(0); },
-               },
-               r.slot);
+    std::visit(
+        Overloaded{
+            [&](const std::int32_t* number) { RecordWriter(out, r.number, r.key).value(*number); },
+            [&](const std::string* text) {
+                RecordWriter(out, r.number, r.key).text(textToWrite(*text, r.blank));
+            },
+            [&](const TextAndNumber* pair) {
+                RecordWriter(out, r.number, r.key).text(pair->text).value(pair->number);
+            },
+            [&](const TextList* list) {
+                for (const std::string& item : *list)
+                    RecordWriter(out, r.number, r.key).text(item);
+            },
+            [&](const engine::MAP_FOLDER_TEMPLATE_OPTIONS* options) {
+                for (const auto& [page, option] : *options) // std::map: ascending keys
+                    RecordWriter(out, r.number, r.key)
+                        .secondText(option.RemainderText)
+                        .mapKey(page)
+                        .flags({option.ReplaceNo, option.ReplaceRemainder, option.ReplaceFirst,
+                                option.ReplaceAll});
+            },
+            [&](EndMarker) { RecordWriter(out, r.number, r.key).value(0); },
+        },
+        r.slot);
 }
 
 void applyRecord(const RecordReader& record, const RecordBinding<SettingsStore>& r) {
@@ -56,7 +53,9 @@ void applyRecord(const RecordReader& record, const RecordBinding<SettingsStore>&
                    [&](std::string* text) {
                        *text = r.trimWhenRead ? core::Trim(record.text()) : record.text();
                    },
-                   [&](TextAndNumber* pair) { *pair = {record.text(), record.value()}; },
+                   [&](TextAndNumber* pair) {
+                       *pair = {record.text(), record.value()};
+                   },
                    [&](TextList* list) { list->push_back(record.text()); },
                    [&](engine::MAP_FOLDER_TEMPLATE_OPTIONS* options) {
                        engine::_tagFoldersTemplateOptions& option = (*options)[record.mapKey()];
@@ -84,8 +83,9 @@ void ReadSettingsRecords(std::string_view bytes, SettingsStore& store) {
     const auto bindings = BindRecords(store); // in ascending record-number order
     for (std::size_t at = 0; bytes.size() - at >= kRecordSize; at += kRecordSize) {
         const RecordReader record(bytes.substr(at, kRecordSize));
-        const auto found = std::lower_bound(bindings.begin(), bindings.end(), record.number(),
-                                            [](const auto& b, std::int32_t n) { return b.number < n; });
+        const auto found =
+            std::lower_bound(bindings.begin(), bindings.end(), record.number(),
+                             [](const auto& b, std::int32_t n) { return b.number < n; });
         if (found != bindings.end() && found->number == record.number())
             applyRecord(record, *found);
     }

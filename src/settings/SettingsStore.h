@@ -28,97 +28,97 @@ inline constexpr const char* kApplicationIdentifier = "Dirforge";
 
 /// Settings kept for file-aware tools (records 7 to 27); nothing in this program reads them.
 struct FileToolSettings {
-    std::int32_t selectByFileNames = 1;       // 7
-    std::int32_t selectByFileTypes = 0;       // 8
-    std::string fileNamePattern;              // 9
-    TextList fileNamePatternHistory;          // 10
-    TextList fileNameTerms;                   // 11
-    std::int32_t allFileTypes = 1;            // 12
-    std::int32_t includedTypesOnly = 0;       // 13
-    std::int32_t allTypesExceptExcluded = 0;  // 14
-    std::int32_t oneSelectedType = 0;         // 15
-    TextAndNumber selectedType;               // 16
-    TextList includedFileTypes;               // 17
-    TextList excludedFileTypes;               // 18
-    TextList reserveFileTypes;                // 19
-    std::int32_t includeTermsOn = 0;          // 20
-    std::string includeTermsText;             // 21
-    TextList includeTermsHistory;             // 22
-    TextList includeTerms;                    // 23
-    std::int32_t excludeTermsOn = 0;          // 24
-    std::string excludeTermsText;             // 25
-    TextList excludeTermsHistory;             // 26
-    TextList excludeTerms;                    // 27
+    std::int32_t selectByFileNames = 1;      // 7
+    std::int32_t selectByFileTypes = 0;      // 8
+    std::string fileNamePattern;             // 9
+    TextList fileNamePatternHistory;         // 10
+    TextList fileNameTerms;                  // 11
+    std::int32_t allFileTypes = 1;           // 12
+    std::int32_t includedTypesOnly = 0;      // 13
+    std::int32_t allTypesExceptExcluded = 0; // 14
+    std::int32_t oneSelectedType = 0;        // 15
+    TextAndNumber selectedType;              // 16
+    TextList includedFileTypes;              // 17
+    TextList excludedFileTypes;              // 18
+    TextList reserveFileTypes;               // 19
+    std::int32_t includeTermsOn = 0;         // 20
+    std::string includeTermsText;            // 21
+    TextList includeTermsHistory;            // 22
+    TextList includeTerms;                   // 23
+    std::int32_t excludeTermsOn = 0;         // 24
+    std::string excludeTermsText;            // 25
+    TextList excludeTermsHistory;            // 26
+    TextList excludeTerms;                   // 27
 
     bool operator==(const FileToolSettings&) const = default;
 };
 
 /// Strings page (Vol02), named after its controls.
 struct StringsPageSettings {
-    TextList cboVol02DestFoldersHistory;                   // 28
-    std::int32_t rdoVol02AttachNothing = 0;                // 31
-    std::int32_t rdoVol02StructureImportRelativePaths = 0; // 32
-    std::int32_t rdoVol02StructureImportFullPaths = 1;     // 33
-    std::int32_t rdoVol02AttachMainFolderWithFiles = 0;    // 34
-    std::int32_t rdoVol02AttachMainFolderWithoutFiles = 1; // 35
+    TextList cboVol02DestFoldersHistory;                       // 28
+    std::int32_t rdoVol02AttachNothing = 0;                    // 31
+    std::int32_t rdoVol02StructureImportRelativePaths = 0;     // 32
+    std::int32_t rdoVol02StructureImportFullPaths = 1;         // 33
+    std::int32_t rdoVol02AttachMainFolderWithFiles = 0;        // 34
+    std::int32_t rdoVol02AttachMainFolderWithoutFiles = 1;     // 35
     std::int32_t rdoVol02AttachSubFoldersOnlyWithFiles = 0;    // 36
     std::int32_t rdoVol02AttachSubFoldersOnlyWithoutFiles = 0; // 37
-    std::string edtVol02Prefix;                            // 38
-    std::int32_t chkVol02Hyphen = 0;                       // 39
-    std::string edtVol02Suffix;                            // 40
-    std::int32_t chkVol02ViewDestFolder = 1;               // 77
-    std::int32_t chkVol02ViewDetailedResults = 1;          // 78
-    TextList lstVol02IncludeStrings;                       // 128
-    TextList lstVol02ExcludeStrings;                       // 129
-    TextList lstVol02AddFolderStructure;                   // 130
-    std::string cboVol02DestFoldersText;                   // 152
-    std::string edtVol02AddToList;                         // 154
+    std::string edtVol02Prefix;                                // 38
+    std::int32_t chkVol02Hyphen = 0;                           // 39
+    std::string edtVol02Suffix;                                // 40
+    std::int32_t chkVol02ViewDestFolder = 1;                   // 77
+    std::int32_t chkVol02ViewDetailedResults = 1;              // 78
+    TextList lstVol02IncludeStrings;                           // 128
+    TextList lstVol02ExcludeStrings;                           // 129
+    TextList lstVol02AddFolderStructure;                       // 130
+    std::string cboVol02DestFoldersText;                       // 152
+    std::string edtVol02AddToList;                             // 154
 
     bool operator==(const StringsPageSettings&) const = default;
 };
 
 /// Paths page (Vol04), named after its controls.
 struct PathsPageSettings {
-    std::int32_t rdoVol04AttachNothing = 0;                // 41
-    std::int32_t rdoVol04StructureImportRelativePaths = 0; // 42
-    std::int32_t rdoVol04StructureImportFullPaths = 1;     // 43
-    std::int32_t rdoVol04AttachMainFolderWithFiles = 0;    // 44
-    std::int32_t rdoVol04AttachMainFolderWithoutFiles = 1; // 45
+    std::int32_t rdoVol04AttachNothing = 0;                    // 41
+    std::int32_t rdoVol04StructureImportRelativePaths = 0;     // 42
+    std::int32_t rdoVol04StructureImportFullPaths = 1;         // 43
+    std::int32_t rdoVol04AttachMainFolderWithFiles = 0;        // 44
+    std::int32_t rdoVol04AttachMainFolderWithoutFiles = 1;     // 45
     std::int32_t rdoVol04AttachSubFoldersOnlyWithFiles = 0;    // 46
     std::int32_t rdoVol04AttachSubFoldersOnlyWithoutFiles = 0; // 47
-    std::string edtVol04Prefix;                            // 48
-    std::int32_t chkVol04Hyphen = 0;                       // 49
-    std::string edtVol04Suffix;                            // 50
-    std::int32_t chkVol04ViewDetailedResults = 1;          // 79
-    TextList lstVol04IncludeFolderList;                    // 132
-    TextList lstVol04ExcludeFolderList;                    // 133
-    TextList lstVol04AddFolderStructure;                   // 134
-    std::string edtVol04AddToList;                         // 155
+    std::string edtVol04Prefix;                                // 48
+    std::int32_t chkVol04Hyphen = 0;                           // 49
+    std::string edtVol04Suffix;                                // 50
+    std::int32_t chkVol04ViewDetailedResults = 1;              // 79
+    TextList lstVol04IncludeFolderList;                        // 132
+    TextList lstVol04ExcludeFolderList;                        // 133
+    TextList lstVol04AddFolderStructure;                       // 134
+    std::string edtVol04AddToList;                             // 155
 
     bool operator==(const PathsPageSettings&) const = default;
 };
 
 /// Increased-numbers page (Vol03), named after its controls.
 struct NumbersPageSettings {
-    TextList cboVol03DestFoldersHistory;                   // 29
-    std::string edtVol03StartNumber;                       // 51
-    std::string edtVol03EndNumber;                         // 52
-    std::string edtVol03Prefix;                            // 53
-    std::string edtVol03Suffix;                            // 54
-    std::int32_t chkVol03Hyphen = 0;                       // 55
-    std::int32_t chkVol03PaddedZeroes = 0;                 // 56
-    std::int32_t rdoVol03AttachNothing = 0;                // 57
-    std::int32_t rdoVol03StructureImportRelativePaths = 0; // 58
-    std::int32_t rdoVol03StructureImportFullPaths = 1;     // 59
-    std::int32_t rdoVol03AttachMainFolderWithFiles = 0;    // 60
-    std::int32_t rdoVol03AttachMainFolderWithoutFiles = 1; // 61
+    TextList cboVol03DestFoldersHistory;                       // 29
+    std::string edtVol03StartNumber;                           // 51
+    std::string edtVol03EndNumber;                             // 52
+    std::string edtVol03Prefix;                                // 53
+    std::string edtVol03Suffix;                                // 54
+    std::int32_t chkVol03Hyphen = 0;                           // 55
+    std::int32_t chkVol03PaddedZeroes = 0;                     // 56
+    std::int32_t rdoVol03AttachNothing = 0;                    // 57
+    std::int32_t rdoVol03StructureImportRelativePaths = 0;     // 58
+    std::int32_t rdoVol03StructureImportFullPaths = 1;         // 59
+    std::int32_t rdoVol03AttachMainFolderWithFiles = 0;        // 60
+    std::int32_t rdoVol03AttachMainFolderWithoutFiles = 1;     // 61
     std::int32_t rdoVol03AttachSubFoldersOnlyWithFiles = 0;    // 62
     std::int32_t rdoVol03AttachSubFoldersOnlyWithoutFiles = 0; // 63
-    std::int32_t chkVol03AddIncNumbersAsSuffix = 0;        // 64
-    std::int32_t chkVol03ViewDestFolder = 1;               // 80
-    std::int32_t chkVol03ViewDetailedResults = 1;          // 81
-    TextList lstVol03AddFolderStructure;                   // 131
-    std::string cboVol03DestFoldersText;                   // 153
+    std::int32_t chkVol03AddIncNumbersAsSuffix = 0;            // 64
+    std::int32_t chkVol03ViewDestFolder = 1;                   // 80
+    std::int32_t chkVol03ViewDetailedResults = 1;              // 81
+    TextList lstVol03AddFolderStructure;                       // 131
+    std::string cboVol03DestFoldersText;                       // 153
 
     bool operator==(const NumbersPageSettings&) const = default;
 };
@@ -152,19 +152,19 @@ struct KeptSettings {
 /// Every setting and list the settings file carries; one instance lives for the whole run.
 struct SettingsStore {
     std::string applicationIdentifier = kApplicationIdentifier; // 1
-    std::string startupFolder;                                   // 2 (drive form)
-    std::string selectedDelimiter;                               // 3
-    TextList delimiterList;                                      // 4: shared by import and export
-    std::string selectedQuotationMark;                           // 5
-    TextList quotationMarkList;                                  // 6: shared by import
-    FileToolSettings fileTools;                                  // 7-27
+    std::string startupFolder;                                  // 2 (drive form)
+    std::string selectedDelimiter;                              // 3
+    TextList delimiterList;                                     // 4: shared by import and export
+    std::string selectedQuotationMark;                          // 5
+    TextList quotationMarkList;                                 // 6: shared by import
+    FileToolSettings fileTools;                                 // 7-27
     StringsPageSettings strings;
     PathsPageSettings paths;
     NumbersPageSettings numbers;
     KeptSettings kept;
-    engine::MAP_FOLDER_TEMPLATE_OPTIONS templateOptions;         // 125
-    std::int32_t rememberStartChoice = 2;                        // 126: 1 remembered, 2 not
-    std::int32_t startWith = 1;                                  // 127: 3 all, 2 without lists, 1 defaults
+    engine::MAP_FOLDER_TEMPLATE_OPTIONS templateOptions; // 125
+    std::int32_t rememberStartChoice = 2;                // 126: 1 remembered, 2 not
+    std::int32_t startWith = 1;                          // 127: 3 all, 2 without lists, 1 defaults
 
     bool operator==(const SettingsStore&) const = default;
 };

@@ -25,16 +25,14 @@ namespace dirforge::ui {
 
 namespace {
 
-template <class Seam>
-Seam* Choose(Seam* overridden, Seam* real) {
+template <class Seam> Seam* Choose(Seam* overridden, Seam* real) {
     return overridden != nullptr ? overridden : real;
 }
 
 } // namespace
 
 AppContext::AppContext(platform::DriveMap drives, SeamOverrides overrides)
-    : hostFiles_(std::move(drives)),
-      qtPrompt_(std::make_unique<QtPrompt>()),
+    : hostFiles_(std::move(drives)), qtPrompt_(std::make_unique<QtPrompt>()),
       qtShell_(std::make_unique<QtShell>(hostFiles_.drives())),
       qtFolderPicker_(std::make_unique<QtFolderPicker>(hostFiles_.drives())),
       qtFileDialogs_(std::make_unique<QtFileDialogs>(hostFiles_.drives())),
@@ -76,14 +74,18 @@ void AppContext::CreateWindows() {
     QObject::connect(frmHelp_, &TfrmHelp::moreHelpRequested, frmHelp_,
                      [this] { OpenWebPage(kOnlineHelpUrl); });
     frmAbout_ = new TfrmAbout(mainWindow_.get());
-    for (engine::PageKind page : {engine::PageKind::Strings, engine::PageKind::Paths, engine::PageKind::Numbers}) {
-        visualLogs_[static_cast<std::size_t>(page)] = new TfrmStatistic(page, *prompt_, mainWindow_.get());
-        examplesWindows_[static_cast<std::size_t>(page)] = new TfrmExamples(ExamplesPageOf(page), mainWindow_.get());
+    for (engine::PageKind page :
+         {engine::PageKind::Strings, engine::PageKind::Paths, engine::PageKind::Numbers}) {
+        visualLogs_[static_cast<std::size_t>(page)] =
+            new TfrmStatistic(page, *prompt_, mainWindow_.get());
+        examplesWindows_[static_cast<std::size_t>(page)] =
+            new TfrmExamples(ExamplesPageOf(page), mainWindow_.get());
     }
     QObject::connect(mainWindow_.get(), &TfrmMain::activated, mainWindow_.get(),
                      [this] { RefreshLogModeLabels(visualLogs_); });
     frmLevelSummFolder_ = new TfrmLevelSummFolder(*fileSystem_, *modalRunner_, mainWindow_.get());
-    frmFolderTemplateOptions_ = new TfrmFolderTemplateOptions(settings_.templateOptions, mainWindow_.get());
+    frmFolderTemplateOptions_ =
+        new TfrmFolderTemplateOptions(settings_.templateOptions, mainWindow_.get());
     frmFolderTemplateOptions_->setHelpHandler(
         [this](std::int32_t page) { ShowTemplateOptionsHelp(page); });
     CreateListWindows();
@@ -93,15 +95,16 @@ void AppContext::CreateListWindows() {
     // The import and export windows fill their delimiter boxes from the store's shared lists,
     // which LoadSettingsStore has read or seeded by now.
     frmZoomIncludeWindow_ = new TfrmZoomIncludeWindow(*modalRunner_, mainWindow_.get());
-    frmFileImport_ = new TfrmFileImport({*fileSystem_, *prompt_, *fileDialogs_, *frmZoomIncludeWindow_, *modalRunner_},
-                                        settings_.delimiterList, settings_.quotationMarkList, mainWindow_.get());
+    frmFileImport_ = new TfrmFileImport(
+        {*fileSystem_, *prompt_, *fileDialogs_, *frmZoomIncludeWindow_, *modalRunner_},
+        settings_.delimiterList, settings_.quotationMarkList, mainWindow_.get());
     frmFileImport_->setHelpHandler([this] { ShowHelp(HelpTopic::Import); });
     frmFileImport_->previewEditor().setHelpHandler([this] { ShowHelp(HelpTopic::ListEditors); });
-    frmFileExport_ = new TfrmFileExport({*fileSystem_, *prompt_, *fileDialogs_, *modalRunner_}, settings_.delimiterList,
-                                        mainWindow_.get());
+    frmFileExport_ = new TfrmFileExport({*fileSystem_, *prompt_, *fileDialogs_, *modalRunner_},
+                                        settings_.delimiterList, mainWindow_.get());
     auto& strings = static_cast<StringsPage&>(*mainWindow_->page(engine::PageKind::Strings));
-    frmVol02EditIncludeList_ = new TfrmVol02EditIncludeList(strings.includeList(), strings.excludeList(),
-                                                            *modalRunner_, mainWindow_.get());
+    frmVol02EditIncludeList_ = new TfrmVol02EditIncludeList(
+        strings.includeList(), strings.excludeList(), *modalRunner_, mainWindow_.get());
     frmVol02EditIncludeList_->setHelpHandler([this] { ShowHelp(HelpTopic::ListEditors); });
     auto& paths = static_cast<PathsPage&>(*mainWindow_->page(engine::PageKind::Paths));
     frmVol04EditIncludeList_ =
@@ -118,7 +121,9 @@ void AppContext::CreateListWindows() {
         });
 }
 
-void AppContext::RememberStartupFolder() { startupFolder_ = fileSystem_->currentFolder(); }
+void AppContext::RememberStartupFolder() {
+    startupFolder_ = fileSystem_->currentFolder();
+}
 
 void AppContext::LoadSettingsStore() {
     settings::LoadOrCreateAutomaticSettings(*fileSystem_, startupFolder_, settings_, *prompt_);
@@ -153,16 +158,21 @@ void AppContext::ShowTemplateOptionsHelp(std::int32_t pageNumber) {
     modalRunner_->run(*frmHelp_);
 }
 
-void AppContext::ShowAbout() { modalRunner_->run(*frmAbout_); }
+void AppContext::ShowAbout() {
+    modalRunner_->run(*frmAbout_);
+}
 
-void AppContext::ShowExamples(engine::PageKind page) { modalRunner_->run(examples(page)); }
+void AppContext::ShowExamples(engine::PageKind page) {
+    modalRunner_->run(examples(page));
+}
 
 void AppContext::OpenWebPage(const std::string& url) {
     if (shell_->openWebPage(url))
         return;
-    prompt_->warn("Unable to open the web page\n" + url +
-                      "\n\nNo web browser accepted it. Please open the address in your web browser.",
-                  "Web Page.            Warning no: 0801.");
+    prompt_->warn(
+        "Unable to open the web page\n" + url +
+            "\n\nNo web browser accepted it. Please open the address in your web browser.",
+        "Web Page.            Warning no: 0801.");
 }
 
 } // namespace dirforge::ui

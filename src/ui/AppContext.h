@@ -53,7 +53,8 @@ struct SeamOverrides {
 
 class AppContext {
 public:
-    /// Creates the seams, then the main window (which runs the start-up steps), then the other windows.
+    /// Creates the seams, then the main window (which runs the start-up steps), then the other
+    /// windows.
     explicit AppContext(platform::DriveMap drives = platform::DriveMap::fromEnvironment(),
                         SeamOverrides overrides = {});
     /// Runs the main window's shutdown steps, then destroys every window.
@@ -89,7 +90,9 @@ public:
     TfrmMain& mainWindow() { return *mainWindow_; }
     /// The visual log of a page (non-modal; a run drives it as its observer); null while the
     /// windows are not created yet (during the main window's construction).
-    TfrmStatistic* findVisualLog(engine::PageKind page) { return visualLogs_[static_cast<std::size_t>(page)]; }
+    TfrmStatistic* findVisualLog(engine::PageKind page) {
+        return visualLogs_[static_cast<std::size_t>(page)];
+    }
     /// The application-wide template options, keyed by page number (1 paths, 2 strings, 3 numbers).
     engine::MAP_FOLDER_TEMPLATE_OPTIONS& templateOptionMap() { return settings_.templateOptions; }
     /// The template options dialog; its OK stores into templateOptionMap().
@@ -115,7 +118,9 @@ public:
     /// Shows the page's examples window modally.
     void ShowExamples(engine::PageKind page);
     /// The page's examples window (created once, kept between openings).
-    TfrmExamples& examples(engine::PageKind page) { return *examplesWindows_[static_cast<std::size_t>(page)]; }
+    TfrmExamples& examples(engine::PageKind page) {
+        return *examplesWindows_[static_cast<std::size_t>(page)];
+    }
     /// Opens a web page of the product; a page that cannot be opened is reported.
     void OpenWebPage(const std::string& url);
 
@@ -148,7 +153,7 @@ private:
     // Owned by the main window (their parent), so they close with it.
     TfrmHelp* frmHelp_ = nullptr;
     TfrmAbout* frmAbout_ = nullptr;
-    std::array<TfrmStatistic*, 3> visualLogs_{}; // by PageKind
+    std::array<TfrmStatistic*, 3> visualLogs_{};     // by PageKind
     std::array<TfrmExamples*, 3> examplesWindows_{}; // by PageKind
     TfrmLevelSummFolder* frmLevelSummFolder_ = nullptr;
     TfrmFolderTemplateOptions* frmFolderTemplateOptions_ = nullptr;

@@ -47,7 +47,8 @@ constexpr std::array<VariantRadio, 4> kVariants = {{
 
 } // namespace
 
-AttachGroup::AttachGroup(const PageRow& row, AppContext& context, PageHooks& hooks, Counting counting, QWidget* parent)
+AttachGroup::AttachGroup(const PageRow& row, AppContext& context, PageHooks& hooks,
+                         Counting counting, QWidget* parent)
     : QWidget(parent), row_(row), context_(context), hooks_(hooks), counting_(std::move(counting)) {
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
@@ -57,21 +58,25 @@ AttachGroup::AttachGroup(const PageRow& row, AppContext& context, PageHooks& hoo
 }
 
 QWidget* AttachGroup::buildRadios(const PageRow& row) {
-    auto* group = new QGroupBox(QStringLiteral("Attach Folder Structures (Templates) to Each Created Folder"), this);
+    auto* group = new QGroupBox(
+        QStringLiteral("Attach Folder Structures (Templates) to Each Created Folder"), this);
     group->setObjectName(ControlName(row, "grp", "AttachFolderStructures"));
     auto radio = [group, &row](const char* role, const char* caption, const char* hint = nullptr) {
-        return Named(new QRadioButton(QString::fromLatin1(caption), group), qPrintable(ControlName(row, "rdo", role)),
-                     hint);
+        return Named(new QRadioButton(QString::fromLatin1(caption), group),
+                     qPrintable(ControlName(row, "rdo", role)), hint);
     };
     const PageCaptions& captions = row.captions();
-    rdoFullPaths_ = radio("StructureImportFullPaths", captions.fullPathsRadio,
-                          "Attach Existing Folder Structures from Existing Devices (Hard Drive, CD, DVD, etc.)  "
-                          "(f:\\Music\\project01).");
-    rdoRelativePaths_ = radio("StructureImportRelativePaths", captions.relativePathsRadio,
-                              "Attach Non Existing Paths from Plain Text Files (.txt .or .csv) without Drive Letters "
-                              "( \\project\\customer).");
-    rdoNothing_ = radio("AttachNothing", "Attach Nothing.",
-                        "Folders from the Include List will be created without attaching any Folder Structure.");
+    rdoFullPaths_ = radio(
+        "StructureImportFullPaths", captions.fullPathsRadio,
+        "Attach Existing Folder Structures from Existing Devices (Hard Drive, CD, DVD, etc.)  "
+        "(f:\\Music\\project01).");
+    rdoRelativePaths_ = radio(
+        "StructureImportRelativePaths", captions.relativePathsRadio,
+        "Attach Non Existing Paths from Plain Text Files (.txt .or .csv) without Drive Letters "
+        "( \\project\\customer).");
+    rdoNothing_ = radio(
+        "AttachNothing", "Attach Nothing.",
+        "Folders from the Include List will be created without attaching any Folder Structure.");
     auto* modes = new QButtonGroup(this);
     auto* variants = new QButtonGroup(this);
     auto* layout = new QVBoxLayout(group);
@@ -82,7 +87,8 @@ QWidget* AttachGroup::buildRadios(const PageRow& row) {
         if (button == rdoFullPaths_) {
             for (const VariantRadio& entry : kVariants) {
                 QRadioButton* variant =
-                    radio(entry.role, entry.caption != nullptr ? entry.caption : captions.mainFolderWithFiles);
+                    radio(entry.role,
+                          entry.caption != nullptr ? entry.caption : captions.mainFolderWithFiles);
                 variants->addButton(variant);
                 rdoVariants_[static_cast<std::size_t>(entry.variant)] = variant;
                 auto* indented = new QHBoxLayout;
@@ -94,7 +100,8 @@ QWidget* AttachGroup::buildRadios(const PageRow& row) {
         }
     }
     btnOptions_ = Named(new QPushButton(QStringLiteral("Options"), group),
-                        qPrintable(ControlName(row, "btn", "FolderTemplatesOptions")), "Options for Folder Templates");
+                        qPrintable(ControlName(row, "btn", "FolderTemplatesOptions")),
+                        "Options for Folder Templates");
     // "Options" belongs to the text-file templates: it stands on their radio's line.
     QLayoutItem* templatesLine = layout->takeAt(layout->count() - 1);
     auto* optionsRow = new QHBoxLayout;
@@ -106,8 +113,10 @@ QWidget* AttachGroup::buildRadios(const PageRow& row) {
     modes->addButton(rdoNothing_);
     layout->addWidget(rdoNothing_);
 
-    connect(rdoFullPaths_, &QRadioButton::clicked, this, &AttachGroup::rdoStructureImportFullPathsClick);
-    connect(rdoRelativePaths_, &QRadioButton::clicked, this, &AttachGroup::rdoStructureImportRelativePathsClick);
+    connect(rdoFullPaths_, &QRadioButton::clicked, this,
+            &AttachGroup::rdoStructureImportFullPathsClick);
+    connect(rdoRelativePaths_, &QRadioButton::clicked, this,
+            &AttachGroup::rdoStructureImportRelativePathsClick);
     connect(rdoNothing_, &QRadioButton::clicked, this, &AttachGroup::rdoAttachNothingClick);
     connect(btnOptions_, &QPushButton::clicked, this, &AttachGroup::btnFolderTemplatesOptionsClick);
     return group;
@@ -115,29 +124,34 @@ QWidget* AttachGroup::buildRadios(const PageRow& row) {
 
 QLayout* AttachGroup::buildStructureWindow(const PageRow& row) {
     auto button = [this, &row](const char* role, const char* caption, const char* hint) {
-        return Named(new QPushButton(QString::fromLatin1(caption), this), qPrintable(ControlName(row, "btn", role)),
-                     hint);
+        return Named(new QPushButton(QString::fromLatin1(caption), this),
+                     qPrintable(ControlName(row, "btn", role)), hint);
     };
     lblStructures_ = Named(new QLabel(QStringLiteral("Folder Structures/Templates"), this),
                            qPrintable(ControlName(row, "lbl", "FolderStructuresTemplates")));
     lblLines_ = Named(new QLabel(QStringLiteral("Lines:"), this),
                       qPrintable(ControlName(row, "lbl", "FolderStructuresTemplatesLines")));
-    lblSum_ = Named(new QLabel(this), qPrintable(ControlName(row, "lbl", "FolderStructuresTemplatesSum")));
+    lblSum_ = Named(new QLabel(this),
+                    qPrintable(ControlName(row, "lbl", "FolderStructuresTemplatesSum")));
     lblSum_->setMinimumWidth(40);
-    lstStructures_ = MakeListView(ControlName(row, "lst", "AddFolderStructure"), &structures_, kPageListExtent, this);
+    lstStructures_ = MakeListView(ControlName(row, "lst", "AddFolderStructure"), &structures_,
+                                  kPageListExtent, this);
     btnAdd_ = button("AddFolderStructure", "Add Structure", "Add  Additional Subfolder structure.");
-    btnImport_ = button("ImportFolderStructuresTemplates", "Import",
-                        "Import Folder Templates from Text Files (.txt .or .csv) - No Drive Letters "
-                        "(\\projects\\customers).");
-    btnExport_ = button("ExportFolderStructuresTemplates", "Export",
-                        "Export the Content of the Folder Structures / Templates Window to a Text File.");
+    btnImport_ =
+        button("ImportFolderStructuresTemplates", "Import",
+               "Import Folder Templates from Text Files (.txt .or .csv) - No Drive Letters "
+               "(\\projects\\customers).");
+    btnExport_ =
+        button("ExportFolderStructuresTemplates", "Export",
+               "Export the Content of the Folder Structures / Templates Window to a Text File.");
     btnEdit_ = button("EditFolderStructuresTemplates", "Edit",
                       "Edit the content of the Folder Structures/Templates window.");
     btnView_ = button("ViewFolderStructure", "View Selected", "View Selected Folder Structure");
     btnDeleteSel_ = button("DeleteSelFolderStructuresTemplates", row.captions().deleteSelButton,
                            "Delete Selected Folder Structures /Templates  from the window.");
-    btnDeleteAll_ = button("DeleteAllFolderStructuresTemplates", "Delete All",
-                           "Delete the Entire Content of the Folder Structures / Templates Window.");
+    btnDeleteAll_ =
+        button("DeleteAllFolderStructuresTemplates", "Delete All",
+               "Delete the Entire Content of the Folder Structures / Templates Window.");
 
     auto* caption = new QHBoxLayout;
     caption->addWidget(lblStructures_);
@@ -158,12 +172,17 @@ QLayout* AttachGroup::buildStructureWindow(const PageRow& row) {
     layout->addLayout(buttons);
 
     connect(btnAdd_, &QPushButton::clicked, this, &AttachGroup::btnAddFolderStructureClick);
-    connect(btnImport_, &QPushButton::clicked, this, &AttachGroup::btnImportFolderStructuresTemplatesClick);
-    connect(btnExport_, &QPushButton::clicked, this, &AttachGroup::btnExportFolderStructuresTemplatesClick);
-    connect(btnEdit_, &QPushButton::clicked, this, &AttachGroup::btnEditFolderStructuresTemplatesClick);
+    connect(btnImport_, &QPushButton::clicked, this,
+            &AttachGroup::btnImportFolderStructuresTemplatesClick);
+    connect(btnExport_, &QPushButton::clicked, this,
+            &AttachGroup::btnExportFolderStructuresTemplatesClick);
+    connect(btnEdit_, &QPushButton::clicked, this,
+            &AttachGroup::btnEditFolderStructuresTemplatesClick);
     connect(btnView_, &QPushButton::clicked, this, &AttachGroup::btnViewFolderStructureClick);
-    connect(btnDeleteSel_, &QPushButton::clicked, this, &AttachGroup::btnDeleteSelFolderStructuresTemplatesClick);
-    connect(btnDeleteAll_, &QPushButton::clicked, this, &AttachGroup::btnDeleteAllFolderStructuresTemplatesClick);
+    connect(btnDeleteSel_, &QPushButton::clicked, this,
+            &AttachGroup::btnDeleteSelFolderStructuresTemplatesClick);
+    connect(btnDeleteAll_, &QPushButton::clicked, this,
+            &AttachGroup::btnDeleteAllFolderStructuresTemplatesClick);
     return layout;
 }
 
@@ -189,7 +208,8 @@ CopyVariant AttachGroup::copyVariant() const {
 
 bool AttachGroup::withFiles() const {
     return rdoVariants_[static_cast<std::size_t>(CopyVariant::MainFolderWithFiles)]->isChecked() ||
-           rdoVariants_[static_cast<std::size_t>(CopyVariant::SubFoldersOnlyWithFiles)]->isChecked();
+           rdoVariants_[static_cast<std::size_t>(CopyVariant::SubFoldersOnlyWithFiles)]
+               ->isChecked();
 }
 
 bool AttachGroup::runButtonsAllowed(bool requested, bool hasEntries) const {
@@ -207,9 +227,13 @@ void AttachGroup::fillRequest(engine::RunRequest& request) const {
     request.structureLines = structureLines();
 }
 
-void AttachGroup::showCount() { lblSum_->setText(QString::number(structures_.size())); }
+void AttachGroup::showCount() {
+    lblSum_->setText(QString::number(structures_.size()));
+}
 
-void AttachGroup::focusAddStructure() { btnAdd_->setFocus(); }
+void AttachGroup::focusAddStructure() {
+    btnAdd_->setFocus();
+}
 
 void AttachGroup::reset() {
     structures_.clear();
@@ -270,7 +294,9 @@ void AttachGroup::setTemplateControlsEnabled(bool enabled) {
 
 void AttachGroup::applyModeSetup() {
     switch (mode()) {
-    case AttachMode::Nothing: rdoAttachNothingClick(); break;
+    case AttachMode::Nothing:
+        rdoAttachNothingClick();
+        break;
     case AttachMode::TextTemplates:
         textTemplatesSetup();
         break;
@@ -318,8 +344,10 @@ void AttachGroup::enableForExisting() {
 
 void AttachGroup::existingSetup() {
     enableForExisting();
-    if (std::none_of(rdoVariants_.begin(), rdoVariants_.end(), [](QRadioButton* b) { return b->isChecked(); }))
-        rdoVariants_[static_cast<std::size_t>(CopyVariant::MainFolderWithoutFiles)]->setChecked(true);
+    if (std::none_of(rdoVariants_.begin(), rdoVariants_.end(),
+                     [](QRadioButton* b) { return b->isChecked(); }))
+        rdoVariants_[static_cast<std::size_t>(CopyVariant::MainFolderWithoutFiles)]->setChecked(
+            true);
     finishSetup(false);
 }
 
@@ -330,7 +358,8 @@ void AttachGroup::rdoCopyVariantClick() {
 }
 
 void AttachGroup::btnFolderTemplatesOptionsClick() {
-    context_.templateOptions().ShowForPage(context_.modalRunner(), engine::TemplatePageNumber(row_.kind));
+    context_.templateOptions().ShowForPage(context_.modalRunner(),
+                                           engine::TemplatePageNumber(row_.kind));
 }
 
 } // namespace dirforge::ui

@@ -29,8 +29,9 @@ class AttachGroup : public QWidget {
 public:
     /// What the group needs from the page's run panel to recount after a change.
     struct Counting {
-        std::function<void(bool withFiles)> recountTargets; ///< PrepareTargetCounts with "to create" 0
-        std::function<void()> countNamesOnly;               ///< Attach Nothing's counters
+        std::function<void(bool withFiles)>
+            recountTargets;                   ///< PrepareTargetCounts with "to create" 0
+        std::function<void()> countNamesOnly; ///< Attach Nothing's counters
         std::function<void(bool enabled)> setRunButtonsEnabled; ///< CREATE and Simulation as given
     };
 
@@ -53,7 +54,8 @@ public:
     /// Puts the attach choice and the structure lines into a run request.
     void fillRequest(engine::RunRequest& request) const;
 
-    /// Adds a page's own control below "Options"; like "Options" it is enabled in TextTemplates mode only.
+    /// Adds a page's own control below "Options"; like "Options" it is enabled in TextTemplates
+    /// mode only.
     void addTemplateOption(QWidget* option);
 
     /// Applies the checked mode's set-up without emptying the structure window (SetPageEnabled).

@@ -22,24 +22,29 @@ namespace dirforge::ui {
 
 namespace {
 
-constexpr const char* kDriveRootQuestion =
-    "Do you want to Attach the Entire Disk to the Folders specified in The Include Window ?\nClick YES to "
-    "Attach,\nClick NO to Cancel.";
+constexpr const char* kDriveRootQuestion = "Do you want to Attach the Entire Disk to the Folders "
+                                           "specified in The Include Window ?\nClick YES to "
+                                           "Attach,\nClick NO to Cancel.";
 constexpr const char* kStructureEmptyText =
     "The selection field is empty !\nAction : You must select a folder with subfolders structure.";
 constexpr const char* kDeleteSelectedQuestion =
     "Do you want to delete the selected item(s) from the Folder Structures/Templates window ?";
-constexpr const char* kDeleteAllEmptyText = "Empty List in the Folder Structures/Templates Window!\n";
-constexpr const char* kDeleteAllQuestion = "Do you want to delete all item(s) from the Folder Structures/Templates list ?";
+constexpr const char* kDeleteAllEmptyText =
+    "Empty List in the Folder Structures/Templates Window!\n";
+constexpr const char* kDeleteAllQuestion =
+    "Do you want to delete all item(s) from the Folder Structures/Templates list ?";
 constexpr const char* kExportEmptyText = "The Folder Structure/Templates Window is empty !\n";
 
 /// A structure line as the window keeps it: backslashes, no doubled ones.
-std::string StructureForm(const std::string& line) { return core::CollapseBackslashes(core::ToBackslashes(line)); }
+std::string StructureForm(const std::string& line) {
+    return core::CollapseBackslashes(core::ToBackslashes(line));
+}
 
 } // namespace
 
 void AttachGroup::btnAddFolderStructureClick() {
-    const std::string picked = core::Trim(context_.folderPicker().browseForFolder("Select a Folder Structure.", ""));
+    const std::string picked =
+        core::Trim(context_.folderPicker().browseForFolder("Select a Folder Structure.", ""));
     if (picked.size() == 3) {
         if (context_.prompt().ask(kDriveRootQuestion, row_.titles.structureDriveRoot))
             AddStructure(picked);
@@ -72,7 +77,8 @@ void AttachGroup::AddStructure(const std::string& path) {
 void AttachGroup::btnViewFolderStructureClick() {
     const std::vector<int> selected = SelectedRows(*lstStructures_);
     if (selected.empty()) {
-        context_.prompt().warn(row_.captions().noStructureSelectedText, row_.titles.structureViewNone);
+        context_.prompt().warn(row_.captions().noStructureSelectedText,
+                               row_.titles.structureViewNone);
         return;
     }
     context_.shell().openFolder(core::Trim(structures_.at(selected.front())));
@@ -101,7 +107,8 @@ void AttachGroup::btnImportFolderStructuresTemplatesClick() {
     TfrmFileImport& import = context_.fileImport();
     const bool accepted = context_.modalRunner().run(import) == QDialog::Accepted;
     const std::vector<std::string>& lines = import.preview().entries();
-    // IMPORT is only enabled with a preview, so an empty one is told whichever way the window closed.
+    // IMPORT is only enabled with a preview, so an empty one is told whichever way the window
+    // closed.
     if (lines.empty()) {
         context_.prompt().warn(kImportNoLinesText, row_.titles.structureImportNoLines);
     } else if (accepted) {

@@ -17,7 +17,8 @@
 
 namespace dirforge::ui {
 
-FolderBrowserDialog::FolderBrowserDialog(const platform::DriveMap& drives, const QString& title, QWidget* owner)
+FolderBrowserDialog::FolderBrowserDialog(const platform::DriveMap& drives, const QString& title,
+                                         QWidget* owner)
     : QFileDialog(owner, title), drives_(drives) {
     setObjectName("BrowseForFolder");
     setOption(QFileDialog::DontUseNativeDialog);
@@ -106,8 +107,9 @@ QStringList FolderBrowserDialog::placeLabels() const {
 void FolderBrowserDialog::followFolder(const QString& hostPath) {
     const QFileInfo info(hostPath);
     const bool folder = !hostPath.isEmpty() && info.isDir();
-    pathField_->setText(folder ? ToQt(drives_.toDrive(FromQt(info.absoluteFilePath())).value_or(std::string()))
-                               : QString());
+    pathField_->setText(
+        folder ? ToQt(drives_.toDrive(FromQt(info.absoluteFilePath())).value_or(std::string()))
+               : QString());
 }
 
 std::string FolderBrowserDialog::chosenFolder() const {
@@ -117,8 +119,9 @@ std::string FolderBrowserDialog::chosenFolder() const {
     return drives_.toDrive(FromQt(QDir::cleanPath(chosen.first()))).value_or(std::string());
 }
 
-std::string BrowseForFolder(QWidget* owner, const std::string& title, const platform::DriveMap& drives,
-                            ModalRunner& runner, const std::string& startFolder) {
+std::string BrowseForFolder(QWidget* owner, const std::string& title,
+                            const platform::DriveMap& drives, ModalRunner& runner,
+                            const std::string& startFolder) {
     FolderBrowserDialog dialog(drives, ToQt(title), owner);
     const auto start = startFolder.empty() ? std::nullopt : drives.toHost(startFolder);
     dialog.setDirectory(start && QFileInfo(ToQt(*start)).isDir() ? ToQt(*start) : QDir::homePath());

@@ -23,7 +23,8 @@ class ModalRunner;
 class FolderBrowserDialog : public QFileDialog {
     Q_OBJECT
 public:
-    FolderBrowserDialog(const platform::DriveMap& drives, const QString& title, QWidget* owner = nullptr);
+    FolderBrowserDialog(const platform::DriveMap& drives, const QString& title,
+                        QWidget* owner = nullptr);
 
     /// The chosen folder in drive form (a drive root ends in "\"); "" when none or not on a drive.
     std::string chosenFolder() const;
@@ -51,7 +52,8 @@ private:
 
 /// Shows the picker modally over owner, starting in startFolder (drive form) when it maps to a
 /// host folder, else in the home folder; returns the chosen folder in drive form or "".
-std::string BrowseForFolder(QWidget* owner, const std::string& title, const platform::DriveMap& drives,
-                            ModalRunner& runner, const std::string& startFolder = {});
+std::string BrowseForFolder(QWidget* owner, const std::string& title,
+                            const platform::DriveMap& drives, ModalRunner& runner,
+                            const std::string& startFolder = {});
 
 } // namespace dirforge::ui

@@ -10,6 +10,7 @@ namespace dirforge::ui {
 
 /// Fills box from the shared list, or when it is empty from defaults (each lower-cased and
 /// trimmed); entries already in the box (ignoring case) are skipped; the first is selected.
-void FillChoiceBox(QComboBox& box, const std::vector<std::string>& shared, const std::vector<std::string>& defaults);
+void FillChoiceBox(QComboBox& box, const std::vector<std::string>& shared,
+                   const std::vector<std::string>& defaults);
 
 } // namespace dirforge::ui

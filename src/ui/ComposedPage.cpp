@@ -13,7 +13,8 @@
 
 namespace dirforge::ui {
 
-ComposedPage::ComposedPage(const PageRow& row, AppContext& context, TfrmMain& mainWindow, QWidget* parent)
+ComposedPage::ComposedPage(const PageRow& row, AppContext& context, TfrmMain& mainWindow,
+                           QWidget* parent)
     : CreationPage(parent), row_(row), context_(context), state_(mainWindow.runState(row.kind)) {
     run_ = new PageRunPanel(row_, context, mainWindow, state_, *this, this);
     framing_ = new PrefixSuffixGroup(row_, context.prompt(), this);
@@ -25,7 +26,9 @@ ComposedPage::ComposedPage(const PageRow& row, AppContext& context, TfrmMain& ma
     run_->setStructureFocus([this] { attach_->focusAddStructure(); });
 }
 
-NameListModel& ComposedPage::structureList() { return attach_->structures(); }
+NameListModel& ComposedPage::structureList() {
+    return attach_->structures();
+}
 
 void ComposedPage::UpdateCreateButtons(bool requested) {
     run_->setRunButtonsEnabled(attach_->runButtonsAllowed(requested, hasItems()));

@@ -5,7 +5,8 @@
 namespace dirforge::ui {
 
 /// Sets widget's objectName and, when given, its hint (tooltip); returns the widget.
-template <typename Widget> Widget* Named(Widget* widget, const char* name, const char* hint = nullptr) {
+template <typename Widget>
+Widget* Named(Widget* widget, const char* name, const char* hint = nullptr) {
     widget->setObjectName(name);
     if (hint)
         widget->setToolTip(hint);

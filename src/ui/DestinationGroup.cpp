@@ -35,7 +35,8 @@ std::vector<std::string> DistinctEntries(const std::vector<std::string>& entries
 
 } // namespace
 
-DestinationGroup::DestinationGroup(const PageRow& row, AppContext& context, Reactions reactions, QWidget* parent)
+DestinationGroup::DestinationGroup(const PageRow& row, AppContext& context, Reactions reactions,
+                                   QWidget* parent)
     : QWidget(parent), row_(row), context_(context), reactions_(std::move(reactions)) {
     auto* label = Named(new QLabel(QStringLiteral("Destination Folder :"), this),
                         qPrintable(ControlName(row, "lbl", "DestFolders")));
@@ -47,9 +48,11 @@ DestinationGroup::DestinationGroup(const PageRow& row, AppContext& context, Reac
     cboDestFolders_->setMinimumContentsLength(40);
     label->setBuddy(cboDestFolders_);
     btnAddDestFolder_ = Named(new QPushButton(QStringLiteral("Browse"), this),
-                              qPrintable(ControlName(row, "btn", "AddDestFolder")), "Browse for  a destination folder.");
-    btnViewDestFolder_ = Named(new QPushButton(QStringLiteral("View"), this),
-                               qPrintable(ControlName(row, "btn", "ViewDestFolder")), "View a Destination Folder.");
+                              qPrintable(ControlName(row, "btn", "AddDestFolder")),
+                              "Browse for  a destination folder.");
+    btnViewDestFolder_ =
+        Named(new QPushButton(QStringLiteral("View"), this),
+              qPrintable(ControlName(row, "btn", "ViewDestFolder")), "View a Destination Folder.");
 
     auto* layout = new QHBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
@@ -59,12 +62,16 @@ DestinationGroup::DestinationGroup(const PageRow& row, AppContext& context, Reac
     layout->addWidget(btnViewDestFolder_);
 
     cboDestFolders_->installEventFilter(this);
-    connect(btnAddDestFolder_, &QPushButton::clicked, this, &DestinationGroup::btnAddDestFolderClick);
+    connect(btnAddDestFolder_, &QPushButton::clicked, this,
+            &DestinationGroup::btnAddDestFolderClick);
     connect(cboDestFolders_, &QComboBox::activated, this, &DestinationGroup::cboDestFoldersSelect);
-    connect(btnViewDestFolder_, &QPushButton::clicked, this, &DestinationGroup::btnViewDestFolderClick);
+    connect(btnViewDestFolder_, &QPushButton::clicked, this,
+            &DestinationGroup::btnViewDestFolderClick);
 }
 
-std::string DestinationGroup::destination() const { return FromQt(cboDestFolders_->currentText()); }
+std::string DestinationGroup::destination() const {
+    return FromQt(cboDestFolders_->currentText());
+}
 
 std::vector<std::string> DestinationGroup::entries() const {
     std::vector<std::string> texts;
@@ -86,11 +93,14 @@ void DestinationGroup::RestoreHistory(const std::vector<std::string>& history) {
 }
 
 void DestinationGroup::MoveDestinationToTop() {
-    const std::vector<std::string> updated = engine::UpdateDestinationHistory(entries(), destination());
+    const std::vector<std::string> updated =
+        engine::UpdateDestinationHistory(entries(), destination());
     Fill(updated, updated.empty() ? -1 : 0);
 }
 
-void DestinationGroup::clear() { cboDestFolders_->clear(); }
+void DestinationGroup::clear() {
+    cboDestFolders_->clear();
+}
 
 bool DestinationGroup::RestoreDestination(const std::vector<std::string>& history,
                                           const std::string& destination) {
@@ -132,8 +142,9 @@ void DestinationGroup::SetDestination(const std::string& typed) {
         return;
     }
     std::vector<std::string> texts = entries();
-    const auto present = std::find_if(texts.begin(), texts.end(),
-                                      [&](const std::string& entry) { return core::EqualsIgnoreCase(entry, trimmed); });
+    const auto present = std::find_if(texts.begin(), texts.end(), [&](const std::string& entry) {
+        return core::EqualsIgnoreCase(entry, trimmed);
+    });
     if (present != texts.end()) {
         cboDestFolders_->setCurrentIndex(static_cast<int>(present - texts.begin()));
     } else {
@@ -167,7 +178,9 @@ bool DestinationGroup::eventFilter(QObject* watched, QEvent* event) {
     return QWidget::eventFilter(watched, event);
 }
 
-void DestinationGroup::cboDestFoldersSelect(int index) { SetDestination(FromQt(cboDestFolders_->itemText(index))); }
+void DestinationGroup::cboDestFoldersSelect(int index) {
+    SetDestination(FromQt(cboDestFolders_->itemText(index)));
+}
 
 void DestinationGroup::btnViewDestFolderClick() {
     const std::string trimmed = core::Trim(destination());

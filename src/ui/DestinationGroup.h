@@ -24,13 +24,14 @@ public:
     /// What the page does when a destination is taken, or refused as empty.
     struct Reactions {
         std::function<engine::CopyVariant()> checkedVariant; ///< for the level summary
-        std::function<void()> accepted;                     ///< list group on, focus the entry field
-        std::function<void()> emptied;                      ///< page off (no destination at all)
+        std::function<void()> accepted; ///< list group on, focus the entry field
+        std::function<void()> emptied;  ///< page off (no destination at all)
         /// An empty choice switches the page off even while an earlier destination stays selected.
         bool offWhenEmptyChosen = false;
     };
 
-    DestinationGroup(const PageRow& row, AppContext& context, Reactions reactions, QWidget* parent = nullptr);
+    DestinationGroup(const PageRow& row, AppContext& context, Reactions reactions,
+                     QWidget* parent = nullptr);
 
     /// The destination as selected (untrimmed).
     std::string destination() const;
@@ -38,7 +39,8 @@ public:
     std::vector<std::string> entries() const;
     /// Start-up: the restored history, non-empty entries each once ignoring case, nothing selected.
     void RestoreHistory(const std::vector<std::string>& history);
-    /// After a real run: the destination first and selected, the rest in order (UpdateDestinationHistory).
+    /// After a real run: the destination first and selected, the rest in order
+    /// (UpdateDestinationHistory).
     void MoveDestinationToTop();
     /// Clear All: no entries, no history.
     void clear();

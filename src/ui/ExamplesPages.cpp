@@ -19,7 +19,8 @@ constexpr ExamplesPage kStringsExamples = {
         {"rdoExCrStringsAttachNothing", "Attach Nothing"},
         {"rdoExCrStringsAttachMainFolders", "Main Folders and their Subfolders"},
         {"rdoExCrStringsAttachSubFoldersOnly", "Subfolders Only"},
-        {"rdoExCrStringsAttachMainFoldersWithFiles", "Main Folders and their Subfolders - with Files"},
+        {"rdoExCrStringsAttachMainFoldersWithFiles",
+         "Main Folders and their Subfolders - with Files"},
         {"rdoExCrStringsAttachSubFoldersOnlyWithFiles", "Subfolders Only - With Files"},
     }},
     "f:\\Clients",
@@ -86,14 +87,19 @@ constexpr ExamplesPage kNumbersExamples = {
 /// as the window spells it.
 std::vector<std::string> LinesBelow(ExampleOption option, const std::string& emails) {
     switch (option) {
-    case ExampleOption::Templates: return ExampleTemplates(); // relative lines, kept as they are
-    case ExampleOption::Nothing: return {""};
+    case ExampleOption::Templates:
+        return ExampleTemplates(); // relative lines, kept as they are
+    case ExampleOption::Nothing:
+        return {""};
     case ExampleOption::Structures: // which selects "Main Folders and their Subfolders"
-    case ExampleOption::MainFolders: return {"\\Marketing\\" + emails, "\\Programs\\Beta"};
-    case ExampleOption::SubFoldersOnly: return {"\\" + emails, "\\Beta"};
+    case ExampleOption::MainFolders:
+        return {"\\Marketing\\" + emails, "\\Programs\\Beta"};
+    case ExampleOption::SubFoldersOnly:
+        return {"\\" + emails, "\\Beta"};
     case ExampleOption::MainFoldersWithFiles:
         return {"\\Marketing\\" + emails + "\\Brochure.txt", "\\Programs\\Beta\\anchors.cpp"};
-    case ExampleOption::SubFoldersOnlyWithFiles: return {"\\" + emails + "\\Brochure.txt", "\\Beta\\anchors.cpp"};
+    case ExampleOption::SubFoldersOnlyWithFiles:
+        return {"\\" + emails + "\\Brochure.txt", "\\Beta\\anchors.cpp"};
     }
     return {};
 }
@@ -102,9 +108,12 @@ std::vector<std::string> LinesBelow(ExampleOption option, const std::string& ema
 
 const ExamplesPage& ExamplesPageOf(engine::PageKind page) {
     switch (page) {
-    case engine::PageKind::Paths: return kPathsExamples;
-    case engine::PageKind::Numbers: return kNumbersExamples;
-    case engine::PageKind::Strings: break;
+    case engine::PageKind::Paths:
+        return kPathsExamples;
+    case engine::PageKind::Numbers:
+        return kNumbersExamples;
+    case engine::PageKind::Strings:
+        break;
     }
     return kStringsExamples;
 }

@@ -27,8 +27,12 @@ inline constexpr std::size_t kExampleOptionCount = 7;
 
 /// The options in the order of the enum.
 inline constexpr std::array<ExampleOption, kExampleOptionCount> kAllExampleOptions = {
-    ExampleOption::Templates,      ExampleOption::Structures,           ExampleOption::Nothing,
-    ExampleOption::MainFolders,    ExampleOption::SubFoldersOnly,       ExampleOption::MainFoldersWithFiles,
+    ExampleOption::Templates,
+    ExampleOption::Structures,
+    ExampleOption::Nothing,
+    ExampleOption::MainFolders,
+    ExampleOption::SubFoldersOnly,
+    ExampleOption::MainFoldersWithFiles,
     ExampleOption::SubFoldersOnlyWithFiles,
 };
 
@@ -52,13 +56,13 @@ struct ExamplesPage {
     const char* infix;      // in the names of the other controls: ExCrStrings, ExCrFolders, ExCrInc
     const char* note;       // "You can test different options ..." with or without its final period
     std::array<ExampleRadio, kExampleOptionCount> radios; // by ExampleOption
-    const char* destination;                // nullptr: the page has no destination
-    const char* listCaption;                // nullptr: a number range instead of a list
-    std::array<const char*, 2> inputs;      // list entries A and B, or start and stop
+    const char* destination;                              // nullptr: the page has no destination
+    const char* listCaption;           // nullptr: a number range instead of a list
+    std::array<const char*, 2> inputs; // list entries A and B, or start and stop
     const char* prefix;
     const char* suffix;
     std::array<const char*, 2> createdFolders; // N for A and B
-    const char* emailsFolder;                  // the subfolder of e:\Marketing: "Emails" or "E-mails"
+    const char* emailsFolder; // the subfolder of e:\Marketing: "Emails" or "E-mails"
 };
 
 /// The examples window of the page.

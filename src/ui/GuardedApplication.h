@@ -20,7 +20,8 @@ public:
     /// The message box routine used for the error box; null means a plain QMessageBox.
     void setPrompt(platform::Prompt* prompt) { prompt_ = prompt; }
 
-    /// Delivers the event; an exception from the receiver is shown and the event counts as unhandled.
+    /// Delivers the event; an exception from the receiver is shown and the event counts as
+    /// unhandled.
     bool notify(QObject* receiver, QEvent* event) override;
 
     /// Shows the error box for an exception (also used for one escaping start-up or the loop).

@@ -13,9 +13,11 @@ constexpr TopicText kOverview = {
     "Overview",
     "Dirforge creates many folders at once.\n\n"
     "Choose one of the three pages:\n"
-    "  - Create Multiple Folders Using Strings: plain names (no drive letter) are created under one "
+    "  - Create Multiple Folders Using Strings: plain names (no drive letter) are created under "
+    "one "
     "destination folder.\n"
-    "  - Create Multiple Folders Using Paths: full paths with a drive letter are created with every "
+    "  - Create Multiple Folders Using Paths: full paths with a drive letter are created with "
+    "every "
     "missing parent folder, on any number of drives.\n"
     "  - Create Multiple Folders Using Increased Numbers: the whole numbers from a start to an end "
     "value, optionally padded with zeroes, are created under one destination folder.\n\n"
@@ -37,15 +39,19 @@ constexpr TopicText kStringsPage = {
     "Create Multiple Folders Using Strings",
     "1. Press Browse (or pick an entry of the list) to choose the destination folder. A summary of "
     "the folder levels below it is shown.\n\n"
-    "2. Fill the INCLUDE list: type a name and press Enter or \"Add item\", or use Import, Edit List "
-    "or Zoom. Names have no drive letter; \"Clients\\A\" creates A inside Clients. Entries you do not "
+    "2. Fill the INCLUDE list: type a name and press Enter or \"Add item\", or use Import, Edit "
+    "List "
+    "or Zoom. Names have no drive letter; \"Clients\\A\" creates A inside Clients. Entries you do "
+    "not "
     "want this time can be moved to the EXCLUDE list and back.\n\n"
     "3. Optionally enter a Prefix and a Suffix; tick \"Hyphen.\" to join them with hyphens "
     "(Prefix-Name-Suffix).\n\n"
     "4. Choose what to attach to each newly created folder: existing folder structures from disk, "
-    "relative paths from plain text files (see Options), or nothing. Add the structures or template "
+    "relative paths from plain text files (see Options), or nothing. Add the structures or "
+    "template "
     "files to the Folder Structures/Templates window.\n\n"
-    "5. Press Simulation to check the result without writing anything, then CREATE. Show Visual Log "
+    "5. Press Simulation to check the result without writing anything, then CREATE. Show Visual "
+    "Log "
     "follows the run live; Show Explorer opens the destination afterwards.\n\n"
     "Undo removes what the last real run of this page created. Clear All empties the page's lists "
     "and sets its options back.",
@@ -81,7 +87,8 @@ constexpr TopicText kImport = {
     "Open any text file and take its lines into a list.\n\n"
     "Plain text file: every line becomes one entry.\n"
     "Separated file: every line is split at the chosen delimiter (for example a comma, a semicolon "
-    "or \"space\"); take one column or all columns. Text between the chosen quotation marks is kept "
+    "or \"space\"); take one column or all columns. Text between the chosen quotation marks is "
+    "kept "
     "together even when it contains the delimiter.\n\n"
     "The preview shows what will be imported. An entry already in the list (ignoring letter case) "
     "is not added twice, and entries that do not suit the list (for example a drive letter in a "
@@ -127,7 +134,8 @@ constexpr TopicText kVisualLog = {
     "Statistics count what was to be created, what was created, what already existed and what "
     "could not be created for other reasons. The lists below name every folder and file; Zoom "
     "shows one list large and Export writes it to a text file.\n\n"
-    "\"Folders - Failed UNDO\" lists what an Undo could not remove (for example a folder that is no "
+    "\"Folders - Failed UNDO\" lists what an Undo could not remove (for example a folder that is "
+    "no "
     "longer empty because something was added to it).",
 };
 
@@ -147,17 +155,28 @@ constexpr TopicText kFolderPicker = {
 
 const TopicText& TextOf(HelpTopic topic) {
     switch (topic) {
-    case HelpTopic::Overview: return kOverview;
-    case HelpTopic::StringsPage: return kStringsPage;
-    case HelpTopic::PathsPage: return kPathsPage;
-    case HelpTopic::NumbersPage: return kNumbersPage;
-    case HelpTopic::Import: return kImport;
-    case HelpTopic::Export: return kExport;
-    case HelpTopic::ListEditors: return kListEditors;
-    case HelpTopic::TemplateOptions: return kTemplateOptions;
-    case HelpTopic::VisualLog: return kVisualLog;
-    case HelpTopic::LevelSummary: return kLevelSummary;
-    case HelpTopic::FolderPicker: return kFolderPicker;
+    case HelpTopic::Overview:
+        return kOverview;
+    case HelpTopic::StringsPage:
+        return kStringsPage;
+    case HelpTopic::PathsPage:
+        return kPathsPage;
+    case HelpTopic::NumbersPage:
+        return kNumbersPage;
+    case HelpTopic::Import:
+        return kImport;
+    case HelpTopic::Export:
+        return kExport;
+    case HelpTopic::ListEditors:
+        return kListEditors;
+    case HelpTopic::TemplateOptions:
+        return kTemplateOptions;
+    case HelpTopic::VisualLog:
+        return kVisualLog;
+    case HelpTopic::LevelSummary:
+        return kLevelSummary;
+    case HelpTopic::FolderPicker:
+        return kFolderPicker;
     }
     return kOverview;
 }
@@ -192,7 +211,11 @@ const char* TemplateOptionsPageNote(int pageNumber) {
     return "These options belong to no page of this program.";
 }
 
-const char* HelpTopicTitle(HelpTopic topic) { return TextOf(topic).title; }
-const char* HelpTopicText(HelpTopic topic) { return TextOf(topic).text; }
+const char* HelpTopicTitle(HelpTopic topic) {
+    return TextOf(topic).title;
+}
+const char* HelpTopicText(HelpTopic topic) {
+    return TextOf(topic).text;
+}
 
 } // namespace dirforge::ui

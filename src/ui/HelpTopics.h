@@ -22,10 +22,10 @@ enum class HelpTopic {
 
 /// All topics, in the order of the enum.
 inline constexpr std::array<HelpTopic, 11> kAllHelpTopics = {
-    HelpTopic::Overview,    HelpTopic::StringsPage,     HelpTopic::PathsPage, HelpTopic::NumbersPage,
-    HelpTopic::Import,      HelpTopic::Export,          HelpTopic::ListEditors,
-    HelpTopic::TemplateOptions, HelpTopic::VisualLog,   HelpTopic::LevelSummary,
-    HelpTopic::FolderPicker,
+    HelpTopic::Overview,     HelpTopic::StringsPage,     HelpTopic::PathsPage,
+    HelpTopic::NumbersPage,  HelpTopic::Import,          HelpTopic::Export,
+    HelpTopic::ListEditors,  HelpTopic::TemplateOptions, HelpTopic::VisualLog,
+    HelpTopic::LevelSummary, HelpTopic::FolderPicker,
 };
 
 /// The topic's heading, e.g. "Create Multiple Folders Using Strings".

@@ -18,15 +18,15 @@ namespace dirforge::ui {
 
 namespace {
 
-
-QPushButton* Button(QWidget* parent, const QString& name, const char* caption, const char* hint = nullptr) {
+QPushButton* Button(QWidget* parent, const QString& name, const char* caption,
+                    const char* hint = nullptr) {
     return Named(new QPushButton(QString::fromLatin1(caption), parent), qPrintable(name), hint);
 }
 
 } // namespace
 
-IncludeExcludePanel::IncludeExcludePanel(const PageRow& row, platform::Prompt& prompt, PageHooks& hooks,
-                                         QWidget* parent)
+IncludeExcludePanel::IncludeExcludePanel(const PageRow& row, platform::Prompt& prompt,
+                                         PageHooks& hooks, QWidget* parent)
     : QWidget(parent), include_(row.listOrder, this), exclude_(row.listOrder, this) {
     pair_ = std::make_unique<engine::IncludeExcludePair>(
         include_.names(), exclude_.names(), prompt, engine::TextsFor(row.kind).pair,
@@ -58,9 +58,11 @@ QWidget* IncludeExcludePanel::buildEntryRow(const PageRow& row) {
     const PageCaptions& captions = row.captions();
     auto* label = Named(new QLabel(QString::fromLatin1(captions.entryLabel), entryRow),
                         qPrintable(ControlName(row, "lbl", "AddToList")));
-    edtAddToList_ = Named(new QLineEdit(entryRow), qPrintable(ControlName(row, "edt", "AddToList")), captions.entryHint);
+    edtAddToList_ = Named(new QLineEdit(entryRow), qPrintable(ControlName(row, "edt", "AddToList")),
+                          captions.entryHint);
     label->setBuddy(edtAddToList_);
-    btnAddToList_ = Button(entryRow, ControlName(row, "btn", "AddToList"), captions.addButton, captions.addButtonHint);
+    btnAddToList_ = Button(entryRow, ControlName(row, "btn", "AddToList"), captions.addButton,
+                           captions.addButtonHint);
     auto* layout = new QHBoxLayout(entryRow);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(label);
@@ -105,15 +107,19 @@ QWidget* IncludeExcludePanel::buildListColumn(const PageRow& row, bool isInclude
     // Both lists share the width equally, whatever their buttons ask for.
     column->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
     const PageCaptions& captions = row.captions();
-    auto* caption = Named(new QLabel(QString::fromLatin1(isInclude ? captions.includeCaption : captions.excludeCaption),
+    auto* caption = Named(new QLabel(QString::fromLatin1(isInclude ? captions.includeCaption
+                                                                   : captions.excludeCaption),
                                      column),
                           qPrintable(ControlName(row, "lbl", isInclude ? "Include" : "Exclude")));
-    auto* view = MakeListView(ControlName(row, "lst", isInclude ? row.includeListRole : row.excludeListRole),
-                              isInclude ? &include_ : &exclude_, kPageListExtent, column);
-    view->setToolTip(QString::fromLatin1(isInclude ? "Contains item(s) that will be used in the creating process."
-                                                   : "Contains items that will not be used in the creating process."));
-    auto* linesLabel = Named(new QLabel(QStringLiteral("Lines:"), column),
-                             qPrintable(ControlName(row, "lbl", isInclude ? "IncludeLines" : "ExcludeLines")));
+    auto* view =
+        MakeListView(ControlName(row, "lst", isInclude ? row.includeListRole : row.excludeListRole),
+                     isInclude ? &include_ : &exclude_, kPageListExtent, column);
+    view->setToolTip(QString::fromLatin1(
+        isInclude ? "Contains item(s) that will be used in the creating process."
+                  : "Contains items that will not be used in the creating process."));
+    auto* linesLabel =
+        Named(new QLabel(QStringLiteral("Lines:"), column),
+              qPrintable(ControlName(row, "lbl", isInclude ? "IncludeLines" : "ExcludeLines")));
     auto* sum = Named(new QLabel(QStringLiteral("0"), column),
                       qPrintable(ControlName(row, "lbl", isInclude ? "IncludeSum" : "ExcludeSum")));
     sum->setMinimumWidth(48);
@@ -130,16 +136,19 @@ QWidget* IncludeExcludePanel::buildListColumn(const PageRow& row, bool isInclude
                                  "Open and Import List from various types of text files.");
         btnSmartExport_ = Button(column, ControlName(row, "btn", "SmartExport"), "Export",
                                  "Open and export list to a text file.");
-        btnEditIncludeList_ = Button(column, ControlName(row, "btn", "EditIncludeList"), "Edit List",
-                                     "Edit the INCLUDE List.");
-        btnZoomIncludeWindow_ = Button(column, ControlName(row, "btn", "ZoomIncludeWindow"), "Zoom");
-        for (QPushButton* button : {btnSmartImport_, btnSmartExport_, btnEditIncludeList_, btnZoomIncludeWindow_})
+        btnEditIncludeList_ = Button(column, ControlName(row, "btn", "EditIncludeList"),
+                                     "Edit List", "Edit the INCLUDE List.");
+        btnZoomIncludeWindow_ =
+            Button(column, ControlName(row, "btn", "ZoomIncludeWindow"), "Zoom");
+        for (QPushButton* button :
+             {btnSmartImport_, btnSmartExport_, btnEditIncludeList_, btnZoomIncludeWindow_})
             buttons->addWidget(button);
     } else {
         lstExclude_ = view;
         lblExcludeSum_ = sum;
-        auto* deleteSelected = Button(column, ControlName(row, "btn", "DeleteFromExclude"), "Delete Excluded",
-                                      "Delete selected item(s) from the EXCLUDE list.");
+        auto* deleteSelected =
+            Button(column, ControlName(row, "btn", "DeleteFromExclude"), "Delete Excluded",
+                   "Delete selected item(s) from the EXCLUDE list.");
         auto* deleteAll = Button(column, ControlName(row, "btn", "DeleteExcludeAll"), "Delete All",
                                  captions.deleteExcludeAllHint);
         buttons->addWidget(deleteSelected);
@@ -174,12 +183,18 @@ void IncludeExcludePanel::apply(engine::PairFocus focus) {
         focusEntry();
 }
 
-std::string IncludeExcludePanel::entryText() const { return FromQt(edtAddToList_->text()); }
-void IncludeExcludePanel::setEntryText(const std::string& text) { edtAddToList_->setText(ToQt(text)); }
+std::string IncludeExcludePanel::entryText() const {
+    return FromQt(edtAddToList_->text());
+}
+void IncludeExcludePanel::setEntryText(const std::string& text) {
+    edtAddToList_->setText(ToQt(text));
+}
 void IncludeExcludePanel::selectEntryText() {
     edtAddToList_->selectAll();
 }
-void IncludeExcludePanel::focusEntry() { edtAddToList_->setFocus(); }
+void IncludeExcludePanel::focusEntry() {
+    edtAddToList_->setFocus();
+}
 
 void IncludeExcludePanel::showCounts() {
     lblIncludeSum_->setText(QString::number(include_.size()));

@@ -29,7 +29,8 @@ struct PageRow;
 class IncludeExcludePanel : public QWidget {
     Q_OBJECT
 public:
-    IncludeExcludePanel(const PageRow& row, platform::Prompt& prompt, PageHooks& hooks, QWidget* parent = nullptr);
+    IncludeExcludePanel(const PageRow& row, platform::Prompt& prompt, PageHooks& hooks,
+                        QWidget* parent = nullptr);
     ~IncludeExcludePanel() override;
 
     NameListModel& include() { return include_; }

@@ -13,8 +13,10 @@
 
 namespace dirforge::ui {
 
-ListEditorWindow::ListEditorWindow(const ListEditorNames& names, ModalRunner& runner, QWidget* parent)
-    : QDialog(parent), runner_(runner), memo_(new QPlainTextEdit(this)), counter_(new QLabel("0", this)) {
+ListEditorWindow::ListEditorWindow(const ListEditorNames& names, ModalRunner& runner,
+                                   QWidget* parent)
+    : QDialog(parent), runner_(runner), memo_(new QPlainTextEdit(this)),
+      counter_(new QLabel("0", this)) {
     setObjectName(names.windowName);
     setWindowTitle(names.caption);
     memo_->setObjectName(names.memoName);

@@ -17,7 +17,7 @@ class ModalRunner;
 
 /// The names and caption that make one editor out of the shared shape.
 struct ListEditorNames {
-    const char* windowName;  ///< objectName of the window (its class name)
+    const char* windowName; ///< objectName of the window (its class name)
     const char* caption;
     const char* memoName;
     const char* counterName;

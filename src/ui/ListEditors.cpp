@@ -12,12 +12,16 @@ namespace dirforge::ui {
 
 namespace {
 
-const char* const PathsEditTitle = "Creating Folder(s).-From a Folder List.            Warning no: 40057.";
-const char* const PreviewLimitTitle = "Edit Import Folders/Subfolders.            Warning no: 0297.";
-const char* const PreviewLimitText = "In this Version you can enter or load\nmaximum 30,000 Folders/Subfolders!\n\n";
+const char* const PathsEditTitle =
+    "Creating Folder(s).-From a Folder List.            Warning no: 40057.";
+const char* const PreviewLimitTitle =
+    "Edit Import Folders/Subfolders.            Warning no: 0297.";
+const char* const PreviewLimitText =
+    "In this Version you can enter or load\nmaximum 30,000 Folders/Subfolders!\n\n";
 
 /// The entries that pass keep(), in order.
-template <typename Keep> std::vector<std::string> entriesWhere(const std::vector<std::string>& lines, Keep keep) {
+template <typename Keep>
+std::vector<std::string> entriesWhere(const std::vector<std::string>& lines, Keep keep) {
     std::vector<std::string> kept;
     for (auto& entry : lists::EditedEntries(lines))
         if (keep(entry))
@@ -41,10 +45,11 @@ bool FullPathLinesToDrive(std::vector<std::string>& lines, const platform::Drive
     return true;
 }
 
-TfrmVol02EditIncludeList::TfrmVol02EditIncludeList(NameListModel& include, const NameListModel& exclude,
+TfrmVol02EditIncludeList::TfrmVol02EditIncludeList(NameListModel& include,
+                                                   const NameListModel& exclude,
                                                    ModalRunner& runner, QWidget* parent)
-    : ListEditorWindow({"TfrmVol02EditIncludeList", "Edit the include List of strings", "mmoVol02EditIncludeList",
-                        "lblVol02EditLinesSum"},
+    : ListEditorWindow({"TfrmVol02EditIncludeList", "Edit the include List of strings",
+                        "mmoVol02EditIncludeList", "lblVol02EditLinesSum"},
                        runner, parent),
       include_(include), exclude_(exclude) {}
 
@@ -105,7 +110,8 @@ bool TfrmFolderStructuresTemplates::acceptLines(const std::vector<std::string>& 
     if (target_.mode == AttachMode::Existing && !FullPathLinesToDrive(nonBlank, drives_, prompt_))
         return false;
     std::string report;
-    if (target_.mode == AttachMode::TextTemplates && core::ValidateRelativePathList(report, nonBlank)) {
+    if (target_.mode == AttachMode::TextTemplates &&
+        core::ValidateRelativePathList(report, nonBlank)) {
         prompt_.warn(report, target_.relativeTitle);
         return false; // the editor stays open with the text, the structure window unchanged
     }
@@ -121,9 +127,10 @@ bool TfrmFolderStructuresTemplates::acceptLines(const std::vector<std::string>& 
     return true;
 }
 
-TfrmEditSmartImport::TfrmEditSmartImport(NameListModel& preview, platform::Prompt& prompt, ModalRunner& runner, QWidget* parent)
-    : ListEditorWindow({"TfrmEditSmartImport", "Edit the content of the Import Window.", "mmoEditSmartImportMemo",
-                        "lblEditSmartImportLinesCurrent"},
+TfrmEditSmartImport::TfrmEditSmartImport(NameListModel& preview, platform::Prompt& prompt,
+                                         ModalRunner& runner, QWidget* parent)
+    : ListEditorWindow({"TfrmEditSmartImport", "Edit the content of the Import Window.",
+                        "mmoEditSmartImportMemo", "lblEditSmartImportLinesCurrent"},
                        runner, parent),
       preview_(preview), prompt_(prompt) {}
 

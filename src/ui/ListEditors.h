@@ -7,7 +7,7 @@
 namespace dirforge::platform {
 class DriveMap;
 class Prompt;
-}
+} // namespace dirforge::platform
 
 namespace dirforge::ui {
 
@@ -17,8 +17,8 @@ class NameListModel;
 class TfrmVol02EditIncludeList : public ListEditorWindow {
     Q_OBJECT
 public:
-    TfrmVol02EditIncludeList(NameListModel& include, const NameListModel& exclude, ModalRunner& runner,
-        QWidget* parent = nullptr);
+    TfrmVol02EditIncludeList(NameListModel& include, const NameListModel& exclude,
+                             ModalRunner& runner, QWidget* parent = nullptr);
 
 protected:
     bool acceptLines(const std::vector<std::string>& lines) override;
@@ -87,7 +87,7 @@ class TfrmEditSmartImport : public ListEditorWindow {
     Q_OBJECT
 public:
     TfrmEditSmartImport(NameListModel& preview, platform::Prompt& prompt, ModalRunner& runner,
-        QWidget* parent = nullptr);
+                        QWidget* parent = nullptr);
 
 protected:
     bool acceptLines(const std::vector<std::string>& lines) override;

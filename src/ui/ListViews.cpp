@@ -12,7 +12,8 @@ namespace {
 /// Every row as wide as the list's scroll extent and as high as one line of text.
 class FixedExtentDelegate : public QStyledItemDelegate {
 public:
-    FixedExtentDelegate(int extent, QObject* parent) : QStyledItemDelegate(parent), extent_(extent) {}
+    FixedExtentDelegate(int extent, QObject* parent)
+        : QStyledItemDelegate(parent), extent_(extent) {}
     QSize sizeHint(const QStyleOptionViewItem& option, const QModelIndex& index) const override {
         return {extent_, QStyledItemDelegate::sizeHint(option, index).height()};
     }

@@ -4,6 +4,8 @@
 
 namespace dirforge::ui {
 
-int ModalRunner::run(QDialog& dialog) { return dialog.exec(); }
+int ModalRunner::run(QDialog& dialog) {
+    return dialog.exec();
+}
 
 } // namespace dirforge::ui

@@ -5,15 +5,19 @@
 namespace dirforge::ui {
 
 NameListModel::NameListModel(core::NameList::Order order, QObject* parent)
-    : QAbstractListModel(parent), owned_(std::make_unique<core::NameList>(order)), names_(owned_.get()) {
+    : QAbstractListModel(parent), owned_(std::make_unique<core::NameList>(order)),
+      names_(owned_.get()) {
     names_->setObserver(this);
 }
 
-NameListModel::NameListModel(core::NameList& names, QObject* parent) : QAbstractListModel(parent), names_(&names) {
+NameListModel::NameListModel(core::NameList& names, QObject* parent)
+    : QAbstractListModel(parent), names_(&names) {
     names_->setObserver(this);
 }
 
-NameListModel::~NameListModel() { names_->setObserver(nullptr); }
+NameListModel::~NameListModel() {
+    names_->setObserver(nullptr);
+}
 
 bool NameListModel::add(const std::string& text) {
     if (names_->contains(text))
@@ -47,7 +51,9 @@ void NameListModel::removeRows(const std::vector<int>& rows) {
     names_->removeIndices(indices);
 }
 
-int NameListModel::rowCount(const QModelIndex& parent) const { return parent.isValid() ? 0 : size(); }
+int NameListModel::rowCount(const QModelIndex& parent) const {
+    return parent.isValid() ? 0 : size();
+}
 
 QVariant NameListModel::data(const QModelIndex& index, int role) const {
     if (role != Qt::DisplayRole || !index.isValid() || index.row() >= size())
@@ -60,15 +66,23 @@ void NameListModel::aboutToInsert(std::size_t index) {
     beginInsertRows({}, row, row);
 }
 
-void NameListModel::inserted() { endInsertRows(); }
+void NameListModel::inserted() {
+    endInsertRows();
+}
 
 void NameListModel::aboutToRemove(std::size_t index) {
     const int row = static_cast<int>(index);
     beginRemoveRows({}, row, row);
 }
 
-void NameListModel::removed() { endRemoveRows(); }
-void NameListModel::aboutToReset() { beginResetModel(); }
-void NameListModel::reset() { endResetModel(); }
+void NameListModel::removed() {
+    endRemoveRows();
+}
+void NameListModel::aboutToReset() {
+    beginResetModel();
+}
+void NameListModel::reset() {
+    endResetModel();
+}
 
 } // namespace dirforge::ui

@@ -30,17 +30,21 @@ std::optional<std::int32_t> WholeNumber(const QLineEdit& field) {
 } // namespace
 
 NumberRangeGroup::NumberRangeGroup(QWidget* parent) : QWidget(parent) {
-    auto* startLabel = Named(new QLabel(QStringLiteral("Start Number :"), this), "lblVol03StartNumber");
+    auto* startLabel =
+        Named(new QLabel(QStringLiteral("Start Number :"), this), "lblVol03StartNumber");
     auto* endLabel = Named(new QLabel(QStringLiteral("End Number :"), this), "lblVol03EndNumber");
     edtStartNumber_ = Named(new QLineEdit(QStringLiteral("1"), this), "edtVol03StartNumber",
                             "The first number of the new folders' names.");
     edtEndNumber_ = Named(new QLineEdit(QStringLiteral("1"), this), "edtVol03EndNumber",
                           "The last number of the new folders' names.");
     // The up/down controls stop at 1: a smaller start is typed, and the field's check lifts it.
-    udStartNumber_ = Named(new UpDownControl(edtStartNumber_, 1, kUpDownMaximum, false, this), "UDVol03StartNumber");
-    udEndNumber_ = Named(new UpDownControl(edtEndNumber_, 1, kUpDownMaximum, false, this), "UDVol03EndNumber");
-    chkPaddedZeroes_ = Named(new QCheckBox(QStringLiteral("Padded zeroes in Increased Numbers."), this),
-                             "chkVol03PaddedZeroes");
+    udStartNumber_ = Named(new UpDownControl(edtStartNumber_, 1, kUpDownMaximum, false, this),
+                           "UDVol03StartNumber");
+    udEndNumber_ =
+        Named(new UpDownControl(edtEndNumber_, 1, kUpDownMaximum, false, this), "UDVol03EndNumber");
+    chkPaddedZeroes_ =
+        Named(new QCheckBox(QStringLiteral("Padded zeroes in Increased Numbers."), this),
+              "chkVol03PaddedZeroes");
     startLabel->setBuddy(edtStartNumber_);
     endLabel->setBuddy(edtEndNumber_);
 
@@ -60,7 +64,8 @@ NumberRangeGroup::NumberRangeGroup(QWidget* parent) : QWidget(parent) {
     edtStartNumber_->installEventFilter(this);
     edtEndNumber_->installEventFilter(this);
     // A step of an up/down control counts as leaving its field, so the "to create" counter follows.
-    connect(udStartNumber_, &UpDownControl::stepped, this, &NumberRangeGroup::edtVol03StartNumberExit);
+    connect(udStartNumber_, &UpDownControl::stepped, this,
+            &NumberRangeGroup::edtVol03StartNumberExit);
     connect(udEndNumber_, &UpDownControl::stepped, this, &NumberRangeGroup::edtVol03EndNumberExit);
 }
 
@@ -102,8 +107,12 @@ bool NumberRangeGroup::padded() const {
     return chkPaddedZeroes_->isChecked();
 }
 
-void NumberRangeGroup::focusEndNumber() { edtEndNumber_->setFocus(); }
-void NumberRangeGroup::focusStartNumber() { edtStartNumber_->setFocus(); }
+void NumberRangeGroup::focusEndNumber() {
+    edtEndNumber_->setFocus();
+}
+void NumberRangeGroup::focusStartNumber() {
+    edtStartNumber_->setFocus();
+}
 
 bool NumberRangeGroup::eventFilter(QObject* watched, QEvent* event) {
     if (event->type() == QEvent::FocusOut) {

@@ -32,7 +32,8 @@ NumbersPage::NumbersPage(AppContext& context, TfrmMain& mainWindow, QWidget* par
     numbers_ = new NumberRangeGroup(this);
     chkAddIncNumbersAsSuffix_ =
         Named(new QCheckBox(QStringLiteral("Add Increased Numbers as Suffixes to Subfolders.")),
-              "chkVol03AddIncNumbersAsSuffix", "Append the folder's number to every subfolder of the text templates.");
+              "chkVol03AddIncNumbersAsSuffix",
+              "Append the folder's number to every subfolder of the text templates.");
     attach_->addTemplateOption(chkAddIncNumbersAsSuffix_);
     DestinationGroup::Reactions reactions{[this] { return attach_->copyVariant(); },
                                           [this] { SetPageEnabled(true); },
@@ -47,7 +48,8 @@ NumbersPage::NumbersPage(AppContext& context, TfrmMain& mainWindow, QWidget* par
                                         "Created Folder.")));
 
     connect(numbers_, &NumberRangeGroup::numbersTaken, this, &NumbersPage::numbersTaken);
-    connect(run_->clearAllButton(), &QPushButton::clicked, this, &NumbersPage::btnVol03ClearAllClick);
+    connect(run_->clearAllButton(), &QPushButton::clicked, this,
+            &NumbersPage::btnVol03ClearAllClick);
 }
 
 void NumbersPage::buildLayout(QGroupBox* frame) {
@@ -75,7 +77,8 @@ void NumbersPage::buildLayout(QGroupBox* frame) {
 }
 
 std::size_t NumbersPage::nameCount() const {
-    return static_cast<std::size_t>(engine::CountOfNumbers(numbers_->startNumber(), numbers_->endNumber()));
+    return static_cast<std::size_t>(
+        engine::CountOfNumbers(numbers_->startNumber(), numbers_->endNumber()));
 }
 
 void NumbersPage::applyInitialState() {
@@ -145,7 +148,9 @@ void NumbersPage::focusEntryField() {
     numbers_->focusStartNumber();
 }
 
-void NumbersPage::SetDestination(const std::string& path) { destination_->SetDestination(path); }
+void NumbersPage::SetDestination(const std::string& path) {
+    destination_->SetDestination(path);
+}
 
 void NumbersPage::numbersTaken() {
     // Only the "to create" column follows the numbers: the result counters stay with the result

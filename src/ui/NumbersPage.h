@@ -26,7 +26,8 @@ public:
     void clearLists() override;
 
     /// Every control but the destination, Clear All, help and Examples on or off; when on, the
-    /// checked attach mode's set-up again. "Add Increased Numbers as Suffixes" is unchecked either way.
+    /// checked attach mode's set-up again. "Add Increased Numbers as Suffixes" is unchecked either
+    /// way.
     void SetPageEnabled(bool enabled);
     /// After a structure-window change: "to create" counters, CREATE by the net rule, line count.
     void RefreshPageState() override;
@@ -40,7 +41,8 @@ public:
 
 private:
     std::size_t nameCount() const override;
-    /// No list to wait for: the numbers are always there (a range the wrong way round is refused by the run).
+    /// No list to wait for: the numbers are always there (a range the wrong way round is refused by
+    /// the run).
     bool hasItems() const override { return true; }
     void buildLayout(QGroupBox* frame);
     /// The number fields were left: "to create" counters again (may show the free-space refusal).

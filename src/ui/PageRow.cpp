@@ -19,8 +19,8 @@ constexpr PageCaptions kPathsCaptions{
     .relativePathsRadio = " Folder Struct. In Text Files (No Drive Letter).",
     .mainFolderWithFiles = "Main Folders and their Subfolders - With Files.",
     .deleteSelButton = "Delete Sel.",
-    .noStructureSelectedText =
-        "There is no selected Folder Structure !\nAction : You must select a Folder with subfolders structure.",
+    .noStructureSelectedText = "There is no selected Folder Structure !\nAction : You must select "
+                               "a Folder with subfolders structure.",
     .createButton = " CREATE Folders / F. Structures",
     .clearAllButton = " Clear  All",
     .showExplorerBox = false,
@@ -31,11 +31,12 @@ constexpr PageCaptions kNumbersCaptions{
     .fullPathsRadio = "Existing Folder Structures (Hard Drive...).",
     .mainFolderWithFiles = "Main Folders and their Subfolders - With Files.",
     .deleteSelButton = "Delete Sel.",
-    .noStructureSelectedText =
-        "There is no selected Folder Structure !\nAction : You must select a folder with subfolder structure.",
+    .noStructureSelectedText = "There is no selected Folder Structure !\nAction : You must select "
+                               "a folder with subfolder structure.",
     .createButton = "  CREATE Folders /   F. Structures",
     .hyphenHint = "Hyphen between Prefix-Increased Number-Suffix.",
-    .destinationEmptyText = "The selection field is empty !\nAction : You must select a destination folder.",
+    .destinationEmptyText =
+        "The selection field is empty !\nAction : You must select a destination folder.",
 };
 
 } // namespace
@@ -95,9 +96,12 @@ const PageRow& NumbersPageRow() {
 
 const PageCaptions& PageRow::captions() const {
     switch (kind) {
-    case engine::PageKind::Paths: return kPathsCaptions;
-    case engine::PageKind::Numbers: return kNumbersCaptions;
-    default: return kDefaultCaptions;
+    case engine::PageKind::Paths:
+        return kPathsCaptions;
+    case engine::PageKind::Numbers:
+        return kNumbersCaptions;
+    default:
+        return kDefaultCaptions;
     }
 }
 

@@ -16,7 +16,8 @@ namespace dirforge::ui {
 /// the defaults are the strings page's.
 struct PageCaptions {
     const char* entryLabel = "Item :";
-    const char* entryHint = "Enter  item(s) to the INCLUDE  list (Press <ENTER> key or <Add> button).";
+    const char* entryHint =
+        "Enter  item(s) to the INCLUDE  list (Press <ENTER> key or <Add> button).";
     const char* addButton = "Add item";
     const char* addButtonHint = "Add the item to the INCLUDE list.";
     const char* includeCaption = "INCLUDE list";
@@ -27,8 +28,8 @@ struct PageCaptions {
     const char* relativePathsRadio = "Folder Struct. in Text Files (No Drive Letter).";
     const char* mainFolderWithFiles = "Main Folders and Subfolders - With Files.";
     const char* deleteSelButton = "Delete Sel";
-    const char* noStructureSelectedText =
-        "There is no selected Folder Structure !\nAction : You must select a folder with subfolders structure.";
+    const char* noStructureSelectedText = "There is no selected Folder Structure !\nAction : You "
+                                          "must select a folder with subfolders structure.";
     const char* createButton = "CREATE Folders / F. Structures";
     const char* clearAllButton = "Clear All";
     /// "Show Explorer" (chkVol0XViewDestFolder): only pages with a destination have it.
@@ -51,7 +52,7 @@ struct PageRow {
     // The INCLUDE/EXCLUDE pair (strings and paths pages).
     const char* includeListRole; // lstVol02IncludeStrings
     const char* excludeListRole;
-    const char* allFromIncRole;  // btnVol02AllFromInc, btnVol04AllfromInc
+    const char* allFromIncRole; // btnVol02AllFromInc, btnVol04AllfromInc
     const char* allFromExcRole;
     core::NameList::Order listOrder;
 
@@ -66,7 +67,8 @@ const PageRow& PathsPageRow();
 /// The increased-numbers page's row.
 const PageRow& NumbersPageRow();
 
-/// A control name of the page: kind + infix + role, e.g. ("btn", "CreateFolders") -> btnVol02CreateFolders.
+/// A control name of the page: kind + infix + role, e.g. ("btn", "CreateFolders") ->
+/// btnVol02CreateFolders.
 QString ControlName(const PageRow& row, const char* kind, const char* role);
 
 /// Horizontal scroll extent of a page's lists, in pixels.
@@ -81,7 +83,8 @@ inline constexpr const char* kInIncludeText = "This item already exists in the I
 inline constexpr const char* kInExcludeText = "This item already exists in the Exclude list !";
 inline constexpr const char* kIncludeEmptyText = "The Include List is empty !\n";
 inline constexpr const char* kClearAllQuestionText =
-    "You will delete all fields !!!\nClick YES to Continue deleting all fields,\nClick NO to Stop the delete process.";
+    "You will delete all fields !!!\nClick YES to Continue deleting all fields,\nClick NO to Stop "
+    "the delete process.";
 inline constexpr const char* kClearAllDoneText = "End of the CLEAR FIELDS process !!!\n";
 
 } // namespace dirforge::ui

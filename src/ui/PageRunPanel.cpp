@@ -27,7 +27,8 @@ engine::RunObserver& NullObserver() {
     return none;
 }
 
-QPushButton* MakeButton(const QString& name, const char* caption, const char* hint, QWidget* parent) {
+QPushButton* MakeButton(const QString& name, const char* caption, const char* hint,
+                        QWidget* parent) {
     auto* button = new QPushButton(QString::fromLatin1(caption), parent);
     button->setObjectName(name);
     if (hint != nullptr)
@@ -47,7 +48,8 @@ bool SomethingToUndo(const engine::RunResults& results) {
 
 PageRunPanel::PageRunPanel(const PageRow& row, AppContext& context, TfrmMain& mainWindow,
                            engine::PageRunState& state, PageHooks& hooks, QWidget* parent)
-    : QWidget(parent), row_(row), context_(context), mainWindow_(mainWindow), state_(state), hooks_(hooks) {
+    : QWidget(parent), row_(row), context_(context), mainWindow_(mainWindow), state_(state),
+      hooks_(hooks) {
     chkViewDetailedResults_ = Named(new QCheckBox(QStringLiteral("Show Visual Log"), this),
                                     qPrintable(ControlName(row, "chk", "ViewDetailedResults")),
                                     "Show Detailed results window DURING the creating process");
@@ -64,14 +66,17 @@ PageRunPanel::PageRunPanel(const PageRow& row, AppContext& context, TfrmMain& ma
     bold.setBold(true);
     btnCreateFolders_->setFont(bold);
     btnCreateFolders_->setMinimumHeight(32);
-    btnSimulation_ = MakeButton(ControlName(row, "btn", "CreateFoldersSimulation"), "Simulation",
-                                "Simulate the Folder Creation process (No Actual Folder creating).", this);
+    btnSimulation_ =
+        MakeButton(ControlName(row, "btn", "CreateFoldersSimulation"), "Simulation",
+                   "Simulate the Folder Creation process (No Actual Folder creating).", this);
     btnStatistic_ = MakeButton(QString::fromLatin1(row.statisticButton), "Visual Log",
                                "This window shows detailed results.", this);
-    btnUndo_ = MakeButton(ControlName(row, "btn", "Undo"), "Undo",
-                          "Restore previous state (delete previously created folders and files).", this);
-    btnClearAll_ = MakeButton(ControlName(row, "btn", "ClearAll"), captions.clearAllButton,
-                              "Clear All windows, and set default settings for other controls.", this);
+    btnUndo_ =
+        MakeButton(ControlName(row, "btn", "Undo"), "Undo",
+                   "Restore previous state (delete previously created folders and files).", this);
+    btnClearAll_ =
+        MakeButton(ControlName(row, "btn", "ClearAll"), captions.clearAllButton,
+                   "Clear All windows, and set default settings for other controls.", this);
     btnHelp_ = MakeButton(QString::fromLatin1(row.helpButton), "Help", "Help for this page.", this);
     btnExamples_ = MakeButton(ControlName(row, "btn", "Examples"), "Examples", nullptr, this);
 
@@ -86,22 +91,26 @@ PageRunPanel::PageRunPanel(const PageRow& row, AppContext& context, TfrmMain& ma
         layout->addWidget(chkViewDestFolder_);
     layout->addSpacing(12);
     layout->addWidget(btnCreateFolders_, 2);
-    for (QPushButton* button : {btnSimulation_, btnStatistic_, btnUndo_, btnClearAll_, btnHelp_, btnExamples_}) {
+    for (QPushButton* button :
+         {btnSimulation_, btnStatistic_, btnUndo_, btnClearAll_, btnHelp_, btnExamples_}) {
         button->setMinimumHeight(32);
         layout->addWidget(button, 1);
     }
 
     connect(btnCreateFolders_, &QPushButton::clicked, this, &PageRunPanel::btnCreateFoldersClick);
-    connect(btnSimulation_, &QPushButton::clicked, this, &PageRunPanel::btnCreateFoldersSimulationClick);
+    connect(btnSimulation_, &QPushButton::clicked, this,
+            &PageRunPanel::btnCreateFoldersSimulationClick);
     connect(btnStatistic_, &QPushButton::clicked, this, &PageRunPanel::btnStatisticClick);
     connect(btnUndo_, &QPushButton::clicked, this, &PageRunPanel::btnUndoClick);
-    connect(btnHelp_, &QPushButton::clicked, this, [this] { context_.ShowHelp(row_.helpTopic, true); });
-    connect(btnExamples_, &QPushButton::clicked, this, [this] { context_.ShowExamples(row_.kind); });
+    connect(btnHelp_, &QPushButton::clicked, this,
+            [this] { context_.ShowHelp(row_.helpTopic, true); });
+    connect(btnExamples_, &QPushButton::clicked, this,
+            [this] { context_.ShowExamples(row_.kind); });
 }
 
 void PageRunPanel::setOptionsEnabled(bool enabled) {
-    for (QWidget* widget : std::initializer_list<QWidget*>{chkViewDetailedResults_, chkViewDestFolder_, btnUndo_,
-                                                           btnStatistic_})
+    for (QWidget* widget : std::initializer_list<QWidget*>{
+             chkViewDetailedResults_, chkViewDestFolder_, btnUndo_, btnStatistic_})
         if (widget != nullptr)
             widget->setEnabled(enabled);
     // A run's Undo (also one restored at start) stays at hand while the page waits for input.
@@ -141,8 +150,12 @@ void PageRunPanel::setRunButtonsEnabled(bool enabled) {
     btnSimulation_->setEnabled(enabled);
 }
 
-bool PageRunPanel::showVisualLog() const { return chkViewDetailedResults_->isChecked(); }
-bool PageRunPanel::showExplorer() const { return chkViewDestFolder_ != nullptr && chkViewDestFolder_->isChecked(); }
+bool PageRunPanel::showVisualLog() const {
+    return chkViewDetailedResults_->isChecked();
+}
+bool PageRunPanel::showExplorer() const {
+    return chkViewDestFolder_ != nullptr && chkViewDestFolder_->isChecked();
+}
 
 void PageRunPanel::resetBoxes() {
     chkViewDetailedResults_->setChecked(true);
@@ -168,7 +181,8 @@ void PageRunPanel::flushLog() const {
 
 bool PageRunPanel::recountTargets(bool withFiles) {
     state_.results.counters.resetToCreate();
-    const engine::RunServices services{context_.fileSystem(), context_.prompt(), context_.shell(), observer()};
+    const engine::RunServices services{context_.fileSystem(), context_.prompt(), context_.shell(),
+                                       observer()};
     const bool accepted =
         engine::PrepareTargetCounts(hooks_.buildRunRequest(), state_, services, withFiles);
     RefreshLogCounters();
@@ -178,7 +192,8 @@ bool PageRunPanel::recountTargets(bool withFiles) {
 void PageRunPanel::countNamesOnly(std::size_t names) {
     engine::RunCounters& counters = state_.results.counters;
     counters.resetToCreate();
-    counters.at(engine::CounterRow::Folders, engine::CounterColumn::ToCreate) = static_cast<double>(names);
+    counters.at(engine::CounterRow::Folders, engine::CounterColumn::ToCreate) =
+        static_cast<double>(names);
     RefreshLogCounters();
 }
 

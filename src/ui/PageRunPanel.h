@@ -26,8 +26,8 @@ class PageRunPanel : public QWidget {
     Q_OBJECT
 public:
     /// state is the page's run state kept by the main window.
-    PageRunPanel(const PageRow& row, AppContext& context, TfrmMain& mainWindow, engine::PageRunState& state,
-                 PageHooks& hooks, QWidget* parent = nullptr);
+    PageRunPanel(const PageRow& row, AppContext& context, TfrmMain& mainWindow,
+                 engine::PageRunState& state, PageHooks& hooks, QWidget* parent = nullptr);
 
     QPushButton* createButton() const { return btnCreateFolders_; }
     QPushButton* clearAllButton() const { return btnClearAll_; }

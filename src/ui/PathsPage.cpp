@@ -59,8 +59,10 @@ PathsPage::PathsPage(AppContext& context, TfrmMain& mainWindow, QWidget* parent)
                                         "to Each NEWLY Created Folder.")));
 
     connect(lists_, &IncludeExcludePanel::addRequested, this, &PathsPage::btnVol04AddToListClick);
-    connect(lists_->importButton(), &QPushButton::clicked, this, &PathsPage::btnVol04SmartImportClick);
-    connect(lists_->exportButton(), &QPushButton::clicked, this, &PathsPage::btnVol04SmartExportClick);
+    connect(lists_->importButton(), &QPushButton::clicked, this,
+            &PathsPage::btnVol04SmartImportClick);
+    connect(lists_->exportButton(), &QPushButton::clicked, this,
+            &PathsPage::btnVol04SmartExportClick);
     connect(lists_->editButton(), &QPushButton::clicked, this,
             &PathsPage::btnVol04EditIncludeListClick);
     connect(run_->clearAllButton(), &QPushButton::clicked, this, &PathsPage::btnVol04ClearAllClick);
@@ -165,7 +167,8 @@ void PathsPage::btnVol04AddToListClick() {
     } else if (!core::AnalyzeColons(trimmed, message)) {
         prompt.warn(message, titles.addHasDrive);
     } else if (!addPaths(trimmed, message)) {
-        // Pieces that passed are in INCLUDE; the field keeps what was typed so the rest can be mended.
+        // Pieces that passed are in INCLUDE; the field keeps what was typed so the rest can be
+        // mended.
         prompt.warn(message, titles.addIllegal);
     } else {
         std::string normalized;

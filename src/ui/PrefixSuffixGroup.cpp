@@ -15,8 +15,10 @@
 namespace dirforge::ui {
 
 namespace {
-constexpr const char* kPrefixHint = "Enter a text, that will be used as a prefix in the creating process.";
-constexpr const char* kSuffixHint = "Enter a text, that will be used as a suffix in the creating process.";
+constexpr const char* kPrefixHint =
+    "Enter a text, that will be used as a prefix in the creating process.";
+constexpr const char* kSuffixHint =
+    "Enter a text, that will be used as a suffix in the creating process.";
 } // namespace
 
 PrefixSuffixGroup::PrefixSuffixGroup(const PageRow& row, platform::Prompt& prompt, QWidget* parent)
@@ -25,8 +27,10 @@ PrefixSuffixGroup::PrefixSuffixGroup(const PageRow& row, platform::Prompt& promp
                               qPrintable(ControlName(row, "lbl", "Prefix")));
     auto* suffixLabel = Named(new QLabel(QStringLiteral("Suffix :"), this),
                               qPrintable(ControlName(row, "lbl", "Suffix")));
-    edtPrefix_ = Named(new QLineEdit(this), qPrintable(ControlName(row, "edt", "Prefix")), kPrefixHint);
-    edtSuffix_ = Named(new QLineEdit(this), qPrintable(ControlName(row, "edt", "Suffix")), kSuffixHint);
+    edtPrefix_ =
+        Named(new QLineEdit(this), qPrintable(ControlName(row, "edt", "Prefix")), kPrefixHint);
+    edtSuffix_ =
+        Named(new QLineEdit(this), qPrintable(ControlName(row, "edt", "Suffix")), kSuffixHint);
     chkHyphen_ = Named(new QCheckBox(QString::fromLatin1(row.captions().hyphen), this),
                        qPrintable(ControlName(row, "chk", "Hyphen")), row.captions().hyphenHint);
     prefixLabel->setBuddy(edtPrefix_);
@@ -47,9 +51,15 @@ PrefixSuffixGroup::PrefixSuffixGroup(const PageRow& row, platform::Prompt& promp
     }
 }
 
-std::string PrefixSuffixGroup::prefix() const { return FromQt(edtPrefix_->text()); }
-std::string PrefixSuffixGroup::suffix() const { return FromQt(edtSuffix_->text()); }
-bool PrefixSuffixGroup::hyphen() const { return chkHyphen_->isChecked(); }
+std::string PrefixSuffixGroup::prefix() const {
+    return FromQt(edtPrefix_->text());
+}
+std::string PrefixSuffixGroup::suffix() const {
+    return FromQt(edtSuffix_->text());
+}
+bool PrefixSuffixGroup::hyphen() const {
+    return chkHyphen_->isChecked();
+}
 
 void PrefixSuffixGroup::fillRequest(engine::RunRequest& request) const {
     request.prefix = prefix();
@@ -81,7 +91,8 @@ void PrefixSuffixGroup::checkField(QLineEdit* field) {
         return;
     checking_ = true;
     const bool isPrefix = field == edtPrefix_;
-    const std::string lead = isPrefix ? "Illegal character in the Prefix : " : "Illegal character in the Suffix : ";
+    const std::string lead =
+        isPrefix ? "Illegal character in the Prefix : " : "Illegal character in the Suffix : ";
     const char* title = isPrefix ? row_.titles.prefixIllegal : row_.titles.suffixIllegal;
     std::string found;
     bool refused = false;

@@ -24,11 +24,14 @@ std::optional<std::string> QtFileDialogs::driveForm(const QString& hostFile) con
     return drives_.toDrive(FromQt(hostFile));
 }
 
-std::optional<std::string> QtFileDialogs::openFileName(const std::string& title, const std::string& filter) {
-    return driveForm(QFileDialog::getOpenFileName(owner_.data(), ToQt(title), QString(), ToQt(filter)));
+std::optional<std::string> QtFileDialogs::openFileName(const std::string& title,
+                                                       const std::string& filter) {
+    return driveForm(
+        QFileDialog::getOpenFileName(owner_.data(), ToQt(title), QString(), ToQt(filter)));
 }
 
-std::optional<std::string> QtFileDialogs::saveFileName(const std::string& title, const std::string& filter,
+std::optional<std::string> QtFileDialogs::saveFileName(const std::string& title,
+                                                       const std::string& filter,
                                                        const std::string& suggestedName) {
     // A suggestion with a drive is a full path; anything else is a bare file name.
     const std::optional<std::string> suggestedHost = drives_.toHost(suggestedName);

@@ -9,7 +9,8 @@
 
 namespace dirforge::ui {
 
-/// Filters are Qt filter strings; several are joined by ";;" ("Text Files (*.txt);;All Files (*.*)").
+/// Filters are Qt filter strings; several are joined by ";;" ("Text Files (*.txt);;All Files
+/// (*.*)").
 class QtFileDialogs : public platform::FileDialogs {
 public:
     /// drives must outlive this object; owner is the window the dialogs are modal to.
@@ -18,7 +19,8 @@ public:
     void setOwner(QWidget* owner) { owner_ = owner; }
 
     /// nullopt on cancel or for a file on no mapped drive.
-    std::optional<std::string> openFileName(const std::string& title, const std::string& filter) override;
+    std::optional<std::string> openFileName(const std::string& title,
+                                            const std::string& filter) override;
     /// A name typed without extension gets the first filter's extension; replacing an existing
     /// file is confirmed in the dialog. nullopt on cancel or for a file on no mapped drive.
     std::optional<std::string> saveFileName(const std::string& title, const std::string& filter,

@@ -5,7 +5,8 @@
 
 namespace dirforge::ui {
 
-std::string QtFolderPicker::browseForFolder(const std::string& title, const std::string& startFolder) {
+std::string QtFolderPicker::browseForFolder(const std::string& title,
+                                            const std::string& startFolder) {
     ModalRunner direct;
     return BrowseForFolder(owner_.data(), title, drives_, runner_ ? *runner_ : direct, startFolder);
 }

@@ -10,10 +10,14 @@ namespace {
 
 QMessageBox::Icon IconOf(platform::MessageKind kind) {
     switch (kind) {
-    case platform::MessageKind::Error: return QMessageBox::Critical;
-    case platform::MessageKind::Warning: return QMessageBox::Warning;
-    case platform::MessageKind::Information: return QMessageBox::Information;
-    case platform::MessageKind::Question: return QMessageBox::Question;
+    case platform::MessageKind::Error:
+        return QMessageBox::Critical;
+    case platform::MessageKind::Warning:
+        return QMessageBox::Warning;
+    case platform::MessageKind::Information:
+        return QMessageBox::Information;
+    case platform::MessageKind::Question:
+        return QMessageBox::Question;
     }
     return QMessageBox::NoIcon;
 }
@@ -45,7 +49,8 @@ platform::PromptButton QtPrompt::show(const std::string& text, const std::string
     box.exec();
     const QMessageBox::StandardButton pressed = box.standardButton(box.clickedButton());
     if (kind == platform::MessageKind::Question)
-        return pressed == QMessageBox::Yes ? platform::PromptButton::Yes : platform::PromptButton::No;
+        return pressed == QMessageBox::Yes ? platform::PromptButton::Yes
+                                           : platform::PromptButton::No;
     return platform::PromptButton::Ok;
 }
 

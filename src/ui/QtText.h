@@ -9,8 +9,12 @@
 namespace dirforge::ui {
 
 /// An engine text as a QString.
-inline QString ToQt(const std::string& text) { return QString::fromStdString(text); }
+inline QString ToQt(const std::string& text) {
+    return QString::fromStdString(text);
+}
 /// A QString as an engine text.
-inline std::string FromQt(const QString& text) { return text.toStdString(); }
+inline std::string FromQt(const QString& text) {
+    return text.toStdString();
+}
 
 } // namespace dirforge::ui

@@ -4,8 +4,8 @@
 
 namespace dirforge::ui {
 
-QTableView* MakeResultListView(const QString& objectName, QAbstractItemModel* model, int horizontalExtent,
-                               QWidget* parent) {
+QTableView* MakeResultListView(const QString& objectName, QAbstractItemModel* model,
+                               int horizontalExtent, QWidget* parent) {
     auto* view = new QTableView(parent);
     view->setObjectName(objectName);
     view->setModel(model);

@@ -10,7 +10,7 @@ namespace dirforge::ui {
 
 /// A read-only, single-column table view shown as a plain list: no headers, no grid, rows of
 /// one text line, scrolling horizontally over horizontalExtent pixels.
-QTableView* MakeResultListView(const QString& objectName, QAbstractItemModel* model, int horizontalExtent,
-                               QWidget* parent);
+QTableView* MakeResultListView(const QString& objectName, QAbstractItemModel* model,
+                               int horizontalExtent, QWidget* parent);
 
 } // namespace dirforge::ui

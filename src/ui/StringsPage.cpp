@@ -25,16 +25,19 @@ namespace dirforge::ui {
 
 namespace {
 
-constexpr const char* kAddEmptyText =
-    "The text field is empty !\nAction : You must enter a different name to add to the Include List.";
-constexpr const char* kHasDriveText =
-    "This item is a Folder Name (with drive letter) !\nAction : You must enter a string without a drive letter !!!";
+constexpr const char* kAddEmptyText = "The text field is empty !\nAction : You must enter a "
+                                      "different name to add to the Include List.";
+constexpr const char* kHasDriveText = "This item is a Folder Name (with drive letter) !\nAction : "
+                                      "You must enter a string without a drive letter !!!";
 constexpr const char* kIllegalTextLead = "Illegal character in the Text : ";
 
 /// A name as the INCLUDE list keeps it: backslashes, no doubled ones.
-std::string NameForm(const std::string& text) { return core::CollapseBackslashes(core::ToBackslashes(text)); }
+std::string NameForm(const std::string& text) {
+    return core::CollapseBackslashes(core::ToBackslashes(text));
+}
 
-/// A name the strings page accepts from an import: not blank, no drive part, no relative-path character.
+/// A name the strings page accepts from an import: not blank, no drive part, no relative-path
+/// character.
 bool ImportableName(const std::string& name) {
     const std::string trimmed = core::Trim(name);
     std::string found;
@@ -65,11 +68,14 @@ StringsPage::StringsPage(AppContext& context, TfrmMain& mainWindow, QWidget* par
                                         "Created Folder.")));
 
     connect(lists_, &IncludeExcludePanel::addRequested, this, &StringsPage::btnVol02AddToListClick);
-    connect(lists_->importButton(), &QPushButton::clicked, this, &StringsPage::btnVol02SmartImportClick);
-    connect(lists_->exportButton(), &QPushButton::clicked, this, &StringsPage::btnVol02SmartExportClick);
+    connect(lists_->importButton(), &QPushButton::clicked, this,
+            &StringsPage::btnVol02SmartImportClick);
+    connect(lists_->exportButton(), &QPushButton::clicked, this,
+            &StringsPage::btnVol02SmartExportClick);
     connect(lists_->editButton(), &QPushButton::clicked, this,
             &StringsPage::btnVol02EditIncludeListClick);
-    connect(run_->clearAllButton(), &QPushButton::clicked, this, &StringsPage::btnVol02ClearAllClick);
+    connect(run_->clearAllButton(), &QPushButton::clicked, this,
+            &StringsPage::btnVol02ClearAllClick);
 }
 
 void StringsPage::buildLayout(QGroupBox* frame) {
@@ -151,7 +157,9 @@ engine::RunRequest StringsPage::buildRunRequest() const {
     return request;
 }
 
-void StringsPage::SetDestination(const std::string& path) { destination_->SetDestination(path); }
+void StringsPage::SetDestination(const std::string& path) {
+    destination_->SetDestination(path);
+}
 
 void StringsPage::btnVol02AddToListClick() {
     const std::string typed = lists_->entryText();

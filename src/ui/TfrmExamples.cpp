@@ -57,7 +57,8 @@ void Refill(QListWidget& list, const std::vector<std::string>& lines) {
 
 } // namespace
 
-TfrmExamples::TfrmExamples(const ExamplesPage& page, QWidget* parent) : QDialog(parent), page_(page) {
+TfrmExamples::TfrmExamples(const ExamplesPage& page, QWidget* parent)
+    : QDialog(parent), page_(page) {
     setObjectName(QString::fromLatin1(page.windowName));
     setWindowTitle(QString::fromLatin1(page.caption));
     setModal(true);
@@ -72,9 +73,11 @@ TfrmExamples::TfrmExamples(const ExamplesPage& page, QWidget* parent) : QDialog(
     QPalette red = lblImportant->palette();
     red.setColor(QPalette::WindowText, ColorFromValue(kColorDarkRed));
     lblImportant->setPalette(red);
-    auto* lblNote = Named(new QLabel(QString::fromLatin1(page.note), this), qPrintable(controlName("lbl", "Note")));
+    auto* lblNote = Named(new QLabel(QString::fromLatin1(page.note), this),
+                          qPrintable(controlName("lbl", "Note")));
 
-    auto* btnClose = Named(new QPushButton(QStringLiteral("Close"), this), qPrintable(controlName("btn", "Close")));
+    auto* btnClose = Named(new QPushButton(QStringLiteral("Close"), this),
+                           qPrintable(controlName("btn", "Close")));
     btnClose->setDefault(true);
     connect(btnClose, &QPushButton::clicked, this, &QDialog::accept);
 
@@ -102,7 +105,9 @@ QString TfrmExamples::controlName(const char* kind, const char* role) const {
 QWidget* TfrmExamples::buildInputs() {
     auto* box = Named(new QGroupBox(this), qPrintable(controlName("grp", "Inputs")));
     auto* grid = new QGridLayout(box);
-    auto label = [box](const char* caption) { return new QLabel(QString::fromLatin1(caption), box); };
+    auto label = [box](const char* caption) {
+        return new QLabel(QString::fromLatin1(caption), box);
+    };
     int row = 0;
     if (page_.destination != nullptr) {
         edtDestination_ = SampleField(controlName("edt", "Destination"), box);
@@ -114,7 +119,8 @@ QWidget* TfrmExamples::buildInputs() {
         grid->addWidget(label(page_.listCaption), row, 0, Qt::AlignTop);
         grid->addWidget(lstInputs_, row++, 1, 1, 3);
     } else {
-        edtRange_ = {SampleField(controlName("edt", "Start"), box), SampleField(controlName("edt", "Stop"), box)};
+        edtRange_ = {SampleField(controlName("edt", "Start"), box),
+                     SampleField(controlName("edt", "Stop"), box)};
         grid->addWidget(label("Start :"), row, 0);
         grid->addWidget(edtRange_[0], row, 1);
         grid->addWidget(label("Stop :"), row, 2);
@@ -129,7 +135,8 @@ QWidget* TfrmExamples::buildInputs() {
     auto* boxes = new QHBoxLayout;
     boxes->addWidget(FixedBox(controlName("chk", "Hyphen"), "Hyphen", box));
     if (page_.page == engine::PageKind::Numbers)
-        boxes->addWidget(FixedBox(controlName("chk", "PaddedZeroes"), "Padded Zeroes in Increase Numbers", box));
+        boxes->addWidget(
+            FixedBox(controlName("chk", "PaddedZeroes"), "Padded Zeroes in Increase Numbers", box));
     boxes->addStretch();
     grid->addLayout(boxes, row++, 1, 1, 3);
     lstStructures_ = SampleList(controlName("lst", "Structures"), 3, false, box);
@@ -148,8 +155,12 @@ QWidget* TfrmExamples::buildOptions() {
     variants_ = new QButtonGroup(this);
     // The variants stand under "Attach Existing Folder Structures ...", "Attach Nothing" last.
     constexpr std::array<ExampleOption, kExampleOptionCount> shownOrder = {
-        ExampleOption::Templates,      ExampleOption::Structures,           ExampleOption::MainFolders,
-        ExampleOption::SubFoldersOnly, ExampleOption::MainFoldersWithFiles, ExampleOption::SubFoldersOnlyWithFiles,
+        ExampleOption::Templates,
+        ExampleOption::Structures,
+        ExampleOption::MainFolders,
+        ExampleOption::SubFoldersOnly,
+        ExampleOption::MainFoldersWithFiles,
+        ExampleOption::SubFoldersOnlyWithFiles,
         ExampleOption::Nothing,
     };
     for (ExampleOption option : shownOrder) {
@@ -176,7 +187,8 @@ QWidget* TfrmExamples::buildResults() {
     auto* panel = new QWidget(this);
     auto* layout = new QVBoxLayout(panel);
     layout->setContentsMargins(0, 0, 0, 0);
-    layout->addWidget(Named(new QLabel(QStringLiteral("Results"), panel), qPrintable(controlName("lbl", "Results"))));
+    layout->addWidget(Named(new QLabel(QStringLiteral("Results"), panel),
+                            qPrintable(controlName("lbl", "Results"))));
     lstResults_ = SampleList(controlName("lst", "Results"), 6, true, panel);
     layout->addWidget(lstResults_, 1);
     return panel;

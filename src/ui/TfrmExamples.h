@@ -30,7 +30,9 @@ private:
     QWidget* buildInputs();
     QWidget* buildOptions();
     QWidget* buildResults();
-    QRadioButton* radio(ExampleOption option) const { return radios_[static_cast<std::size_t>(option)]; }
+    QRadioButton* radio(ExampleOption option) const {
+        return radios_[static_cast<std::size_t>(option)];
+    }
     /// The four structure variants on or off; off also leaves none of them checked.
     void setVariantsEnabled(bool enabled);
     /// Empties every list and fills the sample inputs and results for option.

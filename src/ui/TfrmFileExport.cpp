@@ -30,15 +30,16 @@ namespace {
 
 const char* const SyntaxTitle = "Export Content to a File.            Warning no: 0385bc.";
 const char* const SaveFailedTitle = "Export Conrent to File.            Warning no: 0330.";
-const char* const SaveFailedText = "There was a problem saving the file !\nAction : The file is maybe corrupted.";
+const char* const SaveFailedText =
+    "There was a problem saving the file !\nAction : The file is maybe corrupted.";
 const char* const ExportedText = "End of the exporting process.";
 const char* const SaveDialogTitle = "Export Folder Names (strings) to a file.";
 const char* const SaveDialogFilter = "Text Files (*.txt);;Comma Separated (*.csv);;All Files (*.*)";
 
 } // namespace
 
-TfrmFileExport::TfrmFileExport(const FileExportServices& services, const std::vector<std::string>& sharedDelimiters,
-                               QWidget* parent)
+TfrmFileExport::TfrmFileExport(const FileExportServices& services,
+                               const std::vector<std::string>& sharedDelimiters, QWidget* parent)
     : QDialog(parent), services_(services) {
     setObjectName("TfrmFileExport");
     setWindowTitle("Export Datas to a File.");
@@ -56,7 +57,8 @@ void TfrmFileExport::buildControls() {
     connect(btnExportClose_, &QPushButton::clicked, this, &QDialog::accept);
 
     auto* counters = new QHBoxLayout;
-    counters->addWidget(Named(new QLabel("Original Content to Export:", this), "lblSmartExportSourceCaption"));
+    counters->addWidget(
+        Named(new QLabel("Original Content to Export:", this), "lblSmartExportSourceCaption"));
     counters->addWidget(lblSmartExportSource_);
     counters->addSpacing(24);
     counters->addWidget(Named(new QLabel("Exported:", this), "lblSmartExportExportedCaption"));
@@ -84,14 +86,16 @@ void TfrmFileExport::buildControls() {
 QWidget* TfrmFileExport::buildLayoutBox() {
     auto* box = Named(new QGroupBox("File Layout", this), "grpFileExportLayout");
     rdoFileExportPlainTextFile_ =
-        Named(new QRadioButton("To a Plain Text File. One Line - one string.", box), "rdoFileExportPlainTextFile");
+        Named(new QRadioButton("To a Plain Text File. One Line - one string.", box),
+              "rdoFileExportPlainTextFile");
     rdoFileExportCSVSeparatedFile_ =
         Named(new QRadioButton("To a CSV - Separated File.", box), "rdoFileExportCSVSeparatedFile");
-    lblFileExportDelimiter_ = Named(new QLabel("Select a Delimiter", box), "lblFileExportDelimiter");
+    lblFileExportDelimiter_ =
+        Named(new QLabel("Select a Delimiter", box), "lblFileExportDelimiter");
     cboFileExportDelimiter_ = Named(new QComboBox(box), "cboFileExportDelimiter");
     cboFileExportDelimiter_->setEditable(true);
-    chkFileExportQuotationMarks_ =
-        Named(new QCheckBox("Put Double Quotes around strings.", box), "chkFileExportQuotationMarks");
+    chkFileExportQuotationMarks_ = Named(new QCheckBox("Put Double Quotes around strings.", box),
+                                         "chkFileExportQuotationMarks");
     rdoFileExportPlainTextFile_->setChecked(true);
     cboFileExportDelimiter_->setEnabled(false);
     connect(rdoFileExportPlainTextFile_, &QRadioButton::toggled, this,
@@ -110,17 +114,20 @@ QWidget* TfrmFileExport::buildEntryBox() {
     auto* box = Named(new QGroupBox("Entries", this), "grpFileExportEntries");
     auto* drives = Named(new QWidget(box), "pnlFileExportDrives");
     auto* slashes = Named(new QWidget(box), "pnlFileExportSlashes");
-    rdoFileExportWithDriveLetters_ = Named(new QRadioButton("With Drive Letters", drives),
-                                           "rdoFileExportWithDriveLetters", "Export Folders with srive letters.");
-    rdoFileExportWithoutDriveLetters_ = Named(
-        new QRadioButton("Without Drive Letters (Folder Templates or Strings)", drives), "rdoFileExportWithoutDriveLetters");
-    rdoExportWithBackSlashes_ = Named(new QRadioButton("Backslashes (Windows)", slashes), "rdoExportWithBackSlashes");
+    rdoFileExportWithDriveLetters_ =
+        Named(new QRadioButton("With Drive Letters", drives), "rdoFileExportWithDriveLetters",
+              "Export Folders with srive letters.");
+    rdoFileExportWithoutDriveLetters_ =
+        Named(new QRadioButton("Without Drive Letters (Folder Templates or Strings)", drives),
+              "rdoFileExportWithoutDriveLetters");
+    rdoExportWithBackSlashes_ =
+        Named(new QRadioButton("Backslashes (Windows)", slashes), "rdoExportWithBackSlashes");
     rdoExportWithForwardSlashes_ =
         Named(new QRadioButton("Forward Slashes (Apple)", slashes), "rdoExportWithForwardSlashes");
     rdoFileExportWithDriveLetters_->setChecked(true);
     rdoExportWithBackSlashes_->setChecked(true);
-    for (auto* choice : {rdoFileExportWithDriveLetters_, rdoFileExportWithoutDriveLetters_, rdoExportWithBackSlashes_,
-                         rdoExportWithForwardSlashes_})
+    for (auto* choice : {rdoFileExportWithDriveLetters_, rdoFileExportWithoutDriveLetters_,
+                         rdoExportWithBackSlashes_, rdoExportWithForwardSlashes_})
         connect(choice, &QRadioButton::clicked, this, &TfrmFileExport::rebuildDisplayed);
 
     auto* driveLayout = new QVBoxLayout(drives);
@@ -146,8 +153,8 @@ void TfrmFileExport::prepare(const std::vector<std::string>& entries, const std:
     rebuildDisplayed();
     // Last: rebuilding resets the list model, which drops any current row and selection.
     if (displayed_.size() > 0)
-        lstFileExportSource_->selectionModel()->setCurrentIndex(displayed_.index(0),
-                                                                QItemSelectionModel::ClearAndSelect);
+        lstFileExportSource_->selectionModel()->setCurrentIndex(
+            displayed_.index(0), QItemSelectionModel::ClearAndSelect);
 }
 
 void TfrmFileExport::exportList(const std::vector<std::string>& entries, const std::string& kind) {
@@ -191,12 +198,14 @@ void TfrmFileExport::btnFileExportToClick() {
         return;
     lists::ExportFormat format;
     format.layout = rdoFileExportCSVSeparatedFile_->isChecked() ? lists::ExportLayout::Separated
-                                                                 : lists::ExportLayout::PlainLines;
-    format.delimiter = lists::ExportDelimiterFromText(FromQt(cboFileExportDelimiter_->currentText()));
+                                                                : lists::ExportLayout::PlainLines;
+    format.delimiter =
+        lists::ExportDelimiterFromText(FromQt(cboFileExportDelimiter_->currentText()));
     if (chkFileExportQuotationMarks_->isChecked())
         format.quotationMark.push_back('"');
     format.kind = kind_;
-    if (!services_.fileSystem.writeFileAtomic(*fileName, lists::FormatExport(entries, slashForm(), format))) {
+    if (!services_.fileSystem.writeFileAtomic(*fileName,
+                                              lists::FormatExport(entries, slashForm(), format))) {
         services_.prompt.warn(SaveFailedText, SaveFailedTitle);
         return;
     }

@@ -40,8 +40,8 @@ class TfrmFileExport : public QDialog {
     Q_OBJECT
 public:
     /// sharedDelimiters: the settings store's delimiter list (empty: the window's own set).
-    TfrmFileExport(const FileExportServices& services, const std::vector<std::string>& sharedDelimiters,
-                   QWidget* parent = nullptr);
+    TfrmFileExport(const FileExportServices& services,
+                   const std::vector<std::string>& sharedDelimiters, QWidget* parent = nullptr);
 
     /// Hands over entries (each once, ignoring case) under kind, applies the kind's drive-letter
     /// choices, rebuilds the displayed list and selects its first entry.

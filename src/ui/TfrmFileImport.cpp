@@ -31,15 +31,17 @@ namespace {
 
 const char* const ExtensionQuestionTitle = "Import File content.            Warnings no: 0311.";
 const char* const ExtensionQuestion =
-    "The file extension is not txt.\nMaybe it is not a plain text file. \nDo you want to select this file ?\n"
+    "The file extension is not txt.\nMaybe it is not a plain text file. \nDo you want to select "
+    "this file ?\n"
     "Click YES to Continue Selecting this file,\nClick NO to Stop the Select process.";
 const char* const LoadFailedTitle = "Import File content.            Warnings no: 0312.";
 const char* const BuildFailedTitle = "Import File content.            Warnings no: 0313.";
-const char* const OpenFailedText = "There was a problem opening the file !\nAction : The file is maybe corrupted.";
+const char* const OpenFailedText =
+    "There was a problem opening the file !\nAction : The file is maybe corrupted.";
 const char* const LoadNotTextTitle = "Import File content.            Warnings no: 0314.";
 const char* const BuildNotTextTitle = "Import File content.            Warnings no: 0315.";
-const char* const NotTextText =
-    "The file is not a plain text file (it holds NUL characters) !\nAction : Choose a plain text file.";
+const char* const NotTextText = "The file is not a plain text file (it holds NUL characters) "
+                                "!\nAction : Choose a plain text file.";
 const char* const ColumnTitle = "Import File content.            Warnings no: 0316.";
 const char* const LoadedTitle = "Import File content.            Information no: 0450.";
 const char* const LoadedText = "End of the IMPORT process!";
@@ -55,8 +57,10 @@ std::string lowerCase(std::string text) {
 
 } // namespace
 
-TfrmFileImport::TfrmFileImport(const FileImportServices& services, const std::vector<std::string>& sharedDelimiters,
-                               const std::vector<std::string>& sharedQuotationMarks, QWidget* parent)
+TfrmFileImport::TfrmFileImport(const FileImportServices& services,
+                               const std::vector<std::string>& sharedDelimiters,
+                               const std::vector<std::string>& sharedQuotationMarks,
+                               QWidget* parent)
     : QDialog(parent), services_(services),
       previewEditor_(new TfrmEditSmartImport(preview_, services.prompt, services.runner, this)) {
     setObjectName("TfrmFileImport");
@@ -71,7 +75,8 @@ TfrmFileImport::~TfrmFileImport() = default;
 void TfrmFileImport::fillChoiceBoxes(const std::vector<std::string>& sharedDelimiters,
                                      const std::vector<std::string>& sharedQuotationMarks) {
     FillChoiceBox(*cboFileImportDelimiter_, sharedDelimiters, lists::ImportDefaultDelimiters());
-    FillChoiceBox(*cboFileImportQuotationMark_, sharedQuotationMarks, lists::ImportDefaultDelimiters());
+    FillChoiceBox(*cboFileImportQuotationMark_, sharedQuotationMarks,
+                  lists::ImportDefaultDelimiters());
 }
 
 void TfrmFileImport::clearSource() {
@@ -118,7 +123,8 @@ void TfrmFileImport::loadSource(const std::string& fileName) {
     });
     if (file.error != lists::SourceReadError::None) {
         const bool notText = file.error == lists::SourceReadError::NotText;
-        services_.prompt.warn(notText ? NotTextText : OpenFailedText, notText ? LoadNotTextTitle : LoadFailedTitle);
+        services_.prompt.warn(notText ? NotTextText : OpenFailedText,
+                              notText ? LoadNotTextTitle : LoadFailedTitle);
         lblFileImportSourceLines_->setText(QString::number(source_.size()));
         return;
     }
@@ -134,7 +140,8 @@ void TfrmFileImport::loadSource(const std::string& fileName) {
 lists::ReadingMode TfrmFileImport::readingMode() const {
     if (!rdoFileImportSeparatedFile_->isChecked())
         return lists::ReadingMode::PlainText;
-    return rdoFileImportOneColumn_->isChecked() ? lists::ReadingMode::OneColumn : lists::ReadingMode::AllColumns;
+    return rdoFileImportOneColumn_->isChecked() ? lists::ReadingMode::OneColumn
+                                                : lists::ReadingMode::AllColumns;
 }
 
 void TfrmFileImport::btnFileImportFromClick() {
@@ -147,14 +154,16 @@ void TfrmFileImport::btnFileImportFromClick() {
         return;
     }
     clearPreview();
-    lists::ImportClass reader(services_.fileSystem, core::Trim(FromQt(edtFileImportFileName_->text())), mode,
+    lists::ImportClass reader(services_.fileSystem,
+                              core::Trim(FromQt(edtFileImportFileName_->text())), mode,
                               FromQt(cboFileImportDelimiter_->currentText()),
                               FromQt(cboFileImportQuotationMark_->currentText()),
                               chkFileImportAbandonQMarks_->isChecked());
     reader.SetColumn(column);
     if (!reader.Read()) {
         const bool notText = reader.errorState() == lists::ImportNotText;
-        services_.prompt.warn(notText ? NotTextText : OpenFailedText, notText ? BuildNotTextTitle : BuildFailedTitle);
+        services_.prompt.warn(notText ? NotTextText : OpenFailedText,
+                              notText ? BuildNotTextTitle : BuildFailedTitle);
     }
     preview_.addMany(lists::PreviewValues(reader.takeResults()));
     showPreviewCount();
@@ -162,7 +171,9 @@ void TfrmFileImport::btnFileImportFromClick() {
     services_.prompt.inform(BuiltText, BuiltTitle);
 }
 
-void TfrmFileImport::showPreviewCount() { lblFileImportPreviewLines_->setText(QString::number(preview_.size())); }
+void TfrmFileImport::showPreviewCount() {
+    lblFileImportPreviewLines_->setText(QString::number(preview_.size()));
+}
 
 // ---- reading-setting choices and enabling rules ----
 
@@ -173,8 +184,9 @@ void TfrmFileImport::rdoFileImportPlainTextClick() {
         choice->setChecked(false);
         choice->setEnabled(false);
     }
-    for (QWidget* control : std::initializer_list<QWidget*>{edtFileImportColumnNumber_, UDFileImportColumnNumber_,
-                                                            lblFileImportDelimiter_, cboFileImportDelimiter_})
+    for (QWidget* control :
+         std::initializer_list<QWidget*>{edtFileImportColumnNumber_, UDFileImportColumnNumber_,
+                                         lblFileImportDelimiter_, cboFileImportDelimiter_})
         control->setEnabled(false);
 }
 
@@ -206,9 +218,9 @@ void TfrmFileImport::applyEnablingRules() {
     const bool loaded = source_.size() > 0;
     for (QWidget* control : std::initializer_list<QWidget*>{
              lstFileImportResults_, lblFileImportPreviewCaption_, lblFileImportPreviewLines_,
-             lblFileImportPreviewLinesCaption_, btnSmartImportZoomPreview_, btnSmartImportPreviewEdit_,
-             rdoFileImportPlainText_, rdoFileImportSeparatedFile_, chkFileImportAbandonQMarks_, btnFileImportFrom_,
-             lblFileImportStep2_})
+             lblFileImportPreviewLinesCaption_, btnSmartImportZoomPreview_,
+             btnSmartImportPreviewEdit_, rdoFileImportPlainText_, rdoFileImportSeparatedFile_,
+             chkFileImportAbandonQMarks_, btnFileImportFrom_, lblFileImportStep2_})
         control->setEnabled(loaded);
     rdoFileImportPlainTextClick(); // also disables the separated settings when nothing is loaded
     applyImportEnabling();
@@ -233,7 +245,9 @@ void TfrmFileImport::btnFileImportClearClick() {
 
 // ---- zoom and edit ----
 
-void TfrmFileImport::zoom(const NameListModel& list) { services_.zoomWindow.showEntries(list.entries()); }
+void TfrmFileImport::zoom(const NameListModel& list) {
+    services_.zoomWindow.showEntries(list.entries());
+}
 
 void TfrmFileImport::editPreview() {
     previewEditor_->edit(preview_.entries());

@@ -46,7 +46,8 @@ class TfrmFileImport : public QDialog {
     Q_OBJECT
 public:
     /// sharedDelimiters/sharedQuotationMarks: the settings store's lists (empty: own defaults).
-    TfrmFileImport(const FileImportServices& services, const std::vector<std::string>& sharedDelimiters,
+    TfrmFileImport(const FileImportServices& services,
+                   const std::vector<std::string>& sharedDelimiters,
                    const std::vector<std::string>& sharedQuotationMarks, QWidget* parent = nullptr);
     ~TfrmFileImport() override;
 

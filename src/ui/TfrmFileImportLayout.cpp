@@ -45,22 +45,30 @@ void TfrmFileImport::buildControls() {
     layout->addLayout(buildListsRow(), 1);
     layout->addLayout(buildButtonsRow());
 
-    connect(btnFileImportBrowse_, &QPushButton::clicked, this, &TfrmFileImport::btnFileImportBrowseClick);
-    connect(edtFileImportFileName_, &QLineEdit::returnPressed, this, &TfrmFileImport::edtFileImportFileNameReturn);
-    connect(btnFileImportFrom_, &QPushButton::clicked, this, &TfrmFileImport::btnFileImportFromClick);
-    connect(btnFileImportClear_, &QPushButton::clicked, this, &TfrmFileImport::btnFileImportClearClick);
+    connect(btnFileImportBrowse_, &QPushButton::clicked, this,
+            &TfrmFileImport::btnFileImportBrowseClick);
+    connect(edtFileImportFileName_, &QLineEdit::returnPressed, this,
+            &TfrmFileImport::edtFileImportFileNameReturn);
+    connect(btnFileImportFrom_, &QPushButton::clicked, this,
+            &TfrmFileImport::btnFileImportFromClick);
+    connect(btnFileImportClear_, &QPushButton::clicked, this,
+            &TfrmFileImport::btnFileImportClearClick);
     connect(btnFileImportOk_, &QPushButton::clicked, this, &QDialog::accept);
     connect(btnFileImportCancel_, &QPushButton::clicked, this, &QDialog::reject);
     connect(btnFileImportHelp_, &QPushButton::clicked, this, [this] {
         if (onHelp_)
             onHelp_();
     });
-    connect(rdoFileImportPlainText_, &QRadioButton::clicked, this, &TfrmFileImport::rdoFileImportPlainTextClick);
+    connect(rdoFileImportPlainText_, &QRadioButton::clicked, this,
+            &TfrmFileImport::rdoFileImportPlainTextClick);
     connect(rdoFileImportSeparatedFile_, &QRadioButton::clicked, this,
             &TfrmFileImport::rdoFileImportSeparatedFileClick);
-    connect(rdoFileImportAllColumns_, &QRadioButton::clicked, this, &TfrmFileImport::rdoFileImportAllColumnsClick);
-    connect(rdoFileImportOneColumn_, &QRadioButton::clicked, this, &TfrmFileImport::rdoFileImportOneColumnClick);
-    connect(btnSmartImportZoomOriginalFile_, &QPushButton::clicked, this, [this] { zoom(source_); });
+    connect(rdoFileImportAllColumns_, &QRadioButton::clicked, this,
+            &TfrmFileImport::rdoFileImportAllColumnsClick);
+    connect(rdoFileImportOneColumn_, &QRadioButton::clicked, this,
+            &TfrmFileImport::rdoFileImportOneColumnClick);
+    connect(btnSmartImportZoomOriginalFile_, &QPushButton::clicked, this,
+            [this] { zoom(source_); });
     connect(btnSmartImportZoomPreview_, &QPushButton::clicked, this, [this] { zoom(preview_); });
     connect(btnSmartImportPreviewEdit_, &QPushButton::clicked, this, &TfrmFileImport::editPreview);
     resize(1100, 620);
@@ -69,7 +77,8 @@ void TfrmFileImport::buildControls() {
 QLayout* TfrmFileImport::buildFileRow() {
     lblFileImportStep1_ = stepLabel("1.", "lblFileImportStep1", this);
     auto* caption = Named(new QLabel("Source File:", this), "lblFileImportFileName");
-    edtFileImportFileName_ = Named(new QLineEdit(this), "edtFileImportFileName", "A source file name.");
+    edtFileImportFileName_ =
+        Named(new QLineEdit(this), "edtFileImportFileName", "A source file name.");
     btnFileImportBrowse_ = Named(new QPushButton("Browse", this), "btnFileImportBrowse");
     btnFileImportBrowse_->setAutoDefault(false);
     auto* row = new QHBoxLayout;
@@ -81,17 +90,21 @@ QLayout* TfrmFileImport::buildFileRow() {
 }
 
 QLayout* TfrmFileImport::buildListsRow() {
-    auto* sourceCaption = Named(new QLabel("Content of the Source File", this), "lblFileImportSourceCaption");
+    auto* sourceCaption =
+        Named(new QLabel("Content of the Source File", this), "lblFileImportSourceCaption");
     lstFileImportSource_ = MakeListView("lstFileImportSource", &source_, 3000, this);
     lstFileImportSource_->setToolTip("Content of the original file");
     lblFileImportSourceLines_ = Named(new QLabel("0", this), "lblFileImportSourceLines");
-    btnSmartImportZoomOriginalFile_ = Named(new QPushButton("Zoom", this), "btnSmartImportZoomOriginalFile");
+    btnSmartImportZoomOriginalFile_ =
+        Named(new QPushButton("Zoom", this), "btnSmartImportZoomOriginalFile");
 
     lblFileImportPreviewCaption_ =
         Named(new QLabel("Created List from the Source", this), "lblFileImportPreviewCaption");
     lstFileImportResults_ = MakeListView("lstFileImportResults", &preview_, 3000, this);
-    lstFileImportResults_->setToolTip("Created List (Folder/String) based on the current settings.");
-    lblFileImportPreviewLinesCaption_ = Named(new QLabel("Lines:", this), "lblFileImportPreviewLinesCaption");
+    lstFileImportResults_->setToolTip(
+        "Created List (Folder/String) based on the current settings.");
+    lblFileImportPreviewLinesCaption_ =
+        Named(new QLabel("Lines:", this), "lblFileImportPreviewLinesCaption");
     lblFileImportPreviewLines_ = Named(new QLabel("0", this), "lblFileImportPreviewLines");
     btnSmartImportZoomPreview_ = Named(new QPushButton("Zoom", this), "btnSmartImportZoomPreview");
     btnSmartImportPreviewEdit_ = Named(new QPushButton("Edit", this), "btnSmartImportPreviewEdit");
@@ -117,7 +130,8 @@ QLayout* TfrmFileImport::buildListsRow() {
     previewColumn->addWidget(lstFileImportResults_, 1);
     previewColumn->addLayout(previewFooter);
 
-    for (auto* button : {btnSmartImportZoomOriginalFile_, btnSmartImportZoomPreview_, btnSmartImportPreviewEdit_})
+    for (auto* button :
+         {btnSmartImportZoomOriginalFile_, btnSmartImportZoomPreview_, btnSmartImportPreviewEdit_})
         button->setAutoDefault(false);
 
     auto* row = new QHBoxLayout;
@@ -129,8 +143,10 @@ QLayout* TfrmFileImport::buildListsRow() {
 
 QWidget* TfrmFileImport::buildSettingsBox() {
     auto* box = Named(new QGroupBox("Reading Settings", this), "grpFileImportSettings");
-    rdoFileImportPlainText_ = choice("From  a Plain Text File (One line - One String).", "rdoFileImportPlainText", box);
-    rdoFileImportSeparatedFile_ = choice("From a CSV/ Separated file.", "rdoFileImportSeparatedFile", box);
+    rdoFileImportPlainText_ =
+        choice("From  a Plain Text File (One line - One String).", "rdoFileImportPlainText", box);
+    rdoFileImportSeparatedFile_ =
+        choice("From a CSV/ Separated file.", "rdoFileImportSeparatedFile", box);
     rdoFileImportColumnSeparatedFile_ =
         choice("From a Column (EXCEL) type file.", "rdoFileImportColumnSeparatedFile", box);
     lblFileImportDelimiter_ = Named(new QLabel("Delimiter", box), "lblFileImportDelimiter");
@@ -141,19 +157,24 @@ QWidget* TfrmFileImport::buildSettingsBox() {
     rdoFileImportOneColumn_ = choice("Select a Column :", "rdoFileImportOneColumn", box);
     edtFileImportColumnNumber_ = Named(new QLineEdit("1", box), "edtFileImportColumnNumber");
     edtFileImportColumnNumber_->setMaximumWidth(60);
-    UDFileImportColumnNumber_ = Named(new UpDownControl(edtFileImportColumnNumber_, 1, 100, true, box),
-                                      "UDFileImportColumnNumber");
-    chkFileImportAbandonQMarks_ = Named(new QCheckBox("Abandon Quotation Marks around strings (if any).", box),
-                                        "chkFileImportAbandonQMarks");
+    UDFileImportColumnNumber_ =
+        Named(new UpDownControl(edtFileImportColumnNumber_, 1, 100, true, box),
+              "UDFileImportColumnNumber");
+    chkFileImportAbandonQMarks_ =
+        Named(new QCheckBox("Abandon Quotation Marks around strings (if any).", box),
+              "chkFileImportAbandonQMarks");
     chkFileImportAbandonQMarks_->setChecked(true);
-    chkFileImportDeleteContent_ = Named(new QCheckBox("Delete the content", box), "chkFileImportDeleteContent");
+    chkFileImportDeleteContent_ =
+        Named(new QCheckBox("Delete the content", box), "chkFileImportDeleteContent");
     lblFileImportStep2_ = stepLabel("2.", "lblFileImportStep2", box);
-    btnFileImportFrom_ = Named(new QPushButton("Create a      Folder/String  List", box), "btnFileImportFrom");
+    btnFileImportFrom_ =
+        Named(new QPushButton("Create a      Folder/String  List", box), "btnFileImportFrom");
     btnFileImportFrom_->setAutoDefault(false);
 
     // Kept for the reading settings they carry, never shown.
-    for (QWidget* hidden : std::initializer_list<QWidget*>{rdoFileImportColumnSeparatedFile_,
-                                                           cboFileImportQuotationMark_, chkFileImportDeleteContent_})
+    for (QWidget* hidden :
+         std::initializer_list<QWidget*>{rdoFileImportColumnSeparatedFile_,
+                                         cboFileImportQuotationMark_, chkFileImportDeleteContent_})
         hidden->setVisible(false);
 
     auto* grid = new QGridLayout(box);

@@ -32,32 +32,36 @@ QPushButton* AddButton(const char* name, const char* caption, QWidget* parent, Q
 
 } // namespace
 
-TfrmFolderTemplateOptions::TfrmFolderTemplateOptions(engine::MAP_FOLDER_TEMPLATE_OPTIONS& options, QWidget* parent)
+TfrmFolderTemplateOptions::TfrmFolderTemplateOptions(engine::MAP_FOLDER_TEMPLATE_OPTIONS& options,
+                                                     QWidget* parent)
     : QDialog(parent), options_(options) {
     setObjectName("TfrmFolderTemplateOptions");
     setWindowTitle("Options for Folder Structures in Plain Text Files.");
     ApplyBackground(*this);
 
-    auto* group = new QGroupBox("Copy/Attach from Text based Folder Templates (No Drive Letter)", this);
+    auto* group =
+        new QGroupBox("Copy/Attach from Text based Folder Templates (No Drive Letter)", this);
     group->setObjectName("Options");
     auto* groupLayout = new QVBoxLayout(group);
-    replaceNo_ = AddRadio("rdoFolderTemplateOptionsReplaceNo", "Whole Folder Paths without Drive Letter. ", group,
-                          groupLayout);
+    replaceNo_ = AddRadio("rdoFolderTemplateOptionsReplaceNo",
+                          "Whole Folder Paths without Drive Letter. ", group, groupLayout);
     replaceFirst_ = AddRadio("rdoFolderTemplateOptionsReplaceFirst",
                              "Folder Paths without the First (Main) Folders.", group, groupLayout);
-    replaceAll_ = AddRadio("rdoFolderTemplateOptionsReplaceAll",
-                           "Folder Paths without the First Folders but replaces all occurrences of First Folder "
-                           "Names in Paths with Selected Folder Names from the Include Window.",
-                           group, groupLayout);
+    replaceAll_ = AddRadio(
+        "rdoFolderTemplateOptionsReplaceAll",
+        "Folder Paths without the First Folders but replaces all occurrences of First Folder "
+        "Names in Paths with Selected Folder Names from the Include Window.",
+        group, groupLayout);
 
     // The search-text option is kept for settings files that hold it; the user never sees it.
     auto* hidden = new QGroupBox(this);
     hidden->setObjectName("grpFolderTemplateOptionsReplaceRemainder");
     auto* hiddenLayout = new QVBoxLayout(hidden);
-    replaceRemainder_ = AddRadio("rdoFolderTemplateOptionsReplaceRemainder",
-                                 "Attach the whole Paths from the Template  and Replaces  the search terms with the "
-                                 "Main Folders from the Include Window.",
-                                 hidden, hiddenLayout);
+    replaceRemainder_ = AddRadio(
+        "rdoFolderTemplateOptionsReplaceRemainder",
+        "Attach the whole Paths from the Template  and Replaces  the search terms with the "
+        "Main Folders from the Include Window.",
+        hidden, hiddenLayout);
     remainderText_ = new QLineEdit(hidden);
     remainderText_->setObjectName("edtFolderTemplateOptionsReplaceRemainder");
     hiddenLayout->addWidget(remainderText_);
@@ -116,9 +120,15 @@ void TfrmFolderTemplateOptions::loadRecord() {
         replaceRemainder_->setChecked(true);
         remainderText_->setText(ToQt(searchText));
         break;
-    case engine::DropFirstFolder: replaceFirst_->setChecked(true); break;
-    case engine::ReplaceFirstFolderEverywhere: replaceAll_->setChecked(true); break;
-    default: replaceNo_->setChecked(true); break;
+    case engine::DropFirstFolder:
+        replaceFirst_->setChecked(true);
+        break;
+    case engine::ReplaceFirstFolderEverywhere:
+        replaceAll_->setChecked(true);
+        break;
+    default:
+        replaceNo_->setChecked(true);
+        break;
     }
 }
 

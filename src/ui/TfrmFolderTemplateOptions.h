@@ -23,7 +23,8 @@ class TfrmFolderTemplateOptions : public QDialog {
     Q_OBJECT
 public:
     /// options must outlive the dialog; OK stores into it.
-    explicit TfrmFolderTemplateOptions(engine::MAP_FOLDER_TEMPLATE_OPTIONS& options, QWidget* parent = nullptr);
+    explicit TfrmFolderTemplateOptions(engine::MAP_FOLDER_TEMPLATE_OPTIONS& options,
+                                       QWidget* parent = nullptr);
 
     /// Shows the record of pageNumber modally; OK stores the choice under that page.
     int ShowForPage(ModalRunner& runner, std::int32_t pageNumber);

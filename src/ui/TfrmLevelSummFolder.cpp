@@ -35,11 +35,13 @@ QTableWidgetItem* Cell(const QString& text) {
 
 } // namespace
 
-TfrmLevelSummFolder::TfrmLevelSummFolder(const platform::FileSystem& fs, ModalRunner& runner, QWidget* parent)
+TfrmLevelSummFolder::TfrmLevelSummFolder(const platform::FileSystem& fs, ModalRunner& runner,
+                                         QWidget* parent)
     : QDialog(parent), fs_(fs), runner_(runner) {
     setObjectName("TfrmLevelSummFolder");
     setWindowTitle("Level Number - Number of Subfolders");
-    setToolTip("Display a Number of Subfolder Levels and a Number of Subfolder on those Levels of the specified "
+    setToolTip("Display a Number of Subfolder Levels and a Number of Subfolder on those Levels of "
+               "the specified "
                "Folder.");
     ApplyBackground(*this);
     move(50, 50);
@@ -98,7 +100,8 @@ void TfrmLevelSummFolder::Fill(const engine::FolderStructSize& scan) {
     folderName_->setText(ToQt(scan.Root()));
     // The first (smallest) depth is the scanned folder's own level and gives no row.
     const auto& counts = scan.LevelCounts();
-    for (auto level = counts.empty() ? counts.end() : std::next(counts.begin()); level != counts.end(); ++level) {
+    for (auto level = counts.empty() ? counts.end() : std::next(counts.begin());
+         level != counts.end(); ++level) {
         const int row = levels_->rowCount();
         levels_->insertRow(row);
         levels_->setItem(row, 0, Cell(QString::number(level->first - 1)));

@@ -27,7 +27,8 @@ class TfrmLevelSummFolder : public QDialog {
     Q_OBJECT
 public:
     /// fs and runner must outlive the window.
-    TfrmLevelSummFolder(const platform::FileSystem& fs, ModalRunner& runner, QWidget* parent = nullptr);
+    TfrmLevelSummFolder(const platform::FileSystem& fs, ModalRunner& runner,
+                        QWidget* parent = nullptr);
 
     /// Fills the window from a finished scan and shows it modally until it is closed.
     void ShowLevelSummary(const engine::FolderStructSize& scan);

@@ -192,8 +192,8 @@ void TfrmMain::FormCreate() {
     CreateWorkingFolders(context_.fileSystem(), context_.startupFolder());
     restorePageJournals();
     // Each page starts empty, its destination history restored with nothing selected.
-    for (engine::PageKind kind : {engine::PageKind::Strings, engine::PageKind::Numbers,
-                                  engine::PageKind::Paths}) {
+    for (engine::PageKind kind :
+         {engine::PageKind::Strings, engine::PageKind::Numbers, engine::PageKind::Paths}) {
         if (CreationPage* creationPage = page(kind))
             creationPage->applyInitialState();
     }
@@ -213,9 +213,9 @@ void TfrmMain::FormDestroy() {
         state.results.clearLists();
     lstHWNDSeged_->clear();
     if (!CloseHelpFile(context_.applicationIdentifier())) {
-        context_.prompt().show(
-            "Unable to activate help !\n\nThe help file could be damaged. \n\nE-mail us immediately, please!",
-            "Severe Error!    Msg no: 20001.", platform::MessageKind::Error);
+        context_.prompt().show("Unable to activate help !\n\nThe help file could be damaged. "
+                               "\n\nE-mail us immediately, please!",
+                               "Severe Error!    Msg no: 20001.", platform::MessageKind::Error);
     }
 }
 
@@ -236,7 +236,9 @@ bool TfrmMain::event(QEvent* event) {
     return true;
 }
 
-void TfrmMain::FormActivate() { emit activated(); }
+void TfrmMain::FormActivate() {
+    emit activated();
+}
 
 settings::PageSetup TfrmMain::collectSetup() const {
     settings::PageSetup setup;
@@ -334,12 +336,20 @@ void TfrmMain::UndoSavedRun1Click() {
             "\"" + *file + "\" could not be rewritten with what is left to undo.", kUndoSavedTitle);
 }
 
-void TfrmMain::Exit1Click() { close(); }
+void TfrmMain::Exit1Click() {
+    close();
+}
 
-void TfrmMain::OverViewClick() { context_.ShowHelp(HelpTopic::Overview); }
+void TfrmMain::OverViewClick() {
+    context_.ShowHelp(HelpTopic::Overview);
+}
 
-void TfrmMain::Howtovideosonline1Click() { context_.OpenWebPage(kVideoPageUrl); }
+void TfrmMain::Howtovideosonline1Click() {
+    context_.OpenWebPage(kVideoPageUrl);
+}
 
-void TfrmMain::About1Click() { context_.ShowAbout(); }
+void TfrmMain::About1Click() {
+    context_.ShowAbout();
+}
 
 } // namespace dirforge::ui

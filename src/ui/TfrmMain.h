@@ -80,8 +80,8 @@ private:
 
     AppContext& context_;
     QTabWidget* pgeMain_ = nullptr;
-    std::array<QWidget*, 3> tabSheets_{};  // by PageKind
-    std::array<CreationPage*, 3> pages_{}; // by PageKind; null until built
+    std::array<QWidget*, 3> tabSheets_{};           // by PageKind
+    std::array<CreationPage*, 3> pages_{};          // by PageKind; null until built
     std::array<engine::PageRunState, 3> runStates_; // by PageKind
     QListWidget* lstHWNDSeged_ = nullptr;
     bool destroyed_ = false;

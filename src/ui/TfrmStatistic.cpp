@@ -26,7 +26,8 @@ using engine::ResultList;
 /// The grid cells whose labels are kept up to date but never shown: what already existed or
 /// failed below the target folders (subfolders, files, bytes).
 bool IsHiddenCounter(CounterRow row, CounterColumn column) {
-    return row != CounterRow::Folders && (column == CounterColumn::Exist || column == CounterColumn::Other);
+    return row != CounterRow::Folders &&
+           (column == CounterColumn::Exist || column == CounterColumn::Other);
 }
 
 } // namespace
@@ -59,7 +60,9 @@ TfrmStatistic::TfrmStatistic(engine::PageKind page, platform::Prompt& prompt, QW
     connect(ok, &QPushButton::clicked, this, &QDialog::close);
 
     auto* lower = new QHBoxLayout;
-    lower->addWidget(buildListGroup(twin_.notCreatedGroup, {ResultList::FoldersExist, ResultList::FoldersOther}), 2);
+    lower->addWidget(
+        buildListGroup(twin_.notCreatedGroup, {ResultList::FoldersExist, ResultList::FoldersOther}),
+        2);
     lower->addWidget(buildListGroup("Folders - Failed UNDO", {ResultList::FoldersFailedUndo}), 1);
     auto* buttons = new QHBoxLayout;
     buttons->addStretch();
@@ -68,9 +71,10 @@ TfrmStatistic::TfrmStatistic(engine::PageKind page, platform::Prompt& prompt, QW
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(modeLabel_);
     layout->addWidget(buildStatistics());
-    layout->addWidget(buildListGroup("SUCCESSFULLY CREATED", {ResultList::FoldersCreated,
-                                                              ResultList::SubFoldersCreated,
-                                                              ResultList::FilesCreated}), 1);
+    layout->addWidget(buildListGroup("SUCCESSFULLY CREATED",
+                                     {ResultList::FoldersCreated, ResultList::SubFoldersCreated,
+                                      ResultList::FilesCreated}),
+                      1);
     layout->addLayout(lower, 1);
     layout->addLayout(buttons);
     resize(729, 636);
@@ -85,8 +89,10 @@ TfrmStatistic::~TfrmStatistic() = default;
 QWidget* TfrmStatistic::buildStatistics() {
     auto* group = new QGroupBox("Statistics", this);
     auto* grid = new QGridLayout(group);
-    const std::array<const char*, 4> columns{twin_.toCreateColumn, kCreatedColumn, kExistsColumn, twin_.otherColumn};
-    const std::array<const char*, 4> rows{twin_.rowLabels[0], twin_.rowLabels[1], twin_.rowLabels[2], kBytesRowLabel};
+    const std::array<const char*, 4> columns{twin_.toCreateColumn, kCreatedColumn, kExistsColumn,
+                                             twin_.otherColumn};
+    const std::array<const char*, 4> rows{twin_.rowLabels[0], twin_.rowLabels[1],
+                                          twin_.rowLabels[2], kBytesRowLabel};
     // The captions wrap, so the window keeps its 729-pixel width whatever the font's width.
     for (int c = 0; c < 4; ++c) {
         auto* caption = new QLabel(columns[c], group);
@@ -113,7 +119,8 @@ QWidget* TfrmStatistic::buildStatistics() {
     return group;
 }
 
-QWidget* TfrmStatistic::buildListGroup(const char* caption, std::initializer_list<ResultList> lists) {
+QWidget* TfrmStatistic::buildListGroup(const char* caption,
+                                       std::initializer_list<ResultList> lists) {
     auto* group = new QGroupBox(caption, this);
     auto* row = new QHBoxLayout(group);
     for (ResultList list : lists)
@@ -130,12 +137,16 @@ QWidget* TfrmStatistic::buildListColumn(ResultList list) {
     // The failed-undo group carries its caption already; its list needs no label of its own.
     if (list != ResultList::FoldersFailedUndo)
         layout->addWidget(new QLabel(names.caption, column));
-    layout->addWidget(MakeResultListView("lst" + infix + names.listSuffix, models_[static_cast<int>(list)], kResultListExtent, column), 1);
+    layout->addWidget(MakeResultListView("lst" + infix + names.listSuffix,
+                                         models_[static_cast<int>(list)], kResultListExtent,
+                                         column),
+                      1);
 
     auto* exportButton = new QPushButton("Export", column);
     exportButton->setObjectName("btn" + infix + names.exportSuffix);
     exportButton->setToolTip(names.exportHint);
-    connect(exportButton, &QPushButton::clicked, this, [this, list, exportButton] { exportList(list, exportButton); });
+    connect(exportButton, &QPushButton::clicked, this,
+            [this, list, exportButton] { exportList(list, exportButton); });
     auto* zoomButton = new QPushButton("Zoom", column);
     zoomButton->setObjectName("btn" + infix + names.zoomSuffix);
     zoomButton->setToolTip(names.zoomHint);

@@ -31,7 +31,8 @@ class TfrmZoomStatistics;
 
 /// Hands entries to the export window under an export kind and shows it modally
 /// (TfrmFileExport::exportList).
-using ListExporter = std::function<void(const std::vector<std::string>& entries, const std::string& kind)>;
+using ListExporter =
+    std::function<void(const std::vector<std::string>& entries, const std::string& kind)>;
 
 /// TfrmStatistic02, TfrmStatistic04 or TfrmStatistic03, by page; owns the page's zoom window.
 class TfrmStatistic : public QDialog, public engine::RunObserver {

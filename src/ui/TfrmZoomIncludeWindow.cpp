@@ -27,9 +27,13 @@ TfrmZoomIncludeWindow::TfrmZoomIncludeWindow(ModalRunner& runner, QWidget* paren
     resize(760, 560);
 }
 
-void TfrmZoomIncludeWindow::clearList() { list_.clear(); }
+void TfrmZoomIncludeWindow::clearList() {
+    list_.clear();
+}
 
-void TfrmZoomIncludeWindow::addEntries(const std::vector<std::string>& entries) { list_.addMany(entries); }
+void TfrmZoomIncludeWindow::addEntries(const std::vector<std::string>& entries) {
+    list_.addMany(entries);
+}
 
 void TfrmZoomIncludeWindow::showEntries(const std::vector<std::string>& entries) {
     clearList();

@@ -15,7 +15,8 @@ namespace dirforge::ui {
 
 using engine::ResultList;
 
-TfrmZoomStatistics::TfrmZoomStatistics(const VisualLogTwin& twin, const Models& models, QWidget* parent)
+TfrmZoomStatistics::TfrmZoomStatistics(const VisualLogTwin& twin, const Models& models,
+                                       QWidget* parent)
     : QDialog(parent) {
     setObjectName(twin.zoomClass);
     setWindowTitle("Zoom Window.");

@@ -8,9 +8,11 @@
 
 namespace dirforge::ui {
 
-UpDownControl::UpDownControl(QLineEdit* associate, int minimum, int maximum, bool wrap, QWidget* parent)
-    : QWidget(parent), associate_(associate), up_(new QToolButton(this)), down_(new QToolButton(this)),
-      minimum_(minimum), maximum_(maximum), wrap_(wrap), position_(minimum) {
+UpDownControl::UpDownControl(QLineEdit* associate, int minimum, int maximum, bool wrap,
+                             QWidget* parent)
+    : QWidget(parent), associate_(associate), up_(new QToolButton(this)),
+      down_(new QToolButton(this)), minimum_(minimum), maximum_(maximum), wrap_(wrap),
+      position_(minimum) {
     up_->setArrowType(Qt::UpArrow);
     down_->setArrowType(Qt::DownArrow);
     up_->setObjectName("btnUp");

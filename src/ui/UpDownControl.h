@@ -12,7 +12,8 @@ namespace dirforge::ui {
 class UpDownControl : public QWidget {
     Q_OBJECT
 public:
-    UpDownControl(QLineEdit* associate, int minimum, int maximum, bool wrap, QWidget* parent = nullptr);
+    UpDownControl(QLineEdit* associate, int minimum, int maximum, bool wrap,
+                  QWidget* parent = nullptr);
 
     int position() const { return position_; }
     /// Sets the position (clamped to the range) and shows it in the edit field.

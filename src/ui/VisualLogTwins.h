@@ -13,10 +13,10 @@ namespace dirforge::ui {
 /// What differs between the strings, paths and increased-numbers pages' logs.
 struct VisualLogTwin {
     engine::PageKind page;
-    const char* statInfix;        // "Stat02": value labels, lists, buttons of the log
-    const char* volInfix;         // "Vol02": mode label and the zoom window's controls
-    const char* logClass;         // objectName of the log window
-    const char* zoomClass;        // objectName of the zoom window
+    const char* statInfix; // "Stat02": value labels, lists, buttons of the log
+    const char* volInfix;  // "Vol02": mode label and the zoom window's controls
+    const char* logClass;  // objectName of the log window
+    const char* zoomClass; // objectName of the zoom window
     const char* caption;
     const char* modeLabelInitial;
     const char* modeBoxCaption;
@@ -24,8 +24,8 @@ struct VisualLogTwin {
     const char* toCreateColumn;
     const char* otherColumn;
     const char* notCreatedGroup;
-    const char* warningArea;      // "Creating Folder(s).-From a String List."
-    int firstExportWarning;       // number of the created-folders warning; the others follow
+    const char* warningArea; // "Creating Folder(s).-From a String List."
+    int firstExportWarning;  // number of the created-folders warning; the others follow
     const char* failedUndoTitle;
     const char* selectorGroup;
     const char* otherSelector;
@@ -34,11 +34,11 @@ struct VisualLogTwin {
 /// What is the same on every page for one of the six result lists.
 struct ResultListTwin {
     engine::ResultList list;
-    const char* listSuffix;      // lstStat02<suffix>
-    const char* caption;         // label above the list in the log
-    const char* exportSuffix;    // btnStat02<suffix>
+    const char* listSuffix;   // lstStat02<suffix>
+    const char* caption;      // label above the list in the log
+    const char* exportSuffix; // btnStat02<suffix>
     const char* exportHint;
-    const char* zoomSuffix;      // btnStat02<suffix>
+    const char* zoomSuffix; // btnStat02<suffix>
     const char* zoomHint;
     const char* zoomListSuffix;  // lstVol02ZoomStatistics<suffix>, lblVol02ZoomStatistics<suffix>
     const char* zoomTitle;       // title label in the zoom window (failed undo: per page)
@@ -52,7 +52,8 @@ const VisualLogTwin& VisualLogTwinFor(engine::PageKind page);
 const ResultListTwin& ResultListTwinFor(engine::ResultList list);
 
 /// "lbl" + statInfix + row + column, e.g. lblStat02FilesSizeExists.
-std::string CounterLabelName(const VisualLogTwin& twin, engine::CounterRow row, engine::CounterColumn column);
+std::string CounterLabelName(const VisualLogTwin& twin, engine::CounterRow row,
+                             engine::CounterColumn column);
 /// The zoom window's title for a list on a page (the failed-undo title differs per page).
 const char* ZoomTitleFor(const VisualLogTwin& twin, engine::ResultList list);
 /// The zoom selector's caption for a list on a page (the other-reasons caption differs per page).

@@ -17,8 +17,8 @@ QColor ColorFromValue(std::uint32_t bbggrr) {
 
 QFont DefaultFont() {
     // Faces close to Tahoma's width first, so the fixed layouts keep fitting where it is missing.
-    static const QStringList preferred = {"Tahoma", "Verdana", "Arial", "Liberation Sans",
-                                          "Nimbus Sans", "DejaVu Sans"};
+    static const QStringList preferred = {"Tahoma",          "Verdana",     "Arial",
+                                          "Liberation Sans", "Nimbus Sans", "DejaVu Sans"};
     QFont font;
     for (const QString& family : preferred) {
         if (QFontDatabase::hasFamily(family)) {

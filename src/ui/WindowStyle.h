@@ -13,8 +13,9 @@ class QWidget;
 namespace dirforge::ui {
 
 /// Colour values in the 0x00BBGGRR form: red in the lowest byte.
-inline constexpr std::uint32_t kColorWindowBackground = 16775151; // RGB(239, 247, 255), very light blue
-inline constexpr std::uint32_t kColorDarkRed = 128;               // RGB(128, 0, 0)
+inline constexpr std::uint32_t kColorWindowBackground =
+    16775151;                                       // RGB(239, 247, 255), very light blue
+inline constexpr std::uint32_t kColorDarkRed = 128; // RGB(128, 0, 0)
 
 /// A 0x00BBGGRR colour value as a QColor (the top byte is ignored).
 QColor ColorFromValue(std::uint32_t bbggrr);

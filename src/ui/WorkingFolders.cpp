@@ -41,6 +41,8 @@ int CreateWorkingFolders(platform::FileSystem& files, const std::string& startup
     return made;
 }
 
-bool CloseHelpFile(const std::string& /*applicationIdentifier*/) { return true; }
+bool CloseHelpFile(const std::string& /*applicationIdentifier*/) {
+    return true;
+}
 
 } // namespace dirforge::ui

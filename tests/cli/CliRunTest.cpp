@@ -35,11 +35,13 @@ TEST(CliStrings, NamesFileIsFramedAndReadThroughTheImportReader) {
     TempDrives drives;
     // Relative host file, CRLF and blank lines; a repeated name finds its folder already made.
     WriteHostFile(drives, "names.txt", "A\r\n\r\n   \nb/c\nA\n");
-    const CliResult result = RunCli(drives, {"strings", "--dest", drives.hostRoot() + "/f/Clients", "--names",
-                                             "names.txt", "--prefix", "P", "--hyphen", "--json"});
+    const CliResult result =
+        RunCli(drives, {"strings", "--dest", drives.hostRoot() + "/f/Clients", "--names",
+                        "names.txt", "--prefix", "P", "--hyphen", "--json"});
     ASSERT_EQ(result.status, 0) << result.err;
     const nlohmann::json report = result.json();
-    EXPECT_EQ(ListOf(report, "foldersCreated"), (Strings{"f:\\Clients\\P-A", "f:\\Clients\\P-b\\c"}));
+    EXPECT_EQ(ListOf(report, "foldersCreated"),
+              (Strings{"f:\\Clients\\P-A", "f:\\Clients\\P-b\\c"}));
     EXPECT_EQ(ListOf(report, "foldersExist"), (Strings{"f:\\Clients\\P-A"}));
     EXPECT_EQ(Counter(report, "folders", "toCreate"), 3);
     EXPECT_EQ(drives.listTree("f:\\Clients"), (Strings{"P-A\\", "P-b\\", "P-b\\c\\"}));
@@ -49,7 +51,8 @@ struct AttachCase {
     const char* name;
     Strings options;
     Strings expectedTree; // below the new folder f:\D\X
-    std::size_t journaledSubfolders; // a template line journals the folder it names, not its parents
+    std::size_t
+        journaledSubfolders; // a template line journals the folder it names, not its parents
 };
 
 // GoogleTest shows the case by its name, in its messages and in the test names ctest lists.
@@ -75,40 +78,57 @@ TEST_P(CliAttach, EachModeGivesTheNewFolderItsTree) {
         files += entry.back() == '\\' ? 0 : 1;
     EXPECT_EQ(ListOf(report, "subFoldersCreated").size(), GetParam().journaledSubfolders);
     EXPECT_EQ(ListOf(report, "filesCreated").size(), files);
-    EXPECT_EQ(drives.listTree("g:\\Src"), (Strings{"T\\", "T\\Sub\\", "T\\Sub\\a.txt", "T\\b.txt"}));
+    EXPECT_EQ(drives.listTree("g:\\Src"),
+              (Strings{"T\\", "T\\Sub\\", "T\\Sub\\a.txt", "T\\b.txt"}));
 }
 
 INSTANTIATE_TEST_SUITE_P(
     Modes, CliAttach,
     ::testing::Values(
         AttachCase{"Nothing", {}, {}, 0},
-        AttachCase{"MainFolder", {"--attach", "existing", "--structure", "g:\\Src\\T"}, {"T\\", "T\\Sub\\"}, 2},
+        AttachCase{"MainFolder",
+                   {"--attach", "existing", "--structure", "g:\\Src\\T"},
+                   {"T\\", "T\\Sub\\"},
+                   2},
         AttachCase{"SubFolders",
                    {"--attach", "existing", "--structure", "g:/Src/T", "--copy", "sub"},
-                   {"Sub\\"}, 1},
+                   {"Sub\\"},
+                   1},
         AttachCase{"MainFolderWithFiles",
                    {"--attach", "existing", "--structure", "g:\\Src\\T", "--copy", "main-files"},
-                   {"T\\", "T\\Sub\\", "T\\Sub\\a.txt", "T\\b.txt"}, 2},
+                   {"T\\", "T\\Sub\\", "T\\Sub\\a.txt", "T\\b.txt"},
+                   2},
         AttachCase{"SubFoldersWithFiles",
                    {"--attach", "existing", "--structure", "g:\\Src\\T", "--copy", "sub-files"},
-                   {"Sub\\", "Sub\\a.txt", "b.txt"}, 1},
-        AttachCase{"TemplateKept", {"--attach", "templates", "--template", "\\Docs\\Drafts"}, {"Docs\\", "Docs\\Drafts\\"}, 1},
+                   {"Sub\\", "Sub\\a.txt", "b.txt"},
+                   1},
+        AttachCase{"TemplateKept",
+                   {"--attach", "templates", "--template", "\\Docs\\Drafts"},
+                   {"Docs\\", "Docs\\Drafts\\"},
+                   1},
         AttachCase{"TemplateDropFirst",
-                   {"--attach", "templates", "--template", "\\Docs\\Drafts", "--template-option", "drop-first"},
-                   {"Drafts\\"}, 1},
+                   {"--attach", "templates", "--template", "\\Docs\\Drafts", "--template-option",
+                    "drop-first"},
+                   {"Drafts\\"},
+                   1},
         AttachCase{"TemplateReplaceFirst",
-                   {"--attach", "templates", "--template", "\\Cust\\Cust_Mail", "--template-option", "replace-first"},
-                   {"X_Mail\\"}, 1},
+                   {"--attach", "templates", "--template", "\\Cust\\Cust_Mail", "--template-option",
+                    "replace-first"},
+                   {"X_Mail\\"},
+                   1},
         AttachCase{"TemplateReplaceText",
-                   {"--attach", "templates", "--template", "\\ZZ_docs", "--template-option", "replace-text=zz"},
-                   {"X_docs\\"}, 1}),
+                   {"--attach", "templates", "--template", "\\ZZ_docs", "--template-option",
+                    "replace-text=zz"},
+                   {"X_docs\\"},
+                   1}),
     [](const auto& param) { return std::string(param.param.name); });
 
 TEST(CliStrings, TemplateFilesAddToTemplateLines) {
     TempDrives drives;
     drives.makeFile("g:\\t.txt", "\\One\n\n\\Two\\Deep\n");
-    const CliResult result = RunCli(drives, {"strings", "--dest", "f:\\D", "--name", "X", "--attach", "templates",
-                                             "--template", "\\Zero", "--templates", "g:\\t.txt"});
+    const CliResult result =
+        RunCli(drives, {"strings", "--dest", "f:\\D", "--name", "X", "--attach", "templates",
+                        "--template", "\\Zero", "--templates", "g:\\t.txt"});
     ASSERT_EQ(result.status, 0) << result.err;
     EXPECT_EQ(drives.listTree("f:\\D\\X"), (Strings{"One\\", "Two\\", "Two\\Deep\\", "Zero\\"}));
 }
@@ -118,8 +138,9 @@ TEST(CliSimulation, WritesNothingReportsTheLogAndLeavesTheJournal) {
     MakeStructure(drives);
     WriteHostFile(drives, "j.json", "previous run");
     const CliResult result =
-        RunCli(drives, {"strings", "--dest", "f:\\D", "--name", "X", "--attach", "existing", "--structure",
-                        "g:\\Src\\T", "--copy", "main-files", "--simulate", "--journal", "j.json", "--json"});
+        RunCli(drives, {"strings", "--dest", "f:\\D", "--name", "X", "--attach", "existing",
+                        "--structure", "g:\\Src\\T", "--copy", "main-files", "--simulate",
+                        "--journal", "j.json", "--json"});
     ASSERT_EQ(result.status, 0) << result.err;
     EXPECT_EQ(drives.listTree("f:\\"), Strings{});
     EXPECT_EQ(drives.readText("c:" + drives.hostRoot() + "/j.json"), "previous run");
@@ -147,24 +168,26 @@ TEST(CliReport, JsonHasTheCountersListsAndMessagesAndTextNamesThem) {
     EXPECT_EQ(counters.at("failedUndo"), 0);
     const nlohmann::json& lists = report.at("lists");
     EXPECT_EQ(lists.size(), 6u);
-    for (const char* list : {"foldersCreated", "subFoldersCreated", "filesCreated", "foldersExist", "foldersOther",
-                             "foldersFailedUndo"})
+    for (const char* list : {"foldersCreated", "subFoldersCreated", "filesCreated", "foldersExist",
+                             "foldersOther", "foldersFailedUndo"})
         EXPECT_TRUE(lists.at(list).is_array()) << list;
     ASSERT_FALSE(report.at("messages").empty());
     EXPECT_EQ(report.at("messages").back().at("text"), "End of Creating Folders/Files !!!");
 
-    const CliResult text = RunCli(drives, {"strings", "--dest", "f:\\D", "--name", "A", "--name", "B"});
+    const CliResult text =
+        RunCli(drives, {"strings", "--dest", "f:\\D", "--name", "A", "--name", "B"});
     ASSERT_EQ(text.status, 0) << text.err;
     EXPECT_NE(text.out.find("Folders created (1):\n  f:\\D\\B\n"), std::string::npos) << text.out;
-    EXPECT_NE(text.out.find("Folders that already exist (1):\n  f:\\D\\A\n"), std::string::npos) << text.out;
+    EXPECT_NE(text.out.find("Folders that already exist (1):\n  f:\\D\\A\n"), std::string::npos)
+        << text.out;
 }
 
 TEST(CliPaths, HostAndDrivePathsOnTwoDrivesAndEntriesWithoutDrive) {
     TempDrives drives;
     drives.makeFile("f:\\Base\\mine.txt", "user");
-    const CliResult result =
-        RunCli(drives, {"paths", "--path", drives.hostRoot() + "/f/Base/New", "--path", "g:\\Other\\Deep\\Q",
-                        "--path", "relative", "--prefix", "p", "--journal", "j.json", "--json"});
+    const CliResult result = RunCli(drives, {"paths", "--path", drives.hostRoot() + "/f/Base/New",
+                                             "--path", "g:\\Other\\Deep\\Q", "--path", "relative",
+                                             "--prefix", "p", "--journal", "j.json", "--json"});
     ASSERT_EQ(result.status, 0) << result.err;
     const nlohmann::json report = result.json();
     EXPECT_EQ(ListOf(report, "foldersCreated"), (Strings{"f:\\Base\\pNew", "g:\\Other\\Deep\\pQ"}));
@@ -180,11 +203,12 @@ TEST(CliPaths, HostAndDrivePathsOnTwoDrivesAndEntriesWithoutDrive) {
 TEST(CliNumbers, PaddedNumbersWithNumberedTemplatesAndTheirUndo) {
     TempDrives drives;
     const CliResult result =
-        RunCli(drives, {"numbers", "--dest", "f:\\D", "--start", "9", "--end", "11", "--pad", "--prefix", "N",
-                        "--attach", "templates", "--template", "\\Docs", "--number-suffix", "--journal", "j.json"});
+        RunCli(drives, {"numbers", "--dest", "f:\\D", "--start", "9", "--end", "11", "--pad",
+                        "--prefix", "N", "--attach", "templates", "--template", "\\Docs",
+                        "--number-suffix", "--journal", "j.json"});
     ASSERT_EQ(result.status, 0) << result.err;
-    EXPECT_EQ(drives.listTree("f:\\D"),
-              (Strings{"N09\\", "N09\\Docs09\\", "N10\\", "N10\\Docs10\\", "N11\\", "N11\\Docs11\\"}));
+    EXPECT_EQ(drives.listTree("f:\\D"), (Strings{"N09\\", "N09\\Docs09\\", "N10\\", "N10\\Docs10\\",
+                                                 "N11\\", "N11\\Docs11\\"}));
     ASSERT_EQ(RunCli(drives, {"undo", "--journal", "j.json"}).status, 0);
     EXPECT_EQ(drives.listTree("f:\\"), Strings{});
 }

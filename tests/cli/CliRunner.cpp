@@ -74,8 +74,9 @@ CliChild StartCli(const TempDrives& drives, const std::vector<std::string>& args
                                      O_WRONLY | O_CREAT | O_TRUNC, 0600);
     posix_spawn_file_actions_addchdir_np(&actions, drives.hostRoot().c_str());
     pid_t child = -1;
-    const int spawned = posix_spawn(&child, program.c_str(), &actions, nullptr, NullTerminated(arguments).data(),
-                                    NullTerminated(environment).data());
+    const int spawned =
+        posix_spawn(&child, program.c_str(), &actions, nullptr, NullTerminated(arguments).data(),
+                    NullTerminated(environment).data());
     posix_spawn_file_actions_destroy(&actions);
     if (spawned != 0)
         ADD_FAILURE() << "could not run " << program;

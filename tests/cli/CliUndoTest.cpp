@@ -12,15 +12,20 @@ namespace {
 
 using Strings = std::vector<std::string>;
 
-std::string JournalText(const TempDrives& drives) { return drives.readText("c:" + drives.hostRoot() + "/j.json"); }
+std::string JournalText(const TempDrives& drives) {
+    return drives.readText("c:" + drives.hostRoot() + "/j.json");
+}
 
-nlohmann::json Journal(const TempDrives& drives) { return nlohmann::json::parse(JournalText(drives)); }
+nlohmann::json Journal(const TempDrives& drives) {
+    return nlohmann::json::parse(JournalText(drives));
+}
 
 TEST(CliUndo, ARemovalThatFailsIsReportedKeptAndRetriedExactly) {
     TempDrives drives;
     drives.makeFile("g:\\Src\\T\\Sub\\a.txt", "a");
-    const CliResult run = RunCli(drives, {"strings", "--dest", "f:\\D", "--name", "X", "--attach", "existing",
-                                          "--structure", "g:\\Src\\T", "--copy", "main-files", "--journal", "j.json"});
+    const CliResult run = RunCli(drives, {"strings", "--dest", "f:\\D", "--name", "X", "--attach",
+                                          "existing", "--structure", "g:\\Src\\T", "--copy",
+                                          "main-files", "--journal", "j.json"});
     ASSERT_EQ(run.status, 0) << run.err;
     drives.makeFile("f:\\D\\X\\T\\Sub\\foreign.txt", "not ours");
 
@@ -31,7 +36,8 @@ TEST(CliUndo, ARemovalThatFailsIsReportedKeptAndRetriedExactly) {
     EXPECT_EQ(first.json().at("lists").at("foldersFailedUndo").get<Strings>(), stuck);
     EXPECT_EQ(first.json().at("counters").at("failedUndo"), 4);
     EXPECT_NE(first.err.find("unable to delete"), std::string::npos) << first.err;
-    EXPECT_EQ(drives.listTree("f:\\D"), (Strings{"X\\", "X\\T\\", "X\\T\\Sub\\", "X\\T\\Sub\\foreign.txt"}));
+    EXPECT_EQ(drives.listTree("f:\\D"),
+              (Strings{"X\\", "X\\T\\", "X\\T\\Sub\\", "X\\T\\Sub\\foreign.txt"}));
     const nlohmann::json journal = Journal(drives);
     EXPECT_EQ(journal.at("FoldersFailedUndo").get<Strings>(), stuck);
     EXPECT_TRUE(journal.at("FoldersCreated").empty());
@@ -52,7 +58,10 @@ TEST(CliUndo, ARemovalThatFailsIsReportedKeptAndRetriedExactly) {
 TEST(CliUndo, ANameThatIsNotUtf8SurvivesTheJournal) {
     TempDrives drives;
     const std::string name = "caf\xE9";
-    ASSERT_EQ(RunCli(drives, {"strings", "--dest", "f:\\D", "--name", name, "--journal", "j.json", "--json"}).status, 0);
+    ASSERT_EQ(RunCli(drives, {"strings", "--dest", "f:\\D", "--name", name, "--journal", "j.json",
+                              "--json"})
+                  .status,
+              0);
     EXPECT_EQ(drives.listTree("f:\\D"), (Strings{name + "\\"}));
     ASSERT_EQ(RunCli(drives, {"undo", "--journal", "j.json"}).status, 0);
     EXPECT_EQ(drives.listTree("f:\\"), Strings{});
@@ -60,7 +69,9 @@ TEST(CliUndo, ANameThatIsNotUtf8SurvivesTheJournal) {
 
 TEST(CliUndo, ADriveNowMappedElsewhereIsRefusedAndNothingIsRemoved) {
     TempDrives drives;
-    ASSERT_EQ(RunCli(drives, {"strings", "--dest", "f:\\D", "--name", "A", "--journal", "j.json"}).status, 0);
+    ASSERT_EQ(
+        RunCli(drives, {"strings", "--dest", "f:\\D", "--name", "A", "--journal", "j.json"}).status,
+        0);
     const std::string elsewhere = drives.mapDrive('h');
     const CliResult undo = RunCli(drives, {"undo", "--journal", "j.json"}, "f=" + elsewhere);
     EXPECT_EQ(undo.status, 2);
@@ -147,33 +158,53 @@ INSTANTIATE_TEST_SUITE_P(
         UsageCase{"NoCommand", {}, "subcommand"},
         UsageCase{"NoDestination", {"strings", "--name", "A"}, "--dest"},
         UsageCase{"NoNames", {"strings", "--dest", "f:\\D"}, "--names FILE or"},
-        UsageCase{"NamesAndName", {"strings", "--dest", "f:\\D", "--names", "n.txt", "--name", "A"}, "excludes"},
-        UsageCase{"MissingNamesFile", {"strings", "--dest", "f:\\D", "--names", "absent.txt"}, "cannot be read"},
+        UsageCase{"NamesAndName",
+                  {"strings", "--dest", "f:\\D", "--names", "n.txt", "--name", "A"},
+                  "excludes"},
+        UsageCase{"MissingNamesFile",
+                  {"strings", "--dest", "f:\\D", "--names", "absent.txt"},
+                  "cannot be read"},
         UsageCase{"NoPaths", {"paths"}, "--paths FILE or"},
-        UsageCase{"UnknownAttach", {"strings", "--dest", "f:\\D", "--name", "A", "--attach", "all"}, "--attach"},
+        UsageCase{"UnknownAttach",
+                  {"strings", "--dest", "f:\\D", "--name", "A", "--attach", "all"},
+                  "--attach"},
         UsageCase{"MissingStructure",
-                  {"strings", "--dest", "f:\\D", "--name", "A", "--attach", "existing", "--structure", "g:\\None"},
+                  {"strings", "--dest", "f:\\D", "--name", "A", "--attach", "existing",
+                   "--structure", "g:\\None"},
                   "no folder g:\\None"},
-        UsageCase{"StructureWithoutExisting", {"strings", "--dest", "f:\\D", "--name", "A", "--structure", "g:\\"},
+        UsageCase{"StructureWithoutExisting",
+                  {"strings", "--dest", "f:\\D", "--name", "A", "--structure", "g:\\"},
                   "need --attach existing"},
-        UsageCase{"TemplateWithoutTemplates", {"strings", "--dest", "f:\\D", "--name", "A", "--template", "\\T"},
+        UsageCase{"TemplateWithoutTemplates",
+                  {"strings", "--dest", "f:\\D", "--name", "A", "--template", "\\T"},
                   "need --attach templates"},
         UsageCase{"TemplateNotRelative",
-                  {"strings", "--dest", "f:\\D", "--name", "A", "--attach", "templates", "--template", "f:\\T"},
+                  {"strings", "--dest", "f:\\D", "--name", "A", "--attach", "templates",
+                   "--template", "f:\\T"},
                   "relative paths"},
         UsageCase{"BadTemplateOption",
-                  {"strings", "--dest", "f:\\D", "--name", "A", "--attach", "templates", "--template", "\\T",
-                   "--template-option", "swap"},
+                  {"strings", "--dest", "f:\\D", "--name", "A", "--attach", "templates",
+                   "--template", "\\T", "--template-option", "swap"},
                   "\"swap\""},
-        UsageCase{"NumberSuffixOnStrings", {"strings", "--dest", "f:\\D", "--name", "A", "--number-suffix"},
+        UsageCase{"NumberSuffixOnStrings",
+                  {"strings", "--dest", "f:\\D", "--name", "A", "--number-suffix"},
                   "number-suffix"},
-        UsageCase{"StartBelowOne", {"numbers", "--dest", "f:\\D", "--start", "0", "--end", "3"}, "--start"},
-        UsageCase{"EndTooLarge", {"numbers", "--dest", "f:\\D", "--start", "1", "--end", "99999999999"}, "--end"},
-        UsageCase{"BadDrive", {"--drive", "fx=/tmp", "strings", "--dest", "f:\\D", "--name", "A"}, "--drive"},
+        UsageCase{"StartBelowOne",
+                  {"numbers", "--dest", "f:\\D", "--start", "0", "--end", "3"},
+                  "--start"},
+        UsageCase{"EndTooLarge",
+                  {"numbers", "--dest", "f:\\D", "--start", "1", "--end", "99999999999"},
+                  "--end"},
+        UsageCase{"BadDrive",
+                  {"--drive", "fx=/tmp", "strings", "--dest", "f:\\D", "--name", "A"},
+                  "--drive"},
         UsageCase{"JournalFolderMissing",
-                  {"strings", "--dest", "f:\\D", "--name", "A", "--journal", "nowhere/j.json"}, "--journal"},
+                  {"strings", "--dest", "f:\\D", "--name", "A", "--journal", "nowhere/j.json"},
+                  "--journal"},
         UsageCase{"UndoWithoutJournalFile", {"undo", "--journal", "absent.json"}, "cannot be read"},
-        UsageCase{"UndoOfABrokenJournal", {"undo", "--journal", "broken.json"}, "not a dirforge undo journal"}),
+        UsageCase{"UndoOfABrokenJournal",
+                  {"undo", "--journal", "broken.json"},
+                  "not a dirforge undo journal"}),
     [](const auto& param) { return std::string(param.param.name); });
 
 } // namespace

@@ -10,16 +10,22 @@
 using namespace dirforge::core;
 
 TEST(CaseFold, CapitalAndSmallLettersAreEqualAcrossScripts) {
-    struct Pair { const char* capital; const char* small; };
+    struct Pair {
+        const char* capital;
+        const char* small;
+    };
     const Pair pairs[] = {
         {"ABC-xyz_09", "abc-xyz_09"},
-        {"\xC3\x84pfel", "\xC3\xA4pfel"},              // Äpfel / äpfel
-        {"\xC3\x98RE", "\xC3\xB8re"},                  // Øre
-        {"\xC5\x81\xC3\x93" "D\xC5\xB9", "\xC5\x82\xC3\xB3" "d\xC5\xBA"}, // ŁÓDŹ / łódź
-        {"\xC5\xB8", "\xC3\xBF"},                      // Ÿ / ÿ
-        {"\xCE\xA9\xCE\x86", "\xCF\x89\xCE\xAC"},      // ΩΆ / ωά
-        {"\xD0\x96\xD0\x81", "\xD0\xB6\xD1\x91"},      // ЖЁ / жё
-        {"\xD2\x90", "\xD2\x91"},                      // Ґ / ґ
+        {"\xC3\x84pfel", "\xC3\xA4pfel"}, // Äpfel / äpfel
+        {"\xC3\x98RE", "\xC3\xB8re"},     // Øre
+        {"\xC5\x81\xC3\x93"
+         "D\xC5\xB9",
+         "\xC5\x82\xC3\xB3"
+         "d\xC5\xBA"},                            // ŁÓDŹ / łódź
+        {"\xC5\xB8", "\xC3\xBF"},                 // Ÿ / ÿ
+        {"\xCE\xA9\xCE\x86", "\xCF\x89\xCE\xAC"}, // ΩΆ / ωά
+        {"\xD0\x96\xD0\x81", "\xD0\xB6\xD1\x91"}, // ЖЁ / жё
+        {"\xD2\x90", "\xD2\x91"},                 // Ґ / ґ
     };
     for (const auto& p : pairs) {
         EXPECT_TRUE(EqualsIgnoreCase(p.capital, p.small)) << p.capital;
@@ -37,23 +43,35 @@ TEST(CaseFold, DifferentLettersStayDifferent) {
 }
 
 TEST(CaseFold, MalformedBytesAreKeptAndCompareAsThemselves) {
-    const std::string broken[] = {"\xC3", "a\xFF" "B", "\xE2\x82", "\xC0\xAF", "\xED\xA0\x80", "\xF4\x90\x80\x80"};
+    const std::string broken[] = {"\xC3",
+                                  "a\xFF"
+                                  "B",
+                                  "\xE2\x82",
+                                  "\xC0\xAF",
+                                  "\xED\xA0\x80",
+                                  "\xF4\x90\x80\x80"};
     for (const auto& text : broken) {
         const std::string folded = FoldCase(text);
         ASSERT_EQ(folded.size(), text.size());
         EXPECT_TRUE(EqualsIgnoreCase(text, text));
     }
-    EXPECT_EQ(FoldCase("a\xFF" "B"), "a\xFF" "b");
+    EXPECT_EQ(FoldCase("a\xFF"
+                       "B"),
+              "a\xFF"
+              "b");
     // A malformed byte is not the Latin-1 letter of the same value.
     EXPECT_FALSE(EqualsIgnoreCase("\xC4", "\xC3\x84"));
     EXPECT_EQ(CountCharacters("a\xC3\x84\xFF"), 3u);
 }
 
 TEST(CaseFold, CompareIsATotalAlphabeticalOrder) {
-    std::vector<std::string> names = {"beta", "Alpha", "alpha", "ALPHA", "\xC3\x84ra", "Zulu", "a", "\xC3\xA4ra", "", "Alphabet"};
-    std::sort(names.begin(), names.end(),
-              [](const std::string& x, const std::string& y) { return CompareIgnoreCase(x, y) < 0; });
-    const std::vector<std::string> expected = {"", "a", "ALPHA", "Alpha", "alpha", "Alphabet", "beta", "Zulu", "\xC3\x84ra", "\xC3\xA4ra"};
+    std::vector<std::string> names = {"beta", "Alpha", "alpha",      "ALPHA", "\xC3\x84ra",
+                                      "Zulu", "a",     "\xC3\xA4ra", "",      "Alphabet"};
+    std::sort(names.begin(), names.end(), [](const std::string& x, const std::string& y) {
+        return CompareIgnoreCase(x, y) < 0;
+    });
+    const std::vector<std::string> expected = {
+        "", "a", "ALPHA", "Alpha", "alpha", "Alphabet", "beta", "Zulu", "\xC3\x84ra", "\xC3\xA4ra"};
     EXPECT_EQ(names, expected);
     for (const auto& x : names)
         for (const auto& y : names) {

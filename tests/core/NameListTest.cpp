@@ -30,7 +30,8 @@ struct RecordingObserver : NameList::Observer {
 TEST(NameList, KeepsAlphabeticalOrInsertionOrder) {
     const List input = {"delta", "Bravo", "alpha", "Charlie", "\xC3\x84rger", "ALPHA"};
     NameList sorted = makeList(NameList::Order::Alphabetical, input);
-    EXPECT_EQ(sorted.texts(), (List{"ALPHA", "alpha", "Bravo", "Charlie", "delta", "\xC3\x84rger"}));
+    EXPECT_EQ(sorted.texts(),
+              (List{"ALPHA", "alpha", "Bravo", "Charlie", "delta", "\xC3\x84rger"}));
     NameList ordered = makeList(NameList::Order::Insertion, input);
     EXPECT_EQ(ordered.texts(), input);
     EXPECT_EQ(sorted.insert("beta"), 2u);
@@ -115,7 +116,8 @@ TEST(NameList, ObserverHearsEveryChange) {
     list.removeAt(1);
     list.removeIndices({0});
     list.clear();
-    EXPECT_EQ(observer.events, (List{"+0", "+0", "reset(", ")", "-1", "reset(", ")", "reset(", ")"}));
+    EXPECT_EQ(observer.events,
+              (List{"+0", "+0", "reset(", ")", "-1", "reset(", ")", "reset(", ")"}));
 }
 
 TEST(NameList, InsertMissingAddsOnlyTextsNotYetHeld) {
@@ -124,12 +126,14 @@ TEST(NameList, InsertMissingAddsOnlyTextsNotYetHeld) {
         RecordingObserver observer;
         list.setObserver(&observer);
         std::vector<std::pair<std::size_t, std::size_t>> progress;
-        const std::size_t added = list.insertMissing({"d", "c", "B", "a", "C", "\xC3\x84", "\xC3\xA4"},
-                                                     [&](std::size_t e, std::size_t a) { progress.emplace_back(e, a); });
+        const std::size_t added =
+            list.insertMissing({"d", "c", "B", "a", "C", "\xC3\x84", "\xC3\xA4"},
+                               [&](std::size_t e, std::size_t a) { progress.emplace_back(e, a); });
         EXPECT_EQ(added, 3u);
         // The first of a case-insensitive repeat in the batch wins.
-        const List expected = order == NameList::Order::Alphabetical ? List{"a", "b", "c", "D", "\xC3\x84"}
-                                                                     : List{"b", "D", "c", "a", "\xC3\x84"};
+        const List expected = order == NameList::Order::Alphabetical
+                                  ? List{"a", "b", "c", "D", "\xC3\x84"}
+                                  : List{"b", "D", "c", "a", "\xC3\x84"};
         EXPECT_EQ(list.texts(), expected);
         ASSERT_FALSE(progress.empty());
         EXPECT_EQ(progress.back(), std::make_pair(std::size_t{7}, std::size_t{3}));

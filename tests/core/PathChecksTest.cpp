@@ -29,11 +29,21 @@ TEST(PathChecks, IllegalCharsFollowTheChosenSet) {
 }
 
 TEST(PathChecks, DrivePartOfLetterAndNetworkPaths) {
-    struct Case { const char* path; const char* drive; };
+    struct Case {
+        const char* path;
+        const char* drive;
+    };
     const Case cases[] = {
-        {"f:\\a", "f:"}, {"f:", "f:"}, {"1:x", "1:"}, {"\\a", ""}, {"a", ""}, {"", ""},
-        {"\\\\server\\share\\dir", "\\\\server\\share"}, {"\\\\server\\share", "\\\\server\\share"},
-        {"\\\\server", "\\\\server"}, {" f:\\a", ""},
+        {"f:\\a", "f:"},
+        {"f:", "f:"},
+        {"1:x", "1:"},
+        {"\\a", ""},
+        {"a", ""},
+        {"", ""},
+        {"\\\\server\\share\\dir", "\\\\server\\share"},
+        {"\\\\server\\share", "\\\\server\\share"},
+        {"\\\\server", "\\\\server"},
+        {" f:\\a", ""},
     };
     for (const auto& c : cases)
         EXPECT_EQ(DrivePart(c.path), c.drive) << c.path;
@@ -44,10 +54,12 @@ TEST(PathChecks, CheckIncludeTextRefusesEmptyAndIllegalAndNormalizes) {
     std::string normalized;
     std::string message;
     EXPECT_FALSE(CheckIncludeText("", normalized, message));
-    EXPECT_EQ(message, "The text field is empty !\nAction : You must enter a text to add to the Include Folder List.");
+    EXPECT_EQ(message, "The text field is empty !\nAction : You must enter a text to add to the "
+                       "Include Folder List.");
     EXPECT_FALSE(CheckIncludeText("f:\\a|b", normalized, message));
     EXPECT_EQ(message, "Illegal characters in the text :  |");
-    EXPECT_FALSE(CheckIncludeText("f:/a", normalized, message)) << "a slash is illegal in a full path";
+    EXPECT_FALSE(CheckIncludeText("f:/a", normalized, message))
+        << "a slash is illegal in a full path";
     message = "kept";
     EXPECT_TRUE(CheckIncludeText("f:::\\\\a\\\\b", normalized, message));
     EXPECT_EQ(normalized, "f:\\a\\b");
@@ -55,7 +67,11 @@ TEST(PathChecks, CheckIncludeTextRefusesEmptyAndIllegalAndNormalizes) {
 }
 
 TEST(PathChecks, CheckFolderPathMessages) {
-    struct Case { const char* path; bool ok; const char* message; };
+    struct Case {
+        const char* path;
+        bool ok;
+        const char* message;
+    };
     const Case cases[] = {
         {"f:\\", false, "There is no Folder part (just root)."},
         {"f:", false, "There is no Folder part (just root)."},
@@ -73,7 +89,11 @@ TEST(PathChecks, CheckFolderPathMessages) {
 }
 
 TEST(PathChecks, AnalyzeColonsFirstFailingColonDecides) {
-    struct Case { const char* text; bool ok; std::string message; };
+    struct Case {
+        const char* text;
+        bool ok;
+        std::string message;
+    };
     const Case cases[] = {
         {"f:\\a:b", true, "There is(are) a drive letter(s) before colon(s) (:)."},
         {"f:\\1:b", false, "There is(are) no drive letter(s) before colon(s) (:) : 1"},
@@ -117,7 +137,10 @@ TEST(PathChecks, ValidateFullPathLengthLimitAndStages) {
 
 TEST(PathChecks, SplitFullPathsAtEachDriveLetter) {
     using List = std::vector<std::string>;
-    struct Case { const char* text; List pieces; };
+    struct Case {
+        const char* text;
+        List pieces;
+    };
     const Case cases[] = {
         {"f:\\My Folder g:\\B", {"f:\\My Folder ", "g:\\B"}},
         {"f:/a/b", {"f:\\a\\b"}},
@@ -154,8 +177,10 @@ TEST(PathChecks, AddFullPathsFromTextReplacesOrLeavesTheList) {
 TEST(PathChecks, CheckSameSourceIgnoresCaseButNotTrailingBackslash) {
     std::string message;
     EXPECT_FALSE(CheckSameSource("F:\\A", "f:\\\\a", message));
-    EXPECT_EQ(message, "The ATTACH/COPY/MOVE operation is NOT PERFORMED !!!\nThe Destination Folder is the same as the "
-                       "source Folder !!! \nDestination Folder : F:\\A\nSource Folder      : f:\\\\a");
+    EXPECT_EQ(message,
+              "The ATTACH/COPY/MOVE operation is NOT PERFORMED !!!\nThe Destination Folder is the "
+              "same as the "
+              "source Folder !!! \nDestination Folder : F:\\A\nSource Folder      : f:\\\\a");
     EXPECT_FALSE(CheckSameSource("f:\\a", "f:/a", message))
         << "a slash is refused before any compare";
     EXPECT_EQ(message, "Illegal characters in the text :  /");
@@ -167,7 +192,8 @@ TEST(PathChecks, CheckSameSourceIgnoresCaseButNotTrailingBackslash) {
     EXPECT_EQ(message, "untouched");
 
     EXPECT_FALSE(CheckSameSource("f:\\a", "", message));
-    EXPECT_EQ(message, "The text field is empty !\nAction : You must enter a text to add to the Include Folder List.");
+    EXPECT_EQ(message, "The text field is empty !\nAction : You must enter a text to add to the "
+                       "Include Folder List.");
     EXPECT_FALSE(CheckSameSource("f:\\a<", "f:\\b", message));
     EXPECT_EQ(message, "Illegal characters in the text :  <");
 }

@@ -23,7 +23,8 @@ protected:
         drives.makeFolder("f:\\Clients\\A");
     }
 
-    engine::StructureCopy copier(CopyVariant variant, bool simulate, PageKind page = PageKind::Strings) {
+    engine::StructureCopy copier(CopyVariant variant, bool simulate,
+                                 PageKind page = PageKind::Strings) {
         return engine::StructureCopy(engine::CopyContext{
             fs(), prompt, engine::RecordSink{state.results, log, !simulate}, state.fileSizes,
             variant, titles(page, simulate), anchors, anchorPoint});
@@ -33,7 +34,8 @@ protected:
     const std::string anchorPoint = "f:";
     /// The sizes the structure scan reports for the template's two files.
     void knowSizes() {
-        state.fileSizes = {{"f:\\Templates\\Project\\plan.txt", 10}, {"f:\\Templates\\Project\\Docs\\.hidden", 3}};
+        state.fileSizes = {{"f:\\Templates\\Project\\plan.txt", 10},
+                           {"f:\\Templates\\Project\\Docs\\.hidden", 3}};
     }
 };
 
@@ -46,11 +48,15 @@ struct VariantCase {
 TEST_F(CopyStructureTest, EachVariantCopiesItsPartBreadthFirst) {
     const VariantCase cases[] = {
         {CopyVariant::MainFolderWithoutFiles,
-         {"f:\\Clients\\A\\Project", "f:\\Clients\\A\\Project\\Docs", "f:\\Clients\\A\\Project\\Docs\\Old"},
+         {"f:\\Clients\\A\\Project", "f:\\Clients\\A\\Project\\Docs",
+          "f:\\Clients\\A\\Project\\Docs\\Old"},
          {}},
-        {CopyVariant::SubFoldersOnlyWithoutFiles, {"f:\\Clients\\A\\Docs", "f:\\Clients\\A\\Docs\\Old"}, {}},
+        {CopyVariant::SubFoldersOnlyWithoutFiles,
+         {"f:\\Clients\\A\\Docs", "f:\\Clients\\A\\Docs\\Old"},
+         {}},
         {CopyVariant::MainFolderWithFiles,
-         {"f:\\Clients\\A\\Project", "f:\\Clients\\A\\Project\\Docs", "f:\\Clients\\A\\Project\\Docs\\Old"},
+         {"f:\\Clients\\A\\Project", "f:\\Clients\\A\\Project\\Docs",
+          "f:\\Clients\\A\\Project\\Docs\\Old"},
          {"f:\\Clients\\A\\Project\\plan.txt", "f:\\Clients\\A\\Project\\Docs\\.hidden"}},
         {CopyVariant::SubFoldersOnlyWithFiles,
          {"f:\\Clients\\A\\Docs", "f:\\Clients\\A\\Docs\\Old"},
@@ -65,8 +71,12 @@ TEST_F(CopyStructureTest, EachVariantCopiesItsPartBreadthFirst) {
             engine::CopiesMainFolder(c.variant) ? "f:\\Clients\\A\\Project" : "f:\\Clients\\A";
         copier(c.variant, false).CopyStructure(" f:\\Templates\\Project ", copyTarget);
 
-        const auto sorted = [](Paths p) { std::sort(p.begin(), p.end()); return p; };
-        EXPECT_EQ(state.results.SubFoldersCreated, c.subfolders); // breadth first: parents before children
+        const auto sorted = [](Paths p) {
+            std::sort(p.begin(), p.end());
+            return p;
+        };
+        EXPECT_EQ(state.results.SubFoldersCreated,
+                  c.subfolders); // breadth first: parents before children
         EXPECT_EQ(sorted(state.results.FilesCreated), sorted(c.files));
         EXPECT_EQ(cell(CounterRow::Subfolders, CounterColumn::Created), c.subfolders.size());
         EXPECT_EQ(cell(CounterRow::Bytes, CounterColumn::Created), c.files.empty() ? 0 : 13);
@@ -80,7 +90,8 @@ TEST_F(CopyStructureTest, EachVariantCopiesItsPartBreadthFirst) {
 TEST_F(CopyStructureTest, AFileThatExistsIsNeverOverwritten) {
     knowSizes();
     drives.makeFile("f:\\Clients\\A\\plan.txt", "mine");
-    copier(CopyVariant::SubFoldersOnlyWithFiles, false).CopyStructure("f:\\Templates\\Project", "f:\\Clients\\A");
+    copier(CopyVariant::SubFoldersOnlyWithFiles, false)
+        .CopyStructure("f:\\Templates\\Project", "f:\\Clients\\A");
     EXPECT_EQ(drives.readText("f:\\Clients\\A\\plan.txt"), "mine");
     EXPECT_EQ(state.results.FilesCreated, Paths{"f:\\Clients\\A\\Docs\\.hidden"});
     EXPECT_EQ(row(CounterRow::Files), (std::array<double, 3>{1, 1, 0}));
@@ -125,7 +136,8 @@ TEST_F(CopyStructureTest, AFileTheScanDidNotSeeIsReportedUnderThePagesTitle) {
         else
             copy.CopyStructure("f:\\Lone", "f:\\Out");
         ASSERT_EQ(local.shown().size(), 1u) << c.number;
-        EXPECT_NE(local.shown()[0].title.find(std::string("no: ") + c.number), std::string::npos) << c.number;
+        EXPECT_NE(local.shown()[0].title.find(std::string("no: ") + c.number), std::string::npos)
+            << c.number;
         EXPECT_EQ(local.shown()[0].text, std::string(c.text) + "f:\\Lone\\new.txt");
         EXPECT_EQ(local.shown()[0].kind, MessageKind::Warning);
     }
@@ -137,10 +149,11 @@ TEST_F(CopyStructureTest, LinksInsideTheStructureAreNeverFollowed) {
     drives.makeLink("f:\\Templates\\Project\\ToSecret", "g:\\Secret");
     drives.makeLink("f:\\Templates\\Project\\key-link.txt", "g:\\Secret\\key.txt");
     drives.makeLink("f:\\Templates\\Project\\Loop", "f:\\Templates\\Project");
-    copier(CopyVariant::MainFolderWithFiles, false).CopyStructure("f:\\Templates\\Project", "f:\\Clients\\A\\Project");
+    copier(CopyVariant::MainFolderWithFiles, false)
+        .CopyStructure("f:\\Templates\\Project", "f:\\Clients\\A\\Project");
     EXPECT_EQ(drives.listTree("f:\\Clients\\A"),
-              (Paths{"Project\\", "Project\\Docs\\", "Project\\Docs\\.hidden", "Project\\Docs\\Old\\",
-                     "Project\\plan.txt"}));
+              (Paths{"Project\\", "Project\\Docs\\", "Project\\Docs\\.hidden",
+                     "Project\\Docs\\Old\\", "Project\\plan.txt"}));
     EXPECT_EQ(row(CounterRow::Subfolders), (std::array<double, 3>{3, 0, 2}));
     EXPECT_EQ(row(CounterRow::Files), (std::array<double, 3>{2, 0, 1}));
 }
@@ -149,7 +162,8 @@ TEST_F(CopyStructureTest, ASpecialFileIsNeverOpened) {
     // Opening a named pipe for reading would wait for a writer forever.
     knowSizes();
     ASSERT_EQ(::mkfifo(drives.hostPath("f:\\Templates\\Project\\pipe").c_str(), 0600), 0);
-    copier(CopyVariant::SubFoldersOnlyWithFiles, false).CopyStructure("f:\\Templates\\Project", "f:\\Clients\\A");
+    copier(CopyVariant::SubFoldersOnlyWithFiles, false)
+        .CopyStructure("f:\\Templates\\Project", "f:\\Clients\\A");
     EXPECT_FALSE(drives.exists("f:\\Clients\\A\\pipe"));
     EXPECT_EQ(row(CounterRow::Files), (std::array<double, 3>{2, 0, 1}));
 }
@@ -161,14 +175,16 @@ TEST_F(CopyStructureTest, ACopyIntoItsOwnStructureEnds) {
         .CopyStructure("f:\\Templates\\Project", "f:\\Templates\\Project\\Clients\\New\\Project");
     EXPECT_TRUE(drives.isFolder("f:\\Templates\\Project\\Clients\\New\\Project\\Docs\\Old"));
     EXPECT_TRUE(drives.isFolder("f:\\Templates\\Project\\Clients\\New\\Project\\Clients\\New"));
-    EXPECT_FALSE(drives.exists("f:\\Templates\\Project\\Clients\\New\\Project\\Clients\\New\\Project"));
+    EXPECT_FALSE(
+        drives.exists("f:\\Templates\\Project\\Clients\\New\\Project\\Clients\\New\\Project"));
     EXPECT_EQ(cell(CounterRow::Subfolders, CounterColumn::Other), 1);
 }
 
 TEST_F(CopyStructureTest, AFolderThatCannotBeMadeFailsEverythingBelowIt) {
     knowSizes();
     faulty.failPrefix(FsOp::CreateFolder, "f:\\Clients\\A\\Docs");
-    copier(CopyVariant::SubFoldersOnlyWithFiles, false).CopyStructure("f:\\Templates\\Project", "f:\\Clients\\A");
+    copier(CopyVariant::SubFoldersOnlyWithFiles, false)
+        .CopyStructure("f:\\Templates\\Project", "f:\\Clients\\A");
     EXPECT_EQ(drives.listTree("f:\\Clients\\A"), Paths{"plan.txt"});
     EXPECT_EQ(row(CounterRow::Subfolders), (std::array<double, 3>{0, 0, 2}));
     // .hidden could not be copied: other reasons, never "already existing".
@@ -179,7 +195,8 @@ TEST_F(CopyStructureTest, AFolderThatCannotBeMadeFailsEverythingBelowIt) {
 TEST_F(CopyStructureTest, TheSimulatedCopyCountsWhatExistsAndWritesNothing) {
     knowSizes();
     drives.makeFile("f:\\Clients\\A\\Project\\plan.txt", "old");
-    copier(CopyVariant::MainFolderWithFiles, true).SimulateCopyStructure("f:\\Templates\\Project", "f:\\Clients\\A\\Project");
+    copier(CopyVariant::MainFolderWithFiles, true)
+        .SimulateCopyStructure("f:\\Templates\\Project", "f:\\Clients\\A\\Project");
     EXPECT_EQ(drives.listTree("f:\\Clients\\A"), (Paths{"Project\\", "Project\\plan.txt"}));
     EXPECT_EQ(row(CounterRow::Subfolders),
               (std::array<double, 3>{2, 1, 0})); // root exists, Docs and Old new

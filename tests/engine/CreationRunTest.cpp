@@ -25,14 +25,16 @@ TEST(ComposeTargetTest, FramesTheItemAndNormalisesSeparators) {
         {"P", "", true, "A", "f:\\Clients\\P-A"},
         {"P", "S", true, "A", "f:\\Clients\\P-A-S"},
         {"P", "S", false, "A", "f:\\Clients\\PAS"},
-        {"  ", "", true, "A", "f:\\Clients\\  A"},   // a blank prefix stays, without hyphen
+        {"  ", "", true, "A", "f:\\Clients\\  A"}, // a blank prefix stays, without hyphen
         {"", "x", true, "1", "f:\\Clients\\1-x"},
         {"", "", false, "a/b", "f:\\Clients\\a\\b"}, // slashes become nested folders
         {"", "", false, "a\\\\b::c", "f:\\Clients\\a\\b:c"},
     };
     for (const ComposeCase& c : cases) {
-        const auto parts = engine::BuildDestinationParts(" f:\\Clients ", c.prefix, c.suffix, c.hyphen);
-        EXPECT_EQ(engine::ComposeTarget(parts, c.item), c.target) << c.prefix << "|" << c.item << "|" << c.suffix;
+        const auto parts =
+            engine::BuildDestinationParts(" f:\\Clients ", c.prefix, c.suffix, c.hyphen);
+        EXPECT_EQ(engine::ComposeTarget(parts, c.item), c.target)
+            << c.prefix << "|" << c.item << "|" << c.suffix;
     }
     // A destination that already ends in a backslash gets no second one.
     EXPECT_EQ(engine::BuildDestinationParts("f:\\", "", "", false).head, "f:\\");
@@ -71,17 +73,21 @@ TEST_F(CreationRunTest, RecordsEveryFolderTheRunMadeIncludingMissingParents) {
     create(r);
     // f:\Keep existed before the run: it is not the run's to remove.
     EXPECT_EQ(state.results.FoldersMadeByRun,
-              (Paths{"f:\\New", "f:\\New\\Dest", "f:\\New\\Dest\\x", "f:\\New\\Dest\\x\\y", "f:\\New\\Dest\\Keep"}));
+              (Paths{"f:\\New", "f:\\New\\Dest", "f:\\New\\Dest\\x", "f:\\New\\Dest\\x\\y",
+                     "f:\\New\\Dest\\Keep"}));
 }
 
 TEST_F(CreationRunTest, ParentElementsNeverLeaveTheDestination) {
     drives.makeFolder("f:\\Clients");
-    auto r = request(PageKind::Strings, {"..", "x/../../Escaped", "..dotsdir", "a..b", "..\\..\\Out"});
+    auto r =
+        request(PageKind::Strings, {"..", "x/../../Escaped", "..dotsdir", "a..b", "..\\..\\Out"});
     create(r);
     EXPECT_EQ(state.results.FoldersCreated, (Paths{"f:\\Clients\\..dotsdir", "f:\\Clients\\a..b"}));
-    EXPECT_EQ(state.results.FoldersOther,
-              (Paths{"f:\\Clients\\..", "f:\\Clients\\x\\..\\..\\Escaped", "f:\\Clients\\..\\..\\Out"}));
-    EXPECT_EQ(drives.listTree("f:\\"), (Paths{"Clients\\", "Clients\\..dotsdir\\", "Clients\\a..b\\"}));
+    EXPECT_EQ(
+        state.results.FoldersOther,
+        (Paths{"f:\\Clients\\..", "f:\\Clients\\x\\..\\..\\Escaped", "f:\\Clients\\..\\..\\Out"}));
+    EXPECT_EQ(drives.listTree("f:\\"),
+              (Paths{"Clients\\", "Clients\\..dotsdir\\", "Clients\\a..b\\"}));
 }
 
 TEST_F(CreationRunTest, ExistingAndFailedTargetsCountTheStructureOnTheStringsPage) {
@@ -96,7 +102,8 @@ TEST_F(CreationRunTest, ExistingAndFailedTargetsCountTheStructureOnTheStringsPag
     create(r);
 
     EXPECT_EQ(state.results.FoldersCreated, Paths{"f:\\Clients\\New"});
-    EXPECT_EQ(state.results.SubFoldersCreated, (Paths{"f:\\Clients\\New\\S", "f:\\Clients\\New\\S\\Sub"}));
+    EXPECT_EQ(state.results.SubFoldersCreated,
+              (Paths{"f:\\Clients\\New\\S", "f:\\Clients\\New\\S\\Sub"}));
     EXPECT_FALSE(drives.exists("f:\\Clients\\Old\\S")); // an existing target receives nothing
     EXPECT_EQ(row(CounterRow::Folders), (std::array<double, 3>{1, 1, 1}));
     EXPECT_EQ(row(CounterRow::Subfolders), (std::array<double, 3>{2, 2, 2}));
@@ -116,7 +123,8 @@ TEST_F(CreationRunTest, RefusalsBeforeTheQuestionLeaveTheLastRunAlone) {
     EXPECT_FALSE(outcome.updateHistory);
 
     r.attachMode = AttachMode::Nothing;
-    prompt.expect(titles(PageKind::Strings, false).question, MessageKind::Question, PromptButton::No);
+    prompt.expect(titles(PageKind::Strings, false).question, MessageKind::Question,
+                  PromptButton::No);
     outcome = engine::CreationRun(r, state, services());
     EXPECT_EQ(outcome.end, engine::RunEnd::Refused);
 
@@ -145,22 +153,25 @@ TEST_F(CreationRunTest, EmptyListAsksResetsWarnsAndStillUpdatesTheHistory) {
 TEST_F(CreationRunTest, TextTemplatesCreateBelowTheNewFolderOnly) {
     drives.makeFolder("f:\\Clients\\Acme\\Docs");
     faulty.failAlways(testing::FsOp::CreateFolder, "f:\\Clients\\Beta\\Locked");
-    options[engine::StringsPage] = engine::_tagFoldersTemplateOptions{0, 0, "", 1, 0}; // drop the first folder
+    options[engine::StringsPage] =
+        engine::_tagFoldersTemplateOptions{0, 0, "", 1, 0}; // drop the first folder
     auto r = request(PageKind::Strings, {"Acme", "Beta"});
     r.attachMode = AttachMode::TextTemplates;
-    r.structureLines = {"\\Code\\Temp\\Mail", "\\Single", "\\Code\\..\\..\\Out", "\\Code\\Locked", "\\Code\\Docs"};
+    r.structureLines = {"\\Code\\Temp\\Mail", "\\Single", "\\Code\\..\\..\\Out", "\\Code\\Locked",
+                        "\\Code\\Docs"};
     create(r);
 
     // Acme existed: it gets nothing. Beta gets Temp\Mail and Docs; \Single transforms to "".
     EXPECT_EQ(state.results.FoldersCreated, Paths{"f:\\Clients\\Beta"});
-    EXPECT_EQ(state.results.SubFoldersCreated, (Paths{"f:\\Clients\\Beta\\Temp\\Mail", "f:\\Clients\\Beta\\Docs"}));
+    EXPECT_EQ(state.results.SubFoldersCreated,
+              (Paths{"f:\\Clients\\Beta\\Temp\\Mail", "f:\\Clients\\Beta\\Docs"}));
     EXPECT_EQ(state.results.FoldersOther,
               (Paths{"\\Single", "\\Code\\..\\..\\Out", "f:\\Clients\\Beta\\Locked"}));
     EXPECT_EQ(drives.listTree("f:\\Clients\\Beta"), (Paths{"Docs\\", "Temp\\", "Temp\\Mail\\"}));
     EXPECT_FALSE(drives.exists("f:\\Out"));
     EXPECT_EQ(state.results.FoldersMadeByRun,
-              (Paths{"f:\\Clients\\Beta", "f:\\Clients\\Beta\\Temp", "f:\\Clients\\Beta\\Temp\\Mail",
-                     "f:\\Clients\\Beta\\Docs"}));
+              (Paths{"f:\\Clients\\Beta", "f:\\Clients\\Beta\\Temp",
+                     "f:\\Clients\\Beta\\Temp\\Mail", "f:\\Clients\\Beta\\Docs"}));
     EXPECT_EQ(state.lastAttachMode, "R");
     // Existing target Acme adds one subfolder per template line to the "already exist" row; the
     // two lines without a path and the locked folder are other reasons of the subfolders row.

@@ -37,7 +37,9 @@ struct LogSpy : RunObserver {
         if (list == ResultList::FoldersFailedUndo)
             failedUndo.push_back(path);
     }
-    void countersChanged(const RunCounters& counters) override { lastFailedCounter = counters.failedUndo; }
+    void countersChanged(const RunCounters& counters) override {
+        lastFailedCounter = counters.failedUndo;
+    }
 };
 
 /// Creates a folder as a run on its drive does and journals every folder actually made, with
@@ -75,9 +77,14 @@ TEST(RunAnchorsTest, NewFoldersLearnTheirIdentityWithinTheWait) {
 
 TEST(ParentFolderTest, Table) {
     const std::pair<const char*, const char*> cases[] = {
-        {"f:\\Clients\\A", "f:\\Clients"}, {"f:\\Clients", "f:"},   {"f:", "f:"},
-        {"f:/Clients/A", "f:\\Clients"},   {"Name", "Name"},        {" f:\\A\\B", "f:\\A"},
-        {"f:\\A\\", "f:\\A"},              {"", ""},
+        {"f:\\Clients\\A", "f:\\Clients"},
+        {"f:\\Clients", "f:"},
+        {"f:", "f:"},
+        {"f:/Clients/A", "f:\\Clients"},
+        {"Name", "Name"},
+        {" f:\\A\\B", "f:\\A"},
+        {"f:\\A\\", "f:\\A"},
+        {"", ""},
     };
     for (const auto& [path, parent] : cases)
         EXPECT_EQ(ParentFolder(path), parent) << path;
@@ -92,7 +99,8 @@ TEST(UndoPlanTest, TemplateWalkUpStopsAtTheDestination) {
         undo.AddSubFolders({"f:\\Clients\\A\\X\\Y"});
         undo.AddMadeByRun({"f:\\Clients\\A", "f:\\Clients\\A\\X", "f:\\Clients\\A\\X\\Y"});
         undo.SchedulePlan(PageKind::Strings, "R", false);
-        EXPECT_EQ(PlanOf(undo), (PlanEntries{{2, "f:\\Clients\\A"}, {3, "f:\\Clients\\A\\X"},
+        EXPECT_EQ(PlanOf(undo), (PlanEntries{{2, "f:\\Clients\\A"},
+                                             {3, "f:\\Clients\\A\\X"},
                                              {4, "f:\\Clients\\A\\X\\Y"}}))
             << destination;
     }
@@ -105,7 +113,8 @@ TEST(UndoPlanTest, WalkUpEndsAndSkipsFoldersTheRunDidNotMake) {
     FolderFileUndo undo(drives.fs());
     undo.SetDestination("g:\\Elsewhere\\");
     undo.AddFolders({"f:\\Clients\\A", "f:\\Clients\\B"});
-    undo.AddSubFolders({"f:\\Clients\\A\\Shared\\X", "f:\\Clients\\B\\Shared\\X", "f:\\Clients\\A\\Shared\\Y"});
+    undo.AddSubFolders(
+        {"f:\\Clients\\A\\Shared\\X", "f:\\Clients\\B\\Shared\\X", "f:\\Clients\\A\\Shared\\Y"});
     undo.AddMadeByRun({"f:\\Clients\\A\\Shared", "f:\\Clients\\B\\Shared"});
     undo.SchedulePlan(PageKind::Numbers, "R", false);
     EXPECT_EQ(PlanOf(undo), (PlanEntries{{2, "f:\\Clients\\A"},
@@ -160,8 +169,9 @@ TEST(UndoReportTest, FoldersBeforeFilesWithTheFixedLayout) {
     undo.DeleteFiles();
     undo.RemoveFolders();
     undo.BuildReport();
-    EXPECT_EQ(undo.Report(), "The program is unable to delete the following folders, and/or separate files : \n"
-                             "\nOTHER REASONS   : \n\nf:\\A\nf:\\A\\locked.txt\n");
+    EXPECT_EQ(undo.Report(),
+              "The program is unable to delete the following folders, and/or separate files : \n"
+              "\nOTHER REASONS   : \n\nf:\\A\nf:\\A\\locked.txt\n");
 
     FolderFileUndo clean(drives.fs());
     clean.BuildReport();
@@ -176,7 +186,8 @@ protected:
     LogSpy log;
     const UndoTitles& strings = TextsFor(PageKind::Strings).undo;
 
-    bool Undo(PageKind page, const std::string& mode, platform::FileSystem& fs, const std::string& destination = "") {
+    bool Undo(PageKind page, const std::string& mode, platform::FileSystem& fs,
+              const std::string& destination = "") {
         return UndoLastRun(page, results, mode, destination, fs, prompt, log);
     }
     void ExpectQuestionAndEnd(const UndoTitles& titles) {
@@ -205,7 +216,8 @@ TEST_F(UndoLastRunTest, CopiedStructureGoesFilesFirstAndSourceStays) {
     EXPECT_TRUE(prompt.satisfied()) << prompt.describe();
     EXPECT_EQ(drives.listTree("f:\\Clients"), Paths{});
     EXPECT_TRUE(drives.isFile("g:\\Templates\\Project\\Docs\\a.txt"));
-    EXPECT_TRUE(results.FoldersCreated.empty() && results.SubFoldersCreated.empty() && results.FilesCreated.empty());
+    EXPECT_TRUE(results.FoldersCreated.empty() && results.SubFoldersCreated.empty() &&
+                results.FilesCreated.empty());
     EXPECT_EQ(results.counters.at(CounterRow::Folders, CounterColumn::Created), 0);
     EXPECT_EQ(results.counters.at(CounterRow::Folders, CounterColumn::ToCreate), 1); // kept
     EXPECT_EQ(log.resets, 1);
@@ -251,7 +263,8 @@ TEST_F(UndoLastRunTest, FailedFileKeepsItsFoldersUntilTheRetry) {
     EXPECT_TRUE(Undo(PageKind::Strings, "F", fs));
     EXPECT_TRUE(prompt.satisfied()) << prompt.describe();
     EXPECT_EQ(prompt.shown()[1].text,
-              "The program is unable to delete the following folders, and/or separate files : \n\nOTHER REASONS   : "
+              "The program is unable to delete the following folders, and/or separate files : "
+              "\n\nOTHER REASONS   : "
               "\n\nf:\\Clients\\A\\Sub\nf:\\Clients\\A\nf:\\Clients\\A\\Sub\\open.doc\n");
     EXPECT_EQ(results.FoldersFailedUndo, (Paths{"f:\\Clients\\A\\Sub", "f:\\Clients\\A"}));
     EXPECT_EQ(log.failedUndo, results.FoldersFailedUndo);
@@ -337,7 +350,8 @@ TEST_F(UndoLastRunTest, NeverDeletesThroughALink) {
     EXPECT_TRUE(drives.isFolder("g:\\Mine\\Docs\\Empty"));
     EXPECT_TRUE(drives.isFolder("g:\\Other"));
     EXPECT_EQ(results.FoldersFailedUndo,
-              (Paths{"f:\\Clients\\A\\Docs\\Empty", "f:\\Clients\\A\\Docs", "f:\\Clients\\B", "f:\\Clients\\A"}));
+              (Paths{"f:\\Clients\\A\\Docs\\Empty", "f:\\Clients\\A\\Docs", "f:\\Clients\\B",
+                     "f:\\Clients\\A"}));
     EXPECT_EQ(results.UndoRetry, Paths{"f:\\Clients\\A\\Docs\\keep.txt"});
     ASSERT_GE(prompt.shown().size(), 3u);
     EXPECT_EQ(prompt.shown()[1].title, strings.report);

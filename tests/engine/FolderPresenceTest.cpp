@@ -26,11 +26,26 @@ protected:
     }
 
     const std::vector<std::string> paths{
-        "f:\\Dest\\Old",      "f:\\Dest\\New",       "f:\\Dest\\case",        "f:\\Dest\\Case",
-        "f:\\Dest\\trailing. ", "f:\\Dest\\note.txt", "f:\\Dest\\ToFolder",    "f:\\Dest\\ToFile",
-        "f:\\Dest\\Dangling", "f:\\Dest\\.",         "f:\\Dest\\..",          "f:\\Dest\\",
-        "f:\\Dest\\a/b",      "f:\\Missing\\X",      "f:\\Dest\\note.txt\\X", "f:\\Top",
-        "f:\\Dest",           "f:\\Dest\\Old\\Deep", "q:\\Unmapped\\X",       "f:\\Dest\\ToFolder\\..",
+        "f:\\Dest\\Old",
+        "f:\\Dest\\New",
+        "f:\\Dest\\case",
+        "f:\\Dest\\Case",
+        "f:\\Dest\\trailing. ",
+        "f:\\Dest\\note.txt",
+        "f:\\Dest\\ToFolder",
+        "f:\\Dest\\ToFile",
+        "f:\\Dest\\Dangling",
+        "f:\\Dest\\.",
+        "f:\\Dest\\..",
+        "f:\\Dest\\",
+        "f:\\Dest\\a/b",
+        "f:\\Missing\\X",
+        "f:\\Dest\\note.txt\\X",
+        "f:\\Top",
+        "f:\\Dest",
+        "f:\\Dest\\Old\\Deep",
+        "q:\\Unmapped\\X",
+        "f:\\Dest\\ToFolder\\..",
     };
 
     testing::TempDrives drives;
@@ -41,7 +56,8 @@ TEST_F(FolderPresenceTest, AnswersAsTheFileSystemOnFirstAndLaterQuestions) {
     // Three passes: the first asks directly, the later ones answer from the listings.
     for (int pass = 0; pass < 3; ++pass)
         for (const std::string& path : paths)
-            EXPECT_EQ(presence.folderExists(path), drives.fs().folderExists(path)) << path << " pass " << pass;
+            EXPECT_EQ(presence.folderExists(path), drives.fs().folderExists(path))
+                << path << " pass " << pass;
 }
 
 TEST_F(FolderPresenceTest, ADriveRootParentIsListedAsTheRoot) {

@@ -20,9 +20,10 @@ TEST(IncreasedNumbersTest, FormatsPadsAndReadsNumbers) {
         const char* text;
     };
     const FormatCase formats[] = {
-        {7, true, 3, "007"}, {42, true, 3, "042"}, {123, true, 3, "123"}, {1234, true, 3, "1234"},
-        {-3, true, 1, "-3"}, {-3, true, 3, "0-3"}, {7, false, 3, "7"},
-        {2147483647, true, 12, "002147483647"},
+        {7, true, 3, "007"},   {42, true, 3, "042"},
+        {123, true, 3, "123"}, {1234, true, 3, "1234"},
+        {-3, true, 1, "-3"},   {-3, true, 3, "0-3"},
+        {7, false, 3, "7"},    {2147483647, true, 12, "002147483647"},
     };
     for (const FormatCase& c : formats)
         EXPECT_EQ(engine::FormatIncreasedNumber(c.n, c.padded, c.width), c.text) << c.n;
@@ -34,12 +35,16 @@ TEST(IncreasedNumbersTest, FormatsPadsAndReadsNumbers) {
         std::int32_t value;
     };
     const ReadCase reads[] = {
-        {"12", 12}, {" -3 ", -3}, {"7.9", 7}, {"-7.9", -7}, {"abc", 99}, {"", 99}, {"12abc", 99},
-        {"1e12", std::numeric_limits<std::int32_t>::max()}, {"inf", 99}, {"nan", 99},
+        {"12", 12},    {" -3 ", -3},
+        {"7.9", 7},    {"-7.9", -7},
+        {"abc", 99},   {"", 99},
+        {"12abc", 99}, {"1e12", std::numeric_limits<std::int32_t>::max()},
+        {"inf", 99},   {"nan", 99},
     };
     for (const ReadCase& c : reads)
         EXPECT_EQ(engine::ReadNumberField(c.text, 99), c.value) << c.text;
-    EXPECT_EQ(engine::CountOfNumbers(std::numeric_limits<std::int32_t>::min(), std::numeric_limits<std::int32_t>::max()),
+    EXPECT_EQ(engine::CountOfNumbers(std::numeric_limits<std::int32_t>::min(),
+                                     std::numeric_limits<std::int32_t>::max()),
               4294967296LL);
     EXPECT_EQ(engine::CountOfNumbers(6, 5), 0);
 }
@@ -65,11 +70,19 @@ TEST_F(NumbersPageRunTest, CreatesOneFolderPerNumberInOrder) {
         Paths names;
     };
     const RangeCase cases[] = {
-        {1, 3, "1", "Client", "2015", true, false, {"Client-1-2015", "Client-2-2015", "Client-3-2015"}},
+        {1,
+         3,
+         "1",
+         "Client",
+         "2015",
+         true,
+         false,
+         {"Client-1-2015", "Client-2-2015", "Client-3-2015"}},
         {8, 10, "8", "", "", false, true, {"08", "09", "10"}},
         {1, 2, "1", "", "x", true, false, {"1-x", "2-x"}},
         {1, 2, "1", "  ", "", true, false, {"  1", "  2"}},
-        {1, 2, "-3", "", "", false, true, {"-3", "-2", "-1", "0", "1", "2"}}, // the field text counts
+        {1, 2, "-3", "", "", false, true, {"-3", "-2", "-1", "0", "1", "2"}}, // the field text
+                                                                              // counts
         {5, 5, "5", "", "", false, false, {"5"}},
     };
     for (const RangeCase& c : cases) {
@@ -95,7 +108,8 @@ TEST_F(NumbersPageRunTest, CreatesOneFolderPerNumberInOrder) {
 TEST_F(NumbersPageRunTest, TheRangeEndsAtTheLargest32BitNumber) {
     auto r = numbers(2147483646, 2147483647);
     create(r);
-    EXPECT_EQ(state.results.FoldersCreated, (Paths{"f:\\Clients\\2147483646", "f:\\Clients\\2147483647"}));
+    EXPECT_EQ(state.results.FoldersCreated,
+              (Paths{"f:\\Clients\\2147483646", "f:\\Clients\\2147483647"}));
 }
 
 TEST_F(NumbersPageRunTest, StartAboveEndIsRefusedBeforeAndWarnedDuringTheRun) {
@@ -125,8 +139,8 @@ TEST_F(NumbersPageRunTest, TemplateSubfoldersCarryTheNumber) {
     r.structureLines = {"\\Docs\\Images"};
     options[engine::NumbersPage] = engine::_tagFoldersTemplateOptions{};
     create(r);
-    EXPECT_EQ(state.results.SubFoldersCreated,
-              (Paths{"f:\\Clients\\P  7\\Docs  7\\Images  7", "f:\\Clients\\P  8\\Docs  8\\Images  8"}));
+    EXPECT_EQ(state.results.SubFoldersCreated, (Paths{"f:\\Clients\\P  7\\Docs  7\\Images  7",
+                                                      "f:\\Clients\\P  8\\Docs  8\\Images  8"}));
 }
 
 TEST_F(NumbersPageRunTest, ExistingAndFailedTargetsCountTheStructureTheyDoNotReceive) {
@@ -154,7 +168,8 @@ TEST_F(NumbersPageRunTest, SimulationCountsATargetWithIllegalCharactersAsOther) 
 }
 
 TEST_F(NumbersPageRunTest, ToCreateCountsCoverTheWholeRangeWithoutOverflow) {
-    auto r = numbers(std::numeric_limits<std::int32_t>::min(), std::numeric_limits<std::int32_t>::max());
+    auto r =
+        numbers(std::numeric_limits<std::int32_t>::min(), std::numeric_limits<std::int32_t>::max());
     ASSERT_TRUE(engine::PrepareTargetCounts(r, state, services(), false));
     EXPECT_EQ(cell(CounterRow::Folders, CounterColumn::ToCreate), 4294967296.0);
 }

@@ -31,7 +31,8 @@ TEST(ComposePathTargetTest, FramesTheLastElementAndTakesAFilePathForItsFolder) {
         {"f:\\a.b\\c", "", "", false, "f:\\a.b\\c"}, // a dot in a parent is no extension
     };
     for (const PathCase& c : cases)
-        EXPECT_EQ(engine::ComposePathTarget(c.entry, c.prefix, c.suffix, c.hyphen), c.target) << c.entry;
+        EXPECT_EQ(engine::ComposePathTarget(c.entry, c.prefix, c.suffix, c.hyphen), c.target)
+            << c.entry;
     EXPECT_EQ(engine::FolderPart("f:\\A"), "f:\\");
     EXPECT_EQ(engine::FolderPart("f:\\A\\B"), "f:\\A");
     EXPECT_EQ(engine::LastElement("f:\\A\\B"), "B");
@@ -42,8 +43,9 @@ class PathsPageRunTest : public RunFixture {};
 TEST_F(PathsPageRunTest, CreatesOnSeveralDrivesWithTheirMissingParents) {
     drives.makeFolder("f:\\Clients\\P-Exists-S");
     faulty.failAlways(FsOp::CreateFolder, "g:\\Archive\\P-Bad-S");
-    auto r = request(PageKind::Paths, {"f:\\Clients\\Company01", "g:\\Archive\\Company02", "Relative\\Name",
-                                       "f:\\Clients\\Exists", "g:\\Archive\\Bad", "f:\\Clients\\..\\Up"});
+    auto r = request(PageKind::Paths,
+                     {"f:\\Clients\\Company01", "g:\\Archive\\Company02", "Relative\\Name",
+                      "f:\\Clients\\Exists", "g:\\Archive\\Bad", "f:\\Clients\\..\\Up"});
     r.prefix = "P";
     r.suffix = "S";
     r.hyphen = true;
@@ -51,9 +53,11 @@ TEST_F(PathsPageRunTest, CreatesOnSeveralDrivesWithTheirMissingParents) {
     const auto outcome = create(r);
 
     EXPECT_TRUE(prompt.satisfied()) << prompt.describe();
-    EXPECT_EQ(state.results.FoldersCreated, (Paths{"f:\\Clients\\P-Company01-S", "g:\\Archive\\P-Company02-S"}));
+    EXPECT_EQ(state.results.FoldersCreated,
+              (Paths{"f:\\Clients\\P-Company01-S", "g:\\Archive\\P-Company02-S"}));
     EXPECT_EQ(state.results.FoldersExist, Paths{"f:\\Clients\\P-Exists-S"});
-    EXPECT_EQ(state.results.FoldersOther, (Paths{"Relative\\Name", "g:\\Archive\\P-Bad-S", "f:\\Clients\\..\\P-Up-S"}));
+    EXPECT_EQ(state.results.FoldersOther,
+              (Paths{"Relative\\Name", "g:\\Archive\\P-Bad-S", "f:\\Clients\\..\\P-Up-S"}));
     EXPECT_EQ(state.results.FoldersMadeByRun,
               (Paths{"f:\\Clients\\P-Company01-S", "g:\\Archive", "g:\\Archive\\P-Company02-S"}));
     EXPECT_TRUE(shell.opened.empty());
@@ -75,7 +79,8 @@ TEST_F(PathsPageRunTest, ExistingAndFailedTargetsCountTheStructureTheyDoNotRecei
 }
 
 TEST_F(PathsPageRunTest, TemplatesUseThePathsPageOption) {
-    options[engine::PathsPage] = engine::_tagFoldersTemplateOptions{0, 0, "", 0, 1}; // replace everywhere
+    options[engine::PathsPage] =
+        engine::_tagFoldersTemplateOptions{0, 0, "", 0, 1}; // replace everywhere
     options[engine::StringsPage] = engine::_tagFoldersTemplateOptions{1, 0, "", 0, 0};
     auto r = request(PageKind::Paths, {"f:\\Clients\\Acme"});
     r.attachMode = AttachMode::TextTemplates;

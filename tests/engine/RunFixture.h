@@ -44,7 +44,9 @@ public:
         last = counters;
         ++counterCalls;
     }
-    const std::vector<std::string>& list(engine::ResultList which) const { return lists[static_cast<int>(which)]; }
+    const std::vector<std::string>& list(engine::ResultList which) const {
+        return lists[static_cast<int>(which)];
+    }
 
     std::vector<bool> resets;
     int shows = 0;
@@ -104,7 +106,9 @@ protected:
         return engine::SimulationRun(r, state, services());
     }
 
-    double cell(CounterRow row, CounterColumn column) const { return state.results.counters.at(row, column); }
+    double cell(CounterRow row, CounterColumn column) const {
+        return state.results.counters.at(row, column);
+    }
     /// The Created, Exist and Other cells of one row.
     std::array<double, 3> row(CounterRow which) const {
         return {cell(which, CounterColumn::Created), cell(which, CounterColumn::Exist),

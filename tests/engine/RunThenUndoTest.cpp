@@ -14,8 +14,8 @@ protected:
         const engine::UndoTitles& t = engine::TextsFor(page).undo;
         prompt.expect(t.question, MessageKind::Question, PromptButton::Yes);
         prompt.expect(t.end, MessageKind::Information);
-        return engine::UndoLastRun(page, state.results, state.lastAttachMode, state.lastDestination, fs(), prompt,
-                                   log);
+        return engine::UndoLastRun(page, state.results, state.lastAttachMode, state.lastDestination,
+                                   fs(), prompt, log);
     }
 };
 

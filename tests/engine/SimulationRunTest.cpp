@@ -30,7 +30,8 @@ TEST_F(SimulationRunTest, WritesNothingAndKeepsTheLastRealRunUndoable) {
     EXPECT_FALSE(drives.exists("g:\\Full"));
     // The log shows the run; the journal of the last real run is untouched.
     EXPECT_EQ(log.resets, std::vector<bool>{false});
-    EXPECT_EQ(log.list(ResultList::FoldersCreated), (Paths{"f:\\Clients\\A", "f:\\Clients\\a*b", "f:\\Clients\\c:"}));
+    EXPECT_EQ(log.list(ResultList::FoldersCreated),
+              (Paths{"f:\\Clients\\A", "f:\\Clients\\a*b", "f:\\Clients\\c:"}));
     EXPECT_EQ(log.list(ResultList::FoldersExist), Paths{"f:\\Clients\\Old"});
     EXPECT_EQ(log.list(ResultList::FoldersOther), Paths{"g:\\Full\\Path"});
     EXPECT_EQ(log.list(ResultList::SubFoldersCreated),
@@ -60,8 +61,10 @@ TEST_F(SimulationRunTest, CountsTheCopyOfAStructureWithoutCopying) {
     EXPECT_EQ(outcome.end, engine::RunEnd::Completed);
     EXPECT_TRUE(prompt.satisfied()) << prompt.describe();
     EXPECT_FALSE(drives.exists("f:\\Clients\\New"));
-    EXPECT_EQ(log.list(ResultList::SubFoldersCreated), (Paths{"f:\\Clients\\New\\P", "f:\\Clients\\New\\P\\D"}));
-    EXPECT_EQ(log.list(ResultList::FilesCreated), (Paths{"f:\\Clients\\New\\P\\a.txt", "f:\\Clients\\New\\P\\D\\b.txt"}));
+    EXPECT_EQ(log.list(ResultList::SubFoldersCreated),
+              (Paths{"f:\\Clients\\New\\P", "f:\\Clients\\New\\P\\D"}));
+    EXPECT_EQ(log.list(ResultList::FilesCreated),
+              (Paths{"f:\\Clients\\New\\P\\a.txt", "f:\\Clients\\New\\P\\D\\b.txt"}));
     // Old exists: what it would have received counts as already there, as in the real run.
     EXPECT_EQ(row(CounterRow::Files), (std::array<double, 3>{2, 2, 0}));
     EXPECT_EQ(row(CounterRow::Bytes), (std::array<double, 3>{8, 8, 0}));
@@ -71,7 +74,8 @@ TEST_F(SimulationRunTest, CountsTheCopyOfAStructureWithoutCopying) {
 
 TEST_F(SimulationRunTest, ParentElementsCountAsOtherReasons) {
     simulate(request(PageKind::Strings, {"..", "x/../../Out", "..dotsdir"}));
-    EXPECT_EQ(log.list(ResultList::FoldersOther), (Paths{"f:\\Clients\\..", "f:\\Clients\\x\\..\\..\\Out"}));
+    EXPECT_EQ(log.list(ResultList::FoldersOther),
+              (Paths{"f:\\Clients\\..", "f:\\Clients\\x\\..\\..\\Out"}));
     EXPECT_EQ(log.list(ResultList::FoldersCreated), Paths{"f:\\Clients\\..dotsdir"});
 }
 

@@ -1,5 +1,5 @@
-#include "engine/FolderStructSize.h"
 #include "engine/StructureScan.h"
+#include "engine/FolderStructSize.h"
 
 #include "support/FaultInjectingFileSystem.h"
 #include "support/TempDrives.h"
@@ -25,7 +25,8 @@ public:
     mutable std::vector<std::string> queried;
     std::uint64_t freeSpace(const std::string& path) const override {
         queried.push_back(path);
-        const auto found = freeByLetter.find(path.empty() ? '\0' : static_cast<char>(std::tolower(path[0])));
+        const auto found =
+            freeByLetter.find(path.empty() ? '\0' : static_cast<char>(std::tolower(path[0])));
         return found == freeByLetter.end() ? 0 : found->second;
     }
 };
@@ -101,7 +102,8 @@ TEST(FolderStructSizeTest, FileBeyondFourGigabytesKeepsItsFullSize) {
     TempDrives drives;
     drives.makeFile("f:\\T\\huge.bin");
     const std::uint64_t size = 5ull * 1024 * 1024 * 1024 + 3;
-    std::filesystem::resize_file(drives.hostPath("f:\\T\\huge.bin"), size); // sparse, costs no space
+    std::filesystem::resize_file(drives.hostPath("f:\\T\\huge.bin"),
+                                 size); // sparse, costs no space
     FolderStructSize scan(drives.fs(), "f:\\T");
     scan.Scan();
     EXPECT_EQ(scan.TotalBytes(), size);
@@ -125,7 +127,8 @@ TEST(ComputeStructureTotalsTest, VariantsDecideRootAndFiles) {
     for (const Case& c : cases) {
         StructureTotals totals{99, 99, 99};
         FileSizeMap sizes{{"stale", 1}};
-        ComputeStructureTotals(drives.fs(), {" \tf:\\T \r", "   "}, c.variant, c.withFiles, totals, sizes);
+        ComputeStructureTotals(drives.fs(), {" \tf:\\T \r", "   "}, c.variant, c.withFiles, totals,
+                               sizes);
         EXPECT_EQ(totals.subfolders, c.expected.subfolders);
         EXPECT_EQ(totals.files, c.expected.files);
         EXPECT_EQ(totals.bytes, c.expected.bytes);
@@ -140,8 +143,8 @@ TEST(ComputeStructureTotalsTest, SharedFileCountsTwiceInBytesOnceInTheMap) {
     StructureTotals totals;
     FileSizeMap sizes;
     const std::string extra = "f:\\U";
-    ComputeStructureTotals(drives.fs(), {"f:\\T", "f:\\T"}, CopyVariant::MainFolderWithFiles, true, totals, sizes,
-                           &extra);
+    ComputeStructureTotals(drives.fs(), {"f:\\T", "f:\\T"}, CopyVariant::MainFolderWithFiles, true,
+                           totals, sizes, &extra);
     EXPECT_EQ(totals.bytes, 65u);
     EXPECT_EQ(totals.files, 7u);
     EXPECT_EQ(totals.subfolders, 7u);
@@ -150,9 +153,9 @@ TEST(ComputeStructureTotalsTest, SharedFileCountsTwiceInBytesOnceInTheMap) {
 
 TEST(SizeTextTest, UnitBoundaries) {
     const std::pair<std::uint64_t, const char*> cases[] = {
-        {0, "0.00 Bytes"},           {1024, "1024.00 Bytes"},     {1025, "1.00 KB"},
-        {1536, "1.50 KB"},           {1048576, "1024.00 KB"},     {1073741824, "1024.00 MB"},
-        {3221225472ull, "3.00 GB"},  {10000, "9.77 KB"},
+        {0, "0.00 Bytes"},          {1024, "1024.00 Bytes"}, {1025, "1.00 KB"},
+        {1536, "1.50 KB"},          {1048576, "1024.00 KB"}, {1073741824, "1024.00 MB"},
+        {3221225472ull, "3.00 GB"}, {10000, "9.77 KB"},
     };
     for (const auto& [bytes, text] : cases)
         EXPECT_EQ(SizeText(bytes), text) << bytes;
@@ -173,18 +176,22 @@ TEST(FreeSpaceTest, StrictlyMoreThanRequiredIsNeeded) {
     std::string message;
     fs.freeByLetter['f'] = 10000;
     EXPECT_FALSE(CheckFreeSpace(fs, "f:\\Clients", 10, totals, message));
-    EXPECT_EQ(message, "There is not enough space on the disk.\nThe free space on the disk f:\\ is : 9.77 KB    "
-                       "10000 bytes\nThe program requires : 9.77 KB    10000 bytes.");
+    EXPECT_EQ(
+        message,
+        "There is not enough space on the disk.\nThe free space on the disk f:\\ is : 9.77 KB    "
+        "10000 bytes\nThe program requires : 9.77 KB    10000 bytes.");
     fs.freeByLetter['f'] = 10001;
     EXPECT_TRUE(CheckFreeSpace(fs, "f:\\Clients", 10, totals, message));
     EXPECT_EQ(message, "");
-    EXPECT_FALSE(CheckFreeSpace(fs, "f:\\Clients", 0, totals, message)); // no names: nothing to accept
+    EXPECT_FALSE(
+        CheckFreeSpace(fs, "f:\\Clients", 0, totals, message)); // no names: nothing to accept
     EXPECT_EQ(message, "");
 }
 
 TEST(FreeSpaceTest, RequirementInSixSignificantDigits) {
     EXPECT_EQ(NotEnoughSpaceMessage("f:\\", 5, 1234567890.0),
-              "There is not enough space on the disk.\nThe free space on the disk f:\\ is : 5.00 Bytes    5 "
+              "There is not enough space on the disk.\nThe free space on the disk f:\\ is : 5.00 "
+              "Bytes    5 "
               "bytes\nThe program requires : 1.15 GB    1.23457e+09 bytes.");
 }
 
@@ -201,12 +208,15 @@ TEST(FreeSpacePerDriveTest, EachDriveNeedsItsOwnShare) {
 
     fs.freeByLetter = {{'f', 1999}, {'g', 0}}; // both short: only f (checked first) is reported
     EXPECT_FALSE(CheckFreeSpacePerDrive(fs, targets, totals, message));
-    EXPECT_EQ(message, "There is not enough space on the disk.\nThe free space on the disk f:\\ is : 1.95 KB    "
-                       "1999 bytes\nThe program requires : 1.95 KB    2000 bytes.");
+    EXPECT_EQ(
+        message,
+        "There is not enough space on the disk.\nThe free space on the disk f:\\ is : 1.95 KB    "
+        "1999 bytes\nThe program requires : 1.95 KB    2000 bytes.");
 
     fs.freeByLetter = {{'f', 2000}, {'g', 999}};
     EXPECT_FALSE(CheckFreeSpacePerDrive(fs, targets, totals, message));
-    EXPECT_NE(message.find("disk g:\\ is : 999.00 Bytes    999 bytes"), std::string::npos) << message;
+    EXPECT_NE(message.find("disk g:\\ is : 999.00 Bytes    999 bytes"), std::string::npos)
+        << message;
 
     EXPECT_FALSE(CheckFreeSpacePerDrive(fs, {}, totals, message));
     EXPECT_EQ(message, "");
@@ -218,11 +228,13 @@ TEST(FreeSpacePerDriveTest, LetterCaseMakesSeparateKeysOnTheSameDrive) {
     fs.freeByLetter['f'] = 1000;
     std::string message;
     // F: and f: each need 1000 only, so both pass although together they need 2000.
-    EXPECT_TRUE(CheckFreeSpacePerDrive(fs, {"F:\\A", "f:\\B"}, StructureTotals{1, 1, 1000}, message));
+    EXPECT_TRUE(
+        CheckFreeSpacePerDrive(fs, {"F:\\A", "f:\\B"}, StructureTotals{1, 1, 1000}, message));
     EXPECT_EQ(fs.queried, (std::vector<std::string>{"F:\\", "f:\\"})); // upper case sorts first
 
     // Without files nothing is required, so even a driveless entry passes.
-    EXPECT_TRUE(CheckFreeSpacePerDrive(fs, {"Clients", "q:\\x"}, StructureTotals{3, 0, 0}, message));
+    EXPECT_TRUE(
+        CheckFreeSpacePerDrive(fs, {"Clients", "q:\\x"}, StructureTotals{3, 0, 0}, message));
 }
 
 } // namespace

@@ -18,7 +18,8 @@ _tagFoldersTemplateOptions Record(int code, std::string searchText = {}) {
 TEST(TemplateOptionsTest, CodesInTheirTestingOrder) {
     MAP_FOLDER_TEMPLATE_OPTIONS options;
     std::string search = "stale";
-    EXPECT_EQ(TemplateOptionFor(options, StringsPage, search), 1); // missing page: the default record
+    EXPECT_EQ(TemplateOptionFor(options, StringsPage, search),
+              1); // missing page: the default record
     EXPECT_EQ(search, "");
 
     struct Case {
@@ -32,9 +33,9 @@ TEST(TemplateOptionsTest, CodesInTheirTestingOrder) {
     _tagFoldersTemplateOptions noAndAll = Record(4);
     noAndAll.ReplaceNo = 1;
     const Case cases[] = {
-        {Record(1), 1, ""},       {Record(2, "Customer_Code"), 2, "Customer_Code"},
-        {Record(3), 3, ""},       {Record(4), 4, ""},
-        {noFlags, 1, ""},         {firstAndAll, 3, ""},
+        {Record(1), 1, ""}, {Record(2, "Customer_Code"), 2, "Customer_Code"},
+        {Record(3), 3, ""}, {Record(4), 4, ""},
+        {noFlags, 1, ""},   {firstAndAll, 3, ""},
         {noAndAll, 1, ""},
     };
     for (const Case& c : cases) {
@@ -47,7 +48,8 @@ TEST(TemplateOptionsTest, CodesInTheirTestingOrder) {
 
 TEST(TemplateRulesTest, WorkedExampleOfTheFourOptions) {
     const std::string target = "f:\\Customers\\Acme";
-    const std::string temp = "\\Customer_Code\\Temp\\E-mails", docs = "\\Customer_Code\\Docs\\Customer_code\\Pdf";
+    const std::string temp = "\\Customer_Code\\Temp\\E-mails",
+                      docs = "\\Customer_Code\\Docs\\Customer_code\\Pdf";
     struct Case {
         _tagFoldersTemplateOptions record;
         const char* tempFolder;
@@ -56,7 +58,8 @@ TEST(TemplateRulesTest, WorkedExampleOfTheFourOptions) {
     const Case cases[] = {
         {Record(1), "f:\\Customers\\Acme\\Customer_Code\\Temp\\E-mails",
          "f:\\Customers\\Acme\\Customer_Code\\Docs\\Customer_code\\Pdf"},
-        {Record(3), "f:\\Customers\\Acme\\Temp\\E-mails", "f:\\Customers\\Acme\\Docs\\Customer_code\\Pdf"},
+        {Record(3), "f:\\Customers\\Acme\\Temp\\E-mails",
+         "f:\\Customers\\Acme\\Docs\\Customer_code\\Pdf"},
         {Record(4), "f:\\Customers\\Acme\\Temp\\E-mails", "f:\\Customers\\Acme\\Docs\\Acme\\Pdf"},
         {Record(2, "Customer_Code"), "f:\\Customers\\Acme\\Acme\\Temp\\E-mails",
          "f:\\Customers\\Acme\\Acme\\Docs\\Acme\\Pdf"},
@@ -64,16 +67,24 @@ TEST(TemplateRulesTest, WorkedExampleOfTheFourOptions) {
     for (const Case& c : cases) {
         MAP_FOLDER_TEMPLATE_OPTIONS options;
         SetTemplateOptions(options, StringsPage, c.record);
-        EXPECT_EQ(JoinTemplatePath(target, TransformTemplateLine(options, StringsPage, temp, target)), c.tempFolder);
-        EXPECT_EQ(JoinTemplatePath(target, TransformTemplateLine(options, StringsPage, docs, target)), c.docsFolder);
+        EXPECT_EQ(
+            JoinTemplatePath(target, TransformTemplateLine(options, StringsPage, temp, target)),
+            c.tempFolder);
+        EXPECT_EQ(
+            JoinTemplatePath(target, TransformTemplateLine(options, StringsPage, docs, target)),
+            c.docsFolder);
     }
 }
 
 TEST(TemplateRulesTest, SplitFirstFolder) {
     using Split = std::pair<std::string, std::string>;
     const std::pair<const char*, Split> cases[] = {
-        {"\\A\\B\\C", {"A", "\\B\\C"}}, {"\\Single", {"Single", ""}}, {"A", {"A", ""}},
-        {"/A/B", {"A", "\\B"}},         {"f:\\A\\B", {"A", "\\B"}},   {"\\\\A", {"", "\\A"}},
+        {"\\A\\B\\C", {"A", "\\B\\C"}},
+        {"\\Single", {"Single", ""}},
+        {"A", {"A", ""}},
+        {"/A/B", {"A", "\\B"}},
+        {"f:\\A\\B", {"A", "\\B"}},
+        {"\\\\A", {"", "\\A"}},
         {"", {"", ""}},
     };
     for (const auto& [line, split] : cases)
@@ -87,14 +98,15 @@ TEST(TemplateRulesTest, FirstFolderNameReplacedAnywhereInAnyLetterCase) {
         const char* result;
     };
     const Case cases[] = {
-        {"\\Cust\\Customers", "f:\\x\\Acme", "\\Acmeomers"},          // inside longer names too
+        {"\\Cust\\Customers", "f:\\x\\Acme", "\\Acmeomers"}, // inside longer names too
         {"\\Customer_Code\\Docs\\CUSTOMER_code", "f:\\x\\Acme", "\\Docs\\Acme"},
-        {"\\Ärzte\\ÄRZTE\\ärzte-Liste", "f:/x/ Praxis ", "\\Praxis\\Praxis-Liste"}, // beyond ASCII, name trimmed
+        {"\\Ärzte\\ÄRZTE\\ärzte-Liste", "f:/x/ Praxis ",
+         "\\Praxis\\Praxis-Liste"}, // beyond ASCII, name trimmed
         {"\\Σχέδια\\ΣΧΈΔΙΑ", "f:\\x\\Plans", "\\Plans"},
-        {"\\aa\\aaa", "f:\\x\\b", "\\ba"},                              // matches do not overlap
-        {"\\a\\a\\A", "f:\\x\\aa", "\\aa\\aa"},                      // replacements are not searched again
+        {"\\aa\\aaa", "f:\\x\\b", "\\ba"},      // matches do not overlap
+        {"\\a\\a\\A", "f:\\x\\aa", "\\aa\\aa"}, // replacements are not searched again
         {"\\Single", "f:\\x\\Acme", ""},
-        {"\\\\Docs", "f:\\x\\Acme", "\\Docs"},                          // an empty first name replaces nothing
+        {"\\\\Docs", "f:\\x\\Acme", "\\Docs"}, // an empty first name replaces nothing
     };
     for (const Case& c : cases)
         EXPECT_EQ(ReplaceFirstFolderName(c.line, c.target), c.result) << c.line;
@@ -131,14 +143,15 @@ TEST(TemplateRulesTest, NumberAppendedToEveryElement) {
     const Case cases[] = {
         {"\\Docs\\Images", "P", "\\Docs7\\Images7"},
         {"\\Docs\\Images", "P  ", "\\Docs  7\\Images  7"},
-        {"\\Docs", "P\t", "\\Docs 7"},      // any trailing control character becomes one blank
-        {"\\Docs\\", "", "\\Docs7\\7"},     // a trailing backslash gets an element of its own
+        {"\\Docs", "P\t", "\\Docs 7"},  // any trailing control character becomes one blank
+        {"\\Docs\\", "", "\\Docs7\\7"}, // a trailing backslash gets an element of its own
         {"c:\\Docs", "", "\\Docs7"},
         {"Docs", "", "\\Docs7"},
         {"", "P", ""},
     };
     for (const Case& c : cases)
-        EXPECT_EQ(AppendNumberToElements(c.relative, c.prefix, "7"), c.result) << c.relative << "|" << c.prefix;
+        EXPECT_EQ(AppendNumberToElements(c.relative, c.prefix, "7"), c.result)
+            << c.relative << "|" << c.prefix;
 }
 
 } // namespace

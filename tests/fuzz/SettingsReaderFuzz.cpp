@@ -10,6 +10,7 @@
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     dirforge::settings::SettingsStore store;
     dirforge::settings::ResetStoreLists(store);
-    dirforge::settings::ReadSettingsRecords(std::string_view(reinterpret_cast<const char*>(data), size), store);
+    dirforge::settings::ReadSettingsRecords(
+        std::string_view(reinterpret_cast<const char*>(data), size), store);
     return 0;
 }

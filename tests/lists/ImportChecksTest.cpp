@@ -9,13 +9,17 @@ namespace {
 
 TEST(ImportChecksTest, RelativePathsWithDrivesListThreeAndCountTheRest) {
     std::string report = "stale";
-    EXPECT_TRUE(CheckImportedRelativePaths({"\\ok", "f:\\a", "g:\\b", "h:\\c", "i:\\d", "j:\\e"}, report));
-    EXPECT_EQ(report.rfind("You can only enter relative paths without drive letters.\n"
-                           "There are drive letters in paths (total: 5 )\nf:\\a\ng:\\b\nh:\\c\n\n2  more left\n\n",
-                           0),
-              0u)
+    EXPECT_TRUE(
+        CheckImportedRelativePaths({"\\ok", "f:\\a", "g:\\b", "h:\\c", "i:\\d", "j:\\e"}, report));
+    EXPECT_EQ(
+        report.rfind(
+            "You can only enter relative paths without drive letters.\n"
+            "There are drive letters in paths (total: 5 )\nf:\\a\ng:\\b\nh:\\c\n\n2  more left\n\n",
+            0),
+        0u)
         << report;
-    EXPECT_NE(report.find("There are Colons in the Folder Names ( 5) \n"), std::string::npos) << report;
+    EXPECT_NE(report.find("There are Colons in the Folder Names ( 5) \n"), std::string::npos)
+        << report;
 }
 
 TEST(ImportChecksTest, CleanPreviewsPassWithAnEmptyReport) {

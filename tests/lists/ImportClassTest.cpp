@@ -1,8 +1,8 @@
 // Reading whole files into values: modes, line handling, quotation marks and bad files.
 
 #include "lists/ImportClass.h"
-#include "lists/SourceFile.h"
 #include "ListFiles.h"
+#include "lists/SourceFile.h"
 
 #include <gtest/gtest.h>
 
@@ -16,8 +16,8 @@ using Values = std::vector<std::string>;
 
 class ImportClassTest : public ListFiles {
 protected:
-    Values read(const std::string& content, ReadingMode mode, const std::string& delimiter, bool abandon,
-                int column = 1) {
+    Values read(const std::string& content, ReadingMode mode, const std::string& delimiter,
+                bool abandon, int column = 1) {
         const std::string path = put("in.txt", content);
         ImportClass reader(fileSystem(), path, mode, delimiter, "\"", abandon);
         reader.SetColumn(column);
@@ -54,8 +54,10 @@ TEST_F(ImportClassTest, SpaceDelimiterRequotesLinesWithMarks) {
 TEST_F(ImportClassTest, OneColumnCountsOnlyNonEmptyPieces) {
     EXPECT_EQ(read("a,,c\na\nx,y,z\n", ReadingMode::OneColumn, ",", true, 2), (Values{"c", "y"}));
     EXPECT_EQ(read("a,b\n", ReadingMode::OneColumn, ",", true, 101), Values{});
-    EXPECT_EQ(read("a,b\n", ReadingMode::OneColumn, ",", true, 0), Values{}) << "column 0 selects nothing";
-    EXPECT_EQ(read("\"New York\" Boston\n", ReadingMode::OneColumn, "space", false, 1), Values{"\"New York\""});
+    EXPECT_EQ(read("a,b\n", ReadingMode::OneColumn, ",", true, 0), Values{})
+        << "column 0 selects nothing";
+    EXPECT_EQ(read("\"New York\" Boston\n", ReadingMode::OneColumn, "space", false, 1),
+              Values{"\"New York\""});
 }
 
 TEST_F(ImportClassTest, DelimiterChoices) {
@@ -65,23 +67,31 @@ TEST_F(ImportClassTest, DelimiterChoices) {
 }
 
 TEST_F(ImportClassTest, LineEndsAndByteOrderMark) {
-    EXPECT_EQ(read("\xEF\xBB\xBF" "Alpha\r\nBeta\r\n", ReadingMode::PlainText, ",", true), (Values{"Alpha", "Beta"}));
-    EXPECT_EQ(read("\xEF\xBB\xBF" "a,b\r\n", ReadingMode::OneColumn, ",", true, 2), Values{"b"})
+    EXPECT_EQ(read("\xEF\xBB\xBF"
+                   "Alpha\r\nBeta\r\n",
+                   ReadingMode::PlainText, ",", true),
+              (Values{"Alpha", "Beta"}));
+    EXPECT_EQ(read("\xEF\xBB\xBF"
+                   "a,b\r\n",
+                   ReadingMode::OneColumn, ",", true, 2),
+              Values{"b"})
         << "neither the mark nor the CR sticks to a value";
 }
 
 TEST_F(ImportClassTest, DuplicatesAndBlanksAreKeptInFileOrder) {
-    EXPECT_EQ(read("b\nA\na\nb\n", ReadingMode::PlainText, ",", false), (Values{"b", "A", "a", "b"}));
+    EXPECT_EQ(read("b\nA\na\nb\n", ReadingMode::PlainText, ",", false),
+              (Values{"b", "A", "a", "b"}));
 }
 
 TEST_F(ImportClassTest, FilesThatCannotBeRead) {
-    ImportClass missing(fileSystem(), root() + "\\missing.txt", ReadingMode::PlainText, ",", "", true);
+    ImportClass missing(fileSystem(), root() + "\\missing.txt", ReadingMode::PlainText, ",", "",
+                        true);
     EXPECT_FALSE(missing.Read());
     EXPECT_EQ(missing.errorState(), ImportCannotOpen);
     EXPECT_TRUE(missing.Results().empty());
 
-    ImportClass binary(fileSystem(), put("bin.dat", std::string("ab\0cd\nef\n", 9)), ReadingMode::PlainText, ",",
-                       "", true);
+    ImportClass binary(fileSystem(), put("bin.dat", std::string("ab\0cd\nef\n", 9)),
+                       ReadingMode::PlainText, ",", "", true);
     EXPECT_FALSE(binary.Read());
     EXPECT_EQ(binary.errorState(), ImportNotText);
     EXPECT_TRUE(binary.Results().empty());
@@ -107,8 +117,10 @@ TEST_F(ImportClassTest, SourceFileShowsNonBlankLinesCut) {
     EXPECT_EQ(progress, 3u);
 
     EXPECT_TRUE(ReadSourceFile(fileSystem(), put("blank.txt", "\n  \r\n\t\n")).lines.empty());
-    EXPECT_EQ(ReadSourceFile(fileSystem(), root() + "\\none.txt").error, SourceReadError::CannotOpen);
-    EXPECT_EQ(ReadSourceFile(fileSystem(), put("b.dat", std::string("\0", 1))).error, SourceReadError::NotText);
+    EXPECT_EQ(ReadSourceFile(fileSystem(), root() + "\\none.txt").error,
+              SourceReadError::CannotOpen);
+    EXPECT_EQ(ReadSourceFile(fileSystem(), put("b.dat", std::string("\0", 1))).error,
+              SourceReadError::NotText);
 }
 
 } // namespace

@@ -13,7 +13,8 @@ TEST(ParseColumnFieldTest, AcceptsDecimalNumbersTruncated) {
     const struct {
         const char* text;
         int column;
-    } cases[] = {{"1", 1}, {" 2 ", 2}, {"2.9", 2}, {"101", 101}, {"+3", 3}, {"99999999999", INT_MAX}};
+    } cases[] = {{"1", 1},     {" 2 ", 2}, {"2.9", 2},
+                 {"101", 101}, {"+3", 3},  {"99999999999", INT_MAX}};
     for (const auto& c : cases) {
         int column = -7;
         std::string message;

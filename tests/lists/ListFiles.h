@@ -19,7 +19,9 @@ protected:
         drives_.makeFile(root() + "\\" + name, content);
         return root() + "\\" + name;
     }
-    std::string contentOf(const std::string& name) const { return drives_.readText(root() + "\\" + name); }
+    std::string contentOf(const std::string& name) const {
+        return drives_.readText(root() + "\\" + name);
+    }
 
 private:
     testing::TempDrives drives_;

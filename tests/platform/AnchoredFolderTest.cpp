@@ -332,9 +332,9 @@ TEST(AnchoredFolder, TakesEverySpellingOfAPathBelowItAndNothingBeside) {
         const char* path;
         bool below; // else refused: beside the anchor, or not a plain name
     } cases[] = {
-        {"f:\\D\\A", true},  {"F:\\D\\B", true},   {"f:/D/C", true},
-        {"f:\\D\\\\E\\", true}, {"f:\\DX\\G", false}, {"f:\\D\\..\\DX\\H", false},
-        {"g:\\D\\I", false}, {"f:\\D\\CON", false},
+        {"f:\\D\\A", true},     {"F:\\D\\B", true},    {"f:/D/C", true},
+        {"f:\\D\\\\E\\", true}, {"f:\\DX\\G", false},  {"f:\\D\\..\\DX\\H", false},
+        {"g:\\D\\I", false},    {"f:\\D\\CON", false},
     };
     for (const auto& c : cases) {
         std::vector<MadeItem> made;

@@ -51,7 +51,8 @@ TEST(DriveMap, DrivePathsMapToHostPaths) {
     };
     for (const auto& c : cases)
         EXPECT_EQ(drives.toHost(c.drive), c.host) << c.drive;
-    EXPECT_EQ(drives.toHost(std::string("f:\\a\0b", 7)), std::nullopt) << "a NUL would cut the path short";
+    EXPECT_EQ(drives.toHost(std::string("f:\\a\0b", 7)), std::nullopt)
+        << "a NUL would cut the path short";
 }
 
 TEST(DriveMap, HostPathsMapThroughTheLongestRootAsAWholeElement) {

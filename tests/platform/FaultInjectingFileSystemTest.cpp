@@ -16,13 +16,16 @@ TEST(FaultInjectingFileSystem, RefusedFolderFailsEveryRequestThatMustMakeIt) {
 
     Strings created;
     EXPECT_FALSE(faulty.createFolder("f:\\x\\b\\c", &created));
-    EXPECT_EQ(created, Strings{"f:\\x"}) << "the parents above the refused folder are made and reported";
+    EXPECT_EQ(created, Strings{"f:\\x"})
+        << "the parents above the refused folder are made and reported";
     EXPECT_FALSE(faulty.createFolder("f:\\x\\b", &created));
-    EXPECT_TRUE(faulty.createFolder("f:\\x\\bb", &created)) << "a prefix of a name is not its parent";
+    EXPECT_TRUE(faulty.createFolder("f:\\x\\bb", &created))
+        << "a prefix of a name is not its parent";
     EXPECT_EQ(drives.listTree("f:\\"), (Strings{"x\\", "x\\bb\\"}));
 
     drives.makeFolder("f:\\x\\b");
-    EXPECT_TRUE(faulty.createFolder("f:\\x\\b\\c")) << "once the folder exists nothing needs making";
+    EXPECT_TRUE(faulty.createFolder("f:\\x\\b\\c"))
+        << "once the folder exists nothing needs making";
     EXPECT_EQ(faulty.injectedFailures(), 2);
     EXPECT_EQ(faulty.callCount(FsOp::CreateFolder), 4);
 }
@@ -56,8 +59,8 @@ TEST(FaultInjectingFileSystem, QueriesFailAsTheirKindAndEverythingElseForwards) 
     TempDrives drives;
     drives.makeFile("f:\\a.txt", "abc");
     FaultInjectingFileSystem faulty(drives.fs());
-    for (FsOp op : {FsOp::FolderExists, FsOp::FileExists, FsOp::ListFolder, FsOp::FileSize, FsOp::FreeSpace,
-                    FsOp::ReadFile, FsOp::WriteFile})
+    for (FsOp op : {FsOp::FolderExists, FsOp::FileExists, FsOp::ListFolder, FsOp::FileSize,
+                    FsOp::FreeSpace, FsOp::ReadFile, FsOp::WriteFile})
         faulty.add(FaultRule{op, "f:\\", true, 0, -1});
     EXPECT_FALSE(faulty.fileExists("f:\\a.txt"));
     EXPECT_FALSE(faulty.folderExists("f:\\"));

@@ -32,7 +32,9 @@ TEST(HostFileSystem, CreateFolderReportsExactlyTheFoldersItMade) {
     } cases[] = {
         {"f:\\Clients\\A", true, {"f:\\Clients\\A"}},
         {"f:\\Clients\\A", true, {}},
-        {"f:\\Clients\\B\\x\\y", true, {"f:\\Clients\\B", "f:\\Clients\\B\\x", "f:\\Clients\\B\\x\\y"}},
+        {"f:\\Clients\\B\\x\\y",
+         true,
+         {"f:\\Clients\\B", "f:\\Clients\\B\\x", "f:\\Clients\\B\\x\\y"}},
         {"F:/Clients//C/./d/", true, {"F:\\Clients\\C", "F:\\Clients\\C\\d"}},
         {"f:\\", true, {}},
         {"q:\\Nowhere", false, {}},
@@ -48,7 +50,8 @@ TEST(HostFileSystem, CreateFolderReportsExactlyTheFoldersItMade) {
     }
     EXPECT_EQ(drives.listTree("f:\\Clients"),
               (Strings{"A\\", "B\\", "B\\x\\", "B\\x\\y\\", "C\\", "C\\d\\"}));
-    EXPECT_FALSE(drives.exists("f:\\Clients\\New")) << "a refused name must not leave its parents behind";
+    EXPECT_FALSE(drives.exists("f:\\Clients\\New"))
+        << "a refused name must not leave its parents behind";
     EXPECT_FALSE(std::filesystem::exists(drives.hostRoot() + "/escape"));
 }
 
@@ -82,9 +85,10 @@ TEST(HostFileSystem, ExistenceTestsTellFoldersFilesAndLinksApart) {
         const char* path;
         bool folder, file, link;
     } cases[] = {
-        {"f:\\D", true, false, false},     {"f:\\F.txt", false, true, false}, {"f:\\LD", true, false, true},
-        {"f:\\LF", false, true, true},     {"f:\\Dangling", false, false, true}, {"f:\\None", false, false, false},
-        {"q:\\D", false, false, false},    {"f:\\D\\..\\F.txt", false, false, false},
+        {"f:\\D", true, false, false},        {"f:\\F.txt", false, true, false},
+        {"f:\\LD", true, false, true},        {"f:\\LF", false, true, true},
+        {"f:\\Dangling", false, false, true}, {"f:\\None", false, false, false},
+        {"q:\\D", false, false, false},       {"f:\\D\\..\\F.txt", false, false, false},
     };
     for (const auto& c : cases) {
         EXPECT_EQ(fs.folderExists(c.path), c.folder) << c.path;
@@ -106,10 +110,12 @@ TEST(HostFileSystem, ListFolderIncludesHiddenEntriesAndReportsLinksAsLinks) {
     ASSERT_EQ(::mkfifo(drives.hostPath("f:\\T\\pipe").c_str(), 0600), 0);
     auto entries = drives.fs().listFolder("f:\\T");
     ASSERT_TRUE(entries.has_value());
-    std::sort(entries->begin(), entries->end(), [](const FolderEntry& a, const FolderEntry& b) { return a.name < b.name; });
+    std::sort(entries->begin(), entries->end(),
+              [](const FolderEntry& a, const FolderEntry& b) { return a.name < b.name; });
     const std::vector<std::pair<std::string, EntryKind>> expected{
-        {".hidden", EntryKind::File}, {".hiddenDir", EntryKind::Folder}, {"Sub", EntryKind::Folder},
-        {"a.txt", EntryKind::File},   {"pipe", EntryKind::Other},        {"toSub", EntryKind::Link}};
+        {".hidden", EntryKind::File}, {".hiddenDir", EntryKind::Folder},
+        {"Sub", EntryKind::Folder},   {"a.txt", EntryKind::File},
+        {"pipe", EntryKind::Other},   {"toSub", EntryKind::Link}};
     ASSERT_EQ(entries->size(), expected.size());
     for (std::size_t i = 0; i < expected.size(); ++i) {
         EXPECT_EQ((*entries)[i].name, expected[i].first);
@@ -127,12 +133,14 @@ TEST(HostFileSystem, ExclusiveCopyNeverOverwritesAnything) {
     drives.makeFile("g:\\elsewhere.txt", "link target");
     drives.makeLink("g:\\link.txt", "g:\\elsewhere.txt");
     drives.makeLink("g:\\dangling.txt", "g:\\nothing.txt");
-    for (const char* target : {"g:\\file.txt", "g:\\folder.txt", "g:\\link.txt", "g:\\dangling.txt"})
+    for (const char* target :
+         {"g:\\file.txt", "g:\\folder.txt", "g:\\link.txt", "g:\\dangling.txt"})
         EXPECT_FALSE(drives.fs().copyFileExclusive("f:\\src.txt", target)) << target;
     EXPECT_EQ(drives.readText("g:\\file.txt"), "old content");
     EXPECT_EQ(drives.readText("g:\\elsewhere.txt"), "link target");
     EXPECT_TRUE(drives.isFolder("g:\\folder.txt"));
-    EXPECT_FALSE(drives.exists("g:\\nothing.txt")) << "a dangling link must not be followed to create its target";
+    EXPECT_FALSE(drives.exists("g:\\nothing.txt"))
+        << "a dangling link must not be followed to create its target";
 }
 
 TEST(HostFileSystem, ExclusiveCopyCopiesContentAndPermissionsButRefusesLinksAndBadNames) {
@@ -201,7 +209,8 @@ TEST(HostFileSystem, AtomicWriteReplacesWholeOrLeavesTheOldFile) {
     EXPECT_FALSE(fs.writeFileAtomic("f:\\folder.set", "x")) << "a folder is never replaced";
     EXPECT_FALSE(fs.writeFileAtomic("f:\\missing\\a.set", "x"));
     EXPECT_FALSE(fs.writeFileAtomic("f:\\aux.set", "x"));
-    EXPECT_EQ(drives.listTree("f:\\"), (Strings{"folder.set\\", "folder.set\\inside\\", "settings.set"}))
+    EXPECT_EQ(drives.listTree("f:\\"),
+              (Strings{"folder.set\\", "folder.set\\inside\\", "settings.set"}))
         << "no temporary file is left behind";
     EXPECT_EQ(fs.readFile("f:\\folder.set"), std::nullopt);
     EXPECT_EQ(fs.readFile("f:\\missing.set"), std::nullopt);

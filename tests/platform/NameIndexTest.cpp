@@ -16,15 +16,16 @@ TEST(NameIndex, FindsEveryNameExactlyAndNothingElse) {
     index.insert("ab", 1);
     index.insert("a", 2);
     index.insert("abc", 3);
-    index.insert("ab", 9); // already there: keeps its first value
+    index.insert("ab", 9);                   // already there: keeps its first value
     index.insert(std::string("x\0y", 3), 4); // a file name never holds a NUL
     EXPECT_EQ(index.size(), 3u);
     const struct {
         std::string name;
         std::uint64_t value; // 0: not there
     } cases[] = {
-        {"ab", 1}, {"a", 2}, {"abc", 3}, {"", 0}, {"abcd", 0}, {"AB", 0}, {"b", 0},
-        {std::string("x\0y", 3), 0}, {"x", 0},
+        {"ab", 1},   {"a", 2},  {"abc", 3}, {"", 0},
+        {"abcd", 0}, {"AB", 0}, {"b", 0},   {std::string("x\0y", 3), 0},
+        {"x", 0},
     };
     for (const auto& c : cases) {
         const std::uint64_t* found = index.find(c.name);

@@ -38,7 +38,8 @@ std::vector<std::string> numbersAndKeys(const std::string& bytes) {
 
 /// The file a first start must write: "number key [times]" per record, in file order.
 std::vector<std::string> expectedFirstStartRecords() {
-    const char* layout = R"(1 APPNAME; 2 DEFDIRECTR; 3 SELSEDELIM; 4 DELIMLIST 17; 5 SELSEQUOT; 6 QUOTLIST 17; 7 FMNAMESRDO; 8 FMNAMESRDO
+    const char* layout =
+        R"(1 APPNAME; 2 DEFDIRECTR; 3 SELSEDELIM; 4 DELIMLIST 17; 5 SELSEQUOT; 6 QUOTLIST 17; 7 FMNAMESRDO; 8 FMNAMESRDO
 9 FMNAMESTXT; 10 FMDEQINC 1; 12 FMALLTYPES; 13 FMINCTYPES; 14 FMINCTYPES; 15 FMONETYPES; 16 FMONEFILE; 17 FMDEQINC 172
 18 FMDEQEXC 5; 19 FMDEQEXC 215; 20 FMINCCHECK; 21 FMNAMESTXT; 24 FMINCCHECK; 25 FMNAMESTXT; 31 VOL0201; 32 VOL0202
 33 VOL0203; 34 VOL0204; 35 VOL0205; 36 VOL0206; 37 VOL0207; 38 VOL0208; 39 VOL0209; 40 VOL0210
@@ -98,7 +99,8 @@ TEST(AutomaticSettings, FirstStartWritesTheDefaultsAndASecondStartReadsThemUncha
     const auto again = LoadOrCreateAutomaticSettings(drives.fs(), "f:\\Start", second, prompt);
     EXPECT_FALSE(again.firstStart);
     EXPECT_FALSE(again.written);
-    EXPECT_EQ(readAll(drives.fs(), created.path), bytes) << "a second start must not rewrite the file";
+    EXPECT_EQ(readAll(drives.fs(), created.path), bytes)
+        << "a second start must not rewrite the file";
     EXPECT_TRUE(second.strings.lstVol02IncludeStrings.empty());
     // Blank texts come back as the " " they were written as; everything else as installed.
     SettingsStore expected = first;
@@ -157,8 +159,9 @@ TEST(AutomaticSettings, AFailedWriteReportsMessage0130AndKeepsTheDefaultsInMemor
     EXPECT_FALSE(drives.exists("f:\\default.set"));
     EXPECT_EQ(store.fileTools.reserveFileTypes, BuiltInReserveFileTypes());
     ASSERT_TRUE(prompt.satisfied()) << prompt.describe();
-    EXPECT_EQ(prompt.shown()[0].text, "Unable to open output file to save settings !\n\nAction: Try to save "
-                                      "again the settings, or \n\nimmediately e-mail us, please!");
+    EXPECT_EQ(prompt.shown()[0].text,
+              "Unable to open output file to save settings !\n\nAction: Try to save "
+              "again the settings, or \n\nimmediately e-mail us, please!");
 }
 
 TEST(SettingsFile, AFailedSaveLeavesTheOldFileUntouched) {
@@ -172,7 +175,8 @@ TEST(SettingsFile, AFailedSaveLeavesTheOldFileUntouched) {
     SettingsStore store;
     EXPECT_FALSE(SaveClass(store, "  f:\\\\Keep\\mine.set ", faulty, prompt));
     EXPECT_EQ(drives.readText("f:\\Keep\\mine.set"), "old content");
-    EXPECT_EQ(drives.listTree("f:\\Keep"), std::vector<std::string>{"mine.set"}) << "no temporary file left";
+    EXPECT_EQ(drives.listTree("f:\\Keep"), std::vector<std::string>{"mine.set"})
+        << "no temporary file left";
     EXPECT_TRUE(prompt.satisfied()) << prompt.describe();
 
     // Without the fault the same call replaces the file whole, and RestoreClass reads it back.

@@ -85,8 +85,8 @@ TEST(SettingsRecord, FitToFieldNeverSplitsAUtf8Character) {
         std::size_t max;
         std::string expected;
     };
-    const std::string euro = "\xE2\x82\xAC";      // 3 bytes
-    const std::string clef = "\xF0\x9D\x84\x9E";  // 4 bytes
+    const std::string euro = "\xE2\x82\xAC";     // 3 bytes
+    const std::string clef = "\xF0\x9D\x84\x9E"; // 4 bytes
     const Case cases[] = {
         {"abc", 3, "abc"},
         {"abcd", 3, "abc"},
@@ -95,8 +95,8 @@ TEST(SettingsRecord, FitToFieldNeverSplitsAUtf8Character) {
         {"ab" + euro, 5, "ab" + euro},
         {"a" + clef + "z", 4, "a"},
         {"a" + clef + "z", 5, "a" + clef},
-        {"\xE9\xE9\xE9\xE9", 2, "\xE9\xE9"},              // single-byte text: a plain cut
-        {"a\x80\x80\x80\x80\x80", 3, "a\x80\x80"},        // not UTF-8: no endless step back
+        {"\xE9\xE9\xE9\xE9", 2, "\xE9\xE9"},       // single-byte text: a plain cut
+        {"a\x80\x80\x80\x80\x80", 3, "a\x80\x80"}, // not UTF-8: no endless step back
     };
     for (const Case& c : cases)
         EXPECT_EQ(std::string(FitToField(c.text, c.max)), c.expected) << c.text << " / " << c.max;

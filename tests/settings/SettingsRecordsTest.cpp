@@ -1,9 +1,9 @@
 // The store as records and back: every slot kind survives a round trip, the blank-text rule,
 // list and template-option records, and damaged files that must load what is complete.
 
+#include "settings/SettingsRecords.h"
 #include "settings/SettingsLayout.h"
 #include "settings/SettingsRecord.h"
-#include "settings/SettingsRecords.h"
 
 #include <gtest/gtest.h>
 
@@ -49,8 +49,10 @@ SettingsStore storeWithEverySlotSet() {
                     *slot = {"type " + tag, -n};
                 else if constexpr (std::is_same_v<Slot, TextList*>)
                     *slot = {"first " + tag, "", "third " + tag};
-                else if constexpr (std::is_same_v<Slot, dirforge::engine::MAP_FOLDER_TEMPLATE_OPTIONS*>)
-                    *slot = {{3, {0, 1, "Customer_Code", 0, 0}}, {-4, {0, 0, "", 0, 1}},
+                else if constexpr (std::is_same_v<Slot,
+                                                  dirforge::engine::MAP_FOLDER_TEMPLATE_OPTIONS*>)
+                    *slot = {{3, {0, 1, "Customer_Code", 0, 0}},
+                             {-4, {0, 0, "", 0, 1}},
                              {1, {0, 0, "", 1, 0}}};
             },
             binding.slot);
@@ -82,7 +84,8 @@ TEST(SettingsRecords, EveryBindingHasItsOwnSlotAndNumber) {
         std::visit(
             [&](auto slot) {
                 if constexpr (!std::is_same_v<decltype(slot), EndMarker>) {
-                    EXPECT_TRUE(slots.insert(slot).second) << "slot bound twice, record " << binding.number;
+                    EXPECT_TRUE(slots.insert(slot).second)
+                        << "slot bound twice, record " << binding.number;
                 }
             },
             binding.slot);
@@ -114,11 +117,13 @@ TEST(SettingsRecords, NamedSlotsLandInTheirRecords) {
         std::int32_t value;
     };
     const std::vector<Case> cases = {
-        {33, "VOL0203", [](SettingsStore& s) { s.strings.rdoVol02StructureImportFullPaths = 0; }, "", 0},
+        {33, "VOL0203", [](SettingsStore& s) { s.strings.rdoVol02StructureImportFullPaths = 0; },
+         "", 0},
         {38, "VOL0208", [](SettingsStore& s) { s.strings.edtVol02Prefix = "Pre"; }, "Pre", 0},
         {49, "VOL0409", [](SettingsStore& s) { s.paths.chkVol04Hyphen = 1; }, "", 1},
         {52, "VOL0302", [](SettingsStore& s) { s.numbers.edtVol03EndNumber = "99"; }, "99", 0},
-        {64, "VOL0314", [](SettingsStore& s) { s.numbers.chkVol03AddIncNumbersAsSuffix = 1; }, "", 1},
+        {64, "VOL0314", [](SettingsStore& s) { s.numbers.chkVol03AddIncNumbersAsSuffix = 1; }, "",
+         1},
         {70, "VOL0606", [](SettingsStore& s) { s.kept.vol06Texts[3] = "kept"; }, "kept", 0},
         {80, "VOL0210", [](SettingsStore& s) { s.numbers.chkVol03ViewDestFolder = 0; }, "", 0},
         {82, "VOL0705", [](SettingsStore& s) { s.kept.vol0705Repeated = 5; }, "", 5},
@@ -127,7 +132,8 @@ TEST(SettingsRecords, NamedSlotsLandInTheirRecords) {
         {127, "VOL126", [](SettingsStore& s) { s.startWith = 3; }, "", 3},
         {133, "VOL04", [](SettingsStore& s) { s.paths.lstVol04ExcludeFolderList = {"x"}; }, "x", 0},
         {150, "VOL15", [](SettingsStore& s) { s.kept.vol15Lists[1] = {"y"}; }, "y", 0},
-        {153, "FMNAMESTXT", [](SettingsStore& s) { s.numbers.cboVol03DestFoldersText = "g:\\N"; }, "g:\\N", 0},
+        {153, "FMNAMESTXT", [](SettingsStore& s) { s.numbers.cboVol03DestFoldersText = "g:\\N"; },
+         "g:\\N", 0},
         {155, "VOL04AD", [](SettingsStore& s) { s.paths.edtVol04AddToList = "f:\\A"; }, "f:\\A", 0},
     };
     for (const Case& c : cases) {
@@ -154,8 +160,12 @@ TEST(SettingsRecords, BlankTextRule) {
         std::string written;
         std::string readBack;
     };
-    const auto destination = [](SettingsStore& s, std::string v) { s.strings.cboVol02DestFoldersText = v; };
-    const auto getDestination = [](const SettingsStore& s) { return s.strings.cboVol02DestFoldersText; };
+    const auto destination = [](SettingsStore& s, std::string v) {
+        s.strings.cboVol02DestFoldersText = v;
+    };
+    const auto getDestination = [](const SettingsStore& s) {
+        return s.strings.cboVol02DestFoldersText;
+    };
     const auto terms = [](SettingsStore& s, std::string v) { s.fileTools.includeTermsText = v; };
     const auto getTerms = [](const SettingsStore& s) { return s.fileTools.includeTermsText; };
     const auto prefix = [](SettingsStore& s, std::string v) { s.strings.edtVol02Prefix = v; };

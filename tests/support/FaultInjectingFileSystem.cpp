@@ -47,7 +47,9 @@ FaultInjectingFileSystem& FaultInjectingFileSystem::failAfter(FsOp op, int passi
     return add({op, {}, false, passing, -1});
 }
 
-void FaultInjectingFileSystem::clear() { rules_.clear(); }
+void FaultInjectingFileSystem::clear() {
+    rules_.clear();
+}
 
 int FaultInjectingFileSystem::callCount(FsOp op) const {
     const auto it = calls_.find(op);
@@ -75,11 +77,13 @@ const FaultRule* FaultInjectingFileSystem::failingRule(FsOp op, const std::strin
     ++calls_[op];
     const FaultRule* failing = nullptr;
     for (ActiveRule& active : rules_) {
-        if (active.rule.op != op || !(matches(active.rule, path) || matches(active.rule, otherPath)))
+        if (active.rule.op != op ||
+            !(matches(active.rule, path) || matches(active.rule, otherPath)))
             continue;
         const int n = ++active.matched;
-        const bool inWindow = n > active.rule.passFirst &&
-                              (active.rule.failTimes < 0 || n - active.rule.passFirst <= active.rule.failTimes);
+        const bool inWindow =
+            n > active.rule.passFirst &&
+            (active.rule.failTimes < 0 || n - active.rule.passFirst <= active.rule.failTimes);
         if (inWindow && failing == nullptr)
             failing = &active.rule;
     }
@@ -88,7 +92,8 @@ const FaultRule* FaultInjectingFileSystem::failingRule(FsOp op, const std::strin
     return failing;
 }
 
-bool FaultInjectingFileSystem::createFolder(const std::string& path, std::vector<std::string>* created) {
+bool FaultInjectingFileSystem::createFolder(const std::string& path,
+                                            std::vector<std::string>* created) {
     const FaultRule* rule = failingRule(FsOp::CreateFolder, path);
     if (rule == nullptr)
         return inner_.createFolder(path, created);
@@ -121,7 +126,8 @@ bool FaultInjectingFileSystem::isLink(const std::string& path) const {
     return failingRule(FsOp::IsLink, path) == nullptr && inner_.isLink(path);
 }
 
-std::optional<std::vector<platform::FolderEntry>> FaultInjectingFileSystem::listFolder(const std::string& path) const {
+std::optional<std::vector<platform::FolderEntry>>
+FaultInjectingFileSystem::listFolder(const std::string& path) const {
     if (failingRule(FsOp::ListFolder, path) != nullptr)
         return std::nullopt;
     return inner_.listFolder(path);

@@ -33,8 +33,18 @@ namespace dirforge::testing {
 
 /// The operations a fault can be put on.
 enum class FsOp {
-    CreateFolder, FolderExists, FileExists, IsLink, ListFolder, FileSize,
-    CopyFile, DeleteFile, RemoveEmptyFolder, FreeSpace, ReadFile, WriteFile
+    CreateFolder,
+    FolderExists,
+    FileExists,
+    IsLink,
+    ListFolder,
+    FileSize,
+    CopyFile,
+    DeleteFile,
+    RemoveEmptyFolder,
+    FreeSpace,
+    ReadFile,
+    WriteFile
 };
 
 /// One injected fault: which operation, which paths, after how many passing calls, how often.
@@ -71,11 +81,13 @@ public:
     /// Calls made to fail so far.
     int injectedFailures() const { return injected_; }
 
-    bool createFolder(const std::string& path, std::vector<std::string>* created = nullptr) override;
+    bool createFolder(const std::string& path,
+                      std::vector<std::string>* created = nullptr) override;
     bool folderExists(const std::string& path) const override;
     bool fileExists(const std::string& path) const override;
     bool isLink(const std::string& path) const override;
-    std::optional<std::vector<platform::FolderEntry>> listFolder(const std::string& path) const override;
+    std::optional<std::vector<platform::FolderEntry>>
+    listFolder(const std::string& path) const override;
     std::optional<std::uint64_t> fileSize(const std::string& path) const override;
     bool copyFileExclusive(const std::string& from, const std::string& to) override;
     bool deleteFile(const std::string& path) override;

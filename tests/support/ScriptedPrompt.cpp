@@ -5,7 +5,8 @@ namespace dirforge::testing {
 using platform::MessageKind;
 using platform::PromptButton;
 
-ScriptedPrompt& ScriptedPrompt::expect(const std::string& title, MessageKind kind, PromptButton button) {
+ScriptedPrompt& ScriptedPrompt::expect(const std::string& title, MessageKind kind,
+                                       PromptButton button) {
     script_.push_back({title, kind, button});
     return *this;
 }
@@ -16,7 +17,8 @@ ScriptedPrompt& ScriptedPrompt::answerEverything(bool yes) {
     return *this;
 }
 
-PromptButton ScriptedPrompt::show(const std::string& text, const std::string& title, MessageKind kind) {
+PromptButton ScriptedPrompt::show(const std::string& text, const std::string& title,
+                                  MessageKind kind) {
     shown_.push_back({text, title, kind});
     const PromptButton fallback = kind == MessageKind::Question
                                       ? (answerYes_ ? PromptButton::Yes : PromptButton::No)

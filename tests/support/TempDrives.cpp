@@ -18,7 +18,8 @@ namespace {
 std::string makeTemporaryFolder() {
     std::string pattern = (fs::temp_directory_path() / "dirforge-test-XXXXXX").string();
     if (::mkdtemp(pattern.data()) == nullptr)
-        throw std::runtime_error("cannot create a temporary folder under " + fs::temp_directory_path().string());
+        throw std::runtime_error("cannot create a temporary folder under " +
+                                 fs::temp_directory_path().string());
     return pattern;
 }
 
@@ -119,8 +120,8 @@ std::vector<std::string> TempDrives::listTree(const std::string& drivePath) cons
     const fs::path top = hostPath(drivePath);
     std::vector<std::string> entries;
     std::error_code error;
-    for (auto it = fs::recursive_directory_iterator(top, error); !error && it != fs::recursive_directory_iterator();
-         it.increment(error)) {
+    for (auto it = fs::recursive_directory_iterator(top, error);
+         !error && it != fs::recursive_directory_iterator(); it.increment(error)) {
         std::string relative = it->path().lexically_relative(top).string();
         std::replace(relative.begin(), relative.end(), '/', '\\');
         if (it->is_symlink())

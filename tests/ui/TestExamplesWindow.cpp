@@ -30,7 +30,8 @@ QStringList Lines(const QListWidget& list) {
 
 /// The four result lines of the template option below the two created folders.
 QStringList TemplateLines(const QString& first, const QString& second) {
-    return {first + "\\Seo\\Seo1", first + "\\Seo\\Seo2", second + "\\Seo\\Seo1", second + "\\Seo\\Seo2"};
+    return {first + "\\Seo\\Seo1", first + "\\Seo\\Seo2", second + "\\Seo\\Seo1",
+            second + "\\Seo\\Seo2"};
 }
 
 /// The radio buttons of a window that are checked, by objectName.
@@ -70,48 +71,54 @@ private slots:
         QTest::addColumn<QStringList>("results");
         QTest::addColumn<QStringList>("radios"); // "objectName|caption", every radio button
         const QString note = "You can test different options by selecting different radio buttons";
-        QTest::newRow("strings") << PageKind::Strings << "TfrmDriveSelect"
-                                 << "Examples - Creating Multiple Folders from a List of Strings."
-                                 << "ExCrStrings" << note << "rdoExCrStringsAttachFolderTemplates"
-                                 << QStringList{"Customer1", "Customer2"} << TemplateLines(kStringsA, kStringsB)
-                                 << QStringList{
-                                        "rdoExCrStringsAttachFolderTemplates|" + kAttachTemplates,
-                                        "rdoExCrStringsAttachFolderStructures|" + kAttachStructures,
-                                        "rdoExCrStringsAttachNothing|Attach Nothing",
-                                        "rdoExCrStringsAttachMainFolders|Main Folders and their Subfolders",
-                                        "rdoExCrStringsAttachSubFoldersOnly|Subfolders Only",
-                                        "rdoExCrStringsAttachMainFoldersWithFiles|Main Folders and their Subfolders - "
-                                        "with Files",
-                                        "rdoExCrStringsAttachSubFoldersOnlyWithFiles|Subfolders Only - With Files",
-                                    };
-        QTest::newRow("paths") << PageKind::Paths << "TfrmExamplesCreateFolders"
-                               << "Examples - Creating Multiple Folders using a List of Folders"
-                               << "ExCrFolders" << note + "." << "rdoExCrFoldersAttachFolderTemplates"
-                               << QStringList{"f:\\Clients\\Company01", "f:\\Clients\\Company02"}
-                               << TemplateLines(kPathsA, kPathsB)
-                               << QStringList{
-                                      "rdoExCrFoldersAttachFolderTemplates|" + kAttachTemplates,
-                                      "rdoExCrFoldersAttachFolderStructures|" + kAttachStructures + ".",
-                                      "rdoExCrFoldersAttachNothing|Attach Nothing",
-                                      "rdoExCrFoldersMainFolders|Main Folders and their Subfolders",
-                                      "rdoExCrFoldersSubFoldersOnly|Subfolders Only",
-                                      "rdoExCrFoldersMainFoldersWithFiles|Main Folders and their Subfolders - with Files",
-                                      "rdoExCrFoldersSubFoldersOnlyWithFiles|Subfolders Only - with Files.",
-                                  };
-        QTest::newRow("numbers") << PageKind::Numbers << "TfrmExamplesIncreasedNumbers"
-                                 << "Examples - Creating Multiple Folders using Increased  Numbers."
-                                 << "ExCrInc" << note + "." << "rdoExCrIncAttachFolderTemplates"
-                                 << QStringList{"1", "2"} << TemplateLines(kNumbersA, kNumbersB)
-                                 << QStringList{
-                                        "rdoExCrIncAttachFolderTemplates|" + kAttachTemplates,
-                                        "rdoExCrIncAttachFolderStructures|" + kAttachStructures,
-                                        "rdoExCrIncAttachNothing|Attach Nothing",
-                                        "rdoExCrIncAttachMainFolders|Main Folders and their Subfolders. ",
-                                        "rdoExCrIncAttachSubFoldersOnly|Subfolders Only",
-                                        "rdoExCrIncAttachMainFoldersWithFiles|Main Folders with their Subfolders-with "
-                                        "Files.",
-                                        "rdoExCrIncAttachSubFoldersOnlyWithFiles|Subfolders Only - with Files.",
-                                    };
+        QTest::newRow("strings")
+            << PageKind::Strings << "TfrmDriveSelect"
+            << "Examples - Creating Multiple Folders from a List of Strings."
+            << "ExCrStrings" << note << "rdoExCrStringsAttachFolderTemplates"
+            << QStringList{"Customer1", "Customer2"} << TemplateLines(kStringsA, kStringsB)
+            << QStringList{
+                   "rdoExCrStringsAttachFolderTemplates|" + kAttachTemplates,
+                   "rdoExCrStringsAttachFolderStructures|" + kAttachStructures,
+                   "rdoExCrStringsAttachNothing|Attach Nothing",
+                   "rdoExCrStringsAttachMainFolders|Main Folders and their Subfolders",
+                   "rdoExCrStringsAttachSubFoldersOnly|Subfolders Only",
+                   "rdoExCrStringsAttachMainFoldersWithFiles|Main Folders and their Subfolders - "
+                   "with Files",
+                   "rdoExCrStringsAttachSubFoldersOnlyWithFiles|Subfolders Only - With Files",
+               };
+        QTest::newRow("paths")
+            << PageKind::Paths << "TfrmExamplesCreateFolders"
+            << "Examples - Creating Multiple Folders using a List of Folders"
+            << "ExCrFolders" << note + "."
+            << "rdoExCrFoldersAttachFolderTemplates"
+            << QStringList{"f:\\Clients\\Company01", "f:\\Clients\\Company02"}
+            << TemplateLines(kPathsA, kPathsB)
+            << QStringList{
+                   "rdoExCrFoldersAttachFolderTemplates|" + kAttachTemplates,
+                   "rdoExCrFoldersAttachFolderStructures|" + kAttachStructures + ".",
+                   "rdoExCrFoldersAttachNothing|Attach Nothing",
+                   "rdoExCrFoldersMainFolders|Main Folders and their Subfolders",
+                   "rdoExCrFoldersSubFoldersOnly|Subfolders Only",
+                   "rdoExCrFoldersMainFoldersWithFiles|Main Folders and their Subfolders - with "
+                   "Files",
+                   "rdoExCrFoldersSubFoldersOnlyWithFiles|Subfolders Only - with Files.",
+               };
+        QTest::newRow("numbers")
+            << PageKind::Numbers << "TfrmExamplesIncreasedNumbers"
+            << "Examples - Creating Multiple Folders using Increased  Numbers."
+            << "ExCrInc" << note + "."
+            << "rdoExCrIncAttachFolderTemplates" << QStringList{"1", "2"}
+            << TemplateLines(kNumbersA, kNumbersB)
+            << QStringList{
+                   "rdoExCrIncAttachFolderTemplates|" + kAttachTemplates,
+                   "rdoExCrIncAttachFolderStructures|" + kAttachStructures,
+                   "rdoExCrIncAttachNothing|Attach Nothing",
+                   "rdoExCrIncAttachMainFolders|Main Folders and their Subfolders. ",
+                   "rdoExCrIncAttachSubFoldersOnly|Subfolders Only",
+                   "rdoExCrIncAttachMainFoldersWithFiles|Main Folders with their Subfolders-with "
+                   "Files.",
+                   "rdoExCrIncAttachSubFoldersOnlyWithFiles|Subfolders Only - with Files.",
+               };
     }
 
     void openingShowsTheTemplateOption() {
@@ -159,9 +166,10 @@ private slots:
                 if (auto* list = dialog.findChild<QListWidget*>("lst" + infix + "Inputs"))
                     QCOMPARE(Lines(*list), inputs);
                 else
-                    QCOMPARE((QStringList{dialog.findChild<QLineEdit*>("edt" + infix + "Start")->text(),
-                                          dialog.findChild<QLineEdit*>("edt" + infix + "Stop")->text()}),
-                             inputs);
+                    QCOMPARE(
+                        (QStringList{dialog.findChild<QLineEdit*>("edt" + infix + "Start")->text(),
+                                     dialog.findChild<QLineEdit*>("edt" + infix + "Stop")->text()}),
+                        inputs);
                 FIND_CHILD(structures, QListWidget, &dialog, "lst" + infix + "Structures");
                 QCOMPARE(Lines(*structures), kTemplates);
                 FIND_CHILD(resultList, QListWidget, &dialog, "lst" + infix + "Results");
@@ -190,52 +198,69 @@ private slots:
         };
         QTest::newRow("strings: existing structures choose their main folders")
             << PageKind::Strings << QStringList{"rdoExCrStringsAttachFolderStructures"}
-            << QStringList{"rdoExCrStringsAttachFolderStructures", "rdoExCrStringsAttachMainFolders"} << kStructures
+            << QStringList{"rdoExCrStringsAttachFolderStructures",
+                           "rdoExCrStringsAttachMainFolders"}
+            << kStructures
             << below(kStringsA, kStringsB, {"\\Marketing\\Emails", "\\Programs\\Beta"}) << true;
         QTest::newRow("strings: subfolders only")
             << PageKind::Strings
-            << QStringList{"rdoExCrStringsAttachFolderStructures", "rdoExCrStringsAttachSubFoldersOnly"}
-            << QStringList{"rdoExCrStringsAttachFolderStructures", "rdoExCrStringsAttachSubFoldersOnly"}
+            << QStringList{"rdoExCrStringsAttachFolderStructures",
+                           "rdoExCrStringsAttachSubFoldersOnly"}
+            << QStringList{"rdoExCrStringsAttachFolderStructures",
+                           "rdoExCrStringsAttachSubFoldersOnly"}
             << kStructures << below(kStringsA, kStringsB, {"\\Emails", "\\Beta"}) << true;
         QTest::newRow("strings: main folders with files")
             << PageKind::Strings
-            << QStringList{"rdoExCrStringsAttachFolderStructures", "rdoExCrStringsAttachMainFoldersWithFiles"}
-            << QStringList{"rdoExCrStringsAttachFolderStructures", "rdoExCrStringsAttachMainFoldersWithFiles"}
+            << QStringList{"rdoExCrStringsAttachFolderStructures",
+                           "rdoExCrStringsAttachMainFoldersWithFiles"}
+            << QStringList{"rdoExCrStringsAttachFolderStructures",
+                           "rdoExCrStringsAttachMainFoldersWithFiles"}
             << kStructures
-            << below(kStringsA, kStringsB, {"\\Marketing\\Emails\\Brochure.txt", "\\Programs\\Beta\\anchors.cpp"})
+            << below(kStringsA, kStringsB,
+                     {"\\Marketing\\Emails\\Brochure.txt", "\\Programs\\Beta\\anchors.cpp"})
             << true;
         QTest::newRow("strings: nothing after a variant unchecks the variants")
             << PageKind::Strings
-            << QStringList{"rdoExCrStringsAttachFolderStructures", "rdoExCrStringsAttachSubFoldersOnly",
-                           "rdoExCrStringsAttachNothing"}
-            << QStringList{"rdoExCrStringsAttachNothing"} << kStructures << QStringList{kStringsA, kStringsB}
-            << false;
+            << QStringList{"rdoExCrStringsAttachFolderStructures",
+                           "rdoExCrStringsAttachSubFoldersOnly", "rdoExCrStringsAttachNothing"}
+            << QStringList{"rdoExCrStringsAttachNothing"} << kStructures
+            << QStringList{kStringsA, kStringsB} << false;
         QTest::newRow("strings: templates after a variant, chosen twice")
             << PageKind::Strings
-            << QStringList{"rdoExCrStringsAttachFolderStructures", "rdoExCrStringsAttachFolderTemplates",
+            << QStringList{"rdoExCrStringsAttachFolderStructures",
+                           "rdoExCrStringsAttachFolderTemplates",
                            "rdoExCrStringsAttachFolderTemplates"}
-            << QStringList{"rdoExCrStringsAttachFolderTemplates"} << kTemplates << TemplateLines(kStringsA, kStringsB)
-            << false;
+            << QStringList{"rdoExCrStringsAttachFolderTemplates"} << kTemplates
+            << TemplateLines(kStringsA, kStringsB) << false;
         QTest::newRow("paths: subfolders only spell E-mails")
-            << PageKind::Paths << QStringList{"rdoExCrFoldersAttachFolderStructures", "rdoExCrFoldersSubFoldersOnly"}
-            << QStringList{"rdoExCrFoldersAttachFolderStructures", "rdoExCrFoldersSubFoldersOnly"} << kStructures
-            << below(kPathsA, kPathsB, {"\\E-mails", "\\Beta"}) << true;
+            << PageKind::Paths
+            << QStringList{"rdoExCrFoldersAttachFolderStructures", "rdoExCrFoldersSubFoldersOnly"}
+            << QStringList{"rdoExCrFoldersAttachFolderStructures", "rdoExCrFoldersSubFoldersOnly"}
+            << kStructures << below(kPathsA, kPathsB, {"\\E-mails", "\\Beta"}) << true;
         QTest::newRow("paths: subfolders only with files")
             << PageKind::Paths
-            << QStringList{"rdoExCrFoldersAttachFolderStructures", "rdoExCrFoldersSubFoldersOnlyWithFiles"}
-            << QStringList{"rdoExCrFoldersAttachFolderStructures", "rdoExCrFoldersSubFoldersOnlyWithFiles"}
-            << kStructures << below(kPathsA, kPathsB, {"\\E-mails\\Brochure.txt", "\\Beta\\anchors.cpp"}) << true;
+            << QStringList{"rdoExCrFoldersAttachFolderStructures",
+                           "rdoExCrFoldersSubFoldersOnlyWithFiles"}
+            << QStringList{"rdoExCrFoldersAttachFolderStructures",
+                           "rdoExCrFoldersSubFoldersOnlyWithFiles"}
+            << kStructures
+            << below(kPathsA, kPathsB, {"\\E-mails\\Brochure.txt", "\\Beta\\anchors.cpp"}) << true;
         QTest::newRow("numbers: main folders with files")
             << PageKind::Numbers
-            << QStringList{"rdoExCrIncAttachFolderStructures", "rdoExCrIncAttachMainFoldersWithFiles"}
-            << QStringList{"rdoExCrIncAttachFolderStructures", "rdoExCrIncAttachMainFoldersWithFiles"} << kStructures
-            << below(kNumbersA, kNumbersB, {"\\Marketing\\Emails\\Brochure.txt", "\\Programs\\Beta\\anchors.cpp"})
+            << QStringList{"rdoExCrIncAttachFolderStructures",
+                           "rdoExCrIncAttachMainFoldersWithFiles"}
+            << QStringList{"rdoExCrIncAttachFolderStructures",
+                           "rdoExCrIncAttachMainFoldersWithFiles"}
+            << kStructures
+            << below(kNumbersA, kNumbersB,
+                     {"\\Marketing\\Emails\\Brochure.txt", "\\Programs\\Beta\\anchors.cpp"})
             << true;
         QTest::newRow("numbers: structures again after a variant pick their main folders")
             << PageKind::Numbers
             << QStringList{"rdoExCrIncAttachFolderStructures", "rdoExCrIncAttachSubFoldersOnly",
                            "rdoExCrIncAttachNothing", "rdoExCrIncAttachFolderStructures"}
-            << QStringList{"rdoExCrIncAttachFolderStructures", "rdoExCrIncAttachMainFolders"} << kStructures
+            << QStringList{"rdoExCrIncAttachFolderStructures", "rdoExCrIncAttachMainFolders"}
+            << kStructures
             << below(kNumbersA, kNumbersB, {"\\Marketing\\Emails", "\\Programs\\Beta"}) << true;
     }
 

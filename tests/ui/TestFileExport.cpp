@@ -46,7 +46,8 @@ struct ExportRig {
     void click(const char* button) const { child<QAbstractButton>(button)->click(); }
 
     /// Hands entries over under kind and runs step while the window is shown.
-    void exportList(const Entries& entries, const std::string& kind, const std::function<void()>& step) {
+    void exportList(const Entries& entries, const std::string& kind,
+                    const std::function<void()>& step) {
         runner.expect("TfrmFileExport", [&](QDialog& dialog) {
             step();
             return dialog.result();
@@ -73,10 +74,12 @@ const char* PrepareCaller(testing::StartedProgram& program, ExportCaller caller)
     switch (caller) {
     case ExportCaller::VisualLog:
         program.click("rdoVol02AttachNothing");
-        program.prompt.expect("Creating Folder(s).-From  a String List.            Information no: 20048.",
-                              MessageKind::Question, platform::PromptButton::Yes);
-        program.prompt.expect("Creating Folder(s).-From a String List.            Information no: 20053.",
-                              MessageKind::Information);
+        program.prompt.expect(
+            "Creating Folder(s).-From  a String List.            Information no: 20048.",
+            MessageKind::Question, platform::PromptButton::Yes);
+        program.prompt.expect(
+            "Creating Folder(s).-From a String List.            Information no: 20053.",
+            MessageKind::Information);
         program.click("btnVol02CreateFolders");
         return "btnStat02SmartExportFolders";
     case ExportCaller::StructureWindow:
@@ -84,7 +87,8 @@ const char* PrepareCaller(testing::StartedProgram& program, ExportCaller caller)
         program.page().structureList().addMany({"\\b\\x", "\\a"});
         program.page().RefreshPageState();
         return "btnVol02ExportFolderStructuresTemplates";
-    case ExportCaller::IncludeList: return "btnVol02SmartExport";
+    case ExportCaller::IncludeList:
+        return "btnVol02SmartExport";
     }
     return "";
 }
@@ -136,7 +140,8 @@ void TestFileExport::handedOverEntriesAreKeptOnceIgnoringCase() {
     rig.window->prepare({"f:\\A", "F:\\a", "f:\\B"}, "FOLDERS");
     QCOMPARE(rig.window->handedOver(), (Entries{"f:\\A", "f:\\B"}));
     QCOMPARE(rig.text("lblSmartExportSource"), QString("2"));
-    rig.exportList({"f:\\A", "F:\\a"}, "FOLDERS", [&] { QCOMPARE(rig.exportToFile(), std::string("f:\\A\r\n")); });
+    rig.exportList({"f:\\A", "F:\\a"}, "FOLDERS",
+                   [&] { QCOMPARE(rig.exportToFile(), std::string("f:\\A\r\n")); });
     QVERIFY2(rig.prompt.satisfied(), rig.prompt.describe().c_str());
     QCOMPARE(rig.text("lblSmartExportExported"), QString("1"));
 }
@@ -145,12 +150,15 @@ void TestFileExport::entryChoicesRebuildTheList_data() {
     QTest::addColumn<QString>("driveChoice");
     QTest::addColumn<QString>("slashChoice");
     QTest::addColumn<QStringList>("shown");
-    QTest::newRow("with drives, backslashes") << "rdoFileExportWithDriveLetters" << "rdoExportWithBackSlashes"
-                                              << QStringList{"f:\\Clients\\A", "g:\\Clients\\A"};
-    QTest::newRow("without drives, forward") << "rdoFileExportWithoutDriveLetters" << "rdoExportWithForwardSlashes"
-                                             << QStringList{"/Clients/A"};
-    QTest::newRow("with drives, forward") << "rdoFileExportWithDriveLetters" << "rdoExportWithForwardSlashes"
-                                          << QStringList{"f:/Clients/A", "g:/Clients/A"};
+    QTest::newRow("with drives, backslashes")
+        << "rdoFileExportWithDriveLetters"
+        << "rdoExportWithBackSlashes" << QStringList{"f:\\Clients\\A", "g:\\Clients\\A"};
+    QTest::newRow("without drives, forward")
+        << "rdoFileExportWithoutDriveLetters"
+        << "rdoExportWithForwardSlashes" << QStringList{"/Clients/A"};
+    QTest::newRow("with drives, forward")
+        << "rdoFileExportWithDriveLetters"
+        << "rdoExportWithForwardSlashes" << QStringList{"f:/Clients/A", "g:/Clients/A"};
 }
 
 void TestFileExport::entryChoicesRebuildTheList() {
@@ -193,9 +201,12 @@ void TestFileExport::fileLayouts_data() {
     QTest::addColumn<QByteArray>("content");
     QTest::newRow("plain lines") << false << "," << false << QStringList{"A", "B", "C"}
                                  << QByteArray("A\r\nB\r\nC\r\n");
-    QTest::newRow("separated, quoted") << true << ";" << true << QStringList{"A", "B"} << QByteArray("\"A\";\"B\";");
-    QTest::newRow("space delimiter") << true << "space" << false << QStringList{"A", "B"} << QByteArray("A B ");
-    QTest::newRow("nothing handed over") << false << "," << false << QStringList{} << QByteArray("");
+    QTest::newRow("separated, quoted")
+        << true << ";" << true << QStringList{"A", "B"} << QByteArray("\"A\";\"B\";");
+    QTest::newRow("space delimiter")
+        << true << "space" << false << QStringList{"A", "B"} << QByteArray("A B ");
+    QTest::newRow("nothing handed over")
+        << false << "," << false << QStringList{} << QByteArray("");
 }
 
 void TestFileExport::fileLayouts() {
@@ -226,7 +237,8 @@ void TestFileExport::syntaxErrorsStopBeforeTheSaveDialog() {
     });
     QVERIFY2(rig.prompt.satisfied(), rig.prompt.describe().c_str());
     QVERIFY(rig.dialogs.titles().empty());
-    QVERIFY(rig.prompt.shown().front().text.find("Syntax Error:  ?    f:\\a?b") != std::string::npos);
+    QVERIFY(rig.prompt.shown().front().text.find("Syntax Error:  ?    f:\\a?b") !=
+            std::string::npos);
 }
 
 void TestFileExport::aFileThatCannotBeWrittenIsReported() {

@@ -87,7 +87,8 @@ private slots:
 
 void TestFileImport::initialStateOfTheWindow() {
     ImportRig rig;
-    QCOMPARE(rig.window->windowTitle(), QString("Import Folders/Subfolders/Strings  from a Text File."));
+    QCOMPARE(rig.window->windowTitle(),
+             QString("Import Folders/Subfolders/Strings  from a Text File."));
     QCOMPARE(rig.text("lblFileImportSourceLines"), QString("0"));
     QCOMPARE(rig.text("lblFileImportPreviewLines"), QString("0"));
     QVERIFY(rig.child<QRadioButton>("rdoFileImportPlainText")->isChecked());
@@ -95,13 +96,15 @@ void TestFileImport::initialStateOfTheWindow() {
     QCOMPARE(rig.child<QLineEdit>("edtFileImportColumnNumber")->text(), QString("1"));
     QCOMPARE(rig.child<QPushButton>("btnFileImportOk")->text(), QString("IMPORT"));
     QVERIFY(rig.child<QPushButton>("btnFileImportOk")->isDefault());
-    for (const char* disabled : {"btnFileImportOk", "btnFileImportFrom", "rdoFileImportSeparatedFile",
-                                 "cboFileImportDelimiter", "btnSmartImportPreviewEdit", "lstFileImportResults"})
+    for (const char* disabled :
+         {"btnFileImportOk", "btnFileImportFrom", "rdoFileImportSeparatedFile",
+          "cboFileImportDelimiter", "btnSmartImportPreviewEdit", "lstFileImportResults"})
         QVERIFY2(!rig.child<QWidget>(disabled)->isEnabled(), disabled);
     for (const char* hidden : {"rdoFileImportColumnSeparatedFile", "cboFileImportQuotationMark",
                                "chkFileImportDeleteContent", "btnFileImportVideo"})
         QVERIFY2(rig.child<QWidget>(hidden)->isHidden(), hidden);
-    QCOMPARE(rig.child<QLineEdit>("edtFileImportFileName")->toolTip(), QString("A source file name."));
+    QCOMPARE(rig.child<QLineEdit>("edtFileImportFileName")->toolTip(),
+             QString("A source file name."));
 }
 
 void TestFileImport::delimiterBoxFromSharedListOrDefaults() {
@@ -121,15 +124,18 @@ void TestFileImport::delimiterBoxFromSharedListOrDefaults() {
 
 void TestFileImport::loadingShowsNonBlankLinesAndEnablesTheBuild() {
     ImportRig rig;
-    rig.load("f:\\names.txt", "\xEF\xBB\xBF" "Alpha\r\n\r\n  \t\r\nalpha\r\n\"Beta\"");
+    rig.load("f:\\names.txt", "\xEF\xBB\xBF"
+                              "Alpha\r\n\r\n  \t\r\nalpha\r\n\"Beta\"");
     QVERIFY2(rig.prompt.satisfied(), rig.prompt.describe().c_str());
     QCOMPARE(rig.child<QLineEdit>("edtFileImportFileName")->text(), QString("f:\\names.txt"));
-    QCOMPARE(rig.window->source().entries(), (std::vector<std::string>{"Alpha", "alpha", "\"Beta\""}));
+    QCOMPARE(rig.window->source().entries(),
+             (std::vector<std::string>{"Alpha", "alpha", "\"Beta\""}));
     QCOMPARE(rig.text("lblFileImportSourceLines"), QString("3"));
     QVERIFY(rig.child<QPushButton>("btnFileImportFrom")->isEnabled());
     QVERIFY(rig.child<QRadioButton>("rdoFileImportSeparatedFile")->isEnabled());
     QVERIFY2(!rig.child<QPushButton>("btnFileImportOk")->isEnabled(), "no preview yet");
-    QCOMPARE(rig.dialogs.titles(), (std::vector<std::string>{"open: Import Folder Names (strings) from Files."}));
+    QCOMPARE(rig.dialogs.titles(),
+             (std::vector<std::string>{"open: Import Folder Names (strings) from Files."}));
 }
 
 void TestFileImport::loadingRefusals_data() {
@@ -137,7 +143,8 @@ void TestFileImport::loadingRefusals_data() {
     QTest::addColumn<QByteArray>("content");
     QTest::addColumn<bool>("create");
     QTest::addColumn<QString>("title");
-    QTest::newRow("missing file") << "f:\\gone.txt" << QByteArray() << false << QString::fromStdString(T0312);
+    QTest::newRow("missing file") << "f:\\gone.txt" << QByteArray() << false
+                                  << QString::fromStdString(T0312);
     QTest::newRow("binary file") << "f:\\bin.txt" << QByteArray("ab\0cd\n", 6) << true
                                  << QString::fromStdString(T0314);
 }
@@ -219,7 +226,8 @@ void TestFileImport::oneColumnAndTheColumnField() {
     rig.click("rdoFileImportSeparatedFile");
     rig.click("rdoFileImportOneColumn");
     rig.child<QLineEdit>("edtFileImportColumnNumber")->setText(column);
-    rig.prompt.expect(refused ? T0316 : T0451, refused ? MessageKind::Warning : MessageKind::Information);
+    rig.prompt.expect(refused ? T0316 : T0451,
+                      refused ? MessageKind::Warning : MessageKind::Information);
     rig.click("btnFileImportFrom");
     QVERIFY2(rig.prompt.satisfied(), rig.prompt.describe().c_str());
     QStringList shown;
@@ -291,7 +299,10 @@ void TestFileImport::previewEditorStopsAtItsLimit() {
     QCOMPARE(result, int(QDialog::Rejected)); // the editor stays open with its text
     QCOMPARE(rig.window->preview().size(), 30000);
     QCOMPARE(rig.text("lblFileImportPreviewLines"), QString("30000"));
-    QVERIFY(!rig.window->previewEditor().findChild<QPlainTextEdit*>("mmoEditSmartImportMemo")->toPlainText().isEmpty());
+    QVERIFY(!rig.window->previewEditor()
+                 .findChild<QPlainTextEdit*>("mmoEditSmartImportMemo")
+                 ->toPlainText()
+                 .isEmpty());
 }
 
 QTEST_MAIN(TestFileImport)

@@ -1,9 +1,9 @@
 // The folder picker: the chosen folder comes back in drive form, a cancel as "", and the path
 // field of our own follows the current folder and hides with its check box.
 
+#include "helpers/ScriptedModalRunner.h"
 #include "support/TempDrives.h"
 #include "ui/BrowseForFolder.h"
-#include "helpers/ScriptedModalRunner.h"
 
 #include <QCheckBox>
 #include <QFileSystemModel>
@@ -66,16 +66,21 @@ private slots:
 void TestFolderPicker::returnsTheChosenFolderInDriveForm_data() {
     QTest::addColumn<QString>("folder");
     QTest::addColumn<QString>("expected");
-    QTest::newRow("folder") << "f:\\Clients\\A" << "f:\\Clients\\A";
-    QTest::newRow("drive root keeps its backslash") << "g:\\" << "g:\\";
+    QTest::newRow("folder") << "f:\\Clients\\A"
+                            << "f:\\Clients\\A";
+    QTest::newRow("drive root keeps its backslash") << "g:\\"
+                                                    << "g:\\";
 }
 
 void TestFolderPicker::returnsTheChosenFolderInDriveForm() {
     QFETCH(QString, folder);
     testing::TempDrives drives;
     drives.makeFolder("f:\\Clients\\A");
-    PickingRunner runner([&](ui::FolderBrowserDialog& picker) { return Choose(picker, drives.hostPath(folder.toStdString())); });
-    const std::string chosen = ui::BrowseForFolder(nullptr, "Select the Destination Directory.", drives.drives(), runner);
+    PickingRunner runner([&](ui::FolderBrowserDialog& picker) {
+        return Choose(picker, drives.hostPath(folder.toStdString()));
+    });
+    const std::string chosen =
+        ui::BrowseForFolder(nullptr, "Select the Destination Directory.", drives.drives(), runner);
     QTEST(QString::fromStdString(chosen), "expected");
     QCOMPARE(runner.title, QString("Select the Destination Directory."));
 }
@@ -88,7 +93,8 @@ void TestFolderPicker::cancelReturnsNothing() {
         picker.reject();
         return picker.result();
     });
-    QCOMPARE(ui::BrowseForFolder(nullptr, "Select a Folder Structure.", drives.drives(), runner), std::string());
+    QCOMPARE(ui::BrowseForFolder(nullptr, "Select a Folder Structure.", drives.drives(), runner),
+             std::string());
 }
 
 void TestFolderPicker::startsInTheGivenFolder() {

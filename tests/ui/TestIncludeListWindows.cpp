@@ -21,7 +21,8 @@ using Entries = std::vector<std::string>;
 namespace {
 
 const std::string kArea = "Creating Folder(s).-From a String List.            ";
-const std::string kImportEnd = "Creating Folder(s).-From a String List.           Warning no: 20051.";
+const std::string kImportEnd =
+    "Creating Folder(s).-From a String List.           Warning no: 20051.";
 
 QString IncludeCounter(StartedProgram& program) {
     return program.find<QLabel>("lblVol02IncludeSum")->text();
@@ -46,13 +47,15 @@ private slots:
         program.chooseDestination("f:\\Out");
         program.addNames({"Alpha"});
         program.page().excludeList().add("gamma");
-        // Refused without a message: in INCLUDE or EXCLUDE ignoring case, a drive, an illegal character.
-        dirforge::testing::ScriptImport(program, "f:\\in\\names.txt", "Beta\nALPHA\nf:\\x\na*b\n  \nGAMMA\nd//e\n",
-                                        accept);
+        // Refused without a message: in INCLUDE or EXCLUDE ignoring case, a drive, an illegal
+        // character.
+        dirforge::testing::ScriptImport(program, "f:\\in\\names.txt",
+                                        "Beta\nALPHA\nf:\\x\na*b\n  \nGAMMA\nd//e\n", accept);
         program.prompt.expect(kImportEnd, MessageKind::Warning);
         program.click("btnVol02SmartImport");
         VERIFY_SCRIPTS_DONE(program);
-        QCOMPARE(program.prompt.shown().back().text, std::string("End of the Import Process !!!\n"));
+        QCOMPARE(program.prompt.shown().back().text,
+                 std::string("End of the Import Process !!!\n"));
         const Entries want = dirforge::testing::ToEntries(expected);
         QCOMPARE(program.page().includeList().entries(), want);
         QCOMPARE(IncludeCounter(program), QString::number(expected.size()));
@@ -76,7 +79,8 @@ private slots:
         program.addNames({"Zed", "f:\\x"});
         const ExportSeen seen = dirforge::testing::ExportThrough(program, "btnVol02SmartExport");
         VERIFY_SCRIPTS_DONE(program);
-        const std::string mismatch = dirforge::testing::ExportMismatch(seen, {"a\\b", "Zed"}, "STRINGS");
+        const std::string mismatch =
+            dirforge::testing::ExportMismatch(seen, {"a\\b", "Zed"}, "STRINGS");
         QVERIFY2(mismatch.empty(), mismatch.c_str());
     }
 
@@ -95,8 +99,9 @@ private slots:
         program.addNames({"Keep"});
         program.page().excludeList().add("old");
         QString shownText;
-        dirforge::testing::ScriptEditor(program, "TfrmVol02EditIncludeList", "mmoVol02EditIncludeList",
-                                        "Old\nx\na//b\nf:\\c\nX\n", shownText, accept);
+        dirforge::testing::ScriptEditor(program, "TfrmVol02EditIncludeList",
+                                        "mmoVol02EditIncludeList", "Old\nx\na//b\nf:\\c\nX\n",
+                                        shownText, accept);
         program.click("btnVol02EditIncludeList");
         VERIFY_SCRIPTS_DONE(program);
         QCOMPARE(shownText, QStringLiteral("Keep\n"));
@@ -111,8 +116,9 @@ private slots:
         program.chooseDestination("f:\\Out");
         program.addNames({"A", "B", "C"});
         program.click("rdoVol02AttachNothing");
-        program.prompt.expect("Creating Folder(s).-From  a String List.            Information no: 20048.",
-                              MessageKind::Question, PromptButton::Yes);
+        program.prompt.expect(
+            "Creating Folder(s).-From  a String List.            Information no: 20048.",
+            MessageKind::Question, PromptButton::Yes);
         program.prompt.expect(kArea + "Information no: 20053.", MessageKind::Information);
         program.click("btnVol02CreateFolders");
         VERIFY_SCRIPTS_DONE(program);
@@ -120,10 +126,13 @@ private slots:
         QVERIFY(log->isVisible());
 
         // The logs belong to the main window, so its lookup finds their buttons.
-        const ExportSeen created = dirforge::testing::ExportThrough(program, "btnStat02SmartExportFolders");
-        std::string mismatch = dirforge::testing::ExportMismatch(created, {"f:\\Out\\A", "f:\\Out\\C"}, "FOLDERS");
+        const ExportSeen created =
+            dirforge::testing::ExportThrough(program, "btnStat02SmartExportFolders");
+        std::string mismatch =
+            dirforge::testing::ExportMismatch(created, {"f:\\Out\\A", "f:\\Out\\C"}, "FOLDERS");
         QVERIFY2(mismatch.empty(), mismatch.c_str());
-        const ExportSeen existing = dirforge::testing::ExportThrough(program, "btnStat02SmartExportFoldersExists");
+        const ExportSeen existing =
+            dirforge::testing::ExportThrough(program, "btnStat02SmartExportFoldersExists");
         mismatch = dirforge::testing::ExportMismatch(existing, {"f:\\Out\\B"}, "FOLDERS");
         QVERIFY2(mismatch.empty(), mismatch.c_str());
         VERIFY_SCRIPTS_DONE(program);
@@ -132,8 +141,10 @@ private slots:
         program.prompt.expect(kArea + "Warning no: 20069.", MessageKind::Warning);
         program.click("btnStat02SmartExportFoldersOther");
         VERIFY_SCRIPTS_DONE(program);
-        QCOMPARE(program.prompt.shown().back().text,
-                 std::string("The List of Uncreated Folder Names (Not Created - Other reasons) is empty !\n"));
+        QCOMPARE(
+            program.prompt.shown().back().text,
+            std::string(
+                "The List of Uncreated Folder Names (Not Created - Other reasons) is empty !\n"));
         QCOMPARE(program.runner.shown().count(QStringLiteral("TfrmFileExport")), 2);
     }
 };

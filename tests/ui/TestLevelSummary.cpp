@@ -1,7 +1,7 @@
 // The level summary of a destination: its rows per level and its counts for a known tree.
 
-#include "support/TempDrives.h"
 #include "helpers/ScriptedModalRunner.h"
+#include "support/TempDrives.h"
 #include "ui/TfrmLevelSummFolder.h"
 
 #include <QHeaderView>
@@ -73,15 +73,19 @@ void TestLevelSummary::summarisesTheTree_data() {
     QTest::addColumn<QString>("folders");
     QTest::addColumn<QStringList>("rows");
     QTest::newRow("main folder variant counts the destination")
-        << "f:\\Clients" << "f:\\Clients" << CopyVariant::MainFolderWithoutFiles << "4" << QStringList{"1:2", "2:1"};
+        << "f:\\Clients"
+        << "f:\\Clients" << CopyVariant::MainFolderWithoutFiles << "4" << QStringList{"1:2", "2:1"};
     QTest::newRow("subfolders-only variant does not")
-        << "f:\\Clients" << "  f:\\Clients\t" << CopyVariant::SubFoldersOnlyWithFiles << "3"
+        << "f:\\Clients"
+        << "  f:\\Clients\t" << CopyVariant::SubFoldersOnlyWithFiles << "3"
         << QStringList{"1:2", "2:1"};
     QTest::newRow("rows are numbered by depth on the drive")
-        << "f:\\Clients\\2024" << "f:\\Clients\\2024" << CopyVariant::MainFolderWithFiles << "4"
+        << "f:\\Clients\\2024"
+        << "f:\\Clients\\2024" << CopyVariant::MainFolderWithFiles << "4"
         << QStringList{"2:2", "3:1"};
     QTest::newRow("a trailing backslash starts one level higher")
-        << "f:\\Clients" << "f:\\Clients\\" << CopyVariant::SubFoldersOnlyWithoutFiles << "3"
+        << "f:\\Clients"
+        << "f:\\Clients\\" << CopyVariant::SubFoldersOnlyWithoutFiles << "3"
         << QStringList{"2:2", "3:1"};
 }
 

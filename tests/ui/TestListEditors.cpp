@@ -22,7 +22,8 @@ using Order = core::NameList::Order;
 namespace {
 
 /// A runner step that types text into the editor's memo and presses OK (or Cancel).
-testing::ScriptedModalRunner::Step typeAndPress(const char* memo, QString text, const char* button = "btnOk") {
+testing::ScriptedModalRunner::Step typeAndPress(const char* memo, QString text,
+                                                const char* button = "btnOk") {
     return [memo, text, button](QDialog& dialog) {
         dialog.findChild<QPlainTextEdit*>(memo)->setPlainText(text);
         dialog.findChild<QPushButton*>(button)->click();
@@ -59,7 +60,8 @@ void TestListEditors::stringsEditorKeepsOnlyNewRelativeNames() {
     ui::TfrmVol02EditIncludeList editor(include, exclude, runner);
     QCOMPARE(editor.windowTitle(), QString("Edit the include List of strings"));
     runner.expect("TfrmVol02EditIncludeList",
-                  typeAndPress("mmoVol02EditIncludeList", "b\nf:\\Clients\n  a!b\nA\na\n\n gamma \na//b\\\\c\n"));
+                  typeAndPress("mmoVol02EditIncludeList",
+                               "b\nf:\\Clients\n  a!b\nA\na\n\n gamma \na//b\\\\c\n"));
     QVERIFY(editor.edit(include.entries()));
     QCOMPARE(include.entries(), (Entries{"A", "a\\b\\c", "b"}));
     QVERIFY(editor.findChild<QPlainTextEdit*>("mmoVol02EditIncludeList")->toPlainText().isEmpty());
@@ -71,7 +73,8 @@ void TestListEditors::stringsEditorCancelLeavesTheList() {
     ui::NameListModel exclude(Order::Alphabetical);
     include.add("keep");
     ui::TfrmVol02EditIncludeList editor(include, exclude, runner);
-    runner.expect("TfrmVol02EditIncludeList", typeAndPress("mmoVol02EditIncludeList", "other\n", "btnCancel"));
+    runner.expect("TfrmVol02EditIncludeList",
+                  typeAndPress("mmoVol02EditIncludeList", "other\n", "btnCancel"));
     QVERIFY(!editor.edit(include.entries()));
     QCOMPARE(include.entries(), Entries{"keep"});
 }
@@ -84,10 +87,12 @@ void TestListEditors::pathsEditorRefusesTheWholeTextOnAnInvalidLine() {
     include.add("f:\\old");
     ui::TfrmVol04EditIncludeList editor(include, exclude, kDrives, prompt, runner);
     prompt.expect(T40057, MessageKind::Warning);
-    runner.expect("TfrmVol04EditIncludeList", typeAndPress("mmoVol04EditIncludeList", "f:\\a\n\ng:\\b\n"));
+    runner.expect("TfrmVol04EditIncludeList",
+                  typeAndPress("mmoVol04EditIncludeList", "f:\\a\n\ng:\\b\n"));
     QVERIFY(!editor.edit(include.entries()));
     QVERIFY2(prompt.satisfied(), prompt.describe().c_str());
-    QVERIFY(prompt.shown().front().text.find("There are no drive letters in paths (1 )") != std::string::npos);
+    QVERIFY(prompt.shown().front().text.find("There are no drive letters in paths (1 )") !=
+            std::string::npos);
     QCOMPARE(include.entries(), Entries{"f:\\old"});
     QVERIFY(!editor.findChild<QPlainTextEdit*>("mmoVol04EditIncludeList")->toPlainText().isEmpty());
 }
@@ -114,7 +119,8 @@ void TestListEditors::structureEditorChecksByTheAttachMode() {
     structures.add("\\old");
     ui::TfrmFolderStructuresTemplates editor(kDrives, prompt, runner);
     QCOMPARE(editor.windowTitle(), QString("Edit "));
-    ui::StructureEditTarget target{&structures, engine::AttachMode::TextTemplates, T20037, "full title"};
+    ui::StructureEditTarget target{&structures, engine::AttachMode::TextTemplates, T20037,
+                                   "full title"};
 
     prompt.expect(T20037, MessageKind::Warning);
     runner.expect("TfrmFolderStructuresTemplates",
@@ -128,7 +134,8 @@ void TestListEditors::structureEditorChecksByTheAttachMode() {
     QCOMPARE(structures.entries(), (Entries{"\\a\\b", "\\c"}));
 
     target.mode = engine::AttachMode::Nothing;
-    runner.expect("TfrmFolderStructuresTemplates", typeAndPress("mmoEditFolderStructuresTemplates", "\\a\n"));
+    runner.expect("TfrmFolderStructuresTemplates",
+                  typeAndPress("mmoEditFolderStructuresTemplates", "\\a\n"));
     QVERIFY(editor.editStructures(target));
     QCOMPARE(structures.size(), 0);
     QVERIFY2(prompt.satisfied(), prompt.describe().c_str());
@@ -139,10 +146,18 @@ void TestListEditors::lineCounterCountsMemoLines_data() {
     QTest::addColumn<QString>("text");
     QTest::addColumn<QString>("count");
     QTest::addColumn<QString>("afterReturn");
-    QTest::newRow("empty") << "" << "0" << "1";
-    QTest::newRow("one line") << "a" << "1" << "1";
-    QTest::newRow("final line end") << "a\nb\n" << "2" << "3";
-    QTest::newRow("blank lines count") << "a\n\nb" << "3" << "3";
+    QTest::newRow("empty") << ""
+                           << "0"
+                           << "1";
+    QTest::newRow("one line") << "a"
+                              << "1"
+                              << "1";
+    QTest::newRow("final line end") << "a\nb\n"
+                                    << "2"
+                                    << "3";
+    QTest::newRow("blank lines count") << "a\n\nb"
+                                       << "3"
+                                       << "3";
 }
 
 void TestListEditors::lineCounterCountsMemoLines() {

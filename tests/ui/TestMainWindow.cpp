@@ -50,7 +50,8 @@ namespace {
 /// Every entry below a host folder as sorted relative paths, so two states can be compared.
 QStringList TreeOf(const QString& root) {
     QStringList entries;
-    QDirIterator it(root, QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden, QDirIterator::Subdirectories);
+    QDirIterator it(root, QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden,
+                    QDirIterator::Subdirectories);
     while (it.hasNext())
         entries << QDir(root).relativeFilePath(it.next());
     entries.sort();
@@ -138,7 +139,8 @@ private slots:
                                              "Exit1"}
                               << QStringList{"Save Profile...", "Open Profile...",
                                              "Undo a Saved Run...", "", "E&xit"};
-        QTest::newRow("Help") << "Help1" << "&Help" << QStringList{"OverView", "Howtovideosonline1", "About1"}
+        QTest::newRow("Help") << "Help1"
+                              << "&Help" << QStringList{"OverView", "Howtovideosonline1", "About1"}
                               << QStringList{"Overview", "How-to videos online.", "&About..."};
     }
     void menuItems() {
@@ -178,15 +180,23 @@ private slots:
         QTest::addColumn<int>("icon");
         QTest::addColumn<int>("answer");
         const int ok = QMessageBox::Ok, yesNo = QMessageBox::Yes | QMessageBox::No;
-        const int okAnswer = int(PromptButton::Ok), yes = int(PromptButton::Yes), no = int(PromptButton::No);
-        QTest::newRow("48 warning") << 48 << "Ok" << ok << ok << int(QMessageBox::Warning) << okAnswer;
-        QTest::newRow("64 information") << 64 << "Enter" << ok << ok << int(QMessageBox::Information) << okAnswer;
-        QTest::newRow("16 error") << 16 << "Escape" << ok << ok << int(QMessageBox::Critical) << okAnswer;
-        QTest::newRow("292 Yes") << 292 << "Yes" << yesNo << int(QMessageBox::No) << int(QMessageBox::Question) << yes;
-        QTest::newRow("292 No") << 292 << "No" << yesNo << int(QMessageBox::No) << int(QMessageBox::Question) << no;
+        const int okAnswer = int(PromptButton::Ok), yes = int(PromptButton::Yes),
+                  no = int(PromptButton::No);
+        QTest::newRow("48 warning")
+            << 48 << "Ok" << ok << ok << int(QMessageBox::Warning) << okAnswer;
+        QTest::newRow("64 information")
+            << 64 << "Enter" << ok << ok << int(QMessageBox::Information) << okAnswer;
+        QTest::newRow("16 error") << 16 << "Escape" << ok << ok << int(QMessageBox::Critical)
+                                  << okAnswer;
+        QTest::newRow("292 Yes") << 292 << "Yes" << yesNo << int(QMessageBox::No)
+                                 << int(QMessageBox::Question) << yes;
+        QTest::newRow("292 No") << 292 << "No" << yesNo << int(QMessageBox::No)
+                                << int(QMessageBox::Question) << no;
         // Regression: Enter must not confirm a question; No is the default.
-        QTest::newRow("292 Enter") << 292 << "Enter" << yesNo << int(QMessageBox::No) << int(QMessageBox::Question) << no;
-        QTest::newRow("292 Escape") << 292 << "Escape" << yesNo << int(QMessageBox::No) << int(QMessageBox::Question) << no;
+        QTest::newRow("292 Enter")
+            << 292 << "Enter" << yesNo << int(QMessageBox::No) << int(QMessageBox::Question) << no;
+        QTest::newRow("292 Escape")
+            << 292 << "Escape" << yesNo << int(QMessageBox::No) << int(QMessageBox::Question) << no;
     }
     void messageBoxKinds() {
         QFETCH(int, kind);
@@ -197,7 +207,8 @@ private slots:
         QFETCH(int, answer);
         QWidget owner;
         ui::QtPrompt prompt(&owner);
-        const QString title = QStringLiteral("Creating Folder(s).-From a String List.            Warning no: 20055.\t");
+        const QString title = QStringLiteral(
+            "Creating Folder(s).-From a String List.            Warning no: 20055.\t");
         int seenButtons = 0, seenDefault = -1, seenIcon = -1;
         QString seenTitle, seenText;
         QWidget* seenParent = nullptr;
@@ -221,8 +232,8 @@ private slots:
                                                            : QMessageBox::Ok)
                     ->click();
         });
-        const PromptButton result =
-            prompt.show("Folder <f:\\A&B> is a line\nand another.", title.toStdString(), MessageKind(kind));
+        const PromptButton result = prompt.show("Folder <f:\\A&B> is a line\nand another.",
+                                                title.toStdString(), MessageKind(kind));
         QVERIFY2(watcher.fired(), "no message box was shown");
         QCOMPARE(seenButtons, buttons);
         QCOMPARE(seenDefault, defaultButton);
@@ -275,8 +286,11 @@ private slots:
         QTest::addColumn<QString>("startup");
         QTest::addColumn<QString>("first");
         QTest::addColumn<QString>("last");
-        QTest::newRow("drive root") << "c:\\" << "c:\\WorkingDir" << "c:\\WorkingDir\\CONSISTENCYCHECK";
-        QTest::newRow("folder") << "f:\\Tools\\Dirforge" << "f:\\Tools\\Dirforge\\WorkingDir"
+        QTest::newRow("drive root") << "c:\\"
+                                    << "c:\\WorkingDir"
+                                    << "c:\\WorkingDir\\CONSISTENCYCHECK";
+        QTest::newRow("folder") << "f:\\Tools\\Dirforge"
+                                << "f:\\Tools\\Dirforge\\WorkingDir"
                                 << "f:\\Tools\\Dirforge\\WorkingDir\\CONSISTENCYCHECK";
     }
     void workingFolderPaths() {
@@ -294,12 +308,14 @@ private slots:
         QString topicShown, versionShown;
         bool textShown = false;
         program.runner
-            .expect("frmHelp",
-                    [&](QDialog& help) {
-                        topicShown = help.findChild<QLabel*>("lblHelpTopic")->text();
-                        textShown = !help.findChild<QPlainTextEdit*>("memHelpText")->toPlainText().isEmpty();
-                        return int(QDialog::Accepted);
-                    })
+            .expect(
+                "frmHelp",
+                [&](QDialog& help) {
+                    topicShown = help.findChild<QLabel*>("lblHelpTopic")->text();
+                    textShown =
+                        !help.findChild<QPlainTextEdit*>("memHelpText")->toPlainText().isEmpty();
+                    return int(QDialog::Accepted);
+                })
             .expect("frmAbout", [&](QDialog& about) {
                 versionShown = about.findChild<QLabel*>("lblAboutVersion")->text();
                 return int(QDialog::Accepted);
@@ -339,12 +355,14 @@ private slots:
         QTest::addColumn<QString>("target");
         QTest::addColumn<bool>("opened");
         QTest::addColumn<QString>("url");
-        QTest::newRow("mapped drive") << true << "f:\\Clients\\A b" << true << "file:///srv/f/Clients/A b";
+        QTest::newRow("mapped drive")
+            << true << "f:\\Clients\\A b" << true << "file:///srv/f/Clients/A b";
         QTest::newRow("drive letter case") << true << "F:\\" << true << "file:///srv/f";
         QTest::newRow("c: is the root") << true << "c:\\tmp" << true << "file:///tmp";
         QTest::newRow("unmapped drive") << true << "q:\\x" << false << "";
         QTest::newRow("no drive") << true << "Clients\\A" << false << "";
-        QTest::newRow("web page") << false << "https://example.com/a?b=1" << true << "https://example.com/a?b=1";
+        QTest::newRow("web page") << false << "https://example.com/a?b=1" << true
+                                  << "https://example.com/a?b=1";
         QTest::newRow("not an address") << false << "not an address" << false << "";
     }
     void shellHandsHostPathsToTheDesktop() {
@@ -358,7 +376,8 @@ private slots:
         UrlRecorder recorder;
         for (const char* scheme : {"file", "https"})
             QDesktopServices::setUrlHandler(QString::fromLatin1(scheme), &recorder, "open");
-        const bool result = folder ? shell.openFolder(target.toStdString()) : shell.openWebPage(target.toStdString());
+        const bool result = folder ? shell.openFolder(target.toStdString())
+                                   : shell.openWebPage(target.toStdString());
         for (const char* scheme : {"file", "https"})
             QDesktopServices::unsetUrlHandler(QString::fromLatin1(scheme));
         QCOMPARE(result, opened);

@@ -28,7 +28,8 @@ namespace {
 const std::string kArea = "Creating Folder(s).-Increased Numbers.";
 const std::string kBlanks = "            ";
 const std::string kTabs = "\t\t\t";
-const std::string kCreateQuestion = "Creating Folder(s).- Increased Numbers." + kBlanks + "Information no: 30030.";
+const std::string kCreateQuestion =
+    "Creating Folder(s).- Increased Numbers." + kBlanks + "Information no: 30030.";
 const std::string kCreateEnd = kArea + kBlanks + "Information no: 30034.";
 const std::string kSimulationQuestion =
     "Simulate Creating Folder(s).- Increased Numbers." + kBlanks + "Information no: 30051.";
@@ -62,11 +63,15 @@ struct NumbersProgram {
         leave("edtVol03StartNumber", start);
         leave("edtVol03EndNumber", end);
     }
-    dirforge::ui::TfrmStatistic& log() { return *program.context->findVisualLog(PageKind::Numbers); }
+    dirforge::ui::TfrmStatistic& log() {
+        return *program.context->findVisualLog(PageKind::Numbers);
+    }
     QString counter(const char* name) { return log().findChild<QLabel*>(name)->text(); }
     bool satisfied() { return program.prompt.satisfied(); }
     std::string describe() { return program.prompt.describe(); }
-    std::vector<std::string> tree(const std::string& folder) { return program.drives.listTree(folder); }
+    std::vector<std::string> tree(const std::string& folder) {
+        return program.drives.listTree(folder);
+    }
 };
 
 enum class Attach { Nothing, Templates };
@@ -114,12 +119,15 @@ void Enter(NumbersProgram& numbers, State state) {
         return;
     numbers.chooseDestination("f:\\");
     switch (state) {
-    case State::TemplatesEmpty: numbers.click("rdoVol03StructureImportRelativePaths"); break;
+    case State::TemplatesEmpty:
+        numbers.click("rdoVol03StructureImportRelativePaths");
+        break;
     case State::BrowseCancelled:
         numbers.program.picker.answer(""); // no message: the destination stays
         numbers.click("btnVol03AddDestFolder");
         break;
-    default: break;
+    default:
+        break;
     }
 }
 
@@ -134,21 +142,23 @@ private slots:
         QTest::addColumn<State>("state");
         QTest::addColumn<QStringList>("enabled");
         QTest::addColumn<QStringList>("disabled");
-        const QStringList always = {"cboVol03DestFolders", "btnVol03AddDestFolder", "btnVol03ClearAll",
-                                    "btnVol03Help", "btnVol03Examples"};
-        const QStringList options = {"edtVol03StartNumber", "edtVol03EndNumber", "edtVol03Prefix",
-                                     "chkVol03PaddedZeroes", "btnVol03ViewDestFolder", "btnVol03Undo",
-                                     "btnVol03Statistics", "chkVol03ViewDestFolder", "rdoVol03AttachNothing"};
+        const QStringList always = {"cboVol03DestFolders", "btnVol03AddDestFolder",
+                                    "btnVol03ClearAll", "btnVol03Help", "btnVol03Examples"};
+        const QStringList options = {
+            "edtVol03StartNumber",  "edtVol03EndNumber",      "edtVol03Prefix",
+            "chkVol03PaddedZeroes", "btnVol03ViewDestFolder", "btnVol03Undo",
+            "btnVol03Statistics",   "chkVol03ViewDestFolder", "rdoVol03AttachNothing"};
         const QStringList run = {"btnVol03CreateFolders", "btnVol03CreateFoldersSimulation"};
-        const QStringList existing = {"btnVol03AddFolderStructure", "rdoVol03AttachMainFolderWithFiles",
+        const QStringList existing = {"btnVol03AddFolderStructure",
+                                      "rdoVol03AttachMainFolderWithFiles",
                                       "btnVol03ViewFolderStructure"};
-        const QStringList templates = {"btnVol03FolderTemplatesOptions", "chkVol03AddIncNumbersAsSuffix",
-                                       "btnVol03ImportFolderStructuresTemplates",
-                                       "btnVol03EditFolderStructuresTemplates"};
+        const QStringList templates = {
+            "btnVol03FolderTemplatesOptions", "chkVol03AddIncNumbersAsSuffix",
+            "btnVol03ImportFolderStructuresTemplates", "btnVol03EditFolderStructuresTemplates"};
         QTest::newRow("no destination")
             << State::NoDestination << always << options + run + existing + templates;
-        QTest::newRow("text templates, no line") << State::TemplatesEmpty << always + options + templates
-                                                 << run + existing;
+        QTest::newRow("text templates, no line")
+            << State::TemplatesEmpty << always + options + templates << run + existing;
         // A cancelled browse keeps the chosen destination, and the page stays as it was.
         QTest::newRow("browse cancelled")
             << State::BrowseCancelled << always + options + existing << run + templates;
@@ -180,12 +190,22 @@ private slots:
         QTest::addColumn<QString>("endShown");
         QTest::addColumn<int>("startStored");
         QTest::addColumn<int>("endStored");
-        QTest::newRow("start no number") << "abc" << "5" << true << "1" << "5" << 1 << 5;
-        QTest::newRow("end no number takes the start") << "4" << "x1" << false << "4" << "4" << 4 << 4;
-        QTest::newRow("start below 1 is lifted, text stays") << "-3" << "2" << true << "-3" << "2" << 1 << 2;
+        QTest::newRow("start no number") << "abc"
+                                         << "5" << true << "1"
+                                         << "5" << 1 << 5;
+        QTest::newRow("end no number takes the start") << "4"
+                                                       << "x1" << false << "4"
+                                                       << "4" << 4 << 4;
+        QTest::newRow("start below 1 is lifted, text stays") << "-3"
+                                                             << "2" << true << "-3"
+                                                             << "2" << 1 << 2;
         // Only the field left is lifted: the start keeps its value when the end field is left.
-        QTest::newRow("end below 1 is lifted") << "-3" << "0" << false << "-3" << "0" << -3 << 1;
-        QTest::newRow("beyond 32 bits is no number") << "99999999999" << "7" << true << "1" << "7" << 1 << 7;
+        QTest::newRow("end below 1 is lifted") << "-3"
+                                               << "0" << false << "-3"
+                                               << "0" << -3 << 1;
+        QTest::newRow("beyond 32 bits is no number") << "99999999999"
+                                                     << "7" << true << "1"
+                                                     << "7" << 1 << 7;
     }
 
     void numberFieldsAreCheckedWhenLeft() {
@@ -199,7 +219,8 @@ private slots:
         auto* end = numbers.find<QLineEdit>("edtVol03EndNumber");
         start->setText(startText);
         end->setText(endText);
-        numbers.leave(leaveStart ? "edtVol03StartNumber" : "edtVol03EndNumber", leaveStart ? startText : endText);
+        numbers.leave(leaveStart ? "edtVol03StartNumber" : "edtVol03EndNumber",
+                      leaveStart ? startText : endText);
         QTEST(start->text(), "startShown");
         QTEST(end->text(), "endShown");
         const auto range = numbers.page().buildRunRequest().numbers;
@@ -320,41 +341,51 @@ private slots:
         numbers.chooseDestination("f:\\");
         prompt.expect(kArea + kBlanks + "Warning no: 30004.", MessageKind::Warning);
         numbers.find<QLineEdit>("edtVol03Prefix")->setText("a?");
-        prompt.expect("Creating Folder(s).-Increased numbers." + kBlanks + "Warning no: 30005.", MessageKind::Warning);
+        prompt.expect("Creating Folder(s).-Increased numbers." + kBlanks + "Warning no: 30005.",
+                      MessageKind::Warning);
         numbers.find<QLineEdit>("edtVol03Suffix")->setText("b|");
         prompt.expect(kArea + kTabs + "Warning no: 30013.", MessageKind::Warning);
         numbers.click("btnVol03ViewFolderStructure");
         prompt.expect(kArea + kBlanks + "Warning no: 30021.", MessageKind::Warning);
         numbers.click("btnVol03DeleteAllFolderStructuresTemplates");
-        prompt.expect(kArea + kBlanks + "Warning no: 30011.", MessageKind::Question, PromptButton::No);
+        prompt.expect(kArea + kBlanks + "Warning no: 30011.", MessageKind::Question,
+                      PromptButton::No);
         numbers.program.picker.answer("g:\\");
         numbers.click("btnVol03AddFolderStructure");
         QCOMPARE(numbers.page().structureList().size(), 0);
         numbers.program.picker.answer("g:\\Tpl");
         numbers.click("btnVol03AddFolderStructure");
-        prompt.expect(kArea + kTabs + "Warning no: 30020.", MessageKind::Question, PromptButton::No);
+        prompt.expect(kArea + kTabs + "Warning no: 30020.", MessageKind::Question,
+                      PromptButton::No);
         numbers.click("btnVol03DeleteSelFolderStructuresTemplates");
-        prompt.expect(kArea + kBlanks + "Warning no: 30022.", MessageKind::Question, PromptButton::Yes);
+        prompt.expect(kArea + kBlanks + "Warning no: 30022.", MessageKind::Question,
+                      PromptButton::Yes);
         numbers.click("btnVol03DeleteAllFolderStructuresTemplates");
         QCOMPARE(numbers.page().structureList().size(), 0);
         QVERIFY2(numbers.satisfied(), numbers.describe().c_str());
         QCOMPARE(numbers.find<QLineEdit>("edtVol03Prefix")->text(), QStringLiteral("a"));
         // This page's texts differ from the strings page's in letter case and number.
-        QCOMPARE(prompt.shown().at(0).text,
-                 std::string("The selection field is empty !\nAction : You must select a destination folder."));
-        QCOMPARE(prompt.shown().at(3).text,
-                 std::string("There is no selected Folder Structure !\nAction : You must select a folder with "
-                             "subfolder structure."));
+        QCOMPARE(
+            prompt.shown().at(0).text,
+            std::string(
+                "The selection field is empty !\nAction : You must select a destination folder."));
+        QCOMPARE(
+            prompt.shown().at(3).text,
+            std::string(
+                "There is no selected Folder Structure !\nAction : You must select a folder with "
+                "subfolder structure."));
     }
 
     void clearAllAsksThenResetsThePage() {
         NumbersProgram numbers;
         Prepare(numbers, Attach::Templates);
         auto& prompt = numbers.program.prompt;
-        prompt.expect(kArea + kBlanks + "Information no: 30008.", MessageKind::Question, PromptButton::No);
+        prompt.expect(kArea + kBlanks + "Information no: 30008.", MessageKind::Question,
+                      PromptButton::No);
         numbers.click("btnVol03ClearAll");
         QCOMPARE(numbers.find<QLineEdit>("edtVol03EndNumber")->text(), QStringLiteral("10"));
-        prompt.expect(kArea + kBlanks + "Information no: 30008.", MessageKind::Question, PromptButton::Yes);
+        prompt.expect(kArea + kBlanks + "Information no: 30008.", MessageKind::Question,
+                      PromptButton::Yes);
         prompt.expect(kArea + kBlanks + "Information no: 30009.", MessageKind::Information);
         numbers.click("btnVol03ClearAll");
         QVERIFY2(numbers.satisfied(), numbers.describe().c_str());
@@ -363,7 +394,8 @@ private slots:
         QCOMPARE(numbers.find<QLineEdit>("edtVol03StartNumber")->text(), QStringLiteral("1"));
         QCOMPARE(numbers.find<QLineEdit>("edtVol03EndNumber")->text(), QStringLiteral("1"));
         QCOMPARE(numbers.find<QLineEdit>("edtVol03Prefix")->text(), QString());
-        for (const char* box : {"chkVol03Hyphen", "chkVol03PaddedZeroes", "chkVol03AddIncNumbersAsSuffix"})
+        for (const char* box :
+             {"chkVol03Hyphen", "chkVol03PaddedZeroes", "chkVol03AddIncNumbersAsSuffix"})
             QVERIFY2(!numbers.find<QCheckBox>(box)->isChecked(), box);
         QVERIFY(numbers.find<QAbstractButton>("rdoVol03StructureImportFullPaths")->isChecked());
         QVERIFY(numbers.find<QAbstractButton>("rdoVol03AttachMainFolderWithoutFiles")->isChecked());

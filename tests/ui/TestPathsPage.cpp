@@ -22,7 +22,9 @@ namespace {
 
 const std::string kArea = "Creating Folder(s).-From a Folder List.            ";
 
-std::string Title(const char* kindAndNumber) { return kArea + kindAndNumber; }
+std::string Title(const char* kindAndNumber) {
+    return kArea + kindAndNumber;
+}
 
 dirforge::ui::PathsPage& Page(StartedProgram& program) {
     return static_cast<dirforge::ui::PathsPage&>(*program.window().page(PageKind::Paths));
@@ -65,11 +67,20 @@ private slots:
         QTest::addColumn<QStringList>("enabled");
         QTest::addColumn<QStringList>("disabled");
         // The list controls never depend on the page state: there is no destination to wait for.
-        const QStringList lists = {"edtVol04AddToList", "btnVol04AddToList", "lstVol04IncludeFolderList",
-                                   "lstVol04ExcludeFolderList", "btnVol04IncToExc", "btnVol04AllfromExc",
-                                   "btnVol04SmartImport", "btnVol04SmartExport", "btnVol04EditIncludeList",
-                                   "btnVol04ZoomIncludeWindow", "btnVol04DeleteExcludeAll", "btnVol04ClearAll",
-                                   "btnVol04Help", "btnVol04Examples"};
+        const QStringList lists = {"edtVol04AddToList",
+                                   "btnVol04AddToList",
+                                   "lstVol04IncludeFolderList",
+                                   "lstVol04ExcludeFolderList",
+                                   "btnVol04IncToExc",
+                                   "btnVol04AllfromExc",
+                                   "btnVol04SmartImport",
+                                   "btnVol04SmartExport",
+                                   "btnVol04EditIncludeList",
+                                   "btnVol04ZoomIncludeWindow",
+                                   "btnVol04DeleteExcludeAll",
+                                   "btnVol04ClearAll",
+                                   "btnVol04Help",
+                                   "btnVol04Examples"};
         QTest::newRow("start: lists only") << false << lists
                                            << QStringList{"edtVol04Prefix",
                                                           "edtVol04Suffix",
@@ -118,22 +129,32 @@ private slots:
         QTest::addColumn<QString>("title");   // "" for no message
         QTest::addColumn<QString>("message"); // checked when not empty
         QTest::addColumn<QString>("fieldAfter");
-        QTest::newRow("blank") << "   " << QStringList{} << "Warning no: 40002." << "The text field is empty !!!"
+        QTest::newRow("blank") << "   " << QStringList{} << "Warning no: 40002."
+                               << "The text field is empty !!!"
                                << "   ";
-        QTest::newRow("no colon") << "Clients" << QStringList{} << "Warning no: 40003." << "" << "Clients";
-        QTest::newRow("two paths on two drives") << "f:\\A g:\\B" << QStringList{"f:\\A", "g:\\B"} << "" << ""
-                                                 << "f:\\A g:\\B";
-        QTest::newRow("doubled separators collapsed") << "f:\\X\\\\Y" << QStringList{"f:\\X\\Y"} << "" << ""
-                                                   << "f:\\X\\Y";
+        QTest::newRow("no colon") << "Clients" << QStringList{} << "Warning no: 40003."
+                                  << ""
+                                  << "Clients";
+        QTest::newRow("two paths on two drives")
+            << "f:\\A g:\\B" << QStringList{"f:\\A", "g:\\B"} << ""
+            << ""
+            << "f:\\A g:\\B";
+        QTest::newRow("doubled separators collapsed")
+            << "f:\\X\\\\Y" << QStringList{"f:\\X\\Y"} << ""
+            << ""
+            << "f:\\X\\Y";
         QTest::newRow("forward slashes taken as backslashes")
             << "f:/X" << QStringList{"f:\\X"} << ""
             << ""
             << "f:\\X";
         QTest::newRow("already excluded, case ignored")
-            << "F:\\Ex" << QStringList{} << "Warning no: 40004." << "This item already exists in the Exclude list !"
+            << "F:\\Ex" << QStringList{} << "Warning no: 40004."
+            << "This item already exists in the Exclude list !"
             << "F:\\Ex";
         QTest::newRow("one piece a bare root: the other still added, the field kept")
-            << "f:\\Good g:\\" << QStringList{"f:\\Good"} << "Warning no: 40004." << "" << "f:\\Good g:\\";
+            << "f:\\Good g:\\" << QStringList{"f:\\Good"} << "Warning no: 40004."
+            << ""
+            << "f:\\Good g:\\";
     }
 
     void addingFullPaths() {
@@ -152,7 +173,8 @@ private slots:
             QCOMPARE(QString::fromStdString(program.prompt.shown().back().text), message);
         QCOMPARE(IncludeOf(program), dirforge::testing::ToEntries(include));
         QCOMPARE(program.find<QLineEdit>("edtVol04AddToList")->text(), fieldAfter);
-        QCOMPARE(program.find<QLabel>("lblVol04IncludeSum")->text(), QString::number(include.size()));
+        QCOMPARE(program.find<QLabel>("lblVol04IncludeSum")->text(),
+                 QString::number(include.size()));
     }
 
     void includeListWindows() {
@@ -162,7 +184,8 @@ private slots:
         program.click("btnVol04SmartExport");
 
         // Lines without a drive letter are dropped silently; the rest is normalised, each once.
-        dirforge::testing::ScriptImport(program, "f:\\in\\paths.txt", "f:\\A\nNoDrive\ng:/B//C\nF:\\a\n  \n");
+        dirforge::testing::ScriptImport(program, "f:\\in\\paths.txt",
+                                        "f:\\A\nNoDrive\ng:/B//C\nF:\\a\n  \n");
         program.prompt.expect(importEnd, MessageKind::Warning);
         program.click("btnVol04SmartImport");
         VERIFY_SCRIPTS_DONE(program);
@@ -177,8 +200,9 @@ private slots:
         VERIFY_SCRIPTS_DONE(program);
 
         QString shownText;
-        dirforge::testing::ScriptEditor(program, "TfrmVol04EditIncludeList", "mmoVol04EditIncludeList",
-                                        "g:\\B\\C\n f:\\New \nF:\\new\n", shownText);
+        dirforge::testing::ScriptEditor(program, "TfrmVol04EditIncludeList",
+                                        "mmoVol04EditIncludeList", "g:\\B\\C\n f:\\New \nF:\\new\n",
+                                        shownText);
         program.click("btnVol04EditIncludeList");
         VERIFY_SCRIPTS_DONE(program);
         QCOMPARE(shownText, QStringLiteral("f:\\A\ng:\\B\\C\n"));
@@ -187,7 +211,8 @@ private slots:
 
         const auto seen = dirforge::testing::ExportThrough(program, "btnVol04SmartExport");
         VERIFY_SCRIPTS_DONE(program);
-        const std::string mismatch = dirforge::testing::ExportMismatch(seen, {"g:\\B\\C", "f:\\New"}, "FOLDERS");
+        const std::string mismatch =
+            dirforge::testing::ExportMismatch(seen, {"g:\\B\\C", "f:\\New"}, "FOLDERS");
         QVERIFY2(mismatch.empty(), mismatch.c_str());
     }
 
@@ -196,16 +221,19 @@ private slots:
         AddPaths(program, {"f:\\A"});
         program.prompt.expect(Title("Warning no: 40035."), MessageKind::Warning);
         program.click("btnVol04ViewFolderStructure");
-        program.prompt.expect("Creating Folder(s).-From a Folder List..            Warning no: 40038.",
-                              MessageKind::Warning);
+        program.prompt.expect(
+            "Creating Folder(s).-From a Folder List..            Warning no: 40038.",
+            MessageKind::Warning);
         program.click("btnVol04DeleteAllFolderStructuresTemplates");
         program.picker.answer("f:\\");
         program.prompt.expect(Title("Warning no: 50024."), MessageKind::Question, PromptButton::No);
         program.click("btnVol04AddFolderStructure");
         VERIFY_SCRIPTS_DONE(program);
-        QCOMPARE(program.prompt.shown().front().text,
-                 std::string("There is no selected Folder Structure !\nAction : You must select a Folder with "
-                             "subfolders structure."));
+        QCOMPARE(
+            program.prompt.shown().front().text,
+            std::string(
+                "There is no selected Folder Structure !\nAction : You must select a Folder with "
+                "subfolders structure."));
         QCOMPARE(Page(program).structureList().size(), 0);
         QVERIFY(!program.find<QWidget>("btnVol04CreateFolders")->isEnabled());
 
@@ -220,12 +248,15 @@ private slots:
         StartedProgram program;
         PrepareWithTemplates(program);
         program.find<QCheckBox>("chkVol04ViewDetailedResults")->setChecked(false);
-        program.prompt.expect(Title("Information no: 40040"), MessageKind::Question, PromptButton::No);
+        program.prompt.expect(Title("Information no: 40040"), MessageKind::Question,
+                              PromptButton::No);
         program.click("btnVol04ClearAll");
         QCOMPARE(int(IncludeOf(program).size()), 2);
 
-        program.prompt.expect(Title("Information no: 40040"), MessageKind::Question, PromptButton::Yes);
-        program.prompt.expect(kArea.substr(0, kArea.size() - 1) + "Warning no: 40041.", MessageKind::Warning);
+        program.prompt.expect(Title("Information no: 40040"), MessageKind::Question,
+                              PromptButton::Yes);
+        program.prompt.expect(kArea.substr(0, kArea.size() - 1) + "Warning no: 40041.",
+                              MessageKind::Warning);
         program.click("btnVol04ClearAll");
         VERIFY_SCRIPTS_DONE(program);
         QVERIFY(IncludeOf(program).empty());

@@ -19,8 +19,9 @@ QByteArray ReadAll(const QString& path) {
 /// A new start of the program in the same folder, on the same seams.
 std::unique_ptr<dirforge::ui::AppContext> Restart(StartedProgram& program) {
     return std::make_unique<dirforge::ui::AppContext>(
-        program.drives.drives(), dirforge::ui::SeamOverrides{nullptr, &program.prompt, &program.shell, &program.picker,
-                                                             &program.dialogs, &program.runner});
+        program.drives.drives(),
+        dirforge::ui::SeamOverrides{nullptr, &program.prompt, &program.shell, &program.picker,
+                                    &program.dialogs, &program.runner});
 }
 
 } // namespace
@@ -46,8 +47,10 @@ private slots:
         QVERIFY(read.quotationMarkList == firstStore.quotationMarkList);
         QVERIFY(read.templateOptions == firstStore.templateOptions);
         // What the store's consumers read (blank texts come back as the file's " ", by its format).
-        QCOMPARE(read.strings.cboVol02DestFoldersHistory, firstStore.strings.cboVol02DestFoldersHistory);
-        QCOMPARE(read.numbers.cboVol03DestFoldersHistory, firstStore.numbers.cboVol03DestFoldersHistory);
+        QCOMPARE(read.strings.cboVol02DestFoldersHistory,
+                 firstStore.strings.cboVol02DestFoldersHistory);
+        QCOMPARE(read.numbers.cboVol03DestFoldersHistory,
+                 firstStore.numbers.cboVol03DestFoldersHistory);
         QVERIFY(read.fileTools.includedFileTypes == firstStore.fileTools.includedFileTypes);
         QCOMPARE(read.startupFolder, firstStore.startupFolder);
         QCOMPARE(read.applicationIdentifier, firstStore.applicationIdentifier);
@@ -62,7 +65,8 @@ private slots:
         store.strings.cboVol02DestFoldersHistory = {"f:\\A", "", "F:\\a", "g:\\B"};
         program.drives.makeFolder("g:\\Home");
         store.startupFolder = "g:\\Home";
-        QVERIFY(dirforge::settings::SaveClass(store, path, program.context->fileSystem(), program.prompt));
+        QVERIFY(dirforge::settings::SaveClass(store, path, program.context->fileSystem(),
+                                              program.prompt));
         const QByteArray before = ReadAll(program.cwd.path() + "/default.set");
         program.context.reset();
 
@@ -84,7 +88,8 @@ private slots:
         const std::string path = program.cwd.drivePath() + "\\default.set";
         dirforge::settings::SettingsStore store = program.context->settings();
         store.startupFolder = "g:\\Gone\\Away";
-        QVERIFY(dirforge::settings::SaveClass(store, path, program.context->fileSystem(), program.prompt));
+        QVERIFY(dirforge::settings::SaveClass(store, path, program.context->fileSystem(),
+                                              program.prompt));
         program.context.reset();
         program.context = Restart(program);
         QCOMPARE(program.context->startupFolder(), program.cwd.drivePath());

@@ -25,7 +25,9 @@ namespace {
 
 const std::string kArea = "Creating Folder(s).-From a String List.            ";
 
-std::string Title(const char* kindAndNumber) { return kArea + kindAndNumber; }
+std::string Title(const char* kindAndNumber) {
+    return kArea + kindAndNumber;
+}
 
 std::vector<std::string> IncludeOf(StartedProgram& program) {
     return program.page().includeList().entries();
@@ -40,11 +42,21 @@ private slots:
         QTest::addColumn<int>("state");
         QTest::addColumn<QStringList>("enabled");
         QTest::addColumn<QStringList>("disabled");
-        const QStringList destination = {"cboVol02DestFolders", "btnVol02AddDestFolder", "btnVol02ClearAll"};
-        QTest::newRow("start: only the destination") << 0 << destination
-            << QStringList{"edtVol02AddToList", "lstVol02IncludeStrings", "btnVol02SmartImport", "btnVol02IncToExc",
-                           "edtVol02Prefix", "rdoVol02AttachNothing", "btnVol02Undo", "btnVol02Statistic",
-                           "lstVol02AddFolderStructure", "btnVol02CreateFolders", "btnVol02CreateFoldersSimulation"};
+        const QStringList destination = {"cboVol02DestFolders", "btnVol02AddDestFolder",
+                                         "btnVol02ClearAll"};
+        QTest::newRow("start: only the destination")
+            << 0 << destination
+            << QStringList{"edtVol02AddToList",
+                           "lstVol02IncludeStrings",
+                           "btnVol02SmartImport",
+                           "btnVol02IncToExc",
+                           "edtVol02Prefix",
+                           "rdoVol02AttachNothing",
+                           "btnVol02Undo",
+                           "btnVol02Statistic",
+                           "lstVol02AddFolderStructure",
+                           "btnVol02CreateFolders",
+                           "btnVol02CreateFoldersSimulation"};
         QTest::newRow("destination, empty INCLUDE: lists only")
             << 1
             << (destination + QStringList{"edtVol02AddToList", "btnVol02AddToList",
@@ -75,7 +87,8 @@ private slots:
 
     void startStateShowsZeroCountersAndInitialChoices() {
         StartedProgram program;
-        for (const char* counter : {"lblVol02IncludeSum", "lblVol02ExcludeSum", "lblVol02FolderStructuresTemplatesSum"})
+        for (const char* counter :
+             {"lblVol02IncludeSum", "lblVol02ExcludeSum", "lblVol02FolderStructuresTemplatesSum"})
             QCOMPARE(program.find<QLabel>(counter)->text(), QStringLiteral("0"));
         QVERIFY(program.find<QRadioButton>("rdoVol02StructureImportFullPaths")->isChecked());
         QVERIFY(program.find<QRadioButton>("rdoVol02AttachMainFolderWithoutFiles")->isChecked());
@@ -83,29 +96,41 @@ private slots:
         QVERIFY(program.find<QCheckBox>("chkVol02ViewDetailedResults")->isChecked());
         QVERIFY(program.find<QCheckBox>("chkVol02ViewDestFolder")->isChecked());
         QCOMPARE(program.find<QComboBox>("cboVol02DestFolders")->currentIndex(), -1);
-        QCOMPARE(program.find<QPushButton>("btnVol02CreateFolders")->text(), QStringLiteral("CREATE Folders / F. Structures"));
+        QCOMPARE(program.find<QPushButton>("btnVol02CreateFolders")->text(),
+                 QStringLiteral("CREATE Folders / F. Structures"));
     }
 
     void addItem_data() {
         QTest::addColumn<QString>("typed");
-        QTest::addColumn<QString>("title");    // empty: accepted
-        QTest::addColumn<QString>("text");     // expected message text
+        QTest::addColumn<QString>("title"); // empty: accepted
+        QTest::addColumn<QString>("text");  // expected message text
         QTest::addColumn<QStringList>("include");
-        QTest::addColumn<QString>("entry");    // the entry field afterwards
+        QTest::addColumn<QString>("entry"); // the entry field afterwards
         const QStringList start = {"ALPHA"};
-        QTest::newRow("blank") << "   " << "Warning no: 20006."
-            << "The text field is empty !\nAction : You must enter a different name to add to the Include List."
-            << start << "   ";
-        QTest::newRow("in INCLUDE ignoring case") << "Alpha" << "Warning no: 20007."
+        QTest::newRow("blank") << "   "
+                               << "Warning no: 20006."
+                               << "The text field is empty !\nAction : You must enter a different "
+                                  "name to add to the Include List."
+                               << start << "   ";
+        QTest::newRow("in INCLUDE ignoring case")
+            << "Alpha"
+            << "Warning no: 20007."
             << "This item already exists in the Include list !" << start << "Alpha";
-        QTest::newRow("in EXCLUDE ignoring case") << "Beta" << "Warning no: 20008."
+        QTest::newRow("in EXCLUDE ignoring case")
+            << "Beta"
+            << "Warning no: 20008."
             << "This item already exists in the Exclude list !" << start << "Beta";
-        QTest::newRow("drive part") << "x:y" << "DRIVE"
-            << "This item is a Folder Name (with drive letter) !\nAction : You must enter a string without a drive letter !!!"
-            << start << "x:y";
-        QTest::newRow("illegal character") << " x*y " << "Warning no: 20010." << "Illegal character in the Text :  *"
-            << start << "x*";
-        QTest::newRow("slashes become backslashes") << "a/b" << "" << "" << QStringList{"a\\b", "ALPHA"} << "a\\b";
+        QTest::newRow("drive part") << "x:y"
+                                    << "DRIVE"
+                                    << "This item is a Folder Name (with drive letter) !\nAction : "
+                                       "You must enter a string without a drive letter !!!"
+                                    << start << "x:y";
+        QTest::newRow("illegal character") << " x*y "
+                                           << "Warning no: 20010."
+                                           << "Illegal character in the Text :  *" << start << "x*";
+        QTest::newRow("slashes become backslashes") << "a/b"
+                                                    << ""
+                                                    << "" << QStringList{"a\\b", "ALPHA"} << "a\\b";
     }
 
     void addItem() {
@@ -119,7 +144,9 @@ private slots:
         program.addNames({"ALPHA"});
         program.page().excludeList().add("BETA");
         if (title == "DRIVE")
-            program.prompt.expect("Creating Folder(s).-From a String List.          Warning no: 20009.", MessageKind::Warning);
+            program.prompt.expect(
+                "Creating Folder(s).-From a String List.          Warning no: 20009.",
+                MessageKind::Warning);
         else if (!title.isEmpty())
             program.prompt.expect(Title(qPrintable(title)), MessageKind::Warning);
         auto* field = program.find<QLineEdit>("edtVol02AddToList");
@@ -133,7 +160,8 @@ private slots:
             shown << QString::fromStdString(name);
         QCOMPARE(shown, include);
         QCOMPARE(field->text(), entry);
-        QCOMPARE(program.find<QLabel>("lblVol02IncludeSum")->text(), QString::number(include.size()));
+        QCOMPARE(program.find<QLabel>("lblVol02IncludeSum")->text(),
+                 QString::number(include.size()));
     }
 
     void sameTextTypedTwiceIsAddedTwice() {
@@ -160,8 +188,10 @@ private slots:
         program.find<QLineEdit>("edtVol02Prefix")->setText("a*bc");
         program.find<QLineEdit>("edtVol02Suffix")->setText("x?");
         QVERIFY2(program.prompt.satisfied(), program.prompt.describe().c_str());
-        QCOMPARE(program.prompt.shown().front().text, std::string("Illegal character in the Prefix :  *"));
-        QCOMPARE(program.prompt.shown().back().text, std::string("Illegal character in the Suffix :  ?"));
+        QCOMPARE(program.prompt.shown().front().text,
+                 std::string("Illegal character in the Prefix :  *"));
+        QCOMPARE(program.prompt.shown().back().text,
+                 std::string("Illegal character in the Suffix :  ?"));
         QCOMPARE(program.find<QLineEdit>("edtVol02Prefix")->text(), QStringLiteral("a"));
         QCOMPARE(program.find<QLineEdit>("edtVol02Suffix")->text(), QStringLiteral("x"));
         // A path separator is a folder-name character too; a blank is not.
@@ -179,7 +209,8 @@ private slots:
         QCOMPARE(box->count(), 2);
         QCOMPARE(box->itemText(0), QStringLiteral("f:\\Two"));
         QCOMPARE(box->currentText(), QStringLiteral("f:\\One"));
-        QCOMPARE(program.runner.shown(), (QStringList{"TfrmLevelSummFolder", "TfrmLevelSummFolder", "TfrmLevelSummFolder"}));
+        QCOMPARE(program.runner.shown(), (QStringList{"TfrmLevelSummFolder", "TfrmLevelSummFolder",
+                                                      "TfrmLevelSummFolder"}));
         QCOMPARE(program.picker.titles().front(), std::string("Select the Destination Directory."));
         // A cancelled browse keeps the page and its destination as they are, without a message.
         program.picker.answer("");
@@ -198,11 +229,13 @@ private slots:
         program.find<QLineEdit>("edtVol02Prefix")->setText("P");
         program.click("rdoVol02AttachNothing");
 
-        program.prompt.expect(Title("Information no: 20044."), MessageKind::Question, PromptButton::No);
+        program.prompt.expect(Title("Information no: 20044."), MessageKind::Question,
+                              PromptButton::No);
         program.click("btnVol02ClearAll");
         QCOMPARE(IncludeOf(program).size(), std::size_t(2));
 
-        program.prompt.expect(Title("Information no: 20044."), MessageKind::Question, PromptButton::Yes);
+        program.prompt.expect(Title("Information no: 20044."), MessageKind::Question,
+                              PromptButton::Yes);
         program.prompt.expect(Title("Information no: 20045."), MessageKind::Information);
         program.click("btnVol02ClearAll");
         QVERIFY2(program.prompt.satisfied(), program.prompt.describe().c_str());

@@ -19,7 +19,8 @@ using dirforge::testing::StartedProgram;
 namespace {
 
 const std::string kArea = "Creating Folder(s).-From a String List.            ";
-const std::string kCreateQuestion = "Creating Folder(s).-From  a String List.            Information no: 20048.";
+const std::string kCreateQuestion =
+    "Creating Folder(s).-From  a String List.            Information no: 20048.";
 const std::string kCreateEnd = kArea + "Information no: 20053.";
 
 /// Destination f:\Out, INCLUDE A and B, prefix P with hyphen, Attach Nothing.
@@ -33,7 +34,9 @@ void Prepare(StartedProgram& program) {
 }
 
 QString Counter(StartedProgram& program, const char* name) {
-    return program.context->findVisualLog(dirforge::engine::PageKind::Strings)->findChild<QLabel*>(name)->text();
+    return program.context->findVisualLog(dirforge::engine::PageKind::Strings)
+        ->findChild<QLabel*>(name)
+        ->text();
 }
 
 } // namespace

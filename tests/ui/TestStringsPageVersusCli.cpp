@@ -32,7 +32,8 @@ using Strings = std::vector<std::string>;
 namespace {
 
 const std::string kArea = "Creating Folder(s).-From a String List.            ";
-const std::string kCreateQuestion = "Creating Folder(s).-From  a String List.            Information no: 20048.";
+const std::string kCreateQuestion =
+    "Creating Folder(s).-From  a String List.            Information no: 20048.";
 const std::string kSimulationQuestion = "Simulate " + kArea + "Information no: 20072.";
 const std::string kUndoQuestion = kArea + "Information no: 20056.";
 
@@ -90,14 +91,16 @@ void PreparePage(StartedProgram& program, const Scenario& scenario) {
 
 /// The matching command line; the names in the order the page's INCLUDE list holds them.
 Strings CliArguments(const Scenario& scenario, const Strings& includeOrder) {
-    Strings args{"strings", "--dest", "f:\\Out", "--prefix", kPrefix, "--suffix", kSuffix, "--hyphen", "--json"};
+    Strings args{"strings",  "--dest", "f:\\Out",  "--prefix", kPrefix,
+                 "--suffix", kSuffix,  "--hyphen", "--json"};
     for (const std::string& name : includeOrder)
         args.insert(args.end(), {"--name", name});
     switch (scenario.attach) {
     case Attach::Nothing:
         break;
     case Attach::ExistingWithFiles:
-        args.insert(args.end(), {"--attach", "existing", "--structure", kStructure, "--copy", "main-files"});
+        args.insert(args.end(),
+                    {"--attach", "existing", "--structure", kStructure, "--copy", "main-files"});
         break;
     case Attach::Templates:
         args.insert(args.end(), {"--attach", "templates"});
@@ -162,15 +165,20 @@ QStringList Differences(StartedProgram& program, const nlohmann::json& report) {
     dirforge::ui::TfrmStatistic* log = program.context->findVisualLog(PageKind::Strings);
     for (const Row& row : kRows) {
         for (const Column& column : kColumns) {
-            const std::string name = dirforge::ui::CounterLabelName(log->twin(), row.row, column.column);
+            const std::string name =
+                dirforge::ui::CounterLabelName(log->twin(), row.row, column.column);
             auto* label = log->findChild<QLabel*>(QString::fromStdString(name));
-            const QString batch = dirforge::ui::CounterText(report.at("counters").at(row.key).at(column.key).get<double>());
+            const QString batch = dirforge::ui::CounterText(
+                report.at("counters").at(row.key).at(column.key).get<double>());
             if (label == nullptr || label->text() != batch)
                 differences << QStringLiteral("%1.%2: page %3, batch %4")
-                                   .arg(row.key, column.key, label ? label->text() : QStringLiteral("(no label)"), batch);
+                                   .arg(row.key, column.key,
+                                        label ? label->text() : QStringLiteral("(no label)"),
+                                        batch);
         }
     }
-    const double failedUndo = program.window().runState(PageKind::Strings).results.counters.failedUndo;
+    const double failedUndo =
+        program.window().runState(PageKind::Strings).results.counters.failedUndo;
     if (failedUndo != report.at("counters").at("failedUndo").get<double>())
         differences << QStringLiteral("failedUndo: page %1, batch %2")
                            .arg(failedUndo)
@@ -180,7 +188,8 @@ QStringList Differences(StartedProgram& program, const nlohmann::json& report) {
         const Strings batch = report.at("lists").at(list.key).get<Strings>();
         if (page != batch)
             differences << QStringLiteral("%1: page [%2], batch [%3]")
-                               .arg(list.key, QString::fromStdString(Join(page)), QString::fromStdString(Join(batch)));
+                               .arg(list.key, QString::fromStdString(Join(page)),
+                                    QString::fromStdString(Join(batch)));
     }
     return differences;
 }
@@ -196,7 +205,8 @@ QStringList MessageDifferences(const StartedProgram& program, std::size_t first,
     }
     Strings batch;
     for (const nlohmann::json& message : report.at("messages"))
-        batch.push_back(message.at("title").get<std::string>() + ": " + message.at("text").get<std::string>());
+        batch.push_back(message.at("title").get<std::string>() + ": " +
+                        message.at("text").get<std::string>());
     if (page == batch)
         return {};
     return {QStringLiteral("messages: page [%1], batch [%2]")
@@ -209,7 +219,8 @@ QStringList TreeDifferences(const TempDrives& page, const TempDrives& batch) {
     for (const char* drive : {"f:\\", "g:\\"})
         if (page.listTree(drive) != batch.listTree(drive))
             differences << QStringLiteral("%1 page [%2], batch [%3]")
-                               .arg(QString::fromLatin1(drive), QString::fromStdString(Join(page.listTree(drive))),
+                               .arg(QString::fromLatin1(drive),
+                                    QString::fromStdString(Join(page.listTree(drive))),
                                     QString::fromStdString(Join(batch.listTree(drive))));
     return differences;
 }
@@ -224,7 +235,8 @@ private slots:
     void sameInputSameResults_data() {
         QTest::addColumn<Scenario>("scenario");
         // "Old" composes to a folder that is already there; NUL is a name the file system refuses.
-        QTest::newRow("attach nothing") << Scenario{{"A", "b/c", "Old", "x\\NUL\\y"}, Attach::Nothing, {}, false};
+        QTest::newRow("attach nothing")
+            << Scenario{{"A", "b/c", "Old", "x\\NUL\\y"}, Attach::Nothing, {}, false};
         QTest::newRow("existing structure, main folder with files")
             << Scenario{{"A", "B", "Old"}, Attach::ExistingWithFiles, {}, false};
         QTest::newRow("text templates")
@@ -247,7 +259,8 @@ private slots:
         const std::size_t runMessages = program.prompt.shown().size();
         if (scenario.simulate) {
             program.prompt.expect(kSimulationQuestion, MessageKind::Question, PromptButton::Yes);
-            program.prompt.expect("Simulate " + kArea + "Information no: 20075.", MessageKind::Information);
+            program.prompt.expect("Simulate " + kArea + "Information no: 20075.",
+                                  MessageKind::Information);
             program.click("btnVol02CreateFoldersSimulation");
         } else {
             program.prompt.expect(kCreateQuestion, MessageKind::Question, PromptButton::Yes);
@@ -258,11 +271,13 @@ private slots:
 
         TempDrives batchDrives;
         Seed(batchDrives);
-        const nlohmann::json report = RunBatch(batchDrives, CliArguments(scenario, program.page().includeList().entries()));
+        const nlohmann::json report =
+            RunBatch(batchDrives, CliArguments(scenario, program.page().includeList().entries()));
         QVERIFY(report.is_object());
         QVERIFY(!report.at("lists").at("foldersCreated").empty());
         QStringList differences = Differences(program, report);
-        differences << MessageDifferences(program, runMessages, report) << TreeDifferences(program.drives, batchDrives);
+        differences << MessageDifferences(program, runMessages, report)
+                    << TreeDifferences(program.drives, batchDrives);
         QVERIFY2(differences.isEmpty(), qPrintable(differences.join(QLatin1Char('\n'))));
         if (scenario.simulate)
             return;
@@ -277,10 +292,12 @@ private slots:
         program.click("btnVol02Undo");
         QVERIFY2(program.prompt.satisfied(), program.prompt.describe().c_str());
 
-        const nlohmann::json undo = RunBatch(batchDrives, {"undo", "--journal", "j.json", "--json"});
+        const nlohmann::json undo =
+            RunBatch(batchDrives, {"undo", "--journal", "j.json", "--json"});
         QVERIFY(undo.is_object());
         differences = Differences(program, undo);
-        differences << MessageDifferences(program, undoMessages, undo) << TreeDifferences(program.drives, batchDrives);
+        differences << MessageDifferences(program, undoMessages, undo)
+                    << TreeDifferences(program.drives, batchDrives);
         QVERIFY2(differences.isEmpty(), qPrintable(differences.join(QLatin1Char('\n'))));
         QVERIFY(!undo.at("lists").at("foldersFailedUndo").empty());
     }

@@ -100,13 +100,21 @@ void TestTemplateOptions::showsTheRecordInEffect_data() {
     QTest::addColumn<Record>("stored");
     QTest::addColumn<QString>("checked");
     QTest::addColumn<QString>("searchText");
-    QTest::newRow("missing page reads as default") << Record{} << "ReplaceNo" << "";
-    QTest::newRow("first") << Make(0, 0, "", 1, 0) << "ReplaceFirst" << "";
-    QTest::newRow("all") << Make(0, 0, "", 0, 1) << "ReplaceAll" << "";
-    QTest::newRow("remainder") << Make(0, 1, "Customer_Code", 0, 0) << "ReplaceRemainder" << "Customer_Code";
-    // Records no dialog writes, as a settings file may hold them: the radio shows what the runs apply.
-    QTest::newRow("no flag: runs keep whole paths") << Make(0, 0, "", 0, 0) << "ReplaceNo" << "";
-    QTest::newRow("first and remainder: runs drop the first folder") << Make(0, 1, "X", 1, 0) << "ReplaceFirst" << "";
+    QTest::newRow("missing page reads as default") << Record{} << "ReplaceNo"
+                                                   << "";
+    QTest::newRow("first") << Make(0, 0, "", 1, 0) << "ReplaceFirst"
+                           << "";
+    QTest::newRow("all") << Make(0, 0, "", 0, 1) << "ReplaceAll"
+                         << "";
+    QTest::newRow("remainder") << Make(0, 1, "Customer_Code", 0, 0) << "ReplaceRemainder"
+                               << "Customer_Code";
+    // Records no dialog writes, as a settings file may hold them: the radio shows what the runs
+    // apply.
+    QTest::newRow("no flag: runs keep whole paths") << Make(0, 0, "", 0, 0) << "ReplaceNo"
+                                                    << "";
+    QTest::newRow("first and remainder: runs drop the first folder")
+        << Make(0, 1, "X", 1, 0) << "ReplaceFirst"
+        << "";
 }
 
 void TestTemplateOptions::showsTheRecordInEffect() {
@@ -140,16 +148,20 @@ void TestTemplateOptions::okStoresTheChoiceUnderItsPage_data() {
     QTest::addColumn<Record>("expected");
     QTest::newRow("first") << Record{} << "ReplaceFirst" << Make(0, 0, "", 1, 0);
     QTest::newRow("all") << Make(0, 0, "", 1, 0) << "ReplaceAll" << Make(0, 0, "", 0, 1);
-    QTest::newRow("back to whole paths") << Make(0, 0, "", 0, 1) << "ReplaceNo" << Make(1, 0, "", 0, 0);
+    QTest::newRow("back to whole paths")
+        << Make(0, 0, "", 0, 1) << "ReplaceNo" << Make(1, 0, "", 0, 0);
     // The hidden option survives an OK that changes nothing, search text included.
-    QTest::newRow("hidden remainder kept") << Make(0, 1, "Cust", 0, 0) << "" << Make(0, 1, "Cust", 0, 0);
-    QTest::newRow("hidden remainder left") << Make(0, 1, "Cust", 0, 0) << "ReplaceFirst" << Make(0, 0, "", 1, 0);
+    QTest::newRow("hidden remainder kept")
+        << Make(0, 1, "Cust", 0, 0) << "" << Make(0, 1, "Cust", 0, 0);
+    QTest::newRow("hidden remainder left")
+        << Make(0, 1, "Cust", 0, 0) << "ReplaceFirst" << Make(0, 0, "", 1, 0);
 }
 
 void TestTemplateOptions::okStoresTheChoiceUnderItsPage() {
     QFETCH(Record, stored);
     QFETCH(QString, click);
-    engine::MAP_FOLDER_TEMPLATE_OPTIONS options{{engine::PathsPage, stored}, {engine::StringsPage, Make(0, 0, "", 0, 1)}};
+    engine::MAP_FOLDER_TEMPLATE_OPTIONS options{{engine::PathsPage, stored},
+                                                {engine::StringsPage, Make(0, 0, "", 0, 1)}};
     ui::TfrmFolderTemplateOptions dialog(options);
     FillingRunner runner([&](QDialog& shown) {
         if (!click.isEmpty())

@@ -7,10 +7,10 @@
 #include "ui/TfrmStatistic.h"
 #include "ui/TfrmZoomStatistics.h"
 
+#include <QAbstractItemView>
 #include <QCheckBox>
 #include <QGroupBox>
 #include <QLabel>
-#include <QAbstractItemView>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTest>
@@ -97,26 +97,48 @@ void TestVisualLog::twinsCarryTheirPagesNames_data() {
 
     QTest::newRow("strings") << PageKind::Strings << "TfrmStatistic02"
                              << "Detailed results for creating folders from a list of strings."
-                             << "Stat02" << "Vol02" << "Normal/Simulate" << "Simulate the Folder/File Creation Process."
-                             << QStringList{"Total Folders:", "Total Folders, Subfolders in structure:",
-                                            "Files in structure", "To Create:", "NOT created (other reasons):",
-                                            "Total File size (bytes)", "Successfully created:",
+                             << "Stat02"
+                             << "Vol02"
+                             << "Normal/Simulate"
+                             << "Simulate the Folder/File Creation Process."
+                             << QStringList{"Total Folders:",
+                                            "Total Folders, Subfolders in structure:",
+                                            "Files in structure",
+                                            "To Create:",
+                                            "NOT created (other reasons):",
+                                            "Total File size (bytes)",
+                                            "Successfully created:",
                                             "NOT created (already exists):"}
-                             << "FOLDERS  NOT CREATED" << "Window to Zoom" << "Folders Not Created  Other Reasons"
+                             << "FOLDERS  NOT CREATED"
+                             << "Window to Zoom"
+                             << "Folders Not Created  Other Reasons"
                              << "Folders - Failed UNDO";
     QTest::newRow("paths") << PageKind::Paths << "TfrmStatistic04"
                            << "Detailed results for creating folders from a list of folders"
-                           << "Stat04" << "Vol04" << "Normal/Simulation" << "Simulate the Folder/File Simulation Process."
+                           << "Stat04"
+                           << "Vol04"
+                           << "Normal/Simulation"
+                           << "Simulate the Folder/File Simulation Process."
                            << QStringList{"Total Folders", "Total Folders, subfolders in structure",
-                                          "Total Files in structure", "To create:", "NOT created (other reasons):"}
-                           << "FOLDERS  NOT CREATED" << "Window to Zoom" << "Folders Not Created Other Reasons"
+                                          "Total Files in structure",
+                                          "To create:", "NOT created (other reasons):"}
+                           << "FOLDERS  NOT CREATED"
+                           << "Window to Zoom"
+                           << "Folders Not Created Other Reasons"
                            << "Folders - Failed Undo";
     QTest::newRow("numbers") << PageKind::Numbers << "TfrmStatistic03"
                              << "Detailed results for creating folders using increased numbers."
-                             << "Stat03" << "Vol03" << "Normal/Simulate" << "Simulate the Folder/File Creation Process."
-                             << QStringList{"Total Folders", "Total Folders, subfolders in structure",
-                                            "Total Files in structure", "To create:", "NOT created (other reasons)?"}
-                             << "FOLDERS NOT CREATED " << "Windows to Zoom" << "Folders Not Created  Other Reaosns"
+                             << "Stat03"
+                             << "Vol03"
+                             << "Normal/Simulate"
+                             << "Simulate the Folder/File Creation Process."
+                             << QStringList{"Total Folders",
+                                            "Total Folders, subfolders in structure",
+                                            "Total Files in structure",
+                                            "To create:", "NOT created (other reasons)?"}
+                             << "FOLDERS NOT CREATED "
+                             << "Windows to Zoom"
+                             << "Folders Not Created  Other Reaosns"
                              << "Folders - Failed Undo";
 }
 
@@ -151,14 +173,15 @@ void TestVisualLog::twinsCarryTheirPagesNames() {
             QVERIFY(value);
             QCOMPARE(value->isHidden(), r > 0 && c > 1);
         }
-    for (const char* list : {"FoldersCreated", "SubFoldersCreated", "FilesCreated", "FoldersExists", "FoldersOther",
-                             "FoldersFailedUndo"})
+    for (const char* list : {"FoldersCreated", "SubFoldersCreated", "FilesCreated", "FoldersExists",
+                             "FoldersOther", "FoldersFailedUndo"})
         QVERIFY(Find<QAbstractItemView>(window, "lst" + infix + list));
     QCOMPARE(Find<QPushButton>(window, "btn" + infix + "SmartExportFoldersExists")->toolTip(),
              QString("Export the List of Already Existed Foler Names to a Text File."));
     QCOMPARE(Find<QPushButton>(window, "btn" + infix + "ZoomOtherReasons")->toolTip(),
              QString("Zoom Windows from this page."));
-    QCOMPARE(Find<QPushButton>(window, "btn" + infix + "ZoomFoldersFailedUndo")->toolTip(), QString("Zoom this Window."));
+    QCOMPARE(Find<QPushButton>(window, "btn" + infix + "ZoomFoldersFailedUndo")->toolTip(),
+             QString("Zoom this Window."));
 
     ui::TfrmZoomStatistics& zoom = window.zoomWindow();
     QCOMPARE(zoom.objectName(), "Tfrm" + vol + "ZoomStatistics");
@@ -172,8 +195,8 @@ void TestVisualLog::twinsCarryTheirPagesNames() {
         QVERIFY(group->isHidden());
         QVERIFY(!group->isEnabled());
     }
-    for (const char* list : {"FoldersCreated", "SubFoldersCreated", "FilesCreated", "FoldersExist", "OtherReasons",
-                             "FoldersFailedUndo"})
+    for (const char* list : {"FoldersCreated", "SubFoldersCreated", "FilesCreated", "FoldersExist",
+                             "OtherReasons", "FoldersFailedUndo"})
         QVERIFY(Find<QAbstractItemView>(zoom, "lst" + zoomPrefix + list));
 }
 
@@ -215,19 +238,27 @@ void TestVisualLog::runFillsCountersAndLists() {
     QCOMPARE(LabelText(window, "lblStat02FilesSizeOther"), QString("1536"));
     QVERIFY(Find<QLabel>(window, "lblStat02FilesSizeOther")->isHidden());
 
-    QCOMPARE(Rows(*Find<QAbstractItemView>(window, "lstStat02FoldersCreated")), QStringList{"f:\\Clients\\A"});
-    QCOMPARE(Rows(*Find<QAbstractItemView>(window, "lstStat02SubFoldersCreated")), QStringList{"f:\\Clients\\A\\Docs"});
-    QCOMPARE(Rows(*Find<QAbstractItemView>(window, "lstStat02FoldersExists")), QStringList{"f:\\Clients\\B"});
-    QCOMPARE(Rows(*Find<QAbstractItemView>(window, "lstStat02FoldersOther")), QStringList{"f:\\Clients\\C*"});
+    QCOMPARE(Rows(*Find<QAbstractItemView>(window, "lstStat02FoldersCreated")),
+             QStringList{"f:\\Clients\\A"});
+    QCOMPARE(Rows(*Find<QAbstractItemView>(window, "lstStat02SubFoldersCreated")),
+             QStringList{"f:\\Clients\\A\\Docs"});
+    QCOMPARE(Rows(*Find<QAbstractItemView>(window, "lstStat02FoldersExists")),
+             QStringList{"f:\\Clients\\B"});
+    QCOMPARE(Rows(*Find<QAbstractItemView>(window, "lstStat02FoldersOther")),
+             QStringList{"f:\\Clients\\C*"});
     QCOMPARE(Rows(*Find<QAbstractItemView>(window, "lstStat02FilesCreated")), QStringList{});
     // The zoom window shows the same lists, filled at the same moment.
-    QCOMPARE(Rows(*Find<QAbstractItemView>(window.zoomWindow(), "lstVol02ZoomStatisticsFoldersExist")),
-             QStringList{"f:\\Clients\\B"});
+    QCOMPARE(
+        Rows(*Find<QAbstractItemView>(window.zoomWindow(), "lstVol02ZoomStatisticsFoldersExist")),
+        QStringList{"f:\\Clients\\B"});
 
     // The next run starts with empty lists in the log and in the zoom window.
     window.resetLog(false);
     QCOMPARE(Find<QAbstractItemView>(window, "lstStat02FoldersCreated")->model()->rowCount(), 0);
-    QCOMPARE(Find<QAbstractItemView>(window.zoomWindow(), "lstVol02ZoomStatisticsFoldersCreated")->model()->rowCount(), 0);
+    QCOMPARE(Find<QAbstractItemView>(window.zoomWindow(), "lstVol02ZoomStatisticsFoldersCreated")
+                 ->model()
+                 ->rowCount(),
+             0);
 }
 
 void TestVisualLog::entriesReachTheListsWhenTheEventLoopRuns() {
@@ -239,7 +270,8 @@ void TestVisualLog::entriesReachTheListsWhenTheEventLoopRuns() {
     window.recorded(ResultList::FoldersCreated, "g:\\X");
     window.recorded(ResultList::FoldersCreated, "g:\\Y");
     window.countersChanged(counters);
-    QTRY_COMPARE(Find<QAbstractItemView>(window, "lstStat04FoldersCreated")->model()->rowCount(), 2);
+    QTRY_COMPARE(Find<QAbstractItemView>(window, "lstStat04FoldersCreated")->model()->rowCount(),
+                 2);
     QTRY_COMPARE(LabelText(window, "lblStat04FoldersCreated"), QString("2"));
 }
 
@@ -265,10 +297,12 @@ void TestVisualLog::modeFollowsRunKindAndActivation() {
     std::array<ui::TfrmStatistic*, 3> logs{&strings, &paths, &numbers};
     ui::RefreshLogModeLabels(logs);
     QCOMPARE(label->text(), QString("Folder/File Creation Process."));
-    QCOMPARE(LabelText(strings, "lblVol02NormalSimulate"), QString("Folder/File Creation Process."));
+    QCOMPARE(LabelText(strings, "lblVol02NormalSimulate"),
+             QString("Folder/File Creation Process."));
     Find<QCheckBox>(numbers, "chkStat03NormalSimulate")->setChecked(false);
     ui::RefreshLogModeLabels(logs);
-    QCOMPARE(LabelText(numbers, "lblVol03NormalSimulate"), QString("Simulate the Folder/File Creation Process."));
+    QCOMPARE(LabelText(numbers, "lblVol03NormalSimulate"),
+             QString("Simulate the Folder/File Creation Process."));
 }
 
 void TestVisualLog::zoomShowsOnlyTheChosenList() {
@@ -282,15 +316,17 @@ void TestVisualLog::zoomShowsOnlyTheChosenList() {
     QVERIFY(zoom.isVisible());
     QCOMPARE(zoom.shownList(), ResultList::FoldersCreated);
     const QString prefix = "Vol03ZoomStatistics";
-    for (const char* list : {"FoldersCreated", "SubFoldersCreated", "FilesCreated", "FoldersExist", "OtherReasons",
-                             "FoldersFailedUndo"}) {
+    for (const char* list : {"FoldersCreated", "SubFoldersCreated", "FilesCreated", "FoldersExist",
+                             "OtherReasons", "FoldersFailedUndo"}) {
         const bool shown = QString(list) == "FoldersCreated";
         QCOMPARE(Find<QAbstractItemView>(zoom, "lst" + prefix + list)->isVisibleTo(&zoom), shown);
         QCOMPARE(Find<QLabel>(zoom, "lbl" + prefix + list)->isVisibleTo(&zoom), shown);
         QCOMPARE(Find<QRadioButton>(zoom, "rdo" + prefix + list)->isChecked(), shown);
     }
-    QCOMPARE(Rows(*Find<QAbstractItemView>(zoom, "lst" + prefix + "FoldersCreated")), QStringList{"f:\\N\\Customer-1-2015"});
-    QCOMPARE(Find<QLabel>(zoom, "lbl" + prefix + "FoldersCreated")->text(), QString("Successfully Created FOLDERS."));
+    QCOMPARE(Rows(*Find<QAbstractItemView>(zoom, "lst" + prefix + "FoldersCreated")),
+             QStringList{"f:\\N\\Customer-1-2015"});
+    QCOMPARE(Find<QLabel>(zoom, "lbl" + prefix + "FoldersCreated")->text(),
+             QString("Successfully Created FOLDERS."));
     zoom.close();
 }
 
@@ -301,7 +337,8 @@ void TestVisualLog::exportWarnsOnEmptyListsWithThePagesNumbers_data() {
     QTest::addColumn<QString>("title");
     QTest::newRow("strings, created folders")
         << PageKind::Strings << "btnStat02SmartExportFolders"
-        << "The List of Successfully Created  Folder Names is empty !\nAction : You must create at least one Folder "
+        << "The List of Successfully Created  Folder Names is empty !\nAction : You must create at "
+           "least one Folder "
            "to use the Smart Export Feature."
         << "Creating Folder(s).-From a String List.            Warning no: 20065.";
     QTest::newRow("strings, failed undo")
@@ -310,7 +347,8 @@ void TestVisualLog::exportWarnsOnEmptyListsWithThePagesNumbers_data() {
         << "Creating Folder(s).-From a String List.            Warning no: 20070.";
     QTest::newRow("paths, created files")
         << PageKind::Paths << "btnStat04SmartExportFiles"
-        << "The List of Successfully Created  File Names is empty !\nAction : You must create at least one File to "
+        << "The List of Successfully Created  File Names is empty !\nAction : You must create at "
+           "least one File to "
            "use the Smart Export Feature."
         << "Creating Folder(s).-From a Folder List.            Warning no: 40062.";
     QTest::newRow("numbers, already exist")
@@ -332,7 +370,8 @@ void TestVisualLog::exportWarnsOnEmptyListsWithThePagesNumbers() {
     prompt.expect(title.toStdString(), MessageKind::Warning);
     ui::TfrmStatistic window(page, prompt);
     bool exported = false;
-    window.setExporter([&](const std::vector<std::string>&, const std::string&) { exported = true; });
+    window.setExporter(
+        [&](const std::vector<std::string>&, const std::string&) { exported = true; });
 
     Find<QPushButton>(window, button)->click();
     QVERIFY2(prompt.satisfied(), prompt.describe().c_str());
@@ -371,7 +410,8 @@ void TestVisualLog::hundredThousandEntriesArriveInOrder() {
     QCOMPARE(entries.size(), std::size_t{100000});
     QCOMPARE(entries.front(), std::string("f:\\D\\0"));
     QCOMPARE(entries[54321], std::string("f:\\D\\54321"));
-    QCOMPARE(Find<QAbstractItemView>(window, "lstStat02SubFoldersCreated")->model()->rowCount(), 100000);
+    QCOMPARE(Find<QAbstractItemView>(window, "lstStat02SubFoldersCreated")->model()->rowCount(),
+             100000);
 }
 
 void TestVisualLog::packedRowsKeepTheirTextAcrossBlocks() {

@@ -25,7 +25,8 @@ void Press(QDialog& dialog, const char* button) {
 
 } // namespace
 
-std::string ExportMismatch(const ExportSeen& seen, const std::vector<std::string>& entries, const std::string& kind) {
+std::string ExportMismatch(const ExportSeen& seen, const std::vector<std::string>& entries,
+                           const std::string& kind) {
     const auto joined = [](const std::vector<std::string>& list) {
         std::string text;
         for (const auto& entry : list)
@@ -35,12 +36,13 @@ std::string ExportMismatch(const ExportSeen& seen, const std::vector<std::string
     if (!seen.shown)
         return "the export window was not shown";
     if (seen.handedOver != entries || seen.displayed != entries)
-        return "handed over " + joined(seen.handedOver) + ", displayed " + joined(seen.displayed) + ", expected " +
-               joined(entries);
+        return "handed over " + joined(seen.handedOver) + ", displayed " + joined(seen.displayed) +
+               ", expected " + joined(entries);
     if (seen.kind != kind)
         return "kind " + seen.kind + ", expected " + kind;
     if (seen.driveChoicesEnabled == (kind == "STRINGS"))
-        return "drive-letter choices enabled: " + std::string(seen.driveChoicesEnabled ? "yes" : "no");
+        return "drive-letter choices enabled: " +
+               std::string(seen.driveChoicesEnabled ? "yes" : "no");
     return "";
 }
 
@@ -75,7 +77,8 @@ ExportSeen ExportThrough(StartedProgram& program, const char* button) {
         seen.displayed = window.displayed().entries();
         seen.kind = window.kind();
         seen.driveChoicesEnabled =
-            window.findChild<QRadioButton*>(QStringLiteral("rdoFileExportWithDriveLetters"))->isEnabled();
+            window.findChild<QRadioButton*>(QStringLiteral("rdoFileExportWithDriveLetters"))
+                ->isEnabled();
         const auto* list = window.findChild<QListView*>(QStringLiteral("lstFileExportSource"));
         seen.currentRow = list->currentIndex().row();
         seen.selectedRows = ui::SelectedRows(*list);
@@ -88,16 +91,17 @@ ExportSeen ExportThrough(StartedProgram& program, const char* button) {
 
 void ScriptEditor(StartedProgram& program, const char* windowName, const char* memoName,
                   QString text, QString& shownText, bool accept) {
-    program.runner.expect(QString::fromLatin1(windowName), [memoName, text, &shownText, accept](QDialog& dialog) {
-        auto* memo = dialog.findChild<QPlainTextEdit*>(QString::fromLatin1(memoName));
-        shownText = memo->toPlainText();
-        memo->setPlainText(text);
-        dialog.setResult(QDialog::Rejected); // the runner left the previous opening's result
-        Press(dialog, accept ? "btnOk" : "btnCancel");
-        if (dialog.result() != QDialog::Accepted && accept)
-            Press(dialog, "btnCancel"); // OK was refused and the editor stayed open: give up
-        return dialog.result();
-    });
+    program.runner.expect(
+        QString::fromLatin1(windowName), [memoName, text, &shownText, accept](QDialog& dialog) {
+            auto* memo = dialog.findChild<QPlainTextEdit*>(QString::fromLatin1(memoName));
+            shownText = memo->toPlainText();
+            memo->setPlainText(text);
+            dialog.setResult(QDialog::Rejected); // the runner left the previous opening's result
+            Press(dialog, accept ? "btnOk" : "btnCancel");
+            if (dialog.result() != QDialog::Accepted && accept)
+                Press(dialog, "btnCancel"); // OK was refused and the editor stayed open: give up
+            return dialog.result();
+        });
 }
 
 } // namespace dirforge::testing

@@ -29,7 +29,8 @@ struct ExportSeen {
 
 /// Why an opening of the export window differs from the expected one ("" when it matches): the
 /// entries handed over and displayed, the kind, and the drive-letter choices (off for "STRINGS").
-std::string ExportMismatch(const ExportSeen& seen, const std::vector<std::string>& entries, const std::string& kind);
+std::string ExportMismatch(const ExportSeen& seen, const std::vector<std::string>& entries,
+                           const std::string& kind);
 
 /// A test table's list as list entries.
 std::vector<std::string> ToEntries(const QStringList& list);
@@ -53,6 +54,6 @@ void ScriptEditor(StartedProgram& program, const char* windowName, const char* m
 } // namespace dirforge::testing
 
 /// Fails the test function unless every scripted message and window came, and nothing else.
-#define VERIFY_SCRIPTS_DONE(program)                                                           \
-    QVERIFY2((program).prompt.satisfied(), (program).prompt.describe().c_str());               \
+#define VERIFY_SCRIPTS_DONE(program)                                                               \
+    QVERIFY2((program).prompt.satisfied(), (program).prompt.describe().c_str());                   \
     QVERIFY2((program).runner.satisfied(), qPrintable((program).runner.describe()))

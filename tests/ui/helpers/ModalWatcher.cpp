@@ -4,7 +4,8 @@
 
 namespace dirforge::testing {
 
-ModalWatcher::ModalWatcher(std::function<void(QWidget*)> action, int pollMs) : action_(std::move(action)) {
+ModalWatcher::ModalWatcher(std::function<void(QWidget*)> action, int pollMs)
+    : action_(std::move(action)) {
     timer_.setInterval(pollMs);
     connect(&timer_, &QTimer::timeout, this, &ModalWatcher::poll);
     timer_.start();
@@ -16,7 +17,8 @@ void ModalWatcher::poll() {
         return;
     timer_.stop();
     fired_ = true;
-    seen_ = QStringLiteral("%1 (%2)").arg(modal->objectName(), QString::fromLatin1(modal->metaObject()->className()));
+    seen_ = QStringLiteral("%1 (%2)").arg(modal->objectName(),
+                                          QString::fromLatin1(modal->metaObject()->className()));
     action_(modal);
 }
 

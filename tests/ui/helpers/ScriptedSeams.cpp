@@ -4,8 +4,7 @@ namespace dirforge::testing {
 
 namespace {
 
-template <class Answer>
-Answer TakeFront(std::deque<Answer>& answers, Answer cancel) {
+template <class Answer> Answer TakeFront(std::deque<Answer>& answers, Answer cancel) {
     if (answers.empty())
         return cancel;
     Answer next = std::move(answers.front());
@@ -35,12 +34,14 @@ ScriptedFileDialogs& ScriptedFileDialogs::answerSave(std::optional<std::string> 
     return *this;
 }
 
-std::optional<std::string> ScriptedFileDialogs::openFileName(const std::string& title, const std::string&) {
+std::optional<std::string> ScriptedFileDialogs::openFileName(const std::string& title,
+                                                             const std::string&) {
     titles_.push_back("open: " + title);
     return TakeFront<std::optional<std::string>>(openAnswers_, std::nullopt);
 }
 
-std::optional<std::string> ScriptedFileDialogs::saveFileName(const std::string& title, const std::string&,
+std::optional<std::string> ScriptedFileDialogs::saveFileName(const std::string& title,
+                                                             const std::string&,
                                                              const std::string&) {
     titles_.push_back("save: " + title);
     return TakeFront<std::optional<std::string>>(saveAnswers_, std::nullopt);

@@ -36,7 +36,8 @@ public:
     /// The next save dialog returns this file (nullopt for a cancel).
     ScriptedFileDialogs& answerSave(std::optional<std::string> file);
 
-    std::optional<std::string> openFileName(const std::string& title, const std::string& filter) override;
+    std::optional<std::string> openFileName(const std::string& title,
+                                            const std::string& filter) override;
     std::optional<std::string> saveFileName(const std::string& title, const std::string& filter,
                                             const std::string& suggestedName) override;
 

@@ -8,7 +8,9 @@ TemporaryCurrentFolder::TemporaryCurrentFolder() : previous_(QDir::currentPath()
     valid_ = folder_.isValid() && QDir::setCurrent(folder_.path());
 }
 
-TemporaryCurrentFolder::~TemporaryCurrentFolder() { QDir::setCurrent(previous_); }
+TemporaryCurrentFolder::~TemporaryCurrentFolder() {
+    QDir::setCurrent(previous_);
+}
 
 std::string TemporaryCurrentFolder::drivePath() const {
     QString host = QDir(folder_.path()).canonicalPath();
