@@ -6,7 +6,7 @@ CMAKE_ARGS ?=
 # Where `make run` keeps the program's own files (default.set, WorkingDir), away from your own.
 RUN_HOME   ?= $(CURDIR)/$(BUILD)/run-home
 
-.PHONY: deps configure build run test bench test-sanitize package screenshots clean
+.PHONY: deps configure build run test bench test-sanitize package screenshots format format-check clean
 
 deps:
 	@bash scripts/install-deps.sh
@@ -42,6 +42,16 @@ package: build
 screenshots: build
 	@FONTCONFIG_FILE=$(CURDIR)/tools/screenshots/fonts.conf xvfb-run -a -s "-screen 0 1280x1024x24" \
 		$(BUILD)/tools/screenshots/dirforge_screenshots docs/images
+
+# Every C and C++ file in .clang-format's layout: format-check fails on the first that is not,
+# format rewrites them.
+FORMATTED = $(shell git ls-files '*.cpp' '*.h' '*.c' 2>/dev/null || find src tests bench tools -name '*.cpp' -o -name '*.h' -o -name '*.c')
+
+format-check: deps
+	@clang-format --dry-run --Werror $(FORMATTED)
+
+format: deps
+	@clang-format -i $(FORMATTED)
 
 clean:
 	rm -rf $(BUILD) $(BUILD_SAN)

@@ -19,6 +19,8 @@ packages=(
   file
   lintian
   fonts-dejavu-core
+  # The layout check of every source file (make format-check).
+  clang-format
 )
 
 missing=()
