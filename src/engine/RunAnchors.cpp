@@ -8,6 +8,10 @@ namespace {
 /// as they come again.
 constexpr std::size_t kMostHeld = 256;
 
+/// New folders of one chosen folder that wait for their identities at most: their names are
+/// held until then, and one listing that stops once it has named them all identifies them.
+constexpr std::size_t kMostUnidentified = 16384;
+
 } // namespace
 
 RunAnchors::~RunAnchors() {
@@ -63,7 +67,9 @@ bool RunAnchors::createFolder(const std::string& chosen, const std::string& path
         results_.FoldersMadeByRun.push_back(std::move(item.path));
         results_.FolderIdentities.push_back(item.identity);
     }
-    if (deferred)
+    if (deferred && held->unidentified.size() >= kMostUnidentified)
+        identify(*held); // a long run does not hold every new name twice until its end
+    else if (deferred)
         identifyWhenDue();
     return created;
 }
