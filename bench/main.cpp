@@ -1,4 +1,5 @@
-// Runs every registered benchmark, or those whose names contain one of the arguments.
+// Runs every registered benchmark, or those whose names contain one of the arguments; an
+// argument "=name" picks that benchmark alone.
 #include "BenchRegistry.h"
 
 #include <cstdio>
@@ -18,7 +19,8 @@ int main(int argc, char** argv) {
     for (const auto& entry : benchRegistry()) {
         bool wanted = argc < 2;
         for (int i = 1; i < argc; ++i)
-            wanted = wanted || entry.name.find(argv[i]) != std::string::npos;
+            wanted = wanted || (argv[i][0] == '=' ? entry.name == argv[i] + 1
+                                                  : entry.name.find(argv[i]) != std::string::npos);
         if (!wanted)
             continue;
         entry.run(report);
