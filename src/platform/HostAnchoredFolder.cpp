@@ -4,7 +4,9 @@
 #include "platform/HostFolderCalls.h"
 #include "platform/NameIndex.h"
 #include "platform/PortableNames.h"
+#include "platform/SubfolderListing.h"
 
+#include <algorithm>
 #include <array>
 #include <cerrno>
 #include <cstdint>
@@ -384,13 +386,18 @@ private:
     void listParent(int parent) {
         listed_ = true;
         FileIdentity listed;
-        if (!FolderIdentityAt(parent, "", listed))
+        std::uint64_t links = 0;
+        if (!FolderIdentityAt(parent, "", listed, &links))
             return;
         listedDevice_ = listed.device;
+        // Where a folder's link count counts its subfolders (two more than they), it sizes the
+        // listing; where it does not (1 on some file systems), the listing grows as it reads.
+        if (links > 2)
+            listing_.reserve(std::min<std::uint64_t>(links - 2, kMostReservedSubfolders));
         const bool read = ForEachEntry(
             parent, SIZE_MAX, [&](std::string_view name, unsigned char type, std::uint64_t inode) {
-                if (type == DT_DIR)
-                    listing_.insert(name, inode);
+                if (type == DT_DIR && name != "." && name != "..")
+                    listing_.add(name, inode);
                 return true;
             });
         if (!read)
@@ -399,6 +406,7 @@ private:
 
     /// Removals from one parent after which it is listed once (see listedAsExpected).
     static constexpr int kListAfterRemovals = 64;
+    static constexpr std::uint64_t kMostReservedSubfolders = 1 << 24;
     /// Deferred identities from which the anchor is listed rather than asked one by one.
     static constexpr std::size_t kListForDeferred = 8;
     /// How far a listing for deferred identities reads: so many entries per folder, at least.
@@ -413,7 +421,7 @@ private:
     bool listed_ = false;
     int removalsInParent_ = 0;
     std::uint64_t listedDevice_ = 0;
-    NameIndex listing_;
+    SubfolderListing listing_;
     /// Names of the folders made directly in the anchor whose identity is asked later.
     std::vector<std::string> deferred_;
     Fd handle_;

@@ -36,17 +36,20 @@ FileIdentity IdentityOf(const struct stat& st) {
     return identity;
 }
 
-bool FolderIdentityAt(int dirfd, const char* name, FileIdentity& identity) {
+bool FolderIdentityAt(int dirfd, const char* name, FileIdentity& identity, std::uint64_t* links) {
     const int flags =
         AT_SYMLINK_NOFOLLOW | AT_STATX_DONT_SYNC | (*name == '\0' ? AT_EMPTY_PATH : 0);
     struct statx sx;
-    if (::statx(dirfd, name, flags, STATX_TYPE | STATX_INO, &sx) == 0) {
+    const unsigned mask = STATX_TYPE | STATX_INO | (links != nullptr ? STATX_NLINK : 0);
+    if (::statx(dirfd, name, flags, mask, &sx) == 0) {
         if ((sx.stx_mask & (STATX_TYPE | STATX_INO)) != (STATX_TYPE | STATX_INO) ||
             !S_ISDIR(sx.stx_mode))
             return false;
         identity = FileIdentity{};
         identity.device = static_cast<std::uint64_t>(makedev(sx.stx_dev_major, sx.stx_dev_minor));
         identity.inode = sx.stx_ino;
+        if (links != nullptr)
+            *links = (sx.stx_mask & STATX_NLINK) != 0 ? sx.stx_nlink : 0;
         return true;
     }
     if (errno != ENOSYS)
@@ -55,6 +58,8 @@ bool FolderIdentityAt(int dirfd, const char* name, FileIdentity& identity) {
     if (::fstatat(dirfd, name, &st, flags & ~AT_STATX_DONT_SYNC) != 0 || !S_ISDIR(st.st_mode))
         return false;
     identity = IdentityOf(st);
+    if (links != nullptr)
+        *links = st.st_nlink;
     return true;
 }
 

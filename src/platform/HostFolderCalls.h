@@ -38,8 +38,10 @@ FileIdentity IdentityOf(const struct stat& st);
 /// The identity of the folder name in dirfd (name empty: dirfd itself), never through a link.
 /// A folder's device, inode and kind never change, so the kernel's copy of its attributes is
 /// used where it has one: a network file system is not asked for fresh ones. False when
-/// nothing, or something other than a folder, stands there.
-bool FolderIdentityAt(int dirfd, const char* name, FileIdentity& identity);
+/// nothing, or something other than a folder, stands there. links, when given, receives the
+/// folder's link count (0 when the file system does not give one).
+bool FolderIdentityAt(int dirfd, const char* name, FileIdentity& identity,
+                      std::uint64_t* links = nullptr);
 
 /// What one pass over a folder's entries gives for each: name, d_type, inode. It answers false
 /// when it has seen enough.
