@@ -9,35 +9,9 @@ namespace dirforge::engine {
 
 namespace {
 
-/// True when a path is already in the form Comparable gives it (the common case: a target the
-/// run composed), so the copy can be skipped.
-bool AlreadyComparable(const std::string& path) {
-    if (path.empty())
-        return true;
-    if (static_cast<unsigned char>(path.front()) <= 32 ||
-        static_cast<unsigned char>(path.back()) <= 32 || path.back() == '\\')
-        return false;
-    for (std::size_t i = 0; i < path.size(); ++i) {
-        const char c = path[i];
-        if (c == '/' || ((c == '\\' || c == ':') && i + 1 < path.size() && path[i + 1] == c))
-            return false;
-    }
-    return true;
-}
-
-/// The form paths are compared in: trimmed, normalised like a target, no trailing backslash.
-std::string Comparable(const std::string& path) {
-    if (AlreadyComparable(path))
-        return path;
-    std::string key = core::NormalizeTarget(core::Trim(path));
-    if (!key.empty() && key.back() == '\\')
-        key.pop_back();
-    return key;
-}
-
 /// How anchors and the paths below them are looked up: comparable, drive letter folded.
 std::string AnchorKey(const std::string& path) {
-    std::string key = Comparable(path);
+    std::string key = ComparablePath(path);
     if (!key.empty() && key[0] >= 'A' && key[0] <= 'Z')
         key[0] = static_cast<char>(key[0] - 'A' + 'a');
     return key;
@@ -105,60 +79,55 @@ void FolderFileUndo::AddMadeByRun(std::vector<std::string> made,
 void FolderFileUndo::BuildRemovable() {
     if (removableBuilt_)
         return;
-    // Keys view the lists' own texts, or a normalised copy kept in normalisedKeys_; the lists
-    // are not touched again until the next Add, which rebuilds the table.
-    Removable.clear();
-    normalisedKeys_.clear();
-    Removable.reserve(Folders.size() + SubFolders.size() + MadeByRun.size());
+    // Texts are the lists' own, or normalised copies; the lists are not touched again until the
+    // next Add, which rebuilds the entries.
+    removable_.reset(Folders.size() + SubFolders.size() + MadeByRun.size(),
+                     Folders.size() + SubFolders.size());
     const std::vector<std::string>* lists[] = {&Folders, &SubFolders, &MadeByRun};
     // Identities come with the made folders (and with an earlier undo's failures); an identity
     // list that does not match its paths one to one is not trusted at all.
     const std::vector<platform::FileIdentity>* identities[] = {&FolderIds, nullptr, &MadeIds};
+    std::size_t foldersEntries = 0, nextFolder = 0;
     for (std::size_t which = 0; which < 3; ++which) {
-        std::vector<RemovableFolder*>& entries = ownEntries_[which];
+        std::vector<std::uint32_t>& entries = ownEntries_[which];
         entries.clear();
         entries.reserve(lists[which]->size());
         const auto* ids = identities[which];
         const bool withIds = ids != nullptr && ids->size() == lists[which]->size();
+        const bool madeByRun = lists[which] == &MadeByRun;
         for (std::size_t i = 0; i < lists[which]->size(); ++i) {
             const std::string& folder = (*lists[which])[i];
-            RemovableFolder* entry = nullptr;
-            if (AlreadyComparable(folder)) {
-                entry = &Removable.try_emplace(folder, RemovableFolder{&folder}).first->second;
-            } else {
-                std::string key = Comparable(folder);
-                auto found = Removable.find(key);
-                if (found == Removable.end()) {
-                    const std::string& kept = normalisedKeys_.emplace_back(std::move(key));
-                    found = Removable.emplace(kept, RemovableFolder{&kept}).first;
-                }
-                entry = &found->second;
-            }
-            if (withIds && entry->identity == nullptr)
-                entry->identity = &(*ids)[i];
-            entries.push_back(entry);
+            // The made folders repeat the created ones in their order, between the parents made
+            // for them: most are found without a look-up.
+            RemovableFolder& entry =
+                madeByRun ? removable_.entryInStep(folder, nextFolder, foldersEntries)
+                          : removable_.entryFor(folder);
+            if (withIds && entry.identity == nullptr)
+                entry.identity = &(*ids)[i];
+            entries.push_back(removable_.positionOf(entry));
         }
+        if (which == 0)
+            foldersEntries = removable_.size();
     }
-    plan_.reserve(Removable.size());
+    plan_.reserve(removable_.size());
     removableBuilt_ = true;
 }
 
 void FolderFileUndo::AddStopFolder(const std::string& folder) {
-    StopFolders.insert(Comparable(folder));
+    StopFolders.insert(ComparablePath(folder));
 }
 
 void FolderFileUndo::Schedule(const std::string& path) {
     if (AlreadyComparable(path))
         ScheduleKey(path); // the common case needs no copy
     else
-        ScheduleKey(Comparable(path));
+        ScheduleKey(ComparablePath(path));
 }
 
 void FolderFileUndo::ScheduleKey(std::string_view key) {
     BuildRemovable();
-    const auto found = Removable.find(key);
-    if (found != Removable.end()) // else not made by the run
-        ScheduleFolder(found->second);
+    if (RemovableFolder* folder = removable_.find(key)) // else not made by the run
+        ScheduleFolder(*folder);
 }
 
 void FolderFileUndo::ScheduleFolder(RemovableFolder& folder) {
@@ -166,14 +135,14 @@ void FolderFileUndo::ScheduleFolder(RemovableFolder& folder) {
         return;
     folder.scheduled = true;
     // Scheduled in the normalised form, so "f:\A\" and "f:/A" sort as the folder they name.
-    plan_.push_back({core::CountSeparators(*folder.text), &folder});
+    plan_.push_back({core::CountSeparators(*folder.text), removable_.positionOf(folder)});
 }
 
 void FolderFileUndo::ScheduleOwn(OwnList list) {
     BuildRemovable();
     // Every line of an own list has its entry already: the same as ScheduleDirect without lookups.
-    for (RemovableFolder* folder : ownEntries_[static_cast<std::size_t>(list)])
-        ScheduleFolder(*folder);
+    for (const std::uint32_t position : ownEntries_[static_cast<std::size_t>(list)])
+        ScheduleFolder(removable_[position]);
 }
 
 void FolderFileUndo::ScheduleDirect(const std::vector<std::string>& paths, bool stripTrailing) {
@@ -189,7 +158,7 @@ void FolderFileUndo::WalkUp(const std::vector<std::string>& paths) {
     for (const auto& start : paths) {
         std::string p = WithoutTrailingBackslash(start);
         while (!p.empty()) {
-            const std::string key = Comparable(p);
+            const std::string key = ComparablePath(p);
             if (StopFolders.count(key) != 0 || !Visited.insert(key).second)
                 break;   // a stop folder, or the rest of this walk was done from another path
             Schedule(p); // passed over unless the run made it
@@ -334,7 +303,7 @@ void FolderFileUndo::RemoveFolders() {
     if (!std::is_sorted(plan_.begin(), plan_.end(), shallowerFirst)) // often already in order
         std::stable_sort(plan_.begin(), plan_.end(), shallowerFirst);
     for (auto it = plan_.rbegin(); it != plan_.rend(); ++it) {
-        const RemovableFolder& folder = *it->folder;
+        const RemovableFolder& folder = removable_[it->position];
         const platform::FileIdentity kept =
             folder.identity != nullptr ? *folder.identity : platform::FileIdentity{};
         if (Stopping()) {
@@ -355,7 +324,7 @@ void FolderFileUndo::RemoveFolders() {
 AS_MULTIMAP_NIVO_FOLDER_NAMES FolderFileUndo::Plan() const {
     AS_MULTIMAP_NIVO_FOLDER_NAMES plan;
     for (const PlannedFolder& entry : plan_)
-        plan.emplace(entry.depth, *entry.folder->text); // equal depths keep their scheduling order
+        plan.emplace(entry.depth, *removable_[entry.position].text); // equal depths: in order
     return plan;
 }
 

@@ -7,12 +7,12 @@
 
 #include "engine/ItemProgress.h"
 #include "engine/PageKind.h"
+#include "engine/RemovableFolders.h"
 #include "engine/RunResults.h"
 #include "platform/FileSystem.h"
 #include "platform/Prompt.h"
 
 #include <cstdint>
-#include <deque>
 #include <map>
 #include <memory>
 #include <optional>
@@ -107,12 +107,11 @@ public:
     AS_MULTIMAP_NIVO_FOLDER_NAMES Plan() const;
 
 private:
-    /// Fills Removable from the three lists once after they changed.
+    /// Fills the removable entries from the three lists once after they changed.
     void BuildRemovable();
     void Schedule(const std::string& path);
     void ScheduleKey(std::string_view key);
-    struct RemovableFolder;
-    void ScheduleFolder(RemovableFolder& folder);
+    void ScheduleFolder(RemovableFolders::Folder& folder);
     /// ScheduleDirect over one of the three lists, through the entries BuildRemovable found.
     enum class OwnList { Folders, SubFolders, MadeByRun };
     void ScheduleOwn(OwnList list);
@@ -151,24 +150,17 @@ private:
     std::optional<ItemProgress> progress_;
     std::string report_, failureLines_;
     std::set<std::string> StopFolders, Visited;
-    /// The plan in scheduling order; each path is the text of a Removable entry.
-    /// Normalised paths of the folders the run made, each with whether it is scheduled yet and
-    /// the identity recorded for it (null: never removed). Keys view the text they point to: a
-    /// list entry, or a normalised copy in normalisedKeys_.
-    struct RemovableFolder {
-        const std::string* text;
-        const platform::FileIdentity* identity = nullptr;
-        bool scheduled = false;
-    };
+    using RemovableFolder = RemovableFolders::Folder;
     struct PlannedFolder {
         std::uint32_t depth;
-        const RemovableFolder* folder;
+        std::uint32_t position; ///< of its removable entry
     };
+    /// The plan in scheduling order.
     std::vector<PlannedFolder> plan_;
-    std::unordered_map<std::string_view, RemovableFolder> Removable;
-    /// For each of Folders, SubFolders and MadeByRun, the Removable entry of every line.
-    std::vector<RemovableFolder*> ownEntries_[3];
-    std::deque<std::string> normalisedKeys_; // keys that differ from their list's text
+    /// Every folder the run made, with whether it is scheduled yet and its recorded identity.
+    RemovableFolders removable_;
+    /// For each of Folders, SubFolders and MadeByRun, the removable entry of every line.
+    std::vector<std::uint32_t> ownEntries_[3];
     bool removableBuilt_ = false;
 };
 
