@@ -1,33 +1,10 @@
 #include "engine/RemovableFolders.h"
 
+#include "core/HashSlots.h"
 #include "core/PathChecks.h"
 #include "core/TextRules.h"
 
-#include <functional>
-
 namespace dirforge::engine {
-
-namespace {
-
-constexpr std::size_t kSmallestCapacity = 16;
-
-std::size_t CapacityFor(std::size_t count) {
-    std::size_t capacity = kSmallestCapacity;
-    while (capacity < count * 2)
-        capacity *= 2;
-    return capacity;
-}
-
-std::uint64_t HashOf(std::string_view key) {
-    return std::hash<std::string_view>{}(key);
-}
-
-std::uint32_t TagOf(std::uint64_t hash) {
-    const auto tag = static_cast<std::uint32_t>(hash >> 32);
-    return tag == 0 ? 1 : tag; // 0 marks an empty slot
-}
-
-} // namespace
 
 bool AlreadyComparable(std::string_view path) {
     if (path.empty())
@@ -55,7 +32,7 @@ std::string ComparablePath(const std::string& path) {
 void RemovableFolders::reset(std::size_t lines, std::size_t distinct) {
     folders_.clear();
     folders_.reserve(lines);
-    slots_.assign(CapacityFor(distinct), Slot{});
+    slots_.assign(core::SlotCountFor(distinct), Slot{});
     normalised_.clear();
 }
 
@@ -64,13 +41,13 @@ RemovableFolders::Folder& RemovableFolders::entryFor(const std::string& path) {
     std::string normalised = comparable ? std::string() : ComparablePath(path);
     const std::string_view key = comparable ? std::string_view(path) : normalised;
     if ((folders_.size() + 1) * 2 > slots_.size())
-        grow(CapacityFor(folders_.size() + 1));
-    const std::uint64_t hash = HashOf(key);
+        grow(core::SlotCountFor(folders_.size() + 1));
+    const std::uint64_t hash = core::HashOfKey(key);
     Slot& slot = slots_[slotOf(key, hash)];
     if (slot.tag != 0)
         return folders_[slot.position];
     const std::string* text = comparable ? &path : &normalised_.emplace_back(std::move(normalised));
-    slot = Slot{TagOf(hash), static_cast<std::uint32_t>(folders_.size())};
+    slot = Slot{core::TagOfHash(hash), static_cast<std::uint32_t>(folders_.size())};
     return folders_.emplace_back(Folder{text});
 }
 
@@ -88,30 +65,19 @@ RemovableFolders::Folder& RemovableFolders::entryInStep(const std::string& path,
 RemovableFolders::Folder* RemovableFolders::find(std::string_view key) {
     if (folders_.empty())
         return nullptr;
-    const Slot& slot = slots_[slotOf(key, HashOf(key))];
+    const Slot& slot = slots_[slotOf(key, core::HashOfKey(key))];
     return slot.tag == 0 ? nullptr : &folders_[slot.position];
 }
 
 std::size_t RemovableFolders::slotOf(std::string_view key, std::uint64_t hash) const {
-    const std::size_t mask = slots_.size() - 1;
-    const std::uint32_t tag = TagOf(hash);
-    for (std::size_t i = hash & mask;; i = (i + 1) & mask) {
-        const Slot& slot = slots_[i];
-        if (slot.tag == 0 || (slot.tag == tag && *folders_[slot.position].text == key))
-            return i;
-    }
+    return core::ProbeSlots(slots_, hash,
+                            [&](const Slot& slot) { return *folders_[slot.position].text == key; });
 }
 
 void RemovableFolders::grow(std::size_t capacity) {
-    slots_.assign(capacity, Slot{});
-    const std::size_t mask = capacity - 1;
-    for (std::size_t position = 0; position < folders_.size(); ++position) {
-        const std::uint64_t hash = HashOf(*folders_[position].text);
-        std::size_t i = hash & mask;
-        while (slots_[i].tag != 0)
-            i = (i + 1) & mask;
-        slots_[i] = Slot{TagOf(hash), static_cast<std::uint32_t>(position)};
-    }
+    core::SpreadSlots(slots_, capacity, [&](const Slot& slot) {
+        return core::HashOfKey(*folders_[slot.position].text);
+    });
 }
 
 } // namespace dirforge::engine

@@ -34,8 +34,6 @@ private:
     /// The slot holding name, or the empty slot where it would go.
     std::size_t slotOf(std::string_view name, std::uint64_t hash) const;
     void grow(std::size_t capacity);
-    static std::uint64_t hashOf(std::string_view name);
-    static std::uint32_t tagOf(std::uint64_t hash);
 
     std::vector<Slot> slots_; ///< a power of two in size, at most half full
     std::string names_;
