@@ -406,7 +406,8 @@ private:
 
     /// Removals from one parent after which it is listed once (see listedAsExpected).
     static constexpr int kListAfterRemovals = 64;
-    static constexpr std::uint64_t kMostReservedSubfolders = 1 << 24;
+    /// The most subfolders a link count reserves room for (a larger one grows as it reads).
+    static constexpr std::uint64_t kMostReservedSubfolders = 1 << 22;
     /// Deferred identities from which the anchor is listed rather than asked one by one.
     static constexpr std::size_t kListForDeferred = 8;
     /// How far a listing for deferred identities reads: so many entries per folder, at least.
