@@ -53,10 +53,13 @@ std::string DriveMismatch(const engine::RunJournal& journal, const platform::Dri
         return "The journal does not name the folder the drive of \"" + unnamed + "\" stood for.";
     for (const auto& [letter, folder] : journal.drives) {
         const std::optional<std::string> current = drives.rootOf(letter);
-        if (!current || *current != folder)
-            return std::string("Drive ") + letter + ": stood for \"" + folder +
-                   "\" when the journal was written but is " +
-                   (current ? "\"" + *current + "\"" : "not mapped") + " now.";
+        if (!current || *current != folder) {
+            std::string text = "Drive ";
+            text += letter;
+            text += ": stood for \"" + folder + "\" when the journal was written but is ";
+            text += current ? "\"" + *current + "\"" : std::string("not mapped");
+            return text + " now.";
+        }
     }
     return {};
 }
