@@ -4,6 +4,8 @@ set -euo pipefail
 
 packages=(
   cmake g++ make pkg-config
+  # A faster linker for the many test executables.
+  lld
   qt6-base-dev libgl-dev
   libgtest-dev libgmock-dev
   libcli11-dev nlohmann-json3-dev
