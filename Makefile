@@ -23,14 +23,16 @@ run: build
 test: build
 	@cd $(BUILD) && DIRFORGE_HOME=$(CURDIR)/$(BUILD)/test-home QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j $(JOBS)
 
-bench: build
+bench: configure
+	@cmake --build $(BUILD) -j $(JOBS) --target dirforge_bench
 	@$(BUILD)/bench/dirforge_bench
 
 # The same suite built with AddressSanitizer and UndefinedBehaviorSanitizer, and without
-# precompiled headers, so a file that does not include what it uses fails here.
+# precompiled headers, so a file that does not include what it uses fails here; the benchmarks
+# and the screenshot tool, which make test does not build, are compiled here too.
 test-sanitize: deps
 	@cmake -S . -B $(BUILD_SAN) -DCMAKE_BUILD_TYPE=Debug -DDIRFORGE_SANITIZE=ON -DDIRFORGE_PCH=OFF $(CMAKE_ARGS) > /dev/null
-	@cmake --build $(BUILD_SAN) -j $(JOBS)
+	@cmake --build $(BUILD_SAN) -j $(JOBS) --target all dirforge_bench dirforge_screenshots
 	@cd $(BUILD_SAN) && DIRFORGE_HOME=$(CURDIR)/$(BUILD_SAN)/test-home QT_QPA_PLATFORM=offscreen ASAN_OPTIONS=detect_leaks=0 ctest --output-on-failure -j $(JOBS)
 
 # A Debian package of the release build (dirforge_VERSION_ARCH.deb in this folder); install it
@@ -40,7 +42,8 @@ package: build
 
 # The pictures in docs/images/: the program under Xvfb on a small demo tree, with the fonts
 # the install script brings and no others.
-screenshots: build
+screenshots: configure
+	@cmake --build $(BUILD) -j $(JOBS) --target dirforge_screenshots
 	@FONTCONFIG_FILE=$(CURDIR)/tools/screenshots/fonts.conf xvfb-run -a -s "-screen 0 1280x1024x24" \
 		$(BUILD)/tools/screenshots/dirforge_screenshots docs/images
 
