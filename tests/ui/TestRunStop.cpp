@@ -6,6 +6,8 @@
 #include "engine/ProgressText.h"
 #include "engine/RunJournal.h"
 #include "helpers/StartedProgram.h"
+#include "platform/HostFileSystem.h"
+#include "support/FaultInjectingFileSystem.h"
 #include "ui/PageJournal.h"
 #include "ui/StringsPage.h"
 #include "ui/TfrmMain.h"
@@ -17,13 +19,16 @@
 #include <QTest>
 #include <QTimer>
 
+#include <chrono>
 #include <cstdio>
+#include <thread>
 
 using dirforge::engine::ResultList;
 using dirforge::engine::StoppedText;
 using dirforge::engine::StoppedWork;
 using dirforge::platform::MessageKind;
 using dirforge::platform::PromptButton;
+using dirforge::testing::FsOp;
 using dirforge::testing::StartedProgram;
 
 namespace {
@@ -37,7 +42,31 @@ const std::string kSimulationEnd = "Simulate " + kArea + "Information no: 20075.
 const std::string kUndoQuestion = kArea + "Information no: 20056.";
 const std::string kUndoEnd = kArea + "Information no: 20058.";
 
-constexpr int kNames = 8000;
+constexpr int kNames = 1000;
+/// How long each folder made or removed takes at least: a run of kNames lasts many frames on
+/// any disk (a fast one included), so a stop lands well before its last name.
+constexpr std::chrono::microseconds kFolderCallTime(200);
+
+/// The program on drives whose folder calls are paced by kFolderCallTime.
+class PacedProgram {
+public:
+    PacedProgram() : paced_(host_) {
+        paced_.beforeCall([](FsOp op, const std::string&) {
+            if (op == FsOp::CreateFolder || op == FsOp::RemoveEmptyFolder)
+                std::this_thread::sleep_for(kFolderCallTime);
+        });
+        program_.fileSystem = &paced_;
+        program_.start();
+    }
+    ~PacedProgram() { program_.end(); } // before the file system it uses goes
+
+    StartedProgram& operator*() { return program_; }
+
+private:
+    StartedProgram program_{StartedProgram::Start::Later};
+    dirforge::platform::HostFileSystem host_{program_.drives.drives()};
+    dirforge::testing::FaultInjectingFileSystem paced_;
+};
 
 enum class StopBy { Button, Escape };
 
@@ -103,7 +132,8 @@ class TestRunStop : public QObject {
     Q_OBJECT
 private slots:
     void stopIsEnabledOnlyWhileWorking() {
-        StartedProgram program;
+        PacedProgram paced;
+        StartedProgram& program = *paced;
         auto* stop = program.find<QPushButton>("btnVol02Stop");
         QVERIFY(stop != nullptr);
         QVERIFY(!stop->isEnabled());
@@ -129,7 +159,8 @@ private slots:
     }
     void stoppedRunKeepsWhatItMadeUndoable() {
         QFETCH(StopBy, by);
-        StartedProgram program;
+        PacedProgram paced;
+        StartedProgram& program = *paced;
         Prepare(program);
         bool clickedOther = false;
         StopOnceMoving(program, by, clickedOther);
@@ -162,7 +193,8 @@ private slots:
     }
 
     void stoppedSimulationSaysHowFarItCame() {
-        StartedProgram program;
+        PacedProgram paced;
+        StartedProgram& program = *paced;
         Prepare(program);
         // A dry run creates nothing and is quick: a structure of a hundred folders to count for
         // every name makes it last many frames, so the stop lands well before the last name.
@@ -187,7 +219,8 @@ private slots:
     }
 
     void stoppedUndoKeepsTheRestForTheNextUndo() {
-        StartedProgram program;
+        PacedProgram paced;
+        StartedProgram& program = *paced;
         Prepare(program);
         program.prompt.expect(kCreateQuestion, MessageKind::Question, PromptButton::Yes);
         program.prompt.expect(kCreateEnd, MessageKind::Information);
