@@ -20,7 +20,7 @@ using Strings = std::vector<std::string>;
 
 constexpr int kNames = 60000;
 /// Fewer for the undo, which first makes all of them: enough that a stop lands in its middle.
-constexpr int kUndoNames = 5000;
+constexpr int kUndoNames = 2000;
 
 std::string NameOf(int i) {
     char name[16];
