@@ -128,8 +128,7 @@ engine::RunRequest BuildRunRequest(const BatchOptions& options, const platform::
         request.structureLines = TemplateLines(options, fs, paths);
     request.showVisualLog = false;
     request.showExplorer = false;
-    engine::SetTemplateOptions(templateOptions, engine::TemplatePageNumber(request.page),
-                               options.templateOption);
+    engine::SetTemplateOptions(templateOptions, request.page, options.templateOption);
     request.templateOptions = &templateOptions;
     return request;
 }

@@ -83,7 +83,7 @@ void ApplyAttach(const settings::PageChoices& choices, const settings::PageSetup
         options.templates = choices.structures;
     if (!options.wasGiven("template-option")) {
         const auto saved =
-            setup.templateOptions.find(engine::TemplatePageNumber(PageOf(options.command)));
+            setup.templateOptions.find(engine::TemplateOptionsKey(PageOf(options.command)));
         options.templateOption = saved != setup.templateOptions.end()
                                      ? saved->second
                                      : engine::_tagFoldersTemplateOptions{};

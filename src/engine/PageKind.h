@@ -1,16 +1,9 @@
 #pragma once
-// The three creation pages. Their differences (titles, target composition, undo plans) are
-// data selected by this value.
-
-#include <cstdint>
+// The three creation pages. Their differences (titles, target composition, undo plans, control
+// names) are data selected by this value: it is a page's one identity in the code.
 
 namespace dirforge::engine {
 
 enum class PageKind { Strings, Paths, Numbers };
-
-/// The page's key in MAP_FOLDER_TEMPLATE_OPTIONS: 1 paths, 2 strings, 3 increased numbers.
-constexpr std::int32_t TemplatePageNumber(PageKind page) {
-    return page == PageKind::Paths ? 1 : page == PageKind::Strings ? 2 : 3;
-}
 
 } // namespace dirforge::engine

@@ -82,7 +82,6 @@ void RunEngine::attachTemplates(const std::string& target, const std::string& nu
     // The journal of an earlier undo is the real run's to replace; a dry run leaves it alone.
     if (!simulate_)
         state_.results.clearUndoRetry();
-    const std::int32_t page = TemplatePageNumber(request_.page);
     const bool numbered =
         request_.page == PageKind::Numbers && request_.numbers.addNumbersToSubfolders;
     for (const std::string& line : request_.structureLines) {
@@ -92,7 +91,8 @@ void RunEngine::attachTemplates(const std::string& target, const std::string& nu
             AddToCounter(sink_, CounterRow::Subfolders, CounterColumn::Other, 1);
             continue;
         }
-        std::string relative = TransformTemplateLine(OptionsOf(request_), page, line, target);
+        std::string relative =
+            TransformTemplateLine(OptionsOf(request_), request_.page, line, target);
         if (numbered && !relative.empty())
             relative = AppendNumberToElements(relative, request_.prefix, numberText);
         // A ".." element would climb out of the new folder: such a line creates nothing.

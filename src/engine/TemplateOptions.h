@@ -1,6 +1,9 @@
 #pragma once
-// One page's template option and the application-wide map of them, keyed by page number
-// (1 paths page, 2 strings page, 3 increased-numbers page).
+// One page's template option and the application-wide map of them. The map's keys are the
+// integers settings files store (1 paths page, 2 strings page, 3 increased-numbers page);
+// TemplateOptionsKey is the one place that turns a page into its key.
+
+#include "engine/PageKind.h"
 
 #include <cstdint>
 #include <map>
@@ -21,7 +24,18 @@ struct _tagFoldersTemplateOptions {
 
 using MAP_FOLDER_TEMPLATE_OPTIONS = std::map<std::int32_t, _tagFoldersTemplateOptions>;
 
-/// Page numbers used as keys of MAP_FOLDER_TEMPLATE_OPTIONS.
-enum TemplatePage : std::int32_t { PathsPage = 1, StringsPage = 2, NumbersPage = 3 };
+/// The page's key in MAP_FOLDER_TEMPLATE_OPTIONS as settings files store it: 1 paths,
+/// 2 strings, 3 increased numbers.
+constexpr std::int32_t TemplateOptionsKey(PageKind page) {
+    switch (page) {
+    case PageKind::Paths:
+        return 1;
+    case PageKind::Strings:
+        return 2;
+    case PageKind::Numbers:
+        break;
+    }
+    return 3;
+}
 
 } // namespace dirforge::engine

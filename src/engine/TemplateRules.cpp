@@ -76,10 +76,10 @@ std::string ReplaceIgnoringCase(const std::string& text, const std::string& sear
 
 } // namespace
 
-int TemplateOptionFor(const MAP_FOLDER_TEMPLATE_OPTIONS& options, std::int32_t page,
+int TemplateOptionFor(const MAP_FOLDER_TEMPLATE_OPTIONS& options, PageKind page,
                       std::string& searchText) {
     searchText.clear();
-    const auto found = options.find(page);
+    const auto found = options.find(TemplateOptionsKey(page));
     const _tagFoldersTemplateOptions record =
         found != options.end() ? found->second : _tagFoldersTemplateOptions{};
     if (record.ReplaceNo == 1)
@@ -95,9 +95,9 @@ int TemplateOptionFor(const MAP_FOLDER_TEMPLATE_OPTIONS& options, std::int32_t p
     return KeepWholePath;
 }
 
-void SetTemplateOptions(MAP_FOLDER_TEMPLATE_OPTIONS& options, std::int32_t page,
+void SetTemplateOptions(MAP_FOLDER_TEMPLATE_OPTIONS& options, PageKind page,
                         const _tagFoldersTemplateOptions& record) {
-    options[page] = record;
+    options[TemplateOptionsKey(page)] = record;
 }
 
 std::string NewFolderName(const std::string& target) {
@@ -126,7 +126,7 @@ std::string ReplaceSearchText(const std::string& line, const std::string& search
     return ReplaceIgnoringCase(line, searchText, NewFolderName(target));
 }
 
-std::string TransformTemplateLine(const MAP_FOLDER_TEMPLATE_OPTIONS& options, std::int32_t page,
+std::string TransformTemplateLine(const MAP_FOLDER_TEMPLATE_OPTIONS& options, PageKind page,
                                   const std::string& line, const std::string& target) {
     std::string searchText;
     switch (TemplateOptionFor(options, page, searchText)) {

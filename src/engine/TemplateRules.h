@@ -21,11 +21,11 @@ enum TemplateOptionCode : int {
 
 /// The option code of a page (default record when the page is missing); searchText receives
 /// RemainderText for code 2 and "" otherwise.
-int TemplateOptionFor(const MAP_FOLDER_TEMPLATE_OPTIONS& options, std::int32_t page,
+int TemplateOptionFor(const MAP_FOLDER_TEMPLATE_OPTIONS& options, PageKind page,
                       std::string& searchText);
 
 /// Stores record under page, replacing any earlier one.
-void SetTemplateOptions(MAP_FOLDER_TEMPLATE_OPTIONS& options, std::int32_t page,
+void SetTemplateOptions(MAP_FOLDER_TEMPLATE_OPTIONS& options, PageKind page,
                         const _tagFoldersTemplateOptions& record);
 
 /// The name a new folder lends to codes 2 and 4: the text after the target's last separator,
@@ -46,7 +46,7 @@ std::string ReplaceSearchText(const std::string& line, const std::string& search
                               const std::string& target);
 
 /// The page's transformation of a template line into a relative path ("" when nothing is left).
-std::string TransformTemplateLine(const MAP_FOLDER_TEMPLATE_OPTIONS& options, std::int32_t page,
+std::string TransformTemplateLine(const MAP_FOLDER_TEMPLATE_OPTIONS& options, PageKind page,
                                   const std::string& line, const std::string& target);
 
 /// target + "\" + relative, normalised, one trailing backslash removed. "" when relative holds

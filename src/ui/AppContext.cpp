@@ -87,7 +87,7 @@ void AppContext::CreateWindows() {
     frmFolderTemplateOptions_ =
         new TfrmFolderTemplateOptions(settings_.templateOptions, mainWindow_.get());
     frmFolderTemplateOptions_->setHelpHandler(
-        [this](std::int32_t page) { ShowTemplateOptionsHelp(page); });
+        [this](engine::PageKind page) { ShowTemplateOptionsHelp(page); });
     CreateListWindows();
 }
 
@@ -147,14 +147,14 @@ void AppContext::WarnUnmappedPath(const std::string& path) {
     prompt_->warn(platform::UnmappedPathMessage(drives(), path), platform::kUnmappedPathTitle);
 }
 
-void AppContext::ShowHelp(HelpTopic topic, bool moreHelp) {
+void AppContext::ShowHelp(HelpTopic topic, MoreHelp moreHelp) {
     frmHelp_->PrepareTopic(topic, moreHelp);
     modalRunner_->run(*frmHelp_);
 }
 
-void AppContext::ShowTemplateOptionsHelp(std::int32_t pageNumber) {
-    frmHelp_->PrepareTopic(HelpTopic::TemplateOptions, false);
-    frmHelp_->AppendText(TemplateOptionsPageNote(pageNumber));
+void AppContext::ShowTemplateOptionsHelp(engine::PageKind page) {
+    frmHelp_->PrepareTopic(HelpTopic::TemplateOptions, MoreHelp::Hidden);
+    frmHelp_->AppendText(TemplateOptionsPageNote(page));
     modalRunner_->run(*frmHelp_);
 }
 

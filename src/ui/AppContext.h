@@ -110,9 +110,9 @@ public:
     TfrmFolderStructuresTemplates& structureEditor() { return *frmFolderStructuresTemplates_; }
 
     /// Shows the general help window modally with the topic's text.
-    void ShowHelp(HelpTopic topic, bool moreHelp = false);
-    /// The template options' help for one page number (1 paths, 2 strings, 3 numbers).
-    void ShowTemplateOptionsHelp(std::int32_t pageNumber);
+    void ShowHelp(HelpTopic topic, MoreHelp moreHelp = MoreHelp::Hidden);
+    /// The template options' help for one page.
+    void ShowTemplateOptionsHelp(engine::PageKind page);
     /// Shows the about window modally.
     void ShowAbout();
     /// Shows the page's examples window modally.

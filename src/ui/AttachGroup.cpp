@@ -4,7 +4,6 @@
 #include "ui/ControlNames.h"
 #include "ui/ListViews.h"
 #include "ui/ModalRunner.h"
-#include "ui/PageHooks.h"
 #include "ui/PageRow.h"
 #include "ui/TfrmFolderTemplateOptions.h"
 
@@ -47,9 +46,8 @@ constexpr std::array<VariantRadio, 4> kVariants = {{
 
 } // namespace
 
-AttachGroup::AttachGroup(const PageRow& row, AppContext& context, PageHooks& hooks,
-                         Counting counting, QWidget* parent)
-    : QWidget(parent), row_(row), context_(context), hooks_(hooks), counting_(std::move(counting)) {
+AttachGroup::AttachGroup(const PageRow& row, AppContext& context, QWidget* parent)
+    : QWidget(parent), row_(row), context_(context) {
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(buildRadios(row));
@@ -271,9 +269,9 @@ void AttachGroup::setStructureControls(StructureControls controls) {
 }
 
 void AttachGroup::finishSetup(bool withFilesCount) {
-    counting_.recountTargets(withFilesCount);
+    emit countsChanged(withFilesCount);
     showCount();
-    hooks_.UpdateCreateButtons(true);
+    emit runRuleChanged(true);
 }
 
 void AttachGroup::addTemplateOption(QWidget* option) {
@@ -312,9 +310,9 @@ void AttachGroup::rdoAttachNothingClick() {
         variant->setEnabled(false);
     setStructureControls(StructureControls::None);
     structures_.clear();
-    counting_.countNamesOnly();
+    emit nothingAttached();
     lblSum_->setText(QStringLiteral("0"));
-    hooks_.UpdateCreateButtons(true);
+    emit runRuleChanged(true);
 }
 
 void AttachGroup::rdoStructureImportRelativePathsClick() {
@@ -353,13 +351,12 @@ void AttachGroup::existingSetup() {
 
 void AttachGroup::rdoCopyVariantClick() {
     enableForExisting();
-    counting_.recountTargets(withFiles());
-    hooks_.UpdateCreateButtons(true);
+    emit countsChanged(withFiles());
+    emit runRuleChanged(true);
 }
 
 void AttachGroup::btnFolderTemplatesOptionsClick() {
-    context_.templateOptions().ShowForPage(context_.modalRunner(),
-                                           engine::TemplatePageNumber(row_.kind));
+    context_.templateOptions().ShowForPage(context_.modalRunner(), row_.kind);
 }
 
 } // namespace dirforge::ui

@@ -1,15 +1,16 @@
 #pragma once
 // A page's attach choice and its structure window: the three attach-mode radios, the four copy
-// variants, "Options", and the Folder Structures/Templates list with its seven buttons.
+// variants, "Options", and the Folder Structures/Templates list with its seven buttons. The group
+// tells its page what changed by signals; it asks the page nothing.
 
 #include "engine/RunRequest.h"
 #include "engine/RunResults.h"
 #include "ui/NameListModel.h"
+#include "ui/PageQueries.h"
 
 #include <QWidget>
 
 #include <array>
-#include <functional>
 #include <string>
 #include <vector>
 
@@ -21,27 +22,17 @@ class QRadioButton;
 namespace dirforge::ui {
 
 class AppContext;
-class PageHooks;
 struct PageRow;
 
-class AttachGroup : public QWidget {
+class AttachGroup : public QWidget, public CopyVariantSource {
     Q_OBJECT
 public:
-    /// What the group needs from the page's run panel to recount after a change.
-    struct Counting {
-        std::function<void(bool withFiles)>
-            recountTargets;                   ///< PrepareTargetCounts with "to create" 0
-        std::function<void()> countNamesOnly; ///< Attach Nothing's counters
-        std::function<void(bool enabled)> setRunButtonsEnabled; ///< CREATE and Simulation as given
-    };
-
-    AttachGroup(const PageRow& row, AppContext& context, PageHooks& hooks, Counting counting,
-                QWidget* parent = nullptr);
+    AttachGroup(const PageRow& row, AppContext& context, QWidget* parent = nullptr);
 
     engine::AttachMode mode() const;
     /// False when the checked mode's radio is disabled (the run then attaches nothing).
     bool modeEnabled() const;
-    engine::CopyVariant copyVariant() const;
+    engine::CopyVariant copyVariant() const override;
     /// A with-files copy variant is checked.
     bool withFiles() const;
     const std::vector<std::string>& structureLines() const { return structures_.entries(); }
@@ -84,6 +75,22 @@ public:
     void btnExportFolderStructuresTemplatesClick();
     void btnEditFolderStructuresTemplatesClick();
 
+signals:
+    /// What a run would create changed (mode, copy variant or an added structure): the page's
+    /// "to create" counters are due again; withFiles counts the structures' files too.
+    void countsChanged(bool withFiles);
+    /// "Attach Nothing." was chosen: the "to create" counters count the page's names only.
+    void nothingAttached();
+    /// The group's part of the rule for CREATE and Simulation changed; requested is their state
+    /// when the rule leaves it open (every attach radio off).
+    void runRuleChanged(bool requested);
+    /// CREATE and Simulation are to be exactly as given: off while an empty structure is
+    /// refused, on once one is added.
+    void runButtonsSet(bool enabled);
+    /// Structure lines were deleted, imported, exported or edited: the page's enabling rules and
+    /// counters are due again.
+    void structuresChanged();
+
 private:
     QWidget* buildRadios(const PageRow& row);
     QLayout* buildStructureWindow(const PageRow& row);
@@ -105,13 +112,11 @@ private:
     std::vector<std::string> existingStructureLines(const std::vector<std::string>& lines) const;
     /// The mapped-drives note for the first host path among lines on no mapped drive ("" if none).
     std::string unmappedNote(const std::vector<std::string>& lines) const;
-    /// Recount, structure counter, UpdateCreateButtons(true): the end of every set-up.
+    /// Recount, structure counter, the run rule again: the end of every set-up.
     void finishSetup(bool withFiles);
 
     const PageRow& row_;
     AppContext& context_;
-    PageHooks& hooks_;
-    Counting counting_;
     NameListModel structures_{core::NameList::Order::Insertion};
 
     QRadioButton* rdoFullPaths_ = nullptr;

@@ -9,7 +9,6 @@
 #include "ui/ListEditors.h"
 #include "ui/ListViews.h"
 #include "ui/ModalRunner.h"
-#include "ui/PageHooks.h"
 #include "ui/PageRow.h"
 #include "ui/TfrmFileExport.h"
 #include "ui/TfrmFileImport.h"
@@ -61,14 +60,14 @@ void AttachGroup::AddStructure(const std::string& path) {
     }
     const std::string trimmed = core::Trim(typed.path);
     if (trimmed.empty()) {
-        counting_.setRunButtonsEnabled(false);
+        emit runButtonsSet(false);
         context_.prompt().warn(kStructureEmptyText, row_.titles.structureEmpty);
-        hooks_.UpdateCreateButtons(false);
+        emit runRuleChanged(false);
     } else {
         structures_.add(trimmed);
-        counting_.recountTargets(withFiles());
-        hooks_.UpdateCreateButtons(true);
-        counting_.setRunButtonsEnabled(true);
+        emit countsChanged(withFiles());
+        emit runRuleChanged(true);
+        emit runButtonsSet(true);
     }
     showCount();
     lstStructures_->setFocus();
@@ -87,8 +86,8 @@ void AttachGroup::btnViewFolderStructureClick() {
 void AttachGroup::btnDeleteSelFolderStructuresTemplatesClick() {
     if (context_.prompt().ask(kDeleteSelectedQuestion, row_.titles.structureDeleteSel))
         structures_.removeRows(SelectedRows(*lstStructures_));
-    hooks_.RefreshPageState();
-    hooks_.UpdateCreateButtons(true);
+    emit structuresChanged();
+    emit runRuleChanged(true);
     showCount();
     btnDeleteSel_->setFocus();
 }
@@ -98,7 +97,7 @@ void AttachGroup::btnDeleteAllFolderStructuresTemplatesClick() {
         context_.prompt().warn(kDeleteAllEmptyText, row_.titles.structureDeleteAllEmpty);
     else if (context_.prompt().ask(kDeleteAllQuestion, row_.titles.structureDeleteAll))
         structures_.clear();
-    hooks_.RefreshPageState();
+    emit structuresChanged();
     showCount();
     btnDeleteAll_->setFocus();
 }
@@ -130,7 +129,7 @@ void AttachGroup::btnImportFolderStructuresTemplatesClick() {
             structures_.addMany(converted);
         }
     }
-    hooks_.RefreshPageState();
+    emit structuresChanged();
     applyModeSetup();
     showCount();
     context_.prompt().warn(kImportEndText, row_.titles.structureImportEnd);
@@ -159,13 +158,13 @@ void AttachGroup::btnExportFolderStructuresTemplatesClick() {
         return;
     }
     context_.fileExport().exportList(structures_.entries(), "STRINGS");
-    hooks_.RefreshPageState();
+    emit structuresChanged();
 }
 
 void AttachGroup::btnEditFolderStructuresTemplatesClick() {
     context_.structureEditor().editStructures(
         {&structures_, mode(), row_.titles.structureEditRelative, row_.titles.structureEditFull});
-    hooks_.RefreshPageState();
+    emit structuresChanged();
     showCount();
 }
 

@@ -18,12 +18,19 @@ ComposedPage::ComposedPage(const PageRow& row, AppContext& context, TfrmMain& ma
     : CreationPage(parent), row_(row), context_(context), state_(mainWindow.runState(row.kind)) {
     run_ = new PageRunPanel(row_, context, mainWindow, state_, *this, this);
     framing_ = new PrefixSuffixGroup(row_, context.prompt(), this);
-    attach_ = new AttachGroup(row_, context, *this,
-                              {[this](bool withFiles) { run_->recountTargets(withFiles); },
-                               [this] { run_->countNamesOnly(nameCount()); },
-                               [this](bool enabled) { run_->setRunButtonsEnabled(enabled); }},
-                              this);
-    run_->setStructureFocus([this] { attach_->focusAddStructure(); });
+    attach_ = new AttachGroup(row_, context, this);
+    connectSharedPieces();
+}
+
+void ComposedPage::connectSharedPieces() {
+    connect(attach_, &AttachGroup::countsChanged, run_, &PageRunPanel::recountTargets);
+    connect(attach_, &AttachGroup::nothingAttached, this,
+            [this] { run_->countNamesOnly(nameCount()); });
+    connect(attach_, &AttachGroup::runRuleChanged, this, &ComposedPage::UpdateCreateButtons);
+    connect(attach_, &AttachGroup::runButtonsSet, run_, &PageRunPanel::setRunButtonsEnabled);
+    connect(attach_, &AttachGroup::structuresChanged, this, &ComposedPage::RefreshPageState);
+    connect(run_, &PageRunPanel::runEnded, this, [this] { UpdateCreateButtons(true); });
+    connect(run_, &PageRunPanel::structureWanted, attach_, &AttachGroup::focusAddStructure);
 }
 
 NameListModel& ComposedPage::structureList() {
@@ -34,9 +41,9 @@ void ComposedPage::UpdateCreateButtons(bool requested) {
     run_->setRunButtonsEnabled(attach_->runButtonsAllowed(requested, hasItems()));
 }
 
-QGroupBox* ComposedPage::addFrame(const char* objectName, const QString& caption) {
+QGroupBox* ComposedPage::addFrame(const QString& caption) {
     auto* frame = new QGroupBox(caption, this);
-    frame->setObjectName(QString::fromLatin1(objectName));
+    frame->setObjectName(ControlName(row_, "grp", "CreateFolders"));
     auto* outer = new QVBoxLayout(this);
     outer->setContentsMargins(4, 4, 4, 4);
     outer->addWidget(frame);
@@ -73,8 +80,8 @@ void ComposedPage::restoreSharedChoices(const settings::PageChoices& choices) {
     run_->setBoxes(choices.showVisualLog, choices.showExplorer);
 }
 
-void ComposedPage::resetSharedPieces(bool hyphenChecked) {
-    framing_->reset(hyphenChecked);
+void ComposedPage::resetSharedPieces(PrefixSuffixGroup::HyphenAfterReset hyphen) {
+    framing_->reset(hyphen);
     attach_->reset();
     run_->resetBoxes();
     run_->clearResults();

@@ -6,6 +6,7 @@
 #include "engine/DestinationHistory.h"
 #include "ui/AppContext.h"
 #include "ui/ControlNames.h"
+#include "ui/PageQueries.h"
 #include "ui/PageRow.h"
 #include "ui/QtText.h"
 #include "ui/TfrmLevelSummFolder.h"
@@ -35,9 +36,9 @@ std::vector<std::string> DistinctEntries(const std::vector<std::string>& entries
 
 } // namespace
 
-DestinationGroup::DestinationGroup(const PageRow& row, AppContext& context, Reactions reactions,
-                                   QWidget* parent)
-    : QWidget(parent), row_(row), context_(context), reactions_(std::move(reactions)) {
+DestinationGroup::DestinationGroup(const PageRow& row, AppContext& context,
+                                   const CopyVariantSource& variants, QWidget* parent)
+    : QWidget(parent), row_(row), context_(context), variants_(variants) {
     auto* label = Named(new QLabel(QStringLiteral("Destination Folder :"), this),
                         qPrintable(ControlName(row, "lbl", "DestFolders")));
     cboDestFolders_ = Named(new QComboBox(this), qPrintable(ControlName(row, "cbo", "DestFolders")),
@@ -120,7 +121,7 @@ bool DestinationGroup::RestoreDestination(const std::vector<std::string>& histor
         Fill(texts, static_cast<int>(present - texts.begin()));
     }
     btnViewDestFolder_->setEnabled(true);
-    reactions_.accepted();
+    emit accepted();
     return true;
 }
 
@@ -132,11 +133,10 @@ void DestinationGroup::SetDestination(const std::string& typed) {
         return;
     }
     const std::string& path = converted.path;
-    context_.levelSummary().ShowDestinationSummary(path, reactions_.checkedVariant());
+    context_.levelSummary().ShowDestinationSummary(path, variants_.copyVariant());
     const std::string trimmed = core::Trim(path);
     if (trimmed.empty()) {
-        if (reactions_.offWhenEmptyChosen || core::Trim(destination()).empty())
-            reactions_.emptied();
+        emit emptyChosen(!core::Trim(destination()).empty());
         context_.prompt().warn(row_.captions().destinationEmptyText, row_.titles.destinationEmpty);
         cboDestFolders_->setFocus();
         return;
@@ -153,7 +153,7 @@ void DestinationGroup::SetDestination(const std::string& typed) {
         Fill(DistinctEntries(texts), 0);
     }
     btnViewDestFolder_->setEnabled(true);
-    reactions_.accepted();
+    emit accepted();
 }
 
 void DestinationGroup::btnAddDestFolderClick() {

@@ -1,11 +1,11 @@
 #pragma once
-// The destination of the strings and numbers pages: the history box, "Browse" and "View".
-
-#include "engine/RunResults.h"
+// The destination of the strings and numbers pages: the history box, "Browse" and "View". The
+// group tells its page by signals whether a destination was taken; the one thing it asks, the
+// checked copy variant for the level summary, it reads through CopyVariantSource (the attach
+// group), so that the question cannot change the page.
 
 #include <QWidget>
 
-#include <functional>
 #include <string>
 #include <vector>
 
@@ -15,22 +15,14 @@ class QPushButton;
 namespace dirforge::ui {
 
 class AppContext;
+class CopyVariantSource;
 struct PageRow;
 
 /// cboVol0XDestFolders with btnVol0XAddDestFolder and btnVol0XViewDestFolder.
 class DestinationGroup : public QWidget {
     Q_OBJECT
 public:
-    /// What the page does when a destination is taken, or refused as empty.
-    struct Reactions {
-        std::function<engine::CopyVariant()> checkedVariant; ///< for the level summary
-        std::function<void()> accepted; ///< list group on, focus the entry field
-        std::function<void()> emptied;  ///< page off (no destination at all)
-        /// An empty choice switches the page off even while an earlier destination stays selected.
-        bool offWhenEmptyChosen = false;
-    };
-
-    DestinationGroup(const PageRow& row, AppContext& context, Reactions reactions,
+    DestinationGroup(const PageRow& row, AppContext& context, const CopyVariantSource& variants,
                      QWidget* parent = nullptr);
 
     /// The destination as selected (untrimmed).
@@ -60,6 +52,13 @@ public:
     QComboBox* box() const { return cboDestFolders_; }
     QPushButton* viewButton() const { return btnViewDestFolder_; }
 
+signals:
+    /// A destination was taken (chosen, browsed, pasted or restored from a profile).
+    void accepted();
+    /// An empty destination was chosen (before its warning is shown); earlierKept tells whether
+    /// an earlier destination stays selected.
+    void emptyChosen(bool earlierKept);
+
 protected:
     /// Ctrl+V on the box: the clipboard's path is taken as the destination.
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -70,7 +69,7 @@ private:
 
     const PageRow& row_;
     AppContext& context_;
-    Reactions reactions_;
+    const CopyVariantSource& variants_;
     QComboBox* cboDestFolders_ = nullptr;
     QPushButton* btnAddDestFolder_ = nullptr;
     QPushButton* btnViewDestFolder_ = nullptr;

@@ -183,21 +183,21 @@ const TopicText& TextOf(HelpTopic topic) {
 
 } // namespace
 
-const char* TemplateOptionsPageNote(int pageNumber) {
-    switch (pageNumber) {
-    case 1:
+const char* TemplateOptionsPageNote(engine::PageKind page) {
+    switch (page) {
+    case engine::PageKind::Paths:
         return "These options belong to the page \"Create Multiple Folders Using Paths\": its "
                "template lines "
                "are created inside every folder made from the Include Folder List, and the name "
                "replacing "
                "the first folder is the last folder of each path, framed by prefix and suffix.";
-    case 2:
+    case engine::PageKind::Strings:
         return "These options belong to the page \"Create Multiple Folders Using Strings\": its "
                "template lines "
                "are created inside every folder made from the INCLUDE list, and the name replacing "
                "the first "
                "folder is the whole new name, prefix and suffix included.";
-    case 3:
+    case engine::PageKind::Numbers:
         return "These options belong to the page \"Create Multiple Folders Using Increased "
                "Numbers\": its "
                "template lines are created inside every numbered folder. With \"Add Increased "
@@ -205,10 +205,8 @@ const char* TemplateOptionsPageNote(int pageNumber) {
                "Suffixes to Subfolders.\" ticked, each folder's number is then added to every "
                "subfolder the "
                "option gives.";
-    default:
-        break;
     }
-    return "These options belong to no page of this program.";
+    return "";
 }
 
 const char* HelpTopicTitle(HelpTopic topic) {

@@ -1,6 +1,8 @@
 #pragma once
 // The built-in help: one title and one text per topic, shown by the help window.
 
+#include "engine/PageKind.h"
+
 #include <array>
 
 namespace dirforge::ui {
@@ -28,12 +30,14 @@ inline constexpr std::array<HelpTopic, 11> kAllHelpTopics = {
     HelpTopic::LevelSummary, HelpTopic::FolderPicker,
 };
 
+/// Whether the help window offers "More Help Online" with a topic.
+enum class MoreHelp { Hidden, Shown };
+
 /// The topic's heading, e.g. "Create Multiple Folders Using Strings".
 const char* HelpTopicTitle(HelpTopic topic);
 /// The topic's text: plain text, paragraphs separated by blank lines.
 const char* HelpTopicText(HelpTopic topic);
-/// What the template options mean on one page (1 paths, 2 strings, 3 numbers; another number
-/// gives the note for no page).
-const char* TemplateOptionsPageNote(int pageNumber);
+/// What the template options mean on one page.
+const char* TemplateOptionsPageNote(engine::PageKind page);
 
 } // namespace dirforge::ui

@@ -2,7 +2,6 @@
 
 #include "ui/ControlNames.h"
 #include "ui/ListViews.h"
-#include "ui/PageHooks.h"
 #include "ui/PageRow.h"
 #include "ui/QtText.h"
 
@@ -26,7 +25,7 @@ QPushButton* Button(QWidget* parent, const QString& name, const char* caption,
 } // namespace
 
 IncludeExcludePanel::IncludeExcludePanel(const PageRow& row, platform::Prompt& prompt,
-                                         PageHooks& hooks, QWidget* parent)
+                                         QWidget* parent)
     : QWidget(parent), include_(row.listOrder, this), exclude_(row.listOrder, this) {
     pair_ = std::make_unique<engine::IncludeExcludePair>(
         include_.names(), exclude_.names(), prompt, engine::TextsFor(row.kind).pair,
@@ -35,12 +34,12 @@ IncludeExcludePanel::IncludeExcludePanel(const PageRow& row, platform::Prompt& p
             lblExcludeSum_->setText(QString::number(excluded));
             repaint_.tick();
         },
-        [&hooks] { hooks.RefreshPageState(); });
+        [this] { emit listsChanged(); });
 
     auto* lists = new QHBoxLayout;
-    lists->addWidget(buildListColumn(row, true), 1);
+    lists->addWidget(buildListColumn(row, ListSide::Include), 1);
     lists->addWidget(buildMoveButtons(row));
-    lists->addWidget(buildListColumn(row, false), 1);
+    lists->addWidget(buildListColumn(row, ListSide::Exclude), 1);
 
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
@@ -49,6 +48,11 @@ IncludeExcludePanel::IncludeExcludePanel(const PageRow& row, platform::Prompt& p
 
     connect(edtAddToList_, &QLineEdit::returnPressed, this, &IncludeExcludePanel::addRequested);
     connect(btnAddToList_, &QPushButton::clicked, this, &IncludeExcludePanel::addRequested);
+    connect(btnSmartImport_, &QPushButton::clicked, this, &IncludeExcludePanel::importRequested);
+    connect(btnSmartExport_, &QPushButton::clicked, this, &IncludeExcludePanel::exportRequested);
+    connect(btnEditIncludeList_, &QPushButton::clicked, this, &IncludeExcludePanel::editRequested);
+    connect(btnZoomIncludeWindow_, &QPushButton::clicked, this,
+            &IncludeExcludePanel::zoomRequested);
 }
 
 IncludeExcludePanel::~IncludeExcludePanel() = default;
@@ -102,7 +106,8 @@ QWidget* IncludeExcludePanel::buildMoveButtons(const PageRow& row) {
     return column;
 }
 
-QWidget* IncludeExcludePanel::buildListColumn(const PageRow& row, bool isInclude) {
+QWidget* IncludeExcludePanel::buildListColumn(const PageRow& row, ListSide side) {
+    const bool isInclude = side == ListSide::Include;
     auto* column = new QWidget(this);
     // Both lists share the width equally, whatever their buttons ask for.
     column->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);

@@ -1,7 +1,8 @@
 #pragma once
 // The list part of the strings and paths pages: the entry field with "Add item", the INCLUDE and
 // EXCLUDE lists with their "Lines:" counters, the pair's seven buttons and the INCLUDE buttons
-// Import, Export, Edit List and Zoom.
+// Import, Export, Edit List and Zoom. The panel does the pair's moves itself and tells its page by
+// signals what the page has to do or redo.
 
 #include "engine/IncludeExcludePair.h"
 #include "ui/NameListModel.h"
@@ -23,14 +24,12 @@ class Prompt;
 
 namespace dirforge::ui {
 
-class PageHooks;
 struct PageRow;
 
 class IncludeExcludePanel : public QWidget {
     Q_OBJECT
 public:
-    IncludeExcludePanel(const PageRow& row, platform::Prompt& prompt, PageHooks& hooks,
-                        QWidget* parent = nullptr);
+    IncludeExcludePanel(const PageRow& row, platform::Prompt& prompt, QWidget* parent = nullptr);
     ~IncludeExcludePanel() override;
 
     NameListModel& include() { return include_; }
@@ -48,19 +47,25 @@ public:
     void clear();
 
     QPushButton* addButton() const { return btnAddToList_; }
-    QPushButton* importButton() const { return btnSmartImport_; }
     QPushButton* exportButton() const { return btnSmartExport_; }
-    QPushButton* editButton() const { return btnEditIncludeList_; }
-    QPushButton* zoomButton() const { return btnZoomIncludeWindow_; }
 
 signals:
     /// "Add item" pressed, or Enter in the entry field.
     void addRequested();
+    /// INCLUDE's Import, Export, Edit List and Zoom pressed.
+    void importRequested();
+    void exportRequested();
+    void editRequested();
+    void zoomRequested();
+    /// A move, exchange or delete changed the lists: the page's enabling rules and counters are
+    /// due again.
+    void listsChanged();
 
 private:
     QWidget* buildEntryRow(const PageRow& row);
     QWidget* buildMoveButtons(const PageRow& row);
-    QWidget* buildListColumn(const PageRow& row, bool isInclude);
+    enum class ListSide { Include, Exclude };
+    QWidget* buildListColumn(const PageRow& row, ListSide side);
     /// Runs a pair operation on the selections and puts the focus where it says.
     void apply(engine::PairFocus focus);
     core::IndexSet selection(const QListView* view) const;

@@ -15,10 +15,11 @@ namespace dirforge::ui {
 
 ListPage::ListPage(const PageRow& row, AppContext& context, TfrmMain& mainWindow, QWidget* parent)
     : ComposedPage(row, context, mainWindow, parent) {
-    lists_ = new IncludeExcludePanel(row_, context.prompt(), *this, this);
+    lists_ = new IncludeExcludePanel(row_, context.prompt(), this);
+    connect(lists_, &IncludeExcludePanel::listsChanged, this, &ListPage::RefreshPageState);
     // The zoom window is shared with the import window: it shows exactly the INCLUDE list, never
     // entries left over from an earlier use or since removed from the list.
-    connect(lists_->zoomButton(), &QPushButton::clicked, this,
+    connect(lists_, &IncludeExcludePanel::zoomRequested, this,
             [this] { context_.zoomInclude().showEntries(lists_->include().entries()); });
 }
 

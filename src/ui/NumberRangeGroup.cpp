@@ -38,10 +38,12 @@ NumberRangeGroup::NumberRangeGroup(QWidget* parent) : QWidget(parent) {
     edtEndNumber_ = Named(new QLineEdit(QStringLiteral("1"), this), "edtVol03EndNumber",
                           "The last number of the new folders' names.");
     // The up/down controls stop at 1: a smaller start is typed, and the field's check lifts it.
-    udStartNumber_ = Named(new UpDownControl(edtStartNumber_, 1, kUpDownMaximum, false, this),
-                           "UDVol03StartNumber");
+    udStartNumber_ = Named(
+        new UpDownControl(edtStartNumber_, 1, kUpDownMaximum, UpDownControl::AtEnd::Stop, this),
+        "UDVol03StartNumber");
     udEndNumber_ =
-        Named(new UpDownControl(edtEndNumber_, 1, kUpDownMaximum, false, this), "UDVol03EndNumber");
+        Named(new UpDownControl(edtEndNumber_, 1, kUpDownMaximum, UpDownControl::AtEnd::Stop, this),
+              "UDVol03EndNumber");
     chkPaddedZeroes_ =
         Named(new QCheckBox(QStringLiteral("Padded zeroes in Increased Numbers."), this),
               "chkVol03PaddedZeroes");

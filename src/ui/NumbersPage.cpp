@@ -35,21 +35,19 @@ NumbersPage::NumbersPage(AppContext& context, TfrmMain& mainWindow, QWidget* par
               "chkVol03AddIncNumbersAsSuffix",
               "Append the folder's number to every subfolder of the text templates.");
     attach_->addTemplateOption(chkAddIncNumbersAsSuffix_);
-    DestinationGroup::Reactions reactions{[this] { return attach_->copyVariant(); },
-                                          [this] { SetPageEnabled(true); },
-                                          [this] { SetPageEnabled(false); }};
-    reactions.offWhenEmptyChosen = true; // even with an earlier destination still selected
-    destination_ = new DestinationGroup(row_, context, std::move(reactions), this);
-    run_->setHistoryUpdate([this] { destination_->MoveDestinationToTop(); });
-    run_->setEndNumberFocus([this] { numbers_->focusEndNumber(); });
-    buildLayout(addFrame("grpVol03CreateFolders",
-                         QStringLiteral("Create Folders from Increased Numbers. Attach "
+    destination_ = new DestinationGroup(row_, context, *attach_, this);
+    connect(destination_, &DestinationGroup::accepted, this, [this] { SetPageEnabled(true); });
+    // An empty choice switches the page off even while an earlier destination stays selected.
+    connect(destination_, &DestinationGroup::emptyChosen, this, [this] { SetPageEnabled(false); });
+    connect(run_, &PageRunPanel::destinationUsed, destination_,
+            &DestinationGroup::MoveDestinationToTop);
+    connect(run_, &PageRunPanel::endNumberWanted, numbers_, &NumberRangeGroup::focusEndNumber);
+    buildLayout(addFrame(QStringLiteral("Create Folders from Increased Numbers. Attach "
                                         "Folder Structures/Templates to Each NEWLY "
                                         "Created Folder.")));
 
     connect(numbers_, &NumberRangeGroup::numbersTaken, this, &NumbersPage::numbersTaken);
-    connect(run_->clearAllButton(), &QPushButton::clicked, this,
-            &NumbersPage::btnVol03ClearAllClick);
+    connect(run_, &PageRunPanel::clearAllRequested, this, &NumbersPage::btnVol03ClearAllClick);
 }
 
 void NumbersPage::buildLayout(QGroupBox* frame) {
@@ -163,7 +161,7 @@ void NumbersPage::btnVol03ClearAllClick() {
         return;
     destination_->clear();
     numbers_->reset();
-    resetSharedPieces(false);
+    resetSharedPieces(PrefixSuffixGroup::HyphenAfterReset::Unchecked);
     chkAddIncNumbersAsSuffix_->setChecked(false);
     SetPageEnabled(false);
     context_.prompt().inform(kClearAllEndText, row_.titles.clearAllDone);

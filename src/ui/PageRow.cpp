@@ -1,5 +1,7 @@
 #include "ui/PageRow.h"
 
+#include "ui/PageInfixes.h"
+
 namespace dirforge::ui {
 
 namespace {
@@ -45,9 +47,8 @@ constexpr PageCaptions kNumbersCaptions{
 const PageRow& StringsPageRow() {
     static const PageRow row{
         engine::PageKind::Strings,
-        "Vol02",
-        "btnVol02ListHelp",
-        "btnVol02Statistic",
+        "ListHelp",
+        "Statistic",
         HelpTopic::StringsPage,
         engine::StringsPageTexts().page,
         "IncludeStrings",
@@ -62,9 +63,8 @@ const PageRow& StringsPageRow() {
 const PageRow& PathsPageRow() {
     static const PageRow row{
         engine::PageKind::Paths,
-        "Vol04",
-        "btnVol04Help",
-        "btnVol04Statistics",
+        "Help",
+        "Statistics",
         HelpTopic::PathsPage,
         engine::PathsPageTexts().page,
         "IncludeFolderList",
@@ -80,9 +80,8 @@ const PageRow& PathsPageRow() {
 const PageRow& NumbersPageRow() {
     static const PageRow row{
         .kind = engine::PageKind::Numbers,
-        .infix = "Vol03",
-        .helpButton = "btnVol03Help",
-        .statisticButton = "btnVol03Statistics",
+        .helpRole = "Help",
+        .statisticRole = "Statistics",
         .helpTopic = HelpTopic::NumbersPage,
         .titles = engine::NumbersPageTexts().page,
         .includeListRole = nullptr,
@@ -106,7 +105,8 @@ const PageCaptions& PageRow::captions() const {
 }
 
 QString ControlName(const PageRow& row, const char* kind, const char* role) {
-    return QString::fromLatin1(kind) + QString::fromLatin1(row.infix) + QString::fromLatin1(role);
+    return QString::fromLatin1(kind) + QString::fromLatin1(InfixesOf(row.kind).vol) +
+           QString::fromLatin1(role);
 }
 
 } // namespace dirforge::ui

@@ -40,13 +40,12 @@ struct PageCaptions {
         "The selection field is empty !\nAction : You must select a Destination Folder.";
 };
 
-/// One page's row: its name infix ("Vol02"), the names that do not follow the pattern, its help
-/// topic and its titles.
+/// One page's row: its kind (which gives its name infix, ui/PageInfixes.h), the roles that differ
+/// between the pages' names, its help topic and its titles.
 struct PageRow {
     engine::PageKind kind;
-    const char* infix;
-    const char* helpButton;      // btnVol02ListHelp, btnVol04Help, btnVol03Help
-    const char* statisticButton; // btnVol02Statistic, btnVol04Statistics, btnVol03Statistics
+    const char* helpRole;      // btnVol02ListHelp, btnVol04Help, btnVol03Help
+    const char* statisticRole; // btnVol02Statistic, btnVol04Statistics, btnVol03Statistics
     HelpTopic helpTopic;
     const engine::PageMessageTitles& titles; // the page's own titles, from its table
     // The INCLUDE/EXCLUDE pair (strings and paths pages).
@@ -67,8 +66,8 @@ const PageRow& PathsPageRow();
 /// The increased-numbers page's row.
 const PageRow& NumbersPageRow();
 
-/// A control name of the page: kind + infix + role, e.g. ("btn", "CreateFolders") ->
-/// btnVol02CreateFolders.
+/// A control name of the page: kind + the page's Vol infix + role, e.g. ("btn", "CreateFolders")
+/// -> btnVol02CreateFolders.
 QString ControlName(const PageRow& row, const char* kind, const char* role);
 
 /// Horizontal scroll extent of a page's lists, in pixels.

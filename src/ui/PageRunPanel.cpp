@@ -4,8 +4,8 @@
 #include "engine/FolderFileUndo.h"
 #include "ui/AppContext.h"
 #include "ui/ControlNames.h"
-#include "ui/PageHooks.h"
 #include "ui/PageJournal.h"
+#include "ui/PageQueries.h"
 #include "ui/PageRow.h"
 #include "ui/RunProgressRow.h"
 #include "ui/RunWatch.h"
@@ -47,9 +47,10 @@ bool SomethingToUndo(const engine::RunResults& results) {
 } // namespace
 
 PageRunPanel::PageRunPanel(const PageRow& row, AppContext& context, TfrmMain& mainWindow,
-                           engine::PageRunState& state, PageHooks& hooks, QWidget* parent)
+                           engine::PageRunState& state, const RunRequestSource& requests,
+                           QWidget* parent)
     : QWidget(parent), row_(row), context_(context), mainWindow_(mainWindow), state_(state),
-      hooks_(hooks) {
+      requests_(requests) {
     chkViewDetailedResults_ = Named(new QCheckBox(QStringLiteral("Show Visual Log"), this),
                                     qPrintable(ControlName(row, "chk", "ViewDetailedResults")),
                                     "Show Detailed results window DURING the creating process");
@@ -69,7 +70,7 @@ PageRunPanel::PageRunPanel(const PageRow& row, AppContext& context, TfrmMain& ma
     btnSimulation_ =
         MakeButton(ControlName(row, "btn", "CreateFoldersSimulation"), "Simulation",
                    "Simulate the Folder Creation process (No Actual Folder creating).", this);
-    btnStatistic_ = MakeButton(QString::fromLatin1(row.statisticButton), "Visual Log",
+    btnStatistic_ = MakeButton(ControlName(row, "btn", row.statisticRole), "Visual Log",
                                "This window shows detailed results.", this);
     btnUndo_ =
         MakeButton(ControlName(row, "btn", "Undo"), "Undo",
@@ -77,7 +78,8 @@ PageRunPanel::PageRunPanel(const PageRow& row, AppContext& context, TfrmMain& ma
     btnClearAll_ =
         MakeButton(ControlName(row, "btn", "ClearAll"), captions.clearAllButton,
                    "Clear All windows, and set default settings for other controls.", this);
-    btnHelp_ = MakeButton(QString::fromLatin1(row.helpButton), "Help", "Help for this page.", this);
+    btnHelp_ =
+        MakeButton(ControlName(row, "btn", row.helpRole), "Help", "Help for this page.", this);
     btnExamples_ = MakeButton(ControlName(row, "btn", "Examples"), "Examples", nullptr, this);
 
     progressRow_ = new RunProgressRow(row, this);
@@ -102,8 +104,9 @@ PageRunPanel::PageRunPanel(const PageRow& row, AppContext& context, TfrmMain& ma
             &PageRunPanel::btnCreateFoldersSimulationClick);
     connect(btnStatistic_, &QPushButton::clicked, this, &PageRunPanel::btnStatisticClick);
     connect(btnUndo_, &QPushButton::clicked, this, &PageRunPanel::btnUndoClick);
+    connect(btnClearAll_, &QPushButton::clicked, this, &PageRunPanel::clearAllRequested);
     connect(btnHelp_, &QPushButton::clicked, this,
-            [this] { context_.ShowHelp(row_.helpTopic, true); });
+            [this] { context_.ShowHelp(row_.helpTopic, MoreHelp::Shown); });
     connect(btnExamples_, &QPushButton::clicked, this,
             [this] { context_.ShowExamples(row_.kind); });
 }
@@ -184,7 +187,7 @@ bool PageRunPanel::recountTargets(bool withFiles) {
     const engine::RunServices services{context_.fileSystem(), context_.prompt(), context_.shell(),
                                        observer()};
     const bool accepted =
-        engine::PrepareTargetCounts(hooks_.buildRunRequest(), state_, services, withFiles);
+        engine::PrepareTargetCounts(requests_.buildRunRequest(), state_, services, withFiles);
     RefreshLogCounters();
     return accepted;
 }
@@ -222,7 +225,7 @@ void PageRunPanel::startRun(RunFunction run) {
         RunWatch watch(observer(), *progressRow_);
         const engine::RunServices services{context_.fileSystem(), context_.prompt(),
                                            context_.shell(), watch};
-        outcome = run(hooks_.buildRunRequest(), state_, services);
+        outcome = run(requests_.buildRunRequest(), state_, services);
     } catch (...) {
         // Whatever went wrong is reported by the application's catch-all; the page must not stay
         // locked, and what the run made so far stays undoable after a restart.
@@ -230,20 +233,20 @@ void PageRunPanel::startRun(RunFunction run) {
             saveJournal();
         flushLog();
         mainWindow_.setOtherTabsEnabled(row_.kind, true);
-        hooks_.UpdateCreateButtons(true);
+        emit runEnded();
         throw;
     }
     if (real && outcome.end != engine::RunEnd::Refused)
         saveJournal();
     flushLog();
     mainWindow_.setOtherTabsEnabled(row_.kind, true);
-    if (outcome.updateHistory && historyUpdate_)
-        historyUpdate_();
-    hooks_.UpdateCreateButtons(true);
-    if (outcome.focus == engine::RunFocus::AddStructure && structureFocus_)
-        structureFocus_();
-    if (outcome.focus == engine::RunFocus::EndNumber && endNumberFocus_)
-        endNumberFocus_();
+    if (outcome.updateHistory)
+        emit destinationUsed();
+    emit runEnded();
+    if (outcome.focus == engine::RunFocus::AddStructure)
+        emit structureWanted();
+    if (outcome.focus == engine::RunFocus::EndNumber)
+        emit endNumberWanted();
 }
 
 void PageRunPanel::btnCreateFoldersClick() {

@@ -2,14 +2,13 @@
 // A page's run controls and its binding to the engine: "Show Visual Log" and "Show Explorer",
 // CREATE, Simulation, Visual Log, Undo, Clear All, help and Examples, and below them the
 // progress row with Stop. A run gets the page's request, disables the run buttons and the
-// other pages' tabs, and drives the visual log and the progress row.
+// other pages' tabs, and drives the visual log and the progress row. The panel asks its page for
+// the run request (RunRequestSource) and tells it by signals how a run ended.
 
 #include "engine/CreationRun.h"
 #include "engine/RunJournal.h"
 
 #include <QWidget>
-
-#include <functional>
 
 class QCheckBox;
 class QPushButton;
@@ -17,20 +16,19 @@ class QPushButton;
 namespace dirforge::ui {
 
 class AppContext;
-class PageHooks;
 class RunProgressRow;
+class RunRequestSource;
 class TfrmMain;
 struct PageRow;
 
 class PageRunPanel : public QWidget {
     Q_OBJECT
 public:
-    /// state is the page's run state kept by the main window.
+    /// state is the page's run state kept by the main window; requests gives each run its request.
     PageRunPanel(const PageRow& row, AppContext& context, TfrmMain& mainWindow,
-                 engine::PageRunState& state, PageHooks& hooks, QWidget* parent = nullptr);
+                 engine::PageRunState& state, const RunRequestSource& requests,
+                 QWidget* parent = nullptr);
 
-    QPushButton* createButton() const { return btnCreateFolders_; }
-    QPushButton* clearAllButton() const { return btnClearAll_; }
     /// The option-group members of this panel: Undo and Visual Log, the two check boxes.
     void setOptionsEnabled(bool enabled);
     /// CREATE and Simulation on or off.
@@ -51,13 +49,6 @@ public:
     /// Clear All: "to create" counters and every result list emptied, also in the visual log.
     void clearResults();
 
-    /// Called after a real run whose destination goes to the top of the history.
-    void setHistoryUpdate(std::function<void()> update) { historyUpdate_ = std::move(update); }
-    /// Called after a run that was refused for want of a structure.
-    void setStructureFocus(std::function<void()> focus) { structureFocus_ = std::move(focus); }
-    /// Called after a run that was refused for its end number (numbers page).
-    void setEndNumberFocus(std::function<void()> focus) { endNumberFocus_ = std::move(focus); }
-
     void btnCreateFoldersClick();
     void btnCreateFoldersSimulationClick();
     void btnStatisticClick();
@@ -70,6 +61,19 @@ public:
     /// Undoes a saved journal of this page with the visual log and the progress row; the journal
     /// keeps what is left. False when the undo was refused or had nothing to do.
     bool undoJournal(engine::RunJournal& journal);
+
+signals:
+    /// Clear All was pressed; the page asks and clears.
+    void clearAllRequested();
+    /// A real run used the destination: it goes to the top of the history.
+    void destinationUsed();
+    /// A run or simulation returned (also by an exception): the page applies its rule for CREATE
+    /// and Simulation again.
+    void runEnded();
+    /// A run was refused for want of a structure: the focus goes to "Add Structure".
+    void structureWanted();
+    /// A run was refused for its end number (numbers page): the focus goes to that field.
+    void endNumberWanted();
 
 private:
     using RunFunction = engine::RunOutcome (*)(const engine::RunRequest&, engine::PageRunState&,
@@ -84,10 +88,7 @@ private:
     AppContext& context_;
     TfrmMain& mainWindow_;
     engine::PageRunState& state_;
-    PageHooks& hooks_;
-    std::function<void()> historyUpdate_;
-    std::function<void()> structureFocus_;
-    std::function<void()> endNumberFocus_;
+    const RunRequestSource& requests_;
     QCheckBox* chkViewDetailedResults_ = nullptr;
     QCheckBox* chkViewDestFolder_ = nullptr;
     QPushButton* btnCreateFolders_ = nullptr;

@@ -53,19 +53,18 @@ std::string ImportCountText(std::size_t added, std::size_t skipped) {
 PathsPage::PathsPage(AppContext& context, TfrmMain& mainWindow, QWidget* parent)
     : ListPage(PathsPageRow(), context, mainWindow, parent) {
     setObjectName(QStringLiteral("pgeVol04Paths"));
-    buildLayout(addFrame("grpVol04CreateFolders",
-                         QStringLiteral("Create Folders from a List of Full Paths (on "
+    buildLayout(addFrame(QStringLiteral("Create Folders from a List of Full Paths (on "
                                         "any Drive). Attach Folder Structures/Templates "
                                         "to Each NEWLY Created Folder.")));
 
     connect(lists_, &IncludeExcludePanel::addRequested, this, &PathsPage::btnVol04AddToListClick);
-    connect(lists_->importButton(), &QPushButton::clicked, this,
+    connect(lists_, &IncludeExcludePanel::importRequested, this,
             &PathsPage::btnVol04SmartImportClick);
-    connect(lists_->exportButton(), &QPushButton::clicked, this,
+    connect(lists_, &IncludeExcludePanel::exportRequested, this,
             &PathsPage::btnVol04SmartExportClick);
-    connect(lists_->editButton(), &QPushButton::clicked, this,
+    connect(lists_, &IncludeExcludePanel::editRequested, this,
             &PathsPage::btnVol04EditIncludeListClick);
-    connect(run_->clearAllButton(), &QPushButton::clicked, this, &PathsPage::btnVol04ClearAllClick);
+    connect(run_, &PageRunPanel::clearAllRequested, this, &PathsPage::btnVol04ClearAllClick);
 }
 
 void PathsPage::buildLayout(QGroupBox* frame) {
@@ -222,7 +221,7 @@ void PathsPage::btnVol04ClearAllClick() {
     if (!context_.prompt().ask(kClearAllQuestionText, row_.titles.clearAllQuestion))
         return;
     lists_->clear();
-    resetSharedPieces(true);
+    resetSharedPieces(PrefixSuffixGroup::HyphenAfterReset::Checked);
     SetPageEnabled(false);
     context_.prompt().warn(kClearAllDoneText, row_.titles.clearAllDone);
 }

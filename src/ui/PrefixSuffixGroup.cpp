@@ -73,10 +73,10 @@ void PrefixSuffixGroup::restore(const std::string& prefix, const std::string& su
     chkHyphen_->setChecked(hyphen);
 }
 
-void PrefixSuffixGroup::reset(bool hyphenChecked) {
+void PrefixSuffixGroup::reset(HyphenAfterReset hyphen) {
     edtPrefix_->clear();
     edtSuffix_->clear();
-    chkHyphen_->setChecked(hyphenChecked);
+    chkHyphen_->setChecked(hyphen == HyphenAfterReset::Checked);
 }
 
 bool PrefixSuffixGroup::eventFilter(QObject* watched, QEvent* event) {

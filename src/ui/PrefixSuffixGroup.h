@@ -30,9 +30,10 @@ public:
     bool hyphen() const;
     /// Puts prefix, suffix and hyphen into a run request.
     void fillRequest(engine::RunRequest& request) const;
-    /// Clear All: both fields empty, the hyphen box as given (checked on the strings and paths
-    /// pages).
-    void reset(bool hyphenChecked = true);
+    /// The hyphen box after Clear All: checked on the strings and paths pages.
+    enum class HyphenAfterReset { Unchecked, Checked };
+    /// Clear All: both fields empty, the hyphen box as given.
+    void reset(HyphenAfterReset hyphen);
     /// A profile's framing (the texts pass the fields' character check like typed ones).
     void restore(const std::string& prefix, const std::string& suffix, bool hyphen);
 

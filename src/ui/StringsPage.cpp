@@ -18,7 +18,6 @@
 
 #include <QGridLayout>
 #include <QGroupBox>
-#include <QPushButton>
 #include <QVBoxLayout>
 
 namespace dirforge::ui {
@@ -50,32 +49,32 @@ bool ImportableName(const std::string& name) {
 StringsPage::StringsPage(AppContext& context, TfrmMain& mainWindow, QWidget* parent)
     : ListPage(StringsPageRow(), context, mainWindow, parent) {
     setObjectName(QStringLiteral("pgeVol02Strings"));
-    destination_ = new DestinationGroup(row_, context,
-                                        {[this] { return attach_->copyVariant(); },
-                                         [this] {
-                                             lists_->setEnabled(true);
-                                             focusEntryField();
-                                         },
-                                         [this] {
-                                             SetPageEnabled(false);
-                                             UpdateCreateButtons(false);
-                                         }},
-                                        this);
-    run_->setHistoryUpdate([this] { destination_->MoveDestinationToTop(); });
-    buildLayout(addFrame("grpVol02CreateFolders",
-                         QStringLiteral("Create Folders from a List of Strings. Attach "
+    destination_ = new DestinationGroup(row_, context, *attach_, this);
+    buildLayout(addFrame(QStringLiteral("Create Folders from a List of Strings. Attach "
                                         "Folder Structures/Templates to Each NEWLY "
                                         "Created Folder.")));
 
+    connect(destination_, &DestinationGroup::accepted, this, [this] {
+        lists_->setEnabled(true);
+        focusEntryField();
+    });
+    // An empty choice leaves the page as it is while an earlier destination stays selected.
+    connect(destination_, &DestinationGroup::emptyChosen, this, [this](bool earlierKept) {
+        if (earlierKept)
+            return;
+        SetPageEnabled(false);
+        UpdateCreateButtons(false);
+    });
+    connect(run_, &PageRunPanel::destinationUsed, destination_,
+            &DestinationGroup::MoveDestinationToTop);
     connect(lists_, &IncludeExcludePanel::addRequested, this, &StringsPage::btnVol02AddToListClick);
-    connect(lists_->importButton(), &QPushButton::clicked, this,
+    connect(lists_, &IncludeExcludePanel::importRequested, this,
             &StringsPage::btnVol02SmartImportClick);
-    connect(lists_->exportButton(), &QPushButton::clicked, this,
+    connect(lists_, &IncludeExcludePanel::exportRequested, this,
             &StringsPage::btnVol02SmartExportClick);
-    connect(lists_->editButton(), &QPushButton::clicked, this,
+    connect(lists_, &IncludeExcludePanel::editRequested, this,
             &StringsPage::btnVol02EditIncludeListClick);
-    connect(run_->clearAllButton(), &QPushButton::clicked, this,
-            &StringsPage::btnVol02ClearAllClick);
+    connect(run_, &PageRunPanel::clearAllRequested, this, &StringsPage::btnVol02ClearAllClick);
 }
 
 void StringsPage::buildLayout(QGroupBox* frame) {
@@ -222,7 +221,7 @@ void StringsPage::btnVol02ClearAllClick() {
         return;
     destination_->clear();
     lists_->clear();
-    resetSharedPieces(true);
+    resetSharedPieces(PrefixSuffixGroup::HyphenAfterReset::Checked);
     SetPageEnabled(false);
     context_.prompt().inform(kClearAllDoneText, row_.titles.clearAllDone);
 }

@@ -28,15 +28,19 @@ QLineEdit* SampleField(const QString& name, QWidget* parent) {
     return field;
 }
 
+/// Whether a sample list keeps the height of its rows or may grow with the window.
+enum class ListHeight { Fixed, Grows };
+
 /// A list showing sample lines, at least rows lines high; sized to them unless it may grow.
-QListWidget* SampleList(const QString& name, int rows, bool grows, QWidget* parent) {
+QListWidget* SampleList(const QString& name, int rows, ListHeight height, QWidget* parent) {
     auto* list = new QListWidget(parent);
     list->setObjectName(name);
     list->setSelectionMode(QAbstractItemView::SingleSelection);
-    const int height = (list->fontMetrics().lineSpacing() + 2) * rows + 2 * list->frameWidth() + 4;
-    list->setMinimumHeight(height);
-    if (!grows)
-        list->setMaximumHeight(height);
+    const int rowsHeight =
+        (list->fontMetrics().lineSpacing() + 2) * rows + 2 * list->frameWidth() + 4;
+    list->setMinimumHeight(rowsHeight);
+    if (height == ListHeight::Fixed)
+        list->setMaximumHeight(rowsHeight);
     return list;
 }
 
@@ -115,7 +119,7 @@ QWidget* TfrmExamples::buildInputs() {
         grid->addWidget(edtDestination_, row++, 1, 1, 3);
     }
     if (page_.listCaption != nullptr) {
-        lstInputs_ = SampleList(controlName("lst", "Inputs"), 3, false, box);
+        lstInputs_ = SampleList(controlName("lst", "Inputs"), 3, ListHeight::Fixed, box);
         grid->addWidget(label(page_.listCaption), row, 0, Qt::AlignTop);
         grid->addWidget(lstInputs_, row++, 1, 1, 3);
     } else {
@@ -139,7 +143,7 @@ QWidget* TfrmExamples::buildInputs() {
             FixedBox(controlName("chk", "PaddedZeroes"), "Padded Zeroes in Increase Numbers", box));
     boxes->addStretch();
     grid->addLayout(boxes, row++, 1, 1, 3);
-    lstStructures_ = SampleList(controlName("lst", "Structures"), 3, false, box);
+    lstStructures_ = SampleList(controlName("lst", "Structures"), 3, ListHeight::Fixed, box);
     grid->addWidget(label("Folder Structures/Templates"), row, 0, Qt::AlignTop);
     grid->addWidget(lstStructures_, row, 1, 1, 3);
     grid->setColumnStretch(1, 1);
@@ -189,7 +193,7 @@ QWidget* TfrmExamples::buildResults() {
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(Named(new QLabel(QStringLiteral("Results"), panel),
                             qPrintable(controlName("lbl", "Results"))));
-    lstResults_ = SampleList(controlName("lst", "Results"), 6, true, panel);
+    lstResults_ = SampleList(controlName("lst", "Results"), 6, ListHeight::Grows, panel);
     layout->addWidget(lstResults_, 1);
     return panel;
 }

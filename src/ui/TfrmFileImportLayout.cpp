@@ -157,9 +157,9 @@ QWidget* TfrmFileImport::buildSettingsBox() {
     rdoFileImportOneColumn_ = choice("Select a Column :", "rdoFileImportOneColumn", box);
     edtFileImportColumnNumber_ = Named(new QLineEdit("1", box), "edtFileImportColumnNumber");
     edtFileImportColumnNumber_->setMaximumWidth(60);
-    UDFileImportColumnNumber_ =
-        Named(new UpDownControl(edtFileImportColumnNumber_, 1, 100, true, box),
-              "UDFileImportColumnNumber");
+    UDFileImportColumnNumber_ = Named(
+        new UpDownControl(edtFileImportColumnNumber_, 1, 100, UpDownControl::AtEnd::Wrap, box),
+        "UDFileImportColumnNumber");
     chkFileImportAbandonQMarks_ =
         Named(new QCheckBox("Abandon Quotation Marks around strings (if any).", box),
               "chkFileImportAbandonQMarks");

@@ -83,7 +83,7 @@ TfrmFolderTemplateOptions::TfrmFolderTemplateOptions(engine::MAP_FOLDER_TEMPLATE
     connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
     connect(help, &QPushButton::clicked, this, [this] {
         if (help_)
-            help_(pageNumber_);
+            help_(page_);
     });
 
     auto* layout = new QVBoxLayout(this);
@@ -95,8 +95,8 @@ TfrmFolderTemplateOptions::TfrmFolderTemplateOptions(engine::MAP_FOLDER_TEMPLATE
     replaceNo_->setChecked(true);
 }
 
-int TfrmFolderTemplateOptions::ShowForPage(ModalRunner& runner, std::int32_t pageNumber) {
-    pageNumber_ = pageNumber;
+int TfrmFolderTemplateOptions::ShowForPage(ModalRunner& runner, engine::PageKind page) {
+    page_ = page;
     loadRecord();
     return runner.run(*this);
 }
@@ -115,7 +115,7 @@ void TfrmFolderTemplateOptions::loadRecord() {
     // The radio follows the option the runs apply (TemplateOptionFor), so a record with no flag
     // or with several flags shows what is really in effect.
     std::string searchText;
-    switch (engine::TemplateOptionFor(options_, pageNumber_, searchText)) {
+    switch (engine::TemplateOptionFor(options_, page_, searchText)) {
     case engine::ReplaceRemainderText:
         replaceRemainder_->setChecked(true);
         remainderText_->setText(ToQt(searchText));
@@ -149,7 +149,7 @@ engine::_tagFoldersTemplateOptions TfrmFolderTemplateOptions::chosenRecord() con
 }
 
 void TfrmFolderTemplateOptions::accept() {
-    engine::SetTemplateOptions(options_, pageNumber_, chosenRecord());
+    engine::SetTemplateOptions(options_, page_, chosenRecord());
     QDialog::accept();
 }
 

@@ -6,7 +6,6 @@
 
 #include <QDialog>
 
-#include <cstdint>
 #include <functional>
 
 class QButtonGroup;
@@ -26,18 +25,20 @@ public:
     explicit TfrmFolderTemplateOptions(engine::MAP_FOLDER_TEMPLATE_OPTIONS& options,
                                        QWidget* parent = nullptr);
 
-    /// Shows the record of pageNumber modally; OK stores the choice under that page.
-    int ShowForPage(ModalRunner& runner, std::int32_t pageNumber);
+    /// Shows the record of page modally; OK stores the choice under that page.
+    int ShowForPage(ModalRunner& runner, engine::PageKind page);
     /// The page whose record the dialog shows and stores.
-    std::int32_t pageNumber() const { return pageNumber_; }
-    /// What Help does: show the built-in help for the dialog's page number.
-    void setHelpHandler(std::function<void(std::int32_t)> handler) { help_ = std::move(handler); }
+    engine::PageKind page() const { return page_; }
+    /// What Help does: show the built-in help for the dialog's page.
+    void setHelpHandler(std::function<void(engine::PageKind)> handler) {
+        help_ = std::move(handler);
+    }
 
     /// The record the current choice stands for (all flags 0 but the chosen one).
     engine::_tagFoldersTemplateOptions chosenRecord() const;
 
 public slots:
-    /// OK: stores the chosen record under the page number and closes.
+    /// OK: stores the chosen record under the page and closes.
     void accept() override;
 
 private:
@@ -46,8 +47,8 @@ private:
     void clearChoice();
 
     engine::MAP_FOLDER_TEMPLATE_OPTIONS& options_;
-    std::int32_t pageNumber_ = engine::StringsPage;
-    std::function<void(std::int32_t)> help_;
+    engine::PageKind page_ = engine::PageKind::Strings;
+    std::function<void(engine::PageKind)> help_;
     QButtonGroup* choice_ = nullptr;
     QRadioButton* replaceNo_ = nullptr;
     QRadioButton* replaceFirst_ = nullptr;

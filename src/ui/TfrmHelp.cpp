@@ -50,16 +50,16 @@ TfrmHelp::TfrmHelp(QWidget* parent) : QDialog(parent) {
     layout->addWidget(memHelpText_, 1);
     layout->addLayout(buttons);
 
-    PrepareTopic(HelpTopic::Overview, false);
+    PrepareTopic(HelpTopic::Overview, MoreHelp::Hidden);
 }
 
-void TfrmHelp::PrepareTopic(HelpTopic topic, bool moreHelp) {
+void TfrmHelp::PrepareTopic(HelpTopic topic, MoreHelp moreHelp) {
     topic_ = topic;
     const QString title = QString::fromUtf8(HelpTopicTitle(topic));
     setWindowTitle(QStringLiteral("%1 Help - %2").arg(QString::fromLatin1(kProductName), title));
     lblHelpTopic_->setText(title);
     memHelpText_->setPlainText(QString::fromUtf8(HelpTopicText(topic)));
-    btnHelpMoreHelp_->setVisible(moreHelp);
+    btnHelpMoreHelp_->setVisible(moreHelp == MoreHelp::Shown);
 }
 
 void TfrmHelp::AppendText(const char* paragraph) {

@@ -16,8 +16,8 @@ class TfrmHelp : public QDialog {
 public:
     explicit TfrmHelp(QWidget* parent = nullptr);
 
-    /// Shows the topic's title and text; moreHelp shows the "More Help Online" button.
-    void PrepareTopic(HelpTopic topic, bool moreHelp);
+    /// Shows the topic's title and text, with or without the "More Help Online" button.
+    void PrepareTopic(HelpTopic topic, MoreHelp moreHelp);
     HelpTopic topic() const { return topic_; }
     /// Adds a paragraph to the prepared topic's text (what the topic means for one page).
     void AppendText(const char* paragraph);

@@ -2,7 +2,6 @@
 
 #include "core/CaseFold.h"
 #include "core/TextRules.h"
-#include "engine/TemplateRules.h"
 #include "settings/SettingsFile.h"
 #include "ui/AppContext.h"
 #include "ui/AppInfo.h"
@@ -250,8 +249,9 @@ settings::PageSetup TfrmMain::collectSetup() const {
 }
 
 void TfrmMain::applySetup(const settings::PageSetup& setup) {
-    for (const auto& [pageNumber, record] : setup.templateOptions)
-        engine::SetTemplateOptions(context_.templateOptionMap(), pageNumber, record);
+    // Every stored record is kept under its stored key, also one that no page reads.
+    for (const auto& [key, record] : setup.templateOptions)
+        context_.templateOptionMap().insert_or_assign(key, record);
     for (CreationPage* creationPage : pages_)
         if (creationPage != nullptr)
             creationPage->restoreSetup(setup);

@@ -45,18 +45,18 @@ TfrmStatistic::TfrmStatistic(engine::PageKind page, platform::Prompt& prompt, QW
         model = new ResultListModel(this);
 
     modeLabel_ = new QLabel(twin_.modeLabelInitial, this);
-    modeLabel_->setObjectName(QString("lbl%1NormalSimulate").arg(twin_.volInfix));
+    modeLabel_->setObjectName(QString("lbl%1NormalSimulate").arg(VolInfix(twin_)));
     modeLabel_->setAlignment(Qt::AlignCenter);
     QFont bold = modeLabel_->font();
     bold.setBold(true);
     modeLabel_->setFont(bold);
     modeBox_ = new QCheckBox(twin_.modeBoxCaption, this);
-    modeBox_->setObjectName(QString("chk%1NormalSimulate").arg(twin_.statInfix));
+    modeBox_->setObjectName(QString("chk%1NormalSimulate").arg(StatInfix(twin_)));
     modeBox_->setChecked(true);
     modeBox_->hide();
 
     auto* ok = new QPushButton("OK", this);
-    ok->setObjectName(QString("btn%1Ok").arg(twin_.statInfix));
+    ok->setObjectName(QString("btn%1Ok").arg(StatInfix(twin_)));
     connect(ok, &QPushButton::clicked, this, &QDialog::close);
 
     auto* lower = new QHBoxLayout;
@@ -130,7 +130,7 @@ QWidget* TfrmStatistic::buildListGroup(const char* caption,
 
 QWidget* TfrmStatistic::buildListColumn(ResultList list) {
     const ResultListTwin& names = ResultListTwinFor(list);
-    const QString infix = twin_.statInfix;
+    const QString infix = StatInfix(twin_);
     auto* column = new QWidget(this);
     auto* layout = new QVBoxLayout(column);
     layout->setContentsMargins(0, 0, 0, 0);

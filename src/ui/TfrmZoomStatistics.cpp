@@ -18,12 +18,12 @@ using engine::ResultList;
 TfrmZoomStatistics::TfrmZoomStatistics(const VisualLogTwin& twin, const Models& models,
                                        QWidget* parent)
     : QDialog(parent) {
-    setObjectName(twin.zoomClass);
+    setObjectName(QString::fromStdString(ZoomWindowName(twin)));
     setWindowTitle("Zoom Window.");
     resize(817, 600);
     ApplyBackground(*this);
 
-    const QString prefix = QString("%1ZoomStatistics").arg(twin.volInfix);
+    const QString prefix = QString("%1ZoomStatistics").arg(VolInfix(twin));
     auto* layout = new QVBoxLayout(this);
 
     // The selectors only record which list is shown; the user never sees them.

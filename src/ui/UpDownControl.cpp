@@ -8,11 +8,11 @@
 
 namespace dirforge::ui {
 
-UpDownControl::UpDownControl(QLineEdit* associate, int minimum, int maximum, bool wrap,
+UpDownControl::UpDownControl(QLineEdit* associate, int minimum, int maximum, AtEnd atEnd,
                              QWidget* parent)
     : QWidget(parent), associate_(associate), up_(new QToolButton(this)),
-      down_(new QToolButton(this)), minimum_(minimum), maximum_(maximum), wrap_(wrap),
-      position_(minimum) {
+      down_(new QToolButton(this)), minimum_(minimum), maximum_(maximum),
+      wrap_(atEnd == AtEnd::Wrap), position_(minimum) {
     up_->setArrowType(Qt::UpArrow);
     down_->setArrowType(Qt::DownArrow);
     up_->setObjectName("btnUp");

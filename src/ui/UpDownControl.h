@@ -12,7 +12,10 @@ namespace dirforge::ui {
 class UpDownControl : public QWidget {
     Q_OBJECT
 public:
-    UpDownControl(QLineEdit* associate, int minimum, int maximum, bool wrap,
+    /// What a step past one end of the range does.
+    enum class AtEnd { Stop, Wrap };
+
+    UpDownControl(QLineEdit* associate, int minimum, int maximum, AtEnd atEnd,
                   QWidget* parent = nullptr);
 
     int position() const { return position_; }

@@ -1,5 +1,7 @@
 #include "ui/VisualLogTwins.h"
 
+#include "ui/PageInfixes.h"
+
 namespace dirforge::ui {
 namespace {
 
@@ -8,10 +10,7 @@ using engine::ResultList;
 
 constexpr VisualLogTwin kStrings{
     PageKind::Strings,
-    "Stat02",
-    "Vol02",
     "TfrmStatistic02",
-    "TfrmVol02ZoomStatistics",
     "Detailed results for creating folders from a list of strings.",
     "Simulate the Folder/File Creation Process.",
     "Normal/Simulate",
@@ -28,10 +27,7 @@ constexpr VisualLogTwin kStrings{
 
 constexpr VisualLogTwin kPaths{
     PageKind::Paths,
-    "Stat04",
-    "Vol04",
     "TfrmStatistic04",
-    "TfrmVol04ZoomStatistics",
     "Detailed results for creating folders from a list of folders",
     "Simulate the Folder/File Simulation Process.",
     "Normal/Simulation",
@@ -48,10 +44,7 @@ constexpr VisualLogTwin kPaths{
 
 constexpr VisualLogTwin kNumbers{
     PageKind::Numbers,
-    "Stat03",
-    "Vol03",
     "TfrmStatistic03",
-    "TfrmVol03ZoomStatistics",
     "Detailed results for creating folders using increased numbers.",
     "Simulate the Folder/File Creation Process.",
     "Normal/Simulate",
@@ -124,13 +117,25 @@ const VisualLogTwin& VisualLogTwinFor(engine::PageKind page) {
     return kStrings;
 }
 
+const char* StatInfix(const VisualLogTwin& twin) {
+    return InfixesOf(twin.page).stat;
+}
+
+const char* VolInfix(const VisualLogTwin& twin) {
+    return InfixesOf(twin.page).vol;
+}
+
+std::string ZoomWindowName(const VisualLogTwin& twin) {
+    return std::string("Tfrm") + VolInfix(twin) + "ZoomStatistics";
+}
+
 const ResultListTwin& ResultListTwinFor(engine::ResultList list) {
     return kLists[static_cast<std::size_t>(list)];
 }
 
 std::string CounterLabelName(const VisualLogTwin& twin, engine::CounterRow row,
                              engine::CounterColumn column) {
-    return std::string("lbl") + twin.statInfix + kRowNames[static_cast<std::size_t>(row)] +
+    return std::string("lbl") + StatInfix(twin) + kRowNames[static_cast<std::size_t>(row)] +
            kColumnNames[static_cast<std::size_t>(column)];
 }
 

@@ -12,11 +12,8 @@ namespace dirforge::ui {
 
 /// What differs between the strings, paths and increased-numbers pages' logs.
 struct VisualLogTwin {
-    engine::PageKind page;
-    const char* statInfix; // "Stat02": value labels, lists, buttons of the log
-    const char* volInfix;  // "Vol02": mode label and the zoom window's controls
+    engine::PageKind page; // its infixes (ui/PageInfixes.h) are in the log's control names
     const char* logClass;  // objectName of the log window
-    const char* zoomClass; // objectName of the zoom window
     const char* caption;
     const char* modeLabelInitial;
     const char* modeBoxCaption;
@@ -46,12 +43,19 @@ struct ResultListTwin {
     const char* emptyWarning;    // shown by Export on an empty list
 };
 
+/// The page's "Stat02" infix: the log's value labels, lists and buttons.
+const char* StatInfix(const VisualLogTwin& twin);
+/// The page's "Vol02" infix: the log's mode label and the zoom window's controls.
+const char* VolInfix(const VisualLogTwin& twin);
+/// objectName of the zoom window: TfrmVol02ZoomStatistics.
+std::string ZoomWindowName(const VisualLogTwin& twin);
+
 /// The row of a page.
 const VisualLogTwin& VisualLogTwinFor(engine::PageKind page);
 /// The row of a result list, in the log's order.
 const ResultListTwin& ResultListTwinFor(engine::ResultList list);
 
-/// "lbl" + statInfix + row + column, e.g. lblStat02FilesSizeExists.
+/// "lbl" + the page's Stat infix + row + column, e.g. lblStat02FilesSizeExists.
 std::string CounterLabelName(const VisualLogTwin& twin, engine::CounterRow row,
                              engine::CounterColumn column);
 /// The zoom window's title for a list on a page (the failed-undo title differs per page).

@@ -153,7 +153,7 @@ TEST_F(CreationRunTest, EmptyListAsksResetsWarnsAndStillUpdatesTheHistory) {
 TEST_F(CreationRunTest, TextTemplatesCreateBelowTheNewFolderOnly) {
     drives.makeFolder("f:\\Clients\\Acme\\Docs");
     faulty.failAlways(testing::FsOp::CreateFolder, "f:\\Clients\\Beta\\Locked");
-    options[engine::StringsPage] =
+    options[engine::TemplateOptionsKey(engine::PageKind::Strings)] =
         engine::_tagFoldersTemplateOptions{0, 0, "", 1, 0}; // drop the first folder
     auto r = request(PageKind::Strings, {"Acme", "Beta"});
     r.attachMode = AttachMode::TextTemplates;

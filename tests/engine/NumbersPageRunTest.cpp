@@ -137,7 +137,8 @@ TEST_F(NumbersPageRunTest, TemplateSubfoldersCarryTheNumber) {
     r.numbers.addNumbersToSubfolders = true;
     r.attachMode = AttachMode::TextTemplates;
     r.structureLines = {"\\Docs\\Images"};
-    options[engine::NumbersPage] = engine::_tagFoldersTemplateOptions{};
+    options[engine::TemplateOptionsKey(engine::PageKind::Numbers)] =
+        engine::_tagFoldersTemplateOptions{};
     create(r);
     EXPECT_EQ(state.results.SubFoldersCreated, (Paths{"f:\\Clients\\P  7\\Docs  7\\Images  7",
                                                       "f:\\Clients\\P  8\\Docs  8\\Images  8"}));

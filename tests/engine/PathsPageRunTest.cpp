@@ -79,9 +79,10 @@ TEST_F(PathsPageRunTest, ExistingAndFailedTargetsCountTheStructureTheyDoNotRecei
 }
 
 TEST_F(PathsPageRunTest, TemplatesUseThePathsPageOption) {
-    options[engine::PathsPage] =
+    options[engine::TemplateOptionsKey(engine::PageKind::Paths)] =
         engine::_tagFoldersTemplateOptions{0, 0, "", 0, 1}; // replace everywhere
-    options[engine::StringsPage] = engine::_tagFoldersTemplateOptions{1, 0, "", 0, 0};
+    options[engine::TemplateOptionsKey(engine::PageKind::Strings)] =
+        engine::_tagFoldersTemplateOptions{1, 0, "", 0, 0};
     auto r = request(PageKind::Paths, {"f:\\Clients\\Acme"});
     r.attachMode = AttachMode::TextTemplates;
     r.structureLines = {"\\Customer_Code\\Docs\\customer_code\\Pdf"};

@@ -40,9 +40,11 @@ public:
         else if (r.attachMode == AttachMode::TextTemplates)
             r.structureLines = some({"\\T", "\\T", "\\T\\U", "\\A", "\\Single", "\\F"}, 1, 4);
         const std::uint8_t dropFirst = chance(3) ? 1 : 0;
-        options_[engine::StringsPage] = options_[engine::PathsPage] =
-            options_[engine::NumbersPage] = engine::_tagFoldersTemplateOptions{
-                static_cast<std::uint8_t>(1 - dropFirst), 0, "", dropFirst, 0};
+        options_[engine::TemplateOptionsKey(engine::PageKind::Strings)] =
+            options_[engine::TemplateOptionsKey(engine::PageKind::Paths)] =
+                options_[engine::TemplateOptionsKey(engine::PageKind::Numbers)] =
+                    engine::_tagFoldersTemplateOptions{static_cast<std::uint8_t>(1 - dropFirst), 0,
+                                                       "", dropFirst, 0};
         r.templateOptions = &options_;
         return r;
     }

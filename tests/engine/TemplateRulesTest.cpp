@@ -18,7 +18,7 @@ _tagFoldersTemplateOptions Record(int code, std::string searchText = {}) {
 TEST(TemplateOptionsTest, CodesInTheirTestingOrder) {
     MAP_FOLDER_TEMPLATE_OPTIONS options;
     std::string search = "stale";
-    EXPECT_EQ(TemplateOptionFor(options, StringsPage, search),
+    EXPECT_EQ(TemplateOptionFor(options, PageKind::Strings, search),
               1); // missing page: the default record
     EXPECT_EQ(search, "");
 
@@ -39,10 +39,11 @@ TEST(TemplateOptionsTest, CodesInTheirTestingOrder) {
         {noAndAll, 1, ""},
     };
     for (const Case& c : cases) {
-        SetTemplateOptions(options, PathsPage, c.record);
-        EXPECT_EQ(TemplateOptionFor(options, PathsPage, search), c.code);
+        SetTemplateOptions(options, PageKind::Paths, c.record);
+        EXPECT_EQ(TemplateOptionFor(options, PageKind::Paths, search), c.code);
         EXPECT_EQ(search, c.search);
-        EXPECT_EQ(TemplateOptionFor(options, NumbersPage, search), 1); // other pages untouched
+        EXPECT_EQ(TemplateOptionFor(options, PageKind::Numbers, search),
+                  1); // other pages untouched
     }
 }
 
@@ -66,13 +67,13 @@ TEST(TemplateRulesTest, WorkedExampleOfTheFourOptions) {
     };
     for (const Case& c : cases) {
         MAP_FOLDER_TEMPLATE_OPTIONS options;
-        SetTemplateOptions(options, StringsPage, c.record);
-        EXPECT_EQ(
-            JoinTemplatePath(target, TransformTemplateLine(options, StringsPage, temp, target)),
-            c.tempFolder);
-        EXPECT_EQ(
-            JoinTemplatePath(target, TransformTemplateLine(options, StringsPage, docs, target)),
-            c.docsFolder);
+        SetTemplateOptions(options, PageKind::Strings, c.record);
+        EXPECT_EQ(JoinTemplatePath(target,
+                                   TransformTemplateLine(options, PageKind::Strings, temp, target)),
+                  c.tempFolder);
+        EXPECT_EQ(JoinTemplatePath(target,
+                                   TransformTemplateLine(options, PageKind::Strings, docs, target)),
+                  c.docsFolder);
     }
 }
 

@@ -28,6 +28,7 @@
 #include <QToolTip>
 
 using dirforge::engine::PageKind;
+Q_DECLARE_METATYPE(PageKind)
 using dirforge::platform::MessageKind;
 using dirforge::testing::StartedProgram;
 using Strings = std::vector<std::string>;
@@ -285,15 +286,15 @@ private slots:
     }
 
     void templateOptionsHelpNamesThePage_data() {
-        QTest::addColumn<int>("pageNumber");
+        QTest::addColumn<PageKind>("page");
         QTest::addColumn<QString>("pageName");
-        QTest::newRow("paths") << 1 << "Create Multiple Folders Using Paths";
-        QTest::newRow("strings") << 2 << "Create Multiple Folders Using Strings";
-        QTest::newRow("numbers") << 3 << "Add Increased Numbers as Suffixes";
+        QTest::newRow("paths") << PageKind::Paths << "Create Multiple Folders Using Paths";
+        QTest::newRow("strings") << PageKind::Strings << "Create Multiple Folders Using Strings";
+        QTest::newRow("numbers") << PageKind::Numbers << "Add Increased Numbers as Suffixes";
     }
 
     void templateOptionsHelpNamesThePage() {
-        QFETCH(int, pageNumber);
+        QFETCH(PageKind, page);
         QFETCH(QString, pageName);
         StartedProgram program;
         QString text;
@@ -305,7 +306,7 @@ private slots:
             text = help.findChild<QPlainTextEdit*>("memHelpText")->toPlainText();
             return int(QDialog::Accepted);
         });
-        program.context->templateOptions().ShowForPage(program.runner, pageNumber);
+        program.context->templateOptions().ShowForPage(program.runner, page);
         VERIFY_SCRIPTS_DONE(program);
         QVERIFY2(text.contains(pageName), qPrintable(text));
         QVERIFY(text.startsWith(QString::fromUtf8(

@@ -12,6 +12,7 @@
 #include <QTest>
 
 #include <functional>
+#include <optional>
 
 using namespace dirforge;
 using Record = engine::_tagFoldersTemplateOptions;
@@ -121,7 +122,7 @@ void TestTemplateOptions::showsTheRecordInEffect() {
     QFETCH(Record, stored);
     engine::MAP_FOLDER_TEMPLATE_OPTIONS options;
     if (!(stored == Record{}))
-        options[engine::NumbersPage] = stored;
+        options[engine::TemplateOptionsKey(engine::PageKind::Numbers)] = stored;
     ui::TfrmFolderTemplateOptions dialog(options);
     // A previous showing left another choice behind; showing again starts from the record.
     Radio(dialog, "ReplaceAll")->click();
@@ -135,7 +136,7 @@ void TestTemplateOptions::showsTheRecordInEffect() {
         textEnabled = SearchTextEnabled(shown);
         shown.reject();
     });
-    dialog.ShowForPage(runner, engine::NumbersPage);
+    dialog.ShowForPage(runner, engine::PageKind::Numbers);
     QVERIFY2(runner.satisfied(), qPrintable(runner.describe()));
     QTEST(checked, "checked");
     QTEST(text, "searchText");
@@ -160,17 +161,19 @@ void TestTemplateOptions::okStoresTheChoiceUnderItsPage_data() {
 void TestTemplateOptions::okStoresTheChoiceUnderItsPage() {
     QFETCH(Record, stored);
     QFETCH(QString, click);
-    engine::MAP_FOLDER_TEMPLATE_OPTIONS options{{engine::PathsPage, stored},
-                                                {engine::StringsPage, Make(0, 0, "", 0, 1)}};
+    engine::MAP_FOLDER_TEMPLATE_OPTIONS options{
+        {engine::TemplateOptionsKey(engine::PageKind::Paths), stored},
+        {engine::TemplateOptionsKey(engine::PageKind::Strings), Make(0, 0, "", 0, 1)}};
     ui::TfrmFolderTemplateOptions dialog(options);
     FillingRunner runner([&](QDialog& shown) {
         if (!click.isEmpty())
             Radio(shown, click.toLatin1().constData())->click();
         Click(shown, "btnFolderTemplateOptionsOk");
     });
-    QCOMPARE(dialog.ShowForPage(runner, engine::PathsPage), int(QDialog::Accepted));
-    QTEST(options.at(engine::PathsPage), "expected");
-    QCOMPARE(options.at(engine::StringsPage), Make(0, 0, "", 0, 1));
+    QCOMPARE(dialog.ShowForPage(runner, engine::PageKind::Paths), int(QDialog::Accepted));
+    QTEST(options.at(engine::TemplateOptionsKey(engine::PageKind::Paths)), "expected");
+    QCOMPARE(options.at(engine::TemplateOptionsKey(engine::PageKind::Strings)),
+             Make(0, 0, "", 0, 1));
     QCOMPARE(options.size(), std::size_t{2});
 }
 
@@ -181,12 +184,13 @@ void TestTemplateOptions::cancelStoresNothing() {
         Radio(shown, "ReplaceAll")->click();
         Click(shown, "btnFolderTemplateOptionsCancel");
     });
-    QCOMPARE(dialog.ShowForPage(runner, engine::StringsPage), int(QDialog::Rejected));
+    QCOMPARE(dialog.ShowForPage(runner, engine::PageKind::Strings), int(QDialog::Rejected));
     QVERIFY(options.empty());
 }
 
 void TestTemplateOptions::searchTextFieldFollowsItsOption() {
-    engine::MAP_FOLDER_TEMPLATE_OPTIONS options{{engine::StringsPage, Make(0, 1, "Cust", 0, 0)}};
+    engine::MAP_FOLDER_TEMPLATE_OPTIONS options{
+        {engine::TemplateOptionsKey(engine::PageKind::Strings), Make(0, 1, "Cust", 0, 0)}};
     ui::TfrmFolderTemplateOptions dialog(options);
     FillingRunner runner([&](QDialog& shown) {
         QVERIFY(SearchTextEnabled(shown));
@@ -197,21 +201,22 @@ void TestTemplateOptions::searchTextFieldFollowsItsOption() {
         SearchText(shown)->setText("Code");
         Click(shown, "btnFolderTemplateOptionsOk");
     });
-    dialog.ShowForPage(runner, engine::StringsPage);
-    QCOMPARE(options.at(engine::StringsPage), Make(0, 1, "Code", 0, 0));
+    dialog.ShowForPage(runner, engine::PageKind::Strings);
+    QCOMPARE(options.at(engine::TemplateOptionsKey(engine::PageKind::Strings)),
+             Make(0, 1, "Code", 0, 0));
 }
 
 void TestTemplateOptions::helpAsksForThePagesHelp() {
     engine::MAP_FOLDER_TEMPLATE_OPTIONS options;
     ui::TfrmFolderTemplateOptions dialog(options);
-    std::int32_t asked = 0;
-    dialog.setHelpHandler([&](std::int32_t page) { asked = page; });
+    std::optional<engine::PageKind> asked;
+    dialog.setHelpHandler([&](engine::PageKind page) { asked = page; });
     FillingRunner runner([&](QDialog& shown) {
         Click(shown, "btnFolderTemplateOptionsHelp");
         shown.reject();
     });
-    dialog.ShowForPage(runner, engine::NumbersPage);
-    QCOMPARE(asked, engine::NumbersPage);
+    dialog.ShowForPage(runner, engine::PageKind::Numbers);
+    QVERIFY(asked == engine::PageKind::Numbers);
     QVERIFY(options.empty());
 }
 
