@@ -137,24 +137,30 @@ std::size_t NameList::insertMissingSorted(std::vector<std::string> texts,
     keyed.erase(std::unique(keyed.begin(), keyed.end(),
                             [](const auto& a, const auto& b) { return a.first == b.first; }),
                 keyed.end());
-    KeyedTexts missing;
+    // The missing texts are gathered at the batch's front, in place: a million names are not
+    // held a second time in a list of their own.
+    std::size_t missing = 0;
     std::size_t i = 0;
     std::size_t walked = examined - keyed.size(); // repeats within the batch count as examined
-    for (auto& entry : keyed) {
-        while (i < items_.size() && CompareFolded(items_[i], entry.first) < 0)
+    for (std::size_t at = 0; at < keyed.size(); ++at) {
+        const std::string& folded = keyed[at].first;
+        while (i < items_.size() && CompareFolded(items_[i], folded) < 0)
             ++i;
-        if (i == items_.size() || CompareFolded(items_[i], entry.first) != 0)
-            missing.push_back(std::move(entry));
+        if (i == items_.size() || CompareFolded(items_[i], folded) != 0) {
+            if (missing != at)
+                keyed[missing] = std::move(keyed[at]);
+            ++missing;
+        }
         if (progress)
-            progress(++walked, missing.size());
+            progress(++walked, missing);
     }
-    if (missing.empty())
+    if (missing == 0)
         return 0;
-    const std::size_t added = missing.size();
+    keyed.resize(missing);
     notifyAboutToReset();
-    mergeSorted(textsOf(std::move(missing)));
+    mergeSorted(textsOf(std::move(keyed)));
     notifyReset();
-    return added;
+    return missing;
 }
 
 std::size_t NameList::insertMissingAppended(std::vector<std::string> texts,
