@@ -64,8 +64,8 @@ bool RunAnchors::createFolder(const std::string& chosen, const std::string& path
             held->unidentified.push_back(results_.FolderIdentities.size());
             deferred = true;
         }
-        results_.FoldersMadeByRun.push_back(std::move(item.path));
-        results_.FolderIdentities.push_back(item.identity);
+        results_.FoldersMadeByRun.push_back(item.path);
+        results_.FolderIdentities.push_back(platform::FolderIdentity::of(item.identity));
     }
     if (deferred && held->unidentified.size() >= kMostUnidentified)
         identify(*held); // a long run does not hold every new name twice until its end
@@ -103,7 +103,7 @@ void RunAnchors::identify(Held& held) {
     for (std::size_t i = 0; i < held.unidentified.size() && i < found.size(); ++i) {
         const std::size_t at = held.unidentified[i];
         if (at < results_.FolderIdentities.size())
-            results_.FolderIdentities[at] = found[i];
+            results_.FolderIdentities[at] = platform::FolderIdentity::of(found[i]);
     }
     held.unidentified.clear();
 }

@@ -5,7 +5,7 @@
 #include <nlohmann/json.hpp>
 
 #include <algorithm>
-#include <array>
+#include <string_view>
 #include <utility>
 
 namespace dirforge::engine {
@@ -23,31 +23,32 @@ constexpr const char* kHexKey = "hex";
 /// run set it, as the page's Undo does. Journals written without it read as zeros.
 constexpr const char* kToCreateKey = "ToCreate";
 
-/// The journal's lists with their keys.
-std::array<std::pair<const char*, std::vector<std::string> engine::RunResults::*>, 6>
-JournalLists() {
-    using R = engine::RunResults;
-    return {{{"FoldersCreated", &R::FoldersCreated},
-             {"SubFoldersCreated", &R::SubFoldersCreated},
-             {"FilesCreated", &R::FilesCreated},
-             {"FoldersFailedUndo", &R::FoldersFailedUndo},
-             {"UndoRetry", &R::UndoRetry},
-             {"FoldersMadeByRun", &R::FoldersMadeByRun}}};
+/// Calls onList(key, list) for each of the journal's lists in the file's order (results is a
+/// RunResults, const or not).
+template <typename Results, typename OnList> void ForEachJournalList(Results& r, OnList&& onList) {
+    onList("FoldersCreated", r.FoldersCreated);
+    onList("SubFoldersCreated", r.SubFoldersCreated);
+    onList("FilesCreated", r.FilesCreated);
+    onList("FoldersFailedUndo", r.FoldersFailedUndo);
+    onList("UndoRetry", r.UndoRetry);
+    onList("FoldersMadeByRun", r.FoldersMadeByRun);
 }
 
-using Identities = std::vector<platform::FileIdentity> engine::RunResults::*;
-
-/// The identity lists with their keys, each beside the path list it belongs to.
-std::array<std::pair<const char*, Identities>, 4> IdentityLists() {
-    using R = engine::RunResults;
-    return {{{"FolderIdentities", &R::FolderIdentities},
-             {"FileIdentities", &R::FileIdentities},
-             {"FailedUndoIdentities", &R::FailedUndoIdentities},
-             {"UndoRetryIdentities", &R::UndoRetryIdentities}}};
+/// The same for the identity lists, each beside the path list it belongs to.
+template <typename Results, typename OnList> void ForEachIdentityList(Results& r, OnList&& onList) {
+    onList("FolderIdentities", r.FolderIdentities);
+    onList("FileIdentities", r.FileIdentities);
+    onList("FailedUndoIdentities", r.FailedUndoIdentities);
+    onList("UndoRetryIdentities", r.UndoRetryIdentities);
 }
 
 json EncodeIdentity(const platform::FileIdentity& identity) {
     return json::array({identity.device, identity.inode, identity.size, identity.modified});
+}
+
+/// A folder's identity is written as a file's, without size and time.
+json EncodeIdentity(const platform::FolderIdentity& identity) {
+    return EncodeIdentity(identity.file());
 }
 
 platform::FileIdentity DecodeIdentity(const json& value) {
@@ -57,6 +58,14 @@ platform::FileIdentity DecodeIdentity(const json& value) {
             value[2].get<std::int64_t>(), value[3].get<std::int64_t>()};
 }
 
+void AppendIdentity(std::vector<platform::FileIdentity>& list, const json& value) {
+    list.push_back(DecodeIdentity(value));
+}
+
+void AppendIdentity(std::vector<platform::FolderIdentity>& list, const json& value) {
+    list.push_back(platform::FolderIdentity::of(DecodeIdentity(value)));
+}
+
 char LowerLetter(char c) {
     return static_cast<char>(c >= 'A' && c <= 'Z' ? c - 'A' + 'a' : c);
 }
@@ -64,14 +73,15 @@ char LowerLetter(char c) {
 /// Calls onPath for every path the journal holds (lists, anchors, destination).
 template <typename OnPath> void ForEachPath(const RunJournal& journal, OnPath&& onPath) {
     onPath(journal.lastDestination);
-    for (const auto& [key, list] : JournalLists())
-        for (const std::string& path : journal.results.*list)
+    ForEachJournalList(journal.results, [&](const char*, const auto& list) {
+        for (const std::string_view path : list)
             onPath(path);
+    });
     for (const engine::RunAnchor& anchor : journal.results.Anchors)
         onPath(anchor.path);
 }
 
-bool IsUtf8(const std::string& text) {
+bool IsUtf8(std::string_view text) {
     for (std::size_t pos = 0; pos < text.size();) {
         const core::Utf8Char c = core::DecodeUtf8(text, pos);
         if (!c.valid)
@@ -81,9 +91,9 @@ bool IsUtf8(const std::string& text) {
     return true;
 }
 
-json EncodeText(const std::string& text) {
+json EncodeText(std::string_view text) {
     if (IsUtf8(text))
-        return text;
+        return std::string(text);
     static constexpr char digits[] = "0123456789abcdef";
     std::string hex;
     for (const unsigned char byte : text) {
@@ -119,7 +129,7 @@ std::string DecodeText(const json& value) {
     return text;
 }
 
-void NoteLetter(const std::string& path, std::map<char, std::string>& drives,
+void NoteLetter(std::string_view path, std::map<char, std::string>& drives,
                 const platform::DriveMap& map) {
     if (path.size() < 2 || path[1] != ':')
         return;
@@ -184,13 +194,13 @@ const char* PageName(engine::PageKind page) {
 
 void RecordDrives(RunJournal& journal, const platform::DriveMap& drives) {
     std::map<char, std::string> letters;
-    ForEachPath(journal, [&](const std::string& path) { NoteLetter(path, letters, drives); });
+    ForEachPath(journal, [&](std::string_view path) { NoteLetter(path, letters, drives); });
     journal.drives = std::move(letters);
 }
 
 std::string PathOnUnnamedDrive(const RunJournal& journal) {
     std::string unnamed;
-    ForEachPath(journal, [&](const std::string& path) {
+    ForEachPath(journal, [&](std::string_view path) {
         if (unnamed.empty() && path.size() >= 2 && path[1] == ':' &&
             journal.drives.count(LowerLetter(path[0])) == 0)
             unnamed = path;
@@ -235,10 +245,12 @@ bool WriteJournalJson(const RunJournal& journal, const platform::ContentSink& si
         }
         out.add(entries.empty() ? "]" : "\n ]");
     };
-    for (const auto& [key, list] : JournalLists())
-        array(key, journal.results.*list, EncodeText);
-    for (const auto& [key, list] : IdentityLists())
-        array(key, journal.results.*list, EncodeIdentity);
+    ForEachJournalList(journal.results, [&](const char* key, const auto& list) {
+        array(key, list, [](std::string_view text) { return EncodeText(text); });
+    });
+    ForEachIdentityList(journal.results, [&](const char* key, const auto& list) {
+        array(key, list, [](const auto& identity) { return EncodeIdentity(identity); });
+    });
     array("Anchors", journal.results.Anchors, [](const engine::RunAnchor& anchor) {
         return json{{"path", EncodeText(anchor.path)},
                     {"identity", EncodeIdentity(anchor.identity)}};
@@ -285,13 +297,15 @@ std::optional<RunJournal> JournalFromJson(const std::string& text, std::string& 
                 throw std::invalid_argument("bad drive letter");
             journal.drives[letter[0]] = DecodeText(folder);
         }
-        for (const auto& [key, list] : JournalLists())
+        ForEachJournalList(journal.results, [&](const char* key, auto& list) {
             for (const json& entry : root.at(key))
-                (journal.results.*list).push_back(DecodeText(entry));
+                list.push_back(DecodeText(entry));
+        });
         if (version >= 2) {
-            for (const auto& [key, list] : IdentityLists())
+            ForEachIdentityList(journal.results, [&](const char* key, auto& list) {
                 for (const json& entry : root.at(key))
-                    (journal.results.*list).push_back(DecodeIdentity(entry));
+                    AppendIdentity(list, entry);
+            });
             for (const json& anchor : root.at("Anchors"))
                 journal.results.Anchors.push_back(
                     {DecodeText(anchor.at("path")), DecodeIdentity(anchor.at("identity"))});

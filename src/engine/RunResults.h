@@ -2,6 +2,7 @@
 // A page's result store: the seven result lists, the 17 run counters, and the observer that
 // the visual log implements to watch a run.
 
+#include "core/PackedStrings.h"
 #include "platform/FileIdentity.h"
 
 #include <array>
@@ -76,10 +77,11 @@ struct RunResults {
     std::vector<std::string> UndoRetry;
     /// Every folder the last real run actually made, intermediate parents included. The undo
     /// removes only folders named here (or listed as failed), never one that existed before.
-    std::vector<std::string> FoldersMadeByRun;
+    /// Packed: a run of a million names makes a million folders or more.
+    core::PackedStrings FoldersMadeByRun;
     /// Beside the path lists, in their order: the identity of each FoldersMadeByRun folder, of
     /// each FilesCreated file (after the copy), of each FoldersFailedUndo and UndoRetry entry.
-    std::vector<platform::FileIdentity> FolderIdentities;
+    std::vector<platform::FolderIdentity> FolderIdentities;
     std::vector<platform::FileIdentity> FileIdentities;
     std::vector<platform::FileIdentity> FailedUndoIdentities;
     std::vector<platform::FileIdentity> UndoRetryIdentities;

@@ -23,4 +23,22 @@ struct FileIdentity {
     bool operator==(const FileIdentity&) const = default;
 };
 
+/// A folder's identity alone (device and inode), half the size of a FileIdentity: a run keeps
+/// one for every folder it makes.
+struct FolderIdentity {
+    std::uint64_t device = 0;
+    std::uint64_t inode = 0;
+
+    static FolderIdentity of(const FileIdentity& identity) {
+        return {identity.device, identity.inode};
+    }
+    /// As a FileIdentity: a folder's, without size and time.
+    FileIdentity file() const { return {device, inode}; }
+    bool known() const { return inode != 0; }
+    bool sameObject(const FileIdentity& other) const {
+        return device == other.device && inode == other.inode;
+    }
+    bool operator==(const FolderIdentity&) const = default;
+};
+
 } // namespace dirforge::platform

@@ -70,7 +70,7 @@ TEST(RunAnchorsTest, NewFoldersLearnTheirIdentityWithinTheWait) {
                   (Paths{"f:\\Dest\\A", "f:\\Dest\\B", "f:\\Dest\\C", "f:\\Dest\\C\\Deep"}));
         for (std::size_t i = 0; i < results.FoldersMadeByRun.size(); ++i)
             EXPECT_TRUE(results.FolderIdentities[i].sameObject(
-                drives.identityOf(results.FoldersMadeByRun[i])))
+                drives.identityOf(std::string(results.FoldersMadeByRun[i]))))
                 << results.FoldersMadeByRun[i];
     }
 }

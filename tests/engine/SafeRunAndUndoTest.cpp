@@ -168,7 +168,8 @@ TEST_F(SafeRunAndUndo, AJournalThatNamesWhatNoRunMadeRemovesNothing) {
         results.FilesCreated = {"f:\\Old\\notes.txt"};
         if (c.withIdentities) {
             const platform::FileIdentity other = drives.identityOf("f:\\");
-            results.FolderIdentities = {other, other};
+            results.FolderIdentities = {platform::FolderIdentity::of(other),
+                                        platform::FolderIdentity::of(other)};
             results.FileIdentities = {other};
             results.Anchors = {{"f:", drives.identityOf("f:\\")}};
         }
