@@ -42,7 +42,10 @@ FolderFileUndo::FolderFileUndo(platform::FileSystem& fs) : fs_(fs) {}
 void FolderFileUndo::AddFolders(std::vector<std::string> folders,
                                 std::vector<platform::FileIdentity> identities) {
     Folders = std::move(folders);
-    FolderIds = std::move(identities);
+    FolderIds.clear();
+    FolderIds.reserve(identities.size());
+    for (const platform::FileIdentity& identity : identities)
+        FolderIds.push_back(platform::FolderIdentity::of(identity));
     removableBuilt_ = false;
 }
 
@@ -69,8 +72,8 @@ void FolderFileUndo::AddSubFolders(std::vector<std::string> subFolders) {
     removableBuilt_ = false;
 }
 
-void FolderFileUndo::AddMadeByRun(std::vector<std::string> made,
-                                  std::vector<platform::FileIdentity> identities) {
+void FolderFileUndo::AddMadeByRun(core::PackedStrings made,
+                                  std::vector<platform::FolderIdentity> identities) {
     MadeByRun = std::move(made);
     MadeIds = std::move(identities);
     removableBuilt_ = false;
@@ -83,32 +86,33 @@ void FolderFileUndo::BuildRemovable() {
     // next Add, which rebuilds the entries.
     removable_.reset(Folders.size() + SubFolders.size() + MadeByRun.size(),
                      Folders.size() + SubFolders.size());
-    const std::vector<std::string>* lists[] = {&Folders, &SubFolders, &MadeByRun};
     // Identities come with the made folders (and with an earlier undo's failures); an identity
     // list that does not match its paths one to one is not trusted at all.
-    const std::vector<platform::FileIdentity>* identities[] = {&FolderIds, nullptr, &MadeIds};
     std::size_t foldersEntries = 0, nextFolder = 0;
-    for (std::size_t which = 0; which < 3; ++which) {
-        std::vector<std::uint32_t>& entries = ownEntries_[which];
+    const auto addList = [&](OwnList which, const auto& list,
+                             const std::vector<platform::FolderIdentity>* ids) {
+        std::vector<std::uint32_t>& entries = ownEntries_[static_cast<std::size_t>(which)];
         entries.clear();
-        entries.reserve(lists[which]->size());
-        const auto* ids = identities[which];
-        const bool withIds = ids != nullptr && ids->size() == lists[which]->size();
-        const bool madeByRun = lists[which] == &MadeByRun;
-        for (std::size_t i = 0; i < lists[which]->size(); ++i) {
-            const std::string& folder = (*lists[which])[i];
+        entries.reserve(list.size());
+        const bool withIds = ids != nullptr && ids->size() == list.size();
+        std::size_t i = 0;
+        for (const std::string_view folder : list) {
             // The made folders repeat the created ones in their order, between the parents made
             // for them: most are found without a look-up.
             RemovableFolder& entry =
-                madeByRun ? removable_.entryInStep(folder, nextFolder, foldersEntries)
-                          : removable_.entryFor(folder);
+                which == OwnList::MadeByRun
+                    ? removable_.entryInStep(folder, nextFolder, foldersEntries)
+                    : removable_.entryFor(folder);
             if (withIds && entry.identity == nullptr)
                 entry.identity = &(*ids)[i];
             entries.push_back(removable_.positionOf(entry));
+            ++i;
         }
-        if (which == 0)
-            foldersEntries = removable_.size();
-    }
+    };
+    addList(OwnList::Folders, Folders, &FolderIds);
+    foldersEntries = removable_.size();
+    addList(OwnList::SubFolders, SubFolders, nullptr);
+    addList(OwnList::MadeByRun, MadeByRun, &MadeIds);
     plan_.reserve(removable_.size());
     removableBuilt_ = true;
 }
@@ -135,7 +139,7 @@ void FolderFileUndo::ScheduleFolder(RemovableFolder& folder) {
         return;
     folder.scheduled = true;
     // Scheduled in the normalised form, so "f:\A\" and "f:/A" sort as the folder they name.
-    plan_.push_back({core::CountSeparators(*folder.text), removable_.positionOf(folder)});
+    plan_.push_back({core::CountSeparators(folder.text), removable_.positionOf(folder)});
 }
 
 void FolderFileUndo::ScheduleOwn(OwnList list) {
@@ -305,16 +309,18 @@ void FolderFileUndo::RemoveFolders() {
     for (auto it = plan_.rbegin(); it != plan_.rend(); ++it) {
         const RemovableFolder& folder = removable_[it->position];
         const platform::FileIdentity kept =
-            folder.identity != nullptr ? *folder.identity : platform::FileIdentity{};
+            folder.identity != nullptr ? folder.identity->file() : platform::FileIdentity{};
+        removalPath_.assign(folder.text);
         if (Stopping()) {
-            leftFolders_.push_back(*folder.text);
+            leftFolders_.push_back(removalPath_);
             leftFolderIds_.push_back(kept);
             continue;
         }
         // A folder already gone is passed over; one still there (not empty, in use, protected,
         // swapped for a link or another folder, reached through a link) is reported.
-        if (RemoveItem(*folder.text, folder.identity, true) == platform::RemoveOutcome::Kept) {
-            failedFolders_.push_back(*folder.text);
+        if (RemoveItem(removalPath_, folder.identity != nullptr ? &kept : nullptr, true) ==
+            platform::RemoveOutcome::Kept) {
+            failedFolders_.push_back(removalPath_);
             failedFolderIds_.push_back(kept);
         }
         Advance();
@@ -324,7 +330,7 @@ void FolderFileUndo::RemoveFolders() {
 AS_MULTIMAP_NIVO_FOLDER_NAMES FolderFileUndo::Plan() const {
     AS_MULTIMAP_NIVO_FOLDER_NAMES plan;
     for (const PlannedFolder& entry : plan_)
-        plan.emplace(entry.depth, *removable_[entry.position].text); // equal depths: in order
+        plan.emplace(entry.depth, std::string(removable_[entry.position].text)); // in order
     return plan;
 }
 

@@ -5,6 +5,7 @@
 // the run recorded: a file edited since the run, anything swapped or unrecorded stays and is
 // reported.
 
+#include "core/PackedStrings.h"
 #include "engine/ItemProgress.h"
 #include "engine/PageKind.h"
 #include "engine/RemovableFolders.h"
@@ -51,8 +52,8 @@ public:
                   std::vector<platform::FileIdentity> identities = {});
     /// Every folder the run made (intermediate parents included) with its identity: each may be
     /// removed, and SchedulePlan schedules those no plan row reached.
-    void AddMadeByRun(std::vector<std::string> made,
-                      std::vector<platform::FileIdentity> identities = {});
+    void AddMadeByRun(core::PackedStrings made,
+                      std::vector<platform::FolderIdentity> identities = {});
     /// The folders the run created below, each with the identity it had then.
     void AddAnchors(std::vector<RunAnchor> anchors);
 
@@ -131,8 +132,12 @@ private:
 
     platform::FileSystem& fs_;
     std::string Destination;
-    std::vector<std::string> Folders, SubFolders, Files, MadeByRun;
-    std::vector<platform::FileIdentity> FolderIds, FileIds, MadeIds;
+    std::vector<std::string> Folders, SubFolders, Files;
+    core::PackedStrings MadeByRun;
+    std::vector<platform::FolderIdentity> FolderIds, MadeIds;
+    std::vector<platform::FileIdentity> FileIds;
+    /// The path of the folder being removed (its entry holds a view): no allocation per folder.
+    std::string removalPath_;
     std::vector<std::string> failedFolders_, failedFiles_;
     std::vector<platform::FileIdentity> failedFolderIds_, failedFileIds_;
     /// Recorded anchors, their lookup by comparable path, and the ones opened so far.

@@ -20,9 +20,9 @@ bool AlreadyComparable(std::string_view path) {
     return true;
 }
 
-std::string ComparablePath(const std::string& path) {
+std::string ComparablePath(std::string_view path) {
     if (AlreadyComparable(path))
-        return path;
+        return std::string(path);
     std::string key = core::NormalizeTarget(core::Trim(path));
     if (!key.empty() && key.back() == '\\')
         key.pop_back();
@@ -36,24 +36,25 @@ void RemovableFolders::reset(std::size_t lines, std::size_t distinct) {
     normalised_.clear();
 }
 
-RemovableFolders::Folder& RemovableFolders::entryFor(const std::string& path) {
+RemovableFolders::Folder& RemovableFolders::entryFor(std::string_view path) {
     const bool comparable = AlreadyComparable(path);
     std::string normalised = comparable ? std::string() : ComparablePath(path);
-    const std::string_view key = comparable ? std::string_view(path) : normalised;
+    const std::string_view key = comparable ? path : std::string_view(normalised);
     if ((folders_.size() + 1) * 2 > slots_.size())
         grow(core::SlotCountFor(folders_.size() + 1));
     const std::uint64_t hash = core::HashOfKey(key);
     Slot& slot = slots_[slotOf(key, hash)];
     if (slot.tag != 0)
         return folders_[slot.position];
-    const std::string* text = comparable ? &path : &normalised_.emplace_back(std::move(normalised));
+    const std::string_view text =
+        comparable ? path : std::string_view(normalised_.emplace_back(std::move(normalised)));
     slot = Slot{core::TagOfHash(hash), static_cast<std::uint32_t>(folders_.size())};
     return folders_.emplace_back(Folder{text});
 }
 
-RemovableFolders::Folder& RemovableFolders::entryInStep(const std::string& path, std::size_t& next,
+RemovableFolders::Folder& RemovableFolders::entryInStep(std::string_view path, std::size_t& next,
                                                         std::size_t firstEntries) {
-    if (next < firstEntries && *folders_[next].text == path && AlreadyComparable(path))
+    if (next < firstEntries && folders_[next].text == path && AlreadyComparable(path))
         return folders_[next++];
     Folder& entry = entryFor(path);
     const auto at = static_cast<std::size_t>(&entry - folders_.data());
@@ -71,12 +72,12 @@ RemovableFolders::Folder* RemovableFolders::find(std::string_view key) {
 
 std::size_t RemovableFolders::slotOf(std::string_view key, std::uint64_t hash) const {
     return core::ProbeSlots(slots_, hash,
-                            [&](const Slot& slot) { return *folders_[slot.position].text == key; });
+                            [&](const Slot& slot) { return folders_[slot.position].text == key; });
 }
 
 void RemovableFolders::grow(std::size_t capacity) {
     core::SpreadSlots(slots_, capacity, [&](const Slot& slot) {
-        return core::HashOfKey(*folders_[slot.position].text);
+        return core::HashOfKey(folders_[slot.position].text);
     });
 }
 

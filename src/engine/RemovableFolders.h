@@ -19,26 +19,27 @@ namespace dirforge::engine {
 /// the run composed), so that no copy is needed.
 bool AlreadyComparable(std::string_view path);
 /// The form paths are compared in: trimmed, normalised like a target, no trailing backslash.
-std::string ComparablePath(const std::string& path);
+std::string ComparablePath(std::string_view path);
 
 class RemovableFolders {
 public:
     struct Folder {
-        const std::string* text;                          ///< the path in comparable form
-        const platform::FileIdentity* identity = nullptr; ///< as recorded; null: never removed
+        std::string_view text;                              ///< the path in comparable form
+        const platform::FolderIdentity* identity = nullptr; ///< as recorded; null: never removed
         bool scheduled = false;
     };
 
     /// Forgets every entry and makes room for up to lines of them (entries never move after),
     /// the look-up table sized for about distinct of them.
     void reset(std::size_t lines, std::size_t distinct);
-    /// The entry of path, made when there is none yet (never more than reset's lines). path
-    /// must outlive the entries: an entry's text is path itself when it is comparable already.
-    Folder& entryFor(const std::string& path);
+    /// The entry of path, made when there is none yet (never more than reset's lines). The text
+    /// path views must outlive the entries: an entry's text is path itself when it is
+    /// comparable already.
+    Folder& entryFor(std::string_view path);
     /// entryFor, with the entry at position next tried before any look-up: a list that repeats
     /// the first entries in their order (the made folders repeat the created ones) needs
     /// almost none. next moves past each entry found below firstEntries.
-    Folder& entryInStep(const std::string& path, std::size_t& next, std::size_t firstEntries);
+    Folder& entryInStep(std::string_view path, std::size_t& next, std::size_t firstEntries);
     /// The entry of a comparable path; null when there is none.
     Folder* find(std::string_view key);
     std::size_t size() const { return folders_.size(); }

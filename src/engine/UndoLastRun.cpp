@@ -6,26 +6,11 @@
 #include "engine/ResultRecording.h"
 #include "engine/UndoProgress.h"
 
-#include <string>
 #include <utility>
-#include <vector>
 
 namespace dirforge::engine {
 
 namespace {
-
-/// Hands the undo every folder the run made with its identity, in the undo's form; the
-/// results' own lists are let go at once.
-void AddMadeByRun(FolderFileUndo& undo, RunResults& results) {
-    std::vector<std::string> made = results.FoldersMadeByRun.strings();
-    results.FoldersMadeByRun.clear();
-    std::vector<platform::FileIdentity> identities;
-    identities.reserve(results.FolderIdentities.size());
-    for (const platform::FolderIdentity& identity : results.FolderIdentities)
-        identities.push_back(identity.file());
-    std::vector<platform::FolderIdentity>().swap(results.FolderIdentities);
-    undo.AddMadeByRun(std::move(made), std::move(identities));
-}
 
 /// Fills the executor from the journal (moved: the journal is cleared after the undo anyway)
 /// and chooses its plan.
@@ -51,7 +36,7 @@ void PlanUndo(FolderFileUndo& undo, PageKind page, RunResults& results,
         } else if (lastAttachMode == "N") {
             undo.AddFolders(std::move(results.FoldersCreated));
         }
-        AddMadeByRun(undo, results);
+        undo.AddMadeByRun(std::move(results.FoldersMadeByRun), std::move(results.FolderIdentities));
     }
     undo.SchedulePlan(page, lastAttachMode, retry);
 }

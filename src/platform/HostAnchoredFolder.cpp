@@ -320,6 +320,10 @@ private:
     }
 
     RemoveOutcome remove(const std::string& path, const FileIdentity& expected, bool folder) {
+        // The common case, a name right in the anchor: it ends path, which ends with a NUL.
+        if (const auto name = directChild(path))
+            return removeIn(handle_.get(), {}, path.c_str() + (path.size() - name->size()),
+                            expected, folder);
         std::vector<std::string>& rel = scratch_; // reused: no allocation per call
         if (!relativeOf(path, rel, false) || rel.empty())
             return RemoveOutcome::Kept; // outside the anchor, or the anchor itself: not here
@@ -328,13 +332,19 @@ private:
         Fd parent = OpenBeneath(handle_.get(), parentRel);
         if (!parent.valid())
             return errno == ENOENT ? RemoveOutcome::Gone : RemoveOutcome::Kept;
-        const char* name = rel.back().c_str();
-        const bool proven = folder ? listedAsExpected(parent.get(), parentRel, name, expected) ||
-                                         isExpectedFolder(parent.get(), name, expected)
-                                   : isExpectedFile(parent.get(), name, expected);
+        return removeIn(parent.get(), parentRel, rel.back().c_str(), expected, folder);
+    }
+
+    /// Removes name from the folder open at parent (parentRel below the anchor) when it is the
+    /// recorded item.
+    RemoveOutcome removeIn(int parent, std::string_view parentRel, const char* name,
+                           const FileIdentity& expected, bool folder) {
+        const bool proven = folder ? listedAsExpected(parent, parentRel, name, expected) ||
+                                         isExpectedFolder(parent, name, expected)
+                                   : isExpectedFile(parent, name, expected);
         if (!proven)
             return errno == ENOENT ? RemoveOutcome::Gone : RemoveOutcome::Kept;
-        if (::unlinkat(parent.get(), name, folder ? AT_REMOVEDIR : 0) == 0)
+        if (::unlinkat(parent, name, folder ? AT_REMOVEDIR : 0) == 0)
             return RemoveOutcome::Removed;
         return errno == ENOENT ? RemoveOutcome::Gone : RemoveOutcome::Kept;
     }
@@ -364,7 +374,7 @@ private:
     /// Many folders removed from one parent are checked against one listing of it (name and
     /// inode of every subfolder, read once) instead of one stat each. Only a match counts:
     /// anything not listed as the expected folder is asked of the disk itself.
-    bool listedAsExpected(int parent, const std::string& parentRel, std::string_view name,
+    bool listedAsExpected(int parent, std::string_view parentRel, std::string_view name,
                           const FileIdentity& expected) {
         if (!expected.known())
             return false;
