@@ -184,16 +184,32 @@ void LatencyPathsBenchmark(LatencyBench& bench) {
 
 } // namespace dirforge::bench
 
-DIRFORGE_BENCH(latency) {
+namespace {
+
+// Each latency benchmark mounts its own latencyfs, so each can be run alone ("=latency_paths").
+void OnLatencyMount(dirforge::bench::BenchReport& report, const char* name,
+                    void (*benchmark)(dirforge::bench::LatencyBench&)) {
     using namespace dirforge::bench;
     LatencyMount mount(DelayMicroseconds());
     if (!mount.ready()) {
-        report.note("latency", "skipped (" + mount.whyNot() + ")");
+        report.note(name, "skipped (" + mount.whyNot() + ")");
         return;
     }
-    report.count("latency_delay_us", DelayMicroseconds());
     LatencyBench bench(mount, report);
-    LatencyRunBenchmarks(bench);
-    LatencyPathsBenchmark(bench);
-    LatencyCopyBenchmark(bench);
+    benchmark(bench);
+}
+
+} // namespace
+
+DIRFORGE_BENCH(latency) {
+    report.count("latency_delay_us", dirforge::bench::DelayMicroseconds());
+    OnLatencyMount(report, "latency", dirforge::bench::LatencyRunBenchmarks);
+}
+
+DIRFORGE_BENCH(latency_paths) {
+    OnLatencyMount(report, "latency_paths", dirforge::bench::LatencyPathsBenchmark);
+}
+
+DIRFORGE_BENCH(latency_copy) {
+    OnLatencyMount(report, "latency_copy", dirforge::bench::LatencyCopyBenchmark);
 }

@@ -1,5 +1,7 @@
 #include "engine/RunAnchors.h"
 
+#include <string_view>
+
 namespace dirforge::engine {
 
 namespace {
@@ -11,6 +13,21 @@ constexpr std::size_t kMostHeld = 256;
 /// New folders of one chosen folder that wait for their identities at most: their names are
 /// held until then, and one listing that stops once it has named them all identifies them.
 constexpr std::size_t kMostUnidentified = 16384;
+
+/// The drive path of the folder directly above a chosen point ("f:" above "f:\Run"); empty
+/// for a drive's root and for a point that ends in "." or "..".
+std::string FolderAbove(const std::string& chosen) {
+    const std::size_t end = chosen.find_last_not_of("\\/");
+    if (end == std::string::npos || end < 2)
+        return {};
+    const std::size_t cut = chosen.find_last_of("\\/", end);
+    if (cut == std::string::npos || cut < 2)
+        return {};
+    const std::string_view last(chosen.data() + cut + 1, end - cut);
+    if (last == "." || last == "..")
+        return {};
+    return chosen.substr(0, cut);
+}
 
 } // namespace
 
@@ -29,10 +46,7 @@ RunAnchors::Held* RunAnchors::heldFor(const std::string& chosen) {
     auto found = held_.find(chosen);
     if (found == held_.end()) {
         Held held;
-        held.anchor = fs_.openAnchor(chosen, platform::AnchorReach::Exact);
-        held.exact = held.anchor != nullptr;
-        if (!held.anchor)
-            held.anchor = fs_.openAnchor(chosen, platform::AnchorReach::DeepestExisting);
+        open(held, chosen);
         if (!held.anchor) {
             last_ = nullptr;
             return nullptr; // asked again when the point comes again
@@ -41,12 +55,47 @@ RunAnchors::Held* RunAnchors::heldFor(const std::string& chosen) {
         if (held_.size() >= kMostHeld) {
             identifyMade();
             held_.clear();
+            above_.clear();
         }
         found = held_.emplace(chosen, std::move(held)).first;
     }
     lastChosen_ = chosen;
     last_ = &found->second;
     return last_;
+}
+
+void RunAnchors::open(Held& held, const std::string& chosen) {
+    const std::string aboveText = FolderAbove(chosen);
+    platform::AnchoredFolder* above = aboveText.empty() ? nullptr : heldAbove(aboveText);
+    if (above == nullptr && !aboveText.empty()) {
+        // Not even the folder above is there: the deepest existing folder is above both.
+        held.anchor = fs_.openAnchor(aboveText, platform::AnchorReach::DeepestExisting);
+        return;
+    }
+    held.anchor = openExact(chosen);
+    held.exact = held.anchor != nullptr;
+    if (held.exact)
+        return;
+    held.anchor = above != nullptr
+                      ? above->openFolder(chosen, platform::AnchorReach::DeepestExisting)
+                      : fs_.openAnchor(chosen, platform::AnchorReach::DeepestExisting);
+}
+
+std::unique_ptr<platform::AnchoredFolder> RunAnchors::openExact(const std::string& chosen) {
+    const std::string aboveText = FolderAbove(chosen);
+    if (platform::AnchoredFolder* above = aboveText.empty() ? nullptr : heldAbove(aboveText))
+        return above->openFolder(chosen, platform::AnchorReach::Exact);
+    return fs_.openAnchor(chosen, platform::AnchorReach::Exact);
+}
+
+platform::AnchoredFolder* RunAnchors::heldAbove(const std::string& above) {
+    auto found = above_.find(above);
+    if (found != above_.end())
+        return found->second.get();
+    auto opened = fs_.openAnchor(above, platform::AnchorReach::Exact);
+    if (!opened)
+        return nullptr; // tried again for the next point below it: the run may make it
+    return above_.emplace(above, std::move(opened)).first->second.get();
 }
 
 bool RunAnchors::createFolder(const std::string& chosen, const std::string& path) {
@@ -83,7 +132,7 @@ MakeOutcome RunAnchors::makeFolder(const std::string& chosen, const std::string&
 }
 
 void RunAnchors::holdChosenFolder(Held& held, const std::string& chosen) {
-    auto exact = fs_.openAnchor(chosen, platform::AnchorReach::Exact);
+    auto exact = openExact(chosen);
     if (!exact)
         return;
     for (const platform::MadeItem& item : made_) {

@@ -1,12 +1,13 @@
 #pragma once
 // The folders a real run creates below. Each point the user chose (a destination, a paths
 // entry's folder) is resolved once, as given, to its deepest existing folder and held while the
-// run lasts; everything below is made through that folder's handle, never through a link, and
-// every folder made and file copied is journaled with its identity so the undo can prove what
-// the run made. A folder made directly in a held chosen folder learns its identity a little
-// later, from one listing of that folder for many (see identifyMade): one request per new folder
-// fewer on a network share. "A little later" is bounded (kIdentityWait), since a folder put in
-// the place of a new one before its identity is asked would be taken for the one the run made.
+// run lasts (from the held folder above it, so points beside one another cost one look-up each);
+// everything below is made through that folder's handle, never through a link, and every folder
+// made and file copied is journaled with its identity so the undo can prove what the run made. A
+// folder made directly in a held chosen folder learns its identity a little later, from one listing
+// of that folder for many (see identifyMade): one request per new folder fewer on a network share.
+// "A little later" is bounded (kIdentityWait), since a folder put in the place of a new one before
+// its identity is asked would be taken for the one the run made.
 
 #include "engine/MakeOutcome.h"
 #include "engine/RunResults.h"
@@ -63,6 +64,13 @@ private:
 
     /// The held anchor for the point chosen; opened the first time the point comes.
     Held* heldFor(const std::string& chosen);
+    /// Opens the point chosen, or the deepest existing folder above it (held.exact says which).
+    void open(Held& held, const std::string& chosen);
+    /// Opens the point chosen itself; nullptr when it is not a folder.
+    std::unique_ptr<platform::AnchoredFolder> openExact(const std::string& chosen);
+    /// The held folder directly above a chosen point, opened the first time; nullptr when the
+    /// folder text above names none.
+    platform::AnchoredFolder* heldAbove(const std::string& above);
     void identify(Held& held);
     /// identifyMade once the oldest folder without identity has waited identityWait_.
     void identifyWhenDue();
@@ -74,6 +82,10 @@ private:
     platform::FileSystem& fs_;
     RunResults& results_;
     std::unordered_map<std::string, Held> held_;
+    /// The folders directly above the chosen points, by drive path. Points beside one another
+    /// (a paths list's folders) open from their handle: one look-up each on a network share,
+    /// not one for every element of their paths.
+    std::unordered_map<std::string, std::unique_ptr<platform::AnchoredFolder>> above_;
     /// The point asked last, looked up without hashing while the same point comes again.
     std::string lastChosen_;
     Held* last_ = nullptr;

@@ -6,6 +6,7 @@
 
 #include "platform/FileIdentity.h"
 
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -29,6 +30,12 @@ struct MadeItem {
 enum class MadeIdentity {
     Now,  ///< right after it is made
     Later ///< left unknown in the made list; identifyDeferred gives it, for many from one listing
+};
+
+/// How FileSystem::openAnchor finds the folder to hold.
+enum class AnchorReach {
+    Exact,          ///< the path itself must be a folder (links followed: resolved as given)
+    DeepestExisting ///< the deepest existing folder at or above the path
 };
 
 class AnchoredFolder {
@@ -60,12 +67,12 @@ public:
     virtual RemoveOutcome removeFile(const std::string& path, const FileIdentity& expected) = 0;
     /// Removes the folder at path when it is the recorded one and empty.
     virtual RemoveOutcome removeFolder(const std::string& path, const FileIdentity& expected) = 0;
-};
-
-/// How FileSystem::openAnchor finds the folder to hold.
-enum class AnchorReach {
-    Exact,          ///< the path itself must be a folder (links followed: resolved as given)
-    DeepestExisting ///< the deepest existing folder at or above the path
+    /// Opens the folder at path (this one or one below it) as an anchor of its own, as
+    /// FileSystem::openAnchor would open the whole path, but resolved from this anchor's handle:
+    /// a link named below is followed, and nothing above is looked up again. nullptr when there
+    /// is no folder to hold.
+    virtual std::unique_ptr<AnchoredFolder> openFolder(const std::string& path,
+                                                       AnchorReach reach) = 0;
 };
 
 } // namespace dirforge::platform

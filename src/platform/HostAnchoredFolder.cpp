@@ -87,14 +87,24 @@ Fd OpenBeneath(int dirfd, const std::string& rel) {
     return current;
 }
 
+/// Where an anchor is opened from: the drive's letter and the letter as the path named it.
+struct AnchorLetters {
+    char letter; ///< lower-case
+    char shown;
+};
+
+std::unique_ptr<AnchoredFolder> OpenAsGiven(const DriveMap& drives, int dirfd,
+                                            const std::string& base, AnchorLetters letters,
+                                            std::vector<std::string> elements, std::size_t fixed,
+                                            AnchorReach reach);
+
 class HostAnchoredFolder : public AnchoredFolder {
 public:
-    /// letter is lower-case; shownLetter is the letter as the path named it.
-    HostAnchoredFolder(const DriveMap& drives, Fd handle, char letter, char shownLetter,
+    HostAnchoredFolder(const DriveMap& drives, Fd handle, AnchorLetters letters,
                        std::vector<std::string> elements, const FileIdentity& identity)
-        : drives_(drives), handle_(std::move(handle)), letter_(letter),
+        : drives_(drives), handle_(std::move(handle)), letter_(letters.letter),
           elements_(std::move(elements)), identity_(identity) {
-        path_.push_back(shownLetter);
+        path_.push_back(letters.shown);
         path_.push_back(':');
         for (const std::string& element : elements_) {
             path_ += '\\';
@@ -166,6 +176,18 @@ public:
         if (identity != nullptr)
             *identity = IdentityOf(written);
         return true;
+    }
+
+    std::unique_ptr<AnchoredFolder> openFolder(const std::string& path,
+                                               AnchorReach reach) override {
+        std::vector<std::string> rel;
+        if (!relativeOf(path, rel, false))
+            return nullptr;
+        std::vector<std::string> elements = elements_;
+        elements.insert(elements.end(), std::make_move_iterator(rel.begin()),
+                        std::make_move_iterator(rel.end()));
+        return OpenAsGiven(drives_, handle_.get(), std::string(), {letter_, path[0]},
+                           std::move(elements), elements_.size(), reach);
     }
 
     RemoveOutcome removeFile(const std::string& path, const FileIdentity& expected) override {
@@ -442,6 +464,34 @@ private:
     std::string path_;
 };
 
+/// Opens elements[fixed..] below dirfd (base, then the elements joined by "/") as the anchor for
+/// the drive path of all the elements; with DeepestExisting, leaves out missing elements from
+/// the end, never the fixed ones.
+std::unique_ptr<AnchoredFolder> OpenAsGiven(const DriveMap& drives, int dirfd,
+                                            const std::string& base, AnchorLetters letters,
+                                            std::vector<std::string> elements, std::size_t fixed,
+                                            AnchorReach reach) {
+    for (;;) {
+        std::string where = base;
+        for (std::size_t i = fixed; i < elements.size(); ++i) {
+            if (!where.empty() && where.back() != '/')
+                where.push_back('/');
+            where.append(elements[i]);
+        }
+        if (where.empty())
+            where.push_back('.');
+        // The chosen folder is resolved once, as given: a link the user named is followed here.
+        Fd handle(::openat(dirfd, where.c_str(), O_PATH | O_DIRECTORY | O_CLOEXEC));
+        FileIdentity identity;
+        if (handle.valid() && FolderIdentityAt(handle.get(), "", identity))
+            return std::make_unique<HostAnchoredFolder>(drives, std::move(handle), letters,
+                                                        std::move(elements), identity);
+        if (reach == AnchorReach::Exact || errno != ENOENT || elements.size() <= fixed)
+            return nullptr;
+        elements.pop_back();
+    }
+}
+
 } // namespace
 
 std::unique_ptr<AnchoredFolder> OpenHostAnchor(const DriveMap& drives, const std::string& path,
@@ -450,30 +500,11 @@ std::unique_ptr<AnchoredFolder> OpenHostAnchor(const DriveMap& drives, const std
     std::vector<std::string_view> views;
     if (!SplitDrivePath(path, letter, views))
         return nullptr;
-    std::vector<std::string> elements(views.begin(), views.end());
     const auto root = drives.rootOf(letter);
     if (!root)
         return nullptr;
-    for (;;) {
-        std::string host;
-        if (*root != "/")
-            host.append(*root);
-        for (const std::string& element : elements) {
-            host.push_back('/');
-            host.append(element);
-        }
-        if (host.empty())
-            host.push_back('/');
-        // The chosen folder is resolved once, as given: a link the user named is followed here.
-        Fd handle(::open(host.c_str(), O_PATH | O_DIRECTORY | O_CLOEXEC));
-        FileIdentity identity;
-        if (handle.valid() && FolderIdentityAt(handle.get(), "", identity))
-            return std::make_unique<HostAnchoredFolder>(drives, std::move(handle), letter, path[0],
-                                                        std::move(elements), identity);
-        if (reach == AnchorReach::Exact || errno != ENOENT || elements.empty())
-            return nullptr;
-        elements.pop_back();
-    }
+    return OpenAsGiven(drives, AT_FDCWD, *root, {letter, path[0]},
+                       std::vector<std::string>(views.begin(), views.end()), 0, reach);
 }
 
 } // namespace dirforge::platform

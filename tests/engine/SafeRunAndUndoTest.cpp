@@ -196,5 +196,33 @@ TEST_F(SafeRunAndUndo, PathsEntriesAreUndoneThroughTheirOwnDeepestFolders) {
     EXPECT_EQ(state.results.FoldersFailedUndo, Strings{"g:\\Other\\C"});
 }
 
+TEST_F(SafeRunAndUndo, PathsEntriesBesideOneAnotherAreMadeAndUndoneWhereTheirPathsLead) {
+    drives.makeFolder("f:\\Dept\\A");
+    drives.makeFolder("f:\\Dept\\B");
+    drives.makeFolder("g:\\Target");
+    drives.makeLink("f:\\Dept\\Link", "g:\\Target"); // a link the user named: followed
+    create(request(PageKind::Paths,
+                   {"f:\\Dept\\A\\x", "f:\\Dept\\B\\y", "f:\\Dept\\Link\\z", "f:\\New\\C\\u",
+                    "f:\\New\\D\\v", "f:\\Dept\\A\\w", "f:\\Dept\\Missing\\..\\t"},
+                   ""));
+    EXPECT_EQ(
+        state.results.FoldersMadeByRun,
+        (Strings{"f:\\Dept\\A\\x", "f:\\Dept\\B\\y", "f:\\Dept\\Link\\z", "f:\\New", "f:\\New\\C",
+                 "f:\\New\\C\\u", "f:\\New\\D", "f:\\New\\D\\v", "f:\\Dept\\A\\w"}));
+    EXPECT_EQ(state.results.FoldersOther, Strings{"f:\\Dept\\Missing\\..\\t"});
+    EXPECT_EQ(drives.listTree("g:\\Target"), Strings{"z\\"});
+    for (std::size_t i = 0; i < state.results.FoldersMadeByRun.size(); ++i) {
+        const std::string made(state.results.FoldersMadeByRun[i]);
+        EXPECT_TRUE(state.results.FolderIdentities.at(i).sameObject(drives.identityOf(made)))
+            << made;
+    }
+
+    undo(PageKind::Paths, state.results, "N", "");
+    EXPECT_EQ(drives.listTree("f:\\"),
+              (Strings{"Dept\\", "Dept\\A\\", "Dept\\B\\", "Dept\\Link@"}));
+    EXPECT_EQ(drives.listTree("g:\\Target"), Strings{});
+    EXPECT_TRUE(state.results.FoldersFailedUndo.empty());
+}
+
 } // namespace
 } // namespace dirforge::testing

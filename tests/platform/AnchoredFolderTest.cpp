@@ -56,6 +56,46 @@ TEST(AnchoredFolder, OpensTheChosenFolderOrItsDeepestExistingOne) {
                     .sameObject(drives.identityOf("g:\\")));
 }
 
+TEST(AnchoredFolder, OpensAFolderBelowItFromItsOwnHandle) {
+    TempDrives drives;
+    drives.makeFolder("f:\\D\\Sub");
+    drives.makeFolder("f:\\Other");
+    drives.makeLink("f:\\D\\Linked", "g:\\");
+    auto above = drives.fs().openAnchor("f:\\D", AnchorReach::Exact);
+    ASSERT_TRUE(above);
+    const struct {
+        const char* path;
+        AnchorReach reach;
+        const char* anchor; // nullptr: none
+        const char* sameAs; // the folder it must hold
+    } cases[] = {
+        {"f:\\D\\Sub", AnchorReach::Exact, "f:\\D\\Sub", "f:\\D\\Sub"},
+        {"F:/D//Sub/", AnchorReach::Exact, "F:\\D\\Sub", "f:\\D\\Sub"},
+        {"f:\\D", AnchorReach::Exact, "f:\\D", "f:\\D"},
+        {"f:\\D\\Linked", AnchorReach::Exact, "f:\\D\\Linked", "g:\\"}, // resolved as given
+        {"f:\\D\\Sub\\New\\Deeper", AnchorReach::DeepestExisting, "f:\\D\\Sub", "f:\\D\\Sub"},
+        {"f:\\D\\New", AnchorReach::DeepestExisting, "f:\\D", "f:\\D"}, // never above it
+        {"f:\\D\\New", AnchorReach::Exact, nullptr, nullptr},
+        {"f:\\Other", AnchorReach::DeepestExisting, nullptr, nullptr},
+        {"f:\\D\\..\\Other", AnchorReach::DeepestExisting, nullptr, nullptr},
+        {"g:\\D\\Sub", AnchorReach::DeepestExisting, nullptr, nullptr},
+    };
+    for (const auto& c : cases) {
+        const auto anchor = above->openFolder(c.path, c.reach);
+        ASSERT_EQ(anchor != nullptr, c.anchor != nullptr) << c.path;
+        if (anchor) {
+            EXPECT_EQ(anchor->path(), c.anchor) << c.path;
+            EXPECT_TRUE(anchor->identity().sameObject(drives.identityOf(c.sameAs))) << c.path;
+        }
+    }
+    // What stands at the anchor's own path is not looked up again.
+    std::filesystem::rename(drives.hostPath("f:\\D"), drives.hostPath("f:\\Moved"));
+    const auto moved = above->openFolder("f:\\D\\Sub", AnchorReach::Exact);
+    ASSERT_TRUE(moved);
+    EXPECT_EQ(moved->path(), "f:\\D\\Sub");
+    EXPECT_TRUE(moved->identity().sameObject(drives.identityOf("f:\\Moved\\Sub")));
+}
+
 TEST(AnchoredFolder, CreatesBelowItNeverThroughALink) {
     TempDrives drives;
     drives.makeFolder("f:\\D\\Old");

@@ -220,6 +220,13 @@ public:
             return platform::RemoveOutcome::Kept;
         return inner_->removeFolder(path, expected);
     }
+    std::unique_ptr<platform::AnchoredFolder> openFolder(const std::string& path,
+                                                         platform::AnchorReach reach) override {
+        auto inner = inner_->openFolder(path, reach);
+        if (!inner)
+            return nullptr;
+        return std::make_unique<FaultInjectingAnchor>(owner_, std::move(inner));
+    }
 
 private:
     FaultInjectingFileSystem& owner_;
