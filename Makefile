@@ -28,10 +28,11 @@ bench: configure
 	@$(BUILD)/bench/dirforge_bench
 
 # The same suite built with AddressSanitizer and UndefinedBehaviorSanitizer, and without
-# precompiled headers, so a file that does not include what it uses fails here; the benchmarks
-# and the screenshot tool, which make test does not build, are compiled here too.
+# precompiled headers or unity batches, so a file that does not include what it uses fails
+# here; the benchmarks and the screenshot tool, which make test does not build, are compiled
+# here too.
 test-sanitize: deps
-	@cmake -S . -B $(BUILD_SAN) -DCMAKE_BUILD_TYPE=Debug -DDIRFORGE_SANITIZE=ON -DDIRFORGE_PCH=OFF $(CMAKE_ARGS) > /dev/null
+	@cmake -S . -B $(BUILD_SAN) -DCMAKE_BUILD_TYPE=Debug -DDIRFORGE_SANITIZE=ON -DDIRFORGE_PCH=OFF -DDIRFORGE_UNITY=OFF $(CMAKE_ARGS) > /dev/null
 	@cmake --build $(BUILD_SAN) -j $(JOBS) --target all dirforge_bench dirforge_screenshots
 	@cd $(BUILD_SAN) && DIRFORGE_HOME=$(CURDIR)/$(BUILD_SAN)/test-home QT_QPA_PLATFORM=offscreen ASAN_OPTIONS=detect_leaks=0 ctest --output-on-failure -j $(JOBS)
 

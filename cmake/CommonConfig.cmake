@@ -50,6 +50,17 @@ function(dirforge_share_pch headers first)
     endforeach()
 endfunction()
 
+# Unity builds: the files of a library or of a GoogleTest executable are compiled eight to a
+# translation unit, so the precompiled headers and the headers they share are loaded once for
+# eight files. Off, every file is compiled alone (the sanitizer build does, so a file that leans
+# on its neighbours' includes or names fails there).
+option(DIRFORGE_UNITY "Compile the files of each library and test executable together" ON)
+function(dirforge_unity)
+    if(DIRFORGE_UNITY)
+        set_target_properties(${ARGN} PROPERTIES UNITY_BUILD ON UNITY_BUILD_BATCH_SIZE 8)
+    endif()
+endfunction()
+
 # ccache caches a file compiled with a precompiled header only when told to, and gcc must then
 # name the header in its preprocessed output.
 if(DIRFORGE_PCH AND CMAKE_CXX_COMPILER_LAUNCHER MATCHES "ccache")

@@ -23,10 +23,6 @@ namespace dirforge::platform {
 
 namespace {
 
-constexpr mode_t kNewFolderMode = 0777; // narrowed by the umask
-constexpr mode_t kNewFileMode = 0666;
-constexpr mode_t kPermissionBits = 0777;
-
 /// The elements of a drive path after "x:", empty and "." elements dropped; false for "..",
 /// a NUL or a path that is not in drive form. The elements point into path.
 bool SplitDrivePath(std::string_view path, char& letter, std::vector<std::string_view>& elements) {

@@ -2,6 +2,7 @@
 
 #include "platform/HostAnchoredFolder.h"
 #include "platform/HostFileContents.h"
+#include "platform/HostFolderCalls.h"
 #include "platform/PortableNames.h"
 
 #include <array>
@@ -16,10 +17,6 @@
 namespace dirforge::platform {
 
 namespace {
-
-constexpr mode_t kNewFolderMode = 0777; // narrowed by the process's umask, as every tool does
-constexpr mode_t kNewFileMode = 0666;
-constexpr mode_t kPermissionBits = 0777; // set-id and sticky bits are never carried over
 
 bool isHostFolder(const std::string& host) {
     struct stat st;

@@ -12,6 +12,13 @@
 
 namespace dirforge::platform {
 
+/// New folders are made with every permission, narrowed by the process's umask as every tool
+/// does; new files likewise without execution.
+constexpr mode_t kNewFolderMode = 0777;
+constexpr mode_t kNewFileMode = 0666;
+/// The permission bits a copy carries over: set-id and sticky bits never are.
+constexpr mode_t kPermissionBits = 0777;
+
 /// Closes a descriptor when it goes out of scope (unless it is borrowed).
 class Fd {
 public:

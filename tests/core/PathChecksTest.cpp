@@ -136,10 +136,10 @@ TEST(PathChecks, ValidateFullPathLengthLimitAndStages) {
 }
 
 TEST(PathChecks, SplitFullPathsAtEachDriveLetter) {
-    using List = std::vector<std::string>;
+    using Pieces = std::vector<std::string>;
     struct Case {
         const char* text;
-        List pieces;
+        Pieces pieces;
     };
     const Case cases[] = {
         {"f:\\My Folder g:\\B", {"f:\\My Folder ", "g:\\B"}},

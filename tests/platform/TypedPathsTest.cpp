@@ -11,7 +11,7 @@ using dirforge::platform::TypedPathToDrive;
 
 namespace {
 
-DriveMap sampleMap() {
+DriveMap mapWithRoot() {
     DriveMap drives; // c: is "/"
     drives.map('f', "/srv/data");
     drives.map('g', "/srv/data/archive");
@@ -28,7 +28,7 @@ DriveMap withoutRoot() {
 } // namespace
 
 TEST(TypedPaths, HostAndForwardSlashPathsBecomeDriveFormEverythingElseStays) {
-    const DriveMap drives = sampleMap();
+    const DriveMap drives = mapWithRoot();
     using Kind = TypedPath::Kind;
     const struct {
         const char* typed;
@@ -70,7 +70,7 @@ TEST(TypedPaths, HostPathsOnNoDriveAreUnmappedAndKeepTheirText) {
         EXPECT_EQ(result.path, typed);
     }
     // Without a known home folder "~" names nothing.
-    EXPECT_EQ(TypedPathToDrive(sampleMap(), "~/A", "").kind, TypedPath::Kind::Unmapped);
+    EXPECT_EQ(TypedPathToDrive(mapWithRoot(), "~/A", "").kind, TypedPath::Kind::Unmapped);
 }
 
 TEST(TypedPaths, TheUnmappedMessageNamesEveryMappedDrive) {
@@ -79,7 +79,7 @@ TEST(TypedPaths, TheUnmappedMessageNamesEveryMappedDrive) {
     EXPECT_NE(message.find("/home/ann\n"), std::string::npos) << message;
     EXPECT_NE(message.find("c:  /opt/c\n"), std::string::npos) << message;
     EXPECT_NE(message.find("f:  /srv/data\n"), std::string::npos) << message;
-    const auto mapped = dirforge::platform::MappedDrives(sampleMap());
+    const auto mapped = dirforge::platform::MappedDrives(mapWithRoot());
     ASSERT_EQ(mapped.size(), 3u);
     EXPECT_EQ(mapped[0], (std::pair<char, std::string>{'c', "/"}));
     EXPECT_EQ(mapped[2], (std::pair<char, std::string>{'g', "/srv/data/archive"}));
