@@ -11,8 +11,13 @@ RUN_HOME   ?= $(CURDIR)/$(BUILD)/run-home
 deps:
 	@bash scripts/install-deps.sh
 
+# A new build folder is made for Ninja, which starts a file's compilation as soon as what it
+# includes is generated rather than after the libraries it links; a folder made earlier keeps
+# the generator it has.
+generator_for = $(if $(wildcard $(1)/CMakeCache.txt),,-G Ninja)
+
 configure: deps
-	@cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo $(CMAKE_ARGS) > /dev/null
+	@cmake -S . -B $(BUILD) $(call generator_for,$(BUILD)) -DCMAKE_BUILD_TYPE=RelWithDebInfo $(CMAKE_ARGS) > /dev/null
 
 build: configure
 	@cmake --build $(BUILD) -j $(JOBS)
@@ -32,7 +37,7 @@ bench: configure
 # here; the benchmarks and the screenshot tool, which make test does not build, are compiled
 # here too.
 test-sanitize: deps
-	@cmake -S . -B $(BUILD_SAN) -DCMAKE_BUILD_TYPE=Debug -DDIRFORGE_SANITIZE=ON -DDIRFORGE_PCH=OFF -DDIRFORGE_UNITY=OFF $(CMAKE_ARGS) > /dev/null
+	@cmake -S . -B $(BUILD_SAN) $(call generator_for,$(BUILD_SAN)) -DCMAKE_BUILD_TYPE=Debug -DDIRFORGE_SANITIZE=ON -DDIRFORGE_PCH=OFF -DDIRFORGE_UNITY=OFF $(CMAKE_ARGS) > /dev/null
 	@cmake --build $(BUILD_SAN) -j $(JOBS) --target all dirforge_bench dirforge_screenshots
 	@cd $(BUILD_SAN) && DIRFORGE_HOME=$(CURDIR)/$(BUILD_SAN)/test-home QT_QPA_PLATFORM=offscreen ASAN_OPTIONS=detect_leaks=0 ctest --output-on-failure -j $(JOBS)
 

@@ -4,6 +4,8 @@ set -euo pipefail
 
 packages=(
   cmake g++ make pkg-config
+  # The build tool CMake generates for (it keeps both cores busy).
+  ninja-build
   # A faster linker for the many test executables.
   lld
   qt6-base-dev libgl-dev
