@@ -72,20 +72,22 @@ void RunAnchors::open(Held& held, const std::string& chosen) {
         held.anchor = fs_.openAnchor(aboveText, platform::AnchorReach::DeepestExisting);
         return;
     }
-    held.anchor = openExact(chosen);
+    held.anchor = openFrom(above, chosen, platform::AnchorReach::Exact);
     held.exact = held.anchor != nullptr;
-    if (held.exact)
-        return;
-    held.anchor = above != nullptr
-                      ? above->openFolder(chosen, platform::AnchorReach::DeepestExisting)
-                      : fs_.openAnchor(chosen, platform::AnchorReach::DeepestExisting);
+    if (!held.exact)
+        held.anchor = openFrom(above, chosen, platform::AnchorReach::DeepestExisting);
 }
 
 std::unique_ptr<platform::AnchoredFolder> RunAnchors::openExact(const std::string& chosen) {
     const std::string aboveText = FolderAbove(chosen);
-    if (platform::AnchoredFolder* above = aboveText.empty() ? nullptr : heldAbove(aboveText))
-        return above->openFolder(chosen, platform::AnchorReach::Exact);
-    return fs_.openAnchor(chosen, platform::AnchorReach::Exact);
+    return openFrom(aboveText.empty() ? nullptr : heldAbove(aboveText), chosen,
+                    platform::AnchorReach::Exact);
+}
+
+std::unique_ptr<platform::AnchoredFolder> RunAnchors::openFrom(platform::AnchoredFolder* above,
+                                                               const std::string& chosen,
+                                                               platform::AnchorReach reach) {
+    return above != nullptr ? above->openFolder(chosen, reach) : fs_.openAnchor(chosen, reach);
 }
 
 platform::AnchoredFolder* RunAnchors::heldAbove(const std::string& above) {

@@ -68,6 +68,10 @@ private:
     void open(Held& held, const std::string& chosen);
     /// Opens the point chosen itself; nullptr when it is not a folder.
     std::unique_ptr<platform::AnchoredFolder> openExact(const std::string& chosen);
+    /// Opens the point chosen from the held folder above it, or by its whole path without one.
+    std::unique_ptr<platform::AnchoredFolder> openFrom(platform::AnchoredFolder* above,
+                                                       const std::string& chosen,
+                                                       platform::AnchorReach reach);
     /// The held folder directly above a chosen point, opened the first time; nullptr when the
     /// folder text above names none.
     platform::AnchoredFolder* heldAbove(const std::string& above);

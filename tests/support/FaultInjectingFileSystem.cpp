@@ -222,10 +222,15 @@ public:
     }
     std::unique_ptr<platform::AnchoredFolder> openFolder(const std::string& path,
                                                          platform::AnchorReach reach) override {
-        auto inner = inner_->openFolder(path, reach);
+        return Wrapped(owner_, inner_->openFolder(path, reach));
+    }
+
+    /// inner under owner's rules; nullptr when there is no inner anchor.
+    static std::unique_ptr<platform::AnchoredFolder>
+    Wrapped(FaultInjectingFileSystem& owner, std::unique_ptr<platform::AnchoredFolder> inner) {
         if (!inner)
             return nullptr;
-        return std::make_unique<FaultInjectingAnchor>(owner_, std::move(inner));
+        return std::make_unique<FaultInjectingAnchor>(owner, std::move(inner));
     }
 
 private:
@@ -237,10 +242,7 @@ private:
 
 std::unique_ptr<platform::AnchoredFolder>
 FaultInjectingFileSystem::openAnchor(const std::string& path, platform::AnchorReach reach) {
-    auto inner = inner_.openAnchor(path, reach);
-    if (!inner)
-        return nullptr;
-    return std::make_unique<FaultInjectingAnchor>(*this, std::move(inner));
+    return FaultInjectingAnchor::Wrapped(*this, inner_.openAnchor(path, reach));
 }
 
 } // namespace dirforge::testing
