@@ -3,7 +3,7 @@
 // window seams that keep every dialog out of the measurement.
 
 #include "platform/FolderPicker.h"
-#include "ui/ModalRunner.h"
+#include "ui/seams/ModalRunner.h"
 
 #include <QApplication>
 

@@ -8,11 +8,11 @@
 
 #include "engine/CreationRun.h"
 #include "platform/FolderPicker.h"
-#include "ui/AppContext.h"
-#include "ui/ModalRunner.h"
-#include "ui/NameListModel.h"
-#include "ui/StringsPage.h"
-#include "ui/TfrmMain.h"
+#include "ui/app/AppContext.h"
+#include "ui/seams/ModalRunner.h"
+#include "ui/common/NameListModel.h"
+#include "ui/pages/strings/StringsPage.h"
+#include "ui/app/TfrmMain.h"
 
 #include <QAbstractButton>
 #include <QCheckBox>

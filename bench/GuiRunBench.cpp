@@ -13,11 +13,11 @@
 #include "platform/HostFileSystem.h"
 #include "platform/Prompt.h"
 #include "platform/Shell.h"
-#include "ui/AppContext.h"
-#include "ui/ModalRunner.h"
-#include "ui/NameListModel.h"
-#include "ui/StringsPage.h"
-#include "ui/TfrmMain.h"
+#include "ui/app/AppContext.h"
+#include "ui/seams/ModalRunner.h"
+#include "ui/common/NameListModel.h"
+#include "ui/pages/strings/StringsPage.h"
+#include "ui/app/TfrmMain.h"
 
 #include <QAbstractButton>
 #include <QApplication>

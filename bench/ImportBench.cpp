@@ -8,7 +8,7 @@
 #include "lists/ImportClass.h"
 #include "lists/ListEditRules.h"
 #include "platform/HostFileSystem.h"
-#include "ui/NameListModel.h"
+#include "ui/common/NameListModel.h"
 
 #include <algorithm>
 #include <cstdio>

@@ -8,7 +8,7 @@
 
 #include "engine/RunResults.h"
 #include "platform/Prompt.h"
-#include "ui/TfrmStatistic.h"
+#include "ui/results/TfrmStatistic.h"
 
 #include <QApplication>
 

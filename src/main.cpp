@@ -1,10 +1,10 @@
 // Program entry: the Qt application, the composition root with every window, the message loop.
 #include "DirforgeVersion.h"
 #include "platform/ProgramHome.h"
-#include "ui/AppContext.h"
-#include "ui/GuardedApplication.h"
-#include "ui/TfrmMain.h"
-#include "ui/WindowStyle.h"
+#include "ui/app/AppContext.h"
+#include "ui/app/GuardedApplication.h"
+#include "ui/app/TfrmMain.h"
+#include "ui/common/WindowStyle.h"
 
 #include <cstring>
 #include <exception>

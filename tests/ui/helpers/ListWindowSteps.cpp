@@ -1,8 +1,8 @@
 #include "helpers/ListWindowSteps.h"
 
 #include "helpers/StartedProgram.h"
-#include "ui/ListViews.h"
-#include "ui/TfrmFileExport.h"
+#include "ui/common/ListViews.h"
+#include "ui/lists/TfrmFileExport.h"
 
 #include <QAbstractButton>
 #include <QListView>

@@ -9,7 +9,7 @@
 //     ... run the code ...
 //     QVERIFY2(runner.satisfied(), qPrintable(runner.describe()));
 
-#include "ui/ModalRunner.h"
+#include "ui/seams/ModalRunner.h"
 
 #include <QDialog>
 #include <QString>

@@ -7,8 +7,8 @@
 #include "helpers/TemporaryCurrentFolder.h"
 #include "support/ScriptedPrompt.h"
 #include "support/TempDrives.h"
-#include "ui/AppContext.h"
-#include "ui/TfrmMain.h"
+#include "ui/app/AppContext.h"
+#include "ui/app/TfrmMain.h"
 
 #include <QObject>
 

@@ -1,0 +1,44 @@
+#include "ui/common/RepaintThrottle.h"
+
+#include <QCoreApplication>
+
+namespace dirforge::ui {
+
+namespace {
+
+constexpr qint64 FrameMilliseconds = 16;
+
+/// One frame clock for the UI thread: since events were last processed by any throttle.
+QElapsedTimer& SinceFrame() {
+    static QElapsedTimer timer;
+    if (!timer.isValid())
+        timer.start();
+    return timer;
+}
+
+bool inputFiltered = false;
+
+} // namespace
+
+RepaintThrottle::RepaintThrottle() {
+    SinceFrame();
+}
+
+bool RepaintThrottle::tick() {
+    if (SinceFrame().elapsed() < FrameMilliseconds)
+        return false;
+    flush();
+    return true;
+}
+
+void RepaintThrottle::flush() {
+    QCoreApplication::processEvents(inputFiltered ? QEventLoop::AllEvents
+                                                  : QEventLoop::ExcludeUserInputEvents);
+    SinceFrame().restart();
+}
+
+void RepaintThrottle::SetInputFiltered(bool filtered) {
+    inputFiltered = filtered;
+}
+
+} // namespace dirforge::ui

@@ -1,0 +1,69 @@
+#include "ui/common/WindowStyle.h"
+
+#include <QAction>
+#include <QFontDatabase>
+#include <QPalette>
+#include <QStringList>
+#include <QWidget>
+
+namespace dirforge::ui {
+
+QColor ColorFromValue(std::uint32_t bbggrr) {
+    const int red = static_cast<int>(bbggrr & 0xFFu);
+    const int green = static_cast<int>((bbggrr >> 8) & 0xFFu);
+    const int blue = static_cast<int>((bbggrr >> 16) & 0xFFu);
+    return QColor(red, green, blue);
+}
+
+QFont DefaultFont() {
+    // Faces close to Tahoma's width first, so the fixed layouts keep fitting where it is missing.
+    static const QStringList preferred = {"Tahoma",          "Verdana",     "Arial",
+                                          "Liberation Sans", "Nimbus Sans", "DejaVu Sans"};
+    QFont font;
+    for (const QString& family : preferred) {
+        if (QFontDatabase::hasFamily(family)) {
+            font.setFamily(family);
+            break;
+        }
+    }
+    font.setStyleHint(QFont::SansSerif);
+    font.setPointSize(8);
+    return font;
+}
+
+void ApplyBackground(QWidget& widget, std::uint32_t bbggrr) {
+    QPalette palette = widget.palette();
+    palette.setColor(QPalette::Window, ColorFromValue(bbggrr));
+    widget.setPalette(palette);
+    widget.setAutoFillBackground(true);
+}
+
+namespace {
+
+struct SplitHint {
+    QString shortHint;
+    QString longHint;
+};
+
+SplitHint Split(const QString& hint) {
+    const qsizetype bar = hint.indexOf(QLatin1Char('|'));
+    if (bar < 0)
+        return {hint, hint};
+    return {hint.left(bar), hint.mid(bar + 1)};
+}
+
+} // namespace
+
+void ApplyHint(QAction& action, const QString& hint) {
+    const SplitHint parts = Split(hint);
+    action.setToolTip(parts.shortHint);
+    action.setStatusTip(parts.longHint);
+}
+
+void ApplyHint(QWidget& widget, const QString& hint) {
+    const SplitHint parts = Split(hint);
+    widget.setToolTip(parts.shortHint);
+    widget.setStatusTip(parts.longHint);
+}
+
+} // namespace dirforge::ui

@@ -1,0 +1,14 @@
+#include "ui/seams/QtFolderPicker.h"
+
+#include "ui/windows/BrowseForFolder.h"
+#include "ui/seams/ModalRunner.h"
+
+namespace dirforge::ui {
+
+std::string QtFolderPicker::browseForFolder(const std::string& title,
+                                            const std::string& startFolder) {
+    ModalRunner direct;
+    return BrowseForFolder(owner_.data(), title, drives_, runner_ ? *runner_ : direct, startFolder);
+}
+
+} // namespace dirforge::ui
