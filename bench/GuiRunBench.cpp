@@ -14,10 +14,10 @@
 #include "platform/Prompt.h"
 #include "platform/Shell.h"
 #include "ui/app/AppContext.h"
-#include "ui/seams/ModalRunner.h"
+#include "ui/app/TfrmMain.h"
 #include "ui/common/NameListModel.h"
 #include "ui/pages/strings/StringsPage.h"
-#include "ui/app/TfrmMain.h"
+#include "ui/seams/ModalRunner.h"
 
 #include <QAbstractButton>
 #include <QApplication>

@@ -9,10 +9,10 @@
 #include "platform/DriveMap.h"
 #include "platform/FolderPicker.h"
 #include "ui/app/AppContext.h"
-#include "ui/seams/ModalRunner.h"
+#include "ui/app/TfrmMain.h"
 #include "ui/common/NameListModel.h"
 #include "ui/pages/strings/StringsPage.h"
-#include "ui/app/TfrmMain.h"
+#include "ui/seams/ModalRunner.h"
 
 #include <QAbstractButton>
 #include <QCheckBox>

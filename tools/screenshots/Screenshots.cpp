@@ -6,10 +6,10 @@
 // a copied template tree; a year of numbered monthly folders with template subfolders; checking
 // a run's result and undoing it. The paths page and an examples window come last.
 #include "helpers/StartedProgram.h"
+#include "ui/app/TfrmMain.h"
 #include "ui/common/NameListModel.h"
 #include "ui/pages/numbers/NumbersPage.h"
 #include "ui/pages/strings/StringsPage.h"
-#include "ui/app/TfrmMain.h"
 #include "ui/results/TfrmStatistic.h"
 
 #include <QAbstractButton>

@@ -5,16 +5,16 @@
 #include "settings/SettingsFile.h"
 #include "ui/app/AppContext.h"
 #include "ui/app/AppInfo.h"
+#include "ui/app/WorkingFolders.h"
+#include "ui/common/TooltipDuration.h"
+#include "ui/common/WindowStyle.h"
 #include "ui/pages/ComposedPage.h"
 #include "ui/pages/CreationPage.h"
 #include "ui/pages/numbers/NumbersPage.h"
+#include "ui/pages/paths/PathsPage.h"
 #include "ui/pages/run/PageJournal.h"
 #include "ui/pages/run/PageRunPanel.h"
-#include "ui/pages/paths/PathsPage.h"
 #include "ui/pages/strings/StringsPage.h"
-#include "ui/common/TooltipDuration.h"
-#include "ui/common/WindowStyle.h"
-#include "ui/app/WorkingFolders.h"
 
 #include <QAction>
 #include <QCursor>

@@ -1,8 +1,8 @@
 #include "ui/lists/ListEditorWindow.h"
 
 #include "lists/TextLines.h"
-#include "ui/seams/ModalRunner.h"
 #include "ui/common/QtText.h"
+#include "ui/seams/ModalRunner.h"
 
 #include <QHBoxLayout>
 #include <QLabel>

@@ -9,8 +9,8 @@
 #include "ui/common/ChoiceBoxes.h"
 #include "ui/common/ControlNames.h"
 #include "ui/common/ListViews.h"
-#include "ui/seams/ModalRunner.h"
 #include "ui/common/QtText.h"
+#include "ui/seams/ModalRunner.h"
 
 #include <QCheckBox>
 #include <QComboBox>

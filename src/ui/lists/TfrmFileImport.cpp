@@ -7,12 +7,12 @@
 #include "platform/FileDialogs.h"
 #include "platform/Prompt.h"
 #include "ui/common/ChoiceBoxes.h"
-#include "ui/lists/ListEditors.h"
 #include "ui/common/ListViews.h"
 #include "ui/common/QtText.h"
 #include "ui/common/RepaintThrottle.h"
-#include "ui/lists/TfrmZoomIncludeWindow.h"
 #include "ui/common/UpDownControl.h"
+#include "ui/lists/ListEditors.h"
+#include "ui/lists/TfrmZoomIncludeWindow.h"
 
 #include <QCheckBox>
 #include <QComboBox>

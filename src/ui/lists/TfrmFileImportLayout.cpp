@@ -1,10 +1,10 @@
 // The controls of the smart import window and their places; behaviour is in TfrmFileImport.cpp.
 
 #include "ui/common/ControlNames.h"
-#include "ui/lists/ListEditors.h"
 #include "ui/common/ListViews.h"
-#include "ui/lists/TfrmFileImport.h"
 #include "ui/common/UpDownControl.h"
+#include "ui/lists/ListEditors.h"
+#include "ui/lists/TfrmFileImport.h"
 
 #include <QCheckBox>
 #include <QComboBox>

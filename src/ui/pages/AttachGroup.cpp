@@ -3,8 +3,8 @@
 #include "ui/app/AppContext.h"
 #include "ui/common/ControlNames.h"
 #include "ui/common/ListViews.h"
-#include "ui/seams/ModalRunner.h"
 #include "ui/pages/PageRow.h"
+#include "ui/seams/ModalRunner.h"
 #include "ui/windows/TfrmFolderTemplateOptions.h"
 
 #include <QButtonGroup>

@@ -5,13 +5,13 @@
 #include "platform/FolderPicker.h"
 #include "platform/Shell.h"
 #include "ui/app/AppContext.h"
-#include "ui/pages/AttachGroup.h"
-#include "ui/lists/ListEditors.h"
 #include "ui/common/ListViews.h"
-#include "ui/seams/ModalRunner.h"
-#include "ui/pages/PageRow.h"
+#include "ui/lists/ListEditors.h"
 #include "ui/lists/TfrmFileExport.h"
 #include "ui/lists/TfrmFileImport.h"
+#include "ui/pages/AttachGroup.h"
+#include "ui/pages/PageRow.h"
+#include "ui/seams/ModalRunner.h"
 
 #include <QDialog>
 #include <QListView>

@@ -2,11 +2,11 @@
 
 #include "engine/PageRunState.h"
 #include "ui/app/AppContext.h"
+#include "ui/app/TfrmMain.h"
 #include "ui/pages/AttachGroup.h"
 #include "ui/pages/PageRow.h"
-#include "ui/pages/run/PageRunPanel.h"
 #include "ui/pages/PrefixSuffixGroup.h"
-#include "ui/app/TfrmMain.h"
+#include "ui/pages/run/PageRunPanel.h"
 
 #include <QGroupBox>
 #include <QVBoxLayout>

@@ -6,9 +6,9 @@
 #include "engine/DestinationHistory.h"
 #include "ui/app/AppContext.h"
 #include "ui/common/ControlNames.h"
+#include "ui/common/QtText.h"
 #include "ui/pages/PageQueries.h"
 #include "ui/pages/PageRow.h"
-#include "ui/common/QtText.h"
 #include "ui/windows/TfrmLevelSummFolder.h"
 
 #include <QClipboard>

@@ -2,8 +2,8 @@
 
 #include "ui/common/ControlNames.h"
 #include "ui/common/ListViews.h"
-#include "ui/pages/PageRow.h"
 #include "ui/common/QtText.h"
+#include "ui/pages/PageRow.h"
 
 #include <QGridLayout>
 #include <QHBoxLayout>

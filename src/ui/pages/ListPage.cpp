@@ -1,11 +1,11 @@
 #include "ui/pages/ListPage.h"
 
 #include "ui/app/AppContext.h"
+#include "ui/lists/TfrmFileExport.h"
+#include "ui/lists/TfrmZoomIncludeWindow.h"
 #include "ui/pages/AttachGroup.h"
 #include "ui/pages/IncludeExcludePanel.h"
 #include "ui/pages/PageRow.h"
-#include "ui/lists/TfrmFileExport.h"
-#include "ui/lists/TfrmZoomIncludeWindow.h"
 
 #include <QPushButton>
 

@@ -3,8 +3,8 @@
 #include "core/PathChecks.h"
 #include "platform/Prompt.h"
 #include "ui/common/ControlNames.h"
-#include "ui/pages/PageRow.h"
 #include "ui/common/QtText.h"
+#include "ui/pages/PageRow.h"
 
 #include <QCheckBox>
 #include <QEvent>

@@ -2,11 +2,11 @@
 
 #include "core/PathChecks.h"
 #include "platform/Prompt.h"
+#include "ui/common/WindowStyle.h"
 #include "ui/results/ResultListModel.h"
 #include "ui/results/ResultListView.h"
 #include "ui/results/RunModeLabel.h"
 #include "ui/results/TfrmZoomStatistics.h"
-#include "ui/common/WindowStyle.h"
 
 #include <QCheckBox>
 #include <QGridLayout>

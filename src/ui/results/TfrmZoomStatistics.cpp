@@ -1,8 +1,8 @@
 #include "ui/results/TfrmZoomStatistics.h"
 
+#include "ui/common/WindowStyle.h"
 #include "ui/results/ResultListModel.h"
 #include "ui/results/ResultListView.h"
-#include "ui/common/WindowStyle.h"
 
 #include <QGroupBox>
 #include <QHBoxLayout>

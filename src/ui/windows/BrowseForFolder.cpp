@@ -2,8 +2,8 @@
 
 #include "platform/DriveMap.h"
 #include "platform/TypedPaths.h"
-#include "ui/seams/ModalRunner.h"
 #include "ui/common/QtText.h"
+#include "ui/seams/ModalRunner.h"
 
 #include <QCheckBox>
 #include <QDir>

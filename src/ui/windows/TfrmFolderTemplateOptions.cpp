@@ -1,9 +1,9 @@
 #include "ui/windows/TfrmFolderTemplateOptions.h"
 
 #include "engine/TemplateRules.h"
-#include "ui/seams/ModalRunner.h"
 #include "ui/common/QtText.h"
 #include "ui/common/WindowStyle.h"
+#include "ui/seams/ModalRunner.h"
 
 #include <QButtonGroup>
 #include <QGroupBox>

@@ -3,9 +3,9 @@
 #include "core/TextRules.h"
 #include "engine/FolderStructSize.h"
 #include "engine/StructureScan.h"
-#include "ui/seams/ModalRunner.h"
 #include "ui/common/QtText.h"
 #include "ui/common/WindowStyle.h"
+#include "ui/seams/ModalRunner.h"
 
 #include <QGridLayout>
 #include <QHeaderView>

@@ -5,16 +5,16 @@
 #include "helpers/StartedProgram.h"
 #include "platform/HostFileSystem.h"
 #include "platform/TypedPaths.h"
-#include "ui/pages/AttachGroup.h"
-#include "ui/windows/BrowseForFolder.h"
 #include "ui/app/HelpTopics.h"
+#include "ui/app/TfrmMain.h"
 #include "ui/common/NameListModel.h"
+#include "ui/pages/AttachGroup.h"
 #include "ui/pages/paths/PathsPage.h"
 #include "ui/pages/strings/StringsPage.h"
+#include "ui/results/TfrmStatistic.h"
+#include "ui/windows/BrowseForFolder.h"
 #include "ui/windows/TfrmFolderTemplateOptions.h"
 #include "ui/windows/TfrmLevelSummFolder.h"
-#include "ui/app/TfrmMain.h"
-#include "ui/results/TfrmStatistic.h"
 
 #include <QAbstractButton>
 #include <QApplication>

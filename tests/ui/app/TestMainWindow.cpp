@@ -10,12 +10,12 @@
 #include "ui/app/AppContext.h"
 #include "ui/app/AppInfo.h"
 #include "ui/app/GuardedApplication.h"
+#include "ui/app/TfrmMain.h"
+#include "ui/app/WorkingFolders.h"
+#include "ui/common/WindowStyle.h"
+#include "ui/results/RunModeLabel.h"
 #include "ui/seams/QtPrompt.h"
 #include "ui/seams/QtShell.h"
-#include "ui/results/RunModeLabel.h"
-#include "ui/app/TfrmMain.h"
-#include "ui/common/WindowStyle.h"
-#include "ui/app/WorkingFolders.h"
 
 #include <QAction>
 #include <QDesktopServices>

@@ -4,11 +4,11 @@
 #include "helpers/ListWindowSteps.h"
 #include "helpers/StartedProgram.h"
 #include "settings/SettingsFile.h"
+#include "ui/app/TfrmMain.h"
 #include "ui/common/NameListModel.h"
 #include "ui/pages/numbers/NumberRangeGroup.h"
 #include "ui/pages/paths/PathsPage.h"
 #include "ui/pages/strings/StringsPage.h"
-#include "ui/app/TfrmMain.h"
 
 #include <QAbstractButton>
 #include <QAction>

@@ -1,8 +1,8 @@
 #include "helpers/StartedProgram.h"
 
+#include "ui/app/TfrmMain.h"
 #include "ui/common/NameListModel.h"
 #include "ui/pages/strings/StringsPage.h"
-#include "ui/app/TfrmMain.h"
 
 #include <QAbstractButton>
 

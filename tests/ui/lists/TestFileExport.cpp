@@ -8,8 +8,8 @@
 #include "support/ScriptedPrompt.h"
 #include "support/TempDrives.h"
 #include "ui/app/AppInfo.h"
-#include "ui/pages/strings/StringsPage.h"
 #include "ui/lists/TfrmFileExport.h"
+#include "ui/pages/strings/StringsPage.h"
 
 #include <QCheckBox>
 #include <QComboBox>

@@ -2,9 +2,9 @@
 // export window the visual log opens for a result list after a real run.
 #include "helpers/ListWindowSteps.h"
 #include "helpers/StartedProgram.h"
+#include "ui/app/TfrmMain.h"
 #include "ui/common/NameListModel.h"
 #include "ui/pages/strings/StringsPage.h"
-#include "ui/app/TfrmMain.h"
 #include "ui/results/TfrmStatistic.h"
 
 #include <QLabel>

@@ -4,8 +4,8 @@
 #include "helpers/ScriptedModalRunner.h"
 #include "platform/DriveMap.h"
 #include "support/ScriptedPrompt.h"
-#include "ui/lists/ListEditors.h"
 #include "ui/common/NameListModel.h"
+#include "ui/lists/ListEditors.h"
 #include "ui/lists/TfrmZoomIncludeWindow.h"
 
 #include <QLabel>

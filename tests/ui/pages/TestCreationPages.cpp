@@ -4,10 +4,10 @@
 #include "helpers/ListWindowSteps.h"
 #include "helpers/StartedProgram.h"
 #include "helpers/WidgetLookup.h"
+#include "ui/app/TfrmMain.h"
+#include "ui/common/NameListModel.h"
 #include "ui/pages/ComposedPage.h"
 #include "ui/pages/ListPage.h"
-#include "ui/common/NameListModel.h"
-#include "ui/app/TfrmMain.h"
 #include "ui/results/TfrmStatistic.h"
 
 #include <QAbstractButton>

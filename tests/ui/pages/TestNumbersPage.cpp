@@ -3,9 +3,9 @@
 // changed range, and the page's own messages with their exact titles.
 #include "helpers/StartedProgram.h"
 #include "helpers/WidgetLookup.h"
+#include "ui/app/TfrmMain.h"
 #include "ui/common/NameListModel.h"
 #include "ui/pages/numbers/NumbersPage.h"
-#include "ui/app/TfrmMain.h"
 #include "ui/results/TfrmStatistic.h"
 
 #include <QApplication>

@@ -2,9 +2,9 @@
 // paths, the list windows, and the page's own messages.
 #include "helpers/ListWindowSteps.h"
 #include "helpers/StartedProgram.h"
+#include "ui/app/TfrmMain.h"
 #include "ui/common/NameListModel.h"
 #include "ui/pages/paths/PathsPage.h"
-#include "ui/app/TfrmMain.h"
 
 #include <QAbstractButton>
 #include <QCheckBox>

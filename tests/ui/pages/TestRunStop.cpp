@@ -8,9 +8,9 @@
 #include "helpers/StartedProgram.h"
 #include "platform/HostFileSystem.h"
 #include "support/FaultInjectingFileSystem.h"
+#include "ui/app/TfrmMain.h"
 #include "ui/pages/run/PageJournal.h"
 #include "ui/pages/strings/StringsPage.h"
-#include "ui/app/TfrmMain.h"
 #include "ui/results/TfrmStatistic.h"
 
 #include <QLabel>

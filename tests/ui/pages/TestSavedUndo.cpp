@@ -5,9 +5,9 @@
 #include "cli/CliRunner.h"
 #include "engine/RunJournal.h"
 #include "helpers/StartedProgram.h"
+#include "ui/app/TfrmMain.h"
 #include "ui/pages/run/PageJournal.h"
 #include "ui/pages/strings/StringsPage.h"
-#include "ui/app/TfrmMain.h"
 
 #include <QAction>
 #include <QPushButton>

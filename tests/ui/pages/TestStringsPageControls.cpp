@@ -2,9 +2,9 @@
 // the prefix and suffix checks, the destination with its level summary, and Clear All.
 #include "helpers/StartedProgram.h"
 #include "helpers/WidgetLookup.h"
+#include "ui/app/TfrmMain.h"
 #include "ui/common/NameListModel.h"
 #include "ui/pages/strings/StringsPage.h"
-#include "ui/app/TfrmMain.h"
 
 #include <QCheckBox>
 #include <QComboBox>

@@ -2,9 +2,9 @@
 // before a run, an existing folder recorded as existing, and the visual log's button.
 #include "helpers/StartedProgram.h"
 #include "helpers/WidgetLookup.h"
+#include "ui/app/TfrmMain.h"
 #include "ui/common/NameListModel.h"
 #include "ui/pages/strings/StringsPage.h"
-#include "ui/app/TfrmMain.h"
 #include "ui/results/TfrmStatistic.h"
 
 #include <QLabel>

@@ -4,9 +4,9 @@
 #include "cli/CliRunner.h"
 #include "helpers/StartedProgram.h"
 #include "helpers/WidgetLookup.h"
+#include "ui/app/TfrmMain.h"
 #include "ui/common/NameListModel.h"
 #include "ui/pages/strings/StringsPage.h"
-#include "ui/app/TfrmMain.h"
 #include "ui/results/TfrmStatistic.h"
 #include "ui/results/VisualLogTwins.h"
 

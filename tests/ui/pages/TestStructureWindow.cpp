@@ -2,10 +2,10 @@
 // structures, and the import, export and edit windows it opens, with every message it shows.
 #include "helpers/ListWindowSteps.h"
 #include "helpers/StartedProgram.h"
-#include "ui/pages/AttachGroup.h"
-#include "ui/common/NameListModel.h"
-#include "ui/pages/strings/StringsPage.h"
 #include "ui/app/TfrmMain.h"
+#include "ui/common/NameListModel.h"
+#include "ui/pages/AttachGroup.h"
+#include "ui/pages/strings/StringsPage.h"
 
 #include <QItemSelectionModel>
 #include <QLabel>

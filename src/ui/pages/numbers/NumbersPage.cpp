@@ -4,14 +4,14 @@
 #include "engine/PageRunState.h"
 #include "settings/SettingsStore.h"
 #include "ui/app/AppContext.h"
-#include "ui/pages/AttachGroup.h"
-#include "ui/common/ControlNames.h"
-#include "ui/pages/DestinationGroup.h"
-#include "ui/pages/numbers/NumberRangeGroup.h"
-#include "ui/pages/PageRow.h"
-#include "ui/pages/run/PageRunPanel.h"
-#include "ui/pages/PrefixSuffixGroup.h"
 #include "ui/app/TfrmMain.h"
+#include "ui/common/ControlNames.h"
+#include "ui/pages/AttachGroup.h"
+#include "ui/pages/DestinationGroup.h"
+#include "ui/pages/PageRow.h"
+#include "ui/pages/PrefixSuffixGroup.h"
+#include "ui/pages/numbers/NumberRangeGroup.h"
+#include "ui/pages/run/PageRunPanel.h"
 
 #include <QCheckBox>
 #include <QGridLayout>

@@ -4,15 +4,15 @@
 #include "core/TextRules.h"
 #include "engine/PageRunState.h"
 #include "ui/app/AppContext.h"
+#include "ui/app/TfrmMain.h"
+#include "ui/lists/ListEditors.h"
+#include "ui/lists/TfrmFileImport.h"
 #include "ui/pages/AttachGroup.h"
 #include "ui/pages/IncludeExcludePanel.h"
-#include "ui/lists/ListEditors.h"
-#include "ui/seams/ModalRunner.h"
 #include "ui/pages/PageRow.h"
-#include "ui/pages/run/PageRunPanel.h"
 #include "ui/pages/PrefixSuffixGroup.h"
-#include "ui/lists/TfrmFileImport.h"
-#include "ui/app/TfrmMain.h"
+#include "ui/pages/run/PageRunPanel.h"
+#include "ui/seams/ModalRunner.h"
 
 #include <QGridLayout>
 #include <QGroupBox>

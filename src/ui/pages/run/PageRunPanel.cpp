@@ -3,13 +3,13 @@
 #include "engine/CreationRun.h"
 #include "engine/FolderFileUndo.h"
 #include "ui/app/AppContext.h"
+#include "ui/app/TfrmMain.h"
 #include "ui/common/ControlNames.h"
-#include "ui/pages/run/PageJournal.h"
 #include "ui/pages/PageQueries.h"
 #include "ui/pages/PageRow.h"
+#include "ui/pages/run/PageJournal.h"
 #include "ui/pages/run/RunProgressRow.h"
 #include "ui/pages/run/RunWatch.h"
-#include "ui/app/TfrmMain.h"
 #include "ui/results/TfrmStatistic.h"
 
 #include <QCheckBox>
