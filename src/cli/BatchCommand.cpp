@@ -139,7 +139,7 @@ int RunCreation(Session& session) {
 
     engine::MAP_FOLDER_TEMPLATE_OPTIONS templateOptions;
     const engine::RunRequest request =
-        BuildRunRequest(options, session.fs, session.paths, templateOptions);
+        BuildRunRequest(options, session.fs, session.paths, templateOptions, session.err);
     if (writesJournal)
         session.claimJournal(journalPath, request.page);
     engine::PageRunState state;

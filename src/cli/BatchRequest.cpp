@@ -4,7 +4,11 @@
 #include "core/ListReports.h"
 #include "core/TextRules.h"
 #include "engine/TemplateRules.h"
+#include "lists/ListLineRule.h"
 #include "lists/TextLines.h"
+#include "platform/TypedPaths.h"
+
+#include <ostream>
 
 namespace dirforge::cli {
 
@@ -12,17 +16,39 @@ namespace {
 
 using engine::AttachMode;
 
+/// The entries of a list file under the page's list rule, as the window's import takes them;
+/// what is left out is counted on err.
+std::vector<std::string> ListFileEntries(const BatchOptions& options,
+                                         const platform::FileSystem& fs, const PathArguments& paths,
+                                         std::ostream& err) {
+    const bool strings = options.command == Command::Strings;
+    const char* option = strings ? "--names" : "--paths";
+    const std::string& file = strings ? options.namesFile : options.pathsFile;
+    std::vector<std::string> entries;
+    lists::LeftOutLines leftOut;
+    for (const std::string& line : ReadListFile(fs, DriveArgument(paths, file, option), option)) {
+        lists::ListLine entry = strings ? lists::StringsPageLine(line)
+                                        : lists::PathsPageLine(platform::TypedPathToDrive(
+                                              paths.drives(), line, platform::HostHomeFolder()));
+        leftOut.add(entry.refusal, line);
+        if (entry.taken())
+            entries.push_back(std::move(entry.entry));
+    }
+    if (leftOut.count() > 0)
+        err << "dirforge-cli: " << option << ": " << leftOut.summary() << "\n";
+    return entries;
+}
+
 std::vector<std::string> NamesOf(const BatchOptions& options, const platform::FileSystem& fs,
-                                 const PathArguments& paths) {
+                                 const PathArguments& paths, std::ostream& err) {
     if (options.command == Command::Strings) {
         if (options.namesFile.empty())
             return options.names;
-        return ReadListFile(fs, DriveArgument(paths, options.namesFile, "--names"), "--names");
+        return ListFileEntries(options, fs, paths, err);
     }
-    std::vector<std::string> entries =
-        options.pathsFile.empty()
-            ? options.paths
-            : ReadListFile(fs, DriveArgument(paths, options.pathsFile, "--paths"), "--paths");
+    if (!options.pathsFile.empty())
+        return ListFileEntries(options, fs, paths, err);
+    std::vector<std::string> entries = options.paths;
     for (std::string& entry : entries)
         entry = paths.entryToDrive(entry);
     return entries;
@@ -101,7 +127,8 @@ std::string DriveArgument(const PathArguments& paths, const std::string& argumen
 
 engine::RunRequest BuildRunRequest(const BatchOptions& options, const platform::FileSystem& fs,
                                    const PathArguments& paths,
-                                   engine::MAP_FOLDER_TEMPLATE_OPTIONS& templateOptions) {
+                                   engine::MAP_FOLDER_TEMPLATE_OPTIONS& templateOptions,
+                                   std::ostream& err) {
     engine::RunRequest request;
     request.page = PageOf(options.command);
     if (request.page == engine::PageKind::Numbers) {
@@ -113,7 +140,7 @@ engine::RunRequest BuildRunRequest(const BatchOptions& options, const platform::
         range.paddedZeroes = options.padded;
         range.addNumbersToSubfolders = options.numberSuffix;
     } else {
-        request.names = NamesOf(options, fs, paths);
+        request.names = NamesOf(options, fs, paths, err);
     }
     if (request.page != engine::PageKind::Paths)
         request.destination = DriveArgument(paths, options.destination, "--dest");

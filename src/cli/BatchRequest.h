@@ -7,6 +7,7 @@
 #include "engine/RunRequest.h"
 #include "platform/FileSystem.h"
 
+#include <iosfwd>
 #include <string>
 #include <vector>
 
@@ -25,10 +26,12 @@ std::string DriveArgument(const PathArguments& paths, const std::string& argumen
                           const std::string& option);
 
 /// The run request of a creation command. templateOptions must outlive the request (it points
-/// there). Throws UsageError for a file that cannot be read, a structure folder that does not
-/// exist or template lines that are not relative paths.
+/// there). A names or paths file is read under the page's list rule, the lines it leaves out
+/// counted on err. Throws UsageError for a file that cannot be read, a structure folder that does
+/// not exist or template lines that are not relative paths.
 engine::RunRequest BuildRunRequest(const BatchOptions& options, const platform::FileSystem& fs,
                                    const PathArguments& paths,
-                                   engine::MAP_FOLDER_TEMPLATE_OPTIONS& templateOptions);
+                                   engine::MAP_FOLDER_TEMPLATE_OPTIONS& templateOptions,
+                                   std::ostream& err);
 
 } // namespace dirforge::cli

@@ -20,6 +20,7 @@ public:
     /// An entry of the paths command: absolute host paths are converted, anything else is kept
     /// as listed (an entry without drive letter is then reported by the run, as the page does).
     std::string entryToDrive(const std::string& entry) const;
+    const platform::DriveMap& drives() const { return drives_; }
 
 private:
     std::optional<std::string> hostToDrive(const std::string& hostPath) const;

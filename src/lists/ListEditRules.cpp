@@ -27,10 +27,4 @@ std::vector<std::string> PreviewValues(std::vector<std::string> values) {
     return kept;
 }
 
-bool IsStringsPageName(const std::string& entry) {
-    std::string found;
-    return !core::HasDrivePart(entry) &&
-           core::CheckIllegalChars(core::IllegalCharSet::RelativePath, entry, found);
-}
-
 } // namespace dirforge::lists

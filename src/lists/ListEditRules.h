@@ -12,7 +12,4 @@ std::vector<std::string> EditedEntries(const std::vector<std::string>& lines);
 /// Values that may enter the import preview: trimmed, blank ones dropped, in order.
 std::vector<std::string> PreviewValues(std::vector<std::string> values);
 
-/// A name of the strings page: no drive part and no character of the relative-path set.
-bool IsStringsPageName(const std::string& entry);
-
 } // namespace dirforge::lists

@@ -1,6 +1,7 @@
 // Which edited and imported lines become list entries, and in what form.
 
 #include "lists/ListEditRules.h"
+#include "lists/ListLineRule.h"
 
 #include <gtest/gtest.h>
 
@@ -24,7 +25,7 @@ TEST(StringsPageNameTest, RefusesDrivesAndRelativePathCharacters) {
     } cases[] = {{"Clients\\A", true}, {"\\x\\y", true}, {"f:\\Clients", false},
                  {"a!b", false},       {"a;b", false},   {"a[1]", false}};
     for (const auto& c : cases)
-        EXPECT_EQ(IsStringsPageName(c.entry), c.accepted) << c.entry;
+        EXPECT_EQ(StringsPageLine(c.entry).taken(), c.accepted) << c.entry;
 }
 
 } // namespace

@@ -4,6 +4,7 @@
 #include "core/PathChecks.h"
 #include "core/TextRules.h"
 #include "lists/ListEditRules.h"
+#include "lists/ListLineRule.h"
 #include "platform/Prompt.h"
 #include "platform/TypedPaths.h"
 #include "ui/common/NameListModel.h"
@@ -55,7 +56,7 @@ TfrmVol02EditIncludeList::TfrmVol02EditIncludeList(NameListModel& include,
 
 bool TfrmVol02EditIncludeList::acceptLines(const std::vector<std::string>& lines) {
     include_.assign(entriesWhere(lines, [this](const std::string& entry) {
-        return lists::IsStringsPageName(entry) && !exclude_.contains(entry);
+        return lists::StringsPageLine(entry).taken() && !exclude_.contains(entry);
     }));
     return true;
 }

@@ -2,6 +2,7 @@
 // f: and g: with identical content: the sixteen counters, the failed-undo count, the six result
 // lists, the messages and the trees left on disk must agree, after the run and after its undo.
 #include "cli/CliRunner.h"
+#include "helpers/ListWindowSteps.h"
 #include "helpers/StartedProgram.h"
 #include "helpers/WidgetLookup.h"
 #include "ui/app/TfrmMain.h"
@@ -15,6 +16,7 @@
 #include <QLineEdit>
 #include <QTest>
 
+#include <algorithm>
 #include <fstream>
 
 using dirforge::engine::CounterColumn;
@@ -300,6 +302,37 @@ private slots:
                     << TreeDifferences(program.drives, batchDrives);
         QVERIFY2(differences.isEmpty(), qPrintable(differences.join(QLatin1Char('\n'))));
         QVERIFY(!undo.at("lists").at("foldersFailedUndo").empty());
+    }
+
+    // One rule for a list line in both front ends: a name with a drive letter or a refused
+    // character is left out of the window's import and of --names alike, the CLI saying so.
+    void sameNamesFileSameList() {
+        const std::string file = "Acme\nf:\\X\nbad|pipe\n\nBeta\n";
+        StartedProgram program;
+        program.chooseDestination("f:\\Out");
+        dirforge::testing::ScriptImport(program, "g:\\names.txt", file);
+        program.prompt.expect(
+            "Creating Folder(s).-From a String List.           Warning no: 20051.",
+            MessageKind::Warning);
+        program.click("btnVol02SmartImport");
+        VERIFY_SCRIPTS_DONE(program);
+        const Strings window = program.page().includeList().entries();
+
+        TempDrives batchDrives;
+        batchDrives.makeFile("g:\\names.txt", file);
+        batchDrives.makeFolder("f:\\Out");
+        const CliResult batch = RunCli(batchDrives, {"strings", "--dest", "f:\\Out", "--names",
+                                                     "g:\\names.txt", "--simulate", "--json"});
+        QCOMPARE(batch.status, 0);
+        Strings cli;
+        const nlohmann::json report = batch.json();
+        for (const char* list : {"foldersCreated", "foldersOther"}) // every target it was given
+            for (const nlohmann::json& target : report.at("lists").at(list))
+                cli.push_back(target.get<std::string>().substr(std::string("f:\\Out\\").size()));
+        std::sort(cli.begin(), cli.end());
+        QCOMPARE(window, (Strings{"Acme", "Beta"}));
+        QCOMPARE(cli, window);
+        QVERIFY2(batch.err.find("2 lines left out") != std::string::npos, batch.err.c_str());
     }
 
     void savedProfileRunByTheCliMatchesThePage_data() {

@@ -3,6 +3,7 @@
 #include "core/PathChecks.h"
 #include "core/TextRules.h"
 #include "engine/PageRunState.h"
+#include "lists/ListLineRule.h"
 #include "ui/app/AppContext.h"
 #include "ui/app/TfrmMain.h"
 #include "ui/lists/ListEditors.h"
@@ -28,17 +29,6 @@ namespace {
 constexpr const char* kAddEmptyText = "The text field is empty !!!";
 constexpr const char* kImportNoLinesTitle =
     "Creating Folder(s).-From a Folder List.             Warning no: 40012.";
-
-/// A path the page accepts from an import, in its normalised form; "" when it is refused (a host
-/// path on no mapped drive among them).
-std::string ImportablePath(const platform::TypedPath& line) {
-    if (line.kind == platform::TypedPath::Kind::Unmapped)
-        return {};
-    std::string path = core::NormalizePath(line.path);
-    if (core::Trim(path).empty() || !core::HasDrivePart(path))
-        return {};
-    return path;
-}
 
 /// The end message's count of the lines taken and left.
 std::string ImportCountText(std::size_t added, std::size_t skipped) {
@@ -192,9 +182,9 @@ void PathsPage::btnVol04SmartImportClick() {
         const NameListModel& exclude = lists_->exclude();
         std::vector<std::string> paths;
         for (const std::string& line : lines) {
-            std::string path = ImportablePath(context_.TypedPath(line));
-            if (!path.empty() && !exclude.contains(path))
-                paths.push_back(std::move(path));
+            lists::ListLine path = lists::PathsPageLine(context_.TypedPath(line));
+            if (path.taken() && !exclude.contains(path.entry))
+                paths.push_back(std::move(path.entry));
         }
         const int before = lists_->include().size();
         lists_->include().addMany(paths); // skips what INCLUDE holds, and repeats within the file

@@ -3,6 +3,7 @@
 #include "core/PathChecks.h"
 #include "core/TextRules.h"
 #include "engine/PageRunState.h"
+#include "lists/ListLineRule.h"
 #include "settings/SettingsStore.h"
 #include "ui/app/AppContext.h"
 #include "ui/app/TfrmMain.h"
@@ -33,15 +34,6 @@ constexpr const char* kIllegalTextLead = "Illegal character in the Text : ";
 /// A name as the INCLUDE list keeps it: backslashes, no doubled ones.
 std::string NameForm(const std::string& text) {
     return core::CollapseBackslashes(core::ToBackslashes(text));
-}
-
-/// A name the strings page accepts from an import: not blank, no drive part, no relative-path
-/// character.
-bool ImportableName(const std::string& name) {
-    const std::string trimmed = core::Trim(name);
-    std::string found;
-    return !trimmed.empty() && !core::HasDrivePart(trimmed) &&
-           core::CheckIllegalChars(core::IllegalCharSet::RelativePath, trimmed, found);
 }
 
 } // namespace
@@ -194,9 +186,9 @@ void StringsPage::btnVol02SmartImportClick() {
         const NameListModel& exclude = lists_->exclude();
         std::vector<std::string> names;
         for (const std::string& line : import.preview().entries()) {
-            std::string name = NameForm(line);
-            if (!exclude.contains(name) && ImportableName(name))
-                names.push_back(std::move(name));
+            lists::ListLine name = lists::StringsPageLine(line);
+            if (name.taken() && !exclude.contains(name.entry))
+                names.push_back(std::move(name.entry));
         }
         lists_->include().addMany(names); // skips what INCLUDE holds, and repeats within the file
     }
