@@ -1,4 +1,5 @@
-// The increased-numbers page's message titles (page 3 of the creation pages: 300xx).
+// The increased-numbers page's engine-shown message titles (pair, runs, undo) (page 3 of the
+// creation pages: 300xx).
 
 #include "engine/PageTexts.h"
 
@@ -14,31 +15,6 @@ namespace {
 // The numbers page has no INCLUDE/EXCLUDE pair and no entry field: those titles stay empty. Its
 // structure import and editor take relative paths only, so both checks share one title each.
 constexpr PageTexts kNumbersPageTexts{
-    .page =
-        {
-            .destinationEmpty = AREA TABS "Warning no: 30002.",
-            .viewEmpty = AREA TABS "Warning no: 30003.",
-            .prefixIllegal = AREA BLANKS "Warning no: 30004.",
-            .suffixIllegal = "Creating Folder(s).-Increased numbers." BLANKS "Warning no: 30005.",
-            .structureDriveRoot = AREA BLANKS "Warning no: 30011.",
-            .structureEmpty = AREA TABS "Warning no: 30013.",
-            .structureImportNoLines =
-                "Creating Folder(s).- Increased Numbers.             Warning no: 30014.",
-            .structureImportFull = AREA BLANKS "Warning no: 30016.",
-            .structureImportRelative = AREA BLANKS "Warning no: 30016.",
-            .structureImportEnd = AREA "           Warning no: 30051.",
-            .structureExportEmpty = AREA "             Warning no: 30019.",
-            .structureEditRelative =
-                "Creating Folder(s).- Increased Numbers." BLANKS "Warning no: 30023.",
-            .structureEditFull =
-                "Creating Folder(s).- Increased Numbers." BLANKS "Warning no: 30023.",
-            .structureViewNone = AREA TABS "Warning no: 30013.",
-            .structureDeleteSel = AREA TABS "Warning no: 30020.",
-            .structureDeleteAllEmpty = AREA BLANKS "Warning no: 30021.",
-            .structureDeleteAll = AREA BLANKS "Warning no: 30022.",
-            .clearAllQuestion = AREA BLANKS "Information no: 30008.",
-            .clearAllDone = AREA BLANKS "Information no: 30009.",
-        },
     .pair = {},
     .run =
         {

@@ -8,13 +8,12 @@
 #include "platform/Prompt.h"
 #include "platform/TypedPaths.h"
 #include "ui/common/NameListModel.h"
+#include "ui/pages/paths/PathsPageTitles.h"
 
 namespace dirforge::ui {
 
 namespace {
 
-const char* const PathsEditTitle =
-    "Creating Folder(s).-From a Folder List.            Warning no: 40057.";
 const char* const PreviewLimitTitle =
     "Edit Import Folders/Subfolders.            Warning no: 0297.";
 const char* const PreviewLimitText =
@@ -77,7 +76,7 @@ bool TfrmVol04EditIncludeList::acceptLines(const std::vector<std::string>& typed
         return false; // the editor stays open with the text
     std::string report;
     if (core::ValidateFullPathList(report, lines)) {
-        prompt_.warn(report, PathsEditTitle);
+        prompt_.warn(report, PathsPageTitles().includeEditUnmapped);
         return false;
     }
     include_.assign(entriesWhere(lines, [this](const std::string& entry) {

@@ -1,6 +1,9 @@
 #include "ui/pages/PageRow.h"
 
 #include "ui/pages/PageInfixes.h"
+#include "ui/pages/numbers/NumbersPageTitles.h"
+#include "ui/pages/paths/PathsPageTitles.h"
+#include "ui/pages/strings/StringsPageTitles.h"
 
 namespace dirforge::ui {
 
@@ -43,14 +46,14 @@ constexpr PageCaptions kNumbersCaptions{
 
 } // namespace
 
-// The rows are built on first use: their titles come from the page tables of the engine.
+// The rows are built on first use: their titles come from the pages' own tables.
 const PageRow& StringsPageRow() {
     static const PageRow row{
         engine::PageKind::Strings,
         "ListHelp",
         "Statistic",
         HelpTopic::StringsPage,
-        engine::StringsPageTexts().page,
+        StringsPageTitles(),
         "IncludeStrings",
         "ExcludeStrings",
         "AllFromInc",
@@ -66,7 +69,7 @@ const PageRow& PathsPageRow() {
         "Help",
         "Statistics",
         HelpTopic::PathsPage,
-        engine::PathsPageTexts().page,
+        PathsPageTitles(),
         "IncludeFolderList",
         "ExcludeFolderList",
         "AllfromInc",
@@ -83,7 +86,7 @@ const PageRow& NumbersPageRow() {
         .helpRole = "Help",
         .statisticRole = "Statistics",
         .helpTopic = HelpTopic::NumbersPage,
-        .titles = engine::NumbersPageTexts().page,
+        .titles = NumbersPageTitles(),
         .includeListRole = nullptr,
         .excludeListRole = nullptr,
         .allFromIncRole = nullptr,

@@ -1,12 +1,12 @@
 #pragma once
 // What differs between the creation pages' shared pieces: control names, hints and the page's own
-// message titles (from the page's table, engine/PageTexts.h). One row per page; the pieces read
+// message titles (from the page's table in its folder). One row per page; the pieces read
 // everything page-specific from it.
 
 #include "core/NameList.h"
 #include "engine/PageKind.h"
-#include "engine/PageTexts.h"
 #include "ui/app/HelpTopics.h"
+#include "ui/pages/PageMessageTitles.h"
 
 #include <QString>
 
@@ -47,7 +47,7 @@ struct PageRow {
     const char* helpRole;      // btnVol02ListHelp, btnVol04Help, btnVol03Help
     const char* statisticRole; // btnVol02Statistic, btnVol04Statistics, btnVol03Statistics
     HelpTopic helpTopic;
-    const engine::PageMessageTitles& titles; // the page's own titles, from its table
+    const PageMessageTitles& titles; // the page's own titles, from its table
     // The INCLUDE/EXCLUDE pair (strings and paths pages).
     const char* includeListRole; // lstVol02IncludeStrings
     const char* excludeListRole;

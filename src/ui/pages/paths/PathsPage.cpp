@@ -27,8 +27,6 @@ namespace dirforge::ui {
 namespace {
 
 constexpr const char* kAddEmptyText = "The text field is empty !!!";
-constexpr const char* kImportNoLinesTitle =
-    "Creating Folder(s).-From a Folder List.             Warning no: 40012.";
 
 /// The end message's count of the lines taken and left.
 std::string ImportCountText(std::size_t added, std::size_t skipped) {
@@ -144,7 +142,7 @@ bool PathsPage::addPaths(const std::string& trimmed, std::string& refusal) {
 }
 
 void PathsPage::btnVol04AddToListClick() {
-    const engine::PageMessageTitles& titles = row_.titles;
+    const PageMessageTitles& titles = row_.titles;
     platform::Prompt& prompt = context_.prompt();
     const platform::TypedPath typed = context_.TypedPath(lists_->entryText());
     const std::string trimmed = core::Trim(typed.path);
@@ -177,7 +175,7 @@ void PathsPage::btnVol04SmartImportClick() {
     const std::vector<std::string>& lines = import.preview().entries();
     std::string endText = kImportEndText;
     if (lines.empty()) {
-        context_.prompt().warn(kImportNoLinesText, kImportNoLinesTitle);
+        context_.prompt().warn(kImportNoLinesText, row_.titles.includeImportNoLines);
     } else if (accepted) {
         const NameListModel& exclude = lists_->exclude();
         std::vector<std::string> paths;

@@ -155,7 +155,7 @@ void StringsPage::SetDestination(const std::string& path) {
 void StringsPage::btnVol02AddToListClick() {
     const std::string typed = lists_->entryText();
     const std::string trimmed = core::Trim(typed);
-    const engine::PageMessageTitles& titles = row_.titles;
+    const PageMessageTitles& titles = row_.titles;
     std::string found;
     platform::Prompt& prompt = context_.prompt();
     if (trimmed.empty()) {
