@@ -5,7 +5,11 @@
 #include "ui/app/TfrmAbout.h"
 #include "ui/app/TfrmHelp.h"
 #include "ui/app/TfrmMain.h"
-#include "ui/lists/ListEditors.h"
+#include "ui/lists/TfrmEditSmartImport.h"
+#include "ui/lists/TfrmFolderStructuresTemplates.h"
+#include "ui/lists/TfrmVol02EditIncludeList.h"
+#include "ui/lists/TfrmVol04EditIncludeList.h"
+
 #include "ui/lists/TfrmFileExport.h"
 #include "ui/lists/TfrmFileImport.h"
 #include "ui/lists/TfrmZoomIncludeWindow.h"

@@ -11,7 +11,8 @@
 #include "ui/common/QtText.h"
 #include "ui/common/RepaintThrottle.h"
 #include "ui/common/UpDownControl.h"
-#include "ui/lists/ListEditors.h"
+#include "ui/lists/TfrmEditSmartImport.h"
+
 #include "ui/lists/TfrmZoomIncludeWindow.h"
 
 #include <QCheckBox>

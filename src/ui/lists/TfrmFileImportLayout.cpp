@@ -3,7 +3,8 @@
 #include "ui/common/ControlNames.h"
 #include "ui/common/ListViews.h"
 #include "ui/common/UpDownControl.h"
-#include "ui/lists/ListEditors.h"
+#include "ui/lists/TfrmEditSmartImport.h"
+
 #include "ui/lists/TfrmFileImport.h"
 
 #include <QCheckBox>

@@ -6,7 +6,8 @@
 #include "platform/Shell.h"
 #include "ui/app/AppContext.h"
 #include "ui/common/ListViews.h"
-#include "ui/lists/ListEditors.h"
+#include "ui/lists/TfrmFolderStructuresTemplates.h"
+
 #include "ui/lists/TfrmFileExport.h"
 #include "ui/lists/TfrmFileImport.h"
 #include "ui/pages/AttachGroup.h"

@@ -1,7 +1,7 @@
 #include "ui/seams/QtFolderPicker.h"
 
 #include "ui/seams/ModalRunner.h"
-#include "ui/windows/BrowseForFolder.h"
+#include "ui/windows/FolderBrowserDialog.h"
 
 namespace dirforge::ui {
 

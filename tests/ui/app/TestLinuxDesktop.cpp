@@ -12,7 +12,7 @@
 #include "ui/pages/paths/PathsPage.h"
 #include "ui/pages/strings/StringsPage.h"
 #include "ui/results/TfrmStatistic.h"
-#include "ui/windows/BrowseForFolder.h"
+#include "ui/windows/FolderBrowserDialog.h"
 #include "ui/windows/TfrmFolderTemplateOptions.h"
 #include "ui/windows/TfrmLevelSummFolder.h"
 

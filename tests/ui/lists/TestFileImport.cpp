@@ -6,7 +6,8 @@
 #include "helpers/WidgetLookup.h"
 #include "support/ScriptedPrompt.h"
 #include "support/TempDrives.h"
-#include "ui/lists/ListEditors.h"
+#include "ui/lists/TfrmEditSmartImport.h"
+
 #include "ui/lists/TfrmFileImport.h"
 #include "ui/lists/TfrmZoomIncludeWindow.h"
 

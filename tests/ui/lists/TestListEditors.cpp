@@ -5,7 +5,10 @@
 #include "platform/DriveMap.h"
 #include "support/ScriptedPrompt.h"
 #include "ui/common/NameListModel.h"
-#include "ui/lists/ListEditors.h"
+#include "ui/lists/TfrmFolderStructuresTemplates.h"
+#include "ui/lists/TfrmVol02EditIncludeList.h"
+#include "ui/lists/TfrmVol04EditIncludeList.h"
+
 #include "ui/lists/TfrmZoomIncludeWindow.h"
 
 #include <QLabel>

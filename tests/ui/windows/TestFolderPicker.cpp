@@ -3,7 +3,7 @@
 
 #include "helpers/ScriptedModalRunner.h"
 #include "support/TempDrives.h"
-#include "ui/windows/BrowseForFolder.h"
+#include "ui/windows/FolderBrowserDialog.h"
 
 #include <QCheckBox>
 #include <QFileSystemModel>

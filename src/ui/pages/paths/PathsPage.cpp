@@ -6,7 +6,8 @@
 #include "lists/ListLineRule.h"
 #include "ui/app/AppContext.h"
 #include "ui/app/TfrmMain.h"
-#include "ui/lists/ListEditors.h"
+#include "ui/lists/TfrmVol04EditIncludeList.h"
+
 #include "ui/lists/TfrmFileImport.h"
 #include "ui/pages/AttachGroup.h"
 #include "ui/pages/IncludeExcludePanel.h"

@@ -7,6 +7,7 @@
 
 #include "engine/RunResults.h"
 #include "ui/common/RepaintThrottle.h"
+#include "ui/pages/run/BusyInputFilter.h"
 
 #include <QElapsedTimer>
 #include <QObject>
@@ -14,21 +15,6 @@
 namespace dirforge::ui {
 
 class RunProgressRow;
-
-/// While installed on the application: drops user input except Stop; message boxes shown
-/// during the work (they are modal) take input as usual.
-class BusyInputFilter : public QObject {
-    Q_OBJECT
-public:
-    explicit BusyInputFilter(RunProgressRow& row);
-    ~BusyInputFilter() override;
-
-protected:
-    bool eventFilter(QObject* watched, QEvent* event) override;
-
-private:
-    RunProgressRow& row_;
-};
 
 /// The observer a page hands to the engine for one run, simulation or undo (RAII: the
 /// progress row is busy and the input filter installed for its lifetime).

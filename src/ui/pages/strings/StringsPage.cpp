@@ -7,7 +7,8 @@
 #include "settings/SettingsStore.h"
 #include "ui/app/AppContext.h"
 #include "ui/app/TfrmMain.h"
-#include "ui/lists/ListEditors.h"
+#include "ui/lists/TfrmVol02EditIncludeList.h"
+
 #include "ui/lists/TfrmFileImport.h"
 #include "ui/pages/AttachGroup.h"
 #include "ui/pages/DestinationGroup.h"

@@ -1,4 +1,4 @@
-#include "ui/windows/BrowseForFolder.h"
+#include "ui/windows/FolderBrowserDialog.h"
 
 #include "platform/DriveMap.h"
 #include "platform/TypedPaths.h"
