@@ -133,13 +133,13 @@ void ClientFolders(StartedProgram& program, Camera& camera) {
     camera.shoot(program.window(), "strings-page");
 
     program.click("btnVol02CreateFolders");
-    camera.shoot(*program.context->findVisualLog(PageKind::Strings), "visual-log");
+    camera.shoot(program.context->visualLog(PageKind::Strings), "visual-log");
 }
 
 /// The run of ClientFolders undone: the log shows what came back out.
 void UndoClientFolders(StartedProgram& program, Camera& camera) {
     program.click("btnVol02Undo");
-    camera.shoot(*program.context->findVisualLog(PageKind::Strings), "visual-log-undo");
+    camera.shoot(program.context->visualLog(PageKind::Strings), "visual-log-undo");
 }
 
 /// Month-01 to Month-12 below f:\Reports\2025, each with three template subfolders.
@@ -166,7 +166,7 @@ void MonthlyFolders(StartedProgram& program, Camera& camera) {
     camera.shoot(program.window(), "numbers-page");
 
     program.click("btnVol03CreateFolders");
-    camera.shoot(*program.context->findVisualLog(PageKind::Numbers), "visual-log-numbers");
+    camera.shoot(program.context->visualLog(PageKind::Numbers), "visual-log-numbers");
 }
 
 /// Full paths on two drives, framed by a suffix.

@@ -13,6 +13,7 @@
 #include "ui/lists/TfrmFileExport.h"
 #include "ui/lists/TfrmFileImport.h"
 #include "ui/lists/TfrmZoomIncludeWindow.h"
+#include "ui/pages/numbers/NumbersPage.h"
 #include "ui/pages/paths/PathsPage.h"
 #include "ui/pages/strings/StringsPage.h"
 #include "ui/results/TfrmStatistic.h"
@@ -50,15 +51,18 @@ AppContext::AppContext(platform::DriveMap drives, SeamOverrides overrides)
     // Whichever shell is in use, a folder no file manager opened is reported.
     reportingShell_ = std::make_unique<ReportingShell>(*shell_, *prompt_, hostFiles_.drives());
     shell_ = reportingShell_.get();
-    // The main window first: its widgets and pages, then the seams' dialogs become modal to it,
-    // then its start-up steps (which may already show messages).
+    // The main window first, so that the seams' dialogs become modal to it and every other window
+    // is its child; then every window a page refers to, so that each reference a page holds is
+    // valid when it is built; then the start-up steps (which may already show messages).
     mainWindow_ = std::make_unique<TfrmMain>(*this);
     qtPrompt_->setOwner(mainWindow_.get());
     qtFolderPicker_->setOwner(mainWindow_.get());
     qtFolderPicker_->setRunner(modalRunner_);
     qtFileDialogs_->setOwner(mainWindow_.get());
+    createWindows();
+    createPages();
     mainWindow_->FormCreate();
-    CreateWindows();
+    createListWindows();
 }
 
 AppContext::~AppContext() {
@@ -70,7 +74,7 @@ AppContext::~AppContext() {
     mainWindow_.reset();
 }
 
-void AppContext::CreateWindows() {
+void AppContext::createWindows() {
     // Every other window of the program is created here, once, as a child of the main window, and
     // lives until the program ends. Modal ones are shown through modalRunner(), the visual logs
     // non-modally.
@@ -92,13 +96,31 @@ void AppContext::CreateWindows() {
         new TfrmFolderTemplateOptions(settings_.templateOptions, mainWindow_.get());
     frmFolderTemplateOptions_->setHelpHandler(
         [this](engine::PageKind page) { ShowTemplateOptionsHelp(page); });
-    CreateListWindows();
+    frmZoomIncludeWindow_ = new TfrmZoomIncludeWindow(*modalRunner_, mainWindow_.get());
+    frmFolderStructuresTemplates_ =
+        new TfrmFolderStructuresTemplates(drives(), *prompt_, *modalRunner_, mainWindow_.get());
+    frmFolderStructuresTemplates_->setHelpHandler([this] { ShowHelp(HelpTopic::ListEditors); });
 }
 
-void AppContext::CreateListWindows() {
+void AppContext::createPages() {
+    stringsPage_ = new StringsPage(*this, mainWindow_->runState(engine::PageKind::Strings));
+    pathsPage_ = new PathsPage(*this, mainWindow_->runState(engine::PageKind::Paths));
+    numbersPage_ = new NumbersPage(*this, mainWindow_->runState(engine::PageKind::Numbers));
+    mainWindow_->installPage(engine::PageKind::Strings, stringsPage_);
+    mainWindow_->installPage(engine::PageKind::Paths, pathsPage_);
+    mainWindow_->installPage(engine::PageKind::Numbers, numbersPage_);
+    frmVol02EditIncludeList_ = new TfrmVol02EditIncludeList(
+        stringsPage_->includeList(), stringsPage_->excludeList(), *modalRunner_, mainWindow_.get());
+    frmVol02EditIncludeList_->setHelpHandler([this] { ShowHelp(HelpTopic::ListEditors); });
+    frmVol04EditIncludeList_ =
+        new TfrmVol04EditIncludeList(pathsPage_->includeList(), pathsPage_->excludeList(), drives(),
+                                     *prompt_, *modalRunner_, mainWindow_.get());
+    frmVol04EditIncludeList_->setHelpHandler([this] { ShowHelp(HelpTopic::ListEditors); });
+}
+
+void AppContext::createListWindows() {
     // The import and export windows fill their delimiter boxes from the store's shared lists,
     // which LoadSettingsStore has read or seeded by now.
-    frmZoomIncludeWindow_ = new TfrmZoomIncludeWindow(*modalRunner_, mainWindow_.get());
     frmFileImport_ = new TfrmFileImport(
         {*fileSystem_, *prompt_, *fileDialogs_, *frmZoomIncludeWindow_, *modalRunner_},
         settings_.delimiterList, settings_.quotationMarkList, mainWindow_.get());
@@ -106,18 +128,6 @@ void AppContext::CreateListWindows() {
     frmFileImport_->previewEditor().setHelpHandler([this] { ShowHelp(HelpTopic::ListEditors); });
     frmFileExport_ = new TfrmFileExport({*fileSystem_, *prompt_, *fileDialogs_, *modalRunner_},
                                         settings_.delimiterList, mainWindow_.get());
-    auto& strings = static_cast<StringsPage&>(*mainWindow_->page(engine::PageKind::Strings));
-    frmVol02EditIncludeList_ = new TfrmVol02EditIncludeList(
-        strings.includeList(), strings.excludeList(), *modalRunner_, mainWindow_.get());
-    frmVol02EditIncludeList_->setHelpHandler([this] { ShowHelp(HelpTopic::ListEditors); });
-    auto& paths = static_cast<PathsPage&>(*mainWindow_->page(engine::PageKind::Paths));
-    frmVol04EditIncludeList_ =
-        new TfrmVol04EditIncludeList(paths.includeList(), paths.excludeList(), drives(), *prompt_,
-                                     *modalRunner_, mainWindow_.get());
-    frmVol04EditIncludeList_->setHelpHandler([this] { ShowHelp(HelpTopic::ListEditors); });
-    frmFolderStructuresTemplates_ =
-        new TfrmFolderStructuresTemplates(drives(), *prompt_, *modalRunner_, mainWindow_.get());
-    frmFolderStructuresTemplates_->setHelpHandler([this] { ShowHelp(HelpTopic::ListEditors); });
     // Each visual log's Export hands the chosen result list to the one export window.
     for (TfrmStatistic* log : visualLogs_)
         log->setExporter([this](const std::vector<std::string>& entries, const std::string& kind) {

@@ -35,6 +35,9 @@ class TfrmFolderTemplateOptions;
 class TfrmHelp;
 class TfrmLevelSummFolder;
 class TfrmMain;
+class NumbersPage;
+class PathsPage;
+class StringsPage;
 class TfrmStatistic;
 class TfrmVol02EditIncludeList;
 class TfrmVol04EditIncludeList;
@@ -53,8 +56,8 @@ struct SeamOverrides {
 
 class AppContext {
 public:
-    /// Creates the seams, then the main window (which runs the start-up steps), then the other
-    /// windows.
+    /// Creates the seams, the main window, the windows the pages use, the pages, then runs the
+    /// main window's start-up steps and creates the windows that read the loaded settings.
     explicit AppContext(platform::DriveMap drives = platform::DriveMap::fromEnvironment(),
                         SeamOverrides overrides = {});
     /// Runs the main window's shutdown steps, then destroys every window.
@@ -88,10 +91,10 @@ public:
     settings::SettingsStore& settings() { return settings_; }
 
     TfrmMain& mainWindow() { return *mainWindow_; }
-    /// The visual log of a page (non-modal; a run drives it as its observer); null while the
-    /// windows are not created yet (during the main window's construction).
-    TfrmStatistic* findVisualLog(engine::PageKind page) {
-        return visualLogs_[static_cast<std::size_t>(page)];
+    /// The visual log of a page (non-modal; a run drives it as its observer). The logs are
+    /// created before the pages.
+    TfrmStatistic& visualLog(engine::PageKind page) {
+        return *visualLogs_[static_cast<std::size_t>(page)];
     }
     /// The application-wide template options, keyed by page number (1 paths, 2 strings, 3 numbers).
     engine::MAP_FOLDER_TEMPLATE_OPTIONS& templateOptionMap() { return settings_.templateOptions; }
@@ -125,10 +128,12 @@ public:
     void OpenWebPage(const std::string& url);
 
 private:
-    /// Every window besides the main window, each created once and kept until the end.
-    void CreateWindows();
-    /// The list windows: import, export, editors and the INCLUDE zoom window.
-    void CreateListWindows();
+    /// The windows the pages use, each created once and kept until the end.
+    void createWindows();
+    /// The three pages in their tab sheets, then the INCLUDE editors bound to their lists.
+    void createPages();
+    /// The import and export windows, which fill their boxes from the loaded settings.
+    void createListWindows();
 
     platform::HostFileSystem hostFiles_;
     std::unique_ptr<QtPrompt> qtPrompt_;
@@ -163,6 +168,9 @@ private:
     TfrmVol02EditIncludeList* frmVol02EditIncludeList_ = nullptr;
     TfrmVol04EditIncludeList* frmVol04EditIncludeList_ = nullptr;
     TfrmFolderStructuresTemplates* frmFolderStructuresTemplates_ = nullptr;
+    StringsPage* stringsPage_ = nullptr;
+    PathsPage* pathsPage_ = nullptr;
+    NumbersPage* numbersPage_ = nullptr;
 };
 
 } // namespace dirforge::ui

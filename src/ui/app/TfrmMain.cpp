@@ -10,11 +10,8 @@
 #include "ui/common/WindowStyle.h"
 #include "ui/pages/ComposedPage.h"
 #include "ui/pages/CreationPage.h"
-#include "ui/pages/numbers/NumbersPage.h"
-#include "ui/pages/paths/PathsPage.h"
 #include "ui/pages/run/PageJournal.h"
 #include "ui/pages/run/PageRunPanel.h"
-#include "ui/pages/strings/StringsPage.h"
 
 #include <QAction>
 #include <QCursor>
@@ -77,8 +74,6 @@ TfrmMain::TfrmMain(AppContext& context) : context_(context) {
     // Not resizable: the window is exactly its menu bar plus the fixed client area.
     layout()->setSizeConstraint(QLayout::SetFixedSize);
     setWindowFlag(Qt::MSWindowsFixedSizeDialogHint);
-
-    createPages();
 }
 
 TfrmMain::~TfrmMain() = default;
@@ -150,33 +145,26 @@ void TfrmMain::buildMenu() {
     connect(about1, &QAction::triggered, this, &TfrmMain::About1Click);
 }
 
-void TfrmMain::createPages() {
-    // Each creation page's class is built here and put into its tab sheet. A page reads and writes
-    // its run state through runState(kind); the pages are driven by FormCreate (applyInitialState)
-    // and FormDestroy (clearLists).
-    installPage(engine::PageKind::Strings, new StringsPage(context_, *this));
-    installPage(engine::PageKind::Paths, new PathsPage(context_, *this));
-    installPage(engine::PageKind::Numbers, new NumbersPage(context_, *this));
-}
-
 void TfrmMain::setOtherTabsEnabled(engine::PageKind kind, bool enabled) {
     for (const TabSheet& tab : kTabSheets)
         if (tab.kind != kind)
             pgeMain_->setTabEnabled(pgeMain_->indexOf(tabSheets_[indexOf(tab.kind)]), enabled);
 }
 
-void TfrmMain::installPage(engine::PageKind kind, CreationPage* page) {
+void TfrmMain::installPage(engine::PageKind kind, ComposedPage* page) {
     QWidget* sheet = tabSheets_[indexOf(kind)];
     page->setParent(sheet);
     sheet->layout()->addWidget(page);
     pages_[indexOf(kind)] = page;
+    connect(page, &CreationPage::runLocked, this,
+            [this, kind](bool locked) { setOtherTabsEnabled(kind, !locked); });
 }
 
 QWidget& TfrmMain::tabSheet(engine::PageKind kind) const {
     return *tabSheets_[indexOf(kind)];
 }
 
-CreationPage* TfrmMain::page(engine::PageKind kind) const {
+ComposedPage* TfrmMain::page(engine::PageKind kind) const {
     return pages_[indexOf(kind)];
 }
 
@@ -193,8 +181,7 @@ void TfrmMain::FormCreate() {
     // Each page starts empty, its destination history restored with nothing selected.
     for (engine::PageKind kind :
          {engine::PageKind::Strings, engine::PageKind::Numbers, engine::PageKind::Paths}) {
-        if (CreationPage* creationPage = page(kind))
-            creationPage->applyInitialState();
+        page(kind)->applyInitialState();
     }
     // The program opens on the strings page.
     pgeMain_->setCurrentWidget(tabSheets_[indexOf(engine::PageKind::Strings)]);
@@ -204,10 +191,8 @@ void TfrmMain::FormDestroy() {
     if (destroyed_)
         return;
     destroyed_ = true;
-    for (CreationPage* creationPage : pages_) {
-        if (creationPage != nullptr)
-            creationPage->clearLists();
-    }
+    for (CreationPage* creationPage : pages_)
+        creationPage->clearLists();
     for (engine::PageRunState& state : runStates_)
         state.results.clearLists();
     lstHWNDSeged_->clear();
@@ -243,8 +228,7 @@ settings::PageSetup TfrmMain::collectSetup() const {
     settings::PageSetup setup;
     setup.templateOptions = context_.templateOptionMap();
     for (const CreationPage* creationPage : pages_)
-        if (creationPage != nullptr)
-            creationPage->saveSetup(setup);
+        creationPage->saveSetup(setup);
     return setup;
 }
 
@@ -253,8 +237,7 @@ void TfrmMain::applySetup(const settings::PageSetup& setup) {
     for (const auto& [key, record] : setup.templateOptions)
         context_.templateOptionMap().insert_or_assign(key, record);
     for (CreationPage* creationPage : pages_)
-        if (creationPage != nullptr)
-            creationPage->restoreSetup(setup);
+        creationPage->restoreSetup(setup);
 }
 
 void TfrmMain::SaveProfile1Click() {
@@ -311,8 +294,7 @@ void TfrmMain::UndoSavedRun1Click() {
         error = DriveMismatch(*journal, context_.drives());
     else
         error = "\"" + *file + "\" is " + error + ".";
-    auto* target = journal ? dynamic_cast<ComposedPage*>(page(journal->page)) : nullptr;
-    if (!error.empty() || target == nullptr) {
+    if (!error.empty()) {
         context_.prompt().warn(error + "\n\nNothing was undone.", kUndoSavedTitle);
         return;
     }
@@ -321,7 +303,7 @@ void TfrmMain::UndoSavedRun1Click() {
         return;
     }
     pgeMain_->setCurrentWidget(tabSheets_[indexOf(journal->page)]);
-    PageRunPanel& panel = target->runPanel();
+    PageRunPanel& panel = page(journal->page)->runPanel();
     // The page's own journal is the page's Undo: its result store and its file stay one.
     if (core::EqualsIgnoreCase(core::CollapseBackslashes(*file), panel.journalPath())) {
         panel.btnUndoClick();

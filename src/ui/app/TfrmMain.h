@@ -16,7 +16,7 @@ class QTabWidget;
 namespace dirforge::ui {
 
 class AppContext;
-class CreationPage;
+class ComposedPage;
 
 /// Size of the client area below the menu bar; the window cannot be resized.
 inline constexpr int kMainClientWidth = 999;
@@ -36,13 +36,13 @@ public:
 
     /// The tab sheet a page lives in.
     QWidget& tabSheet(engine::PageKind kind) const;
-    /// The page class put into a tab sheet, or null while that page is not built.
-    CreationPage* page(engine::PageKind kind) const;
+    /// The page put into a tab sheet (every page is installed before the start-up steps run).
+    ComposedPage* page(engine::PageKind kind) const;
+    /// Puts a page into its tab sheet, filling it; while the page runs the other tabs are off.
+    void installPage(engine::PageKind kind, ComposedPage* page);
     /// A page's run state (result store, last attach mode and destination, structure totals),
     /// kept from start to exit whether or not the page is built.
     engine::PageRunState& runState(engine::PageKind kind) { return runStates_[indexOf(kind)]; }
-    /// Enables or disables the tabs of the pages other than kind (off while kind runs).
-    void setOtherTabsEnabled(engine::PageKind kind, bool enabled);
     /// Every page's set-up as a profile keeps it (with the application's template options).
     settings::PageSetup collectSetup() const;
     /// Puts a profile into every page and the template options.
@@ -61,10 +61,8 @@ private:
     static std::size_t indexOf(engine::PageKind kind) { return static_cast<std::size_t>(kind); }
     void buildPageControl();
     void buildMenu();
-    /// The place where each page's class is created and put into its tab sheet.
-    void createPages();
-    /// Puts a page into its tab sheet, filling it.
-    void installPage(engine::PageKind kind, CreationPage* page);
+    /// Enables or disables the tabs of the pages other than kind (off while kind runs).
+    void setOtherTabsEnabled(engine::PageKind kind, bool enabled);
     void FormActivate();
 
     void SaveProfile1Click();
@@ -81,7 +79,7 @@ private:
     AppContext& context_;
     QTabWidget* pgeMain_ = nullptr;
     std::array<QWidget*, 3> tabSheets_{};           // by PageKind
-    std::array<CreationPage*, 3> pages_{};          // by PageKind; null until built
+    std::array<ComposedPage*, 3> pages_{};          // by PageKind
     std::array<engine::PageRunState, 3> runStates_; // by PageKind
     QListWidget* lstHWNDSeged_ = nullptr;
     bool destroyed_ = false;

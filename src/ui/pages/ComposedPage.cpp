@@ -2,7 +2,6 @@
 
 #include "engine/PageRunState.h"
 #include "ui/app/AppContext.h"
-#include "ui/app/TfrmMain.h"
 #include "ui/pages/AttachGroup.h"
 #include "ui/pages/PageRow.h"
 #include "ui/pages/PrefixSuffixGroup.h"
@@ -13,10 +12,10 @@
 
 namespace dirforge::ui {
 
-ComposedPage::ComposedPage(const PageRow& row, AppContext& context, TfrmMain& mainWindow,
+ComposedPage::ComposedPage(const PageRow& row, AppContext& context, engine::PageRunState& state,
                            QWidget* parent)
-    : CreationPage(parent), row_(row), context_(context), state_(mainWindow.runState(row.kind)) {
-    run_ = new PageRunPanel(row_, context, mainWindow, state_, *this, this);
+    : CreationPage(parent), row_(row), context_(context), state_(state) {
+    run_ = new PageRunPanel(row_, context, state_, *this, this);
     framing_ = new PrefixSuffixGroup(row_, context.prompt(), this);
     attach_ = new AttachGroup(row_, context, this);
     connectSharedPieces();
@@ -31,6 +30,7 @@ void ComposedPage::connectSharedPieces() {
     connect(attach_, &AttachGroup::structuresChanged, this, &ComposedPage::RefreshPageState);
     connect(run_, &PageRunPanel::runEnded, this, [this] { UpdateCreateButtons(true); });
     connect(run_, &PageRunPanel::structureWanted, attach_, &AttachGroup::focusAddStructure);
+    connect(run_, &PageRunPanel::runLocked, this, &CreationPage::runLocked);
 }
 
 NameListModel& ComposedPage::structureList() {

@@ -25,7 +25,6 @@ class AppContext;
 class AttachGroup;
 class NameListModel;
 class PageRunPanel;
-class TfrmMain;
 struct PageRow;
 
 class ComposedPage : public CreationPage, public RunRequestSource {
@@ -44,7 +43,8 @@ public:
     virtual void focusEntryField() = 0;
 
 protected:
-    ComposedPage(const PageRow& row, AppContext& context, TfrmMain& mainWindow, QWidget* parent);
+    ComposedPage(const PageRow& row, AppContext& context, engine::PageRunState& state,
+                 QWidget* parent);
 
     /// How many folders the page's names or numbers stand for (the count with Attach Nothing).
     virtual std::size_t nameCount() const = 0;

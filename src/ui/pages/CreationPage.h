@@ -1,6 +1,6 @@
 #pragma once
 // What the main window asks of each of its three creation pages. A page class derives from this
-// and is put into its tab sheet by TfrmMain::createPages.
+// and is put into its tab sheet by the composition root (AppContext).
 
 #include "settings/Profile.h"
 
@@ -23,6 +23,11 @@ public:
     /// Puts a profile's values into the page's controls and applies the page's enabling rules
     /// (a page with a destination becomes usable).
     virtual void restoreSetup(const settings::PageSetup& setup) = 0;
+
+signals:
+    /// A run, simulation or undo of this page starts (true) or has returned (false): the other
+    /// pages' tabs are off meanwhile.
+    void runLocked(bool locked);
 };
 
 } // namespace dirforge::ui

@@ -13,8 +13,9 @@
 
 namespace dirforge::ui {
 
-ListPage::ListPage(const PageRow& row, AppContext& context, TfrmMain& mainWindow, QWidget* parent)
-    : ComposedPage(row, context, mainWindow, parent) {
+ListPage::ListPage(const PageRow& row, AppContext& context, engine::PageRunState& state,
+                   QWidget* parent)
+    : ComposedPage(row, context, state, parent) {
     lists_ = new IncludeExcludePanel(row_, context.prompt(), this);
     connect(lists_, &IncludeExcludePanel::listsChanged, this, &ListPage::RefreshPageState);
     // The zoom window is shared with the import window: it shows exactly the INCLUDE list, never

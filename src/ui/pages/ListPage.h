@@ -22,7 +22,7 @@ public:
     NameListModel& excludeList();
 
 protected:
-    ListPage(const PageRow& row, AppContext& context, TfrmMain& mainWindow, QWidget* parent);
+    ListPage(const PageRow& row, AppContext& context, engine::PageRunState& state, QWidget* parent);
 
     std::size_t nameCount() const override;
     /// INCLUDE "Export": the page's warning when INCLUDE is empty, otherwise every entry the page

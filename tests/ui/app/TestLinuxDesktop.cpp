@@ -316,7 +316,7 @@ private slots:
     void windowsKeepTheirDesignedSizes() {
         StartedProgram program;
         for (PageKind page : {PageKind::Strings, PageKind::Paths, PageKind::Numbers}) {
-            dirforge::ui::TfrmStatistic* log = program.context->findVisualLog(page);
+            dirforge::ui::TfrmStatistic* log = &program.context->visualLog(page);
             log->show();
             QCoreApplication::processEvents();
             QCOMPARE(log->size(), QSize(729, 636));

@@ -122,7 +122,7 @@ private slots:
         program.prompt.expect(kArea + "Information no: 20053.", MessageKind::Information);
         program.click("btnVol02CreateFolders");
         VERIFY_SCRIPTS_DONE(program);
-        auto* log = program.context->findVisualLog(PageKind::Strings);
+        auto* log = &program.context->visualLog(PageKind::Strings);
         QVERIFY(log->isVisible());
 
         // The logs belong to the main window, so its lookup finds their buttons.

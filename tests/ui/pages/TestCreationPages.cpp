@@ -228,7 +228,7 @@ void AddRunRows() {
 }
 
 dirforge::ui::TfrmStatistic& Log(StartedProgram& program, const PageUnderTest& page) {
-    return *program.context->findVisualLog(page.kind);
+    return program.context->visualLog(page.kind);
 }
 
 } // namespace

@@ -63,9 +63,7 @@ struct NumbersProgram {
         leave("edtVol03StartNumber", start);
         leave("edtVol03EndNumber", end);
     }
-    dirforge::ui::TfrmStatistic& log() {
-        return *program.context->findVisualLog(PageKind::Numbers);
-    }
+    dirforge::ui::TfrmStatistic& log() { return program.context->visualLog(PageKind::Numbers); }
     QString counter(const char* name) { return log().findChild<QLabel*>(name)->text(); }
     bool satisfied() { return program.prompt.satisfied(); }
     std::string describe() { return program.prompt.describe(); }

@@ -117,7 +117,7 @@ dirforge::engine::RunJournal SavedJournal(StartedProgram& program) {
 }
 
 dirforge::ui::TfrmStatistic& Log(StartedProgram& program) {
-    return *program.context->findVisualLog(dirforge::engine::PageKind::Strings);
+    return program.context->visualLog(dirforge::engine::PageKind::Strings);
 }
 
 QString Counter(StartedProgram& program, const char* name) {

@@ -34,8 +34,8 @@ void Prepare(StartedProgram& program) {
 }
 
 QString Counter(StartedProgram& program, const char* name) {
-    return program.context->findVisualLog(dirforge::engine::PageKind::Strings)
-        ->findChild<QLabel*>(name)
+    return program.context->visualLog(dirforge::engine::PageKind::Strings)
+        .findChild<QLabel*>(name)
         ->text();
 }
 
@@ -57,7 +57,7 @@ private slots:
         program.prompt.expect(kCreateQuestion, MessageKind::Question, PromptButton::Yes);
         program.prompt.expect(kCreateEnd, MessageKind::Information);
         program.click("btnVol02CreateFolders");
-        auto* log = program.context->findVisualLog(dirforge::engine::PageKind::Strings);
+        auto* log = &program.context->visualLog(dirforge::engine::PageKind::Strings);
         QCOMPARE(log->entries(ResultList::FoldersExist), std::vector<std::string>{"f:\\Out\\P-A"});
         QCOMPARE(Counter(program, "lblStat02FoldersExists"), QStringLiteral("1"));
     }
@@ -65,7 +65,7 @@ private slots:
     void visualLogButtonShowsTheLog() {
         StartedProgram program;
         Prepare(program);
-        auto* log = program.context->findVisualLog(dirforge::engine::PageKind::Strings);
+        auto* log = &program.context->visualLog(dirforge::engine::PageKind::Strings);
         QVERIFY(!log->isVisible());
         program.click("btnVol02Statistic");
         QVERIFY(log->isVisible());

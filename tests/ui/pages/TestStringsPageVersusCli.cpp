@@ -164,7 +164,7 @@ constexpr List kLists[] = {{ResultList::FoldersCreated, "foldersCreated"},
 /// Every difference between what the page's visual log shows and the batch report, one per line.
 QStringList Differences(StartedProgram& program, const nlohmann::json& report) {
     QStringList differences;
-    dirforge::ui::TfrmStatistic* log = program.context->findVisualLog(PageKind::Strings);
+    dirforge::ui::TfrmStatistic* log = &program.context->visualLog(PageKind::Strings);
     for (const Row& row : kRows) {
         for (const Column& column : kColumns) {
             const std::string name =

@@ -4,7 +4,6 @@
 #include "engine/PageRunState.h"
 #include "settings/SettingsStore.h"
 #include "ui/app/AppContext.h"
-#include "ui/app/TfrmMain.h"
 #include "ui/common/ControlNames.h"
 #include "ui/pages/AttachGroup.h"
 #include "ui/pages/DestinationGroup.h"
@@ -26,8 +25,8 @@ namespace {
 constexpr const char* kClearAllEndText = "End of the CLEAR FIELDS process !!!";
 } // namespace
 
-NumbersPage::NumbersPage(AppContext& context, TfrmMain& mainWindow, QWidget* parent)
-    : ComposedPage(NumbersPageRow(), context, mainWindow, parent) {
+NumbersPage::NumbersPage(AppContext& context, engine::PageRunState& state, QWidget* parent)
+    : ComposedPage(NumbersPageRow(), context, state, parent) {
     setObjectName(QStringLiteral("pgeVol03IncreasedNumbers"));
     numbers_ = new NumberRangeGroup(this);
     chkAddIncNumbersAsSuffix_ =

@@ -18,7 +18,7 @@ class NumberRangeGroup;
 class NumbersPage : public ComposedPage {
     Q_OBJECT
 public:
-    NumbersPage(AppContext& context, TfrmMain& mainWindow, QWidget* parent = nullptr);
+    NumbersPage(AppContext& context, engine::PageRunState& state, QWidget* parent = nullptr);
 
     void applyInitialState() override;
     void saveSetup(settings::PageSetup& setup) const override;

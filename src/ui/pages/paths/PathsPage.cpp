@@ -5,7 +5,6 @@
 #include "engine/PageRunState.h"
 #include "lists/ListLineRule.h"
 #include "ui/app/AppContext.h"
-#include "ui/app/TfrmMain.h"
 #include "ui/lists/TfrmVol04EditIncludeList.h"
 
 #include "ui/lists/TfrmFileImport.h"
@@ -39,8 +38,8 @@ std::string ImportCountText(std::size_t added, std::size_t skipped) {
 
 } // namespace
 
-PathsPage::PathsPage(AppContext& context, TfrmMain& mainWindow, QWidget* parent)
-    : ListPage(PathsPageRow(), context, mainWindow, parent) {
+PathsPage::PathsPage(AppContext& context, engine::PageRunState& state, QWidget* parent)
+    : ListPage(PathsPageRow(), context, state, parent) {
     setObjectName(QStringLiteral("pgeVol04Paths"));
     buildLayout(addFrame(QStringLiteral("Create Folders from a List of Full Paths (on "
                                         "any Drive). Attach Folder Structures/Templates "

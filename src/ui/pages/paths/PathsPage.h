@@ -14,7 +14,7 @@ namespace dirforge::ui {
 class PathsPage : public ListPage {
     Q_OBJECT
 public:
-    PathsPage(AppContext& context, TfrmMain& mainWindow, QWidget* parent = nullptr);
+    PathsPage(AppContext& context, engine::PageRunState& state, QWidget* parent = nullptr);
 
     void applyInitialState() override;
     void saveSetup(settings::PageSetup& setup) const override;

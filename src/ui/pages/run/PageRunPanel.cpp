@@ -3,7 +3,6 @@
 #include "engine/CreationRun.h"
 #include "engine/FolderFileUndo.h"
 #include "ui/app/AppContext.h"
-#include "ui/app/TfrmMain.h"
 #include "ui/common/ControlNames.h"
 #include "ui/pages/PageQueries.h"
 #include "ui/pages/PageRow.h"
@@ -17,15 +16,11 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include <exception>
+
 namespace dirforge::ui {
 
 namespace {
-
-/// Watches nothing: the runs' observer while the visual logs do not exist yet.
-engine::RunObserver& NullObserver() {
-    static engine::RunObserver none;
-    return none;
-}
 
 QPushButton* MakeButton(const QString& name, const char* caption, const char* hint,
                         QWidget* parent) {
@@ -46,11 +41,10 @@ bool SomethingToUndo(const engine::RunResults& results) {
 
 } // namespace
 
-PageRunPanel::PageRunPanel(const PageRow& row, AppContext& context, TfrmMain& mainWindow,
-                           engine::PageRunState& state, const RunRequestSource& requests,
-                           QWidget* parent)
-    : QWidget(parent), row_(row), context_(context), mainWindow_(mainWindow), state_(state),
-      requests_(requests) {
+PageRunPanel::PageRunPanel(const PageRow& row, AppContext& context, engine::PageRunState& state,
+                           const RunRequestSource& requests, QWidget* parent)
+    : QWidget(parent), row_(row), context_(context), log_(context.visualLog(row.kind)),
+      state_(state), requests_(requests) {
     chkViewDetailedResults_ = Named(new QCheckBox(QStringLiteral("Show Visual Log"), this),
                                     qPrintable(ControlName(row, "chk", "ViewDetailedResults")),
                                     "Show Detailed results window DURING the creating process");
@@ -139,12 +133,12 @@ void PageRunPanel::saveJournal() {
 bool PageRunPanel::undoJournal(engine::RunJournal& journal) {
     bool undone = false;
     {
-        RunWatch watch(observer(), *progressRow_);
+        RunWatch watch(log_, *progressRow_);
         undone = engine::UndoLastRun(journal.page, journal.results, journal.lastAttachMode,
                                      journal.lastDestination, context_.fileSystem(),
                                      context_.prompt(), watch);
     }
-    flushLog();
+    log_.flush();
     return undone;
 }
 
@@ -172,20 +166,10 @@ void PageRunPanel::setBoxes(bool showVisualLog, bool showExplorer) {
         chkViewDestFolder_->setChecked(showExplorer);
 }
 
-engine::RunObserver& PageRunPanel::observer() const {
-    TfrmStatistic* log = context_.findVisualLog(row_.kind);
-    return log != nullptr ? static_cast<engine::RunObserver&>(*log) : NullObserver();
-}
-
-void PageRunPanel::flushLog() const {
-    if (TfrmStatistic* log = context_.findVisualLog(row_.kind))
-        log->flush();
-}
-
 bool PageRunPanel::recountTargets(bool withFiles) {
     state_.results.counters.resetToCreate();
     const engine::RunServices services{context_.fileSystem(), context_.prompt(), context_.shell(),
-                                       observer()};
+                                       log_};
     const bool accepted =
         engine::PrepareTargetCounts(requests_.buildRunRequest(), state_, services, withFiles);
     RefreshLogCounters();
@@ -201,8 +185,8 @@ void PageRunPanel::countNamesOnly(std::size_t names) {
 }
 
 void PageRunPanel::RefreshLogCounters() {
-    observer().countersChanged(state_.results.counters);
-    flushLog();
+    log_.countersChanged(state_.results.counters);
+    log_.flush();
 }
 
 void PageRunPanel::clearResults() {
@@ -210,39 +194,36 @@ void PageRunPanel::clearResults() {
     state_.results.clearLists();
     state_.results.UndoRetry.clear();
     state_.results.counters = engine::RunCounters{};
-    if (TfrmStatistic* log = context_.findVisualLog(row_.kind))
-        log->clearLists();
+    log_.clearLists();
     RefreshLogCounters();
     saveJournal();
 }
 
 void PageRunPanel::startRun(RunFunction run) {
     setRunButtonsEnabled(false);
-    mainWindow_.setOtherTabsEnabled(row_.kind, false);
-    engine::RunOutcome outcome;
+    emit runLocked(true);
     const bool real = run == &engine::CreationRun;
+    engine::RunOutcome outcome;
+    // Whatever went wrong is reported by the application's catch-all once the page is unlocked
+    // again; what the run made so far stays undoable after a restart.
+    std::exception_ptr failure;
     try {
-        RunWatch watch(observer(), *progressRow_);
+        RunWatch watch(log_, *progressRow_);
         const engine::RunServices services{context_.fileSystem(), context_.prompt(),
                                            context_.shell(), watch};
         outcome = run(requests_.buildRunRequest(), state_, services);
     } catch (...) {
-        // Whatever went wrong is reported by the application's catch-all; the page must not stay
-        // locked, and what the run made so far stays undoable after a restart.
-        if (real)
-            saveJournal();
-        flushLog();
-        mainWindow_.setOtherTabsEnabled(row_.kind, true);
-        emit runEnded();
-        throw;
+        failure = std::current_exception();
     }
-    if (real && outcome.end != engine::RunEnd::Refused)
+    if (real && (failure || outcome.end != engine::RunEnd::Refused))
         saveJournal();
-    flushLog();
-    mainWindow_.setOtherTabsEnabled(row_.kind, true);
-    if (outcome.updateHistory)
+    log_.flush();
+    emit runLocked(false);
+    if (!failure && outcome.updateHistory)
         emit destinationUsed();
     emit runEnded();
+    if (failure)
+        std::rethrow_exception(failure);
     if (outcome.focus == engine::RunFocus::AddStructure)
         emit structureWanted();
     if (outcome.focus == engine::RunFocus::EndNumber)
@@ -259,14 +240,13 @@ void PageRunPanel::btnCreateFoldersSimulationClick() {
 
 void PageRunPanel::btnStatisticClick() {
     RefreshLogCounters();
-    if (TfrmStatistic* log = context_.findVisualLog(row_.kind))
-        log->showLog();
+    log_.showLog();
 }
 
 void PageRunPanel::btnUndoClick() {
     bool undone = false;
     {
-        RunWatch watch(observer(), *progressRow_);
+        RunWatch watch(log_, *progressRow_);
         undone = engine::UndoLastRun(row_.kind, state_.results, state_.lastAttachMode,
                                      state_.lastDestination, context_.fileSystem(),
                                      context_.prompt(), watch);
@@ -275,7 +255,7 @@ void PageRunPanel::btnUndoClick() {
     // with.
     if (undone)
         saveJournal();
-    flushLog();
+    log_.flush();
 }
 
 } // namespace dirforge::ui

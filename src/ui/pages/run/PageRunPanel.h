@@ -18,16 +18,15 @@ namespace dirforge::ui {
 class AppContext;
 class RunProgressRow;
 class RunRequestSource;
-class TfrmMain;
+class TfrmStatistic;
 struct PageRow;
 
 class PageRunPanel : public QWidget {
     Q_OBJECT
 public:
     /// state is the page's run state kept by the main window; requests gives each run its request.
-    PageRunPanel(const PageRow& row, AppContext& context, TfrmMain& mainWindow,
-                 engine::PageRunState& state, const RunRequestSource& requests,
-                 QWidget* parent = nullptr);
+    PageRunPanel(const PageRow& row, AppContext& context, engine::PageRunState& state,
+                 const RunRequestSource& requests, QWidget* parent = nullptr);
 
     /// The option-group members of this panel: Undo and Visual Log, the two check boxes.
     void setOptionsEnabled(bool enabled);
@@ -63,6 +62,8 @@ public:
     bool undoJournal(engine::RunJournal& journal);
 
 signals:
+    /// A run or an undo starts (true) or has returned (false).
+    void runLocked(bool locked);
     /// Clear All was pressed; the page asks and clears.
     void clearAllRequested();
     /// A real run used the destination: it goes to the top of the history.
@@ -80,13 +81,10 @@ private:
                                                const engine::RunServices&);
     /// One run with the page locked: run buttons and other tabs off until it returns.
     void startRun(RunFunction run);
-    engine::RunObserver& observer() const;
-    /// Puts everything the visual log buffered on screen.
-    void flushLog() const;
 
     const PageRow& row_;
     AppContext& context_;
-    TfrmMain& mainWindow_;
+    TfrmStatistic& log_; // the page's visual log
     engine::PageRunState& state_;
     const RunRequestSource& requests_;
     QCheckBox* chkViewDetailedResults_ = nullptr;

@@ -6,7 +6,6 @@
 #include "lists/ListLineRule.h"
 #include "settings/SettingsStore.h"
 #include "ui/app/AppContext.h"
-#include "ui/app/TfrmMain.h"
 #include "ui/lists/TfrmVol02EditIncludeList.h"
 
 #include "ui/lists/TfrmFileImport.h"
@@ -39,8 +38,8 @@ std::string NameForm(const std::string& text) {
 
 } // namespace
 
-StringsPage::StringsPage(AppContext& context, TfrmMain& mainWindow, QWidget* parent)
-    : ListPage(StringsPageRow(), context, mainWindow, parent) {
+StringsPage::StringsPage(AppContext& context, engine::PageRunState& state, QWidget* parent)
+    : ListPage(StringsPageRow(), context, state, parent) {
     setObjectName(QStringLiteral("pgeVol02Strings"));
     destination_ = new DestinationGroup(row_, context, *attach_, this);
     buildLayout(addFrame(QStringLiteral("Create Folders from a List of Strings. Attach "

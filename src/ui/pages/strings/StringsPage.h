@@ -15,7 +15,7 @@ class DestinationGroup;
 class StringsPage : public ListPage {
     Q_OBJECT
 public:
-    StringsPage(AppContext& context, TfrmMain& mainWindow, QWidget* parent = nullptr);
+    StringsPage(AppContext& context, engine::PageRunState& state, QWidget* parent = nullptr);
 
     void applyInitialState() override;
     void saveSetup(settings::PageSetup& setup) const override;
