@@ -31,6 +31,7 @@ void ComposedPage::connectSharedPieces() {
     connect(run_, &PageRunPanel::runEnded, this, [this] { UpdateCreateButtons(true); });
     connect(run_, &PageRunPanel::structureWanted, attach_, &AttachGroup::focusAddStructure);
     connect(run_, &PageRunPanel::runLocked, this, &CreationPage::runLocked);
+    connect(run_, &PageRunPanel::clearAllRequested, this, &ComposedPage::clearAll);
 }
 
 NameListModel& ComposedPage::structureList() {
@@ -80,11 +81,20 @@ void ComposedPage::restoreSharedChoices(const settings::PageChoices& choices) {
     run_->setBoxes(choices.showVisualLog, choices.showExplorer);
 }
 
-void ComposedPage::resetSharedPieces(PrefixSuffixGroup::HyphenAfterReset hyphen) {
-    framing_->reset(hyphen);
+void ComposedPage::clearAll() {
+    if (!context_.prompt().ask(kClearAllQuestionText, row_.titles.clearAllQuestion))
+        return;
+    const PageCaptions& captions = row_.captions();
+    clearOwnPieces();
+    framing_->reset(captions.hyphenCheckedAfterClearAll
+                        ? PrefixSuffixGroup::HyphenAfterReset::Checked
+                        : PrefixSuffixGroup::HyphenAfterReset::Unchecked);
     attach_->reset();
     run_->resetBoxes();
     run_->clearResults();
+    SetPageEnabled(false);
+    context_.prompt().show(captions.clearAllDoneText, row_.titles.clearAllDone,
+                           captions.clearAllDoneKind);
 }
 
 } // namespace dirforge::ui

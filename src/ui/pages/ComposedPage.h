@@ -57,8 +57,10 @@ protected:
     /// The run request's shared part: page kind, framing, attach mode and structures, the two
     /// "Show" boxes and the template options.
     engine::RunRequest sharedRequest() const;
-    /// Clear All's shared part: framing, attach group, "Show" boxes and the result lists.
-    void resetSharedPieces(PrefixSuffixGroup::HyphenAfterReset hyphen);
+    /// Clear All's own part of the page: its destination, lists or number range.
+    virtual void clearOwnPieces() = 0;
+    /// The page's enabling rule for its list, framing and option groups.
+    virtual void SetPageEnabled(bool enabled) = 0;
     /// The shared pieces' set-up, as a profile keeps it.
     settings::PageChoices sharedChoices() const;
     /// A profile's shared set-up into the pieces; the page runs its enabling rules after.
@@ -72,6 +74,9 @@ protected:
     AttachGroup* attach_ = nullptr;
 
 private:
+    /// Clear All, asked first: the page's own pieces, then the framing, the attach group, the
+    /// "Show" boxes and the result lists; the page is disabled as at start.
+    void clearAll();
     /// The run panel's and the attach group's signals to the page's rules.
     void connectSharedPieces();
 };

@@ -29,6 +29,7 @@ constexpr PageCaptions kPathsCaptions{
     .createButton = " CREATE Folders / F. Structures",
     .clearAllButton = " Clear  All",
     .showExplorerBox = false,
+    .clearAllDoneKind = platform::MessageKind::Warning,
 };
 
 constexpr PageCaptions kNumbersCaptions{
@@ -42,6 +43,8 @@ constexpr PageCaptions kNumbersCaptions{
     .hyphenHint = "Hyphen between Prefix-Increased Number-Suffix.",
     .destinationEmptyText =
         "The selection field is empty !\nAction : You must select a destination folder.",
+    .hyphenCheckedAfterClearAll = false,
+    .clearAllDoneText = "End of the CLEAR FIELDS process !!!",
 };
 
 } // namespace

@@ -5,6 +5,7 @@
 
 #include "core/NameList.h"
 #include "engine/PageKind.h"
+#include "platform/Prompt.h"
 #include "ui/app/HelpTopics.h"
 #include "ui/pages/PageMessageTitles.h"
 
@@ -38,6 +39,10 @@ struct PageCaptions {
     /// A destination accepted empty (browse cancelled, or an empty entry selected).
     const char* destinationEmptyText =
         "The selection field is empty !\nAction : You must select a Destination Folder.";
+    /// Clear All: the hyphen box afterwards, and the end message's text and kind.
+    bool hyphenCheckedAfterClearAll = true;
+    const char* clearAllDoneText = "End of the CLEAR FIELDS process !!!\n";
+    platform::MessageKind clearAllDoneKind = platform::MessageKind::Information;
 };
 
 /// One page's row: its kind (which gives its name infix, ui/PageInfixes.h), the roles that differ
@@ -84,6 +89,5 @@ inline constexpr const char* kIncludeEmptyText = "The Include List is empty !\n"
 inline constexpr const char* kClearAllQuestionText =
     "You will delete all fields !!!\nClick YES to Continue deleting all fields,\nClick NO to Stop "
     "the delete process.";
-inline constexpr const char* kClearAllDoneText = "End of the CLEAR FIELDS process !!!\n";
 
 } // namespace dirforge::ui

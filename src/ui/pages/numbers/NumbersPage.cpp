@@ -22,7 +22,6 @@ namespace dirforge::ui {
 
 namespace {
 // Unlike the strings page's, this page's closing text has no line break.
-constexpr const char* kClearAllEndText = "End of the CLEAR FIELDS process !!!";
 } // namespace
 
 NumbersPage::NumbersPage(AppContext& context, engine::PageRunState& state, QWidget* parent)
@@ -46,7 +45,6 @@ NumbersPage::NumbersPage(AppContext& context, engine::PageRunState& state, QWidg
                                         "Created Folder.")));
 
     connect(numbers_, &NumberRangeGroup::numbersTaken, this, &NumbersPage::numbersTaken);
-    connect(run_, &PageRunPanel::clearAllRequested, this, &NumbersPage::btnVol03ClearAllClick);
 }
 
 void NumbersPage::buildLayout(QGroupBox* frame) {
@@ -155,15 +153,10 @@ void NumbersPage::numbersTaken() {
     run_->recountTargets(attach_->withFiles());
 }
 
-void NumbersPage::btnVol03ClearAllClick() {
-    if (!context_.prompt().ask(kClearAllQuestionText, row_.titles.clearAllQuestion))
-        return;
+void NumbersPage::clearOwnPieces() {
     destination_->clear();
     numbers_->reset();
-    resetSharedPieces(PrefixSuffixGroup::HyphenAfterReset::Unchecked);
     chkAddIncNumbersAsSuffix_->setChecked(false);
-    SetPageEnabled(false);
-    context_.prompt().inform(kClearAllEndText, row_.titles.clearAllDone);
 }
 
 } // namespace dirforge::ui

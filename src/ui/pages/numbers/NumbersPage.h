@@ -28,7 +28,7 @@ public:
     /// Every control but the destination, Clear All, help and Examples on or off; when on, the
     /// checked attach mode's set-up again. "Add Increased Numbers as Suffixes" is unchecked either
     /// way.
-    void SetPageEnabled(bool enabled);
+    void SetPageEnabled(bool enabled) override;
     /// After a structure-window change: "to create" counters, CREATE by the net rule, line count.
     void RefreshPageState() override;
     engine::RunRequest buildRunRequest() const override;
@@ -37,9 +37,8 @@ public:
     /// Takes a destination as if browsed or selected.
     void SetDestination(const std::string& path);
 
-    void btnVol03ClearAllClick();
-
 private:
+    void clearOwnPieces() override;
     std::size_t nameCount() const override;
     /// No list to wait for: the numbers are always there (a range the wrong way round is refused by
     /// the run).

@@ -52,7 +52,6 @@ PathsPage::PathsPage(AppContext& context, engine::PageRunState& state, QWidget* 
             &PathsPage::btnVol04SmartExportClick);
     connect(lists_, &IncludeExcludePanel::editRequested, this,
             &PathsPage::btnVol04EditIncludeListClick);
-    connect(run_, &PageRunPanel::clearAllRequested, this, &PathsPage::btnVol04ClearAllClick);
 }
 
 void PathsPage::buildLayout(QGroupBox* frame) {
@@ -205,13 +204,8 @@ void PathsPage::btnVol04EditIncludeListClick() {
     focusEntryField();
 }
 
-void PathsPage::btnVol04ClearAllClick() {
-    if (!context_.prompt().ask(kClearAllQuestionText, row_.titles.clearAllQuestion))
-        return;
+void PathsPage::clearOwnPieces() {
     lists_->clear();
-    resetSharedPieces(PrefixSuffixGroup::HyphenAfterReset::Checked);
-    SetPageEnabled(false);
-    context_.prompt().warn(kClearAllDoneText, row_.titles.clearAllDone);
 }
 
 } // namespace dirforge::ui

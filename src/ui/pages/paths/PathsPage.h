@@ -22,7 +22,7 @@ public:
 
     /// The option group on or off (the list controls always stay usable); when on, the checked
     /// attach mode's set-up again.
-    void SetPageEnabled(bool enabled);
+    void SetPageEnabled(bool enabled) override;
     void RefreshPageState() override;
     engine::RunRequest buildRunRequest() const override;
 
@@ -30,9 +30,9 @@ public:
     void btnVol04SmartImportClick();
     void btnVol04SmartExportClick();
     void btnVol04EditIncludeListClick();
-    void btnVol04ClearAllClick();
 
 private:
+    void clearOwnPieces() override;
     void buildLayout(QGroupBox* frame);
     /// Appends every full path of the trimmed entry text that passes its checks and is in neither
     /// list; false when any was refused, refusal then holding the last reason.

@@ -66,7 +66,6 @@ StringsPage::StringsPage(AppContext& context, engine::PageRunState& state, QWidg
             &StringsPage::btnVol02SmartExportClick);
     connect(lists_, &IncludeExcludePanel::editRequested, this,
             &StringsPage::btnVol02EditIncludeListClick);
-    connect(run_, &PageRunPanel::clearAllRequested, this, &StringsPage::btnVol02ClearAllClick);
 }
 
 void StringsPage::buildLayout(QGroupBox* frame) {
@@ -208,14 +207,9 @@ void StringsPage::btnVol02EditIncludeListClick() {
     focusEntryField();
 }
 
-void StringsPage::btnVol02ClearAllClick() {
-    if (!context_.prompt().ask(kClearAllQuestionText, row_.titles.clearAllQuestion))
-        return;
+void StringsPage::clearOwnPieces() {
     destination_->clear();
     lists_->clear();
-    resetSharedPieces(PrefixSuffixGroup::HyphenAfterReset::Checked);
-    SetPageEnabled(false);
-    context_.prompt().inform(kClearAllDoneText, row_.titles.clearAllDone);
 }
 
 } // namespace dirforge::ui

@@ -22,7 +22,7 @@ public:
     void restoreSetup(const settings::PageSetup& setup) override;
 
     /// List group and option group on or off; when on, the checked attach mode's set-up again.
-    void SetPageEnabled(bool enabled);
+    void SetPageEnabled(bool enabled) override;
     void RefreshPageState() override;
     engine::RunRequest buildRunRequest() const override;
     /// Takes a destination as if browsed or selected.
@@ -32,9 +32,9 @@ public:
     void btnVol02SmartImportClick();
     void btnVol02SmartExportClick();
     void btnVol02EditIncludeListClick();
-    void btnVol02ClearAllClick();
 
 private:
+    void clearOwnPieces() override;
     void buildLayout(QGroupBox* frame);
     void setOptionGroupEnabled(bool enabled);
 
