@@ -61,7 +61,7 @@ int main(int argc, char** argv) {
     } catch (...) {
         // Start-up or the loop itself failed: say why, then end.
         app.setPrompt(nullptr);
-        dirforge::ui::GuardedApplication::ReportException(nullptr, std::current_exception());
+        dirforge::ui::GuardedApplication::reportException(nullptr, std::current_exception());
         return 1;
     }
 }

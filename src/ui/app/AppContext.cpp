@@ -80,7 +80,7 @@ void AppContext::createWindows() {
     // non-modally.
     frmHelp_ = new TfrmHelp(mainWindow_.get());
     QObject::connect(frmHelp_, &TfrmHelp::moreHelpRequested, frmHelp_,
-                     [this] { OpenWebPage(kOnlineHelpUrl); });
+                     [this] { openWebPage(kOnlineHelpUrl); });
     frmAbout_ = new TfrmAbout(mainWindow_.get());
     for (engine::PageKind page :
          {engine::PageKind::Strings, engine::PageKind::Paths, engine::PageKind::Numbers}) {
@@ -95,11 +95,11 @@ void AppContext::createWindows() {
     frmFolderTemplateOptions_ =
         new TfrmFolderTemplateOptions(settings_.templateOptions, mainWindow_.get());
     frmFolderTemplateOptions_->setHelpHandler(
-        [this](engine::PageKind page) { ShowTemplateOptionsHelp(page); });
+        [this](engine::PageKind page) { showTemplateOptionsHelp(page); });
     frmZoomIncludeWindow_ = new TfrmZoomIncludeWindow(*modalRunner_, mainWindow_.get());
     frmFolderStructuresTemplates_ =
         new TfrmFolderStructuresTemplates(drives(), *prompt_, *modalRunner_, mainWindow_.get());
-    frmFolderStructuresTemplates_->setHelpHandler([this] { ShowHelp(HelpTopic::ListEditors); });
+    frmFolderStructuresTemplates_->setHelpHandler([this] { showHelp(HelpTopic::ListEditors); });
 }
 
 void AppContext::createPages() {
@@ -111,21 +111,21 @@ void AppContext::createPages() {
     mainWindow_->installPage(engine::PageKind::Numbers, numbersPage_);
     frmVol02EditIncludeList_ = new TfrmVol02EditIncludeList(
         stringsPage_->includeList(), stringsPage_->excludeList(), *modalRunner_, mainWindow_.get());
-    frmVol02EditIncludeList_->setHelpHandler([this] { ShowHelp(HelpTopic::ListEditors); });
+    frmVol02EditIncludeList_->setHelpHandler([this] { showHelp(HelpTopic::ListEditors); });
     frmVol04EditIncludeList_ =
         new TfrmVol04EditIncludeList(pathsPage_->includeList(), pathsPage_->excludeList(), drives(),
                                      *prompt_, *modalRunner_, mainWindow_.get());
-    frmVol04EditIncludeList_->setHelpHandler([this] { ShowHelp(HelpTopic::ListEditors); });
+    frmVol04EditIncludeList_->setHelpHandler([this] { showHelp(HelpTopic::ListEditors); });
 }
 
 void AppContext::createListWindows() {
     // The import and export windows fill their delimiter boxes from the store's shared lists,
-    // which LoadSettingsStore has read or seeded by now.
+    // which loadSettingsStore has read or seeded by now.
     frmFileImport_ = new TfrmFileImport(
         {*fileSystem_, *prompt_, *fileDialogs_, *frmZoomIncludeWindow_, *modalRunner_},
         settings_.delimiterList, settings_.quotationMarkList, mainWindow_.get());
-    frmFileImport_->setHelpHandler([this] { ShowHelp(HelpTopic::Import); });
-    frmFileImport_->previewEditor().setHelpHandler([this] { ShowHelp(HelpTopic::ListEditors); });
+    frmFileImport_->setHelpHandler([this] { showHelp(HelpTopic::Import); });
+    frmFileImport_->previewEditor().setHelpHandler([this] { showHelp(HelpTopic::ListEditors); });
     frmFileExport_ = new TfrmFileExport({*fileSystem_, *prompt_, *fileDialogs_, *modalRunner_},
                                         settings_.delimiterList, mainWindow_.get());
     // Each visual log's Export hands the chosen result list to the one export window.
@@ -135,11 +135,11 @@ void AppContext::createListWindows() {
         });
 }
 
-void AppContext::RememberStartupFolder() {
+void AppContext::rememberStartupFolder() {
     startupFolder_ = fileSystem_->currentFolder();
 }
 
-void AppContext::LoadSettingsStore() {
+void AppContext::loadSettingsStore() {
     settings::LoadOrCreateAutomaticSettings(*fileSystem_, startupFolder_, settings_, *prompt_);
     if (!settings_.applicationIdentifier.empty())
         applicationIdentifier_ = settings_.applicationIdentifier;
@@ -153,34 +153,34 @@ void AppContext::LoadSettingsStore() {
         settings_.startupFolder = startupFolder_;
 }
 
-platform::TypedPath AppContext::TypedPath(const std::string& text) const {
+platform::TypedPath AppContext::typedPath(const std::string& text) const {
     return platform::TypedPathToDrive(drives(), text, platform::HostHomeFolder());
 }
 
-void AppContext::WarnUnmappedPath(const std::string& path) {
+void AppContext::warnUnmappedPath(const std::string& path) {
     prompt_->warn(platform::UnmappedPathMessage(drives(), path), platform::kUnmappedPathTitle);
 }
 
-void AppContext::ShowHelp(HelpTopic topic, MoreHelp moreHelp) {
-    frmHelp_->PrepareTopic(topic, moreHelp);
+void AppContext::showHelp(HelpTopic topic, MoreHelp moreHelp) {
+    frmHelp_->prepareTopic(topic, moreHelp);
     modalRunner_->run(*frmHelp_);
 }
 
-void AppContext::ShowTemplateOptionsHelp(engine::PageKind page) {
-    frmHelp_->PrepareTopic(HelpTopic::TemplateOptions, MoreHelp::Hidden);
-    frmHelp_->AppendText(TemplateOptionsPageNote(page));
+void AppContext::showTemplateOptionsHelp(engine::PageKind page) {
+    frmHelp_->prepareTopic(HelpTopic::TemplateOptions, MoreHelp::Hidden);
+    frmHelp_->appendText(TemplateOptionsPageNote(page));
     modalRunner_->run(*frmHelp_);
 }
 
-void AppContext::ShowAbout() {
+void AppContext::showAbout() {
     modalRunner_->run(*frmAbout_);
 }
 
-void AppContext::ShowExamples(engine::PageKind page) {
+void AppContext::showExamples(engine::PageKind page) {
     modalRunner_->run(examples(page));
 }
 
-void AppContext::OpenWebPage(const std::string& url) {
+void AppContext::openWebPage(const std::string& url) {
     if (shell_->openWebPage(url))
         return;
     prompt_->warn(

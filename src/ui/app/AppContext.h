@@ -74,19 +74,19 @@ public:
     ModalRunner& modalRunner() { return *modalRunner_; }
 
     /// A path the user typed, pasted or imported, in drive form (host paths through the drive map).
-    platform::TypedPath TypedPath(const std::string& text) const;
+    platform::TypedPath typedPath(const std::string& text) const;
     /// Warns that a host path lies on no mapped drive, naming the mapped drives.
-    void WarnUnmappedPath(const std::string& path);
+    void warnUnmappedPath(const std::string& path);
 
     /// The fixed text naming the application (the settings file may replace it).
     const std::string& applicationIdentifier() const { return applicationIdentifier_; }
     /// The process's current folder when the main window was created, in drive form.
     const std::string& startupFolder() const { return startupFolder_; }
     /// Takes the process's current folder as the startup folder.
-    void RememberStartupFolder();
+    void rememberStartupFolder();
     /// Reads the automatic settings file into the settings store, or writes it on a first start;
     /// the application identifier and startup folder then take the stored values.
-    void LoadSettingsStore();
+    void loadSettingsStore();
     /// The application-wide settings store (destination histories, shared lists, template options).
     settings::SettingsStore& settings() { return settings_; }
 
@@ -113,19 +113,19 @@ public:
     TfrmFolderStructuresTemplates& structureEditor() { return *frmFolderStructuresTemplates_; }
 
     /// Shows the general help window modally with the topic's text.
-    void ShowHelp(HelpTopic topic, MoreHelp moreHelp = MoreHelp::Hidden);
+    void showHelp(HelpTopic topic, MoreHelp moreHelp = MoreHelp::Hidden);
     /// The template options' help for one page.
-    void ShowTemplateOptionsHelp(engine::PageKind page);
+    void showTemplateOptionsHelp(engine::PageKind page);
     /// Shows the about window modally.
-    void ShowAbout();
+    void showAbout();
     /// Shows the page's examples window modally.
-    void ShowExamples(engine::PageKind page);
+    void showExamples(engine::PageKind page);
     /// The page's examples window (created once, kept between openings).
     TfrmExamples& examples(engine::PageKind page) {
         return *examplesWindows_[static_cast<std::size_t>(page)];
     }
     /// Opens a web page of the product; a page that cannot be opened is reported.
-    void OpenWebPage(const std::string& url);
+    void openWebPage(const std::string& url);
 
 private:
     /// The windows the pages use, each created once and kept until the end.

@@ -30,12 +30,12 @@ bool GuardedApplication::notify(QObject* receiver, QEvent* event) {
     try {
         return QApplication::notify(receiver, event);
     } catch (...) {
-        ReportException(prompt_, std::current_exception());
+        reportException(prompt_, std::current_exception());
         return false;
     }
 }
 
-void GuardedApplication::ReportException(platform::Prompt* prompt, std::exception_ptr error) {
+void GuardedApplication::reportException(platform::Prompt* prompt, std::exception_ptr error) {
     const std::string text = DescribeException(error);
     if (prompt != nullptr) {
         try {

@@ -25,7 +25,7 @@ public:
     bool notify(QObject* receiver, QEvent* event) override;
 
     /// Shows the error box for an exception (also used for one escaping start-up or the loop).
-    static void ReportException(platform::Prompt* prompt, std::exception_ptr error);
+    static void reportException(platform::Prompt* prompt, std::exception_ptr error);
 
 private:
     platform::Prompt* prompt_ = nullptr;

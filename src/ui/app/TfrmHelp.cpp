@@ -50,10 +50,10 @@ TfrmHelp::TfrmHelp(QWidget* parent) : QDialog(parent) {
     layout->addWidget(memHelpText_, 1);
     layout->addLayout(buttons);
 
-    PrepareTopic(HelpTopic::Overview, MoreHelp::Hidden);
+    prepareTopic(HelpTopic::Overview, MoreHelp::Hidden);
 }
 
-void TfrmHelp::PrepareTopic(HelpTopic topic, MoreHelp moreHelp) {
+void TfrmHelp::prepareTopic(HelpTopic topic, MoreHelp moreHelp) {
     topic_ = topic;
     const QString title = QString::fromUtf8(HelpTopicTitle(topic));
     setWindowTitle(QStringLiteral("%1 Help - %2").arg(QString::fromLatin1(kProductName), title));
@@ -62,7 +62,7 @@ void TfrmHelp::PrepareTopic(HelpTopic topic, MoreHelp moreHelp) {
     btnHelpMoreHelp_->setVisible(moreHelp == MoreHelp::Shown);
 }
 
-void TfrmHelp::AppendText(const char* paragraph) {
+void TfrmHelp::appendText(const char* paragraph) {
     memHelpText_->setPlainText(memHelpText_->toPlainText() + QStringLiteral("\n\n") +
                                QString::fromUtf8(paragraph));
 }

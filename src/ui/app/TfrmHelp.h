@@ -17,10 +17,10 @@ public:
     explicit TfrmHelp(QWidget* parent = nullptr);
 
     /// Shows the topic's title and text, with or without the "More Help Online" button.
-    void PrepareTopic(HelpTopic topic, MoreHelp moreHelp);
+    void prepareTopic(HelpTopic topic, MoreHelp moreHelp);
     HelpTopic topic() const { return topic_; }
     /// Adds a paragraph to the prepared topic's text (what the topic means for one page).
-    void AppendText(const char* paragraph);
+    void appendText(const char* paragraph);
 
 signals:
     /// The user asked for the help web page.

@@ -171,11 +171,11 @@ ComposedPage* TfrmMain::page(engine::PageKind kind) const {
 void TfrmMain::FormCreate() {
     // Tooltips stay up ten minutes. The help is built into the program's windows, so there is
     // no help file to register.
-    TooltipDuration::InstallOnApplication(kHintDisplayTimeMs);
-    context_.RememberStartupFolder();
+    TooltipDuration::installOnApplication(kHintDisplayTimeMs);
+    context_.rememberStartupFolder();
     // May replace the application identifier and the startup folder with stored values, so the
     // working folders below go where the settings say.
-    context_.LoadSettingsStore();
+    context_.loadSettingsStore();
     CreateWorkingFolders(context_.fileSystem(), context_.startupFolder());
     restorePageJournals();
     // Each page starts empty, its destination history restored with nothing selected.
@@ -323,15 +323,15 @@ void TfrmMain::Exit1Click() {
 }
 
 void TfrmMain::OverViewClick() {
-    context_.ShowHelp(HelpTopic::Overview);
+    context_.showHelp(HelpTopic::Overview);
 }
 
 void TfrmMain::Howtovideosonline1Click() {
-    context_.OpenWebPage(kVideoPageUrl);
+    context_.openWebPage(kVideoPageUrl);
 }
 
 void TfrmMain::About1Click() {
-    context_.ShowAbout();
+    context_.showAbout();
 }
 
 } // namespace dirforge::ui

@@ -37,7 +37,7 @@ void RepaintThrottle::flush() {
     SinceFrame().restart();
 }
 
-void RepaintThrottle::SetInputFiltered(bool filtered) {
+void RepaintThrottle::setInputFiltered(bool filtered) {
     inputFiltered = filtered;
 }
 

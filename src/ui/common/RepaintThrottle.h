@@ -17,7 +17,7 @@ public:
     void flush();
 
     /// While set, user input is processed too, for an input filter to drop all of it but Stop.
-    static void SetInputFiltered(bool filtered);
+    static void setInputFiltered(bool filtered);
 };
 
 } // namespace dirforge::ui

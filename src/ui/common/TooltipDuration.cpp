@@ -6,7 +6,7 @@
 
 namespace dirforge::ui {
 
-void TooltipDuration::InstallOnApplication(int msec) {
+void TooltipDuration::installOnApplication(int msec) {
     QCoreApplication* app = QCoreApplication::instance();
     if (app == nullptr || app->findChild<TooltipDuration*>(QString(), Qt::FindDirectChildrenOnly))
         return;

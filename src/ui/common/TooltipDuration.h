@@ -14,7 +14,7 @@ class TooltipDuration : public QObject {
     Q_OBJECT
 public:
     /// Installs itself on the running application as a child of it.
-    static void InstallOnApplication(int msec = kHintDisplayTimeMs);
+    static void installOnApplication(int msec = kHintDisplayTimeMs);
 
     explicit TooltipDuration(int msec, QObject* parent = nullptr);
     bool eventFilter(QObject* watched, QEvent* event) override;

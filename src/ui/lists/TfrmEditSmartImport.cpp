@@ -9,9 +9,9 @@ namespace dirforge::ui {
 
 namespace {
 
-const char* const PreviewLimitTitle =
+const char* const kPreviewLimitTitle =
     "Edit Import Folders/Subfolders.            Warning no: 0297.";
-const char* const PreviewLimitText =
+const char* const kPreviewLimitText =
     "In this Version you can enter or load\nmaximum 30,000 Folders/Subfolders!\n\n";
 
 } // namespace
@@ -26,9 +26,9 @@ TfrmEditSmartImport::TfrmEditSmartImport(NameListModel& preview, platform::Promp
 bool TfrmEditSmartImport::acceptLines(const std::vector<std::string>& lines) {
     core::NameList taken(core::NameList::Order::Insertion);
     for (const auto& entry : lists::EditedEntries(lines)) {
-        if (taken.size() == PreviewEditorLimit) {
+        if (taken.size() == kPreviewEditorLimit) {
             preview_.assign(taken.texts());
-            prompt_.warn(PreviewLimitText, PreviewLimitTitle);
+            prompt_.warn(kPreviewLimitText, kPreviewLimitTitle);
             return false;
         }
         if (!taken.contains(entry))

@@ -15,7 +15,7 @@ namespace dirforge::ui {
 class NameListModel;
 
 /// The most entries the import preview takes from its editor.
-inline constexpr std::size_t PreviewEditorLimit = 30000;
+inline constexpr std::size_t kPreviewEditorLimit = 30000;
 
 /// "Edit the content of the Import Window.": the smart import preview, at most 30 000 entries.
 class TfrmEditSmartImport : public ListEditorWindow {

@@ -28,13 +28,14 @@ namespace dirforge::ui {
 
 namespace {
 
-const char* const SyntaxTitle = "Export Content to a File.            Warning no: 0385bc.";
-const char* const SaveFailedTitle = "Export Conrent to File.            Warning no: 0330.";
-const char* const SaveFailedText =
+const char* const kSyntaxTitle = "Export Content to a File.            Warning no: 0385bc.";
+const char* const kSaveFailedTitle = "Export Conrent to File.            Warning no: 0330.";
+const char* const kSaveFailedText =
     "There was a problem saving the file !\nAction : The file is maybe corrupted.";
-const char* const ExportedText = "End of the exporting process.";
-const char* const SaveDialogTitle = "Export Folder Names (strings) to a file.";
-const char* const SaveDialogFilter = "Text Files (*.txt);;Comma Separated (*.csv);;All Files (*.*)";
+const char* const kExportedText = "End of the exporting process.";
+const char* const kSaveDialogTitle = "Export Folder Names (strings) to a file.";
+const char* const kSaveDialogFilter =
+    "Text Files (*.txt);;Comma Separated (*.csv);;All Files (*.*)";
 
 } // namespace
 
@@ -190,10 +191,11 @@ void TfrmFileExport::btnFileExportToClick() {
     const std::vector<std::string> entries = displayed_.entries();
     std::string report;
     if (core::ReportSyntaxErrors(report, entries)) {
-        services_.prompt.warn(report, SyntaxTitle);
+        services_.prompt.warn(report, kSyntaxTitle);
         return;
     }
-    const auto fileName = services_.fileDialogs.saveFileName(SaveDialogTitle, SaveDialogFilter, "");
+    const auto fileName =
+        services_.fileDialogs.saveFileName(kSaveDialogTitle, kSaveDialogFilter, "");
     if (!fileName)
         return;
     lists::ExportFormat format;
@@ -206,12 +208,12 @@ void TfrmFileExport::btnFileExportToClick() {
     format.kind = kind_;
     if (!services_.fileSystem.writeFileAtomic(*fileName,
                                               lists::FormatExport(entries, slashForm(), format))) {
-        services_.prompt.warn(SaveFailedText, SaveFailedTitle);
+        services_.prompt.warn(kSaveFailedText, kSaveFailedTitle);
         return;
     }
     const auto written = lists::IsExportedKind(kind_) ? entries.size() : 0;
     lblSmartExportExported_->setText(QString::number(written));
-    services_.prompt.inform(ExportedText, kProductName);
+    services_.prompt.inform(kExportedText, kProductName);
 }
 
 } // namespace dirforge::ui

@@ -30,25 +30,25 @@ namespace dirforge::ui {
 
 namespace {
 
-const char* const ExtensionQuestionTitle = "Import File content.            Warnings no: 0311.";
-const char* const ExtensionQuestion =
+const char* const kExtensionQuestionTitle = "Import File content.            Warnings no: 0311.";
+const char* const kExtensionQuestion =
     "The file extension is not txt.\nMaybe it is not a plain text file. \nDo you want to select "
     "this file ?\n"
     "Click YES to Continue Selecting this file,\nClick NO to Stop the Select process.";
-const char* const LoadFailedTitle = "Import File content.            Warnings no: 0312.";
-const char* const BuildFailedTitle = "Import File content.            Warnings no: 0313.";
-const char* const OpenFailedText =
+const char* const kLoadFailedTitle = "Import File content.            Warnings no: 0312.";
+const char* const kBuildFailedTitle = "Import File content.            Warnings no: 0313.";
+const char* const kOpenFailedText =
     "There was a problem opening the file !\nAction : The file is maybe corrupted.";
-const char* const LoadNotTextTitle = "Import File content.            Warnings no: 0314.";
-const char* const BuildNotTextTitle = "Import File content.            Warnings no: 0315.";
-const char* const NotTextText = "The file is not a plain text file (it holds NUL characters) "
-                                "!\nAction : Choose a plain text file.";
-const char* const ColumnTitle = "Import File content.            Warnings no: 0316.";
-const char* const LoadedTitle = "Import File content.            Information no: 0450.";
-const char* const LoadedText = "End of the IMPORT process!";
-const char* const BuiltTitle = "Import File content.            Information no: 0451.";
-const char* const BuiltText = "End of the making FOLDER LIST process! (Preview)";
-const char* const OpenDialogTitle = "Import Folder Names (strings) from Files.";
+const char* const kLoadNotTextTitle = "Import File content.            Warnings no: 0314.";
+const char* const kBuildNotTextTitle = "Import File content.            Warnings no: 0315.";
+const char* const kNotTextText = "The file is not a plain text file (it holds NUL characters) "
+                                 "!\nAction : Choose a plain text file.";
+const char* const kColumnTitle = "Import File content.            Warnings no: 0316.";
+const char* const kLoadedTitle = "Import File content.            Information no: 0450.";
+const char* const kLoadedText = "End of the IMPORT process!";
+const char* const kBuiltTitle = "Import File content.            Information no: 0451.";
+const char* const kBuiltText = "End of the making FOLDER LIST process! (Preview)";
+const char* const kOpenDialogTitle = "Import Folder Names (strings) from Files.";
 
 std::string lowerCase(std::string text) {
     std::transform(text.begin(), text.end(), text.begin(),
@@ -94,13 +94,13 @@ void TfrmFileImport::clearPreview() {
 
 void TfrmFileImport::btnFileImportBrowseClick() {
     const auto chosen = services_.fileDialogs.openFileName(
-        OpenDialogTitle, "Text Files (*.txt);;Comma Separated (*.csv);;All Files (*)");
+        kOpenDialogTitle, "Text Files (*.txt);;Comma Separated (*.csv);;All Files (*)");
     if (!chosen) {
         applyEnablingRules();
         return;
     }
     if (lowerCase(core::FileExtension(*chosen)) != "txt" &&
-        !services_.prompt.ask(ExtensionQuestion, ExtensionQuestionTitle))
+        !services_.prompt.ask(kExtensionQuestion, kExtensionQuestionTitle))
         return;
     edtFileImportFileName_->setText(ToQt(*chosen));
     loadSource(*chosen);
@@ -111,7 +111,7 @@ void TfrmFileImport::edtFileImportFileNameReturn() {
     if (fileName.empty())
         return;
     if (lowerCase(core::FileExtension(fileName)) != "txt" &&
-        !services_.prompt.ask(ExtensionQuestion, ExtensionQuestionTitle))
+        !services_.prompt.ask(kExtensionQuestion, kExtensionQuestionTitle))
         return;
     loadSource(fileName);
 }
@@ -124,15 +124,15 @@ void TfrmFileImport::loadSource(const std::string& fileName) {
     });
     if (file.error != lists::SourceReadError::None) {
         const bool notText = file.error == lists::SourceReadError::NotText;
-        services_.prompt.warn(notText ? NotTextText : OpenFailedText,
-                              notText ? LoadNotTextTitle : LoadFailedTitle);
+        services_.prompt.warn(notText ? kNotTextText : kOpenFailedText,
+                              notText ? kLoadNotTextTitle : kLoadFailedTitle);
         lblFileImportSourceLines_->setText(QString::number(source_.size()));
         return;
     }
     clearPreview();
     source_.assignAll(std::move(file.lines));
     lblFileImportSourceLines_->setText(QString::number(source_.size()));
-    services_.prompt.inform(LoadedText, LoadedTitle);
+    services_.prompt.inform(kLoadedText, kLoadedTitle);
     applyEnablingRules();
 }
 
@@ -151,7 +151,7 @@ void TfrmFileImport::btnFileImportFromClick() {
     std::string message;
     if (mode == lists::ReadingMode::OneColumn &&
         !lists::ParseColumnField(FromQt(edtFileImportColumnNumber_->text()), column, message)) {
-        services_.prompt.warn(message, ColumnTitle); // the preview is kept as it was
+        services_.prompt.warn(message, kColumnTitle); // the preview is kept as it was
         return;
     }
     clearPreview();
@@ -163,13 +163,13 @@ void TfrmFileImport::btnFileImportFromClick() {
     reader.SetColumn(column);
     if (!reader.Read()) {
         const bool notText = reader.errorState() == lists::ImportNotText;
-        services_.prompt.warn(notText ? NotTextText : OpenFailedText,
-                              notText ? BuildNotTextTitle : BuildFailedTitle);
+        services_.prompt.warn(notText ? kNotTextText : kOpenFailedText,
+                              notText ? kBuildNotTextTitle : kBuildFailedTitle);
     }
     preview_.addMany(lists::PreviewValues(reader.takeResults()));
     showPreviewCount();
     applyImportEnabling();
-    services_.prompt.inform(BuiltText, BuiltTitle);
+    services_.prompt.inform(kBuiltText, kBuiltTitle);
 }
 
 void TfrmFileImport::showPreviewCount() {

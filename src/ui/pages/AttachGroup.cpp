@@ -356,7 +356,7 @@ void AttachGroup::rdoCopyVariantClick() {
 }
 
 void AttachGroup::btnFolderTemplatesOptionsClick() {
-    context_.templateOptions().ShowForPage(context_.modalRunner(), row_.kind);
+    context_.templateOptions().showForPage(context_.modalRunner(), row_.kind);
 }
 
 } // namespace dirforge::ui

@@ -54,9 +54,9 @@ void AttachGroup::btnAddFolderStructureClick() {
 }
 
 void AttachGroup::AddStructure(const std::string& path) {
-    const platform::TypedPath typed = context_.TypedPath(path);
+    const platform::TypedPath typed = context_.typedPath(path);
     if (typed.kind == platform::TypedPath::Kind::Unmapped) {
-        context_.WarnUnmappedPath(path);
+        context_.warnUnmappedPath(path);
         return;
     }
     const std::string trimmed = core::Trim(typed.path);
@@ -142,13 +142,13 @@ AttachGroup::existingStructureLines(const std::vector<std::string>& lines) const
     std::vector<std::string> converted;
     converted.reserve(lines.size());
     for (const std::string& line : lines)
-        converted.push_back(context_.TypedPath(line).path);
+        converted.push_back(context_.typedPath(line).path);
     return converted;
 }
 
 std::string AttachGroup::unmappedNote(const std::vector<std::string>& lines) const {
     for (const std::string& line : lines)
-        if (context_.TypedPath(line).kind == platform::TypedPath::Kind::Unmapped)
+        if (context_.typedPath(line).kind == platform::TypedPath::Kind::Unmapped)
             return "\n" + platform::UnmappedPathMessage(context_.drives(), line);
     return {};
 }

@@ -89,11 +89,11 @@ void DestinationGroup::Fill(const std::vector<std::string>& texts, int selected)
     cboDestFolders_->setCurrentIndex(selected);
 }
 
-void DestinationGroup::RestoreHistory(const std::vector<std::string>& history) {
+void DestinationGroup::restoreHistory(const std::vector<std::string>& history) {
     Fill(DistinctEntries(history), -1);
 }
 
-void DestinationGroup::MoveDestinationToTop() {
+void DestinationGroup::moveDestinationToTop() {
     const std::vector<std::string> updated =
         engine::UpdateDestinationHistory(entries(), destination());
     Fill(updated, updated.empty() ? -1 : 0);
@@ -103,7 +103,7 @@ void DestinationGroup::clear() {
     cboDestFolders_->clear();
 }
 
-bool DestinationGroup::RestoreDestination(const std::vector<std::string>& history,
+bool DestinationGroup::restoreDestination(const std::vector<std::string>& history,
                                           const std::string& destination) {
     std::vector<std::string> texts = DistinctEntries(history);
     const std::string trimmed = core::Trim(destination);
@@ -126,9 +126,9 @@ bool DestinationGroup::RestoreDestination(const std::vector<std::string>& histor
 }
 
 void DestinationGroup::SetDestination(const std::string& typed) {
-    const platform::TypedPath converted = context_.TypedPath(typed);
+    const platform::TypedPath converted = context_.typedPath(typed);
     if (converted.kind == platform::TypedPath::Kind::Unmapped) {
-        context_.WarnUnmappedPath(typed); // the page keeps the destination it had
+        context_.warnUnmappedPath(typed); // the page keeps the destination it had
         cboDestFolders_->setFocus();
         return;
     }

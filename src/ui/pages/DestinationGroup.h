@@ -30,15 +30,15 @@ public:
     /// The box's entries in order.
     std::vector<std::string> entries() const;
     /// Start-up: the restored history, non-empty entries each once ignoring case, nothing selected.
-    void RestoreHistory(const std::vector<std::string>& history);
+    void restoreHistory(const std::vector<std::string>& history);
     /// After a real run: the destination first and selected, the rest in order
     /// (UpdateDestinationHistory).
-    void MoveDestinationToTop();
+    void moveDestinationToTop();
     /// Clear All: no entries, no history.
     void clear();
     /// A profile's history and destination: the destination selected (first when it was not in
     /// the history) and taken without the level summary; true when there is one.
-    bool RestoreDestination(const std::vector<std::string>& history,
+    bool restoreDestination(const std::vector<std::string>& history,
                             const std::string& destination);
 
     /// Shows the level summary, then takes a trimmed non-empty path as the page's destination.

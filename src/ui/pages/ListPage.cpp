@@ -43,7 +43,7 @@ void ListPage::focusEntryField() {
     lists_->focusEntry();
 }
 
-void ListPage::ExportInclude(const std::function<bool(const std::string&)>& exported,
+void ListPage::exportInclude(const std::function<bool(const std::string&)>& exported,
                              const char* kind) {
     const NameListModel& include = lists_->include();
     if (include.size() == 0) {

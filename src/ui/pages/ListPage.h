@@ -27,7 +27,7 @@ protected:
     std::size_t nameCount() const override;
     /// INCLUDE "Export": the page's warning when INCLUDE is empty, otherwise every entry the page
     /// exports handed to the export window under kind.
-    void ExportInclude(const std::function<bool(const std::string&)>& exported, const char* kind);
+    void exportInclude(const std::function<bool(const std::string&)>& exported, const char* kind);
 
     IncludeExcludePanel* lists_ = nullptr;
 };

@@ -163,7 +163,7 @@ QWidget* TfrmStatistic::buildListColumn(ResultList list) {
 
 void TfrmStatistic::resetLog(bool realRun) {
     modeBox_->setChecked(realRun);
-    RefreshModeLabel();
+    refreshModeLabel();
     clearLists();
 }
 
@@ -216,7 +216,7 @@ void TfrmStatistic::scheduleFlush() {
         Qt::QueuedConnection);
 }
 
-void TfrmStatistic::RefreshModeLabel() {
+void TfrmStatistic::refreshModeLabel() {
     ShowRunModeLabel(*modeLabel_, modeBox_->isChecked());
 }
 
@@ -250,7 +250,7 @@ void TfrmStatistic::exportList(ResultList list, QPushButton* button) {
 void RefreshLogModeLabels(std::span<TfrmStatistic* const> logs) {
     for (TfrmStatistic* log : logs)
         if (log)
-            log->RefreshModeLabel();
+            log->refreshModeLabel();
 }
 
 } // namespace dirforge::ui

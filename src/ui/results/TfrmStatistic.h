@@ -53,7 +53,7 @@ public:
     /// Puts every buffered entry and the latest counters on screen now (end of a run).
     void flush();
     /// Sets the mode label from the hidden mode box (main window activation).
-    void RefreshModeLabel();
+    void refreshModeLabel();
     /// Empties the six lists of the log and of its zoom window.
     void clearLists();
     /// Where Export hands a list's entries; without one, Export only warns on empty lists.

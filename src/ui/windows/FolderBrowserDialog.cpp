@@ -40,7 +40,7 @@ FolderBrowserDialog::FolderBrowserDialog(const platform::DriveMap& drives, const
         grid->addWidget(pathField_, row, 0, 1, grid->columnCount());
         grid->addWidget(showPathField_, row + 1, 0, 1, grid->columnCount());
     }
-    AddDrivePlaces();
+    addDrivePlaces();
     connect(this, &QFileDialog::currentChanged, this, &FolderBrowserDialog::followFolder);
     connect(this, &QFileDialog::directoryEntered, this, &FolderBrowserDialog::followFolder);
 }
@@ -56,7 +56,7 @@ QString DriveLabel(char letter, const std::string& root) {
 
 } // namespace
 
-void FolderBrowserDialog::AddDrivePlaces() {
+void FolderBrowserDialog::addDrivePlaces() {
     QList<QUrl> places;
     for (const auto& [letter, root] : platform::MappedDrives(drives_))
         places << QUrl::fromLocalFile(ToQt(root));
@@ -64,9 +64,9 @@ void FolderBrowserDialog::AddDrivePlaces() {
     sidebar_ = findChild<QListView*>(QStringLiteral("sidebar"));
     if (sidebar_ == nullptr || sidebar_->model() == nullptr)
         return;
-    LabelDrivePlaces();
+    labelDrivePlaces();
     connect(sidebar_->model(), &QAbstractItemModel::dataChanged, this,
-            &FolderBrowserDialog::LabelDrivePlaces);
+            &FolderBrowserDialog::labelDrivePlaces);
     // Room for "f:  /srv/data" without clipping: the places get the width of their longest label.
     if (auto* splitter = findChild<QSplitter*>(QStringLiteral("splitter"))) {
         int widest = 0;
@@ -78,7 +78,7 @@ void FolderBrowserDialog::AddDrivePlaces() {
     }
 }
 
-void FolderBrowserDialog::LabelDrivePlaces() {
+void FolderBrowserDialog::labelDrivePlaces() {
     if (labelling_)
         return;
     labelling_ = true;

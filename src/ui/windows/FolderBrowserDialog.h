@@ -36,9 +36,9 @@ public:
 
 private:
     /// Every mapped drive as a place of the sidebar, labelled with its letter and host folder.
-    void AddDrivePlaces();
+    void addDrivePlaces();
     /// Puts the drive labels on the places again (the dialog relabels them as folders load).
-    void LabelDrivePlaces();
+    void labelDrivePlaces();
 
     /// Shows a host path in the path field in drive form ("" when it lies on no drive).
     void followFolder(const QString& hostPath);

@@ -95,7 +95,7 @@ TfrmFolderTemplateOptions::TfrmFolderTemplateOptions(engine::MAP_FOLDER_TEMPLATE
     replaceNo_->setChecked(true);
 }
 
-int TfrmFolderTemplateOptions::ShowForPage(ModalRunner& runner, engine::PageKind page) {
+int TfrmFolderTemplateOptions::showForPage(ModalRunner& runner, engine::PageKind page) {
     page_ = page;
     loadRecord();
     return runner.run(*this);

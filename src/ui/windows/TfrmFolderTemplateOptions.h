@@ -26,7 +26,7 @@ public:
                                        QWidget* parent = nullptr);
 
     /// Shows the record of page modally; OK stores the choice under that page.
-    int ShowForPage(ModalRunner& runner, engine::PageKind page);
+    int showForPage(ModalRunner& runner, engine::PageKind page);
     /// The page whose record the dialog shows and stores.
     engine::PageKind page() const { return page_; }
     /// What Help does: show the built-in help for the dialog's page.

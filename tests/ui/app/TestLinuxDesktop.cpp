@@ -306,7 +306,7 @@ private slots:
             text = help.findChild<QPlainTextEdit*>("memHelpText")->toPlainText();
             return int(QDialog::Accepted);
         });
-        program.context->templateOptions().ShowForPage(program.runner, page);
+        program.context->templateOptions().showForPage(program.runner, page);
         VERIFY_SCRIPTS_DONE(program);
         QVERIFY2(text.contains(pageName), qPrintable(text));
         QVERIFY(text.startsWith(QString::fromUtf8(

@@ -343,7 +343,7 @@ private slots:
             more->click();
             return int(QDialog::Accepted);
         });
-        program.context->ShowHelp(ui::HelpTopic::VisualLog, ui::MoreHelp::Shown);
+        program.context->showHelp(ui::HelpTopic::VisualLog, ui::MoreHelp::Shown);
         QVERIFY2(program.runner.satisfied(), qPrintable(program.runner.describe()));
         QCOMPARE(program.shell.webPages().size(), std::size_t(2));
         QCOMPARE(program.shell.webPages().back(), std::string(ui::kOnlineHelpUrl));

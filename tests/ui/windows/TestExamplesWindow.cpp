@@ -177,7 +177,7 @@ private slots:
             }();
             return QDialog::Accepted;
         });
-        program.context->ShowExamples(page);
+        program.context->showExamples(page);
         QVERIFY(checked);
         QVERIFY2(program.runner.satisfied(), qPrintable(program.runner.describe()));
     }

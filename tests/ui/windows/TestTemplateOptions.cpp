@@ -136,7 +136,7 @@ void TestTemplateOptions::showsTheRecordInEffect() {
         textEnabled = SearchTextEnabled(shown);
         shown.reject();
     });
-    dialog.ShowForPage(runner, engine::PageKind::Numbers);
+    dialog.showForPage(runner, engine::PageKind::Numbers);
     QVERIFY2(runner.satisfied(), qPrintable(runner.describe()));
     QTEST(checked, "checked");
     QTEST(text, "searchText");
@@ -170,7 +170,7 @@ void TestTemplateOptions::okStoresTheChoiceUnderItsPage() {
             Radio(shown, click.toLatin1().constData())->click();
         Click(shown, "btnFolderTemplateOptionsOk");
     });
-    QCOMPARE(dialog.ShowForPage(runner, engine::PageKind::Paths), int(QDialog::Accepted));
+    QCOMPARE(dialog.showForPage(runner, engine::PageKind::Paths), int(QDialog::Accepted));
     QTEST(options.at(engine::TemplateOptionsKey(engine::PageKind::Paths)), "expected");
     QCOMPARE(options.at(engine::TemplateOptionsKey(engine::PageKind::Strings)),
              Make(0, 0, "", 0, 1));
@@ -184,7 +184,7 @@ void TestTemplateOptions::cancelStoresNothing() {
         Radio(shown, "ReplaceAll")->click();
         Click(shown, "btnFolderTemplateOptionsCancel");
     });
-    QCOMPARE(dialog.ShowForPage(runner, engine::PageKind::Strings), int(QDialog::Rejected));
+    QCOMPARE(dialog.showForPage(runner, engine::PageKind::Strings), int(QDialog::Rejected));
     QVERIFY(options.empty());
 }
 
@@ -201,7 +201,7 @@ void TestTemplateOptions::searchTextFieldFollowsItsOption() {
         SearchText(shown)->setText("Code");
         Click(shown, "btnFolderTemplateOptionsOk");
     });
-    dialog.ShowForPage(runner, engine::PageKind::Strings);
+    dialog.showForPage(runner, engine::PageKind::Strings);
     QCOMPARE(options.at(engine::TemplateOptionsKey(engine::PageKind::Strings)),
              Make(0, 1, "Code", 0, 0));
 }
@@ -215,7 +215,7 @@ void TestTemplateOptions::helpAsksForThePagesHelp() {
         Click(shown, "btnFolderTemplateOptionsHelp");
         shown.reject();
     });
-    dialog.ShowForPage(runner, engine::PageKind::Numbers);
+    dialog.showForPage(runner, engine::PageKind::Numbers);
     QVERIFY(asked == engine::PageKind::Numbers);
     QVERIFY(options.empty());
 }

@@ -94,7 +94,7 @@ void NumberRangeGroup::restore(const std::string& startText, const std::string& 
     edtStartNumber_->setText(ToQt(startText));
     edtEndNumber_->setText(ToQt(endText));
     chkPaddedZeroes_->setChecked(padded);
-    ReadFields();
+    readFields();
     startNumber_ = std::max(startNumber_, 1);
     endNumber_ = std::max(endNumber_, 1);
 }
@@ -126,7 +126,7 @@ bool NumberRangeGroup::eventFilter(QObject* watched, QEvent* event) {
     return QWidget::eventFilter(watched, event);
 }
 
-void NumberRangeGroup::ReadFields() {
+void NumberRangeGroup::readFields() {
     if (const std::optional<std::int32_t> start = WholeNumber(*edtStartNumber_)) {
         startNumber_ = *start;
     } else {
@@ -143,14 +143,14 @@ void NumberRangeGroup::ReadFields() {
 
 // Only the stored value is lifted to 1; the field keeps what was typed, and the run reads the text.
 void NumberRangeGroup::edtVol03StartNumberExit() {
-    ReadFields();
+    readFields();
     if (startNumber_ < 1)
         startNumber_ = 1;
     emit numbersTaken();
 }
 
 void NumberRangeGroup::edtVol03EndNumberExit() {
-    ReadFields();
+    readFields();
     if (endNumber_ < 1)
         endNumber_ = 1;
     emit numbersTaken();

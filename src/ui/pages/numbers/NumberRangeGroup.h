@@ -52,7 +52,7 @@ protected:
 
 private:
     /// Steps 1 and 2 of leaving either field.
-    void ReadFields();
+    void readFields();
 
     QLineEdit* edtStartNumber_ = nullptr;
     QLineEdit* edtEndNumber_ = nullptr;

@@ -38,7 +38,7 @@ NumbersPage::NumbersPage(AppContext& context, engine::PageRunState& state, QWidg
     // An empty choice switches the page off even while an earlier destination stays selected.
     connect(destination_, &DestinationGroup::emptyChosen, this, [this] { SetPageEnabled(false); });
     connect(run_, &PageRunPanel::destinationUsed, destination_,
-            &DestinationGroup::MoveDestinationToTop);
+            &DestinationGroup::moveDestinationToTop);
     connect(run_, &PageRunPanel::endNumberWanted, numbers_, &NumberRangeGroup::focusEndNumber);
     buildLayout(addFrame(QStringLiteral("Create Folders from Increased Numbers. Attach "
                                         "Folder Structures/Templates to Each NEWLY "
@@ -78,7 +78,7 @@ std::size_t NumbersPage::nameCount() const {
 
 void NumbersPage::applyInitialState() {
     state_.results.counters.resetToCreate();
-    destination_->RestoreHistory(context_.settings().numbers.cboVol03DestFoldersHistory);
+    destination_->restoreHistory(context_.settings().numbers.cboVol03DestFoldersHistory);
     SetPageEnabled(false);
     attach_->showCount();
 }
@@ -101,7 +101,7 @@ void NumbersPage::restoreSetup(const settings::PageSetup& setup) {
                       page.edtVol03EndNumber.empty() ? "1" : page.edtVol03EndNumber,
                       page.chkVol03PaddedZeroes != 0);
     restoreSharedChoices(settings::ChoicesOf(page));
-    if (!destination_->RestoreDestination(page.cboVol03DestFoldersHistory,
+    if (!destination_->restoreDestination(page.cboVol03DestFoldersHistory,
                                           page.cboVol03DestFoldersText))
         SetPageEnabled(false);
     // Taking a destination unchecks the box; the profile's choice comes after.

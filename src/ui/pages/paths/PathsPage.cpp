@@ -143,11 +143,11 @@ bool PathsPage::addPaths(const std::string& trimmed, std::string& refusal) {
 void PathsPage::btnVol04AddToListClick() {
     const PageMessageTitles& titles = row_.titles;
     platform::Prompt& prompt = context_.prompt();
-    const platform::TypedPath typed = context_.TypedPath(lists_->entryText());
+    const platform::TypedPath typed = context_.typedPath(lists_->entryText());
     const std::string trimmed = core::Trim(typed.path);
     std::string message;
     if (typed.kind == platform::TypedPath::Kind::Unmapped) {
-        context_.WarnUnmappedPath(typed.path);
+        context_.warnUnmappedPath(typed.path);
     } else if (trimmed.empty()) {
         prompt.warn(kAddEmptyText, titles.addEmpty);
     } else if (!core::AnalyzeColons(trimmed, message)) {
@@ -179,7 +179,7 @@ void PathsPage::btnVol04SmartImportClick() {
         const NameListModel& exclude = lists_->exclude();
         std::vector<std::string> paths;
         for (const std::string& line : lines) {
-            lists::ListLine path = lists::PathsPageLine(context_.TypedPath(line));
+            lists::ListLine path = lists::PathsPageLine(context_.typedPath(line));
             if (path.taken() && !exclude.contains(path.entry))
                 paths.push_back(std::move(path.entry));
         }
@@ -195,7 +195,7 @@ void PathsPage::btnVol04SmartImportClick() {
 }
 
 void PathsPage::btnVol04SmartExportClick() {
-    ExportInclude([](const std::string& entry) { return core::HasDrivePart(entry); }, "FOLDERS");
+    exportInclude([](const std::string& entry) { return core::HasDrivePart(entry); }, "FOLDERS");
 }
 
 void PathsPage::btnVol04EditIncludeListClick() {

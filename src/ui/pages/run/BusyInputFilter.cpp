@@ -49,11 +49,11 @@ bool IsMouseEvent(QEvent::Type type) {
 
 BusyInputFilter::BusyInputFilter(RunProgressRow& row) : row_(row) {
     qApp->installEventFilter(this);
-    RepaintThrottle::SetInputFiltered(true);
+    RepaintThrottle::setInputFiltered(true);
 }
 
 BusyInputFilter::~BusyInputFilter() {
-    RepaintThrottle::SetInputFiltered(false);
+    RepaintThrottle::setInputFiltered(false);
     qApp->removeEventFilter(this);
 }
 

@@ -100,9 +100,9 @@ PageRunPanel::PageRunPanel(const PageRow& row, AppContext& context, engine::Page
     connect(btnUndo_, &QPushButton::clicked, this, &PageRunPanel::btnUndoClick);
     connect(btnClearAll_, &QPushButton::clicked, this, &PageRunPanel::clearAllRequested);
     connect(btnHelp_, &QPushButton::clicked, this,
-            [this] { context_.ShowHelp(row_.helpTopic, MoreHelp::Shown); });
+            [this] { context_.showHelp(row_.helpTopic, MoreHelp::Shown); });
     connect(btnExamples_, &QPushButton::clicked, this,
-            [this] { context_.ShowExamples(row_.kind); });
+            [this] { context_.showExamples(row_.kind); });
 }
 
 void PageRunPanel::setOptionsEnabled(bool enabled) {

@@ -58,7 +58,7 @@ StringsPage::StringsPage(AppContext& context, engine::PageRunState& state, QWidg
         UpdateCreateButtons(false);
     });
     connect(run_, &PageRunPanel::destinationUsed, destination_,
-            &DestinationGroup::MoveDestinationToTop);
+            &DestinationGroup::moveDestinationToTop);
     connect(lists_, &IncludeExcludePanel::addRequested, this, &StringsPage::btnVol02AddToListClick);
     connect(lists_, &IncludeExcludePanel::importRequested, this,
             &StringsPage::btnVol02SmartImportClick);
@@ -84,7 +84,7 @@ void StringsPage::buildLayout(QGroupBox* frame) {
 
 void StringsPage::applyInitialState() {
     state_.results.counters.resetToCreate();
-    destination_->RestoreHistory(context_.settings().strings.cboVol02DestFoldersHistory);
+    destination_->restoreHistory(context_.settings().strings.cboVol02DestFoldersHistory);
     SetPageEnabled(false);
     lists_->showCounts();
     attach_->showCount();
@@ -106,7 +106,7 @@ void StringsPage::restoreSetup(const settings::PageSetup& setup) {
     lists_->exclude().assign(page.lstVol02ExcludeStrings);
     lists_->setEntryText(page.edtVol02AddToList);
     restoreSharedChoices(settings::ChoicesOf(page));
-    if (destination_->RestoreDestination(page.cboVol02DestFoldersHistory,
+    if (destination_->restoreDestination(page.cboVol02DestFoldersHistory,
                                          page.cboVol02DestFoldersText))
         RefreshPageState();
     else
@@ -197,7 +197,7 @@ void StringsPage::btnVol02SmartImportClick() {
 }
 
 void StringsPage::btnVol02SmartExportClick() {
-    ExportInclude([](const std::string& entry) { return !core::HasDrivePart(core::Trim(entry)); },
+    exportInclude([](const std::string& entry) { return !core::HasDrivePart(core::Trim(entry)); },
                   "STRINGS");
 }
 
