@@ -12,7 +12,6 @@
 #include "ui/common/RepaintThrottle.h"
 #include "ui/common/UpDownControl.h"
 #include "ui/lists/TfrmEditSmartImport.h"
-
 #include "ui/lists/TfrmZoomIncludeWindow.h"
 
 #include <QCheckBox>

@@ -4,7 +4,6 @@
 #include "ui/common/ListViews.h"
 #include "ui/common/UpDownControl.h"
 #include "ui/lists/TfrmEditSmartImport.h"
-
 #include "ui/lists/TfrmFileImport.h"
 
 #include <QCheckBox>

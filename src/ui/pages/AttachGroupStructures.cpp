@@ -6,10 +6,9 @@
 #include "platform/Shell.h"
 #include "ui/app/AppContext.h"
 #include "ui/common/ListViews.h"
-#include "ui/lists/TfrmFolderStructuresTemplates.h"
-
 #include "ui/lists/TfrmFileExport.h"
 #include "ui/lists/TfrmFileImport.h"
+#include "ui/lists/TfrmFolderStructuresTemplates.h"
 #include "ui/pages/AttachGroup.h"
 #include "ui/pages/PageRow.h"
 #include "ui/seams/ModalRunner.h"

@@ -7,7 +7,6 @@
 #include "support/ScriptedPrompt.h"
 #include "support/TempDrives.h"
 #include "ui/lists/TfrmEditSmartImport.h"
-
 #include "ui/lists/TfrmFileImport.h"
 #include "ui/lists/TfrmZoomIncludeWindow.h"
 

@@ -8,7 +8,6 @@
 #include "ui/lists/TfrmFolderStructuresTemplates.h"
 #include "ui/lists/TfrmVol02EditIncludeList.h"
 #include "ui/lists/TfrmVol04EditIncludeList.h"
-
 #include "ui/lists/TfrmZoomIncludeWindow.h"
 
 #include <QLabel>

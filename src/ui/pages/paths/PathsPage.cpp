@@ -5,9 +5,8 @@
 #include "engine/PageRunState.h"
 #include "lists/ListLineRule.h"
 #include "ui/app/AppContext.h"
-#include "ui/lists/TfrmVol04EditIncludeList.h"
-
 #include "ui/lists/TfrmFileImport.h"
+#include "ui/lists/TfrmVol04EditIncludeList.h"
 #include "ui/pages/AttachGroup.h"
 #include "ui/pages/IncludeExcludePanel.h"
 #include "ui/pages/PageRow.h"

@@ -6,9 +6,8 @@
 #include "lists/ListLineRule.h"
 #include "settings/SettingsStore.h"
 #include "ui/app/AppContext.h"
-#include "ui/lists/TfrmVol02EditIncludeList.h"
-
 #include "ui/lists/TfrmFileImport.h"
+#include "ui/lists/TfrmVol02EditIncludeList.h"
 #include "ui/pages/AttachGroup.h"
 #include "ui/pages/DestinationGroup.h"
 #include "ui/pages/IncludeExcludePanel.h"
