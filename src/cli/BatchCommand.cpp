@@ -17,6 +17,7 @@
 #include "platform/HostFileSystem.h"
 
 #include <csignal>
+#include <cstring>
 #include <filesystem>
 #include <iostream>
 
@@ -25,11 +26,9 @@
 namespace dirforge::cli {
 
 using engine::JournalFromJson;
-using engine::JournalToJson;
 using engine::kJournalFileLimit;
 using engine::NothingLeftToUndo;
 using engine::PathOnUnnamedDrive;
-using engine::RecordDrives;
 using engine::RunJournal;
 
 namespace {
@@ -86,20 +85,42 @@ struct Session {
         return path;
     }
 
-    /// Reads and parses a journal; throws UsageError saying why it is not one.
-    RunJournal readJournal(const std::string& path) {
-        const std::string text = ReadInputFile(fs, path, "--journal", kJournalFileLimit);
+    /// Reads and parses a journal; throws UsageError saying why it is not one. A version 3
+    /// journal cut by a power loss may end in zeros: what comes before them is read.
+    RunJournal readJournal(const std::string& path, engine::JournalRead& read) {
+        platform::TextFileRead file = fs.readTextFile(path, kJournalFileLimit);
+        std::string text = file.content && file.nulByte && engine::LooksLikeJournalLines(*file.content)
+                               ? std::move(*file.content)
+                               : ReadInputFile(fs, path, "--journal", kJournalFileLimit);
         std::string error;
-        std::optional<RunJournal> journal = JournalFromJson(text, error);
+        std::optional<RunJournal> journal = JournalFromJson(text, error, &read);
         if (!journal)
             throw UsageError("--journal: " + path + " is " + error);
+        if (read.tornTail)
+            err << "dirforge-cli: " << path << ": " << engine::kTornJournalText << '\n';
         return std::move(*journal);
     }
 
     /// Before a run: the journal file is made exclusively, so nothing of the user's is ever
     /// replaced and an unwritable place is refused before anything is created. An existing file
-    /// may be reused only when it is a journal with nothing left to undo.
-    void claimJournal(const std::string& path, engine::PageKind page) {
+    /// may be reused only when it is a journal with nothing left to undo. The journal written
+    /// ahead goes to the file returned; it holds a header with nothing to undo until the run
+    /// begins.
+    std::unique_ptr<engine::JournalWriter> claimJournal(const std::string& path,
+                                                        engine::PageKind page) {
+        const auto writerFor = [&](platform::AppendOpen how) {
+            int error = 0;
+            auto file = fs.openAppendFile(path, how, &error);
+            if (!file)
+                throw UsageError("--journal: " + path + " cannot be created (" +
+                                 std::strerror(error) + ")");
+            auto writer = std::make_unique<engine::JournalWriter>(std::move(file), fs.drives());
+            writer->begin(page, "", "", engine::RunCounters{});
+            if (writer->failed())
+                throw UsageError("--journal: " + path + " cannot be written (" +
+                                 writer->errorText() + ")");
+            return writer;
+        };
         if (fs.fileExists(path) || fs.isLink(path)) {
             std::string error;
             const auto text = fs.readTextFile(path, kJournalFileLimit);
@@ -111,13 +132,9 @@ struct Session {
                                  " already exists and is not an undo journal with nothing left to "
                                  "undo; it is left "
                                  "as it is (undo that run first, or name another file)");
-            return;
+            return writerFor(platform::AppendOpen::Existing);
         }
-        RunJournal empty;
-        empty.page = page;
-        RecordDrives(empty, fs.drives());
-        if (!fs.writeFileExclusive(path, JournalToJson(empty)))
-            throw UsageError("--journal: " + path + " cannot be created");
+        return writerFor(platform::AppendOpen::CreateNew);
     }
 
     /// Writes the journal atomically; false (explained on err) when it could not be written.
@@ -140,10 +157,12 @@ int RunCreation(Session& session) {
     engine::MAP_FOLDER_TEMPLATE_OPTIONS templateOptions;
     const engine::RunRequest request =
         BuildRunRequest(options, session.fs, session.paths, templateOptions, session.err);
+    std::unique_ptr<engine::JournalWriter> writer;
     if (writesJournal)
-        session.claimJournal(journalPath, request.page);
+        writer = session.claimJournal(journalPath, request.page);
     engine::PageRunState state;
-    const engine::RunServices services{session.fs, session.prompt, session.shell, session.log};
+    const engine::RunServices services{session.fs, session.prompt, session.shell, session.log,
+                                       writer.get()};
     // The page refresh before the button is pressed: "to create" counters and structure totals.
     // A run that copies files makes this check itself, and a run whose drive is not there is
     // refused by the run with the one message that says so.
@@ -164,11 +183,16 @@ int RunCreation(Session& session) {
     session.report(state.results.counters, session.log.lists());
     const int done =
         outcome.end == engine::RunEnd::Stopped ? StoppedStatus(session) : ExitCompleted;
-    if (!writesJournal)
-        return done;
-    RunJournal journal{
-        request.page, state.lastAttachMode, state.lastDestination, std::move(state.results), {}};
-    return session.writeJournal(journalPath, journal) ? done : ExitJournalFailed;
+    if (!outcome.journalError.empty()) {
+        session.err << "dirforge-cli: " << outcome.journalError << '\n';
+        return ExitJournalFailed;
+    }
+    if (writer && writer->failed()) { // the last sync, after every item was made
+        session.err << "dirforge-cli: the undo journal " << journalPath
+                    << " could not be written (" << writer->errorText() << ")\n";
+        return ExitJournalFailed;
+    }
+    return done;
 }
 
 int StoppedStatus(Session& session) {
@@ -195,7 +219,8 @@ void RestoreJournalDrives(const RunJournal& journal, platform::DriveMap& drives)
 
 int RunUndo(Session& session) {
     const std::string path = session.journalPath(false);
-    std::optional<RunJournal> journal = session.readJournal(path);
+    engine::JournalRead read;
+    std::optional<RunJournal> journal = session.readJournal(path, read);
     // A path on a letter the journal does not name could stand for any folder: nothing is undone.
     const std::string unnamed = PathOnUnnamedDrive(*journal);
     if (!unnamed.empty())
@@ -213,7 +238,21 @@ int RunUndo(Session& session) {
     session.report(results.counters, ListsOf(results), &results.UndoRetry);
     const int done = session.log.stoppedBy() != 0 ? StoppedStatus(session) : ExitCompleted;
     // What is left is only what failed or was not reached, so the next undo goes on with that.
-    return session.writeJournal(path, *journal) ? done : ExitJournalFailed;
+    // A version 3 journal gets it appended after its complete records; an older one is
+    // rewritten whole in version 3.
+    if (read.version != 3)
+        return session.writeJournal(path, *journal) ? done : ExitJournalFailed;
+    int error = 0;
+    auto file = session.fs.openAppendFile(path, platform::AppendOpen::Existing, &error);
+    const bool opened = file != nullptr;
+    engine::JournalWriter writer(std::move(file), session.fs.drives());
+    writer.resumeAfter(read.completeBytes);
+    if (writer.undone(results))
+        return done;
+    session.err << "dirforge-cli: the undo journal " << path << " could not be updated ("
+                << (opened ? writer.errorText() : std::string(std::strerror(error)))
+                << "); what was removed is gone, and the next undo finds it already gone\n";
+    return ExitJournalFailed;
 }
 
 /// Fills the options not given from the profile, then checks them as the command line is checked.

@@ -3,6 +3,7 @@
 // engine asks, creates (or only counts), attaches structures or templates and records every
 // outcome in the page's PageRunState, telling the RunObserver as it goes.
 
+#include "engine/JournalWriter.h"
 #include "engine/PageRunState.h"
 #include "engine/RunRequest.h"
 #include "platform/FileSystem.h"
@@ -17,6 +18,8 @@ struct RunServices {
     platform::Prompt& prompt;
     platform::Shell& shell;
     RunObserver& observer;
+    /// A real run's undo journal, written ahead of every item (null: kept in the results only).
+    JournalWriter* journal = nullptr;
 };
 
 /// Fills the "to create" column and refreshes StructureTotals and FileSizeMap (the page refresh

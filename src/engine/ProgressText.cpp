@@ -38,6 +38,12 @@ std::string ProgressText(std::uint64_t done, std::uint64_t total, double elapsed
     return text;
 }
 
+std::string JournalStoppedText(const std::string& cause, std::uint64_t done, std::uint64_t total) {
+    return "The undo journal could not be written (" + cause + "); the run was stopped after " +
+           std::to_string(done) + " of " + std::to_string(total) +
+           " items. Everything made so far can be undone.";
+}
+
 std::string StoppedText(StoppedWork work, std::uint64_t done, std::uint64_t total) {
     const std::string counted = " was stopped after " + std::to_string(done) + " of " +
                                 std::to_string(total) + " items !!!\n";

@@ -16,4 +16,10 @@ enum class StoppedWork { Run, Simulation, Undo };
 /// The closing message of work stopped after done of total items.
 std::string StoppedText(StoppedWork work, std::uint64_t done, std::uint64_t total);
 
+/// Why a run stopped by itself: its undo journal could not be written (cause: the system's text).
+std::string JournalStoppedText(const std::string& cause, std::uint64_t done, std::uint64_t total);
+/// Added when even the last try could not write the last item's records.
+inline constexpr const char* kJournalLastItemText =
+    "Only the last item made is missing from the journal; the report names it.";
+
 } // namespace dirforge::engine

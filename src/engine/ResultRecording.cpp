@@ -14,6 +14,9 @@ void AddStructureRows(RunCounters& counters, CounterColumn column, const Structu
 void Append(const RecordSink& sink, ResultList list, const std::string& path) {
     if (sink.journal)
         sink.results.list(list).push_back(path);
+    if (sink.writer != nullptr &&
+        (list == ResultList::FoldersCreated || list == ResultList::SubFoldersCreated))
+        sink.writer->listed(list, path);
     sink.observer.recorded(list, path);
 }
 

@@ -2,6 +2,7 @@
 // Recording a run's outcomes: each record updates the page's counters and tells the visual log;
 // a real run also journals it in the result lists that the undo and the export read.
 
+#include "engine/JournalWriter.h"
 #include "engine/RunResults.h"
 #include "engine/StructureTotals.h"
 
@@ -14,6 +15,8 @@ struct RecordSink {
     RunResults& results;
     RunObserver& observer;
     bool journal = true;
+    /// The undo journal written ahead, told of every created folder (null: none).
+    JournalWriter* writer = nullptr;
 };
 
 /// Tells the log the counters changed (it repaints, throttled as it likes).

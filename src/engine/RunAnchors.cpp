@@ -36,8 +36,18 @@ RunAnchors::~RunAnchors() {
 }
 
 void RunAnchors::record(const platform::AnchoredFolder& anchor) {
-    if (recorded_.insert(anchor.path()).second)
+    if (recorded_.insert(anchor.path()).second) {
         results_.Anchors.push_back({anchor.path(), anchor.identity()});
+        if (journal_ != nullptr)
+            journal_->anchor(results_.Anchors.back());
+    }
+}
+
+bool RunAnchors::journalReady() {
+    if (journal_ == nullptr)
+        return true;
+    journal_->flush();
+    return !journal_->failed();
 }
 
 RunAnchors::Held* RunAnchors::heldFor(const std::string& chosen) {
@@ -101,6 +111,8 @@ platform::AnchoredFolder* RunAnchors::heldAbove(const std::string& above) {
 }
 
 bool RunAnchors::createFolder(const std::string& chosen, const std::string& path) {
+    if (!journalReady())
+        return false;
     Held* held = heldFor(chosen);
     if (held == nullptr)
         return false;
@@ -117,6 +129,8 @@ bool RunAnchors::createFolder(const std::string& chosen, const std::string& path
         }
         results_.FoldersMadeByRun.push_back(item.path);
         results_.FolderIdentities.push_back(platform::FolderIdentity::of(item.identity));
+        if (journal_ != nullptr)
+            journal_->made(item.path, results_.FolderIdentities.back());
     }
     if (deferred && held->unidentified.size() >= kMostUnidentified)
         identify(*held); // a long run does not hold every new name twice until its end
@@ -153,8 +167,11 @@ void RunAnchors::identify(Held& held) {
     const std::vector<platform::FileIdentity> found = held.anchor->identifyDeferred();
     for (std::size_t i = 0; i < held.unidentified.size() && i < found.size(); ++i) {
         const std::size_t at = held.unidentified[i];
-        if (at < results_.FolderIdentities.size())
+        if (at < results_.FolderIdentities.size()) {
             results_.FolderIdentities[at] = platform::FolderIdentity::of(found[i]);
+            if (journal_ != nullptr)
+                journal_->madeIdentity(at, results_.FolderIdentities[at]);
+        }
     }
     held.unidentified.clear();
 }
@@ -175,6 +192,8 @@ void RunAnchors::identifyWhenDue() {
 
 bool RunAnchors::copyFile(const std::string& chosen, const std::string& source,
                           const std::string& target, platform::FileIdentity& identity) {
+    if (!journalReady())
+        return false;
     Held* held = heldFor(chosen);
     return held != nullptr && held->anchor->copyFileInto(source, target, &identity);
 }

@@ -9,6 +9,7 @@
 // "A little later" is bounded (kIdentityWait), since a folder put in the place of a new one before
 // its identity is asked would be taken for the one the run made.
 
+#include "engine/JournalWriter.h"
 #include "engine/MakeOutcome.h"
 #include "engine/RunResults.h"
 #include "platform/FileSystem.h"
@@ -48,6 +49,9 @@ public:
     /// Copies source to target below the point chosen, exclusively; identity is the copy's.
     bool copyFile(const std::string& chosen, const std::string& source, const std::string& target,
                   platform::FileIdentity& identity);
+    /// Writes every anchor, made folder and identity to journal too, ahead of the next item;
+    /// once it failed, nothing more is made.
+    void setJournal(JournalWriter* journal) { journal_ = journal; }
     /// Fills in the identities of the folders made so far that creating left for later; a run
     /// calls it when its last name is done, before anything reads the journal.
     void identifyMade();
@@ -83,8 +87,12 @@ private:
     /// given and proves to be the very folder the run made (made_ holds what was just made).
     void holdChosenFolder(Held& held, const std::string& chosen);
 
+    /// Hands the last item's records to the journal before the next one; false once it failed.
+    bool journalReady();
+
     platform::FileSystem& fs_;
     RunResults& results_;
+    JournalWriter* journal_ = nullptr;
     std::unordered_map<std::string, Held> held_;
     /// The folders directly above the chosen points, by drive path. Points beside one another
     /// (a paths list's folders) open from their handle: one look-up each on a network share,

@@ -15,12 +15,19 @@ RunEngine::RunEngine(const RunRequest& request, PageRunState& state, const RunSe
     : request_(request), state_(state), services_(services), simulate_(simulate),
       pageTitles_(TextsFor(request.page).run),
       titles_(simulate ? pageTitles_.simulation : pageTitles_.real),
-      mode_(request.effectiveMode()), sink_{state.results, services.observer, !simulate},
+      mode_(request.effectiveMode()), journal_(simulate ? nullptr : services.journal),
+      sink_{state.results, services.observer, !simulate, journal_},
       anchors_(services.fs, state.results), simulated_(services.fs),
       copy_(CopyContext{services.fs, services.prompt, sink_, state.fileSizes, request.copyVariant,
                         titles_, anchors_, anchorPoint_, simulate ? &simulated_ : nullptr,
                         &failures_}),
-      progress_(services.observer, 0) {}
+      progress_(services.observer, 0) {
+    anchors_.setJournal(journal_);
+}
+
+bool RunEngine::stopping() {
+    return progress_.stopping() || (journal_ != nullptr && journal_->failed());
+}
 
 RunOutcome RunEngine::run() {
     RunOutcome outcome;
@@ -39,9 +46,16 @@ RunOutcome RunEngine::run() {
         if (!simulate_)
             state_.lastDestination = DestinationWithBackslash(request_.destination);
     }
+    if (journal_ != nullptr)
+        journal_->begin(request_.page, AttachModeLetter(mode_),
+                        request_.page != PageKind::Paths ? state_.lastDestination : std::string(),
+                        state_.results.counters);
     const bool created = processNames();
     anchors_.identifyMade();
+    const bool journalComplete = journal_ == nullptr || journal_->finish();
     finish(outcome, created);
+    if (!outcome.journalError.empty() && !journalComplete)
+        outcome.journalError += " " + std::string(kJournalLastItemText);
     return outcome;
 }
 
@@ -92,7 +106,7 @@ bool RunEngine::processNames() {
     }
     progress_.setTotal(request_.nameList().size());
     for (const std::string& name : request_.nameList()) {
-        if (progress_.stopping())
+        if (stopping())
             break;
         if (request_.page == PageKind::Strings)
             processStringsItem(name);
@@ -157,7 +171,7 @@ bool RunEngine::processNumbers() {
     progress_.setTotal(static_cast<std::uint64_t>(std::int64_t{last} - first + 1));
     // 64-bit counter: the loop ends after 2147483647 too. Names are made one at a time.
     for (std::int64_t n = first; n <= last; ++n) {
-        if (progress_.stopping())
+        if (stopping())
             break;
         const std::string numberText = FormatIncreasedNumber(n, numbers.paddedZeroes, padWidth_);
         processTarget(JoinParts(parts_, numberText), numberText);
@@ -232,7 +246,14 @@ MakeOutcome RunEngine::makeSubfolder(const std::string& path) {
 void RunEngine::finish(RunOutcome& outcome, bool announce) {
     failures_.report(services_.prompt, titles_.notMade);
     const bool hasDestination = request_.page != PageKind::Paths;
-    if (progress_.stopped()) {
+    if (journal_ != nullptr && journal_->failed()) {
+        // Stopped as Stop stops it, so that everything made is in the journal.
+        outcome.end = RunEnd::Stopped;
+        services_.prompt.inform(StoppedText(StoppedWork::Run, progress_.done(), progress_.total()),
+                                titles_.end);
+        outcome.journalError = JournalStoppedText(journal_->errorText(), progress_.done(),
+                                                  progress_.total());
+    } else if (progress_.stopped()) {
         // Stopped by the user: say how far it came; the file manager is not opened.
         outcome.end = RunEnd::Stopped;
         const StoppedWork work = simulate_ ? StoppedWork::Simulation : StoppedWork::Run;

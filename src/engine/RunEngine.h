@@ -54,6 +54,8 @@ private:
     void attachStructures(const std::string& target);
     void attachTemplates(const std::string& target, const std::string& numberText);
     void finish(RunOutcome& outcome, bool announce);
+    /// Between items: the user's Stop, or a journal that can no longer be written.
+    bool stopping();
 
     const RunRequest& request_;
     PageRunState& state_;
@@ -62,6 +64,8 @@ private:
     const RunTitles& pageTitles_;
     const RunKindTitles& titles_;
     const AttachMode mode_;
+    /// A real run's journal written ahead (null without one, and in a dry run).
+    JournalWriter* journal_;
     RecordSink sink_;
     /// The folders a real run creates below, and the point the current target was chosen at.
     RunAnchors anchors_;

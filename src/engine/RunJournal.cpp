@@ -5,6 +5,7 @@
 #include <nlohmann/json.hpp>
 
 #include <algorithm>
+#include <cstdint>
 #include <string_view>
 #include <utility>
 
@@ -51,11 +52,27 @@ json EncodeIdentity(const platform::FolderIdentity& identity) {
     return EncodeIdentity(identity.file());
 }
 
+/// Whole numbers only, in range: a float is never converted (that would be undefined behaviour
+/// out of range).
+std::uint64_t UnsignedField(const json& value) {
+    if (!value.is_number_unsigned())
+        throw std::invalid_argument("a number that is not a whole number from 0 to 2^64-1");
+    return value.get<std::uint64_t>();
+}
+
+std::int64_t SignedField(const json& value) {
+    if (!value.is_number_integer() ||
+        (value.is_number_unsigned() &&
+         value.get<std::uint64_t>() > static_cast<std::uint64_t>(INT64_MAX)))
+        throw std::invalid_argument("a number that is not a whole 64-bit number");
+    return value.get<std::int64_t>();
+}
+
 platform::FileIdentity DecodeIdentity(const json& value) {
     if (!value.is_array() || value.size() != 4)
         throw std::invalid_argument("bad identity");
-    return {value[0].get<std::uint64_t>(), value[1].get<std::uint64_t>(),
-            value[2].get<std::int64_t>(), value[3].get<std::int64_t>()};
+    return {UnsignedField(value[0]), UnsignedField(value[1]), SignedField(value[2]),
+            SignedField(value[3])};
 }
 
 void AppendIdentity(std::vector<platform::FileIdentity>& list, const json& value) {
@@ -265,17 +282,21 @@ bool WriteJournalJson(const RunJournal& journal, const platform::ContentSink& si
 
 std::string JournalToJson(const RunJournal& journal) {
     std::string text;
-    WriteJournalJson(journal, [&text](std::string_view piece) {
-        text.append(piece);
-        return true;
-    });
+    WriteJournalLines(journal, text);
     return text;
 }
 
-std::optional<RunJournal> JournalFromJson(const std::string& text, std::string& error) {
+std::optional<RunJournal> JournalFromJson(const std::string& text, std::string& error,
+                                          JournalRead* read) {
+    if (LooksLikeJournalLines(text))
+        return JournalFromLines(text, error, read);
     try {
         const json root = json::parse(text);
-        const int version = root.at("version").get<int>();
+        const json& versionField = root.at("version");
+        const std::int64_t version =
+            versionField.is_number_integer() ? SignedField(versionField) : -1;
+        if (read != nullptr)
+            read->version = static_cast<int>(std::clamp<std::int64_t>(version, -1, 1000));
         if (version < kOldestVersion || version > kJournalVersion) {
             error = "a dirforge undo journal of an unknown version";
             return std::nullopt;
@@ -330,7 +351,7 @@ std::optional<RunJournal> JournalFromJson(const std::string& text, std::string& 
 }
 
 std::optional<RunJournal> ReadJournalFile(const platform::FileSystem& fs, const std::string& path,
-                                          std::string& error) {
+                                          std::string& error, JournalRead* found) {
     const platform::TextFileRead read = fs.readTextFile(path, kJournalFileLimit);
     if (read.tooLarge) {
         error = "too large to be a dirforge undo journal";
@@ -340,18 +361,21 @@ std::optional<RunJournal> ReadJournalFile(const platform::FileSystem& fs, const 
         error = "not readable";
         return std::nullopt;
     }
-    if (read.nulByte) {
+    // A version 3 journal cut by a power loss may end in zeros: its records before them count.
+    if (read.nulByte && !LooksLikeJournalLines(*read.content)) {
         error = "not a dirforge undo journal (it holds a NUL byte)";
         return std::nullopt;
     }
-    return JournalFromJson(*read.content, error);
+    return JournalFromJson(*read.content, error, found);
 }
 
 bool WriteJournalFile(platform::FileSystem& fs, const platform::DriveMap& drives,
                       const std::string& path, RunJournal& journal) {
     RecordDrives(journal, drives);
     return fs.streamFileAtomic(path, [&journal](const platform::ContentSink& sink) {
-        return WriteJournalJson(journal, sink);
+        std::string text;
+        WriteJournalLines(journal, text);
+        return sink(text);
     });
 }
 

@@ -13,6 +13,7 @@
 #include <map>
 #include <optional>
 #include <string>
+#include <string_view>
 
 namespace dirforge::engine {
 
@@ -38,13 +39,37 @@ std::string PathOnUnnamedDrive(const RunJournal& journal);
 /// True when the journal names nothing an undo would remove or retry.
 bool NothingLeftToUndo(const RunJournal& journal);
 
-/// Writes the journal as JSON text to sink, in pieces of a few tens of kilobytes; false when
-/// the sink refused one. Paths that are not valid UTF-8 are stored byte-exact as {"hex": ...}.
+/// Writes the journal as version 2 JSON text (one object) to sink, in pieces of a few tens of
+/// kilobytes; false when the sink refused one. Paths that are not valid UTF-8 are stored
+/// byte-exact as {"hex": ...}. Kept so that tests can make the journals older versions wrote.
 bool WriteJournalJson(const RunJournal& journal, const platform::ContentSink& sink);
-/// The journal as JSON text in one string (WriteJournalJson).
+
+/// What reading a journal found besides its content.
+struct JournalRead {
+    int version = 0;
+    /// Version 3: the last record was cut (written when the process was killed or the power
+    /// went); everything before it was read.
+    bool tornTail = false;
+    /// Version 3: the bytes of the complete records, after which the next records are appended.
+    std::uint64_t completeBytes = 0;
+};
+/// The note a front end shows once when a journal ends in a torn record.
+inline constexpr const char* kTornJournalText =
+    "the journal ends in an incomplete record; everything before it is undone";
+
+/// True when text begins as a version 3 journal (JSON Lines).
+bool LooksLikeJournalLines(std::string_view text);
+/// Reads a version 3 journal (see JournalLines.cpp).
+std::optional<RunJournal> JournalFromLines(const std::string& text, std::string& error,
+                                           JournalRead* read = nullptr);
+/// Appends the whole journal as version 3 lines.
+void WriteJournalLines(const RunJournal& journal, std::string& out);
+
+/// The journal as version 3 text (header and one record a line).
 std::string JournalToJson(const RunJournal& journal);
-/// Reads a journal written by JournalToJson; nullopt with a message when the text is not one.
-std::optional<RunJournal> JournalFromJson(const std::string& text, std::string& error);
+/// Reads a journal of any version; nullopt with a message when the text is not one.
+std::optional<RunJournal> JournalFromJson(const std::string& text, std::string& error,
+                                          JournalRead* read = nullptr);
 
 /// The largest journal file read.
 inline constexpr std::uint64_t kJournalFileLimit = std::uint64_t{1} << 30;

@@ -77,6 +77,9 @@ struct RunOutcome {
     RunFocus focus = RunFocus::None;
     /// The page moves its destination to the top of its history (UpdateDestinationHistory).
     bool updateHistory = false;
+    /// Not empty when the undo journal could not be written and the run was stopped for it: the
+    /// front end shows it after the run's end message.
+    std::string journalError;
 };
 
 } // namespace dirforge::engine

@@ -14,8 +14,13 @@ struct FileIdentity {
     /// Files only: the modification time after the copy in nanoseconds since the epoch.
     std::int64_t modified = 0;
 
+    /// The inode of a folder a killed run made before it asked the folder's identity: the undo
+    /// removes it only when a folder (never a link) stands there and it is empty.
+    static constexpr std::uint64_t kUnverifiedInode = ~std::uint64_t{0};
+
     /// False for an identity nobody recorded: such an item is never removed.
     bool known() const { return inode != 0; }
+    bool unverified() const { return inode == kUnverifiedInode; }
     /// The same folder or file: device and inode (size and time are compared by the undo).
     bool sameObject(const FileIdentity& other) const {
         return device == other.device && inode == other.inode;

@@ -1,5 +1,7 @@
 #include "platform/FileSystem.h"
 
+#include <cerrno>
+
 namespace dirforge::platform {
 
 bool FileSystem::streamFileAtomic(const std::string& path, const ContentProducer& produce) {
@@ -9,6 +11,12 @@ bool FileSystem::streamFileAtomic(const std::string& path, const ContentProducer
         return true;
     });
     return made && writeFileAtomic(path, content);
+}
+
+std::unique_ptr<AppendFile> FileSystem::openAppendFile(const std::string&, AppendOpen, int* error) {
+    if (error != nullptr)
+        *error = ENOTSUP;
+    return nullptr;
 }
 
 } // namespace dirforge::platform

@@ -38,6 +38,28 @@ using ContentSink = std::function<bool(std::string_view piece)>;
 /// Hands a file's content to a sink piece by piece; false when it could not make all of it.
 using ContentProducer = std::function<bool(const ContentSink& sink)>;
 
+/// How FileSystem::openAppendFile opens a file of the program's own.
+enum class AppendOpen {
+    CreateNew, ///< made exclusively: fails when anything stands at the path
+    Existing   ///< an existing regular file (not through a link), appended to
+};
+
+/// A file of the program's own (a journal) that records are appended to: each append is one
+/// write() (more only when the system writes less), so what was handed over outlives a killed
+/// process. A failed append cuts the file back to its size before it.
+class AppendFile {
+public:
+    virtual ~AppendFile() = default;
+    virtual bool append(std::string_view bytes) = 0;
+    /// The data on the disk (fdatasync).
+    virtual bool sync() = 0;
+    /// Cuts the file to size bytes.
+    virtual bool truncate(std::uint64_t size) = 0;
+    virtual std::uint64_t size() const = 0;
+    /// The errno of the last failure.
+    virtual int error() const = 0;
+};
+
 /// File-system operations in drive form; nothing here overwrites or deletes recursively.
 class FileSystem {
 public:
@@ -79,6 +101,10 @@ public:
     /// whole. Nothing is replaced when produce or a write fails. This default collects the
     /// pieces and calls writeFileAtomic.
     virtual bool streamFileAtomic(const std::string& path, const ContentProducer& produce);
+    /// Opens a file records are appended to; nullptr (errno in *error) when it cannot. This
+    /// default has none (ENOTSUP).
+    virtual std::unique_ptr<AppendFile> openAppendFile(const std::string& path, AppendOpen how,
+                                                       int* error = nullptr);
 };
 
 } // namespace dirforge::platform

@@ -374,7 +374,7 @@ private:
         if (!FolderIdentityAt(parent, name, found))
             return false;
         errno = 0;
-        return expected.known() && found.sameObject(expected);
+        return expected.known() && (expected.unverified() || found.sameObject(expected));
     }
 
     /// The recorded file stands at name unchanged since the copy (its size and time asked
@@ -394,7 +394,7 @@ private:
     /// anything not listed as the expected folder is asked of the disk itself.
     bool listedAsExpected(int parent, std::string_view parentRel, std::string_view name,
                           const FileIdentity& expected) {
-        if (!expected.known())
+        if (!expected.known() || expected.unverified())
             return false;
         if (parentRel != listedParent_ || !listingParentSet_) {
             listedParent_ = parentRel;

@@ -43,6 +43,10 @@ public:
     bool writeFileAtomic(const std::string& path, const std::string& data) override;
     /// The same, each piece written as it comes.
     bool streamFileAtomic(const std::string& path, const ContentProducer& produce) override;
+    /// CreateNew refuses anything at the path (a link too); Existing opens only a regular file,
+    /// never through a link.
+    std::unique_ptr<AppendFile> openAppendFile(const std::string& path, AppendOpen how,
+                                               int* error = nullptr) override;
 
 private:
     /// The host path of a drive path that may be created: nullopt when unmapped or a name is

@@ -1,0 +1,158 @@
+#include "engine/JournalText.h"
+
+#include "core/Utf8.h"
+#include "engine/RunJournal.h"
+
+namespace dirforge::engine::journal {
+
+namespace {
+
+void AppendNumber(std::string& out, std::uint64_t value) {
+    out += std::to_string(value);
+}
+
+void AppendNumber(std::string& out, std::int64_t value) {
+    out += std::to_string(value);
+}
+
+} // namespace
+
+bool IsUtf8(std::string_view text) {
+    for (std::size_t pos = 0; pos < text.size();) {
+        if (static_cast<unsigned char>(text[pos]) < 0x80) {
+            ++pos;
+            continue;
+        }
+        const core::Utf8Char c = core::DecodeUtf8(text, pos);
+        if (!c.valid)
+            return false;
+        pos += c.length;
+    }
+    return true;
+}
+
+void AppendText(std::string& out, std::string_view text) {
+    static constexpr char digits[] = "0123456789abcdef";
+    if (!IsUtf8(text)) {
+        out += "{\"hex\":\"";
+        for (const unsigned char byte : text) {
+            out += digits[byte >> 4];
+            out += digits[byte & 15];
+        }
+        out += "\"}";
+        return;
+    }
+    out += '"';
+    for (const char c : text) {
+        const auto byte = static_cast<unsigned char>(c);
+        if (c == '"' || c == '\\') {
+            out += '\\';
+            out += c;
+        } else if (byte < 0x20) {
+            out += "\\u00";
+            out += digits[byte >> 4];
+            out += digits[byte & 15];
+        } else {
+            out += c;
+        }
+    }
+    out += '"';
+}
+
+void AppendIdentity(std::string& out, const platform::FileIdentity& identity) {
+    out += '[';
+    AppendNumber(out, identity.device);
+    out += ',';
+    AppendNumber(out, identity.inode);
+    out += ',';
+    AppendNumber(out, identity.size);
+    out += ',';
+    AppendNumber(out, identity.modified);
+    out += ']';
+}
+
+void AppendIdentity(std::string& out, const platform::FolderIdentity& identity) {
+    out += '[';
+    AppendNumber(out, identity.device);
+    out += ',';
+    AppendNumber(out, identity.inode);
+    out += ']';
+}
+
+std::string HeaderLine(PageKind page, std::string_view attachLetter, std::string_view destination,
+                       const RunCounters& counters) {
+    std::string line = "{\"version\":" + std::to_string(kLinesVersion) + ",\"page\":\"" +
+                       PageName(page) + "\",\"lastAttachMode\":";
+    AppendText(line, attachLetter);
+    line += ",\"lastDestination\":";
+    AppendText(line, destination);
+    line += ",\"ToCreate\":[";
+    const char* separator = "";
+    for (const auto& cells : counters.cells) {
+        line += separator;
+        const double value = cells[static_cast<int>(CounterColumn::ToCreate)];
+        line += value >= 0 && value < 9.0e15 && value == static_cast<double>(
+                                                             static_cast<std::int64_t>(value))
+                    ? std::to_string(static_cast<std::int64_t>(value))
+                    : std::string("0");
+        separator = ",";
+    }
+    line += "]}\n";
+    return line;
+}
+
+void AppendDrive(std::string& out, char letter, std::string_view root) {
+    out += "{\"drive\":\"";
+    out += letter;
+    out += "\",\"root\":";
+    AppendText(out, root);
+    out += "}\n";
+}
+
+void AppendAnchor(std::string& out, const RunAnchor& anchor) {
+    AppendFileRecord(out, "anchor", anchor.path, anchor.identity);
+}
+
+void AppendMade(std::string& out, std::string_view path, const platform::FolderIdentity& identity) {
+    out += "{\"made\":";
+    AppendText(out, path);
+    out += ",\"id\":";
+    AppendIdentity(out, identity);
+    out += "}\n";
+}
+
+void AppendPathRecord(std::string& out, const char* key, std::string_view path) {
+    out += "{\"";
+    out += key;
+    out += "\":";
+    AppendText(out, path);
+    out += "}\n";
+}
+
+void AppendFileRecord(std::string& out, const char* key, std::string_view path,
+                      const platform::FileIdentity& identity) {
+    out += "{\"";
+    out += key;
+    out += "\":";
+    AppendText(out, path);
+    out += ",\"id\":";
+    AppendIdentity(out, identity);
+    out += "}\n";
+}
+
+void AppendUndoBlock(std::string& out, const RunResults& results) {
+    out += "{\"undo\":1}\n";
+    const auto withIds = [](const auto& paths, const auto& ids) { return ids.size() == paths.size(); };
+    const bool folderIds = withIds(results.FoldersFailedUndo, results.FailedUndoIdentities);
+    for (std::size_t i = 0; i < results.FoldersFailedUndo.size(); ++i)
+        AppendFileRecord(out, "failedFolder", results.FoldersFailedUndo[i],
+                         folderIds ? results.FailedUndoIdentities[i] : platform::FileIdentity{});
+    const bool fileIds = withIds(results.UndoRetry, results.UndoRetryIdentities);
+    for (std::size_t i = 0; i < results.UndoRetry.size(); ++i)
+        AppendFileRecord(out, "retryFile", results.UndoRetry[i],
+                         fileIds ? results.UndoRetryIdentities[i] : platform::FileIdentity{});
+    out += "{\"undone\":[" + std::to_string(results.FoldersFailedUndo.size()) + "," +
+           std::to_string(results.UndoRetry.size()) + "]}\n";
+}
+
+} // namespace dirforge::engine::journal

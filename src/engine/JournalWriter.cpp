@@ -1,0 +1,147 @@
+#include "engine/JournalWriter.h"
+
+#include "engine/JournalText.h"
+
+#include <cerrno>
+#include <cstring>
+
+namespace dirforge::engine {
+
+namespace {
+
+constexpr std::chrono::seconds kSyncEvery{1};
+
+} // namespace
+
+JournalWriter::JournalWriter(std::unique_ptr<platform::AppendFile> file,
+                             const platform::DriveMap& drives)
+    : file_(std::move(file)), drives_(drives), lastSync_(std::chrono::steady_clock::now()) {
+    pending_.reserve(4096);
+    if (!file_)
+        error_ = EBADF;
+    else
+        committed_ = file_->size();
+}
+
+std::string JournalWriter::errorText() const {
+    return std::strerror(error_);
+}
+
+void JournalWriter::begin(PageKind page, const std::string& attachLetter,
+                          const std::string& destination, const RunCounters& counters) {
+    if (failed())
+        return;
+    drivesNoted_ = {};
+    pending_ = journal::HeaderLine(page, attachLetter, destination, counters);
+    if (!file_->truncate(0)) {
+        error_ = file_->error();
+        return;
+    }
+    committed_ = 0;
+    noteDrive(destination);
+    if (write() && !file_->sync())
+        error_ = file_->error();
+}
+
+void JournalWriter::resumeAfter(std::uint64_t keep) {
+    if (failed())
+        return;
+    if (file_->size() != keep && !file_->truncate(keep))
+        error_ = file_->error();
+    committed_ = keep;
+}
+
+void JournalWriter::noteDrive(std::string_view path) {
+    if (path.size() < 2 || path[1] != ':')
+        return;
+    char letter = path[0];
+    if (letter >= 'A' && letter <= 'Z')
+        letter = static_cast<char>(letter - 'A' + 'a');
+    if (letter < 'a' || letter > 'z' || drivesNoted_[static_cast<std::size_t>(letter - 'a')])
+        return;
+    drivesNoted_[static_cast<std::size_t>(letter - 'a')] = true;
+    if (const auto root = drives_.rootOf(letter))
+        journal::AppendDrive(pending_, letter, *root);
+}
+
+void JournalWriter::anchor(const RunAnchor& anchor) {
+    noteDrive(anchor.path);
+    journal::AppendAnchor(pending_, anchor);
+}
+
+void JournalWriter::made(std::string_view path, const platform::FolderIdentity& identity) {
+    noteDrive(path);
+    journal::AppendMade(pending_, path, identity);
+}
+
+void JournalWriter::madeIdentity(std::size_t index, const platform::FolderIdentity& identity) {
+    pending_ += "{\"madeId\":" + std::to_string(index) + ",\"id\":";
+    journal::AppendIdentity(pending_, identity);
+    pending_ += "}\n";
+}
+
+void JournalWriter::listed(ResultList list, std::string_view path) {
+    noteDrive(path);
+    journal::AppendPathRecord(pending_, list == ResultList::FoldersCreated ? "created" : "sub",
+                              path);
+}
+
+void JournalWriter::file(std::string_view path, const platform::FileIdentity& identity) {
+    noteDrive(path);
+    journal::AppendFileRecord(pending_, "file", path, identity);
+}
+
+bool JournalWriter::write() {
+    if (pending_.empty())
+        return true;
+    if (!file_->append(pending_)) {
+        error_ = file_->error() != 0 ? file_->error() : EIO;
+        return false;
+    }
+    committed_ += pending_.size();
+    pending_.clear();
+    return true;
+}
+
+void JournalWriter::flush() {
+    if (failed() || pending_.empty())
+        return;
+    if (!write())
+        return;
+    const auto now = std::chrono::steady_clock::now();
+    if (now - lastSync_ >= kSyncEvery) {
+        lastSync_ = now;
+        if (!file_->sync())
+            error_ = file_->error();
+    }
+}
+
+bool JournalWriter::finish() {
+    if (!file_)
+        return false;
+    if (failed()) {
+        // Once more: a full disk may have room again for the last item's records.
+        if (file_->size() != committed_ && !file_->truncate(committed_))
+            return false;
+        if (pending_.empty() || file_->append(pending_)) {
+            committed_ += pending_.size();
+            pending_.clear();
+        }
+        return pending_.empty() && file_->sync();
+    }
+    if (!write())
+        return false;
+    if (!file_->sync()) {
+        error_ = file_->error();
+        return false;
+    }
+    lastSync_ = std::chrono::steady_clock::now();
+    return true;
+}
+
+bool JournalWriter::undone(const RunResults& results) {
+    journal::AppendUndoBlock(pending_, results);
+    return finish();
+}
+
+} // namespace dirforge::engine
