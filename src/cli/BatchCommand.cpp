@@ -68,12 +68,13 @@ struct Session {
 
     /// keptFiles: after an undo, the files it kept (UndoRetry); null after a run.
     void report(const engine::RunCounters& counters, const ResultLists& lists,
-                const std::vector<std::string>* keptFiles = nullptr) {
+                const std::vector<std::string>* keptFiles = nullptr,
+                const std::vector<std::string>* gone = nullptr) {
         log.clearLine();
         if (options.json)
-            out << JsonReport(counters, lists, prompt.messages(), keptFiles);
+            out << JsonReport(counters, lists, prompt.messages(), keptFiles, gone);
         else
-            PrintSummary(out, counters, lists, keptFiles);
+            PrintSummary(out, counters, lists, keptFiles, gone);
     }
 
     /// The journal file in drive form; for writing, its folder must exist before anything runs.
@@ -89,9 +90,10 @@ struct Session {
     /// journal cut by a power loss may end in zeros: what comes before them is read.
     RunJournal readJournal(const std::string& path, engine::JournalRead& read) {
         platform::TextFileRead file = fs.readTextFile(path, kJournalFileLimit);
-        std::string text = file.content && file.nulByte && engine::LooksLikeJournalLines(*file.content)
-                               ? std::move(*file.content)
-                               : ReadInputFile(fs, path, "--journal", kJournalFileLimit);
+        std::string text =
+            file.content && file.nulByte && engine::LooksLikeJournalLines(*file.content)
+                ? std::move(*file.content)
+                : ReadInputFile(fs, path, "--journal", kJournalFileLimit);
         std::string error;
         std::optional<RunJournal> journal = JournalFromJson(text, error, &read);
         if (!journal)
@@ -115,7 +117,10 @@ struct Session {
                 throw UsageError("--journal: " + path + " cannot be created (" +
                                  std::strerror(error) + ")");
             auto writer = std::make_unique<engine::JournalWriter>(std::move(file), fs.drives());
-            writer->begin(page, "", "", engine::RunCounters{});
+            // A new file holds a journal with nothing to undo from the start; an old one is
+            // left as it is until the run begins (a refused run keeps it).
+            if (how == platform::AppendOpen::CreateNew)
+                writer->begin(page, "", "", engine::RunCounters{});
             if (writer->failed())
                 throw UsageError("--journal: " + path + " cannot be written (" +
                                  writer->errorText() + ")");
@@ -188,8 +193,8 @@ int RunCreation(Session& session) {
         return ExitJournalFailed;
     }
     if (writer && writer->failed()) { // the last sync, after every item was made
-        session.err << "dirforge-cli: the undo journal " << journalPath
-                    << " could not be written (" << writer->errorText() << ")\n";
+        session.err << "dirforge-cli: the undo journal " << journalPath << " could not be written ("
+                    << writer->errorText() << ")\n";
         return ExitJournalFailed;
     }
     return done;
@@ -235,7 +240,7 @@ int RunUndo(Session& session) {
             session.report(results.counters, ListsOf(results));
         return ExitRefused;
     }
-    session.report(results.counters, ListsOf(results), &results.UndoRetry);
+    session.report(results.counters, ListsOf(results), &results.UndoRetry, &results.AlreadyGone);
     const int done = session.log.stoppedBy() != 0 ? StoppedStatus(session) : ExitCompleted;
     // What is left is only what failed or was not reached, so the next undo goes on with that.
     // A version 3 journal gets it appended after its complete records; an older one is

@@ -65,7 +65,7 @@ std::string CounterText(double value) {
 } // namespace
 
 void PrintSummary(std::ostream& out, const engine::RunCounters& counters, const ResultLists& lists,
-                  const std::vector<std::string>* keptFiles) {
+                  const std::vector<std::string>* keptFiles, const std::vector<std::string>* gone) {
     constexpr int kCaptionWidth = 12;
     constexpr int kCellWidth = 14;
     out << std::left << std::setw(kCaptionWidth) << "" << std::right;
@@ -81,6 +81,8 @@ void PrintSummary(std::ostream& out, const engine::RunCounters& counters, const 
     out << "Failed undo: " << CounterText(counters.failedUndo) << '\n';
     if (keptFiles != nullptr)
         out << "Files kept by the undo: " << keptFiles->size() << '\n';
+    if (gone != nullptr)
+        out << "Already gone: " << gone->size() << '\n';
     const auto printList = [&out](const char* caption, const std::vector<std::string>& list) {
         if (list.empty())
             return;
@@ -92,11 +94,14 @@ void PrintSummary(std::ostream& out, const engine::RunCounters& counters, const 
         printList(kLists[i].caption, lists[i]);
     if (keptFiles != nullptr)
         printList(kKeptFilesCaption, *keptFiles);
+    if (gone != nullptr)
+        printList("Already gone", *gone);
 }
 
 std::string JsonReport(const engine::RunCounters& counters, const ResultLists& lists,
                        const std::vector<ShownMessage>& messages,
-                       const std::vector<std::string>* keptFiles) {
+                       const std::vector<std::string>* keptFiles,
+                       const std::vector<std::string>* gone) {
     json counterObject;
     for (const RowName& row : kRows) {
         json cells;
@@ -112,6 +117,10 @@ std::string JsonReport(const engine::RunCounters& counters, const ResultLists& l
     if (keptFiles != nullptr) {
         counterObject["failedUndoFiles"] = keptFiles->size();
         listObject["filesFailedUndo"] = *keptFiles;
+    }
+    if (gone != nullptr) {
+        counterObject["alreadyGone"] = gone->size();
+        listObject["alreadyGone"] = *gone;
     }
 
     json messageArray = json::array();

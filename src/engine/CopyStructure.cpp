@@ -165,11 +165,7 @@ void StructureCopy::fileEntry(const std::string& item, const std::string& target
     case MakeOutcome::Made:
         RecordCreatedFile(context_.sink, target);
         if (!simulate && context_.sink.journal)
-        {
             context_.sink.results.FileIdentities.push_back(identity); // beside FilesCreated
-            if (context_.sink.writer != nullptr)
-                context_.sink.writer->file(target, identity);
-        }
         addSize(item, CounterColumn::Created, kSizeMissingText, titles.sizeMissingCreated);
         break;
     case MakeOutcome::Existed:

@@ -290,8 +290,12 @@ void FolderFileUndo::DeleteFiles() {
             leftFileIds_.push_back(kept);
             continue;
         }
-        // A missing file is a failure too, as it always was: the user learns it is not there.
-        if (RemoveItem(file, identity, false) != platform::RemoveOutcome::Removed) {
+        // A file already gone (removed by an undo that was killed, or by hand) is neither kept
+        // nor failed: it is counted as gone and never retried.
+        const platform::RemoveOutcome outcome = RemoveItem(file, identity, false);
+        if (outcome == platform::RemoveOutcome::Gone) {
+            gone_.push_back(file);
+        } else if (outcome != platform::RemoveOutcome::Removed) {
             failedFiles_.push_back(file);
             failedFileIds_.push_back(kept);
         }
@@ -318,10 +322,13 @@ void FolderFileUndo::RemoveFolders() {
         }
         // A folder already gone is passed over; one still there (not empty, in use, protected,
         // swapped for a link or another folder, reached through a link) is reported.
-        if (RemoveItem(removalPath_, folder.identity != nullptr ? &kept : nullptr, true) ==
-            platform::RemoveOutcome::Kept) {
+        const platform::RemoveOutcome outcome =
+            RemoveItem(removalPath_, folder.identity != nullptr ? &kept : nullptr, true);
+        if (outcome == platform::RemoveOutcome::Kept) {
             failedFolders_.push_back(removalPath_);
             failedFolderIds_.push_back(kept);
+        } else if (outcome == platform::RemoveOutcome::Gone) {
+            gone_.push_back(removalPath_);
         }
         Advance();
     }

@@ -92,6 +92,8 @@ public:
         return failedFileIds_;
     }
     const std::string& Report() const { return report_; }
+    /// The files and folders found already gone, in the order they were met.
+    const std::vector<std::string>& GoneItems() const { return gone_; }
     /// After a stop: the files and folders not tried yet, in the order they would have been.
     const std::vector<std::string>& LeftFiles() const { return leftFiles_; }
     const std::vector<std::string>& LeftFolders() const { return leftFolders_; }
@@ -138,7 +140,7 @@ private:
     std::vector<platform::FileIdentity> FileIds;
     /// The path of the folder being removed (its entry holds a view): no allocation per folder.
     std::string removalPath_;
-    std::vector<std::string> failedFolders_, failedFiles_;
+    std::vector<std::string> failedFolders_, failedFiles_, gone_;
     std::vector<platform::FileIdentity> failedFolderIds_, failedFileIds_;
     /// Recorded anchors, their lookup by comparable path, and the ones opened so far.
     std::vector<RunAnchor> anchors_;

@@ -9,6 +9,7 @@
 #include <nlohmann/json.hpp>
 
 #include <limits>
+#include <optional>
 #include <stdexcept>
 #include <unordered_set>
 #include <vector>
@@ -157,7 +158,7 @@ public:
     void record(const json& line) {
         if (line.contains("version"))
             throw LineError("a second header");
-        if (inUndo_ || undone_) {
+        if (inUndo_ || line.contains("undo")) {
             undoRecord(line);
             return;
         }
@@ -168,6 +169,7 @@ public:
             const platform::FileIdentity id = Identity(line, 2);
             if (id.known() && !seen_.insert(Key(path, id)).second)
                 throw LineError("a repeated record");
+            resolve(path, false);
             r_.FoldersMadeByRun.push_back(path);
             r_.FolderIdentities.push_back(platform::FolderIdentity::of(id));
             pending_.push_back(!id.known());
@@ -186,6 +188,7 @@ public:
             const platform::FileIdentity id = Identity(line, 4);
             if (id.known() && !seen_.insert(Key(path, id)).second)
                 throw LineError("a repeated record");
+            resolve(path, true);
             r_.FilesCreated.push_back(path);
             r_.FileIdentities.push_back(id);
         } else if ((it = Find(line, "created")) != nullptr) {
@@ -201,10 +204,19 @@ public:
                 if (known.path == anchor.path)
                     throw LineError("a repeated record");
             r_.Anchors.push_back(std::move(anchor));
+        } else if ((it = Find(line, "making")) != nullptr ||
+                   (it = Find(line, "copying")) != nullptr) {
+            const bool file = line.contains("copying");
+            OnlyKeys(line, {file ? "copying" : "making", "t"});
+            const std::int64_t since = Signed(line.at("t"));
+            if (since <= 0)
+                throw LineError("a time out of range");
+            intent_ = Intent{Text(*it), since, file};
+        } else if ((it = Find(line, "finished")) != nullptr) {
+            OnlyKeys(line, {"finished"});
+            intent_.reset();
         } else if ((it = Find(line, "drive")) != nullptr) {
             drive(line, *it);
-        } else if (line.contains("undo")) {
-            undoRecord(line);
         } else {
             throw LineError("an unknown record");
         }
@@ -215,6 +227,19 @@ public:
         for (std::size_t i = 0; i < pending_.size(); ++i)
             if (pending_[i])
                 r_.FolderIdentities[i] = {0, platform::FileIdentity::kUnverifiedInode};
+        if (!intent_)
+            return;
+        // The item in flight when the run was killed: removed only when it changed after the
+        // run began making it.
+        const auto since = static_cast<std::uint64_t>(intent_->since);
+        if (intent_->file) {
+            r_.FilesCreated.push_back(intent_->path);
+            r_.FileIdentities.push_back(
+                {0, platform::FileIdentity::kUnverifiedInode, -1, intent_->since});
+        } else {
+            r_.FoldersMadeByRun.push_back(intent_->path);
+            r_.FolderIdentities.push_back({since, platform::FileIdentity::kUnverifiedInode});
+        }
     }
 
 private:
@@ -239,6 +264,10 @@ private:
             failedIds_.clear();
             retryFiles_.clear();
             retryIds_.clear();
+            return;
+        }
+        if (line.contains("finished") && line.size() == 1) {
+            inUndo_ = false; // the writer's end mark after an undo's outcome
             return;
         }
         if (!inUndo_)
@@ -266,6 +295,7 @@ private:
             r_.UndoRetry = std::move(retryFiles_);
             r_.UndoRetryIdentities = std::move(retryIds_);
             pending_.clear();
+            intent_.reset();
             inUndo_ = false;
             undone_ = true;
         } else {
@@ -273,6 +303,18 @@ private:
         }
     }
 
+    void resolve(const std::string& path, bool file) {
+        if (intent_ && intent_->file == file && intent_->path == path)
+            intent_.reset();
+    }
+
+    /// The last item the run began to make and has not recorded as made.
+    struct Intent {
+        std::string path;
+        std::int64_t since = 0;
+        bool file = false;
+    };
+    std::optional<Intent> intent_;
     RunJournal& journal_;
     RunResults& r_;
     /// For each made folder: its identity is still to come (a madeId record).
@@ -315,8 +357,8 @@ std::optional<RunJournal> JournalFromLines(const std::string& text, std::string&
             throw LineError("no complete header");
         replay.end();
     } catch (const LineError& e) {
-        error = "not a dirforge undo journal (line " + std::to_string(lineNumber + (lineNumber == 0)) +
-                ": " + e.what() + ")";
+        error = "not a dirforge undo journal (line " +
+                std::to_string(lineNumber + (lineNumber == 0)) + ": " + e.what() + ")";
         return std::nullopt;
     } catch (const json::exception& e) {
         error = "not a dirforge undo journal (line " + std::to_string(lineNumber) + ": " +
@@ -338,10 +380,14 @@ void WriteJournalLines(const RunJournal& journal, std::string& out) {
         journal::AppendDrive(out, letter, root);
     for (const RunAnchor& anchor : r.Anchors)
         journal::AppendAnchor(out, anchor);
+    // An earlier undo's outcome first: the reader takes the records after it as they come.
+    if (!r.FoldersFailedUndo.empty() || !r.UndoRetry.empty())
+        journal::AppendUndoBlock(out, r);
     const bool madeIds = r.FolderIdentities.size() == r.FoldersMadeByRun.size();
     std::size_t i = 0;
     for (const std::string_view path : r.FoldersMadeByRun) {
-        const platform::FolderIdentity id = madeIds ? r.FolderIdentities[i] : platform::FolderIdentity{};
+        const platform::FolderIdentity id =
+            madeIds ? r.FolderIdentities[i] : platform::FolderIdentity{};
         journal::AppendMade(out, path, id);
         if (!id.known()) // not a folder whose identity is still to come: one nobody knows
             out += "{\"madeId\":" + std::to_string(i) + ",\"id\":[0,0]}\n";
@@ -355,8 +401,6 @@ void WriteJournalLines(const RunJournal& journal, std::string& out) {
     for (std::size_t f = 0; f < r.FilesCreated.size(); ++f)
         journal::AppendFileRecord(out, "file", r.FilesCreated[f],
                                   fileIds ? r.FileIdentities[f] : platform::FileIdentity{});
-    if (!r.FoldersFailedUndo.empty() || !r.UndoRetry.empty())
-        journal::AppendUndoBlock(out, r);
 }
 
 } // namespace dirforge::engine

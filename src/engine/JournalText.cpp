@@ -91,8 +91,8 @@ std::string HeaderLine(PageKind page, std::string_view attachLetter, std::string
     for (const auto& cells : counters.cells) {
         line += separator;
         const double value = cells[static_cast<int>(CounterColumn::ToCreate)];
-        line += value >= 0 && value < 9.0e15 && value == static_cast<double>(
-                                                             static_cast<std::int64_t>(value))
+        line += value >= 0 && value < 9.0e15 &&
+                        value == static_cast<double>(static_cast<std::int64_t>(value))
                     ? std::to_string(static_cast<std::int64_t>(value))
                     : std::string("0");
         separator = ",";
@@ -142,7 +142,9 @@ void AppendFileRecord(std::string& out, const char* key, std::string_view path,
 
 void AppendUndoBlock(std::string& out, const RunResults& results) {
     out += "{\"undo\":1}\n";
-    const auto withIds = [](const auto& paths, const auto& ids) { return ids.size() == paths.size(); };
+    const auto withIds = [](const auto& paths, const auto& ids) {
+        return ids.size() == paths.size();
+    };
     const bool folderIds = withIds(results.FoldersFailedUndo, results.FailedUndoIdentities);
     for (std::size_t i = 0; i < results.FoldersFailedUndo.size(); ++i)
         AppendFileRecord(out, "failedFolder", results.FoldersFailedUndo[i],

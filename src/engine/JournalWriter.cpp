@@ -91,6 +91,20 @@ void JournalWriter::file(std::string_view path, const platform::FileIdentity& id
     journal::AppendFileRecord(pending_, "file", path, identity);
 }
 
+void JournalWriter::intent(std::string_view path, bool isFile) {
+    noteDrive(path);
+    // Some file systems stamp times from a coarse clock: the margin keeps an item made right
+    // after this record from looking older than it.
+    constexpr std::int64_t kMargin = 2000000000;
+    const std::int64_t now = std::chrono::duration_cast<std::chrono::nanoseconds>(
+                                 std::chrono::system_clock::now().time_since_epoch())
+                                 .count();
+    pending_ += isFile ? "{\"copying\":" : "{\"making\":";
+    journal::AppendText(pending_, path);
+    pending_ += ",\"t\":" + std::to_string(now > kMargin ? now - kMargin : 1) + "}\n";
+    flush();
+}
+
 bool JournalWriter::write() {
     if (pending_.empty())
         return true;
@@ -129,6 +143,7 @@ bool JournalWriter::finish() {
         }
         return pending_.empty() && file_->sync();
     }
+    pending_ += "{\"finished\":1}\n";
     if (!write())
         return false;
     if (!file_->sync()) {

@@ -40,6 +40,11 @@ public:
     void listed(ResultList list, std::string_view path);
     void file(std::string_view path, const platform::FileIdentity& identity);
 
+    /// Before a folder is made or a file copied: its path (and when), handed to the file with
+    /// what the item before recorded, in one write. A killed run's item in flight is thus named:
+    /// the undo removes it only when it changed after this record (see FileIdentity).
+    void intent(std::string_view path, bool file);
+
     /// Hands what was recorded since the last call to the file in one write; called before each
     /// item is made. Syncs when the last sync is a second old.
     void flush();

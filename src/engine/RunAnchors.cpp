@@ -43,10 +43,11 @@ void RunAnchors::record(const platform::AnchoredFolder& anchor) {
     }
 }
 
-bool RunAnchors::journalReady() {
+bool RunAnchors::journalReady(const std::string& path, bool file) {
     if (journal_ == nullptr)
         return true;
-    journal_->flush();
+    if (!journal_->failed())
+        journal_->intent(path, file);
     return !journal_->failed();
 }
 
@@ -111,7 +112,7 @@ platform::AnchoredFolder* RunAnchors::heldAbove(const std::string& above) {
 }
 
 bool RunAnchors::createFolder(const std::string& chosen, const std::string& path) {
-    if (!journalReady())
+    if (!journalReady(path, false))
         return false;
     Held* held = heldFor(chosen);
     if (held == nullptr)
@@ -192,10 +193,13 @@ void RunAnchors::identifyWhenDue() {
 
 bool RunAnchors::copyFile(const std::string& chosen, const std::string& source,
                           const std::string& target, platform::FileIdentity& identity) {
-    if (!journalReady())
+    if (!journalReady(target, true))
         return false;
     Held* held = heldFor(chosen);
-    return held != nullptr && held->anchor->copyFileInto(source, target, &identity);
+    const bool copied = held != nullptr && held->anchor->copyFileInto(source, target, &identity);
+    if (copied && journal_ != nullptr)
+        journal_->file(target, identity);
+    return copied;
 }
 
 } // namespace dirforge::engine

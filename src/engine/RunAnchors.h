@@ -87,8 +87,9 @@ private:
     /// given and proves to be the very folder the run made (made_ holds what was just made).
     void holdChosenFolder(Held& held, const std::string& chosen);
 
-    /// Hands the last item's records to the journal before the next one; false once it failed.
-    bool journalReady();
+    /// Hands the last item's records and this one's intent to the journal before it is made;
+    /// false once the journal failed.
+    bool journalReady(const std::string& path, bool file);
 
     platform::FileSystem& fs_;
     RunResults& results_;

@@ -14,9 +14,9 @@ RunEngine::RunEngine(const RunRequest& request, PageRunState& state, const RunSe
                      bool simulate)
     : request_(request), state_(state), services_(services), simulate_(simulate),
       pageTitles_(TextsFor(request.page).run),
-      titles_(simulate ? pageTitles_.simulation : pageTitles_.real),
-      mode_(request.effectiveMode()), journal_(simulate ? nullptr : services.journal),
-      sink_{state.results, services.observer, !simulate, journal_},
+      titles_(simulate ? pageTitles_.simulation : pageTitles_.real), mode_(request.effectiveMode()),
+      journal_(simulate ? nullptr : services.journal), sink_{state.results, services.observer,
+                                                             !simulate, journal_},
       anchors_(services.fs, state.results), simulated_(services.fs),
       copy_(CopyContext{services.fs, services.prompt, sink_, state.fileSizes, request.copyVariant,
                         titles_, anchors_, anchorPoint_, simulate ? &simulated_ : nullptr,
@@ -251,8 +251,8 @@ void RunEngine::finish(RunOutcome& outcome, bool announce) {
         outcome.end = RunEnd::Stopped;
         services_.prompt.inform(StoppedText(StoppedWork::Run, progress_.done(), progress_.total()),
                                 titles_.end);
-        outcome.journalError = JournalStoppedText(journal_->errorText(), progress_.done(),
-                                                  progress_.total());
+        outcome.journalError =
+            JournalStoppedText(journal_->errorText(), progress_.done(), progress_.total());
     } else if (progress_.stopped()) {
         // Stopped by the user: say how far it came; the file manager is not opened.
         outcome.end = RunEnd::Stopped;

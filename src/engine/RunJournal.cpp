@@ -314,9 +314,10 @@ std::optional<RunJournal> JournalFromJson(const std::string& text, std::string& 
         journal.lastAttachMode = DecodeText(root.at("lastAttachMode"));
         journal.lastDestination = DecodeText(root.at("lastDestination"));
         for (const auto& [letter, folder] : root.at("drives").items()) {
-            if (letter.size() != 1)
+            const char lower = letter.size() == 1 ? LowerLetter(letter[0]) : '\0';
+            if (lower < 'a' || lower > 'z')
                 throw std::invalid_argument("bad drive letter");
-            journal.drives[letter[0]] = DecodeText(folder);
+            journal.drives[lower] = DecodeText(folder);
         }
         ForEachJournalList(journal.results, [&](const char* key, auto& list) {
             for (const json& entry : root.at(key))

@@ -77,7 +77,7 @@ inline constexpr std::uint64_t kJournalFileLimit = std::uint64_t{1} << 30;
 /// Reads and parses the journal file at path (drive form); nullopt with a message that follows
 /// "<path> is " and says why it is not one (not readable, too large, not a journal).
 std::optional<RunJournal> ReadJournalFile(const platform::FileSystem& fs, const std::string& path,
-                                          std::string& error);
+                                          std::string& error, JournalRead* read = nullptr);
 /// Records the drives and writes the journal atomically (a reader sees the old file or the new
 /// one), as it is made: the whole text is never held.
 bool WriteJournalFile(platform::FileSystem& fs, const platform::DriveMap& drives,

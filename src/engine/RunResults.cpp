@@ -29,6 +29,7 @@ void RunCounters::resetResults() {
         for (int column = 1; column < 4; ++column)
             row[column] = 0;
     failedUndo = 0;
+    alreadyGone = 0;
 }
 
 void RunCounters::resetToCreate() {
@@ -66,6 +67,7 @@ void RunResults::clearLists() {
     FileIdentities.clear();
     FailedUndoIdentities.clear();
     Anchors.clear();
+    AlreadyGone.clear();
 }
 
 void RunResults::clearUndoRetry() {

@@ -34,6 +34,8 @@ enum class CounterColumn { ToCreate = 0, Created, Exist, Other };
 struct RunCounters {
     std::array<std::array<double, 4>, 4> cells{};
     double failedUndo = 0;
+    /// After an undo: items it was to remove that were no longer there (neither kept nor failed).
+    double alreadyGone = 0;
 
     double& at(CounterRow row, CounterColumn column) {
         return cells[static_cast<int>(row)][static_cast<int>(column)];
@@ -75,6 +77,9 @@ struct RunResults {
     std::vector<std::string> FoldersFailedUndo;
     /// Files an earlier undo could not delete; read only by the next undo.
     std::vector<std::string> UndoRetry;
+    /// After an undo: the files and folders it found already gone (a killed undo's, or removed by
+    /// hand). Reported once, never journaled or retried.
+    std::vector<std::string> AlreadyGone;
     /// Every folder the last real run actually made, intermediate parents included. The undo
     /// removes only folders named here (or listed as failed), never one that existed before.
     /// Packed: a run of a million names makes a million folders or more.

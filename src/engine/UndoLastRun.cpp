@@ -76,6 +76,8 @@ bool UndoLastRun(PageKind page, RunResults& results, const std::string& lastAtta
     results.FailedUndoIdentities = undo.FailedFolderIdentities();
     results.UndoRetry = undo.FailedFiles();
     results.UndoRetryIdentities = undo.FailedFileIdentities();
+    results.AlreadyGone = undo.GoneItems();
+    results.counters.alreadyGone = static_cast<double>(results.AlreadyGone.size());
     if (undo.Stopped())
         JournalWhatIsLeft(undo, results, observer);
     if (results.FoldersFailedUndo.empty())

@@ -14,8 +14,10 @@ struct FileIdentity {
     /// Files only: the modification time after the copy in nanoseconds since the epoch.
     std::int64_t modified = 0;
 
-    /// The inode of a folder a killed run made before it asked the folder's identity: the undo
-    /// removes it only when a folder (never a link) stands there and it is empty.
+    /// The inode of an item a killed run made (or was making) before its identity reached the
+    /// journal: the undo removes it only when a folder (never a link) stands there and it is empty,
+    /// or a regular file; and, when a time is given (a file's `modified`, a folder's `device`),
+    /// only when it changed since then (it was made after the run began making it).
     static constexpr std::uint64_t kUnverifiedInode = ~std::uint64_t{0};
 
     /// False for an identity nobody recorded: such an item is never removed.

@@ -367,6 +367,16 @@ private:
         return errno == ENOENT ? RemoveOutcome::Gone : RemoveOutcome::Kept;
     }
 
+    /// What stands at name changed at or after since (ns since the epoch; 0: any time).
+    static bool ChangedSince(int parent, const char* name, std::int64_t since) {
+        struct stat st;
+        if (::fstatat(parent, name, &st, AT_SYMLINK_NOFOLLOW) != 0)
+            return false;
+        const std::int64_t changed =
+            static_cast<std::int64_t>(st.st_ctim.tv_sec) * 1000000000 + st.st_ctim.tv_nsec;
+        return since == 0 || changed >= since;
+    }
+
     /// The recorded folder stands at name (errno ENOENT when nothing does).
     static bool isExpectedFolder(int parent, const char* name, const FileIdentity& expected) {
         errno = 0;
@@ -374,7 +384,9 @@ private:
         if (!FolderIdentityAt(parent, name, found))
             return false;
         errno = 0;
-        return expected.known() && (expected.unverified() || found.sameObject(expected));
+        if (expected.unverified())
+            return ChangedSince(parent, name, static_cast<std::int64_t>(expected.device));
+        return expected.known() && found.sameObject(expected);
     }
 
     /// The recorded file stands at name unchanged since the copy (its size and time asked
@@ -385,6 +397,8 @@ private:
             return false;
         errno = 0;
         const FileIdentity found = IdentityOf(st);
+        if (expected.unverified())
+            return S_ISREG(st.st_mode) && ChangedSince(parent, name, expected.modified);
         return expected.known() && S_ISREG(st.st_mode) && found.sameObject(expected) &&
                found.size == expected.size && found.modified == expected.modified;
     }

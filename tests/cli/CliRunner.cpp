@@ -107,4 +107,12 @@ CliResult RunCli(const TempDrives& drives, const std::vector<std::string>& args,
     return WaitCli(child);
 }
 
+engine::RunJournal JournalIn(const TempDrives& drives, const std::string& name) {
+    std::string error;
+    auto journal =
+        engine::JournalFromJson(drives.readText("c:" + drives.hostRoot() + "/" + name), error);
+    EXPECT_TRUE(journal.has_value()) << error;
+    return journal ? std::move(*journal) : engine::RunJournal{};
+}
+
 } // namespace dirforge::testing

@@ -2,6 +2,7 @@
 // Runs the built dirforge-cli as a child process on a TempDrives fixture: DIRFORGE_DRIVES maps
 // f: and g: to the fixture's drives and the current folder is the fixture's host root.
 
+#include "engine/RunJournal.h"
 #include "support/TempDrives.h"
 
 #include <nlohmann/json.hpp>
@@ -36,6 +37,10 @@ CliResult WaitCli(CliChild& child);
 /// Runs dirforge-cli with args; drivesOverride replaces the DIRFORGE_DRIVES value when not empty.
 CliResult RunCli(const TempDrives& drives, const std::vector<std::string>& args,
                  const std::string& drivesOverride = {});
+
+/// The undo journal at name in the fixture's host root, read as the undo reads it (fails the
+/// test and gives an empty journal when it is not one).
+engine::RunJournal JournalIn(const TempDrives& drives, const std::string& name = "j.json");
 
 /// DIRFORGE_DRIVES text mapping f: and g: of the fixture.
 std::string DrivesEnvironment(const TempDrives& drives);

@@ -58,9 +58,9 @@ TEST(CliJournal, UndoRefusesAJournalThatDoesNotNameItsDrives) {
     ASSERT_EQ(
         RunCli(drives, {"strings", "--dest", "f:\\D", "--name", "A", "--journal", "j.json"}).status,
         0);
-    nlohmann::json journal = nlohmann::json::parse(TextOf(HostFile(drives, "j.json")));
-    journal["drives"].erase("f");
-    std::ofstream(HostFile(drives, "j.json")) << journal.dump();
+    engine::RunJournal journal = JournalIn(drives);
+    journal.drives.erase('f');
+    std::ofstream(HostFile(drives, "j.json")) << engine::JournalToJson(journal);
     const CliResult undo = RunCli(drives, {"undo", "--journal", "j.json"});
     EXPECT_EQ(undo.status, 2);
     EXPECT_NE(undo.err.find("does not name"), std::string::npos) << undo.err;

@@ -94,9 +94,7 @@ TEST_P(CliStop, ARunStoppedBySignalIsReportedJournaledAndUndoneToTheOriginalTree
                          0),
               0u);
     EXPECT_EQ(EntriesBelow(drives, "f:\\D"), created.size());
-    const nlohmann::json journal =
-        nlohmann::json::parse(drives.readText("c:" + drives.hostRoot() + "/j.json"));
-    EXPECT_EQ(journal.at("FoldersCreated").get<Strings>(), created);
+    EXPECT_EQ(JournalIn(drives).results.FoldersCreated, created);
 
     const CliResult undo = RunCli(drives, {"undo", "--journal", "j.json"});
     ASSERT_EQ(undo.status, 0) << undo.err;
@@ -118,9 +116,7 @@ TEST_P(CliStop, AnUndoStoppedBySignalKeepsWhatIsLeftForTheNextUndo) {
     const CliResult stopped = WaitCli(undo);
     ASSERT_EQ(stopped.status, c.status) << stopped.err;
 
-    const nlohmann::json journal =
-        nlohmann::json::parse(drives.readText("c:" + drives.hostRoot() + "/j.json"));
-    const auto left = journal.at("FoldersFailedUndo").get<Strings>();
+    const Strings left = JournalIn(drives).results.FoldersFailedUndo;
     ASSERT_GT(left.size(), 0u);
     // What is left is exactly what is still there: the folders not reached, and D above them.
     EXPECT_EQ(EntriesBelow(drives, "f:\\D") + 1, left.size());

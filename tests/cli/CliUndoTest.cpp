@@ -16,10 +16,6 @@ std::string JournalText(const TempDrives& drives) {
     return drives.readText("c:" + drives.hostRoot() + "/j.json");
 }
 
-nlohmann::json Journal(const TempDrives& drives) {
-    return nlohmann::json::parse(JournalText(drives));
-}
-
 TEST(CliUndo, ARemovalThatFailsIsReportedKeptAndRetriedExactly) {
     TempDrives drives;
     drives.makeFile("g:\\Src\\T\\Sub\\a.txt", "a");
@@ -38,9 +34,9 @@ TEST(CliUndo, ARemovalThatFailsIsReportedKeptAndRetriedExactly) {
     EXPECT_NE(first.err.find("unable to delete"), std::string::npos) << first.err;
     EXPECT_EQ(drives.listTree("f:\\D"),
               (Strings{"X\\", "X\\T\\", "X\\T\\Sub\\", "X\\T\\Sub\\foreign.txt"}));
-    const nlohmann::json journal = Journal(drives);
-    EXPECT_EQ(journal.at("FoldersFailedUndo").get<Strings>(), stuck);
-    EXPECT_TRUE(journal.at("FoldersCreated").empty());
+    const engine::RunJournal journal = JournalIn(drives);
+    EXPECT_EQ(journal.results.FoldersFailedUndo, stuck);
+    EXPECT_TRUE(journal.results.FoldersCreated.empty());
 
     std::remove(drives.hostPath("f:\\D\\X\\T\\Sub\\foreign.txt").c_str());
     const CliResult retry = RunCli(drives, {"undo", "--journal", "j.json", "--json"});

@@ -2,6 +2,8 @@
 
 #include "core/TextRules.h"
 
+#include <cerrno>
+
 namespace dirforge::testing {
 
 namespace {
@@ -243,6 +245,44 @@ private:
 std::unique_ptr<platform::AnchoredFolder>
 FaultInjectingFileSystem::openAnchor(const std::string& path, platform::AnchorReach reach) {
     return FaultInjectingAnchor::Wrapped(*this, inner_.openAnchor(path, reach));
+}
+
+namespace {
+
+/// An append file whose appends fail, as on a full disk, where a rule says so.
+class FaultyAppendFile : public platform::AppendFile {
+public:
+    FaultyAppendFile(const FaultInjectingFileSystem& fs, std::string path,
+                     std::unique_ptr<platform::AppendFile> inner)
+        : fs_(fs), path_(std::move(path)), inner_(std::move(inner)) {}
+    bool append(std::string_view bytes) override {
+        if (fs_.failingRule(FsOp::AppendFile, path_) != nullptr) {
+            error_ = ENOSPC;
+            return false;
+        }
+        return inner_->append(bytes);
+    }
+    bool sync() override { return inner_->sync(); }
+    bool truncate(std::uint64_t size) override { return inner_->truncate(size); }
+    std::uint64_t size() const override { return inner_->size(); }
+    int error() const override { return error_ != 0 ? error_ : inner_->error(); }
+
+private:
+    const FaultInjectingFileSystem& fs_;
+    std::string path_;
+    std::unique_ptr<platform::AppendFile> inner_;
+    int error_ = 0;
+};
+
+} // namespace
+
+std::unique_ptr<platform::AppendFile>
+FaultInjectingFileSystem::openAppendFile(const std::string& path, platform::AppendOpen how,
+                                         int* error) {
+    auto inner = inner_.openAppendFile(path, how, error);
+    if (!inner)
+        return nullptr;
+    return std::make_unique<FaultyAppendFile>(*this, path, std::move(inner));
 }
 
 } // namespace dirforge::testing

@@ -44,7 +44,8 @@ enum class FsOp {
     RemoveEmptyFolder,
     FreeSpace,
     ReadFile,
-    WriteFile
+    WriteFile,
+    AppendFile ///< each append to a file opened with openAppendFile (a journal); fails as ENOSPC
 };
 
 /// One injected fault: which operation, which paths, after how many passing calls, how often.
@@ -102,6 +103,9 @@ public:
                                         std::uint64_t maxBytes) const override;
     std::unique_ptr<platform::AnchoredFolder> openAnchor(const std::string& path,
                                                          platform::AnchorReach reach) override;
+    std::unique_ptr<platform::AppendFile> openAppendFile(const std::string& path,
+                                                         platform::AppendOpen how,
+                                                         int* error = nullptr) override;
 
     /// Counts the call and returns the rule that makes it fail, or null; a copy passes both paths.
     const FaultRule* failingRule(FsOp op, const std::string& path,
