@@ -6,6 +6,7 @@
 #include "BenchSeams.h"
 
 #include "engine/CreationRun.h"
+#include "engine/JournalWriter.h"
 
 #include <algorithm>
 #include <cstdio>
@@ -104,8 +105,14 @@ DIRFORGE_BENCH(engine_run_100k) {
         if (round == 0)
             ResetPeakMemory();
         engine::PageRunState state;
-        real = std::min(real,
-                        bench::secondsOf([&] { engine::CreationRun(request, state, services); }));
+        // The run writes its journal ahead, as dirforge-cli --journal does.
+        engine::JournalWriter journal(drive.fs().openAppendFile("f:\\Journal" + suffix + ".jsonl",
+                                                                platform::AppendOpen::CreateNew),
+                                      drive.fs().drives());
+        engine::RunServices withJournal = services;
+        withJournal.journal = &journal;
+        real = std::min(
+            real, bench::secondsOf([&] { engine::CreationRun(request, state, withJournal); }));
         if (round == 0) {
             peakMb = PeakMemoryMb();
             report.count("run_100k_created",
@@ -188,4 +195,38 @@ DIRFORGE_BENCH(engine_copy_tree) {
     report.value("copy_tree_cp_seconds", plain);
     report.value("copy_tree_run_seconds", real);
     report.value("copy_tree_ratio", real / plain);
+}
+
+// dirforge-cli's run of 100 000 names with --journal (written ahead) against the same run without.
+DIRFORGE_BENCH(journal_overhead) {
+    bench::BenchDrive drive("journal");
+    if (!drive.ready())
+        return;
+    {
+        std::ofstream names(drive.root() + "/names.txt");
+        for (const std::string& name : BenchNames())
+            names << name << '\n';
+    }
+    const auto cliRun = [&](const std::string& folder, bool journal) {
+        const std::string command =
+            "cd '" + drive.root() + "' && DIRFORGE_DRIVES='f=" + drive.root() +
+            "' '" DIRFORGE_CLI "' strings --dest 'f:\\" + folder + "' --names names.txt --quiet" +
+            (journal ? " --journal " + folder + ".jsonl" : "") + " > /dev/null";
+        return bench::secondsOf([&] {
+            if (std::system(command.c_str()) != 0)
+                std::fprintf(stderr, "journal_overhead: the run failed\n");
+        });
+    };
+    double plain = 1e9, journaled = 1e9;
+    for (int round = 0; round < 3; ++round) {
+        const std::string suffix = std::to_string(round);
+        if (round % 2 == 0)
+            plain = std::min(plain, cliRun("P" + suffix, false));
+        journaled = std::min(journaled, cliRun("J" + suffix, true));
+        if (round % 2 == 1)
+            plain = std::min(plain, cliRun("P" + suffix, false));
+    }
+    report.value("journal_overhead_plain_seconds", plain);
+    report.value("journal_overhead_seconds", journaled);
+    report.value("journal_overhead_ratio", journaled / plain);
 }

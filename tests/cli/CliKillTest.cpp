@@ -97,7 +97,8 @@ TEST_P(CliKill, AnUndoKilledAtAnyMomentIsFinishedByTheNextOne) {
     // The last name is removed first: wait until the undo has come down to the parameter's.
     const int reached = kKillNames - 1 - GetParam();
     CliChild undo = StartCli(f.drives, {"undo", "--journal", "j.json", "--quiet"});
-    KillWhen(undo, [&] { return !f.drives.exists("f:\\D\\" + KillNameOf(reached) + "\\T\\a.txt"); });
+    KillWhen(undo,
+             [&] { return !f.drives.exists("f:\\D\\" + KillNameOf(reached) + "\\T\\a.txt"); });
     f.expectUndoRestores();
 }
 

@@ -11,6 +11,8 @@
 
 #include <gtest/gtest.h>
 
+#include <unistd.h>
+
 #include <string>
 #include <vector>
 
@@ -26,8 +28,8 @@ std::optional<engine::RunJournal> Read(const std::string& text, std::string& err
 }
 
 TEST(JournalLines, ATornLastRecordIsLeftOutAndEverythingBeforeItIsRead) {
-    const std::string complete = kHeader + "{\"made\":\"f:\\\\D\\\\A\",\"id\":[1,2]}\n" +
-                                 "{\"created\":\"f:\\\\D\\\\A\"}\n";
+    const std::string complete =
+        kHeader + "{\"made\":\"f:\\\\D\\\\A\",\"id\":[1,2]}\n" + "{\"created\":\"f:\\\\D\\\\A\"}\n";
     engine::JournalRead read;
     std::string error;
     const auto journal = Read(complete + "{\"made\":\"f:\\\\D\\\\B\",\"i", error, &read);
@@ -70,9 +72,10 @@ INSTANTIATE_TEST_SUITE_P(
         RefusedCase{"NegativeInode", kHeader + "{\"made\":\"f:\\\\A\",\"id\":[1,-2]}\n", "line 2"},
         RefusedCase{"FloatInode", kHeader + "{\"made\":\"f:\\\\A\",\"id\":[1,1e30]}\n", "line 2"},
         RefusedCase{"PathOfWrongType", kHeader + "\n{\"created\":7}\n", "line 2"},
-        RefusedCase{"RepeatedRecord",
-                    kHeader + "{\"made\":\"f:\\\\A\",\"id\":[1,2]}\n{\"made\":\"f:\\\\A\",\"id\":[1,2]}\n",
-                    "line 3: a repeated record"},
+        RefusedCase{
+            "RepeatedRecord",
+            kHeader + "{\"made\":\"f:\\\\A\",\"id\":[1,2]}\n{\"made\":\"f:\\\\A\",\"id\":[1,2]}\n",
+            "line 3: a repeated record"},
         RefusedCase{"RepeatedKey", kHeader + "{\"created\":\"a\",\"created\":\"b\"}\n", "line 2"},
         RefusedCase{"SecondHeader", kHeader + kHeader, "line 2: a second header"},
         RefusedCase{"IdentityOfNoFolder", kHeader + "{\"madeId\":0,\"id\":[1,2]}\n", "line 2"},
@@ -155,6 +158,33 @@ TEST_F(JournalFullDisk, AJournalThatCannotBeWrittenStopsTheRunAndWhatWasMadeIsUn
     ASSERT_TRUE(engine::UndoLastRun(PageKind::Strings, journal.results, journal.lastAttachMode,
                                     journal.lastDestination, drives.fs(), undoPrompt, undoLog));
     EXPECT_EQ(drives.listTree("f:\\"), std::vector<std::string>{"j.json"});
+}
+
+class UndoAlreadyGone : public RunFixture {};
+
+// A file the user (or a killed undo) removed was reported as kept and failed, and came back as
+// a retry of something that is not there.
+TEST_F(UndoAlreadyGone, AnItemAlreadyGoneIsCountedAsGoneNotKeptOrRetried) {
+    drives.makeFile("g:\\Src\\S\\a.txt", "a");
+    drives.makeFile("g:\\Src\\S\\b.txt", "b");
+    engine::RunRequest r = request(PageKind::Strings, {"A"}, "f:\\D");
+    r.attachMode = AttachMode::Existing;
+    r.copyVariant = CopyVariant::MainFolderWithFiles;
+    r.structureLines = {"g:\\Src"};
+    create(r);
+    ASSERT_TRUE(drives.isFile("f:\\D\\A\\Src\\S\\a.txt"));
+    ASSERT_EQ(::unlink(drives.hostPath("f:\\D\\A\\Src\\S\\a.txt").c_str()), 0);
+
+    prompt.expect(engine::TextsFor(PageKind::Strings).undo.question, MessageKind::Question,
+                  PromptButton::Yes);
+    prompt.expect(engine::TextsFor(PageKind::Strings).undo.end, MessageKind::Information);
+    ASSERT_TRUE(engine::UndoLastRun(PageKind::Strings, state.results, state.lastAttachMode,
+                                    state.lastDestination, fs(), prompt, log));
+    EXPECT_EQ(state.results.AlreadyGone, std::vector<std::string>{"f:\\D\\A\\Src\\S\\a.txt"});
+    EXPECT_EQ(state.results.counters.alreadyGone, 1);
+    EXPECT_TRUE(state.results.UndoRetry.empty());
+    EXPECT_TRUE(state.results.FoldersFailedUndo.empty());
+    EXPECT_EQ(drives.listTree("f:\\"), std::vector<std::string>{});
 }
 
 } // namespace
