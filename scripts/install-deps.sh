@@ -15,6 +15,9 @@ packages=(
   # The latency file system of the benchmarks.
   libfuse3-dev
   fuse3
+  # The loop file systems of the copy benchmarks and tests: XFS with reflink, btrfs.
+  xfsprogs
+  btrfs-progs
   # Installing, packaging and checking what is installed; fonts for the screenshots.
   desktop-file-utils
   appstream
