@@ -53,8 +53,13 @@ MakeOutcome StructureCopy::copyFile(const std::string& item, const std::string& 
         return context_.simulated->makeFile(target);
     if (simulate)
         return fs.fileExists(target) ? MakeOutcome::Existed : MakeOutcome::Made;
-    if (context_.anchors.copyFile(context_.anchorPoint, core::Trim(item), core::Trim(target),
-                                  identity))
+    const bool copied =
+        structure_ != nullptr
+            ? context_.anchors.copyFile(context_.anchorPoint, *structure_, core::Trim(item),
+                                        core::Trim(target), identity, memory_)
+            : context_.anchors.copyFile(context_.anchorPoint, core::Trim(item), core::Trim(target),
+                                        identity);
+    if (copied)
         return MakeOutcome::Made;
     // The copy never overwrites: it failed because the target was there, or for another reason;
     // a link standing at the target is never written through and counts as another reason.
@@ -103,6 +108,7 @@ void StructureCopy::walk(const std::string& source, const std::string& copyTarge
     const std::string root = core::Trim(source);
     CopyQueue.push_back({root, std::string()});
     copyRoot(copyTarget, simulate);
+    structure_ = !simulate && CopiesFiles(context_.variant) ? structureAt(root) : nullptr;
 
     // The copy writes below its own source only when copyTarget lies inside the structure; then
     // every folder entry is checked so the walk never enters what it has just made.
@@ -149,6 +155,17 @@ void StructureCopy::walk(const std::string& source, const std::string& copyTarge
             }
         }
     }
+    if (!simulate)
+        context_.anchors.releaseFolders(context_.anchorPoint);
+}
+
+platform::AnchoredFolder* StructureCopy::structureAt(const std::string& root) {
+    auto found = structures_.find(root);
+    if (found == structures_.end())
+        found =
+            structures_.emplace(root, context_.fs.openAnchor(root, platform::AnchorReach::Exact))
+                .first;
+    return found->second.get();
 }
 
 void StructureCopy::folderEntry(const QueuedFolder& child, const std::string& target,

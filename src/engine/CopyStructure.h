@@ -13,7 +13,9 @@
 #include "platform/Prompt.h"
 
 #include <deque>
+#include <memory>
 #include <string>
+#include <unordered_map>
 #include <vector>
 
 namespace dirforge::engine {
@@ -70,12 +72,21 @@ private:
     void folderEntry(const QueuedFolder& child, const std::string& target, bool simulate);
     void fileEntry(const std::string& item, const std::string& target, bool simulate);
     void linkEntry(const std::string& item);
+    /// The structure at root, held open for the run's copies of its files; null when it cannot
+    /// be opened (its files are then copied by their paths).
+    platform::AnchoredFolder* structureAt(const std::string& root);
     /// Adds the item's size to the bytes cell, or warns that the scan did not see it.
     void addSize(const std::string& item, CounterColumn column, const char* missingText,
                  const char* title);
 
     CopyContext context_;
     std::deque<QueuedFolder> CopyQueue;
+    /// The structure being copied and its held folder.
+    std::string root_;
+    platform::AnchoredFolder* structure_ = nullptr;
+    std::unordered_map<std::string, std::unique_ptr<platform::AnchoredFolder>> structures_;
+    /// What every copy of the run shares: small files read once, drives that refused a clone.
+    platform::CopyMemory memory_;
 };
 
 } // namespace dirforge::engine

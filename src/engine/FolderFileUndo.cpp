@@ -2,6 +2,7 @@
 
 #include "core/PathChecks.h"
 #include "core/TextRules.h"
+#include "engine/RunAnchors.h"
 
 #include <algorithm>
 
@@ -241,9 +242,14 @@ platform::AnchoredFolder* FolderFileUndo::FindAnchor(const std::string& path, bo
                         anchorState_[j] = 0;
                     }
                 openCount_ = 0;
+                above_.clear();
             }
-            // Reopened as the run resolved it; another folder standing there now is refused.
-            auto anchor = fs_.openAnchor(anchors_[i].path, platform::AnchorReach::Exact);
+            // Reopened as the run resolved it, from the folder above it as the run opened it;
+            // another folder standing there now is refused.
+            platform::AnchoredFolder* above = AboveOf(anchors_[i].path);
+            auto anchor = above != nullptr
+                              ? above->openFolder(anchors_[i].path, platform::AnchorReach::Exact)
+                              : fs_.openAnchor(anchors_[i].path, platform::AnchorReach::Exact);
             const bool same = anchor && anchor->identity().sameObject(anchors_[i].identity);
             anchorState_[i] = same ? 1 : -1;
             if (same) {
@@ -255,6 +261,16 @@ platform::AnchoredFolder* FolderFileUndo::FindAnchor(const std::string& path, bo
         return refused ? nullptr : openAnchors_[i].get();
     }
     return nullptr;
+}
+
+platform::AnchoredFolder* FolderFileUndo::AboveOf(const std::string& anchor) {
+    const std::string above = FolderAbove(anchor);
+    if (above.empty())
+        return nullptr;
+    auto found = above_.find(above);
+    if (found == above_.end()) // kept when it cannot be opened too: asked once
+        found = above_.emplace(above, fs_.openAnchor(above, platform::AnchorReach::Exact)).first;
+    return found->second.get();
 }
 
 platform::RemoveOutcome FolderFileUndo::RemoveItem(const std::string& path,

@@ -128,6 +128,9 @@ private:
     /// none is recorded or it is no longer the folder the run created below (*refused then).
     platform::AnchoredFolder* AnchorOf(const std::string& path, bool& refused);
     platform::AnchoredFolder* FindAnchor(const std::string& path, bool& refused);
+    /// The folder directly above a recorded anchor, held: anchors beside one another open from
+    /// it, one look-up each on a network share. Null for a drive's root or a missing folder.
+    platform::AnchoredFolder* AboveOf(const std::string& anchor);
     /// Removes one folder or file below its anchor; the outcome decides what is reported.
     platform::RemoveOutcome RemoveItem(const std::string& path,
                                        const platform::FileIdentity* identity, bool folder);
@@ -147,6 +150,7 @@ private:
     std::unordered_map<std::string, std::size_t> anchorIndex_;
     std::vector<std::unique_ptr<platform::AnchoredFolder>> openAnchors_;
     std::vector<signed char> anchorState_; // 0 not opened yet, 1 open, -1 refused
+    std::unordered_map<std::string, std::unique_ptr<platform::AnchoredFolder>> above_;
     std::size_t openCount_ = 0;
     /// The folder of the last item looked up and its anchor: the items of one folder come together.
     std::string lastParent_;

@@ -14,8 +14,8 @@ constexpr std::size_t kMostHeld = 256;
 /// held until then, and one listing that stops once it has named them all identifies them.
 constexpr std::size_t kMostUnidentified = 16384;
 
-/// The drive path of the folder directly above a chosen point ("f:" above "f:\Run"); empty
-/// for a drive's root and for a point that ends in "." or "..".
+} // namespace
+
 std::string FolderAbove(const std::string& chosen) {
     const std::size_t end = chosen.find_last_not_of("\\/");
     if (end == std::string::npos || end < 2)
@@ -28,8 +28,6 @@ std::string FolderAbove(const std::string& chosen) {
         return {};
     return chosen.substr(0, cut);
 }
-
-} // namespace
 
 RunAnchors::~RunAnchors() {
     identifyMade();
@@ -193,13 +191,40 @@ void RunAnchors::identifyWhenDue() {
 
 bool RunAnchors::copyFile(const std::string& chosen, const std::string& source,
                           const std::string& target, platform::FileIdentity& identity) {
+    return journaledCopy(chosen, target, identity, [&](platform::AnchoredFolder& anchor) {
+        return anchor.copyFileInto(source, target, &identity);
+    });
+}
+
+bool RunAnchors::journaledCopy(const std::string& chosen, const std::string& target,
+                               platform::FileIdentity& identity,
+                               const std::function<bool(platform::AnchoredFolder&)>& copy) {
     if (!journalReady(target, true))
         return false;
     Held* held = heldFor(chosen);
-    const bool copied = held != nullptr && held->anchor->copyFileInto(source, target, &identity);
+    const bool copied = held != nullptr && copy(*held->anchor);
     if (copied && journal_ != nullptr)
         journal_->file(target, identity);
     return copied;
+}
+
+} // namespace dirforge::engine
+
+namespace dirforge::engine {
+
+bool RunAnchors::copyFile(const std::string& chosen, platform::AnchoredFolder& from,
+                          const std::string& source, const std::string& target,
+                          platform::FileIdentity& identity, platform::CopyMemory& memory) {
+    return journaledCopy(chosen, target, identity, [&](platform::AnchoredFolder& anchor) {
+        return anchor.copyFileFrom(from, source, target, &identity, memory);
+    });
+}
+
+void RunAnchors::releaseFolders(const std::string& chosen) {
+    if (last_ != nullptr && chosen == lastChosen_)
+        last_->anchor->releaseFolders();
+    else if (const auto found = held_.find(chosen); found != held_.end())
+        found->second.anchor->releaseFolders();
 }
 
 } // namespace dirforge::engine

@@ -15,6 +15,7 @@
 #include "platform/FileSystem.h"
 
 #include <chrono>
+#include <functional>
 #include <memory>
 #include <optional>
 #include <string>
@@ -22,6 +23,10 @@
 #include <unordered_set>
 
 namespace dirforge::engine {
+
+/// The drive path of the folder directly above a chosen point ("f:" above "f:\Run"); empty
+/// for a drive's root and for a point that ends in "." or "..".
+std::string FolderAbove(const std::string& chosen);
 
 class RunAnchors {
 public:
@@ -52,6 +57,13 @@ public:
     /// Writes every anchor, made folder and identity to journal too, ahead of the next item;
     /// once it failed, nothing more is made.
     void setJournal(JournalWriter* journal) { journal_ = journal; }
+    /// copyFile from a file below from, a structure's folder held for the run, with what the
+    /// run's copies share (memory).
+    bool copyFile(const std::string& chosen, platform::AnchoredFolder& from,
+                  const std::string& source, const std::string& target,
+                  platform::FileIdentity& identity, platform::CopyMemory& memory);
+    /// Lets go of the folders below the point chosen held for the files made in them.
+    void releaseFolders(const std::string& chosen);
     /// Fills in the identities of the folders made so far that creating left for later; a run
     /// calls it when its last name is done, before anything reads the journal.
     void identifyMade();
@@ -80,6 +92,10 @@ private:
     /// folder text above names none.
     platform::AnchoredFolder* heldAbove(const std::string& above);
     void identify(Held& held);
+    /// Runs copy in the anchor held for chosen, journaled ahead and after as every item is.
+    bool journaledCopy(const std::string& chosen, const std::string& target,
+                       platform::FileIdentity& identity,
+                       const std::function<bool(platform::AnchoredFolder&)>& copy);
     /// identifyMade once the oldest folder without identity has waited identityWait_.
     void identifyWhenDue();
     void record(const platform::AnchoredFolder& anchor);

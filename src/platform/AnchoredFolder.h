@@ -4,6 +4,7 @@
 // never through a symbolic link, so what stands on a path at the moment of a call cannot send a
 // write or a removal elsewhere. Paths are drive paths that must lie below the anchor.
 
+#include "platform/CopyMemory.h"
 #include "platform/FileIdentity.h"
 
 #include <memory>
@@ -63,6 +64,15 @@ public:
     /// is created exclusively in its folder below the anchor; *identity is the copy's.
     virtual bool copyFileInto(const std::string& source, const std::string& target,
                               FileIdentity* identity) = 0;
+    /// Copies the regular file `source` (a drive path below from, an anchor held on a structure,
+    /// not through a link) to target as copyFileInto does: cloned where the file system can,
+    /// else written from the content memory keeps of it, else copied with its holes. The folders
+    /// on both sides are reached through handles held while their files are made.
+    virtual bool copyFileFrom(AnchoredFolder& from, const std::string& source,
+                              const std::string& target, FileIdentity* identity,
+                              CopyMemory& memory) = 0;
+    /// Closes the folder handles held below the anchor for the files made in them.
+    virtual void releaseFolders() = 0;
     /// Deletes the file at path when it is the recorded one, unchanged since the copy.
     virtual RemoveOutcome removeFile(const std::string& path, const FileIdentity& expected) = 0;
     /// Removes the folder at path when it is the recorded one and empty.

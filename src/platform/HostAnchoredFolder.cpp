@@ -1,6 +1,7 @@
 #include "platform/HostAnchoredFolder.h"
 
-#include "platform/HostFileContents.h"
+#include "platform/HeldFolders.h"
+#include "platform/HostFileCopy.h"
 #include "platform/HostFolderCalls.h"
 #include "platform/NameIndex.h"
 #include "platform/PortableNames.h"
@@ -50,39 +51,6 @@ bool SplitDrivePath(std::string_view path, char& letter, std::vector<std::string
     return true;
 }
 
-/// Opens rel (elements joined by "/") below dirfd as a folder, never through a link or out of
-/// dirfd.
-Fd OpenBeneath(int dirfd, const std::string& rel) {
-    if (rel.empty())
-        return Fd(dirfd, false);
-    static bool openat2Missing = false;
-    if (!openat2Missing) {
-        open_how how{};
-        how.flags = O_PATH | O_DIRECTORY | O_CLOEXEC;
-        how.resolve = RESOLVE_BENEATH | RESOLVE_NO_SYMLINKS | RESOLVE_NO_MAGICLINKS;
-        const long fd = ::syscall(SYS_openat2, dirfd, rel.c_str(), &how, sizeof how);
-        if (fd >= 0 || (errno != ENOSYS && errno != EPERM))
-            return Fd(static_cast<int>(fd));
-        openat2Missing = true; // an old kernel or a filter: walk one element at a time
-    }
-    Fd current(dirfd, false);
-    std::size_t start = 0;
-    while (start < rel.size()) {
-        std::size_t end = rel.find('/', start);
-        if (end == std::string::npos)
-            end = rel.size();
-        const std::string element = rel.substr(start, end - start);
-        Fd next(::openat(current.get(), element.c_str(),
-                         O_PATH | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC));
-        FileIdentity entered;
-        if (!next.valid() || !FolderIdentityAt(next.get(), "", entered))
-            return Fd(); // errno of the failed call (a link fails with ENOTDIR or ELOOP)
-        current = std::move(next);
-        start = end + 1;
-    }
-    return current;
-}
-
 /// Where an anchor is opened from: the drive's letter and the letter as the path named it.
 struct AnchorLetters {
     char letter; ///< lower-case
@@ -123,11 +91,11 @@ public:
         if (rel.size() == 1 && when == MadeIdentity::Later && made != nullptr)
             return makeDeferred(rel, *made) || existsAsFolder(handle_.get(), last);
         errno = 0;
-        Fd parent = OpenBeneath(handle_.get(), joined(rel, rel.size() - 1));
-        if (!parent.valid())
+        const int parent = folders_.open(handle_.get(), joined(rel, rel.size() - 1));
+        if (parent < 0)
             return errno == ENOENT && createWalking(rel, made);
-        return makeOne(parent.get(), rel, rel.size() - 1, made) ||
-               existsAsFolder(parent.get(), last);
+        // Held: the copy of a structure makes this folder's own files and folders next.
+        return makeOne(parent, rel, rel.size() - 1, made, true) || existsAsFolder(parent, last);
     }
 
     std::vector<FileIdentity> identifyDeferred() override {
@@ -147,32 +115,30 @@ public:
         const auto host = drives_.toHost(source);
         if (!host || !relativeOf(target, rel, true) || rel.empty())
             return false;
-        Fd in(::open(host->c_str(), O_RDONLY | O_NOFOLLOW | O_CLOEXEC));
-        struct stat st;
-        if (!in.valid() || ::fstat(in.get(), &st) != 0 || !S_ISREG(st.st_mode))
+        const int parent = folders_.open(handle_.get(), joined(rel, rel.size() - 1));
+        if (parent < 0)
             return false;
-        Fd parent = OpenBeneath(handle_.get(), joined(rel, rel.size() - 1));
-        if (!parent.valid())
-            return false;
-        const char* name = rel.back().c_str();
-        // O_EXCL: anything standing there (file, folder, even a dangling link) is never touched.
-        Fd out(::openat(parent.get(), name, O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC,
-                        kNewFileMode));
-        if (!out.valid())
-            return false;
-        struct stat written;
-        const bool copied = CopyContents(in.get(), out.get()) &&
-                            ::fchmod(out.get(), st.st_mode & kPermissionBits) == 0 &&
-                            ::fstat(out.get(), &written) == 0 && out.reset();
-        if (!copied) {
-            out.reset();
-            ::unlinkat(parent.get(), name, 0); // only the file this call created
-            return false;
-        }
-        if (identity != nullptr)
-            *identity = IdentityOf(written);
-        return true;
+        CopyMemory once;
+        return CopyFileBetween({AT_FDCWD, host->c_str(), parent, rel.back().c_str()}, source, once,
+                               identity);
     }
+
+    bool copyFileFrom(AnchoredFolder& from, const std::string& source, const std::string& target,
+                      FileIdentity* identity, CopyMemory& memory) override {
+        auto* structure = dynamic_cast<HostAnchoredFolder*>(&from);
+        std::vector<std::string>& rel = scratch_; // reused: no allocation per call
+        // Another anchor than this: the two sides' held handles never close one another's.
+        if (structure == nullptr || structure == this || !relativeOf(target, rel, true) ||
+            rel.empty())
+            return false;
+        const int parent = folders_.open(handle_.get(), joined(rel, rel.size() - 1));
+        if (parent < 0)
+            return false;
+        return structure->copyOut(source, {-1, nullptr, parent, rel.back().c_str()},
+                                  identity_.device, identity, memory);
+    }
+
+    void releaseFolders() override { folders_.clear(); }
 
     std::unique_ptr<AnchoredFolder> openFolder(const std::string& path,
                                                AnchorReach reach) override {
@@ -195,6 +161,23 @@ public:
     }
 
 private:
+    /// Copies source, a file below this anchor, into ends' target folder and name: the source
+    /// is opened from its folder's held handle (or not at all when its content is kept).
+    bool copyOut(const std::string& source, CopyEnds ends, std::uint64_t targetDevice,
+                 FileIdentity* identity, CopyMemory& memory) {
+        std::vector<std::string>& rel = sourceScratch_;
+        if (!relativeOf(source, rel, false) || rel.empty())
+            return false;
+        const KeptContent* kept = memory.kept(source);
+        if (kept == nullptr || memory.mayClone(kept->device, targetDevice)) {
+            ends.sourceFolder = folders_.open(handle_.get(), joined(rel, rel.size() - 1));
+            if (ends.sourceFolder < 0 && kept == nullptr)
+                return false;
+        }
+        ends.sourceName = rel.back().c_str();
+        return CopyFileBetween(ends, source, memory, identity);
+    }
+
     /// The elements of path below the anchor; false when path does not lie at or below it.
     /// Only the elements below the anchor are copied.
     bool relativeOf(const std::string& path, std::vector<std::string>& rel, bool creating) {
@@ -256,13 +239,23 @@ private:
         return text;
     }
 
-    /// Makes rel[index] in parent; records it when made.
+    /// Makes rel[index] in parent; records it when made. held: its handle is kept for what is
+    /// made in it next (opening it asks what its identity look-up would have asked).
     bool makeOne(int parent, const std::vector<std::string>& rel, std::size_t index,
-                 std::vector<MadeItem>* made) {
+                 std::vector<MadeItem>* made, bool held = false) {
         const char* name = rel[index].c_str();
         if (::mkdirat(parent, name, kNewFolderMode) != 0)
             return false;
         FileIdentity identity;
+        if (held) {
+            Fd folder(::openat(parent, name, O_PATH | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC));
+            if (folder.valid() && FolderIdentityAt(folder.get(), "", identity)) {
+                if (made != nullptr)
+                    made->push_back({drivePathOf(rel, index + 1), identity});
+                folders_.hold(joined(rel, index + 1), std::move(folder));
+            }
+            return true;
+        }
         if (made != nullptr && FolderIdentityAt(parent, name, identity))
             made->push_back({drivePathOf(rel, index + 1), identity});
         return true;
@@ -458,6 +451,9 @@ private:
 
     const DriveMap& drives_;
     std::vector<std::string> scratch_;
+    std::vector<std::string> sourceScratch_;
+    /// Folders below the anchor held while their files are made (or, on a structure, read).
+    HeldFolders folders_;
     std::vector<std::string_view> views_;
     std::string listedParent_;
     bool listingParentSet_ = false;

@@ -1,11 +1,67 @@
 #include "platform/HostFileContents.h"
 
-#include <array>
+#include <algorithm>
 #include <cerrno>
 #include <sys/types.h>
 #include <unistd.h>
+#include <vector>
 
 namespace dirforge::platform {
+
+namespace {
+
+/// The piece copies read and write at once: large enough that a big file costs few calls and
+/// a disk streams, small enough to stay in the processor's caches.
+constexpr std::size_t kCopyPiece = 256 * 1024;
+
+char* CopyBuffer() {
+    static thread_local std::vector<char> buffer(kCopyPiece);
+    return buffer.data();
+}
+
+/// Reads up to size bytes at offset (or at the file position when offset is negative).
+ssize_t ReadSome(int fd, char* data, std::size_t size, off_t offset) {
+    for (;;) {
+        const ssize_t got = offset < 0 ? ::read(fd, data, size) : ::pread(fd, data, size, offset);
+        if (got >= 0 || errno != EINTR)
+            return got;
+    }
+}
+
+bool WriteAllAt(int fd, const char* data, std::size_t size, off_t offset) {
+    while (size > 0) {
+        const ssize_t written = ::pwrite(fd, data, size, offset);
+        if (written < 0) {
+            if (errno == EINTR)
+                continue;
+            return false;
+        }
+        data += written;
+        size -= static_cast<std::size_t>(written);
+        offset += written;
+    }
+    return true;
+}
+
+/// Copies [from, end) of in to the same place in out; false when a read or write fails.
+bool CopyRange(int in, int out, off_t from, off_t end) {
+    char* buffer = CopyBuffer();
+    while (from < end) {
+        const std::size_t want =
+            static_cast<std::size_t>(std::min<off_t>(end - from, static_cast<off_t>(kCopyPiece)));
+        const ssize_t got = ReadSome(in, buffer, want, from);
+        if (got < 0)
+            return false;
+        if (got == 0)
+            return true; // the file became shorter meanwhile
+        if (!WriteAllAt(out, buffer, static_cast<std::size_t>(got), from))
+            return false;
+        from += got;
+    }
+    return true;
+}
+
+} // namespace
 
 bool WriteAll(int fd, const char* data, std::size_t size) {
     while (size > 0) {
@@ -22,19 +78,50 @@ bool WriteAll(int fd, const char* data, std::size_t size) {
 }
 
 bool CopyContents(int from, int to) {
-    std::array<char, 64 * 1024> buffer;
+    char* buffer = CopyBuffer();
     for (;;) {
-        const ssize_t got = ::read(from, buffer.data(), buffer.size());
+        const ssize_t got = ReadSome(from, buffer, kCopyPiece, -1);
         if (got == 0)
             return true;
-        if (got < 0) {
-            if (errno == EINTR)
-                continue;
-            return false;
-        }
-        if (!WriteAll(to, buffer.data(), static_cast<std::size_t>(got)))
+        if (got < 0 || !WriteAll(to, buffer, static_cast<std::size_t>(got)))
             return false;
     }
+}
+
+bool CopySparse(int from, int to, std::uint64_t size) {
+    const off_t end = static_cast<off_t>(size);
+    off_t at = 0;
+    while (at < end) {
+        const off_t data = ::lseek(from, at, SEEK_DATA);
+        if (data < 0) {
+            if (errno == ENXIO)
+                break; // only a hole is left
+            // No hole finding here: every byte is copied, from where the walk stands.
+            return CopyRange(from, to, at, end) && ::ftruncate(to, end) == 0;
+        }
+        off_t hole = ::lseek(from, data, SEEK_HOLE);
+        if (hole < 0 || hole > end)
+            hole = end;
+        if (!CopyRange(from, to, data, hole))
+            return false;
+        at = hole;
+    }
+    return ::ftruncate(to, end) == 0;
+}
+
+bool ReadUpTo(int fd, std::uint64_t most, std::string& bytes) {
+    bytes.resize(most);
+    std::uint64_t have = 0;
+    while (have < most) {
+        const ssize_t got = ReadSome(fd, bytes.data() + have, most - have, -1);
+        if (got < 0)
+            return false;
+        if (got == 0)
+            break;
+        have += static_cast<std::uint64_t>(got);
+    }
+    bytes.resize(have);
+    return true;
 }
 
 } // namespace dirforge::platform

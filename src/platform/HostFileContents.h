@@ -3,6 +3,8 @@
 // file systems.
 
 #include <cstddef>
+#include <cstdint>
+#include <string>
 
 namespace dirforge::platform {
 
@@ -10,5 +12,10 @@ namespace dirforge::platform {
 bool WriteAll(int fd, const char* data, std::size_t size);
 /// Copies everything from one open descriptor to another; false when a read or write fails.
 bool CopyContents(int from, int to);
+/// Copies the data of a file of size bytes and none of its holes: the target, new and empty,
+/// gets the same holes (where the file system keeps them) and ends at size.
+bool CopySparse(int from, int to, std::uint64_t size);
+/// Reads from fd until its end or until most bytes are read; false when a read fails.
+bool ReadUpTo(int fd, std::uint64_t most, std::string& bytes);
 
 } // namespace dirforge::platform

@@ -2,6 +2,7 @@
 
 #include "platform/HostAnchoredFolder.h"
 #include "platform/HostFileContents.h"
+#include "platform/HostFileCopy.h"
 #include "platform/HostFolderCalls.h"
 #include "platform/PortableNames.h"
 
@@ -206,22 +207,9 @@ bool HostFileSystem::copyFileExclusive(const std::string& from, const std::strin
     const auto target = hostForCreating(to);
     if (!source || !target)
         return false;
-    FileHandle in(::open(source->c_str(), O_RDONLY | O_NOFOLLOW | O_CLOEXEC));
-    struct stat st;
-    if (!in.valid() || ::fstat(in.get(), &st) != 0 || !S_ISREG(st.st_mode))
-        return false;
-    // O_EXCL: a target that exists in any form (file, folder, even a dangling link) is never
-    // touched.
-    FileHandle out(::open(target->c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, kNewFileMode));
-    if (!out.valid())
-        return false;
-    const bool copied = CopyContents(in.get(), out.get()) &&
-                        ::fchmod(out.get(), st.st_mode & kPermissionBits) == 0 && out.reset();
-    if (!copied) {
-        out.reset();
-        ::unlink(target->c_str()); // only the file this call created
-    }
-    return copied;
+    CopyMemory once;
+    return CopyFileBetween({AT_FDCWD, source->c_str(), AT_FDCWD, target->c_str()}, from, once,
+                           nullptr);
 }
 
 bool HostFileSystem::deleteFile(const std::string& path) {

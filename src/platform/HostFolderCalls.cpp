@@ -3,6 +3,8 @@
 #include <cerrno>
 #include <dirent.h>
 #include <fcntl.h>
+#include <linux/openat2.h>
+#include <sys/syscall.h>
 #include <sys/sysmacros.h>
 #include <unistd.h>
 
@@ -60,6 +62,60 @@ bool FolderIdentityAt(int dirfd, const char* name, FileIdentity& identity, std::
     identity = IdentityOf(st);
     if (links != nullptr)
         *links = st.st_nlink;
+    return true;
+}
+
+Fd OpenBeneath(int dirfd, const std::string& rel) {
+    if (rel.empty())
+        return Fd(dirfd, false);
+    static bool openat2Missing = false;
+    if (!openat2Missing) {
+        open_how how{};
+        how.flags = O_PATH | O_DIRECTORY | O_CLOEXEC;
+        how.resolve = RESOLVE_BENEATH | RESOLVE_NO_SYMLINKS | RESOLVE_NO_MAGICLINKS;
+        const long fd = ::syscall(SYS_openat2, dirfd, rel.c_str(), &how, sizeof how);
+        if (fd >= 0 || (errno != ENOSYS && errno != EPERM))
+            return Fd(static_cast<int>(fd));
+        openat2Missing = true; // an old kernel or a filter: walk one element at a time
+    }
+    Fd current(dirfd, false);
+    std::size_t start = 0;
+    while (start < rel.size()) {
+        std::size_t end = rel.find('/', start);
+        if (end == std::string::npos)
+            end = rel.size();
+        const std::string element = rel.substr(start, end - start);
+        Fd next(::openat(current.get(), element.c_str(),
+                         O_PATH | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC));
+        FileIdentity entered;
+        if (!next.valid() || !FolderIdentityAt(next.get(), "", entered))
+            return Fd(); // errno of the failed call (a link fails with ENOTDIR or ELOOP)
+        current = std::move(next);
+        start = end + 1;
+    }
+    return current;
+}
+
+bool KnownIdentityOf(int fd, FileIdentity& identity) {
+    struct statx sx;
+    const unsigned mask = STATX_TYPE | STATX_INO | STATX_SIZE | STATX_MTIME;
+    if (::statx(fd, "", AT_EMPTY_PATH | AT_STATX_DONT_SYNC, mask, &sx) != 0) {
+        struct stat st; // a kernel without statx
+        if (errno != ENOSYS || ::fstat(fd, &st) != 0)
+            return false;
+        identity = IdentityOf(st);
+        return true;
+    }
+    if ((sx.stx_mask & mask) != mask)
+        return false;
+    identity = FileIdentity{};
+    identity.device = static_cast<std::uint64_t>(makedev(sx.stx_dev_major, sx.stx_dev_minor));
+    identity.inode = sx.stx_ino;
+    if (!S_ISDIR(sx.stx_mode)) {
+        identity.size = static_cast<std::int64_t>(sx.stx_size);
+        identity.modified =
+            static_cast<std::int64_t>(sx.stx_mtime.tv_sec) * 1000000000 + sx.stx_mtime.tv_nsec;
+    }
     return true;
 }
 

@@ -7,6 +7,7 @@
 
 #include <cstdint>
 #include <functional>
+#include <string>
 #include <string_view>
 #include <sys/stat.h>
 
@@ -49,6 +50,14 @@ FileIdentity IdentityOf(const struct stat& st);
 /// folder's link count (0 when the file system does not give one).
 bool FolderIdentityAt(int dirfd, const char* name, FileIdentity& identity,
                       std::uint64_t* links = nullptr);
+
+/// Opens rel (elements joined by "/") below dirfd as a folder (O_PATH), never through a link or
+/// out of dirfd; rel empty: dirfd itself, borrowed. Invalid (errno set) when it cannot.
+Fd OpenBeneath(int dirfd, const std::string& rel);
+
+/// The identity of the file open at fd from the attributes the kernel holds (statx with
+/// AT_STATX_DONT_SYNC): no request to a network file system. False when it cannot be read.
+bool KnownIdentityOf(int fd, FileIdentity& identity);
 
 /// What one pass over a folder's entries gives for each: name, d_type, inode. It answers false
 /// when it has seen enough.

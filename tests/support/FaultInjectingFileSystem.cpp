@@ -210,6 +210,23 @@ public:
         return owner_.failingRule(FsOp::CopyFile, target, source) == nullptr &&
                inner_->copyFileInto(source, target, identity);
     }
+    bool copyFileFrom(platform::AnchoredFolder& from, const std::string& source,
+                      const std::string& target, platform::FileIdentity* identity,
+                      platform::CopyMemory& memory) override {
+        if (owner_.failingRule(FsOp::CopyFile, target, source) != nullptr)
+            return false;
+        auto* wrapped = dynamic_cast<FaultInjectingAnchor*>(&from);
+        platform::AnchoredFolder& inner = wrapped != nullptr ? *wrapped->inner_ : from;
+        if (owner_.failingRule(FsOp::CloneFile, target, source) == nullptr)
+            return inner_->copyFileFrom(inner, source, target, identity, memory);
+        // The file system refuses this one clone, as one that cannot share blocks does.
+        platform::CopyMemory::CloneCall kept = memory.cloneCall();
+        memory.setCloneCall([](int, int) { return EOPNOTSUPP; });
+        const bool copied = inner_->copyFileFrom(inner, source, target, identity, memory);
+        memory.setCloneCall(std::move(kept));
+        return copied;
+    }
+    void releaseFolders() override { inner_->releaseFolders(); }
     platform::RemoveOutcome removeFile(const std::string& path,
                                        const platform::FileIdentity& expected) override {
         if (owner_.failingRule(FsOp::DeleteFile, path) != nullptr)

@@ -9,6 +9,7 @@
 //     faulty.failOnce(FsOp::DeleteFile, "f:\\x\\a.txt");        // first delete of it fails
 //     faulty.failPrefix(FsOp::RemoveEmptyFolder, "f:\\x");      // f:\x and all below it stay
 //     faulty.failAfter(FsOp::CopyFile, 2);                      // copies 3, 4, ... fail
+//     faulty.failPrefix(FsOp::CloneFile, "f:\\x");             // no clone below f:\x
 //
 // Paths match case-insensitively with "/" and "\" alike; a prefix matches whole elements
 // ("f:\x" covers "f:\x" and "f:\x\b", not "f:\xy"). A copy matches on its source or its target.
@@ -45,7 +46,13 @@ enum class FsOp {
     FreeSpace,
     ReadFile,
     WriteFile,
+<<<<<<< HEAD
     AppendFile ///< each append to a file opened with openAppendFile (a journal); fails as ENOSPC
+=======
+    /// A clone of a copied file, refused as by a file system that cannot share blocks
+    /// (EOPNOTSUPP): the copy goes on without it.
+    CloneFile
+>>>>>>> 6dbac97 (Copies clone first, keep holes, pass the mode at creation and read small structure files once; the copy's folders are reached through held handles; the undo opens its anchors from the folder above them)
 };
 
 /// One injected fault: which operation, which paths, after how many passing calls, how often.
