@@ -156,27 +156,47 @@ void LatencyPathsBenchmark(LatencyBench& bench) {
     const engine::RunRequest request =
         NothingRequest(engine::PageKind::Paths, entries, std::string());
 
-    const Measured floor = Measure(bench.mount, [&] {
+    std::vector<int> parents;
+    const auto openParents = [&] {
         const int top =
             ::open(bench.mounted("PathsFloor").c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-        std::vector<int> parents;
         for (int parent = 0; parent < kParents; ++parent)
             parents.push_back(
                 ::openat(top, ParentOf(parent).c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
+        ::close(top);
+    };
+    const auto closeParents = [&] {
+        for (const int parent : parents)
+            ::close(parent);
+        parents.clear();
+    };
+    const Measured floor = Measure(bench.mount, [&] {
+        openParents();
         for (int i = 0; i < kNames; ++i)
             ::mkdirat(parents[static_cast<std::size_t>(i % kParents)],
                       names[static_cast<std::size_t>(i)].c_str(), 0777);
-        for (const int parent : parents)
-            ::close(parent);
-        ::close(top);
+        closeParents();
     });
     engine::PageRunState state;
     const Measured run =
         Measure(bench.mount, [&] { engine::CreationRun(request, state, bench.services); });
 
+    const Measured undo = Measure(bench.mount, [&] {
+        engine::UndoLastRun(engine::PageKind::Paths, state.results, state.lastAttachMode,
+                            state.lastDestination, bench.fs, bench.prompt, bench.quiet);
+    });
+    const Measured floorUndo = Measure(bench.mount, [&] {
+        openParents();
+        for (int i = 0; i < kNames; ++i)
+            ::unlinkat(parents[static_cast<std::size_t>(i % kParents)],
+                       names[static_cast<std::size_t>(i)].c_str(), AT_REMOVEDIR);
+        closeParents();
+    });
+
     bench.report.count("latency_paths_2k_created",
                        static_cast<long long>(state.results.FoldersCreated.size()));
     ReportAgainstFloor(bench.report, "latency_paths_2k", run, floor, entries.size());
+    ReportAgainstFloor(bench.report, "latency_paths_undo_2k", undo, floorUndo, entries.size());
     std::error_code ignored;
     std::filesystem::remove_all(bench.backing("Paths"), ignored);
     std::filesystem::remove_all(bench.backing("PathsFloor"), ignored);

@@ -3,9 +3,15 @@
 // relative paths from the folder that holds both.
 #include "LatencyBench.h"
 
+#include "engine/FolderFileUndo.h"
+
 #include <cstdlib>
+#include <fcntl.h>
 #include <filesystem>
 #include <fstream>
+#include <map>
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace dirforge::bench {
 
@@ -42,12 +48,68 @@ std::string CopyCommand(const LatencyBench& bench, const std::vector<std::string
     return command + " true";
 }
 
+/// The least a copy can ask of the share: each structure file read once (by a handle of its
+/// folder), then per name each folder made and each file created exclusively, written and
+/// closed through the handle of its folder.
+void FloorCopy(const LatencyBench& bench, const std::vector<std::string>& names) {
+    std::vector<std::pair<std::string, std::string>> files; // relative path, content
+    std::vector<std::string> folders{"Structure"};
+    const int root = ::open(bench.mounted("Structure").c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    for (int part = 0; part < kParts; ++part) {
+        const std::string partName = "Part" + std::to_string(part);
+        folders.push_back("Structure/" + partName);
+        for (int sub = -1; sub < kSubsPerPart; ++sub) {
+            const std::string folder = sub < 0 ? partName : partName + "/Sub" + std::to_string(sub);
+            if (sub >= 0)
+                folders.push_back("Structure/" + folder);
+            const int in = ::openat(root, folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+            for (int f = 0; f < kFilesPerFolder; ++f) {
+                const std::string name = "file" + std::to_string(f) + ".txt";
+                const int fd = ::openat(in, name.c_str(), O_RDONLY | O_CLOEXEC);
+                char buffer[4096];
+                const ssize_t got = ::read(fd, buffer, sizeof buffer);
+                ::close(fd);
+                files.emplace_back(
+                    "Structure/" + folder + "/" + name,
+                    std::string(buffer, got > 0 ? static_cast<std::size_t>(got) : 0));
+            }
+            ::close(in);
+        }
+    }
+    ::close(root);
+    const int top = ::open(bench.mounted("CopyFloor").c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    for (const std::string& name : names) {
+        ::mkdirat(top, name.c_str(), 0777);
+        const int target = ::openat(top, name.c_str(), O_PATH | O_DIRECTORY | O_CLOEXEC);
+        std::map<std::string, int> held;
+        for (const std::string& folder : folders) {
+            const std::size_t cut = folder.rfind('/');
+            const int parent = cut == std::string::npos ? target : held[folder.substr(0, cut)];
+            const char* last = folder.c_str() + (cut == std::string::npos ? 0 : cut + 1);
+            ::mkdirat(parent, last, 0777);
+            held[folder] = ::openat(parent, last, O_PATH | O_DIRECTORY | O_CLOEXEC);
+        }
+        for (const auto& [path, content] : files) {
+            const std::size_t cut = path.rfind('/');
+            const int fd = ::openat(held[path.substr(0, cut)], path.c_str() + cut + 1,
+                                    O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0644);
+            ::write(fd, content.data(), content.size());
+            ::close(fd);
+        }
+        for (const auto& [folder, fd] : held)
+            ::close(fd);
+        ::close(target);
+    }
+    ::close(top);
+}
+
 } // namespace
 
 void LatencyCopyBenchmark(LatencyBench& bench) {
     MakeStructure(bench.mount.backing());
     std::filesystem::create_directory(bench.backing("CopyRun"));
     std::filesystem::create_directory(bench.backing("CopyCp"));
+    std::filesystem::create_directory(bench.backing("CopyFloor"));
     engine::RunRequest request;
     request.page = engine::PageKind::Strings;
     request.names = NumberedNames("Copy", kCopies);
@@ -61,9 +123,17 @@ void LatencyCopyBenchmark(LatencyBench& bench) {
     int cpStatus = 0;
     const std::string command = CopyCommand(bench, request.names);
     const Measured cp = Measure(bench.mount, [&] { cpStatus = std::system(command.c_str()); });
+    const Measured floor = Measure(bench.mount, [&] { FloorCopy(bench, request.names); });
     engine::PageRunState state;
     const Measured run =
         Measure(bench.mount, [&] { engine::CreationRun(request, state, bench.services); });
+    // What the copy recorded must let the undo prove every file it made: nothing may be left.
+    engine::UndoLastRun(request.page, state.results, state.lastAttachMode, state.lastDestination,
+                        bench.fs, bench.prompt, bench.quiet);
+    std::size_t left = 0;
+    for (const auto& entry :
+         std::filesystem::recursive_directory_iterator(bench.backing("CopyRun")))
+        left += entry.is_regular_file() ? 1 : 0;
 
     BenchReport& report = bench.report;
     if (cpStatus != 0)
@@ -74,9 +144,11 @@ void LatencyCopyBenchmark(LatencyBench& bench) {
     const std::size_t entries =
         kCopies * (2 + kParts * (1 + kSubsPerPart) + kParts * (1 + kSubsPerPart) * kFilesPerFolder);
     ReportSide(report, "latency_copy", run, entries, "entry");
+    ReportSide(report, "latency_copy_floor", floor, entries, "entry");
     ReportSide(report, "latency_copy_cp", cp, entries, "entry");
+    report.count("latency_copy_undo_files_left", static_cast<long long>(left));
     report.value("latency_copy_ratio", run.seconds / cp.seconds);
-    for (const char* folder : {"Structure", "CopyRun", "CopyCp"}) {
+    for (const char* folder : {"Structure", "CopyRun", "CopyCp", "CopyFloor"}) {
         std::error_code ignored;
         std::filesystem::remove_all(bench.backing(folder), ignored);
     }

@@ -11,7 +11,10 @@
 #include <algorithm>
 #include <cstdio>
 #include <cstdlib>
+#include <fcntl.h>
 #include <string>
+#include <sys/stat.h>
+#include <unistd.h>
 #include <vector>
 
 namespace {
@@ -43,6 +46,20 @@ double EngineRunSeconds(bench::BenchDrive& drive, int count, const std::string& 
     request.showVisualLog = false;
     engine::PageRunState state;
     return bench::secondsOf([&] { engine::CreationRun(request, state, services); });
+}
+
+/// A plain loop of mkdirat relative to an open handle of a fresh folder: the drive's own growth.
+double PlainMkdirSeconds(bench::BenchDrive& drive, const std::vector<std::string>& names,
+                         const std::string& folder) {
+    const std::string host = drive.root() + "/" + folder;
+    ::mkdir(host.c_str(), 0777);
+    const int fd = ::open(host.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    const double seconds = bench::secondsOf([&] {
+        for (const std::string& name : names)
+            ::mkdirat(fd, name.c_str(), 0777);
+    });
+    ::close(fd);
+    return seconds;
 }
 
 /// Runs the page's million-name run in its own process and passes its lines on.
@@ -86,5 +103,12 @@ DIRFORGE_BENCH(run_1m) {
     report.value("run_1m_engine_100k_seconds", small);
     report.value("run_1m_engine_seconds", large);
     report.value("run_1m_scaling_ratio", large / small);
+    // The same growth of a bare mkdirat loop on the same drive: what the drive itself adds.
+    const std::vector<std::string> few = Names(100000), many = Names(1000000);
+    double plainSmall = PlainMkdirSeconds(drive, few, "PlainSmall0");
+    const double plainLarge = PlainMkdirSeconds(drive, many, "PlainLarge");
+    plainSmall = std::min(plainSmall, PlainMkdirSeconds(drive, few, "PlainSmall1"));
+    report.value("run_1m_plain_scaling_ratio", plainLarge / plainSmall);
+    report.value("run_1m_scaling_floor_ratio", (large / small) / (plainLarge / plainSmall));
     PageRunInChild(report, drive.root() + "/page");
 }
