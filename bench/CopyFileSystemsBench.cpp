@@ -177,16 +177,23 @@ DIRFORGE_BENCH(copy_big_floor) {
     mount.sync();
     platform::HostFileSystem fs(DriveF(root));
     double floor = 1e9, run = 1e9;
-    for (int round = 0; round < 2; ++round) {
+    // The disk is shared and noisy: the best of alternating rounds counts.
+    for (int round = 0; round < 4; ++round) {
         const std::string suffix = std::to_string(round);
-        floor = std::min(floor, bench::secondsOf([&] {
-                             WriteFile(root + "/Floor" + suffix + ".bin", 1024 * kMiB);
-                             mount.sync();
-                         }));
+        const auto floorRound = [&] {
+            floor = std::min(floor, bench::secondsOf([&] {
+                                 WriteFile(root + "/Floor" + suffix + ".bin", 1024 * kMiB);
+                                 mount.sync();
+                             }));
+        };
+        if (round % 2 == 0)
+            floorRound();
         run = std::min(run, bench::secondsOf([&] {
                            RunCopy(fs, "Run" + suffix, 1);
                            mount.sync();
                        }));
+        if (round % 2 == 1)
+            floorRound();
         std::error_code ignored;
         std::filesystem::remove(root + "/Floor" + suffix + ".bin", ignored);
         std::filesystem::remove_all(root + "/Run" + suffix, ignored);

@@ -127,6 +127,7 @@ void LatencyCopyBenchmark(LatencyBench& bench) {
     engine::PageRunState state;
     const Measured run =
         Measure(bench.mount, [&] { engine::CreationRun(request, state, bench.services); });
+    const std::size_t created = state.results.FilesCreated.size();
     // What the copy recorded must let the undo prove every file it made: nothing may be left.
     engine::UndoLastRun(request.page, state.results, state.lastAttachMode, state.lastDestination,
                         bench.fs, bench.prompt, bench.quiet);
@@ -138,8 +139,7 @@ void LatencyCopyBenchmark(LatencyBench& bench) {
     BenchReport& report = bench.report;
     if (cpStatus != 0)
         report.note("latency_copy", "cp -r failed (status " + std::to_string(cpStatus) + ")");
-    report.count("latency_copy_files_created",
-                 static_cast<long long>(state.results.FilesCreated.size()));
+    report.count("latency_copy_files_created", static_cast<long long>(created));
     // Per copied entry: the name's folder, the main folder, 50 folders and 200 files.
     const std::size_t entries =
         kCopies * (2 + kParts * (1 + kSubsPerPart) + kParts * (1 + kSubsPerPart) * kFilesPerFolder);

@@ -70,11 +70,14 @@ public:
                            O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, permissions));
         if (!out_.valid())
             return false;
+        // The device comes from what the kernel holds; the recorded identity is asked afresh once
+        // the bytes are in: on a share the kernel's time of a file just written is its own, not
+        // the server's, and the undo compares the server's.
         FileIdentity made;
         const bool copied =
             ((permissions & memory_.umask()) == 0 || ::fchmod(out_.get(), permissions) == 0) &&
-            KnownIdentityOf(out_.get(), made) && fill(kept, made.device) &&
-            KnownIdentityOf(out_.get(), made) && out_.reset();
+            KnownIdentityOf(out_.get(), made, Freshness::Kept) && fill(kept, made.device) &&
+            KnownIdentityOf(out_.get(), made, Freshness::Asked) && out_.reset();
         if (!copied) {
             const int error = errno;
             out_.reset();

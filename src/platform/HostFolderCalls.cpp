@@ -96,10 +96,11 @@ Fd OpenBeneath(int dirfd, const std::string& rel) {
     return current;
 }
 
-bool KnownIdentityOf(int fd, FileIdentity& identity) {
+bool KnownIdentityOf(int fd, FileIdentity& identity, Freshness freshness) {
     struct statx sx;
     const unsigned mask = STATX_TYPE | STATX_INO | STATX_SIZE | STATX_MTIME;
-    if (::statx(fd, "", AT_EMPTY_PATH | AT_STATX_DONT_SYNC, mask, &sx) != 0) {
+    const int sync = freshness == Freshness::Kept ? AT_STATX_DONT_SYNC : AT_STATX_SYNC_AS_STAT;
+    if (::statx(fd, "", AT_EMPTY_PATH | sync, mask, &sx) != 0) {
         struct stat st; // a kernel without statx
         if (errno != ENOSYS || ::fstat(fd, &st) != 0)
             return false;

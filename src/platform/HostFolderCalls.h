@@ -55,9 +55,14 @@ bool FolderIdentityAt(int dirfd, const char* name, FileIdentity& identity,
 /// out of dirfd; rel empty: dirfd itself, borrowed. Invalid (errno set) when it cannot.
 Fd OpenBeneath(int dirfd, const std::string& rel);
 
-/// The identity of the file open at fd from the attributes the kernel holds (statx with
-/// AT_STATX_DONT_SYNC): no request to a network file system. False when it cannot be read.
-bool KnownIdentityOf(int fd, FileIdentity& identity);
+/// How fresh an identity must be.
+enum class Freshness {
+    Kept, ///< the attributes the kernel holds (AT_STATX_DONT_SYNC): no request to a share
+    Asked ///< asked of the file system: a file just written on a share has a newer time there
+};
+
+/// The identity of the file open at fd. False when it cannot be read.
+bool KnownIdentityOf(int fd, FileIdentity& identity, Freshness freshness);
 
 /// What one pass over a folder's entries gives for each: name, d_type, inode. It answers false
 /// when it has seen enough.
