@@ -28,9 +28,11 @@ ssize_t ReadSome(int fd, char* data, std::size_t size, off_t offset) {
     }
 }
 
+/// Writes all of data at offset (or at the file position when offset is negative).
 bool WriteAllAt(int fd, const char* data, std::size_t size, off_t offset) {
     while (size > 0) {
-        const ssize_t written = ::pwrite(fd, data, size, offset);
+        const ssize_t written =
+            offset < 0 ? ::write(fd, data, size) : ::pwrite(fd, data, size, offset);
         if (written < 0) {
             if (errno == EINTR)
                 continue;
@@ -38,7 +40,8 @@ bool WriteAllAt(int fd, const char* data, std::size_t size, off_t offset) {
         }
         data += written;
         size -= static_cast<std::size_t>(written);
-        offset += written;
+        if (offset >= 0)
+            offset += written;
     }
     return true;
 }
@@ -64,17 +67,7 @@ bool CopyRange(int in, int out, off_t from, off_t end) {
 } // namespace
 
 bool WriteAll(int fd, const char* data, std::size_t size) {
-    while (size > 0) {
-        const ssize_t written = ::write(fd, data, size);
-        if (written < 0) {
-            if (errno == EINTR)
-                continue;
-            return false;
-        }
-        data += written;
-        size -= static_cast<std::size_t>(written);
-    }
-    return true;
+    return WriteAllAt(fd, data, size, -1);
 }
 
 bool CopyContents(int from, int to) {
