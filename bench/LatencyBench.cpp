@@ -181,6 +181,7 @@ void LatencyPathsBenchmark(LatencyBench& bench) {
     const Measured run =
         Measure(bench.mount, [&] { engine::CreationRun(request, state, bench.services); });
 
+    const std::size_t created = state.results.FoldersCreated.size();
     const Measured undo = Measure(bench.mount, [&] {
         engine::UndoLastRun(engine::PageKind::Paths, state.results, state.lastAttachMode,
                             state.lastDestination, bench.fs, bench.prompt, bench.quiet);
@@ -193,8 +194,7 @@ void LatencyPathsBenchmark(LatencyBench& bench) {
         closeParents();
     });
 
-    bench.report.count("latency_paths_2k_created",
-                       static_cast<long long>(state.results.FoldersCreated.size()));
+    bench.report.count("latency_paths_2k_created", static_cast<long long>(created));
     ReportAgainstFloor(bench.report, "latency_paths_2k", run, floor, entries.size());
     ReportAgainstFloor(bench.report, "latency_paths_undo_2k", undo, floorUndo, entries.size());
     std::error_code ignored;
