@@ -46,13 +46,10 @@ enum class FsOp {
     FreeSpace,
     ReadFile,
     WriteFile,
-<<<<<<< HEAD
-    AppendFile ///< each append to a file opened with openAppendFile (a journal); fails as ENOSPC
-=======
+    AppendFile, ///< each append to a file opened with openAppendFile (a journal); fails as ENOSPC
     /// A clone of a copied file, refused as by a file system that cannot share blocks
     /// (EOPNOTSUPP): the copy goes on without it.
     CloneFile
->>>>>>> 6dbac97 (Copies clone first, keep holes, pass the mode at creation and read small structure files once; the copy's folders are reached through held handles; the undo opens its anchors from the folder above them)
 };
 
 /// One injected fault: which operation, which paths, after how many passing calls, how often.
