@@ -6,6 +6,9 @@ packages=(
   cmake g++ make pkg-config
   # The build tool CMake generates for (it keeps both cores busy).
   ninja-build
+  # Shares compiled objects between build folders and worktrees
+  # (-DCMAKE_CXX_COMPILER_LAUNCHER=ccache); builds without it are the same.
+  ccache
   # A faster linker for the many test executables.
   lld
   qt6-base-dev libgl-dev
