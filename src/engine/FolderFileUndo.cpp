@@ -18,8 +18,11 @@ std::string AnchorKey(const std::string& path) {
     return key;
 }
 
-/// Open anchor handles kept at once; more are closed and reopened when needed again.
-constexpr std::size_t kMostOpenAnchors = 64;
+/// Open anchor handles kept at once (with the folders above them); more are closed and reopened
+/// when needed again. Well below the usual limit of 1024 descriptors, and above the number of
+/// parents a paths page's list usually spreads over: an undo that visits its parents in turn
+/// keeps each open.
+constexpr std::size_t kMostOpenAnchors = 256;
 
 std::string WithoutTrailingBackslash(std::string path) {
     if (!path.empty() && path.back() == '\\')
@@ -234,7 +237,7 @@ platform::AnchoredFolder* FolderFileUndo::FindAnchor(const std::string& path, bo
             continue;
         const std::size_t i = found->second;
         if (anchorState_[i] == 0) {
-            if (openCount_ >= kMostOpenAnchors) { // keep the open handles few
+            if (openCount_ + above_.size() >= kMostOpenAnchors) { // keep the open handles few
                 lastAnchor_ = nullptr;
                 for (std::size_t j = 0; j < openAnchors_.size(); ++j)
                     if (anchorState_[j] == 1) {

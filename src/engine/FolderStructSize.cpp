@@ -28,7 +28,7 @@ void FolderStructSize::Scan() {
 }
 
 void FolderStructSize::Enumerate(const std::string& folder) {
-    auto entries = fs_.listFolder(folder);
+    auto entries = fs_.listFolderSized(folder);
     if (listing_ != nullptr) {
         const std::string relative =
             folder.size() > root_.size() ? folder.substr(root_.size() + 1) : std::string();
@@ -48,8 +48,7 @@ void FolderStructSize::Enumerate(const std::string& folder) {
             break;
         case EntryKind::File:
         case EntryKind::Other: {
-            const std::uint64_t size = fs_.fileSize(full).value_or(0);
-            CountFile(std::move(full), size);
+            CountFile(std::move(full), entry.size);
             break;
         }
         }

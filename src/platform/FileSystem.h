@@ -21,6 +21,9 @@ enum class EntryKind { Folder, File, Link, Other };
 struct FolderEntry {
     std::string name;
     EntryKind kind = EntryKind::Other;
+    /// The size in bytes of a file or other entry that is not a folder or link, when listed by
+    /// listFolderSized; 0 otherwise.
+    std::uint64_t size = 0;
 };
 
 /// A text file read with a limit (see FileSystem::readTextFile).
@@ -76,6 +79,9 @@ public:
     virtual bool isLink(const std::string& path) const = 0;
     /// The entries of a folder in the order the file system gives them; nullopt if unreadable.
     virtual std::optional<std::vector<FolderEntry>> listFolder(const std::string& path) const = 0;
+    /// The entries as listFolder gives them, each file (and other entry but folder and link)
+    /// with its size, 0 where it cannot be read.
+    virtual std::optional<std::vector<FolderEntry>> listFolderSized(const std::string& path) const;
     /// 64-bit size of a file; nullopt if it cannot be read.
     virtual std::optional<std::uint64_t> fileSize(const std::string& path) const = 0;
     /// Copies contents and permission bits; fails if the target exists (it is created exclusively).

@@ -408,9 +408,10 @@ private:
             listingParentSet_ = true;
             listing_.clear();
             removalsInParent_ = 0;
+            listAfter_ = ListAfterRemovals(parent);
             listed_ = false;
         }
-        if (!listed_ && ++removalsInParent_ >= kListAfterRemovals)
+        if (!listed_ && ++removalsInParent_ >= listAfter_)
             listParent(parent);
         if (!listed_)
             return false;
@@ -439,8 +440,26 @@ private:
             listing_.clear(); // only a whole listing is trusted
     }
 
-    /// Removals from one parent after which it is listed once (see listedAsExpected).
-    static constexpr int kListAfterRemovals = 64;
+    /// Removals from the parent open at parent after which it is listed once (see
+    /// listedAsExpected). A listing costs a few requests and one more per page of entries, a
+    /// removal checked alone one: a small parent is listed at its second removal, a large one
+    /// once the removals have paid for reading it (its subfolders told by its link count, and
+    /// a fixed number where the file system does not count them).
+    static int ListAfterRemovals(int parent) {
+        FileIdentity ignored;
+        std::uint64_t links = 0;
+        if (!FolderIdentityAt(parent, "", ignored, &links) || links < 2)
+            return kListAfterRemovalsUncounted;
+        return static_cast<int>(std::clamp<std::uint64_t>((links - 2) / kSubfoldersPerRemoval,
+                                                          kListAfterRemovalsAtLeast,
+                                                          kListAfterRemovalsAtMost));
+    }
+
+    static constexpr int kListAfterRemovalsUncounted = 64;
+    static constexpr std::uint64_t kListAfterRemovalsAtLeast = 2;
+    static constexpr std::uint64_t kListAfterRemovalsAtMost = 1 << 16;
+    /// Subfolders of a parent that one removal checked alone costs as much as reading.
+    static constexpr std::uint64_t kSubfoldersPerRemoval = 32;
     /// The most subfolders a link count reserves room for (a larger one grows as it reads).
     static constexpr std::uint64_t kMostReservedSubfolders = 1 << 22;
     /// Deferred identities from which the anchor is listed rather than asked one by one.
@@ -459,6 +478,7 @@ private:
     bool listingParentSet_ = false;
     bool listed_ = false;
     int removalsInParent_ = 0;
+    int listAfter_ = kListAfterRemovalsUncounted;
     std::uint64_t listedDevice_ = 0;
     SubfolderListing listing_;
     /// Names of the folders made directly in the anchor whose identity is asked later.

@@ -73,6 +73,19 @@ EntryKind kindOfEntry(DIR* dir, const dirent* entry) {
     }
 }
 
+// The size of name in dirfd, 0 when it cannot be read. Asked beside the folder's handle, so a
+// share is asked once per file rather than once per element of its full path; the attributes
+// the look-up brought are taken as they are (AT_STATX_DONT_SYNC): a size for counting.
+std::uint64_t SizeAt(int dirfd, const char* name) {
+    struct statx sx;
+    if (::statx(dirfd, name, AT_SYMLINK_NOFOLLOW | AT_STATX_DONT_SYNC, STATX_SIZE, &sx) == 0)
+        return (sx.stx_mask & STATX_SIZE) != 0 ? sx.stx_size : 0;
+    struct stat st; // a kernel without statx
+    if (errno != ENOSYS || ::fstatat(dirfd, name, &st, AT_SYMLINK_NOFOLLOW) != 0)
+        return 0;
+    return static_cast<std::uint64_t>(st.st_size);
+}
+
 // Length of the host root of a drive path's letter inside its host path ("/" counts as 0).
 std::size_t rootLength(const DriveMap& drives, const std::string& drivePath) {
     const auto root = drives.rootOf(drivePath[0]);
@@ -177,6 +190,16 @@ bool HostFileSystem::isLink(const std::string& path) const {
 }
 
 std::optional<std::vector<FolderEntry>> HostFileSystem::listFolder(const std::string& path) const {
+    return listFolderOf(path, false);
+}
+
+std::optional<std::vector<FolderEntry>>
+HostFileSystem::listFolderSized(const std::string& path) const {
+    return listFolderOf(path, true);
+}
+
+std::optional<std::vector<FolderEntry>> HostFileSystem::listFolderOf(const std::string& path,
+                                                                     bool sized) const {
     const auto host = drives_.toHost(path);
     if (!host)
         return std::nullopt;
@@ -188,7 +211,10 @@ std::optional<std::vector<FolderEntry>> HostFileSystem::listFolder(const std::st
         const std::string_view name = entry->d_name;
         if (name == "." || name == "..")
             continue;
-        entries.push_back({std::string(name), kindOfEntry(dir, entry)});
+        FolderEntry& listed =
+            entries.emplace_back(FolderEntry{std::string(name), kindOfEntry(dir, entry)});
+        if (sized && (listed.kind == EntryKind::File || listed.kind == EntryKind::Other))
+            listed.size = SizeAt(::dirfd(dir), entry->d_name);
     }
     ::closedir(dir);
     return entries;

@@ -26,6 +26,7 @@ public:
     bool fileExists(const std::string& path) const override;
     bool isLink(const std::string& path) const override;
     std::optional<std::vector<FolderEntry>> listFolder(const std::string& path) const override;
+    std::optional<std::vector<FolderEntry>> listFolderSized(const std::string& path) const override;
     std::optional<std::uint64_t> fileSize(const std::string& path) const override;
     /// Refuses a link or anything but a regular file as source; removes a partly written target.
     bool copyFileExclusive(const std::string& from, const std::string& to) override;
@@ -49,6 +50,8 @@ public:
                                                int* error = nullptr) override;
 
 private:
+    /// One pass over path's entries; with sized, each file's size beside its folder's handle.
+    std::optional<std::vector<FolderEntry>> listFolderOf(const std::string& path, bool sized) const;
     /// The host path of a drive path that may be created: nullopt when unmapped or a name is
     /// refused.
     std::optional<std::string> hostForCreating(const std::string& path) const;
