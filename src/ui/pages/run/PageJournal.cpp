@@ -31,6 +31,25 @@ bool SavePageJournal(platform::FileSystem& fs, const platform::DriveMap& drives,
     return written;
 }
 
+std::unique_ptr<engine::JournalWriter> OpenPageJournalWriter(platform::FileSystem& fs,
+                                                             const platform::DriveMap& drives,
+                                                             const std::string& path,
+                                                             engine::PageKind page) {
+    if (path.empty())
+        return nullptr;
+    const bool there = fs.fileExists(path);
+    auto file = fs.openAppendFile(path, there ? platform::AppendOpen::Existing
+                                              : platform::AppendOpen::CreateNew);
+    if (!file)
+        return nullptr;
+    auto writer = std::make_unique<engine::JournalWriter>(std::move(file), drives);
+    // A new file holds a journal with nothing to undo until the run begins; a refused run
+    // leaves an old one as it was.
+    if (!there)
+        writer->begin(page, "", "", engine::RunCounters{});
+    return writer;
+}
+
 bool RestorePageJournal(const platform::FileSystem& fs, const platform::DriveMap& drives,
                         const std::string& path, engine::PageKind page,
                         engine::PageRunState& state) {

@@ -130,6 +130,11 @@ void PageRunPanel::saveJournal() {
                            kJournalTitle);
 }
 
+std::unique_ptr<engine::JournalWriter> PageRunPanel::openJournalWriter() {
+    return OpenPageJournalWriter(context_.fileSystem(), context_.drives(), journalPath(),
+                                 row_.kind);
+}
+
 bool PageRunPanel::undoJournal(engine::RunJournal& journal) {
     bool undone = false;
     {
@@ -207,16 +212,23 @@ void PageRunPanel::startRun(RunFunction run) {
     // Whatever went wrong is reported by the application's catch-all once the page is unlocked
     // again; what the run made so far stays undoable after a restart.
     std::exception_ptr failure;
+    std::unique_ptr<engine::JournalWriter> journal = real ? openJournalWriter() : nullptr;
     try {
         RunWatch watch(log_, *progressRow_);
         const engine::RunServices services{context_.fileSystem(), context_.prompt(),
-                                           context_.shell(), watch};
+                                           context_.shell(), watch, journal.get()};
         outcome = run(requests_.buildRunRequest(), state_, services);
     } catch (...) {
         failure = std::current_exception();
     }
-    if (real && (failure || outcome.end != engine::RunEnd::Refused))
+    // The journal written ahead holds the run whole; without one, or when it failed, the page's
+    // results are written once more as a whole.
+    const bool journaled = journal && !journal->failed() && !failure;
+    if (real && (failure || outcome.end != engine::RunEnd::Refused) && !journaled)
         saveJournal();
+    journal.reset();
+    if (!outcome.journalError.empty())
+        context_.prompt().warn(outcome.journalError, kJournalTitle);
     log_.flush();
     emit runLocked(false);
     if (!failure && outcome.updateHistory)

@@ -10,6 +10,8 @@
 
 #include <QWidget>
 
+#include <memory>
+
 class QCheckBox;
 class QPushButton;
 
@@ -57,6 +59,8 @@ public:
     std::string journalPath() const;
     /// Rewrites the page's journal with what its Undo would act on; warns when it cannot.
     void saveJournal();
+    /// The page's journal for a real run to write ahead into; null when it cannot be opened.
+    std::unique_ptr<engine::JournalWriter> openJournalWriter();
     /// Undoes a saved journal of this page with the visual log and the progress row; the journal
     /// keeps what is left. False when the undo was refused or had nothing to do.
     bool undoJournal(engine::RunJournal& journal);
