@@ -47,9 +47,9 @@ enum class AppendOpen {
     Existing   ///< an existing regular file (not through a link), appended to
 };
 
-/// A file of the program's own (a journal) that records are appended to: each append is one
-/// write() (more only when the system writes less), so what was handed over outlives a killed
-/// process. A failed append cuts the file back to its size before it.
+/// A file of the program's own (a journal) that records are appended to: what an append handed
+/// over outlives a killed process (a store into a shared mapping of the file, or one write()).
+/// A failed append cuts the file back to its size before it.
 class AppendFile {
 public:
     virtual ~AppendFile() = default;

@@ -1,6 +1,7 @@
 #include "platform/HostFileSystem.h"
 
 #include "platform/HostAnchoredFolder.h"
+#include "platform/HostAppendFile.h"
 #include "platform/HostFileContents.h"
 #include "platform/HostFileCopy.h"
 #include "platform/HostFolderCalls.h"
@@ -393,54 +394,6 @@ bool HostFileSystem::streamFileAtomic(const std::string& path, const ContentProd
     return written;
 }
 
-namespace {
-
-class HostAppendFile : public AppendFile {
-public:
-    HostAppendFile(int fd, std::uint64_t size) : fd_(fd), size_(size) {}
-    ~HostAppendFile() override { ::close(fd_); }
-    HostAppendFile(const HostAppendFile&) = delete;
-    HostAppendFile& operator=(const HostAppendFile&) = delete;
-
-    bool append(std::string_view bytes) override {
-        std::size_t done = 0;
-        while (done < bytes.size()) {
-            const ssize_t wrote = ::write(fd_, bytes.data() + done, bytes.size() - done);
-            if (wrote < 0 && errno == EINTR)
-                continue;
-            if (wrote <= 0) {
-                error_ = wrote < 0 ? errno : ENOSPC;
-                if (done > 0) // no torn record is left behind a failure we saw
-                    static_cast<void>(::ftruncate(fd_, static_cast<off_t>(size_)));
-                return false;
-            }
-            done += static_cast<std::size_t>(wrote);
-        }
-        size_ += bytes.size();
-        return true;
-    }
-    bool sync() override { return ::fdatasync(fd_) == 0 || fail(); }
-    bool truncate(std::uint64_t size) override {
-        if (::ftruncate(fd_, static_cast<off_t>(size)) != 0)
-            return fail();
-        size_ = size;
-        return true;
-    }
-    std::uint64_t size() const override { return size_; }
-    int error() const override { return error_; }
-
-private:
-    bool fail() {
-        error_ = errno;
-        return false;
-    }
-    int fd_;
-    std::uint64_t size_;
-    int error_ = 0;
-};
-
-} // namespace
-
 std::unique_ptr<AppendFile> HostFileSystem::openAppendFile(const std::string& path, AppendOpen how,
                                                            int* error) {
     const auto failed = [error](int code) -> std::unique_ptr<AppendFile> {
@@ -451,8 +404,9 @@ std::unique_ptr<AppendFile> HostFileSystem::openAppendFile(const std::string& pa
     const auto host = hostForCreating(path);
     if (!host)
         return failed(EINVAL);
-    const int flags = O_WRONLY | O_APPEND | O_NOFOLLOW | O_CLOEXEC |
-                      (how == AppendOpen::CreateNew ? O_CREAT | O_EXCL : 0);
+    // Read and write: the records go into a shared mapping of the file (see HostAppendFile).
+    const int flags =
+        O_RDWR | O_NOFOLLOW | O_CLOEXEC | (how == AppendOpen::CreateNew ? O_CREAT | O_EXCL : 0);
     const int fd = ::open(host->c_str(), flags, kNewFileMode);
     if (fd < 0)
         return failed(errno);
@@ -463,7 +417,7 @@ std::unique_ptr<AppendFile> HostFileSystem::openAppendFile(const std::string& pa
         ::close(fd);
         return failed(code);
     }
-    return std::make_unique<HostAppendFile>(fd, static_cast<std::uint64_t>(st.st_size));
+    return MakeHostAppendFile(fd, static_cast<std::uint64_t>(st.st_size));
 }
 
 } // namespace dirforge::platform
