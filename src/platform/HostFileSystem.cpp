@@ -1,5 +1,6 @@
 #include "platform/HostFileSystem.h"
 
+#include "platform/FailureReason.h"
 #include "platform/HostAnchoredFolder.h"
 #include "platform/HostFileContents.h"
 #include "platform/HostFileCopy.h"
@@ -71,6 +72,16 @@ EntryKind kindOfEntry(DIR* dir, const dirent* entry) {
     default:
         return EntryKind::Other;
     }
+}
+
+/// The file type bits of an entry that is neither folder nor file nor link (0 when unknown).
+std::uint32_t specialModeOf(DIR* dir, const dirent* entry) {
+    if (entry->d_type != DT_UNKNOWN)
+        return DTTOIF(entry->d_type);
+    struct stat st;
+    if (::fstatat(::dirfd(dir), entry->d_name, &st, AT_SYMLINK_NOFOLLOW) != 0)
+        return 0;
+    return st.st_mode & S_IFMT;
 }
 
 // Length of the host root of a drive path's letter inside its host path ("/" counts as 0).
@@ -189,6 +200,8 @@ std::optional<std::vector<FolderEntry>> HostFileSystem::listFolder(const std::st
         if (name == "." || name == "..")
             continue;
         entries.push_back({std::string(name), kindOfEntry(dir, entry)});
+        if (entries.back().kind == EntryKind::Other)
+            entries.back().mode = specialModeOf(dir, entry);
     }
     ::closedir(dir);
     return entries;
@@ -244,6 +257,19 @@ std::string HostFileSystem::currentFolder() const {
     }
     buffer.resize(buffer.find('\0'));
     return drives_.toDrive(buffer).value_or(std::string());
+}
+
+bool HostFileSystem::opensForReading(const std::string& path) const {
+    const auto host = drives_.toHost(path);
+    if (!host) {
+        NoteReason("no such drive");
+        return false;
+    }
+    // Non-blocking: a FIFO put in a file's place would wait for a writer.
+    FileHandle in(::open(host->c_str(), O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC));
+    if (!in.valid())
+        NoteUnreadable(errno, AT_FDCWD, host->c_str());
+    return in.valid();
 }
 
 std::optional<std::string> HostFileSystem::readFile(const std::string& path) const {
