@@ -1,5 +1,8 @@
 #include "engine/RunAnchors.h"
 
+#include "engine/ReasonTexts.h"
+#include "platform/FailureReason.h"
+
 #include <string_view>
 
 namespace dirforge::engine {
@@ -42,11 +45,15 @@ void RunAnchors::record(const platform::AnchoredFolder& anchor) {
 }
 
 bool RunAnchors::journalReady(const std::string& path, bool file) {
+    platform::ForgetReason(); // what fails now gives this item's cause
     if (journal_ == nullptr)
         return true;
     if (!journal_->failed())
         journal_->intent(path, file);
-    return !journal_->failed();
+    if (!journal_->failed())
+        return true;
+    platform::NoteReason(kReasonJournal);
+    return false;
 }
 
 RunAnchors::Held* RunAnchors::heldFor(const std::string& chosen) {

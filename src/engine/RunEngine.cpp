@@ -6,6 +6,7 @@
 #include "engine/IncreasedNumbers.h"
 #include "engine/PageTexts.h"
 #include "engine/ProgressText.h"
+#include "engine/ReasonTexts.h"
 #include "engine/StructureScan.h"
 
 namespace dirforge::engine {
@@ -124,16 +125,16 @@ void RunEngine::processStringsItem(const std::string& item) {
         const std::string normalized = core::CollapseColons(core::NormalizePath(item));
         std::string passed, failed;
         if (core::ValidateFullPath(normalized, passed, failed)) {
-            RecordOther(sink_, normalized, itemTotals_);
+            RecordOther(sink_, normalized, itemTotals_, kReasonFullPathAsName);
             return;
         }
     } else if (!core::DrivePart(core::Trim(item)).empty()) {
-        RecordOther(sink_, item, itemTotals_);
+        RecordOther(sink_, item, itemTotals_, kReasonFullPathAsName);
         return;
     }
     const std::string target = ComposeTarget(parts_, item);
     if (core::DrivePart(target).empty())
-        RecordOther(sink_, target, itemTotals_);
+        RecordOther(sink_, target, itemTotals_, kReasonNoDrive);
     else
         processTarget(target, {});
 }
@@ -143,18 +144,20 @@ void RunEngine::processPathsEntry(const std::string& entry) {
     if (simulate_) {
         std::string passed, failed;
         if (!core::ValidateFullPath(entry, passed, failed)) {
-            RecordOther(sink_, entry, itemTotals_);
+            RecordOther(sink_, entry, itemTotals_,
+                        core::DrivePart(core::Trim(entry)).empty() ? kReasonNoDrive
+                                                                   : kReasonNotMade);
             return;
         }
         path = passed;
     } else if (core::DrivePart(core::Trim(entry)).empty()) {
-        RecordOther(sink_, entry, itemTotals_);
+        RecordOther(sink_, entry, itemTotals_, kReasonNoDrive);
         return;
     }
     const std::string target =
         ComposePathTarget(path, request_.prefix, request_.suffix, request_.hyphen);
     if (core::DrivePart(target).empty())
-        RecordOther(sink_, target, itemTotals_);
+        RecordOther(sink_, target, itemTotals_, kReasonNoDrive);
     else
         processTarget(target, {});
 }
@@ -183,7 +186,7 @@ bool RunEngine::processNumbers() {
 void RunEngine::processTarget(const std::string& target, const std::string& numberText) {
     // A ".." element would leave the destination (or the entry's own folder): never created.
     if (core::HasParentElement(target)) {
-        RecordOther(sink_, target, itemTotals_);
+        RecordOther(sink_, target, itemTotals_, kReasonClimbs);
         return;
     }
     // Everything for this target is made below the point the user chose: the destination, or the
@@ -217,7 +220,7 @@ bool RunEngine::recordTargetOutcome(const std::string& target, MakeOutcome outco
         recordExisting(target);
         return false;
     case MakeOutcome::Failed:
-        RecordOther(sink_, target, itemTotals_);
+        RecordOther(sink_, target, itemTotals_, platform::TakeReason(kReasonNotMade));
         return false;
     case MakeOutcome::Made:
         break;
@@ -229,7 +232,9 @@ bool RunEngine::simulatedCreate(const std::string& target) {
     std::string found;
     if (request_.page == PageKind::Numbers &&
         !core::CheckIllegalChars(core::IllegalCharSet::FullPath, target, found)) {
-        RecordOther(sink_, target, itemTotals_);
+        // found holds each refused character after a blank.
+        RecordOther(sink_, target, itemTotals_,
+                    (found.size() > 2 ? "refused characters" : "refused character") + found);
         return false;
     }
     // A strings page name the file system would refuse still counts as created here.

@@ -157,7 +157,8 @@ TEST(CliReport, JsonHasTheCountersListsAndMessagesAndTextNamesThem) {
     ASSERT_EQ(json.status, 0) << json.err;
     const nlohmann::json report = json.json();
     ASSERT_TRUE(report.is_object());
-    EXPECT_EQ(report.size(), 3u);
+    EXPECT_EQ(report.size(), 4u);
+    EXPECT_TRUE(report.at("reasons").is_object());
     const nlohmann::json& counters = report.at("counters");
     EXPECT_EQ(counters.size(), 5u);
     for (const char* row : {"folders", "subfolders", "files", "bytes"}) {
@@ -174,10 +175,13 @@ TEST(CliReport, JsonHasTheCountersListsAndMessagesAndTextNamesThem) {
     ASSERT_FALSE(report.at("messages").empty());
     EXPECT_EQ(report.at("messages").back().at("text"), "End of Creating Folders/Files !!!");
 
-    const CliResult text =
-        RunCli(drives, {"strings", "--dest", "f:\\D", "--name", "A", "--name", "B"});
+    const CliResult text = RunCli(
+        drives, {"strings", "--dest", "f:\\D", "--name", "A", "--name", "B", "--name", "a|b"});
     ASSERT_EQ(text.status, 0) << text.err;
     EXPECT_NE(text.out.find("Folders created (1):\n  f:\\D\\B\n"), std::string::npos) << text.out;
+    EXPECT_NE(text.out.find("for other reasons (1):\n  f:\\D\\a|b  (refused character |)\n"),
+              std::string::npos)
+        << text.out;
     EXPECT_NE(text.out.find("Folders that already exist (1):\n  f:\\D\\A\n"), std::string::npos)
         << text.out;
 }
@@ -192,6 +196,7 @@ TEST(CliPaths, HostAndDrivePathsOnTwoDrivesAndEntriesWithoutDrive) {
     const nlohmann::json report = result.json();
     EXPECT_EQ(ListOf(report, "foldersCreated"), (Strings{"f:\\Base\\pNew", "g:\\Other\\Deep\\pQ"}));
     EXPECT_EQ(ListOf(report, "foldersOther"), (Strings{"relative"}));
+    EXPECT_EQ(report.at("reasons"), (nlohmann::json{{"relative", "no drive letter"}}));
 
     // The undo removes what the run made on both drives and keeps the folder that was there.
     const CliResult undo = RunCli(drives, {"undo", "--journal", "j.json"});

@@ -180,6 +180,12 @@ void TfrmStatistic::recorded(ResultList list, const std::string& path) {
     repaint_.tick();
 }
 
+void TfrmStatistic::failed(const std::string& path, const std::string& reason) {
+    // Only these two lists hold failed entries; what is in neither has no row.
+    models_[static_cast<int>(ResultList::FoldersOther)]->setReason(path, reason);
+    models_[static_cast<int>(ResultList::FoldersFailedUndo)]->setReason(path, reason);
+}
+
 void TfrmStatistic::countersChanged(const engine::RunCounters& counters) {
     counters_ = counters;
     countersPending_ = true;

@@ -47,6 +47,8 @@ public:
     void showLog() override;
     /// Buffers an entry of a result list; it is shown at the next repaint tick.
     void recorded(engine::ResultList list, const std::string& path) override;
+    /// Keeps the cause of a failed entry for its row's tooltip.
+    void failed(const std::string& path, const std::string& reason) override;
     /// Keeps the counters; the labels show them at the next repaint tick.
     void countersChanged(const engine::RunCounters& counters) override;
 
