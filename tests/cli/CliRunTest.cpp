@@ -7,6 +7,7 @@
 
 #include <fstream>
 #include <ostream>
+#include <sys/stat.h>
 
 namespace dirforge::testing {
 namespace {
@@ -184,6 +185,28 @@ TEST(CliReport, JsonHasTheCountersListsAndMessagesAndTextNamesThem) {
         << text.out;
     EXPECT_NE(text.out.find("Folders that already exist (1):\n  f:\\D\\A\n"), std::string::npos)
         << text.out;
+}
+
+TEST(CliReport, ASpecialFileOfAStructureIsNamedWithItsCauseInBothReports) {
+    TempDrives drives;
+    drives.makeFile("f:\\S\\a.txt", "1");
+    ASSERT_EQ(::mkfifo(drives.hostPath("f:\\S\\pipe").c_str(), 0600), 0);
+    const std::vector<std::string> run{"strings", "--dest",   "f:\\D",     "--name",
+                                       "A",       "--attach", "existing",  "--structure",
+                                       "f:\\S",   "--copy",   "main-files"};
+    const CliResult text = RunCli(drives, run);
+    ASSERT_EQ(text.status, 0) << text.err;
+    EXPECT_NE(text.out.find("Not made or copied below the new folders (1):\n  f:\\S\\pipe  (not "
+                            "a regular file or folder (FIFO))\n"),
+              std::string::npos)
+        << text.out;
+    std::vector<std::string> again = run;
+    again[4] = "B";
+    again.push_back("--json");
+    const CliResult json = RunCli(drives, again);
+    ASSERT_EQ(json.status, 0) << json.err;
+    EXPECT_EQ(json.json().at("reasons"),
+              (nlohmann::json{{"f:\\S\\pipe", "not a regular file or folder (FIFO)"}}));
 }
 
 TEST(CliPaths, HostAndDrivePathsOnTwoDrivesAndEntriesWithoutDrive) {
