@@ -52,18 +52,24 @@ MakeOutcome StructureCopy::copyFile(const std::string& item, const std::string& 
                                     bool simulate, platform::FileIdentity& identity) {
     platform::FileSystem& fs = context_.fs;
     if (simulate) {
-        if (const std::string& reason = unreadable(core::Trim(item)); !reason.empty()) {
-            reason_ = reason;
-            return MakeOutcome::Failed; // the real copy will fail to open it
+        MakeOutcome outcome = MakeOutcome::Made;
+        if (context_.simulated != nullptr) {
+            outcome = context_.simulated->makeFile(target);
+            reason_ = platform::TakeReason(kReasonNotCopied);
+        } else if (fs.fileExists(target)) {
+            outcome = MakeOutcome::Existed;
         }
+        if (outcome != MakeOutcome::Made)
+            return outcome;
+        // A file the copy cannot open fails it, where nothing stands at the target already.
+        const std::string& unread = unreadable(core::Trim(item));
+        if (unread.empty())
+            return outcome;
+        if (context_.simulated != nullptr)
+            context_.simulated->forgetFile(target);
+        reason_ = unread;
+        return MakeOutcome::Failed;
     }
-    if (simulate && context_.simulated != nullptr) {
-        const MakeOutcome outcome = context_.simulated->makeFile(target);
-        reason_ = platform::TakeReason(kReasonNotCopied);
-        return outcome;
-    }
-    if (simulate)
-        return fs.fileExists(target) ? MakeOutcome::Existed : MakeOutcome::Made;
     const bool copied =
         structure_ != nullptr
             ? context_.anchors.copyFile(context_.anchorPoint, *structure_, core::Trim(item),

@@ -10,6 +10,7 @@
 #include <cerrno>
 #include <fcntl.h>
 #include <filesystem>
+#include <sys/mount.h>
 #include <sys/socket.h>
 #include <sys/stat.h>
 #include <sys/un.h>
@@ -19,6 +20,26 @@ namespace dirforge::testing {
 namespace {
 
 using engine::ResultList;
+
+/// Small file systems mounted below the test's drives for one test, unmounted at its end.
+class MountedDrives {
+public:
+    ~MountedDrives() {
+        for (auto it = points_.rbegin(); it != points_.rend(); ++it)
+            ::umount2(it->c_str(), MNT_DETACH);
+    }
+    /// Mounts a tmpfs with options at host (made first); false where the test may not mount.
+    bool mount(const std::string& host, unsigned long flags, const char* options) {
+        std::filesystem::create_directories(host);
+        if (::mount("tmpfs", host.c_str(), "tmpfs", flags, options) != 0)
+            return false;
+        points_.push_back(host);
+        return true;
+    }
+
+private:
+    std::vector<std::string> points_;
+};
 
 class FailureReasons : public RunFixture {
 protected:
@@ -80,6 +101,32 @@ TEST_F(FailureReasons, RefusedNamesAndWhatStandsInTheWayAreNamedAndNothingIsWrit
         EXPECT_EQ(reasonOf(path), reason) << path.substr(0, 40);
     EXPECT_EQ(drives.listTree("f:\\Clients\\other"), Paths{});
     EXPECT_EQ(cell(CounterRow::Folders, CounterColumn::Other), std::size(expected));
+}
+
+TEST_F(FailureReasons, AReadOnlyAFullAndADriveWithoutFreeInodesEachSayWhy) {
+    MountedDrives mounted;
+    if (!mounted.mount(drives.hostPath("f:\\ro"), MS_RDONLY, "size=64k") ||
+        !mounted.mount(drives.hostPath("f:\\inodes"), 0, "size=1m,nr_inodes=4") ||
+        !mounted.mount(drives.hostPath("f:\\full"), 0, "size=4k"))
+        GTEST_SKIP() << "mounting a small file system needs CAP_SYS_ADMIN";
+    drives.makeFile("g:\\S\\big.bin", std::string(256 * 1024, 'b'));
+    prompt.answerEverything(true);
+
+    create(request(PageKind::Strings, {"A"}, "f:\\ro"));
+    EXPECT_EQ(reasonOf("f:\\ro\\A"), "read-only file system");
+
+    // The root folder takes one of the four inodes: three folders are made, then none.
+    create(request(PageKind::Strings, {"A", "B", "C", "D", "E"}, "f:\\inodes"));
+    EXPECT_EQ(state.results.FoldersCreated.size(), 3u);
+    EXPECT_EQ(reasonOf("f:\\inodes\\E"), "no free inodes");
+
+    auto r = request(PageKind::Strings, {"A"}, "f:\\full");
+    r.attachMode = AttachMode::Existing;
+    r.copyVariant = CopyVariant::SubFoldersOnlyWithFiles;
+    r.structureLines = {"g:\\S"};
+    create(r);
+    EXPECT_EQ(reasonOf("f:\\full\\A\\big.bin"), "no space left on the drive");
+    EXPECT_EQ(drives.listTree("f:\\full"), Paths{"A\\"}); // nothing half copied stays
 }
 
 TEST_F(FailureReasons, SpecialFilesOfAStructureAreNamedWithTheirKindInTheEndWarning) {
