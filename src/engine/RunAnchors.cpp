@@ -122,6 +122,7 @@ bool RunAnchors::createFolder(const std::string& chosen, const std::string& path
     Held* held = heldFor(chosen);
     if (held == nullptr)
         return false;
+    platform::ForgetReason(); // a first try of opening the point is no cause of what follows
     made_.clear();
     const auto when = held->exact ? platform::MadeIdentity::Later : platform::MadeIdentity::Now;
     const bool created = held->anchor->createFolder(path, &made_, when);
@@ -209,6 +210,8 @@ bool RunAnchors::journaledCopy(const std::string& chosen, const std::string& tar
     if (!journalReady(target, true))
         return false;
     Held* held = heldFor(chosen);
+    if (held != nullptr)
+        platform::ForgetReason();
     const bool copied = held != nullptr && copy(*held->anchor);
     if (copied && journal_ != nullptr)
         journal_->file(target, identity);
