@@ -575,8 +575,10 @@ std::unique_ptr<AnchoredFolder> OpenHostAnchor(const DriveMap& drives, const std
     if (!SplitDrivePath(path, letter, views))
         return nullptr;
     const auto root = drives.rootOf(letter);
-    if (!root)
+    if (!root) {
+        NoteReason("no such drive");
         return nullptr;
+    }
     return OpenAsGiven(drives, AT_FDCWD, *root, {letter, path[0]},
                        std::vector<std::string>(views.begin(), views.end()), 0, reach);
 }
