@@ -11,6 +11,18 @@
 
 namespace dirforge::engine {
 
+namespace {
+
+/// Why the dry run refuses a path the desktop would refuse: its refused characters, if any.
+std::string RefusedPathReason(const std::string& path) {
+    std::string found; // each refused character after a blank
+    if (core::CheckIllegalChars(core::IllegalCharSet::FullPath, path, found))
+        return kReasonNotMade;
+    return (found.size() > 2 ? "refused characters" : "refused character") + found;
+}
+
+} // namespace
+
 RunEngine::RunEngine(const RunRequest& request, PageRunState& state, const RunServices& services,
                      bool simulate)
     : request_(request), state_(state), services_(services), simulate_(simulate),
@@ -146,7 +158,7 @@ void RunEngine::processPathsEntry(const std::string& entry) {
         if (!core::ValidateFullPath(entry, passed, failed)) {
             RecordOther(sink_, entry, itemTotals_,
                         core::DrivePart(core::Trim(entry)).empty() ? kReasonNoDrive
-                                                                   : kReasonNotMade);
+                                                                   : RefusedPathReason(entry));
             return;
         }
         path = passed;
@@ -232,9 +244,7 @@ bool RunEngine::simulatedCreate(const std::string& target) {
     std::string found;
     if (request_.page == PageKind::Numbers &&
         !core::CheckIllegalChars(core::IllegalCharSet::FullPath, target, found)) {
-        // found holds each refused character after a blank.
-        RecordOther(sink_, target, itemTotals_,
-                    (found.size() > 2 ? "refused characters" : "refused character") + found);
+        RecordOther(sink_, target, itemTotals_, RefusedPathReason(target));
         return false;
     }
     // A strings page name the file system would refuse still counts as created here.
