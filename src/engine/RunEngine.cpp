@@ -13,12 +13,13 @@ namespace dirforge::engine {
 
 namespace {
 
-/// Why the dry run refuses a path the desktop would refuse: its refused characters, if any.
+/// Why the dry run refuses a path the desktop would refuse: its first refused character, as the
+/// run names it.
 std::string RefusedPathReason(const std::string& path) {
     std::string found; // each refused character after a blank
-    if (core::CheckIllegalChars(core::IllegalCharSet::FullPath, path, found))
+    if (core::CheckIllegalChars(core::IllegalCharSet::FullPath, path, found) || found.size() < 2)
         return kReasonNotMade;
-    return (found.size() > 2 ? "refused characters" : "refused character") + found;
+    return "refused character " + found.substr(1, 1);
 }
 
 } // namespace

@@ -206,6 +206,14 @@ TEST_F(FailureReasons, TheDryRunPredictsAFileTheRunCannotReadWithTheSameCause) {
     EXPECT_EQ(both.real.reasons.size(), 2u);
 }
 
+TEST_F(FailureReasons, TheDryRunOfThePathsPageNamesTheRefusedCharactersAsTheRunDoes) {
+    const BothRuns both =
+        SimulateThenRun(fs(), request(PageKind::Paths, {"f:\\x?y\\C", "f:\\a<b|c", "f:\\ok"}));
+    ExpectSamePicture(both, "refused characters on the paths page");
+    EXPECT_EQ(both.simulated.reasons, both.real.reasons);
+    EXPECT_EQ(both.real.reasons.at("f:\\a<b|c"), "refused character <");
+}
+
 TEST_F(FailureReasons, TheUndoKeepsACopyWhoseSizeChangedThoughItsTimeWasPutBack) {
     drives.makeFile("f:\\S\\a.txt", "12345");
     drives.makeFile("f:\\S\\b.txt", "12");
