@@ -10,7 +10,6 @@ namespace dirforge::engine {
 
 namespace {
 
-constexpr const char* kReasonFileInTheWay = "something that is not a folder stands here";
 constexpr const char* kReasonNoSuchDrive = "no such drive";
 constexpr const char* kReasonNoFolder = "its folder is not there";
 
@@ -70,7 +69,7 @@ MakeOutcome SimulatedTree::makeFolder(const std::string& path, NameCheck check) 
         if (parent != made_.end() && parent->second) {
             const auto [entry, inserted] = made_.try_emplace(key, true);
             if (!inserted)
-                return entry->second ? MakeOutcome::Existed : failed(kReasonFileInTheWay);
+                return entry->second ? MakeOutcome::Existed : inTheWay(key, true);
             if (check == NameCheck::Refused && refused(std::string_view(key).substr(last + 1))) {
                 made_.erase(entry);
                 return MakeOutcome::Failed;
@@ -80,7 +79,7 @@ MakeOutcome SimulatedTree::makeFolder(const std::string& path, NameCheck check) 
     }
     const Standing standing = standingOf(key);
     if (standing != Standing::Nothing)
-        return standing == Standing::Folder ? MakeOutcome::Existed : failed(kReasonFileInTheWay);
+        return standing == Standing::Folder ? MakeOutcome::Existed : inTheWay(key, true);
     // Walk up to the nearest folder that is there; everything below it is to be made.
     std::vector<std::size_t> missing{key.size()};
     for (std::size_t end = key.size();;) {
@@ -97,7 +96,7 @@ MakeOutcome SimulatedTree::makeFolder(const std::string& path, NameCheck check) 
         if (above == Standing::Folder)
             break;
         if (above == Standing::Other)
-            return failed(kReasonFileInTheWay);
+            return inTheWay(parent, false);
         missing.push_back(cut);
         end = cut;
     }
@@ -128,6 +127,14 @@ MakeOutcome SimulatedTree::makeFile(const std::string& path) {
         return MakeOutcome::Failed;
     made_.emplace(key, false);
     return MakeOutcome::Made;
+}
+
+MakeOutcome SimulatedTree::inTheWay(const std::string& key, bool atFolder) const {
+    // Rare: the disk is asked once more, so the cause reads as the run's will.
+    const bool link = made_.find(key) == made_.end() && fs_.isLink(key);
+    return failed(link       ? "a link stands here"
+                  : atFolder ? "a file stands here"
+                             : "a file stands where a folder is needed");
 }
 
 SimulatedTree::Standing SimulatedTree::standingOf(const std::string& key) {

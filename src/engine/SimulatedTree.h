@@ -40,6 +40,9 @@ public:
 private:
     using Standing = FolderPresence::Standing;
 
+    /// Failed, the cause noted: what stands at key where the folder (atFolder) or a folder above
+    /// it is to be made.
+    MakeOutcome inTheWay(const std::string& key, bool atFolder) const;
     /// What stands at a key: made by this dry run, or on the disk.
     Standing standingOf(const std::string& key);
     /// Whether the drive of a key ("f:") has its root folder.

@@ -70,6 +70,7 @@ inline void ExpectSamePicture(const BothRuns& both, const std::string& what) {
     for (int list = 0; list < engine::ResultListCount; ++list)
         EXPECT_EQ(both.simulated.lists[list], both.real.lists[list])
             << names[list] << " list of " << what;
+    EXPECT_EQ(both.simulated.reasons, both.real.reasons) << "causes of " << what;
 }
 
 } // namespace dirforge::testing
