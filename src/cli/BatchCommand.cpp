@@ -68,13 +68,13 @@ struct Session {
 
     /// keptFiles: after an undo, the files it kept (UndoRetry); null after a run.
     void report(const engine::RunCounters& counters, const ResultLists& lists,
-                const std::vector<std::string>* keptFiles = nullptr,
+                const ReportCauses& causes, const std::vector<std::string>* keptFiles = nullptr,
                 const std::vector<std::string>* gone = nullptr) {
         log.clearLine();
         if (options.json)
-            out << JsonReport(counters, lists, prompt.messages(), keptFiles, gone);
+            out << JsonReport(counters, lists, causes, prompt.messages(), keptFiles, gone);
         else
-            PrintSummary(out, counters, lists, keptFiles, gone);
+            PrintSummary(out, counters, lists, causes, keptFiles, gone);
     }
 
     /// The journal file in drive form; for writing, its folder must exist before anything runs.
@@ -180,12 +180,12 @@ int RunCreation(Session& session) {
                                            : engine::CreationRun(request, state, services);
     if (outcome.end == engine::RunEnd::Refused) {
         if (options.json)
-            session.report(state.results.counters, session.log.lists());
+            session.report(state.results.counters, session.log.lists(), session.log.causes());
         return ExitRefused;
     }
     // The lists the visual log was shown, for a simulation (which journals nothing) and a real run
     // alike, so the two reports compare line by line.
-    session.report(state.results.counters, session.log.lists());
+    session.report(state.results.counters, session.log.lists(), session.log.causes());
     const int done =
         outcome.end == engine::RunEnd::Stopped ? StoppedStatus(session) : ExitCompleted;
     if (!outcome.journalError.empty()) {
@@ -237,10 +237,11 @@ int RunUndo(Session& session) {
     if (!engine::UndoLastRun(journal->page, results, journal->lastAttachMode,
                              journal->lastDestination, session.fs, session.prompt, session.log)) {
         if (session.options.json)
-            session.report(results.counters, ListsOf(results));
+            session.report(results.counters, ListsOf(results), ReportCauses{});
         return ExitRefused;
     }
-    session.report(results.counters, ListsOf(results), &results.UndoRetry, &results.AlreadyGone);
+    session.report(results.counters, ListsOf(results), ReportCauses{results.Reasons, {}},
+                   &results.UndoRetry, &results.AlreadyGone);
     const int done = session.log.stoppedBy() != 0 ? StoppedStatus(session) : ExitCompleted;
     // What is left is only what failed or was not reached, so the next undo goes on with that.
     // A version 3 journal gets it appended after its complete records; an older one is

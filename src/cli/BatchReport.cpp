@@ -48,6 +48,7 @@ constexpr ListName kLists[engine::ResultListCount] = {
     {"foldersFailedUndo", "Folders whose undo failed"}};
 
 constexpr const char* kKeptFilesCaption = "Files whose undo failed";
+constexpr const char* kUnlistedCaption = "Not made or copied below the new folders";
 
 /// Counters are whole numbers kept as doubles: shown without decimals while they fit.
 json CounterValue(double value) {
@@ -65,7 +66,8 @@ std::string CounterText(double value) {
 } // namespace
 
 void PrintSummary(std::ostream& out, const engine::RunCounters& counters, const ResultLists& lists,
-                  const std::vector<std::string>* keptFiles, const std::vector<std::string>* gone) {
+                  const ReportCauses& causes, const std::vector<std::string>* keptFiles,
+                  const std::vector<std::string>* gone) {
     constexpr int kCaptionWidth = 12;
     constexpr int kCellWidth = 14;
     out << std::left << std::setw(kCaptionWidth) << "" << std::right;
@@ -83,12 +85,17 @@ void PrintSummary(std::ostream& out, const engine::RunCounters& counters, const 
         out << "Files kept by the undo: " << keptFiles->size() << '\n';
     if (gone != nullptr)
         out << "Already gone: " << gone->size() << '\n';
-    const auto printList = [&out](const char* caption, const std::vector<std::string>& list) {
+    const auto printList = [&out, &causes](const char* caption,
+                                           const std::vector<std::string>& list) {
         if (list.empty())
             return;
         out << '\n' << caption << " (" << list.size() << "):\n";
-        for (const std::string& path : list)
-            out << "  " << path << '\n';
+        for (const std::string& path : list) {
+            out << "  " << path;
+            if (const auto cause = causes.byPath.find(path); cause != causes.byPath.end())
+                out << "  (" << cause->second << ')';
+            out << '\n';
+        }
     };
     for (std::size_t i = 0; i < lists.size(); ++i)
         printList(kLists[i].caption, lists[i]);
@@ -96,10 +103,11 @@ void PrintSummary(std::ostream& out, const engine::RunCounters& counters, const 
         printList(kKeptFilesCaption, *keptFiles);
     if (gone != nullptr)
         printList("Already gone", *gone);
+    printList(kUnlistedCaption, causes.unlisted);
 }
 
 std::string JsonReport(const engine::RunCounters& counters, const ResultLists& lists,
-                       const std::vector<ShownMessage>& messages,
+                       const ReportCauses& causes, const std::vector<ShownMessage>& messages,
                        const std::vector<std::string>* keptFiles,
                        const std::vector<std::string>* gone) {
     json counterObject;
@@ -127,8 +135,13 @@ std::string JsonReport(const engine::RunCounters& counters, const ResultLists& l
     for (const ShownMessage& message : messages)
         messageArray.push_back({{"title", message.title}, {"text", message.text}});
 
+    json reasonObject = json::object();
+    for (const auto& [path, reason] : causes.byPath)
+        reasonObject[path] = reason;
+
     const json report{{"counters", std::move(counterObject)},
                       {"lists", std::move(listObject)},
+                      {"reasons", std::move(reasonObject)},
                       {"messages", std::move(messageArray)}};
     return report.dump(-1, ' ', false, json::error_handler_t::replace) + "\n";
 }

@@ -12,18 +12,20 @@
 
 namespace dirforge::cli {
 
-/// The counter grid, the failed-undo count and every non-empty list, one path a line. After an
-/// undo, keptFiles are the files it could not (or would not) delete, counted and listed too.
+/// The counter grid, the failed-undo count and every non-empty list, one path a line, followed by
+/// its cause where it has one ("  f:\D\A  (permission denied)"), then what was not made or
+/// copied below the new folders with its cause. After an undo, keptFiles are the files it could
+/// not (or would not) delete, counted and listed too.
 void PrintSummary(std::ostream& out, const engine::RunCounters& counters, const ResultLists& lists,
-                  const std::vector<std::string>* keptFiles = nullptr,
+                  const ReportCauses& causes, const std::vector<std::string>* keptFiles = nullptr,
                   const std::vector<std::string>* gone = nullptr);
 
-/// {"counters": ..., "lists": ..., "messages": [...]} on one line; text that is not valid UTF-8
-/// is shown with replacement characters. After an undo, counters.failedUndoFiles and
-/// lists.filesFailedUndo give the files it kept, counters.alreadyGone and lists.alreadyGone what it
-/// found already gone.
+/// {"counters": ..., "lists": ..., "reasons": {path: cause}, "messages": [...]} on one line;
+/// text that is not valid UTF-8 is shown with replacement characters. After an undo,
+/// counters.failedUndoFiles and lists.filesFailedUndo give the files it kept, counters.alreadyGone
+/// and lists.alreadyGone what it found already gone.
 std::string JsonReport(const engine::RunCounters& counters, const ResultLists& lists,
-                       const std::vector<ShownMessage>& messages,
+                       const ReportCauses& causes, const std::vector<ShownMessage>& messages,
                        const std::vector<std::string>* keptFiles = nullptr,
                        const std::vector<std::string>* gone = nullptr);
 

@@ -16,15 +16,27 @@ using ResultLists = std::array<std::vector<std::string>, engine::ResultListCount
 /// The six shown lists of a result store.
 ResultLists ListsOf(const engine::RunResults& results);
 
+/// The causes a report shows: by path, and, in the order they came, the paths given one that
+/// stand in no list (what was not made or copied below the new folders).
+struct ReportCauses {
+    engine::FailureReasons byPath;
+    std::vector<std::string> unlisted;
+};
+
 class LogCollector : public engine::RunObserver {
 public:
     void resetLog(bool realRun) override;
     void recorded(engine::ResultList list, const std::string& path) override;
+    void failed(const std::string& path, const std::string& reason) override;
 
     const ResultLists& lists() const { return lists_; }
+    const ReportCauses& causes() const { return causes_; }
 
 private:
     ResultLists lists_;
+    ReportCauses causes_;
+    /// The path recorded last in a list whose entries get a cause.
+    std::string lastListed_;
 };
 
 } // namespace dirforge::cli

@@ -1,6 +1,8 @@
 #include "engine/CopyStructure.h"
 
 #include "core/TextRules.h"
+#include "engine/ReasonTexts.h"
+#include "platform/FailureReason.h"
 
 #include <cctype>
 #include <optional>
@@ -49,10 +51,25 @@ MakeOutcome StructureCopy::makeFolder(const std::string& target, bool simulate) 
 MakeOutcome StructureCopy::copyFile(const std::string& item, const std::string& target,
                                     bool simulate, platform::FileIdentity& identity) {
     platform::FileSystem& fs = context_.fs;
-    if (simulate && context_.simulated != nullptr)
-        return context_.simulated->makeFile(target);
-    if (simulate)
-        return fs.fileExists(target) ? MakeOutcome::Existed : MakeOutcome::Made;
+    if (simulate) {
+        MakeOutcome outcome = MakeOutcome::Made;
+        if (context_.simulated != nullptr) {
+            outcome = context_.simulated->makeFile(target);
+            reason_ = platform::TakeReason(kReasonNotCopied);
+        } else if (fs.fileExists(target)) {
+            outcome = MakeOutcome::Existed;
+        }
+        if (outcome != MakeOutcome::Made)
+            return outcome;
+        // A file the copy cannot open fails it, where nothing stands at the target already.
+        const std::string& unread = unreadable(core::Trim(item));
+        if (unread.empty())
+            return outcome;
+        if (context_.simulated != nullptr)
+            context_.simulated->forgetFile(target);
+        reason_ = unread;
+        return MakeOutcome::Failed;
+    }
     const bool copied =
         structure_ != nullptr
             ? context_.anchors.copyFile(context_.anchorPoint, *structure_, core::Trim(item),
@@ -61,10 +78,13 @@ MakeOutcome StructureCopy::copyFile(const std::string& item, const std::string& 
                                         identity);
     if (copied)
         return MakeOutcome::Made;
+    reason_ = platform::TakeReason(kReasonNotCopied);
     // The copy never overwrites: it failed because the target was there, or for another reason;
     // a link standing at the target is never written through and counts as another reason.
-    if (fs.isLink(target))
+    if (fs.isLink(target)) {
+        reason_ = "a link stands here";
         return MakeOutcome::Failed;
+    }
     return fs.fileExists(target) || fs.folderExists(target) ? MakeOutcome::Existed
                                                             : MakeOutcome::Failed;
 }
@@ -80,14 +100,28 @@ void StructureCopy::countFolder(MakeOutcome outcome, const std::string& target) 
         break;
     case MakeOutcome::Failed:
         AddToCounter(sink, CounterRow::Subfolders, CounterColumn::Other, 1);
-        noteFailure(FailureCause::SubfolderNotMade, target);
+        noteFailure(FailureCause::SubfolderNotMade, target, platform::TakeReason(kReasonNotMade));
         break;
     }
 }
 
-void StructureCopy::noteFailure(FailureCause cause, const std::string& path) {
+void StructureCopy::noteFailure(FailureCause cause, const std::string& path,
+                                const std::string& reason) {
+    RecordReason(context_.sink, path, reason);
     if (context_.failures != nullptr)
-        context_.failures->note(cause, path);
+        context_.failures->note(cause, path, reason);
+}
+
+const std::string& StructureCopy::unreadable(const std::string& item) {
+    auto found = readable_.find(item);
+    if (found == readable_.end()) {
+        platform::ForgetReason();
+        const bool opens = context_.fs.opensForReading(item);
+        found =
+            readable_.emplace(item, opens ? std::string() : platform::TakeReason(kReasonNotRead))
+                .first;
+    }
+    return found->second;
 }
 
 void StructureCopy::copyRoot(const std::string& copyTarget, bool simulate) {
@@ -128,7 +162,7 @@ void StructureCopy::walk(const std::string& source, const std::string& copyTarge
             entries = &*read;
         }
         if (entries == nullptr) {
-            noteFailure(FailureCause::FolderNotRead, folder.source);
+            noteFailure(FailureCause::FolderNotRead, folder.source, kReasonNotRead);
             continue;
         }
         for (const platform::FolderEntry& entry : *entries) {
@@ -150,7 +184,7 @@ void StructureCopy::walk(const std::string& source, const std::string& copyTarge
                 break;
             case EntryKind::Link:
             case EntryKind::Other:
-                linkEntry(child.source);
+                linkEntry(child.source, entry);
                 break;
             }
         }
@@ -196,22 +230,27 @@ void StructureCopy::fileEntry(const std::string& item, const std::string& target
         if (found != context_.sizes.end())
             AddToCounter(context_.sink, CounterRow::Bytes, CounterColumn::Other,
                          static_cast<double>(found->second));
-        noteFailure(FailureCause::FileNotCopied, target);
+        noteFailure(FailureCause::FileNotCopied, target, reason_);
         break;
     }
     }
 }
 
-void StructureCopy::linkEntry(const std::string& item) {
+void StructureCopy::linkEntry(const std::string& item, const platform::FolderEntry& entry) {
     // Links are never followed and special files never opened: they are not copied.
+    const std::string reason = entry.kind == EntryKind::Link
+                                   ? std::string(kReasonLinkInStructure)
+                                   : platform::SpecialFileReason(entry.mode);
     if (context_.fs.folderExists(item)) {
         AddToCounter(context_.sink, CounterRow::Subfolders, CounterColumn::Other, 1);
+        noteFailure(FailureCause::NotCopiable, item, reason);
     } else if (CopiesFiles(context_.variant)) {
         AddToCounter(context_.sink, CounterRow::Files, CounterColumn::Other, 1);
         const auto found = context_.sizes.find(item);
         if (found != context_.sizes.end())
             AddToCounter(context_.sink, CounterRow::Bytes, CounterColumn::Other,
                          static_cast<double>(found->second));
+        noteFailure(FailureCause::NotCopiable, item, reason);
     }
 }
 

@@ -68,10 +68,14 @@ private:
     MakeOutcome copyFile(const std::string& item, const std::string& target, bool simulate,
                          platform::FileIdentity& identity);
     void countFolder(MakeOutcome outcome, const std::string& target);
-    void noteFailure(FailureCause cause, const std::string& path);
+    /// Notes the failure for the closing warning and keeps its cause beside the lists.
+    void noteFailure(FailureCause cause, const std::string& path, const std::string& reason);
+    /// The dry run's look at what the real copy will read: the cause when the structure's file
+    /// cannot be opened for reading, empty when it can (asked once per file for the run).
+    const std::string& unreadable(const std::string& item);
     void folderEntry(const QueuedFolder& child, const std::string& target, bool simulate);
     void fileEntry(const std::string& item, const std::string& target, bool simulate);
-    void linkEntry(const std::string& item);
+    void linkEntry(const std::string& item, const platform::FolderEntry& entry);
     /// The structure at root, held open for the run's copies of its files; null when it cannot
     /// be opened (its files are then copied by their paths).
     platform::AnchoredFolder* structureAt(const std::string& root);
@@ -87,6 +91,10 @@ private:
     std::unordered_map<std::string, std::unique_ptr<platform::AnchoredFolder>> structures_;
     /// What every copy of the run shares: small files read once, drives that refused a clone.
     platform::CopyMemory memory_;
+    /// Why the last copyFile failed.
+    std::string reason_;
+    /// The dry run's answers of unreadable, by structure file.
+    std::unordered_map<std::string, std::string> readable_;
 };
 
 } // namespace dirforge::engine

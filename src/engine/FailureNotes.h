@@ -1,7 +1,7 @@
 #pragma once
 // What a run could not make or read below its new folders. Each such item is counted under
 // "other reasons" as it happens; the run ends with one warning per kind of failure, naming a
-// few of the items, instead of one message box per item.
+// few of the items with their causes, instead of one message box per item.
 
 #include "platform/Prompt.h"
 
@@ -12,23 +12,24 @@
 
 namespace dirforge::engine {
 
-enum class FailureCause { SubfolderNotMade, FileNotCopied, FolderNotRead };
+enum class FailureCause { SubfolderNotMade, FileNotCopied, FolderNotRead, NotCopiable };
 
 class FailureNotes {
 public:
-    /// Notes one failure of the given kind at path.
-    void note(FailureCause cause, const std::string& path);
+    /// Notes one failure of the given kind at path, and why (reason).
+    void note(FailureCause cause, const std::string& path, const std::string& reason);
     /// Shows one warning per kind noted (under title), then forgets them.
     void report(platform::Prompt& prompt, const char* title);
-    /// The warning text of one kind: how many, and the first few paths.
+    /// The warning text of one kind: how many, and the first few paths with their causes.
     std::string textOf(FailureCause cause) const;
 
 private:
     struct Noted {
         std::size_t count = 0;
         std::vector<std::string> examples;
+        std::vector<std::string> reasons; ///< beside examples
     };
-    std::array<Noted, 3> noted_;
+    std::array<Noted, 4> noted_;
 };
 
 } // namespace dirforge::engine

@@ -2,7 +2,9 @@
 
 #include "core/PathChecks.h"
 #include "core/TextRules.h"
+#include "engine/ReasonTexts.h"
 #include "engine/RunAnchors.h"
+#include "platform/FailureReason.h"
 
 #include <algorithm>
 
@@ -286,11 +288,18 @@ platform::RemoveOutcome FolderFileUndo::RemoveItem(const std::string& path,
         // No folder the run created below holds it any more: what still stands there is kept.
         const bool there =
             fs_.isLink(path) || (folder ? fs_.folderExists(path) : fs_.fileExists(path));
+        if (there)
+            reasons_.insert_or_assign(path, refused ? kReasonAnchorReplaced : kReasonNoAnchor);
         return there ? RemoveOutcome::Kept : RemoveOutcome::Gone;
     }
     static const platform::FileIdentity unknown;
     const platform::FileIdentity& expected = identity != nullptr ? *identity : unknown;
-    return folder ? anchor->removeFolder(path, expected) : anchor->removeFile(path, expected);
+    platform::ForgetReason();
+    const RemoveOutcome outcome =
+        folder ? anchor->removeFolder(path, expected) : anchor->removeFile(path, expected);
+    if (outcome == RemoveOutcome::Kept)
+        reasons_.insert_or_assign(path, platform::TakeReason(kReasonNotRemoved));
+    return outcome;
 }
 
 void FolderFileUndo::Watch(RunObserver& observer) {

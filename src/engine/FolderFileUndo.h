@@ -92,6 +92,9 @@ public:
         return failedFileIds_;
     }
     const std::string& Report() const { return report_; }
+    /// Why each of FailedFolders and FailedFiles was kept ("not empty", "changed since it was
+    /// copied"), by path.
+    const FailureReasons& Reasons() const { return reasons_; }
     /// The files and folders found already gone, in the order they were met.
     const std::vector<std::string>& GoneItems() const { return gone_; }
     /// After a stop: the files and folders not tried yet, in the order they would have been.
@@ -145,6 +148,7 @@ private:
     std::string removalPath_;
     std::vector<std::string> failedFolders_, failedFiles_, gone_;
     std::vector<platform::FileIdentity> failedFolderIds_, failedFileIds_;
+    FailureReasons reasons_;
     /// Recorded anchors, their lookup by comparable path, and the ones opened so far.
     std::vector<RunAnchor> anchors_;
     std::unordered_map<std::string, std::size_t> anchorIndex_;

@@ -1,5 +1,7 @@
 #include "engine/ResultRecording.h"
 
+#include "engine/ReasonTexts.h"
+
 namespace dirforge::engine {
 
 namespace {
@@ -47,8 +49,16 @@ void RecordExisting(const RecordSink& sink, const std::string& path, const Struc
     RecordTarget(sink, ResultList::FoldersExist, CounterColumn::Exist, path, added);
 }
 
-void RecordOther(const RecordSink& sink, const std::string& path, const StructureTotals& added) {
+void RecordOther(const RecordSink& sink, const std::string& path, const StructureTotals& added,
+                 const std::string& reason) {
     RecordTarget(sink, ResultList::FoldersOther, CounterColumn::Other, path, added);
+    RecordReason(sink, path, reason);
+}
+
+void RecordReason(const RecordSink& sink, const std::string& path, const std::string& reason) {
+    if (sink.journal)
+        sink.results.Reasons.insert_or_assign(path, reason);
+    sink.observer.failed(path, reason);
 }
 
 void RecordCreatedSubfolder(const RecordSink& sink, const std::string& path) {
@@ -66,9 +76,11 @@ void RecordExistingTemplateFolder(const RecordSink& sink, const std::string& pat
     sink.observer.recorded(ResultList::FoldersExist, path);
 }
 
-void RecordOtherSubfolder(const RecordSink& sink, const std::string& path) {
+void RecordOtherSubfolder(const RecordSink& sink, const std::string& path,
+                          const std::string& reason) {
     AddToCounter(sink, CounterRow::Subfolders, CounterColumn::Other, 1);
     Append(sink, ResultList::FoldersOther, path);
+    RecordReason(sink, path, reason);
 }
 
 void RecordStructureNotCopied(const RecordSink& sink, const StructureTotals& totals) {
@@ -76,11 +88,19 @@ void RecordStructureNotCopied(const RecordSink& sink, const StructureTotals& tot
     RefreshLogCounters(sink);
 }
 
-void RecordFailedUndo(RunResults& results, RunObserver& observer, const std::string& path) {
+std::string ReasonOf(const FailureReasons& reasons, const std::string& path) {
+    const auto found = reasons.find(path);
+    return found != reasons.end() ? found->second : std::string(kReasonNotRemoved);
+}
+
+void RecordFailedUndo(RunResults& results, RunObserver& observer, const std::string& path,
+                      const std::string& reason) {
     results.counters.failedUndo += 1;
     observer.countersChanged(results.counters);
     results.FoldersFailedUndo.push_back(path);
     observer.recorded(ResultList::FoldersFailedUndo, path);
+    results.Reasons.insert_or_assign(path, reason);
+    observer.failed(path, reason);
 }
 
 } // namespace dirforge::engine

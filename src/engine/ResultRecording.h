@@ -29,7 +29,8 @@ void RecordCreated(const RecordSink& sink, const std::string& path);
 /// A target that already existed: Folders/Exist + 1, plus `added` in the structure rows.
 void RecordExisting(const RecordSink& sink, const std::string& path, const StructureTotals& added);
 /// A target not created for another reason: Folders/Other + 1, plus `added` in the structure rows.
-void RecordOther(const RecordSink& sink, const std::string& path, const StructureTotals& added);
+void RecordOther(const RecordSink& sink, const std::string& path, const StructureTotals& added,
+                 const std::string& reason);
 /// A folder created while attaching a structure or template: Subfolders/Created + 1.
 void RecordCreatedSubfolder(const RecordSink& sink, const std::string& path);
 /// A file copied while attaching a structure: Files/Created + 1 (bytes are added by the caller).
@@ -39,11 +40,18 @@ void RecordCreatedFile(const RecordSink& sink, const std::string& path);
 void RecordExistingTemplateFolder(const RecordSink& sink, const std::string& path);
 /// A template subfolder not made (no path, or the folder could not be made): Subfolders/Other
 /// + 1 and path in the "other reasons" list.
-void RecordOtherSubfolder(const RecordSink& sink, const std::string& path);
+void RecordOtherSubfolder(const RecordSink& sink, const std::string& path,
+                          const std::string& reason);
+/// Why path failed: kept beside the lists (a real run) and told to the log.
+void RecordReason(const RecordSink& sink, const std::string& path, const std::string& reason);
 /// A structure not copied into a new folder: its totals under the structure rows' other reasons.
 void RecordStructureNotCopied(const RecordSink& sink, const StructureTotals& totals);
 
+/// The cause kept for path, or "could not be removed" when none was.
+std::string ReasonOf(const FailureReasons& reasons, const std::string& path);
+
 /// A folder the undo could not remove: FoldersFailedUndo and the failed-undo counter + 1.
-void RecordFailedUndo(RunResults& results, RunObserver& observer, const std::string& path);
+void RecordFailedUndo(RunResults& results, RunObserver& observer, const std::string& path,
+                      const std::string& reason);
 
 } // namespace dirforge::engine

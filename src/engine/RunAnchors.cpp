@@ -1,5 +1,8 @@
 #include "engine/RunAnchors.h"
 
+#include "engine/ReasonTexts.h"
+#include "platform/FailureReason.h"
+
 #include <string_view>
 
 namespace dirforge::engine {
@@ -42,11 +45,15 @@ void RunAnchors::record(const platform::AnchoredFolder& anchor) {
 }
 
 bool RunAnchors::journalReady(const std::string& path, bool file) {
+    platform::ForgetReason(); // what fails now gives this item's cause
     if (journal_ == nullptr)
         return true;
     if (!journal_->failed())
         journal_->intent(path, file);
-    return !journal_->failed();
+    if (!journal_->failed())
+        return true;
+    platform::NoteReason(kReasonJournal);
+    return false;
 }
 
 RunAnchors::Held* RunAnchors::heldFor(const std::string& chosen) {
@@ -115,6 +122,7 @@ bool RunAnchors::createFolder(const std::string& chosen, const std::string& path
     Held* held = heldFor(chosen);
     if (held == nullptr)
         return false;
+    platform::ForgetReason(); // a first try of opening the point is no cause of what follows
     made_.clear();
     const auto when = held->exact ? platform::MadeIdentity::Later : platform::MadeIdentity::Now;
     const bool created = held->anchor->createFolder(path, &made_, when);
@@ -202,6 +210,8 @@ bool RunAnchors::journaledCopy(const std::string& chosen, const std::string& tar
     if (!journalReady(target, true))
         return false;
     Held* held = heldFor(chosen);
+    if (held != nullptr)
+        platform::ForgetReason();
     const bool copied = held != nullptr && copy(*held->anchor);
     if (copied && journal_ != nullptr)
         journal_->file(target, identity);

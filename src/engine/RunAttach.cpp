@@ -4,6 +4,7 @@
 #include "core/PathChecks.h"
 #include "core/PathSafety.h"
 #include "core/TextRules.h"
+#include "engine/ReasonTexts.h"
 #include "engine/RunEngine.h"
 #include "engine/StructureScan.h"
 #include "engine/TemplateRules.h"
@@ -100,7 +101,8 @@ void RunEngine::attachTemplates(const std::string& target, const std::string& nu
                                      ? std::string()
                                      : JoinTemplatePath(target, relative);
         if (full.empty()) {
-            RecordOtherSubfolder(sink_, line);
+            RecordOtherSubfolder(sink_, line,
+                                 relative.empty() ? kReasonEmptyTemplate : kReasonClimbs);
             continue;
         }
         switch (makeSubfolder(full)) {
@@ -110,10 +112,12 @@ void RunEngine::attachTemplates(const std::string& target, const std::string& nu
         case MakeOutcome::Made:
             RecordCreatedSubfolder(sink_, full);
             break;
-        case MakeOutcome::Failed:
-            RecordOtherSubfolder(sink_, full);
-            failures_.note(FailureCause::SubfolderNotMade, full);
+        case MakeOutcome::Failed: {
+            const std::string reason = platform::TakeReason(kReasonNotMade);
+            RecordOtherSubfolder(sink_, full, reason);
+            failures_.note(FailureCause::SubfolderNotMade, full, reason);
             break;
+        }
         }
     }
 }

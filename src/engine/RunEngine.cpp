@@ -6,9 +6,23 @@
 #include "engine/IncreasedNumbers.h"
 #include "engine/PageTexts.h"
 #include "engine/ProgressText.h"
+#include "engine/ReasonTexts.h"
 #include "engine/StructureScan.h"
 
 namespace dirforge::engine {
+
+namespace {
+
+/// Why the dry run refuses a path the desktop would refuse: its first refused character, as the
+/// run names it.
+std::string RefusedPathReason(const std::string& path) {
+    std::string found; // each refused character after a blank
+    if (core::CheckIllegalChars(core::IllegalCharSet::FullPath, path, found) || found.size() < 2)
+        return kReasonNotMade;
+    return "refused character " + found.substr(1, 1);
+}
+
+} // namespace
 
 RunEngine::RunEngine(const RunRequest& request, PageRunState& state, const RunServices& services,
                      bool simulate)
@@ -124,16 +138,16 @@ void RunEngine::processStringsItem(const std::string& item) {
         const std::string normalized = core::CollapseColons(core::NormalizePath(item));
         std::string passed, failed;
         if (core::ValidateFullPath(normalized, passed, failed)) {
-            RecordOther(sink_, normalized, itemTotals_);
+            RecordOther(sink_, normalized, itemTotals_, kReasonFullPathAsName);
             return;
         }
     } else if (!core::DrivePart(core::Trim(item)).empty()) {
-        RecordOther(sink_, item, itemTotals_);
+        RecordOther(sink_, item, itemTotals_, kReasonFullPathAsName);
         return;
     }
     const std::string target = ComposeTarget(parts_, item);
     if (core::DrivePart(target).empty())
-        RecordOther(sink_, target, itemTotals_);
+        RecordOther(sink_, target, itemTotals_, kReasonNoDrive);
     else
         processTarget(target, {});
 }
@@ -143,18 +157,20 @@ void RunEngine::processPathsEntry(const std::string& entry) {
     if (simulate_) {
         std::string passed, failed;
         if (!core::ValidateFullPath(entry, passed, failed)) {
-            RecordOther(sink_, entry, itemTotals_);
+            RecordOther(sink_, entry, itemTotals_,
+                        core::DrivePart(core::Trim(entry)).empty() ? kReasonNoDrive
+                                                                   : RefusedPathReason(entry));
             return;
         }
         path = passed;
     } else if (core::DrivePart(core::Trim(entry)).empty()) {
-        RecordOther(sink_, entry, itemTotals_);
+        RecordOther(sink_, entry, itemTotals_, kReasonNoDrive);
         return;
     }
     const std::string target =
         ComposePathTarget(path, request_.prefix, request_.suffix, request_.hyphen);
     if (core::DrivePart(target).empty())
-        RecordOther(sink_, target, itemTotals_);
+        RecordOther(sink_, target, itemTotals_, kReasonNoDrive);
     else
         processTarget(target, {});
 }
@@ -183,7 +199,7 @@ bool RunEngine::processNumbers() {
 void RunEngine::processTarget(const std::string& target, const std::string& numberText) {
     // A ".." element would leave the destination (or the entry's own folder): never created.
     if (core::HasParentElement(target)) {
-        RecordOther(sink_, target, itemTotals_);
+        RecordOther(sink_, target, itemTotals_, kReasonClimbs);
         return;
     }
     // Everything for this target is made below the point the user chose: the destination, or the
@@ -217,7 +233,7 @@ bool RunEngine::recordTargetOutcome(const std::string& target, MakeOutcome outco
         recordExisting(target);
         return false;
     case MakeOutcome::Failed:
-        RecordOther(sink_, target, itemTotals_);
+        RecordOther(sink_, target, itemTotals_, platform::TakeReason(kReasonNotMade));
         return false;
     case MakeOutcome::Made:
         break;
@@ -229,7 +245,7 @@ bool RunEngine::simulatedCreate(const std::string& target) {
     std::string found;
     if (request_.page == PageKind::Numbers &&
         !core::CheckIllegalChars(core::IllegalCharSet::FullPath, target, found)) {
-        RecordOther(sink_, target, itemTotals_);
+        RecordOther(sink_, target, itemTotals_, RefusedPathReason(target));
         return false;
     }
     // A strings page name the file system would refuse still counts as created here.

@@ -68,6 +68,7 @@ void RunResults::clearLists() {
     FailedUndoIdentities.clear();
     Anchors.clear();
     AlreadyGone.clear();
+    Reasons.clear();
 }
 
 void RunResults::clearUndoRetry() {

@@ -8,6 +8,7 @@
 #include <array>
 #include <cstdint>
 #include <string>
+#include <unordered_map>
 #include <vector>
 
 namespace dirforge::engine {
@@ -60,6 +61,9 @@ enum class ResultList {
 };
 inline constexpr int ResultListCount = 6;
 
+/// Why each failed item failed, by its path ("permission denied", "a link stands here").
+using FailureReasons = std::unordered_map<std::string, std::string>;
+
 /// A folder a real run created below (a destination, a paths entry's deepest existing folder),
 /// resolved once, with the identity it had then.
 struct RunAnchor {
@@ -92,6 +96,10 @@ struct RunResults {
     std::vector<platform::FileIdentity> UndoRetryIdentities;
     /// The folders the last real run created below; the undo reaches everything through them.
     std::vector<RunAnchor> Anchors;
+    /// Beside the lists: the cause of every FoldersOther entry, of everything below a new folder
+    /// that was not made or copied, and after an undo of every FoldersFailedUndo and UndoRetry
+    /// entry. Not journaled: a cause describes the moment it happened.
+    FailureReasons Reasons;
     RunCounters counters;
 
     std::vector<std::string>& list(ResultList which);
@@ -114,6 +122,9 @@ public:
     virtual void showLog() {}
     /// An entry was added to one of the log's lists.
     virtual void recorded(ResultList /*list*/, const std::string& /*path*/) {}
+    /// Why the item at path failed: an entry just recorded under other reasons or failed undo,
+    /// or something below a new folder that was not made or copied (counted, in no list).
+    virtual void failed(const std::string& /*path*/, const std::string& /*reason*/) {}
     /// The counters changed (RefreshLogCounters).
     virtual void countersChanged(const RunCounters& /*counters*/) {}
     /// done of total items of a run, a simulation or an undo are finished.

@@ -1,5 +1,6 @@
 #include "engine/SimulatedTree.h"
 
+#include "platform/FailureReason.h"
 #include "platform/PortableNames.h"
 
 #include <cctype>
@@ -8,6 +9,24 @@
 namespace dirforge::engine {
 
 namespace {
+
+constexpr const char* kReasonNoSuchDrive = "no such drive";
+constexpr const char* kReasonNoFolder = "its folder is not there";
+
+/// Failed, the cause noted as a failing call of the file system notes it.
+MakeOutcome failed(const char* reason) {
+    platform::NoteReason(reason);
+    return MakeOutcome::Failed;
+}
+
+/// True (the cause noted) for a name the desktop file system refuses.
+bool refused(std::string_view name) {
+    std::string reason = platform::RefusedNameReason(name);
+    if (reason.empty())
+        return false;
+    platform::NoteReason(std::move(reason));
+    return true;
+}
 
 /// "f:" for a key that is a drive alone.
 bool IsDrive(const std::string& key) {
@@ -50,9 +69,8 @@ MakeOutcome SimulatedTree::makeFolder(const std::string& path, NameCheck check) 
         if (parent != made_.end() && parent->second) {
             const auto [entry, inserted] = made_.try_emplace(key, true);
             if (!inserted)
-                return entry->second ? MakeOutcome::Existed : MakeOutcome::Failed;
-            if (check == NameCheck::Refused &&
-                platform::IsRefusedName(std::string_view(key).substr(last + 1))) {
+                return entry->second ? MakeOutcome::Existed : inTheWay(key, true);
+            if (check == NameCheck::Refused && refused(std::string_view(key).substr(last + 1))) {
                 made_.erase(entry);
                 return MakeOutcome::Failed;
             }
@@ -61,31 +79,31 @@ MakeOutcome SimulatedTree::makeFolder(const std::string& path, NameCheck check) 
     }
     const Standing standing = standingOf(key);
     if (standing != Standing::Nothing)
-        return standing == Standing::Folder ? MakeOutcome::Existed : MakeOutcome::Failed;
+        return standing == Standing::Folder ? MakeOutcome::Existed : inTheWay(key, true);
     // Walk up to the nearest folder that is there; everything below it is to be made.
     std::vector<std::size_t> missing{key.size()};
     for (std::size_t end = key.size();;) {
         const std::size_t cut = key.rfind('\\', end - 1);
         if (cut == std::string::npos || cut == 0)
-            return MakeOutcome::Failed; // no drive: nothing can be made
+            return failed(kReasonNoSuchDrive); // no drive: nothing can be made
         const std::string parent = key.substr(0, cut);
         if (IsDrive(parent)) {
             if (!drivePresent(parent))
-                return MakeOutcome::Failed;
+                return failed(kReasonNoSuchDrive);
             break;
         }
         const Standing above = standingOf(parent);
         if (above == Standing::Folder)
             break;
         if (above == Standing::Other)
-            return MakeOutcome::Failed;
+            return inTheWay(parent, false);
         missing.push_back(cut);
         end = cut;
     }
     if (check == NameCheck::Refused)
         for (const std::size_t end : missing) {
             const std::size_t begin = key.rfind('\\', end - 1) + 1;
-            if (platform::IsRefusedName(std::string_view(key).substr(begin, end - begin)))
+            if (refused(std::string_view(key).substr(begin, end - begin)))
                 return MakeOutcome::Failed;
         }
     for (const std::size_t end : missing)
@@ -99,14 +117,24 @@ MakeOutcome SimulatedTree::makeFile(const std::string& path) {
         return MakeOutcome::Existed;
     const std::size_t cut = key.rfind('\\');
     if (cut == std::string::npos || cut == 0)
-        return MakeOutcome::Failed;
+        return failed(kReasonNoSuchDrive);
     const std::string parent = key.substr(0, cut);
     const bool folderThere =
         IsDrive(parent) ? drivePresent(parent) : standingOf(parent) == Standing::Folder;
-    if (!folderThere || platform::IsRefusedName(std::string_view(key).substr(cut + 1)))
+    if (!folderThere)
+        return failed(kReasonNoFolder);
+    if (refused(std::string_view(key).substr(cut + 1)))
         return MakeOutcome::Failed;
     made_.emplace(key, false);
     return MakeOutcome::Made;
+}
+
+MakeOutcome SimulatedTree::inTheWay(const std::string& key, bool atFolder) const {
+    // Rare: the disk is asked once more, so the cause reads as the run's will.
+    const bool link = made_.find(key) == made_.end() && fs_.isLink(key);
+    return failed(link       ? "a link stands here"
+                  : atFolder ? "a file stands here"
+                             : "a file stands where a folder is needed");
 }
 
 SimulatedTree::Standing SimulatedTree::standingOf(const std::string& key) {

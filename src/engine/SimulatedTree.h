@@ -27,6 +27,8 @@ public:
     /// A file copied without overwriting, as FileSystem::copyFileExclusive would: Existed when
     /// anything stands at it, Failed when its folder is not there or its name is refused.
     MakeOutcome makeFile(const std::string& path);
+    /// Forgets a file makeFile counted as made: its copy is to fail after all.
+    void forgetFile(const std::string& path) { made_.erase(KeyOf(path)); }
 
     /// Makes room for about this many made folders and files.
     void reserve(std::size_t count) { made_.reserve(count); }
@@ -38,6 +40,9 @@ public:
 private:
     using Standing = FolderPresence::Standing;
 
+    /// Failed, the cause noted: what stands at key where the folder (atFolder) or a folder above
+    /// it is to be made.
+    MakeOutcome inTheWay(const std::string& key, bool atFolder) const;
     /// What stands at a key: made by this dry run, or on the disk.
     Standing standingOf(const std::string& key);
     /// Whether the drive of a key ("f:") has its root folder.

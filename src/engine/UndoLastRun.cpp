@@ -72,7 +72,9 @@ bool UndoLastRun(PageKind page, RunResults& results, const std::string& lastAtta
     results.counters.resetResults();
     observer.resetLog(true);
     for (const auto& folder : undo.FailedFolders())
-        RecordFailedUndo(results, observer, folder);
+        RecordFailedUndo(results, observer, folder, ReasonOf(undo.Reasons(), folder));
+    for (const auto& file : undo.FailedFiles())
+        results.Reasons.insert_or_assign(file, ReasonOf(undo.Reasons(), file));
     results.FailedUndoIdentities = undo.FailedFolderIdentities();
     results.UndoRetry = undo.FailedFiles();
     results.UndoRetryIdentities = undo.FailedFileIdentities();

@@ -1,5 +1,6 @@
 #include "engine/UndoProgress.h"
 
+#include "engine/ReasonTexts.h"
 #include "engine/ResultRecording.h"
 
 #include <algorithm>
@@ -43,7 +44,9 @@ void UndoCountdown::progressed(std::uint64_t done, std::uint64_t total) {
 void JournalWhatIsLeft(const FolderFileUndo& undo, RunResults& results, RunObserver& observer) {
     // Identities go with the paths: an entry without one is never removed by the next Undo.
     for (const auto& folder : undo.LeftFolders())
-        RecordFailedUndo(results, observer, folder);
+        RecordFailedUndo(results, observer, folder, kReasonNotReached);
+    for (const auto& file : undo.LeftFiles())
+        results.Reasons.insert_or_assign(file, kReasonNotReached);
     const auto& folderIds = undo.LeftFolderIdentities();
     results.FailedUndoIdentities.insert(results.FailedUndoIdentities.end(), folderIds.begin(),
                                         folderIds.end());

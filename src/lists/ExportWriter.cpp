@@ -41,15 +41,17 @@ bool IsExportedKind(const std::string& kind) {
 }
 
 std::string FormatExport(const std::vector<std::string>& entries, SlashForm slashes,
-                         const ExportFormat& format) {
+                         const ExportFormat& format, const std::vector<std::string>* causes) {
     std::string content;
     if (!IsExportedKind(format.kind))
         return content;
     const std::string ending =
         format.layout == ExportLayout::PlainLines ? std::string("\r\n") : format.delimiter;
-    for (const auto& entry : entries) {
+    for (std::size_t i = 0; i < entries.size(); ++i) {
         content += format.quotationMark;
-        content += ExportSlashForm(entry, slashes);
+        content += ExportSlashForm(entries[i], slashes);
+        if (causes != nullptr && i < causes->size() && !(*causes)[i].empty())
+            content += "  (" + (*causes)[i] + ")"; // the cause as it is, slashes and all
         content += format.quotationMark;
         content += ending;
     }

@@ -36,8 +36,10 @@ std::string ExportKindName(const std::string& kind);
 bool IsExportedKind(const std::string& kind);
 
 /// The file content: plain lines each ending CR LF, or one line with the delimiter after
-/// every entry and no line end; entries in the given slash form.
+/// every entry and no line end; entries in the given slash form. causes, when given, holds one
+/// text beside each entry, written after it as "  (cause)" where it is not empty.
 std::string FormatExport(const std::vector<std::string>& entries, SlashForm slashes,
-                         const ExportFormat& format);
+                         const ExportFormat& format,
+                         const std::vector<std::string>* causes = nullptr);
 
 } // namespace dirforge::lists

@@ -22,6 +22,10 @@ bool FileSystem::streamFileAtomic(const std::string& path, const ContentProducer
     return made && writeFileAtomic(path, content);
 }
 
+bool FileSystem::opensForReading(const std::string&) const {
+    return true;
+}
+
 std::unique_ptr<AppendFile> FileSystem::openAppendFile(const std::string&, AppendOpen, int* error) {
     if (error != nullptr)
         *error = ENOTSUP;

@@ -24,6 +24,8 @@ struct FolderEntry {
     /// The size in bytes of a file or other entry that is not a folder or link, when listed by
     /// listFolderSized; 0 otherwise.
     std::uint64_t size = 0;
+    /// Other only: the file type bits (S_IFIFO, S_IFSOCK...) when known, else 0.
+    std::uint32_t mode = 0;
 };
 
 /// A text file read with a limit (see FileSystem::readTextFile).
@@ -107,6 +109,10 @@ public:
     /// whole. Nothing is replaced when produce or a write fails. This default collects the
     /// pieces and calls writeFileAtomic.
     virtual bool streamFileAtomic(const std::string& path, const ContentProducer& produce);
+    /// True when the file or folder at path opens for reading (not through a final link, and
+    /// nothing is read); else the cause is noted (platform::TakeReason). This default cannot
+    /// tell and says yes.
+    virtual bool opensForReading(const std::string& path) const;
     /// Opens a file records are appended to; nullptr (errno in *error) when it cannot. This
     /// default has none (ENOTSUP).
     virtual std::unique_ptr<AppendFile> openAppendFile(const std::string& path, AppendOpen how,

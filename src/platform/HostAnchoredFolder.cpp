@@ -1,5 +1,6 @@
 #include "platform/HostAnchoredFolder.h"
 
+#include "platform/FailureReason.h"
 #include "platform/HeldFolders.h"
 #include "platform/HostFileCopy.h"
 #include "platform/HostFolderCalls.h"
@@ -92,8 +93,12 @@ public:
             return makeDeferred(rel, *made) || existsAsFolder(handle_.get(), last);
         errno = 0;
         const int parent = folders_.open(handle_.get(), joined(rel, rel.size() - 1));
-        if (parent < 0)
-            return errno == ENOENT && createWalking(rel, made);
+        if (parent < 0) {
+            if (errno == ENOENT)
+                return createWalking(rel, made);
+            NoteError(errno);
+            return false;
+        }
         // Held: the copy of a structure makes this folder's own files and folders next.
         return makeOne(parent, rel, rel.size() - 1, made, true) || existsAsFolder(parent, last);
     }
@@ -116,8 +121,10 @@ public:
         if (!host || !relativeOf(target, rel, true) || rel.empty())
             return false;
         const int parent = folders_.open(handle_.get(), joined(rel, rel.size() - 1));
-        if (parent < 0)
+        if (parent < 0) {
+            NoteError(errno);
             return false;
+        }
         CopyMemory once;
         return CopyFileBetween({AT_FDCWD, host->c_str(), parent, rel.back().c_str()}, source, once,
                                identity);
@@ -132,8 +139,10 @@ public:
             rel.empty())
             return false;
         const int parent = folders_.open(handle_.get(), joined(rel, rel.size() - 1));
-        if (parent < 0)
+        if (parent < 0) {
+            NoteError(errno);
             return false;
+        }
         return structure->copyOut(source, {-1, nullptr, parent, rel.back().c_str()},
                                   identity_.device, identity, memory);
     }
@@ -171,8 +180,10 @@ private:
         const KeptContent* kept = memory.kept(source);
         if (kept == nullptr || memory.mayClone(kept->device, targetDevice)) {
             ends.sourceFolder = folders_.open(handle_.get(), joined(rel, rel.size() - 1));
-            if (ends.sourceFolder < 0 && kept == nullptr)
+            if (ends.sourceFolder < 0 && kept == nullptr) {
+                NoteError(errno);
                 return false;
+            }
         }
         ends.sourceName = rel.back().c_str();
         return CopyFileBetween(ends, source, memory, identity);
@@ -184,7 +195,7 @@ private:
         if (const auto name = directChild(path)) { // the common case, without splitting
             rel.resize(1);
             rel[0].assign(*name);
-            return !creating || !IsRefusedName(rel[0]);
+            return !creating || !refused(rel[0]);
         }
         char letter = 0;
         std::vector<std::string_view>& all = views_; // reused: no allocation per call
@@ -197,9 +208,17 @@ private:
         rel.resize(all.size() - elements_.size());
         for (std::size_t i = 0; i < rel.size(); ++i) {
             rel[i].assign(all[elements_.size() + i]);
-            if (creating && IsRefusedName(rel[i]))
+            if (creating && refused(rel[i]))
                 return false;
         }
+        return true;
+    }
+
+    /// True (the cause noted) for a name the desktop file system refuses.
+    static bool refused(const std::string& element) {
+        if (!IsRefusedName(element))
+            return false;
+        NoteReason(RefusedNameReason(element));
         return true;
     }
 
@@ -244,8 +263,11 @@ private:
     bool makeOne(int parent, const std::vector<std::string>& rel, std::size_t index,
                  std::vector<MadeItem>* made, bool held = false) {
         const char* name = rel[index].c_str();
-        if (::mkdirat(parent, name, kNewFolderMode) != 0)
+        if (::mkdirat(parent, name, kNewFolderMode) != 0) {
+            if (errno != EEXIST) // what stands there is the caller's to judge
+                NoteError(errno, parent, rel[index]);
             return false;
+        }
         FileIdentity identity;
         if (held) {
             Fd folder(::openat(parent, name, O_PATH | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC));
@@ -263,17 +285,26 @@ private:
 
     /// Makes the single element of rel in the anchor, its identity asked later.
     bool makeDeferred(const std::vector<std::string>& rel, std::vector<MadeItem>& made) {
-        if (::mkdirat(handle_.get(), rel[0].c_str(), kNewFolderMode) != 0)
+        if (::mkdirat(handle_.get(), rel[0].c_str(), kNewFolderMode) != 0) {
+            if (errno != EEXIST)
+                NoteError(errno, handle_.get(), rel[0]);
             return false;
+        }
         made.push_back({drivePathOf(rel, 1), FileIdentity{}});
         deferred_.push_back(rel[0]);
         return true;
     }
 
-    /// After a failed mkdirat: true when a folder (not a link) stands there.
+    /// After a failed mkdirat: true when a folder (not a link) stands there; else what stands
+    /// there is noted as the cause.
     static bool existsAsFolder(int parent, const std::string& name) {
+        if (errno != EEXIST)
+            return false;
         FileIdentity found;
-        return errno == EEXIST && FolderIdentityAt(parent, name.c_str(), found);
+        if (FolderIdentityAt(parent, name.c_str(), found))
+            return true;
+        NoteInTheWay(parent, name.c_str());
+        return false;
     }
 
     /// The inodes the anchor's listing gives the deferred folders. It vouches for them only where
@@ -320,11 +351,19 @@ private:
             if (!makeOne(current.get(), rel, i, made) && errno != EEXIST)
                 return false;
             FileIdentity found;
+            Fd next;
+            if (i + 1 < rel.size())
+                next = Fd(
+                    ::openat(current.get(), name, O_PATH | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC));
+            const bool entered = i + 1 == rel.size()
+                                     ? FolderIdentityAt(current.get(), name, found)
+                                     : next.valid() && FolderIdentityAt(next.get(), "", found);
+            if (!entered) { // a link or a file stands where a folder is to be entered
+                NoteInTheWay(current.get(), name);
+                return false;
+            }
             if (i + 1 == rel.size())
-                return FolderIdentityAt(current.get(), name, found);
-            Fd next(::openat(current.get(), name, O_PATH | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC));
-            if (!next.valid() || !FolderIdentityAt(next.get(), "", found))
-                return false; // a link or a file stands where a folder is to be entered
+                return true;
             current = std::move(next);
         }
         return true;
@@ -341,8 +380,12 @@ private:
         errno = 0;
         const std::string parentRel = joined(rel, rel.size() - 1);
         Fd parent = OpenBeneath(handle_.get(), parentRel);
-        if (!parent.valid())
-            return errno == ENOENT ? RemoveOutcome::Gone : RemoveOutcome::Kept;
+        if (!parent.valid()) {
+            if (errno == ENOENT)
+                return RemoveOutcome::Gone;
+            NoteError(errno);
+            return RemoveOutcome::Kept;
+        }
         return removeIn(parent.get(), parentRel, rel.back().c_str(), expected, folder);
     }
 
@@ -357,7 +400,10 @@ private:
             return errno == ENOENT ? RemoveOutcome::Gone : RemoveOutcome::Kept;
         if (::unlinkat(parent, name, folder ? AT_REMOVEDIR : 0) == 0)
             return RemoveOutcome::Removed;
-        return errno == ENOENT ? RemoveOutcome::Gone : RemoveOutcome::Kept;
+        if (errno == ENOENT)
+            return RemoveOutcome::Gone;
+        NoteError(errno == EEXIST ? ENOTEMPTY : errno, parent);
+        return RemoveOutcome::Kept;
     }
 
     /// What stands at name changed at or after since (ns since the epoch; 0: any time).
@@ -374,26 +420,46 @@ private:
     static bool isExpectedFolder(int parent, const char* name, const FileIdentity& expected) {
         errno = 0;
         FileIdentity found;
-        if (!FolderIdentityAt(parent, name, found))
+        if (!FolderIdentityAt(parent, name, found)) {
+            if (errno != ENOENT)
+                NoteInTheWay(parent, name);
             return false;
+        }
         errno = 0;
-        if (expected.unverified())
-            return ChangedSince(parent, name, static_cast<std::int64_t>(expected.device));
-        return expected.known() && found.sameObject(expected);
+        const bool same =
+            expected.unverified()
+                ? ChangedSince(parent, name, static_cast<std::int64_t>(expected.device))
+                : expected.known() && found.sameObject(expected);
+        if (!same)
+            NoteReason(expected.unverified() ? "there before the run made it"
+                                             : "another folder stands here");
+        return same;
     }
 
     /// The recorded file stands at name unchanged since the copy (its size and time asked
     /// afresh); errno ENOENT when nothing stands there.
     static bool isExpectedFile(int parent, const char* name, const FileIdentity& expected) {
         struct stat st;
-        if (::fstatat(parent, name, &st, AT_SYMLINK_NOFOLLOW) != 0)
+        if (::fstatat(parent, name, &st, AT_SYMLINK_NOFOLLOW) != 0) {
+            if (errno != ENOENT)
+                NoteError(errno, parent);
             return false;
+        }
         errno = 0;
+        if (!S_ISREG(st.st_mode)) {
+            NoteInTheWay(parent, name);
+            return false;
+        }
         const FileIdentity found = IdentityOf(st);
-        if (expected.unverified())
-            return S_ISREG(st.st_mode) && ChangedSince(parent, name, expected.modified);
-        return expected.known() && S_ISREG(st.st_mode) && found.sameObject(expected) &&
-               found.size == expected.size && found.modified == expected.modified;
+        const bool same = expected.unverified() ? ChangedSince(parent, name, expected.modified)
+                                                : expected.known() && found.sameObject(expected) &&
+                                                      found.size == expected.size &&
+                                                      found.modified == expected.modified;
+        if (!same)
+            NoteReason(expected.unverified()         ? "there before the run made it"
+                       : !found.sameObject(expected) ? "another file stands here"
+                                                     : "changed since it was copied");
+        return same;
     }
 
     /// Many folders removed from one parent are checked against one listing of it (name and
@@ -512,8 +578,10 @@ std::unique_ptr<AnchoredFolder> OpenAsGiven(const DriveMap& drives, int dirfd,
         if (handle.valid() && FolderIdentityAt(handle.get(), "", identity))
             return std::make_unique<HostAnchoredFolder>(drives, std::move(handle), letters,
                                                         std::move(elements), identity);
-        if (reach == AnchorReach::Exact || errno != ENOENT || elements.size() <= fixed)
+        if (reach == AnchorReach::Exact || errno != ENOENT || elements.size() <= fixed) {
+            NoteError(errno);
             return nullptr;
+        }
         elements.pop_back();
     }
 }
@@ -527,8 +595,10 @@ std::unique_ptr<AnchoredFolder> OpenHostAnchor(const DriveMap& drives, const std
     if (!SplitDrivePath(path, letter, views))
         return nullptr;
     const auto root = drives.rootOf(letter);
-    if (!root)
+    if (!root) {
+        NoteReason("no such drive");
         return nullptr;
+    }
     return OpenAsGiven(drives, AT_FDCWD, *root, {letter, path[0]},
                        std::vector<std::string>(views.begin(), views.end()), 0, reach);
 }

@@ -1,5 +1,6 @@
 #include "platform/HostFileCopy.h"
 
+#include "platform/FailureReason.h"
 #include "platform/HostFileContents.h"
 #include "platform/HostFolderCalls.h"
 
@@ -61,15 +62,19 @@ public:
 
     bool run(FileIdentity* identity) {
         const KeptContent* kept = memory_.kept(key_);
-        if (kept == nullptr && !openSource())
+        if (kept == nullptr && !openSource()) {
+            noteSourceFailure();
             return false;
+        }
         const std::uint32_t permissions = kept != nullptr ? kept->permissions : facts_.permissions;
         // O_EXCL: anything standing there (file, folder, even a dangling link) is never touched.
         // The permission bits are given here; only what the umask takes away costs a call.
         out_ = Fd(::openat(ends_.targetFolder, ends_.targetName,
                            O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, permissions));
-        if (!out_.valid())
+        if (!out_.valid()) {
+            NoteError(errno, ends_.targetFolder, ends_.targetName);
             return false;
+        }
         // The device comes from what the kernel holds; the recorded identity is asked afresh once
         // the bytes are in: on a share the kernel's time of a file just written is its own, not
         // the server's, and the undo compares the server's.
@@ -80,6 +85,7 @@ public:
             KnownIdentityOf(out_.get(), made, Freshness::Asked) && out_.reset();
         if (!copied) {
             const int error = errno;
+            NoteError(error, ends_.targetFolder, ends_.targetName);
             out_.reset();
             ::unlinkat(ends_.targetFolder, ends_.targetName, 0); // only the file made here
             errno = error;
@@ -91,6 +97,10 @@ public:
     }
 
 private:
+    /// The source could not be opened or is not a regular file: a link, a special file, or a
+    /// file the user may not read.
+    void noteSourceFailure() const { NoteUnreadable(errno, ends_.sourceFolder, ends_.sourceName); }
+
     bool openSource() {
         in_ = Fd(::openat(ends_.sourceFolder, ends_.sourceName, O_RDONLY | O_NOFOLLOW | O_CLOEXEC));
         return in_.valid() && FactsOf(in_.get(), facts_);

@@ -1,5 +1,6 @@
 #include "platform/HostFileSystem.h"
 
+#include "platform/FailureReason.h"
 #include "platform/HostAnchoredFolder.h"
 #include "platform/HostAppendFile.h"
 #include "platform/HostFileContents.h"
@@ -85,6 +86,16 @@ std::uint64_t SizeAt(int dirfd, const char* name) {
     if (errno != ENOSYS || ::fstatat(dirfd, name, &st, AT_SYMLINK_NOFOLLOW) != 0)
         return 0;
     return static_cast<std::uint64_t>(st.st_size);
+}
+
+/// The file type bits of an entry that is neither folder nor file nor link (0 when unknown).
+std::uint32_t specialModeOf(DIR* dir, const dirent* entry) {
+    if (entry->d_type != DT_UNKNOWN)
+        return DTTOIF(entry->d_type);
+    struct stat st;
+    if (::fstatat(::dirfd(dir), entry->d_name, &st, AT_SYMLINK_NOFOLLOW) != 0)
+        return 0;
+    return st.st_mode & S_IFMT;
 }
 
 // Length of the host root of a drive path's letter inside its host path ("/" counts as 0).
@@ -214,6 +225,8 @@ std::optional<std::vector<FolderEntry>> HostFileSystem::listFolderOf(const std::
             continue;
         FolderEntry& listed =
             entries.emplace_back(FolderEntry{std::string(name), kindOfEntry(dir, entry)});
+        if (listed.kind == EntryKind::Other)
+            listed.mode = specialModeOf(dir, entry);
         if (sized && (listed.kind == EntryKind::File || listed.kind == EntryKind::Other))
             listed.size = SizeAt(::dirfd(dir), entry->d_name);
     }
@@ -271,6 +284,19 @@ std::string HostFileSystem::currentFolder() const {
     }
     buffer.resize(buffer.find('\0'));
     return drives_.toDrive(buffer).value_or(std::string());
+}
+
+bool HostFileSystem::opensForReading(const std::string& path) const {
+    const auto host = drives_.toHost(path);
+    if (!host) {
+        NoteReason("no such drive");
+        return false;
+    }
+    // Non-blocking: a FIFO put in a file's place would wait for a writer.
+    FileHandle in(::open(host->c_str(), O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC));
+    if (!in.valid())
+        NoteUnreadable(errno, AT_FDCWD, host->c_str());
+    return in.valid();
 }
 
 std::optional<std::string> HostFileSystem::readFile(const std::string& path) const {

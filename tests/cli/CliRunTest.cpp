@@ -7,6 +7,7 @@
 
 #include <fstream>
 #include <ostream>
+#include <sys/stat.h>
 
 namespace dirforge::testing {
 namespace {
@@ -157,7 +158,8 @@ TEST(CliReport, JsonHasTheCountersListsAndMessagesAndTextNamesThem) {
     ASSERT_EQ(json.status, 0) << json.err;
     const nlohmann::json report = json.json();
     ASSERT_TRUE(report.is_object());
-    EXPECT_EQ(report.size(), 3u);
+    EXPECT_EQ(report.size(), 4u);
+    EXPECT_TRUE(report.at("reasons").is_object());
     const nlohmann::json& counters = report.at("counters");
     EXPECT_EQ(counters.size(), 5u);
     for (const char* row : {"folders", "subfolders", "files", "bytes"}) {
@@ -174,12 +176,37 @@ TEST(CliReport, JsonHasTheCountersListsAndMessagesAndTextNamesThem) {
     ASSERT_FALSE(report.at("messages").empty());
     EXPECT_EQ(report.at("messages").back().at("text"), "End of Creating Folders/Files !!!");
 
-    const CliResult text =
-        RunCli(drives, {"strings", "--dest", "f:\\D", "--name", "A", "--name", "B"});
+    const CliResult text = RunCli(
+        drives, {"strings", "--dest", "f:\\D", "--name", "A", "--name", "B", "--name", "a|b"});
     ASSERT_EQ(text.status, 0) << text.err;
     EXPECT_NE(text.out.find("Folders created (1):\n  f:\\D\\B\n"), std::string::npos) << text.out;
+    EXPECT_NE(text.out.find("for other reasons (1):\n  f:\\D\\a|b  (refused character |)\n"),
+              std::string::npos)
+        << text.out;
     EXPECT_NE(text.out.find("Folders that already exist (1):\n  f:\\D\\A\n"), std::string::npos)
         << text.out;
+}
+
+TEST(CliReport, ASpecialFileOfAStructureIsNamedWithItsCauseInBothReports) {
+    TempDrives drives;
+    drives.makeFile("f:\\S\\a.txt", "1");
+    ASSERT_EQ(::mkfifo(drives.hostPath("f:\\S\\pipe").c_str(), 0600), 0);
+    const std::vector<std::string> run{"strings", "--dest",   "f:\\D",     "--name",
+                                       "A",       "--attach", "existing",  "--structure",
+                                       "f:\\S",   "--copy",   "main-files"};
+    const CliResult text = RunCli(drives, run);
+    ASSERT_EQ(text.status, 0) << text.err;
+    EXPECT_NE(text.out.find("Not made or copied below the new folders (1):\n  f:\\S\\pipe  (not "
+                            "a regular file or folder (FIFO))\n"),
+              std::string::npos)
+        << text.out;
+    std::vector<std::string> again = run;
+    again[4] = "B";
+    again.push_back("--json");
+    const CliResult json = RunCli(drives, again);
+    ASSERT_EQ(json.status, 0) << json.err;
+    EXPECT_EQ(json.json().at("reasons"),
+              (nlohmann::json{{"f:\\S\\pipe", "not a regular file or folder (FIFO)"}}));
 }
 
 TEST(CliPaths, HostAndDrivePathsOnTwoDrivesAndEntriesWithoutDrive) {
@@ -192,6 +219,7 @@ TEST(CliPaths, HostAndDrivePathsOnTwoDrivesAndEntriesWithoutDrive) {
     const nlohmann::json report = result.json();
     EXPECT_EQ(ListOf(report, "foldersCreated"), (Strings{"f:\\Base\\pNew", "g:\\Other\\Deep\\pQ"}));
     EXPECT_EQ(ListOf(report, "foldersOther"), (Strings{"relative"}));
+    EXPECT_EQ(report.at("reasons"), (nlohmann::json{{"relative", "no drive letter"}}));
 
     // The undo removes what the run made on both drives and keeps the folder that was there.
     const CliResult undo = RunCli(drives, {"undo", "--journal", "j.json"});

@@ -31,6 +31,8 @@ TEST(CliUndo, ARemovalThatFailsIsReportedKeptAndRetriedExactly) {
     const Strings stuck{"f:\\D\\X\\T\\Sub", "f:\\D\\X\\T", "f:\\D\\X", "f:\\D"};
     EXPECT_EQ(first.json().at("lists").at("foldersFailedUndo").get<Strings>(), stuck);
     EXPECT_EQ(first.json().at("counters").at("failedUndo"), 4);
+    for (const std::string& folder : stuck)
+        EXPECT_EQ(first.json().at("reasons").value(folder, ""), "not empty") << folder;
     EXPECT_NE(first.err.find("unable to delete"), std::string::npos) << first.err;
     EXPECT_EQ(drives.listTree("f:\\D"),
               (Strings{"X\\", "X\\T\\", "X\\T\\Sub\\", "X\\T\\Sub\\foreign.txt"}));

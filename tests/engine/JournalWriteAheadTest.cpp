@@ -69,6 +69,16 @@ INSTANTIATE_TEST_SUITE_P(
                     "{\"version\":3e109,\"page\":\"strings\",\"lastAttachMode\":\"N\","
                     "\"lastDestination\":\"\",\"ToCreate\":[0,0,0,0]}\n",
                     "unknown version"},
+        RefusedCase{"NegativeVersion",
+                    "{\"version\":-3,\"page\":\"strings\",\"lastAttachMode\":\"N\","
+                    "\"lastDestination\":\"\",\"ToCreate\":[0,0,0,0]}\n",
+                    "unknown version"},
+        RefusedCase{"InfiniteVersion", "{\"version\": 1e400, \"page\": \"strings\"}",
+                    "number overflow"},
+        RefusedCase{"HugeCounter",
+                    "{\"version\":3,\"page\":\"strings\",\"lastAttachMode\":\"N\","
+                    "\"lastDestination\":\"\",\"ToCreate\":[1e300,0,0,0]}\n",
+                    "line 1"},
         RefusedCase{"NegativeInode", kHeader + "{\"made\":\"f:\\\\A\",\"id\":[1,-2]}\n", "line 2"},
         RefusedCase{"FloatInode", kHeader + "{\"made\":\"f:\\\\A\",\"id\":[1,1e30]}\n", "line 2"},
         RefusedCase{"PathOfWrongType", kHeader + "\n{\"created\":7}\n", "line 2"},

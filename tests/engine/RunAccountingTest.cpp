@@ -141,7 +141,7 @@ TEST_F(RunAccountingFixture, WhatCouldNotBeMadeOrReadIsOtherReasonsWithOneWarnin
          {1, 0, 1},
          {2, 0, 5},
          "Files that could not be copied (counted under other reasons) : "
-         "1\nf:\\Clients\\N\\S\\a.txt",
+         "1\nf:\\Clients\\N\\S\\a.txt  (permission denied)",
          1},
         {"a subfolder that cannot be made",
          FsOp::CreateFolder,
@@ -150,7 +150,7 @@ TEST_F(RunAccountingFixture, WhatCouldNotBeMadeOrReadIsOtherReasonsWithOneWarnin
          {1, 0, 1},
          {5, 0, 2},
          "Subfolders that could not be created (counted under other reasons) : "
-         "1\nf:\\Clients\\N\\S\\Sub",
+         "1\nf:\\Clients\\N\\S\\Sub  (permission denied)",
          2},
         {"a folder that cannot be read",
          FsOp::ListFolder,
@@ -158,7 +158,8 @@ TEST_F(RunAccountingFixture, WhatCouldNotBeMadeOrReadIsOtherReasonsWithOneWarnin
          {2, 0, 0},
          {1, 0, 0},
          {5, 0, 0},
-         "Structure folders that could not be read (their content was not copied) : 1\nf:\\S\\Sub",
+         "Structure folders that could not be read (their content was not copied) : 1\nf:\\S\\Sub  "
+         "(could not be read)",
          1},
     };
     for (const CopyFailureCase& c : cases) {

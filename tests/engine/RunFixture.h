@@ -12,6 +12,7 @@
 #include <gtest/gtest.h>
 
 #include <array>
+#include <map>
 #include <string>
 #include <vector>
 
@@ -35,6 +36,7 @@ public:
         resets.push_back(realRun);
         for (auto& list : lists)
             list.clear();
+        reasons.clear();
     }
     void showLog() override { ++shows; }
     void recorded(engine::ResultList list, const std::string& path) override {
@@ -44,6 +46,9 @@ public:
         last = counters;
         ++counterCalls;
     }
+    void failed(const std::string& path, const std::string& reason) override {
+        reasons[path] = reason;
+    }
     const std::vector<std::string>& list(engine::ResultList which) const {
         return lists[static_cast<int>(which)];
     }
@@ -52,6 +57,7 @@ public:
     int shows = 0;
     int counterCalls = 0;
     engine::RunCounters last;
+    std::map<std::string, std::string> reasons;
     std::array<std::vector<std::string>, engine::ResultListCount> lists;
 };
 

@@ -15,6 +15,7 @@ struct RunPicture {
     engine::RunCounters counters;
     std::array<std::vector<std::string>, engine::ResultListCount> lists;
     std::vector<std::string> messageTitles;
+    std::map<std::string, std::string> reasons;
 };
 
 struct BothRuns {
@@ -24,7 +25,7 @@ struct BothRuns {
 
 inline RunPicture PictureOf(const engine::PageRunState& state, const RecordingLog& log,
                             const ScriptedPrompt& prompt, std::size_t firstMessage) {
-    RunPicture picture{state.results.counters, log.lists, {}};
+    RunPicture picture{state.results.counters, log.lists, {}, log.reasons};
     for (std::size_t i = firstMessage; i < prompt.shown().size(); ++i)
         picture.messageTitles.push_back(prompt.shown()[i].title);
     return picture;
@@ -69,6 +70,7 @@ inline void ExpectSamePicture(const BothRuns& both, const std::string& what) {
     for (int list = 0; list < engine::ResultListCount; ++list)
         EXPECT_EQ(both.simulated.lists[list], both.real.lists[list])
             << names[list] << " list of " << what;
+    EXPECT_EQ(both.simulated.reasons, both.real.reasons) << "causes of " << what;
 }
 
 } // namespace dirforge::testing

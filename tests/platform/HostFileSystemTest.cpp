@@ -250,3 +250,28 @@ TEST(HostFileSystem, StreamedAtomicWriteIsWholeOrLeavesTheOldFile) {
             << c.label << ": no temporary file is left behind";
     }
 }
+
+TEST(HostFileSystem, ExclusiveWritesOfTheProgramsOwnFilesRefuseAFileOrALinkStandingThere) {
+    TempDrives drives;
+    drives.makeFile("f:\\mine.json", "the user's");
+    drives.makeFile("f:\\target.json", "link target");
+    drives.makeLink("f:\\link.json", "f:\\target.json");
+    drives.makeLink("f:\\dangling.json", "f:\\nothing.json");
+    for (const char* path : {"f:\\mine.json", "f:\\link.json", "f:\\dangling.json"}) {
+        EXPECT_FALSE(drives.fs().writeFileExclusive(path, "ours")) << path;
+        int error = 0;
+        EXPECT_EQ(
+            drives.fs().openAppendFile(path, dirforge::platform::AppendOpen::CreateNew, &error),
+            nullptr)
+            << path;
+        EXPECT_EQ(error, EEXIST) << path;
+    }
+    // A journal is appended to only where a regular file of its own stands, never through a link.
+    EXPECT_EQ(drives.fs().openAppendFile("f:\\link.json", dirforge::platform::AppendOpen::Existing),
+              nullptr);
+    EXPECT_EQ(drives.readText("f:\\mine.json"), "the user's");
+    EXPECT_EQ(drives.readText("f:\\target.json"), "link target");
+    EXPECT_FALSE(drives.exists("f:\\nothing.json"));
+    EXPECT_TRUE(drives.fs().writeFileExclusive("f:\\new.json", "ours"));
+    EXPECT_EQ(drives.readText("f:\\new.json"), "ours");
+}

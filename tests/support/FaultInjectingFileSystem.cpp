@@ -1,6 +1,7 @@
 #include "support/FaultInjectingFileSystem.h"
 
 #include "core/TextRules.h"
+#include "platform/FailureReason.h"
 
 #include <cerrno>
 
@@ -43,6 +44,10 @@ FaultInjectingFileSystem& FaultInjectingFileSystem::failOnce(FsOp op, std::strin
 
 FaultInjectingFileSystem& FaultInjectingFileSystem::failPrefix(FsOp op, std::string path) {
     return add({op, std::move(path), true, 0, -1});
+}
+
+FaultInjectingFileSystem& FaultInjectingFileSystem::failWith(FsOp op, std::string path, int error) {
+    return add({op, std::move(path), true, 0, -1, error});
 }
 
 FaultInjectingFileSystem& FaultInjectingFileSystem::failAfter(FsOp op, int passing) {
@@ -89,8 +94,13 @@ const FaultRule* FaultInjectingFileSystem::failingRule(FsOp op, const std::strin
         if (inWindow && failing == nullptr)
             failing = &active.rule;
     }
-    if (failing != nullptr)
+    if (failing != nullptr) {
         ++injected_;
+        if (op != FsOp::CloneFile) // a refused clone is no failure: the copy goes on without
+            platform::NoteError(failing->error != 0      ? failing->error
+                                : op == FsOp::AppendFile ? ENOSPC
+                                                         : EACCES);
+    }
     return failing;
 }
 
@@ -161,6 +171,10 @@ std::optional<std::string> FaultInjectingFileSystem::readFile(const std::string&
     if (failingRule(FsOp::ReadFile, path) != nullptr)
         return std::nullopt;
     return inner_.readFile(path);
+}
+
+bool FaultInjectingFileSystem::opensForReading(const std::string& path) const {
+    return failingRule(FsOp::OpenToRead, path) == nullptr && inner_.opensForReading(path);
 }
 
 bool FaultInjectingFileSystem::writeFileAtomic(const std::string& path, const std::string& data) {
@@ -273,8 +287,8 @@ public:
                      std::unique_ptr<platform::AppendFile> inner)
         : fs_(fs), path_(std::move(path)), inner_(std::move(inner)) {}
     bool append(std::string_view bytes) override {
-        if (fs_.failingRule(FsOp::AppendFile, path_) != nullptr) {
-            error_ = ENOSPC;
+        if (const FaultRule* rule = fs_.failingRule(FsOp::AppendFile, path_)) {
+            error_ = rule->error != 0 ? rule->error : ENOSPC;
             return false;
         }
         return inner_->append(bytes);

@@ -13,6 +13,8 @@
 //
 // Paths match case-insensitively with "/" and "\" alike; a prefix matches whole elements
 // ("f:\x" covers "f:\x" and "f:\x\b", not "f:\xy"). A copy matches on its source or its target.
+// A failure notes its cause as the host's would (platform::NoteError): EACCES unless the rule
+// names another errno (failWith).
 // A CreateFolder rule on folder X also fails a request for a folder below X while X is missing:
 // the missing parents above X are made (and reported), then the request fails, as a real refusal
 // halfway down would.
@@ -49,7 +51,8 @@ enum class FsOp {
     AppendFile, ///< each append to a file opened with openAppendFile (a journal); fails as ENOSPC
     /// A clone of a copied file, refused as by a file system that cannot share blocks
     /// (EOPNOTSUPP): the copy goes on without it.
-    CloneFile
+    CloneFile,
+    OpenToRead ///< the dry run's look at a structure file the copy will read
 };
 
 /// One injected fault: which operation, which paths, after how many passing calls, how often.
@@ -59,6 +62,8 @@ struct FaultRule {
     bool prefix = false; ///< match path and everything below it
     int passFirst = 0;   ///< matching calls that still succeed before the fault starts
     int failTimes = -1;  ///< matching calls that fail once it started; -1 = always
+    /// The errno the failure gives as its cause (0: EACCES, ENOSPC for an append).
+    int error = 0;
 };
 
 class FaultInjectingFileSystem : public platform::FileSystem {
@@ -74,6 +79,8 @@ public:
     FaultInjectingFileSystem& failOnce(FsOp op, std::string path);
     /// Every call of op on path or anything below it fails.
     FaultInjectingFileSystem& failPrefix(FsOp op, std::string path);
+    /// Every call of op on path or below it fails with error (an errno) as its cause.
+    FaultInjectingFileSystem& failWith(FsOp op, std::string path, int error);
     /// The first `passing` calls of op (any path) succeed, every later one fails.
     FaultInjectingFileSystem& failAfter(FsOp op, int passing);
     /// Drops every rule; calls forward unchanged again.
@@ -100,6 +107,7 @@ public:
     std::uint64_t freeSpace(const std::string& path) const override;
     std::string currentFolder() const override { return inner_.currentFolder(); }
     std::optional<std::string> readFile(const std::string& path) const override;
+    bool opensForReading(const std::string& path) const override;
     bool writeFileAtomic(const std::string& path, const std::string& data) override;
     bool streamFileAtomic(const std::string& path,
                           const platform::ContentProducer& produce) override;

@@ -129,8 +129,9 @@ void AppContext::createListWindows() {
                                         settings_.delimiterList, mainWindow_.get());
     // Each visual log's Export hands the chosen result list to the one export window.
     for (TfrmStatistic* log : visualLogs_)
-        log->setExporter([this](const std::vector<std::string>& entries, const std::string& kind) {
-            frmFileExport_->exportList(entries, kind);
+        log->setExporter([this](const std::vector<std::string>& entries, const std::string& kind,
+                                engine::FailureReasons causes) {
+            frmFileExport_->exportList(entries, kind, std::move(causes));
         });
 }
 

@@ -139,14 +139,25 @@ QWidget* TfrmFileExport::buildEntryBox() {
     slashLayout->setContentsMargins(0, 0, 0, 0);
     slashLayout->addWidget(rdoExportWithBackSlashes_);
     slashLayout->addWidget(rdoExportWithForwardSlashes_);
+    // Off unless asked for, so an export stays a plain list of paths another tool can read.
+    chkFileExportCauses_ = Named(new QCheckBox("Add the cause of each failure after its path", box),
+                                 "chkFileExportCauses",
+                                 "Why a folder was not created or not undone, as the visual log's "
+                                 "tooltip shows it.");
+    chkFileExportCauses_->setEnabled(false);
     auto* layout = new QVBoxLayout(box);
     layout->addWidget(drives);
     layout->addSpacing(8);
     layout->addWidget(slashes);
+    layout->addSpacing(8);
+    layout->addWidget(chkFileExportCauses_);
     return box;
 }
 
-void TfrmFileExport::prepare(const std::vector<std::string>& entries, const std::string& kind) {
+void TfrmFileExport::prepare(const std::vector<std::string>& entries, const std::string& kind,
+                             engine::FailureReasons causes) {
+    causes_ = std::move(causes);
+    chkFileExportCauses_->setEnabled(!causes_.empty());
     displayed_.assign(entries);
     handedOver_ = displayed_.entries();
     kind_ = kind;
@@ -158,8 +169,9 @@ void TfrmFileExport::prepare(const std::vector<std::string>& entries, const std:
             displayed_.index(0), QItemSelectionModel::ClearAndSelect);
 }
 
-void TfrmFileExport::exportList(const std::vector<std::string>& entries, const std::string& kind) {
-    prepare(entries, kind);
+void TfrmFileExport::exportList(const std::vector<std::string>& entries, const std::string& kind,
+                                engine::FailureReasons causes) {
+    prepare(entries, kind, std::move(causes));
     services_.runner.run(*this);
 }
 
@@ -181,8 +193,12 @@ void TfrmFileExport::rebuildDisplayed() {
     const lists::ExportEntryForm form{slashForm(), rdoFileExportWithDriveLetters_->isChecked()};
     std::vector<std::string> rebuilt;
     rebuilt.reserve(handedOver_.size());
-    for (const auto& entry : handedOver_)
+    displayedCauses_.clear();
+    for (const auto& entry : handedOver_) {
         rebuilt.push_back(lists::RebuildExportEntry(entry, form));
+        if (const auto cause = causes_.find(entry); cause != causes_.end())
+            displayedCauses_.emplace(rebuilt.back(), cause->second);
+    }
     displayed_.assign(rebuilt);
     lblSmartExportSource_->setText(QString::number(displayed_.size()));
 }
@@ -206,8 +222,15 @@ void TfrmFileExport::btnFileExportToClick() {
     if (chkFileExportQuotationMarks_->isChecked())
         format.quotationMark.push_back('"');
     format.kind = kind_;
-    if (!services_.fileSystem.writeFileAtomic(*fileName,
-                                              lists::FormatExport(entries, slashForm(), format))) {
+    std::vector<std::string> causes;
+    if (chkFileExportCauses_->isEnabled() && chkFileExportCauses_->isChecked())
+        for (const std::string& entry : entries) {
+            const auto cause = displayedCauses_.find(entry);
+            causes.push_back(cause != displayedCauses_.end() ? cause->second : std::string());
+        }
+    if (!services_.fileSystem.writeFileAtomic(
+            *fileName, lists::FormatExport(entries, slashForm(), format,
+                                           causes.empty() ? nullptr : &causes))) {
         services_.prompt.warn(kSaveFailedText, kSaveFailedTitle);
         return;
     }

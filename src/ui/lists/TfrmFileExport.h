@@ -1,6 +1,7 @@
 #pragma once
 // List export: a caller hands over a list; the user picks layout and entry form and writes it.
 
+#include "engine/RunResults.h"
 #include "lists/ExportWriter.h"
 #include "ui/common/NameListModel.h"
 
@@ -44,10 +45,13 @@ public:
                    const std::vector<std::string>& sharedDelimiters, QWidget* parent = nullptr);
 
     /// Hands over entries (each once, ignoring case) under kind, applies the kind's drive-letter
-    /// choices, rebuilds the displayed list and selects its first entry.
-    void prepare(const std::vector<std::string>& entries, const std::string& kind);
+    /// choices, rebuilds the displayed list and selects its first entry. causes: why entries
+    /// failed, by entry, which the user may have written after them.
+    void prepare(const std::vector<std::string>& entries, const std::string& kind,
+                 engine::FailureReasons causes = {});
     /// prepare(), then shows the window modally.
-    void exportList(const std::vector<std::string>& entries, const std::string& kind);
+    void exportList(const std::vector<std::string>& entries, const std::string& kind,
+                    engine::FailureReasons causes = {});
 
     const NameListModel& displayed() const { return displayed_; }
     const std::vector<std::string>& handedOver() const { return handedOver_; }
@@ -66,6 +70,9 @@ private:
 
     FileExportServices services_;
     std::vector<std::string> handedOver_;
+    engine::FailureReasons causes_;
+    /// The causes by displayed entry (after its drive-letter and slash form).
+    engine::FailureReasons displayedCauses_;
     std::string kind_ = "FOLDERS";
     NameListModel displayed_{core::NameList::Order::Insertion};
 
@@ -77,6 +84,7 @@ private:
     QLabel* lblFileExportDelimiter_ = nullptr;
     QComboBox* cboFileExportDelimiter_ = nullptr;
     QCheckBox* chkFileExportQuotationMarks_ = nullptr;
+    QCheckBox* chkFileExportCauses_ = nullptr;
     QRadioButton* rdoFileExportWithDriveLetters_ = nullptr;
     QRadioButton* rdoFileExportWithoutDriveLetters_ = nullptr;
     QRadioButton* rdoExportWithBackSlashes_ = nullptr;

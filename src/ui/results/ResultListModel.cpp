@@ -44,6 +44,7 @@ void ResultListModel::clear() {
     rows_.clear();
     prefix_.clear();
     shown_ = 0;
+    reasons_.clear();
     if (hadRows)
         endResetModel();
 }
@@ -74,6 +75,15 @@ std::vector<std::string> ResultListModel::entries() const {
     return rows;
 }
 
+void ResultListModel::setReason(const std::string& path, const std::string& reason) {
+    reasons_.insert_or_assign(path, reason);
+}
+
+std::string ResultListModel::reasonOf(const std::string& path) const {
+    const auto found = reasons_.find(path);
+    return found != reasons_.end() ? found->second : std::string();
+}
+
 int ResultListModel::rowCount(const QModelIndex& parent) const {
     return parent.isValid() ? 0 : static_cast<int>(shown_);
 }
@@ -81,10 +91,13 @@ int ResultListModel::rowCount(const QModelIndex& parent) const {
 QVariant ResultListModel::data(const QModelIndex& index, int role) const {
     if (!index.isValid() || index.row() >= rowCount())
         return {};
-    if (role == Qt::DisplayRole || role == Qt::ToolTipRole) {
-        return QString::fromStdString(at(static_cast<std::size_t>(index.row())));
-    }
-    return {};
+    if (role != Qt::DisplayRole && role != Qt::ToolTipRole)
+        return {};
+    std::string text = at(static_cast<std::size_t>(index.row()));
+    if (role == Qt::ToolTipRole && !reasons_.empty())
+        if (const auto found = reasons_.find(text); found != reasons_.end())
+            text += "  (" + found->second + ")";
+    return QString::fromStdString(text);
 }
 
 } // namespace dirforge::ui

@@ -10,6 +10,7 @@
 #include <cstdint>
 #include <string>
 #include <string_view>
+#include <unordered_map>
 #include <vector>
 
 namespace dirforge::ui {
@@ -24,8 +25,12 @@ public:
     void append(std::string_view entry);
     /// Makes every entry appended since the last flush a row, with one row insertion.
     void flush();
-    /// Drops every row and every entry waiting for flush().
+    /// Drops every row, every entry waiting for flush() and every cause.
     void clear();
+    /// Why the entry at path failed: its row's tooltip shows it after the path.
+    void setReason(const std::string& path, const std::string& reason);
+    /// The cause given for path; empty when none was.
+    std::string reasonOf(const std::string& path) const;
     /// True when entries wait for flush().
     bool hasPending() const { return shown_ < rows_.size(); }
 
@@ -55,6 +60,8 @@ private:
     std::vector<std::string> blocks_;
     std::vector<Row> rows_;
     std::size_t shown_ = 0;
+    /// Only failed entries have one: few beside the rows.
+    std::unordered_map<std::string, std::string> reasons_;
 };
 
 } // namespace dirforge::ui

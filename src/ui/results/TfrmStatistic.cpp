@@ -180,6 +180,12 @@ void TfrmStatistic::recorded(ResultList list, const std::string& path) {
     repaint_.tick();
 }
 
+void TfrmStatistic::failed(const std::string& path, const std::string& reason) {
+    // Only these two lists hold failed entries; what is in neither has no row.
+    models_[static_cast<int>(ResultList::FoldersOther)]->setReason(path, reason);
+    models_[static_cast<int>(ResultList::FoldersFailedUndo)]->setReason(path, reason);
+}
+
 void TfrmStatistic::countersChanged(const engine::RunCounters& counters) {
     counters_ = counters;
     countersPending_ = true;
@@ -237,13 +243,17 @@ void TfrmStatistic::exportList(ResultList list, QPushButton* button) {
         return;
     }
     std::vector<std::string> handed;
+    engine::FailureReasons causes;
     for (std::size_t row = 0; row < rows.size(); ++row) {
         std::string entry = rows.at(row);
-        if (core::HasDrivePart(entry))
-            handed.push_back(std::move(entry));
+        if (!core::HasDrivePart(entry))
+            continue;
+        if (std::string cause = rows.reasonOf(entry); !cause.empty())
+            causes.emplace(entry, std::move(cause));
+        handed.push_back(std::move(entry));
     }
     if (exporter_)
-        exporter_(handed, "FOLDERS");
+        exporter_(handed, "FOLDERS", std::move(causes));
     button->setFocus();
 }
 

@@ -29,10 +29,10 @@ namespace dirforge::ui {
 class ResultListModel;
 class TfrmZoomStatistics;
 
-/// Hands entries to the export window under an export kind and shows it modally
-/// (TfrmFileExport::exportList).
-using ListExporter =
-    std::function<void(const std::vector<std::string>& entries, const std::string& kind)>;
+/// Hands entries to the export window under an export kind, with the causes of the failed ones,
+/// and shows it modally (TfrmFileExport::exportList).
+using ListExporter = std::function<void(const std::vector<std::string>& entries,
+                                        const std::string& kind, engine::FailureReasons causes)>;
 
 /// TfrmStatistic02, TfrmStatistic04 or TfrmStatistic03, by page; owns the page's zoom window.
 class TfrmStatistic : public QDialog, public engine::RunObserver {
@@ -47,6 +47,8 @@ public:
     void showLog() override;
     /// Buffers an entry of a result list; it is shown at the next repaint tick.
     void recorded(engine::ResultList list, const std::string& path) override;
+    /// Keeps the cause of a failed entry for its row's tooltip.
+    void failed(const std::string& path, const std::string& reason) override;
     /// Keeps the counters; the labels show them at the next repaint tick.
     void countersChanged(const engine::RunCounters& counters) override;
 

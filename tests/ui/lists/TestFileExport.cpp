@@ -47,12 +47,12 @@ struct ExportRig {
 
     /// Hands entries over under kind and runs step while the window is shown.
     void exportList(const Entries& entries, const std::string& kind,
-                    const std::function<void()>& step) {
+                    const std::function<void()>& step, engine::FailureReasons causes = {}) {
         runner.expect("TfrmFileExport", [&](QDialog& dialog) {
             step();
             return dialog.result();
         });
-        window->exportList(entries, kind);
+        window->exportList(entries, kind, std::move(causes));
     }
     /// Exports to f:\out.txt expecting the end notice, and returns the file's content.
     std::string exportToFile() {
@@ -110,6 +110,7 @@ private slots:
     void syntaxErrorsStopBeforeTheSaveDialog();
     void aFileThatCannotBeWrittenIsReported();
     void cancelledSaveWritesNothing();
+    void causesAreWrittenOnlyWhenAskedFor();
     void firstEntryIsSelectedForEveryCaller_data();
     void firstEntryIsSelectedForEveryCaller();
 };
@@ -262,6 +263,25 @@ void TestFileExport::cancelledSaveWritesNothing() {
     });
     QVERIFY2(rig.prompt.satisfied(), rig.prompt.describe().c_str());
     QCOMPARE(rig.drives.readText("f:\\out.txt"), std::string("old"));
+}
+
+void TestFileExport::causesAreWrittenOnlyWhenAskedFor() {
+    ExportRig rig;
+    auto* box = rig.child<QCheckBox>("chkFileExportCauses");
+    rig.exportList({"f:\\a"}, "FOLDERS", [&] { QVERIFY(!box->isEnabled()); });
+    const engine::FailureReasons causes{{"f:\\D\\a", "a link stands here"}};
+    rig.exportList(
+        {"f:\\D\\a", "f:\\D\\b"}, "FOLDERS",
+        [&] {
+            QVERIFY(box->isEnabled());
+            QVERIFY(!box->isChecked());
+            QCOMPARE(rig.exportToFile(), std::string("f:\\D\\a\r\nf:\\D\\b\r\n"));
+            box->setChecked(true);
+            rig.click("rdoExportWithForwardSlashes"); // the causes follow the entries' new form
+            QCOMPARE(rig.exportToFile(), std::string("f:/D/a  (a link stands here)\r\nf:/D/b\r\n"));
+        },
+        causes);
+    QVERIFY2(rig.prompt.satisfied(), rig.prompt.describe().c_str());
 }
 
 void TestFileExport::firstEntryIsSelectedForEveryCaller_data() {

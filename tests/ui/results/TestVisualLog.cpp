@@ -370,8 +370,8 @@ void TestVisualLog::exportWarnsOnEmptyListsWithThePagesNumbers() {
     prompt.expect(title.toStdString(), MessageKind::Warning);
     ui::TfrmStatistic window(page, prompt);
     bool exported = false;
-    window.setExporter(
-        [&](const std::vector<std::string>&, const std::string&) { exported = true; });
+    window.setExporter([&](const std::vector<std::string>&, const std::string&,
+                           engine::FailureReasons) { exported = true; });
 
     Find<QPushButton>(window, button)->click();
     QVERIFY2(prompt.satisfied(), prompt.describe().c_str());
@@ -384,19 +384,31 @@ void TestVisualLog::exportHandsOverOnlyEntriesWithADrive() {
     ui::TfrmStatistic window(PageKind::Strings, prompt);
     std::vector<std::string> handed;
     std::string kind;
-    window.setExporter([&](const std::vector<std::string>& entries, const std::string& k) {
+    engine::FailureReasons causes;
+    window.setExporter([&](const std::vector<std::string>& entries, const std::string& k,
+                           engine::FailureReasons given) {
         handed = entries;
         kind = k;
+        causes = std::move(given);
     });
     // Template lines recorded under other reasons have no drive; they are not exported.
     window.recorded(ResultList::FoldersOther, "\\Single");
+    window.failed("\\Single", "the template line gives no folder");
     window.recorded(ResultList::FoldersOther, "  f:\\Clients\\x*y");
+    window.failed("  f:\\Clients\\x*y", "refused character *");
     window.recorded(ResultList::FoldersOther, "\\\\server\\share\\A");
 
     Find<QPushButton>(window, "btnStat02SmartExportFoldersOther")->click();
     QVERIFY2(prompt.satisfied(), prompt.describe().c_str());
     QCOMPARE(handed, (std::vector<std::string>{"  f:\\Clients\\x*y", "\\\\server\\share\\A"}));
     QCOMPARE(kind, std::string("FOLDERS"));
+    QCOMPARE(causes, (engine::FailureReasons{{"  f:\\Clients\\x*y", "refused character *"}}));
+    // Each failed row shows its cause as its tooltip.
+    const QAbstractItemModel& rows =
+        *Find<QAbstractItemView>(window, "lstStat02FoldersOther")->model();
+    QCOMPARE(rows.index(1, 0).data(Qt::ToolTipRole).toString(),
+             QString("  f:\\Clients\\x*y  (refused character *)"));
+    QCOMPARE(rows.index(2, 0).data(Qt::ToolTipRole).toString(), QString("\\\\server\\share\\A"));
 }
 
 void TestVisualLog::hundredThousandEntriesArriveInOrder() {
