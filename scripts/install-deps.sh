@@ -14,6 +14,8 @@ packages=(
   qt6-base-dev libgl-dev
   libgtest-dev libgmock-dev
   libcli11-dev nlohmann-json3-dev
+  # Unicode normalisation (NFC) of the names read from list files.
+  libutf8proc-dev
   xvfb xauth
   # The latency file system of the benchmarks.
   libfuse3-dev

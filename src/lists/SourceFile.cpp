@@ -1,7 +1,7 @@
 #include "lists/SourceFile.h"
 
+#include "lists/ListText.h"
 #include "lists/TextLines.h"
-#include "platform/FileSystem.h"
 
 namespace dirforge::lists {
 
@@ -19,16 +19,14 @@ bool isBlank(std::string_view line) {
 SourceFile ReadSourceFile(const platform::FileSystem& fileSystem, const std::string& path,
                           const std::function<void(std::size_t)>& onLine) {
     SourceFile source;
-    const auto content = fileSystem.readFile(path);
-    if (!content) {
-        source.error = SourceReadError::CannotOpen;
+    const ListText file = ReadListText(fileSystem, path);
+    if (file.error != ListTextError::None) {
+        source.error = file.error == ListTextError::NotText ? SourceReadError::NotText
+                                                            : SourceReadError::CannotOpen;
         return source;
     }
-    if (HoldsBinaryContent(*content)) {
-        source.error = SourceReadError::NotText;
-        return source;
-    }
-    ForEachTextLine(*content, [&](std::string_view line) {
+    source.encoding = file.decoded.encoding;
+    ForEachTextLine(file.decoded.text, [&](std::string_view line) {
         if (isBlank(line))
             return true;
         source.lines.emplace_back(line.substr(0, SourceLineShownChars));
