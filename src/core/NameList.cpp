@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <iterator>
+#include <utility>
 
 namespace dirforge::core {
 
@@ -22,7 +23,7 @@ bool NameList::contains(std::string_view text) const {
 }
 
 bool NameList::containsFolded(const std::string& folded) const {
-    return folded_.count(folded) != 0;
+    return folded_.contains(folded);
 }
 
 std::size_t NameList::indexOf(std::string_view text) const {
@@ -55,7 +56,7 @@ void NameList::insertMany(std::vector<std::string> texts) {
     if (texts.empty())
         return;
     notifyAboutToReset();
-    folded_.reserve(folded_.size() + texts.size());
+    folded_.reserve(texts.size());
     for (const auto& text : texts)
         indexAdd(text);
     if (isAlphabetical()) {
@@ -73,10 +74,10 @@ std::size_t NameList::insertMissing(std::vector<std::string> texts,
     // The folded index decides what is missing, the first of any repeats in the batch taken.
     // The missing texts are gathered at the batch's front, in place: a million names are not
     // held a second time in a list of their own.
-    folded_.reserve(folded_.size() + texts.size());
+    folded_.reserve(texts.size());
     std::size_t missing = 0;
     for (std::size_t at = 0; at < texts.size(); ++at) {
-        if (folded_.try_emplace(FoldCase(texts[at]), 1).second) {
+        if (folded_.addIfMissing(FoldCase(texts[at]))) {
             if (missing != at)
                 texts[missing] = std::move(texts[at]);
             ++missing;
@@ -158,7 +159,7 @@ void NameList::swapContents(NameList& other) {
     notifyAboutToReset();
     other.notifyAboutToReset();
     items_.swap(other.items_);
-    folded_.swap(other.folded_);
+    std::swap(folded_, other.folded_);
     if (order_ != other.order_ || collation_ != other.collation_) {
         rebuildForOrder();
         other.rebuildForOrder();
@@ -168,13 +169,11 @@ void NameList::swapContents(NameList& other) {
 }
 
 void NameList::indexAdd(const std::string& text) {
-    ++folded_[FoldCase(text)];
+    folded_.add(FoldCase(text));
 }
 
 void NameList::indexRemove(const std::string& text) {
-    const auto it = folded_.find(FoldCase(text));
-    if (it != folded_.end() && --it->second == 0)
-        folded_.erase(it);
+    folded_.remove(FoldCase(text));
 }
 
 void NameList::rebuildForOrder() {

@@ -1,16 +1,16 @@
 #pragma once
 // An ordered list of texts, kept in alphabetical order (a collation's, ignoring case unless
 // told otherwise) or in insertion order, with case-insensitive membership through a case-folded
-// hash index. The same text may be held more than once. It backs the list views, so positions
-// are plain vector indices.
+// index (FoldedIndex). The same text may be held more than once. It backs the list views, so
+// positions are plain vector indices.
 
 #include "core/Collation.h"
+#include "core/FoldedIndex.h"
 
 #include <cstddef>
 #include <functional>
 #include <string>
 #include <string_view>
-#include <unordered_map>
 #include <vector>
 
 namespace dirforge::core {
@@ -87,7 +87,7 @@ private:
     const Collation* collation_;
     std::vector<std::string> items_;
     // Folded text -> how often held.
-    std::unordered_map<std::string, std::size_t> folded_;
+    FoldedIndex folded_;
     Observer* observer_ = nullptr;
 };
 
