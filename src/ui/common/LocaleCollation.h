@@ -7,7 +7,8 @@
 
 namespace dirforge::ui {
 
-/// The collation of the current default QLocale, followed when the default changes.
+/// The collation of the current default QLocale (ICU's collator for its language, the one a
+/// QCollator of that locale wraps), followed when the default changes.
 const core::Collation& LocaleCollation();
 
 } // namespace dirforge::ui
