@@ -58,16 +58,20 @@ std::vector<std::string> ListFileEntries(const BatchOptions& options,
 
 std::vector<std::string> NamesOf(const BatchOptions& options, const platform::FileSystem& fs,
                                  const PathArguments& paths, std::ostream& err) {
+    // Names on the command line are taken as the page takes typed ones, in composed form.
     if (options.command == Command::Strings) {
-        if (options.namesFile.empty())
-            return options.names;
-        return ListFileEntries(options, fs, paths, err);
+        if (!options.namesFile.empty())
+            return ListFileEntries(options, fs, paths, err);
+        std::vector<std::string> names = options.names;
+        for (std::string& name : names)
+            name = lists::ComposedForm(std::move(name));
+        return names;
     }
     if (!options.pathsFile.empty())
         return ListFileEntries(options, fs, paths, err);
     std::vector<std::string> entries = options.paths;
     for (std::string& entry : entries)
-        entry = paths.entryToDrive(entry);
+        entry = lists::ComposedForm(paths.entryToDrive(entry));
     return entries;
 }
 
