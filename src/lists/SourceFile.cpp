@@ -1,5 +1,6 @@
 #include "lists/SourceFile.h"
 
+#include "core/Utf8.h"
 #include "lists/ListText.h"
 #include "lists/TextLines.h"
 
@@ -12,6 +13,16 @@ bool isBlank(std::string_view line) {
         if (static_cast<unsigned char>(c) > 32)
             return false;
     return true;
+}
+
+/// The first SourceLineShownChars characters of line, never a character cut in two.
+std::string_view shownPart(std::string_view line) {
+    if (line.size() <= SourceLineShownChars)
+        return line;
+    std::size_t pos = 0;
+    for (std::size_t shown = 0; shown < SourceLineShownChars && pos < line.size(); ++shown)
+        pos += core::DecodeUtf8(line, pos).length;
+    return line.substr(0, pos);
 }
 
 } // namespace
@@ -29,7 +40,7 @@ SourceFile ReadSourceFile(const platform::FileSystem& fileSystem, const std::str
     ForEachTextLine(file.decoded.text, [&](std::string_view line) {
         if (isBlank(line))
             return true;
-        source.lines.emplace_back(line.substr(0, SourceLineShownChars));
+        source.lines.emplace_back(shownPart(line));
         if (onLine)
             onLine(source.lines.size());
         return true;

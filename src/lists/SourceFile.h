@@ -22,7 +22,7 @@ enum class SourceReadError { None, CannotOpen, NotText };
 struct SourceFile {
     SourceReadError error = SourceReadError::None;
     std::vector<std::string>
-        lines; ///< non-blank lines, untrimmed, each cut to SourceLineShownChars
+        lines; ///< non-blank lines, untrimmed, each cut to SourceLineShownChars characters
     TextEncoding encoding = TextEncoding::Utf8;
 };
 

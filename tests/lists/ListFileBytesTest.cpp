@@ -101,6 +101,12 @@ TEST_F(ListFileBytesTest, SourceListShowsTheDecodedLines) {
     EXPECT_EQ(source.error, SourceReadError::None);
     EXPECT_EQ(source.encoding, TextEncoding::Utf16LittleEndian);
     EXPECT_EQ(source.lines, (Names{"Eins", "Zwei", "Drei"}));
+    std::string accents;
+    for (int i = 0; i < 2100; ++i)
+        accents += "\xC3\xA9";
+    EXPECT_EQ(ReadSourceFile(fileSystem(), put("long.txt", accents)).lines,
+              Names{accents.substr(0, 2 * SourceLineShownChars)})
+        << "the source list shows characters, not bytes, and never half of one";
     EXPECT_EQ(ReadSourceFile(fileSystem(), put("b.bin", std::string("ab\0cd", 5))).error,
               SourceReadError::NotText)
         << "NUL bytes without a wide byte-order mark still mark a binary file";
