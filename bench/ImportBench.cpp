@@ -1,20 +1,27 @@
 // Smart import of a long file: read it as a separated file (one column), build the preview
 // (trimmed, each once ignoring case) and take it into an alphabetical INCLUDE list, as the
-// import window and the strings page do. Also how the cost grows from 10 000 to 100 000 lines.
+// import window and the strings page do. Also how the cost grows from 10 000 to 100 000 lines,
+// and a million lines sorted in a named language against sort(1) under the same locale.
 #include "BenchDrive.h"
 #include "BenchRegistry.h"
 
 #include "core/TextRules.h"
+#include "lists/ComposedForm.h"
 #include "lists/ImportClass.h"
 #include "lists/ListEditRules.h"
 #include "platform/HostFileSystem.h"
 #include "ui/common/NameListModel.h"
 
+#include <QLocale>
+
 #include <algorithm>
+#include <clocale>
 #include <cstdio>
+#include <cstdlib>
 #include <ctime>
 #include <filesystem>
 #include <fstream>
+#include <locale.h>
 #include <string>
 
 namespace {
@@ -29,6 +36,36 @@ std::string sourceText(int lines) {
         const int n = (i * 7919) % lines; // scattered, so the alphabetical merge has work to do
         std::snprintf(line, sizeof line, "\"Client %06d %s\", City%03d, %d\r\n", n,
                       (n % 2) ? "Smith" : "jones", n % 997, n);
+        text += line;
+    }
+    return text;
+}
+
+/// A million lines of names from several languages, some spelled as a decomposed accent, the
+/// first column quoted; names holds what the import takes from each line, in file order.
+std::string millionText(std::vector<std::string>& names) {
+    static const char* const kSurnames[] = {"Smith",
+                                            "jones",
+                                            "M\xC3\xBCller",
+                                            "\xC3\x89vian",
+                                            "\xC3\x98"
+                                            "degaard",
+                                            "Cafe\xCC\x81",
+                                            "\xC5\xA0imek",
+                                            "Zo\xC3\xAB",
+                                            "o'Brien"};
+    constexpr int kLines = 1000000;
+    std::string text;
+    text.reserve(std::size_t{kLines} * 40);
+    char line[128];
+    for (int i = 0; i < kLines; ++i) {
+        const int n = static_cast<int>((i * 7919LL) % kLines);
+        const char* surname = kSurnames[n % (sizeof kSurnames / sizeof *kSurnames)];
+        const int written = std::snprintf(line, sizeof line, "%s %06d", surname, n);
+        names.emplace_back(line, static_cast<std::size_t>(written));
+        text += '"';
+        text += names.back();
+        std::snprintf(line, sizeof line, "\", City%03d, %d\n", n % 997, n);
         text += line;
     }
     return text;
@@ -61,7 +98,71 @@ Timing importSeconds(dirforge::platform::HostFileSystem& fs, const std::string& 
     return {seconds, static_cast<double>(std::clock() - cpuStart) / CLOCKS_PER_SEC};
 }
 
+/// The locale both benchmarks sort in: DIRFORGE_BENCH_LOCALE, else en_US.UTF-8.
+std::string benchLocale() {
+    const char* name = std::getenv("DIRFORGE_BENCH_LOCALE");
+    return name ? name : "en_US.UTF-8";
+}
+
+/// The INCLUDE list sorts in the bench locale's language while this lives.
+class LanguageOfTheList {
+public:
+    explicit LanguageOfTheList(const std::string& locale) {
+        QLocale::setDefault(QLocale(QString::fromStdString(locale.substr(0, locale.find('.')))));
+    }
+    ~LanguageOfTheList() { QLocale::setDefault(before_); }
+    LanguageOfTheList(const LanguageOfTheList&) = delete;
+    LanguageOfTheList& operator=(const LanguageOfTheList&) = delete;
+
+private:
+    QLocale before_;
+};
+
+/// The composed form sort(1) compares, as the import composes every name it takes.
+std::string composedLines(const std::vector<std::string>& names) {
+    std::string text;
+    for (const auto& name : names) {
+        text += dirforge::lists::ComposedForm(name);
+        text += '\n';
+    }
+    return text;
+}
+
 } // namespace
+
+DIRFORGE_BENCH(import_1m) {
+    namespace fsys = std::filesystem;
+    const std::string locale = benchLocale();
+    if (locale_t probe = newlocale(LC_ALL_MASK, locale.c_str(), nullptr)) {
+        freelocale(probe);
+    } else {
+        report.note("import_1m", "skipped: locale " + locale + " is not installed");
+        return;
+    }
+    dirforge::bench::BenchDrive drive("import1m");
+    if (!drive.ready())
+        return;
+    const fsys::path folder = drive.root();
+    std::vector<std::string> names;
+    std::ofstream(folder / "million.csv", std::ios::binary) << millionText(names);
+    std::ofstream(folder / "names.txt", std::ios::binary) << composedLines(names);
+    names = {};
+    const std::string sortCommand =
+        "LC_ALL=" + locale + " sort -u '" + (folder / "names.txt").string() + "' > /dev/null";
+    const LanguageOfTheList language(locale);
+    double import = 1e9;
+    double sorted = 1e9;
+    for (int round = 0; round < 2; ++round) {
+        import = std::min(import, importSeconds(drive.fs(), "f:\\million.csv").wall);
+        sorted = std::min(sorted, dirforge::bench::secondsOf([&] {
+                              if (std::system(sortCommand.c_str()) != 0)
+                                  std::printf("import_1m: sort failed\n");
+                          }));
+    }
+    report.value("import_1m_s", import);
+    report.value("import_1m_sort_s", sorted);
+    report.value("import_1m_sort_ratio", import / sorted);
+}
 
 DIRFORGE_BENCH(import_bench) {
     namespace fsys = std::filesystem;
@@ -70,6 +171,7 @@ DIRFORGE_BENCH(import_bench) {
         return;
     const fsys::path folder = drive.root();
     dirforge::platform::HostFileSystem& fs = drive.fs();
+    const LanguageOfTheList language(benchLocale());
 
     std::ofstream(folder / "small.csv", std::ios::binary) << sourceText(10000);
     std::ofstream(folder / "large.csv", std::ios::binary) << sourceText(100000);

@@ -14,6 +14,10 @@ packages=(
   qt6-base-dev libgl-dev
   libgtest-dev libgmock-dev
   libcli11-dev nlohmann-json3-dev
+  # Unicode normalisation (NFC) of the names read from list files.
+  libutf8proc-dev
+  # The collator of the user's language that the window's sorted lists follow.
+  libicu-dev
   xvfb xauth
   # The latency file system of the benchmarks.
   libfuse3-dev
@@ -31,16 +35,21 @@ packages=(
   fonts-dejavu-core
   # The layout check of every source file (make format-check).
   clang-format
+  # The locale the import benchmark sorts under, for both the INCLUDE list and sort(1).
+  locales
 )
 
 missing=()
 for p in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
 done
-[ ${#missing[@]} -eq 0 ] && exit 0
-
 sudo_cmd=()
 [ "$(id -u)" -ne 0 ] && sudo_cmd=(sudo)
-echo "Installing: ${missing[*]}"
-"${sudo_cmd[@]}" apt-get update -qq
-DEBIAN_FRONTEND=noninteractive "${sudo_cmd[@]}" apt-get install -y -qq --no-install-recommends "${missing[@]}"
+if [ ${#missing[@]} -gt 0 ]; then
+  echo "Installing: ${missing[*]}"
+  "${sudo_cmd[@]}" apt-get update -qq
+  DEBIAN_FRONTEND=noninteractive "${sudo_cmd[@]}" apt-get install -y -qq --no-install-recommends "${missing[@]}"
+fi
+if ! locale -a 2>/dev/null | grep -qix 'en_US.utf8'; then
+  "${sudo_cmd[@]}" localedef -i en_US -c -f UTF-8 en_US.UTF-8
+fi

@@ -2,8 +2,10 @@
 
 #include "cli/InputFiles.h"
 #include "core/ListReports.h"
+#include "core/NameList.h"
 #include "core/TextRules.h"
 #include "engine/TemplateRules.h"
+#include "lists/ComposedForm.h"
 #include "lists/ListLineRule.h"
 #include "lists/TextLines.h"
 #include "platform/TypedPaths.h"
@@ -16,6 +18,20 @@ namespace {
 
 using engine::AttachMode;
 
+/// Entries equal ignoring letter case to an earlier one left out, as the window's list keeps
+/// each once; how many is said on err.
+std::vector<std::string> OncePerEntry(std::vector<std::string> entries, const char* option,
+                                      const char* kind, std::ostream& err) {
+    const std::size_t read = entries.size();
+    core::NameList once(core::NameList::Order::Insertion);
+    once.insertMissing(std::move(entries));
+    if (const std::size_t repeats = read - once.size(); repeats > 0)
+        err << "dirforge-cli: " << option << ": " << repeats << " " << kind
+            << (repeats == 1 ? "" : "s") << " already in the list, ignoring letter case, "
+            << (repeats == 1 ? "was" : "were") << " left out\n";
+    return once.texts();
+}
+
 /// The entries of a list file under the page's list rule, as the window's import takes them;
 /// what is left out is counted on err.
 std::vector<std::string> ListFileEntries(const BatchOptions& options,
@@ -26,7 +42,8 @@ std::vector<std::string> ListFileEntries(const BatchOptions& options,
     const std::string& file = strings ? options.namesFile : options.pathsFile;
     std::vector<std::string> entries;
     lists::LeftOutLines leftOut;
-    for (const std::string& line : ReadListFile(fs, DriveArgument(paths, file, option), option)) {
+    for (const std::string& line :
+         ReadListFile(fs, DriveArgument(paths, file, option), option, err)) {
         lists::ListLine entry = strings ? lists::StringsPageLine(line)
                                         : lists::PathsPageLine(platform::TypedPathToDrive(
                                               paths.drives(), line, platform::HostHomeFolder()));
@@ -36,21 +53,25 @@ std::vector<std::string> ListFileEntries(const BatchOptions& options,
     }
     if (leftOut.count() > 0)
         err << "dirforge-cli: " << option << ": " << leftOut.summary() << "\n";
-    return entries;
+    return OncePerEntry(std::move(entries), option, strings ? "name" : "path", err);
 }
 
 std::vector<std::string> NamesOf(const BatchOptions& options, const platform::FileSystem& fs,
                                  const PathArguments& paths, std::ostream& err) {
+    // Names on the command line are taken as the page takes typed ones, in composed form.
     if (options.command == Command::Strings) {
-        if (options.namesFile.empty())
-            return options.names;
-        return ListFileEntries(options, fs, paths, err);
+        if (!options.namesFile.empty())
+            return ListFileEntries(options, fs, paths, err);
+        std::vector<std::string> names = options.names;
+        for (std::string& name : names)
+            name = lists::ComposedForm(std::move(name));
+        return names;
     }
     if (!options.pathsFile.empty())
         return ListFileEntries(options, fs, paths, err);
     std::vector<std::string> entries = options.paths;
     for (std::string& entry : entries)
-        entry = paths.entryToDrive(entry);
+        entry = lists::ComposedForm(paths.entryToDrive(entry));
     return entries;
 }
 
@@ -69,11 +90,11 @@ std::vector<std::string> StructureFolders(const BatchOptions& options,
 
 /// Template lines from --template and --templates, checked as the page checks imported ones.
 std::vector<std::string> TemplateLines(const BatchOptions& options, const platform::FileSystem& fs,
-                                       const PathArguments& paths) {
+                                       const PathArguments& paths, std::ostream& err) {
     std::vector<std::string> raw = options.templates;
     for (const std::string& file : options.templateFiles)
         for (std::string& line :
-             ReadListFile(fs, DriveArgument(paths, file, "--templates"), "--templates"))
+             ReadListFile(fs, DriveArgument(paths, file, "--templates"), "--templates", err))
             raw.push_back(std::move(line));
     std::vector<std::string> lines;
     for (const std::string& line : raw)
@@ -84,7 +105,7 @@ std::vector<std::string> TemplateLines(const BatchOptions& options, const platfo
         throw UsageError("template lines must be relative paths such as \\Docs\\Drafts:\n" +
                          report);
     for (std::string& line : lines)
-        line = core::NormalizePath(std::move(line));
+        line = lists::ComposedForm(core::NormalizePath(std::move(line)));
     return lines;
 }
 
@@ -104,9 +125,9 @@ engine::PageKind PageOf(Command command) {
 }
 
 std::vector<std::string> ReadListFile(const platform::FileSystem& fs, const std::string& file,
-                                      const std::string& option) {
+                                      const std::string& option, std::ostream& err) {
     // One value per line, trimmed, blank lines left out: as the page's plain-text import reads it.
-    const std::string content = ReadInputFile(fs, file, option, kListFileLimit);
+    const std::string content = ReadListInputFile(fs, file, option, err);
     std::vector<std::string> lines;
     lists::ForEachTextLine(content, [&lines](std::string_view raw) {
         std::string line = core::Trim(raw);
@@ -152,7 +173,7 @@ engine::RunRequest BuildRunRequest(const BatchOptions& options, const platform::
     if (options.attach == AttachMode::Existing)
         request.structureLines = StructureFolders(options, fs, paths);
     else if (options.attach == AttachMode::TextTemplates)
-        request.structureLines = TemplateLines(options, fs, paths);
+        request.structureLines = TemplateLines(options, fs, paths, err);
     request.showVisualLog = false;
     request.showExplorer = false;
     engine::SetTemplateOptions(templateOptions, request.page, options.templateOption);

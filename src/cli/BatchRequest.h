@@ -17,9 +17,10 @@ namespace dirforge::cli {
 engine::PageKind PageOf(Command command);
 
 /// The non-blank lines of a plain text file read through the list import reader (file in
-/// drive form). Throws UsageError when it cannot be read or is not text.
+/// drive form), trimmed; a guessed encoding is named on err. Throws UsageError when it cannot be
+/// read or is not text.
 std::vector<std::string> ReadListFile(const platform::FileSystem& fs, const std::string& file,
-                                      const std::string& option);
+                                      const std::string& option, std::ostream& err);
 
 /// A folder or file argument in drive form; throws UsageError naming the option otherwise.
 std::string DriveArgument(const PathArguments& paths, const std::string& argument,

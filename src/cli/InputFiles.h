@@ -6,6 +6,7 @@
 #include "platform/FileSystem.h"
 
 #include <cstdint>
+#include <iosfwd>
 #include <string>
 
 namespace dirforge::cli {
@@ -17,5 +18,11 @@ inline constexpr std::uint64_t kListFileLimit = std::uint64_t{256} << 20;
 /// cannot be read, is over limit, or holds a NUL byte (with its line).
 std::string ReadInputFile(const platform::FileSystem& fs, const std::string& file,
                           const std::string& option, std::uint64_t limit);
+
+/// The text of a list or template file, decoded to UTF-8 as the window's import decodes it (a
+/// wide encoding's NUL bytes are text); a guessed encoding is named in one line on err. Throws
+/// as ReadInputFile, with kListFileLimit.
+std::string ReadListInputFile(const platform::FileSystem& fs, const std::string& file,
+                              const std::string& option, std::ostream& err);
 
 } // namespace dirforge::cli

@@ -1,15 +1,16 @@
 #pragma once
-// An ordered list of texts, kept in alphabetical order ignoring case or in insertion order,
-// with case-insensitive membership: a binary search in the alphabetical list, a case-folded
-// hash index in the other. The same text may be held more than once. It backs the list
-// views, so positions are plain vector indices.
+// An ordered list of texts, kept in alphabetical order (a collation's, ignoring case unless
+// told otherwise) or in insertion order, with case-insensitive membership through a case-folded
+// index (FoldedIndex). The same text may be held more than once. It backs the list views, so
+// positions are plain vector indices.
+
+#include "core/Collation.h"
+#include "core/FoldedIndex.h"
 
 #include <cstddef>
 #include <functional>
 #include <string>
 #include <string_view>
-#include <unordered_map>
-#include <utility>
 #include <vector>
 
 namespace dirforge::core {
@@ -38,7 +39,8 @@ public:
         virtual void reset() {}
     };
 
-    explicit NameList(Order order);
+    /// collation orders an alphabetical list; nullptr is CaseInsensitiveCollation().
+    explicit NameList(Order order, const Collation* collation = nullptr);
 
     Order order() const { return order_; }
     bool isAlphabetical() const { return order_ == Order::Alphabetical; }
@@ -77,18 +79,15 @@ private:
     void indexAdd(const std::string& text);
     void indexRemove(const std::string& text);
     void rebuildForOrder();
-    std::pair<std::size_t, std::size_t> equalRange(std::string_view text) const;
-    std::size_t insertMissingSorted(std::vector<std::string> texts, const InsertProgress& progress);
-    std::size_t insertMissingAppended(std::vector<std::string> texts,
-                                      const InsertProgress& progress);
     void mergeSorted(std::vector<std::string> batch);
     void notifyAboutToReset() const;
     void notifyReset() const;
 
     Order order_;
+    const Collation* collation_;
     std::vector<std::string> items_;
-    // Insertion order only: folded text -> how often held.
-    std::unordered_map<std::string, std::size_t> folded_;
+    // Folded text -> how often held.
+    FoldedIndex folded_;
     Observer* observer_ = nullptr;
 };
 

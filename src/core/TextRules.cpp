@@ -20,6 +20,20 @@ bool isTrimmed(unsigned char c) {
     return c <= 32;
 }
 
+/// Length of the invisible format character (U+200B to U+200D, U+2060, U+FEFF) starting at
+/// text[pos], or 0. Each is three bytes in UTF-8.
+std::size_t invisibleAt(std::string_view text, std::size_t pos) {
+    if (pos + 3 > text.size())
+        return 0;
+    const auto b0 = static_cast<unsigned char>(text[pos]);
+    const auto b1 = static_cast<unsigned char>(text[pos + 1]);
+    const auto b2 = static_cast<unsigned char>(text[pos + 2]);
+    const bool zeroWidth = b0 == 0xE2 && b1 == 0x80 && b2 >= 0x8B && b2 <= 0x8D;
+    const bool wordJoiner = b0 == 0xE2 && b1 == 0x81 && b2 == 0xA0;
+    const bool byteOrderMark = b0 == 0xEF && b1 == 0xBB && b2 == 0xBF;
+    return zeroWidth || wordJoiner || byteOrderMark ? 3 : 0;
+}
+
 } // namespace
 
 std::string ToBackslashes(std::string text) {
@@ -61,11 +75,31 @@ std::string TrimSpaces(std::string_view text) {
 std::string Trim(std::string_view text) {
     std::size_t first = 0;
     std::size_t last = text.size();
-    while (first < last && isTrimmed(static_cast<unsigned char>(text[first])))
-        ++first;
-    while (last > first && isTrimmed(static_cast<unsigned char>(text[last - 1])))
-        --last;
+    for (;;) {
+        if (first < last && isTrimmed(static_cast<unsigned char>(text[first])))
+            ++first;
+        else if (const std::size_t n = invisibleAt(text.substr(0, last), first))
+            first += n;
+        else
+            break;
+    }
+    for (;;) {
+        if (last > first && isTrimmed(static_cast<unsigned char>(text[last - 1])))
+            --last;
+        else if (last >= first + 3 && invisibleAt(text, last - 3) != 0)
+            last -= 3;
+        else
+            break;
+    }
     return std::string(text.substr(first, last - first));
+}
+
+bool HoldsInvisibleCharacter(std::string_view text) {
+    for (std::size_t pos = text.find_first_of("\xE2\xEF"); pos != std::string_view::npos;
+         pos = text.find_first_of("\xE2\xEF", pos + 1))
+        if (invisibleAt(text, pos) != 0)
+            return true;
+    return false;
 }
 
 bool SplitAtColon(std::string_view text, std::string& drive, std::string& remainder) {

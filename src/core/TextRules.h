@@ -20,8 +20,11 @@ std::string CollapseColons(std::string text);
 std::string NormalizePath(std::string text);
 /// Leading and trailing blanks (code 32 only) removed.
 std::string TrimSpaces(std::string_view text);
-/// Leading and trailing characters with codes 0 to 32 removed.
+/// Leading and trailing characters with codes 0 to 32 removed, and with them the invisible
+/// format characters U+200B to U+200D, U+2060 and U+FEFF (UTF-8).
 std::string Trim(std::string_view text);
+/// True when text holds one of the invisible format characters Trim removes at the ends.
+bool HoldsInvisibleCharacter(std::string_view text);
 
 /// Drive part (up to and including the first ":") and remainder; false when there is no colon.
 bool SplitAtColon(std::string_view text, std::string& drive, std::string& remainder);

@@ -2,8 +2,8 @@
 
 #include "core/TextRules.h"
 #include "lists/LineSplitter.h"
+#include "lists/ListText.h"
 #include "lists/TextLines.h"
-#include "platform/FileSystem.h"
 
 namespace dirforge::lists {
 
@@ -21,16 +21,13 @@ ImportClass::ImportClass(const platform::FileSystem& fileSystem, std::string fil
 bool ImportClass::Read() {
     results_.clear();
     errorState_ = ImportNoError;
-    const auto content = fileSystem_.readFile(fileName_);
-    if (!content) {
-        errorState_ = ImportCannotOpen;
+    const ListText file = ReadListText(fileSystem_, fileName_);
+    if (file.error != ListTextError::None) {
+        errorState_ = file.error == ListTextError::NotText ? ImportNotText : ImportCannotOpen;
         return false;
     }
-    if (HoldsBinaryContent(*content)) {
-        errorState_ = ImportNotText;
-        return false;
-    }
-    ForEachTextLine(*content, [this](std::string_view raw) {
+    encoding_ = file.decoded.encoding;
+    ForEachTextLine(file.decoded.text, [this](std::string_view raw) {
         const std::string line = core::Trim(raw);
         if (line.empty())
             return true;

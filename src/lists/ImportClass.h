@@ -1,6 +1,8 @@
 #pragma once
 // Reads a text file into a list of values: one per line, or the columns of a separated file.
 
+#include "lists/TextDecoder.h"
+
 #include <string>
 #include <vector>
 
@@ -39,6 +41,8 @@ public:
     /// Moves the values out (the reader is spent afterwards).
     std::vector<std::string> takeResults() { return std::move(results_); }
     int errorState() const { return errorState_; }
+    /// How the file's bytes were read (after a successful Read).
+    TextEncoding encoding() const { return encoding_; }
 
 private:
     void readPlainLine(const std::string& line);
@@ -55,6 +59,7 @@ private:
     int column_ = 1;
     std::vector<std::string> results_;
     int errorState_ = ImportNoError;
+    TextEncoding encoding_ = TextEncoding::Utf8;
 };
 
 } // namespace dirforge::lists

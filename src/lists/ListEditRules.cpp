@@ -2,6 +2,7 @@
 
 #include "core/PathChecks.h"
 #include "core/TextRules.h"
+#include "lists/ComposedForm.h"
 
 namespace dirforge::lists {
 
@@ -11,7 +12,7 @@ std::vector<std::string> EditedEntries(const std::vector<std::string>& lines) {
     for (const auto& line : lines) {
         std::string trimmed = core::Trim(line);
         if (!trimmed.empty())
-            entries.push_back(core::NormalizePath(std::move(trimmed)));
+            entries.push_back(ComposedForm(core::NormalizePath(std::move(trimmed))));
     }
     return entries;
 }
@@ -22,7 +23,7 @@ std::vector<std::string> PreviewValues(std::vector<std::string> values) {
     for (auto& value : values) {
         std::string trimmed = core::Trim(value);
         if (!trimmed.empty())
-            kept.push_back(std::move(trimmed));
+            kept.push_back(ComposedForm(std::move(trimmed)));
     }
     return kept;
 }

@@ -6,10 +6,11 @@
 
 namespace dirforge::lists {
 
-/// The entries an editor considers: non-blank lines, trimmed, in NormalizePath form.
+/// The entries an editor considers: non-blank lines, trimmed, in NormalizePath and composed form.
 std::vector<std::string> EditedEntries(const std::vector<std::string>& lines);
 
-/// Values that may enter the import preview: trimmed, blank ones dropped, in order.
+/// Values that may enter the import preview: trimmed, in composed form, blank ones dropped, in
+/// order.
 std::vector<std::string> PreviewValues(std::vector<std::string> values);
 
 } // namespace dirforge::lists

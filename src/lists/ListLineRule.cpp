@@ -2,17 +2,21 @@
 
 #include "core/PathChecks.h"
 #include "core/TextRules.h"
+#include "lists/ComposedForm.h"
 
 namespace dirforge::lists {
 
 namespace {
 
-constexpr std::array<const char*, 6> kRefusalTexts = {"",
-                                                      "blank",
-                                                      "with a drive letter",
-                                                      "with a character a folder name may not hold",
-                                                      "without a drive letter",
-                                                      "a host path on no mapped drive"};
+constexpr std::array<const char*, 7> kRefusalTexts = {
+    "",
+    "blank",
+    "with a drive letter",
+    "with a character a folder name may not hold",
+    "without a drive letter",
+    "a host path on no mapped drive",
+    "with an invisible character inside (zero-width space, joiner or byte-order mark), "
+    "which no portable name holds"};
 
 std::size_t IndexOf(LineRefusal refusal) {
     return static_cast<std::size_t>(refusal);
@@ -21,10 +25,12 @@ std::size_t IndexOf(LineRefusal refusal) {
 } // namespace
 
 ListLine StringsPageLine(std::string_view line) {
-    std::string name = core::NormalizePath(core::Trim(line));
+    std::string name = ComposedForm(core::NormalizePath(core::Trim(line)));
     std::string found;
     if (name.empty())
         return {{}, LineRefusal::Blank};
+    if (core::HoldsInvisibleCharacter(name))
+        return {std::move(name), LineRefusal::Invisible};
     if (core::HasDrivePart(name))
         return {std::move(name), LineRefusal::DrivePart};
     if (!core::CheckIllegalChars(core::IllegalCharSet::RelativePath, name, found))
@@ -35,9 +41,11 @@ ListLine StringsPageLine(std::string_view line) {
 ListLine PathsPageLine(const platform::TypedPath& line) {
     if (line.kind == platform::TypedPath::Kind::Unmapped)
         return {line.path, LineRefusal::UnmappedHostPath};
-    std::string path = core::NormalizePath(line.path);
+    std::string path = ComposedForm(core::NormalizePath(line.path));
     if (core::Trim(path).empty())
         return {{}, LineRefusal::Blank};
+    if (core::HoldsInvisibleCharacter(path))
+        return {std::move(path), LineRefusal::Invisible};
     if (!core::HasDrivePart(path))
         return {std::move(path), LineRefusal::NoDrivePart};
     return {std::move(path), LineRefusal::None};

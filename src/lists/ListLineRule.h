@@ -19,7 +19,8 @@ enum class LineRefusal {
     DrivePart,        ///< a strings-page name with a drive letter
     RefusedCharacter, ///< a strings-page name with a character a relative path may not hold
     NoDrivePart,      ///< a paths-page entry without a drive letter
-    UnmappedHostPath  ///< a host path that lies on no mapped drive
+    UnmappedHostPath, ///< a host path that lies on no mapped drive
+    Invisible         ///< an invisible format character inside: not a portable name
 };
 
 /// A line as a page takes it: the entry in its list form, or why it is left out.
@@ -29,12 +30,13 @@ struct ListLine {
     bool taken() const { return refusal == LineRefusal::None; }
 };
 
-/// A line of the strings page: trimmed, in backslash form, without a drive part and without a
-/// character of the relative-path set.
+/// A line of the strings page: trimmed, in backslash form and composed form (NFC), without a
+/// drive part, without a character of the relative-path set and without an invisible format
+/// character.
 ListLine StringsPageLine(std::string_view line);
 
 /// A line of the paths page, already through the typed-path conversion: a full path with a drive
-/// letter, normalised.
+/// letter, normalised, in composed form and without an invisible format character.
 ListLine PathsPageLine(const platform::TypedPath& line);
 
 /// The lines a reader left out, counted by cause, with the first of each kept as an example.
@@ -47,7 +49,7 @@ public:
     std::string summary() const;
 
 private:
-    static constexpr std::size_t kCauses = 6;
+    static constexpr std::size_t kCauses = 7;
     std::array<std::size_t, kCauses> counts_{};
     std::array<std::string, kCauses> examples_;
 };

@@ -1,6 +1,8 @@
 #pragma once
 // Loading a source file for display: its non-blank lines, each cut to what the list shows.
 
+#include "lists/TextDecoder.h"
+
 #include <cstddef>
 #include <functional>
 #include <string>
@@ -20,7 +22,8 @@ enum class SourceReadError { None, CannotOpen, NotText };
 struct SourceFile {
     SourceReadError error = SourceReadError::None;
     std::vector<std::string>
-        lines; ///< non-blank lines, untrimmed, each cut to SourceLineShownChars
+        lines; ///< non-blank lines, untrimmed, each cut to SourceLineShownChars characters
+    TextEncoding encoding = TextEncoding::Utf8;
 };
 
 /// Reads path (drive form); onLine(count so far) runs after each line taken, if given.

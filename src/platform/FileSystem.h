@@ -38,6 +38,9 @@ struct TextFileRead {
     bool nulByte = false;
 };
 
+/// Decides from the first bytes of a file whether NUL bytes belong to its text.
+using NulBytesAllowed = std::function<bool(std::string_view firstBytes)>;
+
 /// Takes one piece of a file's content; false when it could not be written.
 using ContentSink = std::function<bool(std::string_view piece)>;
 /// Hands a file's content to a sink piece by piece; false when it could not make all of it.
@@ -99,7 +102,13 @@ public:
     /// The whole content of a file; nullopt if it cannot be opened.
     virtual std::optional<std::string> readFile(const std::string& path) const = 0;
     /// Reads a text file (a pipe or /dev/stdin too) up to maxBytes, stopping at the first NUL byte.
-    virtual TextFileRead readTextFile(const std::string& path, std::uint64_t maxBytes) const = 0;
+    TextFileRead readTextFile(const std::string& path, std::uint64_t maxBytes) const {
+        return readTextFile(path, maxBytes, {});
+    }
+    /// The same, NUL bytes kept as content when nulBytesAllowed says so of the first bytes read
+    /// (a text in a wide encoding); nulByte then tells only that some were met.
+    virtual TextFileRead readTextFile(const std::string& path, std::uint64_t maxBytes,
+                                      const NulBytesAllowed& nulBytesAllowed) const = 0;
     /// Opens the folder a run creates below, or an undo removes below; nullptr when there is none.
     virtual std::unique_ptr<AnchoredFolder> openAnchor(const std::string& path,
                                                        AnchorReach reach) = 0;

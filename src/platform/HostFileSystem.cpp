@@ -321,7 +321,8 @@ std::optional<std::string> HostFileSystem::readFile(const std::string& path) con
     }
 }
 
-TextFileRead HostFileSystem::readTextFile(const std::string& path, std::uint64_t maxBytes) const {
+TextFileRead HostFileSystem::readTextFile(const std::string& path, std::uint64_t maxBytes,
+                                          const NulBytesAllowed& nulBytesAllowed) const {
     TextFileRead result;
     const auto host = drives_.toHost(path);
     if (!host)
@@ -339,6 +340,7 @@ TextFileRead HostFileSystem::readTextFile(const std::string& path, std::uint64_t
     if (S_ISREG(st.st_mode))
         content.reserve(static_cast<std::size_t>(st.st_size));
     std::array<char, 64 * 1024> buffer;
+    bool keepNulBytes = false;
     for (;;) {
         const ssize_t got = ::read(in.get(), buffer.data(), buffer.size());
         if (got == 0)
@@ -349,7 +351,13 @@ TextFileRead HostFileSystem::readTextFile(const std::string& path, std::uint64_t
             return result;
         }
         const std::string_view piece(buffer.data(), static_cast<std::size_t>(got));
-        const std::size_t nul = piece.find('\0');
+        if (content.empty() && nulBytesAllowed)
+            keepNulBytes = nulBytesAllowed(piece);
+        std::size_t nul = piece.find('\0');
+        if (keepNulBytes && nul != std::string_view::npos) {
+            result.nulByte = true;
+            nul = std::string_view::npos;
+        }
         const std::string_view kept = piece.substr(0, nul);
         if (content.size() + kept.size() > maxBytes) {
             result.tooLarge = true;

@@ -36,7 +36,9 @@ public:
     std::string currentFolder() const override;
     std::optional<std::string> readFile(const std::string& path) const override;
     bool opensForReading(const std::string& path) const override;
-    TextFileRead readTextFile(const std::string& path, std::uint64_t maxBytes) const override;
+    using FileSystem::readTextFile;
+    TextFileRead readTextFile(const std::string& path, std::uint64_t maxBytes,
+                              const NulBytesAllowed& nulBytesAllowed) const override;
     std::unique_ptr<AnchoredFolder> openAnchor(const std::string& path, AnchorReach reach) override;
     /// Creates path exclusively (never replacing anything) with data; false when something is
     /// there.

@@ -34,8 +34,9 @@ void MakeStructure(TempDrives& drives) {
 
 TEST(CliStrings, NamesFileIsFramedAndReadThroughTheImportReader) {
     TempDrives drives;
-    // Relative host file, CRLF and blank lines; a repeated name finds its folder already made.
-    WriteHostFile(drives, "names.txt", "A\r\n\r\n   \nb/c\nA\n");
+    // Relative host file, CRLF and blank lines; a name repeated in other letter case is left out,
+    // as the window's list keeps it once.
+    WriteHostFile(drives, "names.txt", "A\r\n\r\n   \nb/c\na\n");
     const CliResult result =
         RunCli(drives, {"strings", "--dest", drives.hostRoot() + "/f/Clients", "--names",
                         "names.txt", "--prefix", "P", "--hyphen", "--json"});
@@ -43,9 +44,60 @@ TEST(CliStrings, NamesFileIsFramedAndReadThroughTheImportReader) {
     const nlohmann::json report = result.json();
     EXPECT_EQ(ListOf(report, "foldersCreated"),
               (Strings{"f:\\Clients\\P-A", "f:\\Clients\\P-b\\c"}));
-    EXPECT_EQ(ListOf(report, "foldersExist"), (Strings{"f:\\Clients\\P-A"}));
-    EXPECT_EQ(Counter(report, "folders", "toCreate"), 3);
+    EXPECT_EQ(ListOf(report, "foldersExist"), Strings{});
+    EXPECT_EQ(Counter(report, "folders", "toCreate"), 2);
+    EXPECT_NE(result.err.find("--names: 1 name already in the list, ignoring letter case, was "
+                              "left out"),
+              std::string::npos)
+        << result.err;
     EXPECT_EQ(drives.listTree("f:\\Clients"), (Strings{"P-A\\", "P-b\\", "P-b\\c\\"}));
+}
+
+// Names files as spreadsheets and old editors save them, byte for byte: the folders made are
+// the names a user sees, each once, and a guessed encoding is said on the error output.
+TEST(CliStrings, NamesFilesAsTheyAreReallySaved) {
+    const struct {
+        const char* what;
+        std::string bytes;
+        Strings tree;
+        const char* saying; // on stderr, or ""
+    } cases[] = {
+        {"Windows-1252",
+         "M\xFCller\r\nCaf\xE9\r\n",
+         {"Caf\xC3\xA9\\", "M\xC3\xBCller\\"},
+         "names.txt is not UTF-8: read as Windows-1252"},
+        {"UTF-16LE with a mark",
+         std::string("\xFF\xFEM\0\xFC\0l\0l\0"
+                     "e\0r\0\r\0\n\0",
+                     18),
+         {"M\xC3\xBCller\\"},
+         ""},
+        {"marks inside the file",
+         "\xEF\xBB\xBF\xEF\xBB\xBFOne\n\xEF\xBB\xBFTwo\xE2\x80\x8B\n",
+         {"One\\", "Two\\"},
+         ""},
+        {"lone CR line ends",
+         "Mac1\rMac2\nMix3\rMix4",
+         {"Mac1\\", "Mac2\\", "Mix3\\", "Mix4\\"},
+         ""},
+        {"composed and decomposed",
+         "Caf\xC3\xA9\nCafe\xCC\x81\n",
+         {"Caf\xC3\xA9\\"},
+         "1 name already in the list, ignoring letter case, was left out"},
+        {"letter case",
+         "Client\nclient\nCLIENT\n",
+         {"Client\\"},
+         "2 names already in the list, ignoring letter case, were left out"},
+    };
+    for (const auto& c : cases) {
+        TempDrives drives;
+        WriteHostFile(drives, "names.txt", c.bytes);
+        const CliResult result =
+            RunCli(drives, {"strings", "--dest", drives.hostRoot() + "/f", "--names", "names.txt"});
+        EXPECT_EQ(result.status, 0) << c.what << ": " << result.err;
+        EXPECT_EQ(drives.listTree("f:"), c.tree) << c.what;
+        EXPECT_NE(result.err.find(c.saying), std::string::npos) << c.what << ": " << result.err;
+    }
 }
 
 struct AttachCase {

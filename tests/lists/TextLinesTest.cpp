@@ -24,8 +24,13 @@ TEST(TextLinesTest, LineEndsAndByteOrderMark) {
     EXPECT_EQ(linesOf(""), Lines{});
     EXPECT_EQ(linesOf("a\r\nb\r\n"), (Lines{"a", "b"}));
     EXPECT_EQ(linesOf("a\nb"), (Lines{"a", "b"})) << "a last line without a line feed counts";
-    EXPECT_EQ(linesOf("a\r\r\nb\rc"), (Lines{"a\r", "b\rc"})) << "only the CR before LF is dropped";
+    EXPECT_EQ(linesOf("a\r\r\nb\rc"), (Lines{"a", "", "b", "c"})) << "a lone CR ends a line too";
+    EXPECT_EQ(linesOf("Mac1\rMac2\r"), (Lines{"Mac1", "Mac2"}));
     EXPECT_EQ(linesOf("\xEF\xBB\xBFname\n"), Lines{"name"});
+    EXPECT_EQ(linesOf("a\n\xEF\xBB\xBF\xEF\xBB\xBF"
+                      "b"),
+              (Lines{"a", "b"}))
+        << "marks at a line's start";
     EXPECT_EQ(linesOf("x\xEF\xBB\xBF\n"), Lines{"x\xEF\xBB\xBF"}) << "a mark later on is content";
     EXPECT_EQ(linesOf("\n\n"), (Lines{"", ""}));
 }

@@ -186,11 +186,12 @@ bool FaultInjectingFileSystem::streamFileAtomic(const std::string& path,
     return failingRule(FsOp::WriteFile, path) == nullptr && inner_.streamFileAtomic(path, produce);
 }
 
-platform::TextFileRead FaultInjectingFileSystem::readTextFile(const std::string& path,
-                                                              std::uint64_t maxBytes) const {
+platform::TextFileRead
+FaultInjectingFileSystem::readTextFile(const std::string& path, std::uint64_t maxBytes,
+                                       const platform::NulBytesAllowed& nulBytesAllowed) const {
     if (failingRule(FsOp::ReadFile, path) != nullptr)
         return {};
-    return inner_.readTextFile(path, maxBytes);
+    return inner_.readTextFile(path, maxBytes, nulBytesAllowed);
 }
 
 namespace {

@@ -111,8 +111,10 @@ public:
     bool writeFileAtomic(const std::string& path, const std::string& data) override;
     bool streamFileAtomic(const std::string& path,
                           const platform::ContentProducer& produce) override;
-    platform::TextFileRead readTextFile(const std::string& path,
-                                        std::uint64_t maxBytes) const override;
+    using platform::FileSystem::readTextFile;
+    platform::TextFileRead
+    readTextFile(const std::string& path, std::uint64_t maxBytes,
+                 const platform::NulBytesAllowed& nulBytesAllowed) const override;
     std::unique_ptr<platform::AnchoredFolder> openAnchor(const std::string& path,
                                                          platform::AnchorReach reach) override;
     std::unique_ptr<platform::AppendFile> openAppendFile(const std::string& path,

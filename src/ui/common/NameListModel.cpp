@@ -1,11 +1,14 @@
 #include "ui/common/NameListModel.h"
 
+#include "ui/common/LocaleCollation.h"
 #include "ui/common/QtText.h"
 
 namespace dirforge::ui {
 
 NameListModel::NameListModel(core::NameList::Order order, QObject* parent)
-    : QAbstractListModel(parent), owned_(std::make_unique<core::NameList>(order)),
+    : QAbstractListModel(parent),
+      owned_(std::make_unique<core::NameList>(
+          order, order == core::NameList::Order::Alphabetical ? &LocaleCollation() : nullptr)),
       names_(owned_.get()) {
     names_->setObserver(this);
 }

@@ -17,7 +17,8 @@ namespace dirforge::ui {
 class NameListModel : public QAbstractListModel, private core::NameList::Observer {
     Q_OBJECT
 public:
-    /// A model owning a new, empty list with the given order.
+    /// A model owning a new, empty list with the given order; an alphabetical one sorts in the
+    /// user's language (LocaleCollation).
     explicit NameListModel(core::NameList::Order order, QObject* parent = nullptr);
     /// A model over a list owned elsewhere (which must outlive the model).
     explicit NameListModel(core::NameList& names, QObject* parent = nullptr);

@@ -55,6 +55,12 @@ std::string lowerCase(std::string text) {
     return text;
 }
 
+/// An end message with the line saying how the file was read, when that was guessed.
+std::string WithEncodingNote(const std::string& text, lists::TextEncoding encoding) {
+    const std::string note = lists::EncodingNote(encoding);
+    return note.empty() ? text : text + "\nThe file is " + note + ".";
+}
+
 } // namespace
 
 TfrmFileImport::TfrmFileImport(const FileImportServices& services,
@@ -131,7 +137,7 @@ void TfrmFileImport::loadSource(const std::string& fileName) {
     clearPreview();
     source_.assignAll(std::move(file.lines));
     lblFileImportSourceLines_->setText(QString::number(source_.size()));
-    services_.prompt.inform(kLoadedText, kLoadedTitle);
+    services_.prompt.inform(WithEncodingNote(kLoadedText, file.encoding), kLoadedTitle);
     applyEnablingRules();
 }
 
@@ -168,7 +174,7 @@ void TfrmFileImport::btnFileImportFromClick() {
     preview_.addMany(lists::PreviewValues(reader.takeResults()));
     showPreviewCount();
     applyImportEnabling();
-    services_.prompt.inform(kBuiltText, kBuiltTitle);
+    services_.prompt.inform(WithEncodingNote(kBuiltText, reader.encoding()), kBuiltTitle);
 }
 
 void TfrmFileImport::showPreviewCount() {

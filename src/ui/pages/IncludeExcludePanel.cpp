@@ -1,5 +1,6 @@
 #include "ui/pages/IncludeExcludePanel.h"
 
+#include "lists/ComposedForm.h"
 #include "ui/common/ControlNames.h"
 #include "ui/common/ListViews.h"
 #include "ui/common/QtText.h"
@@ -189,7 +190,7 @@ void IncludeExcludePanel::apply(engine::PairFocus focus) {
 }
 
 std::string IncludeExcludePanel::entryText() const {
-    return FromQt(edtAddToList_->text());
+    return lists::ComposedForm(FromQt(edtAddToList_->text())); // compared as the lists hold names
 }
 void IncludeExcludePanel::setEntryText(const std::string& text) {
     edtAddToList_->setText(ToQt(text));

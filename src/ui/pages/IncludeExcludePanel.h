@@ -36,6 +36,7 @@ public:
     NameListModel& exclude() { return exclude_; }
 
     /// The entry field's text as typed.
+    /// The entry field's text in composed Unicode form.
     std::string entryText() const;
     void setEntryText(const std::string& text);
     /// The entry field's whole text selected, so the next typed name replaces it.

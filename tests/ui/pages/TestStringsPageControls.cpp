@@ -10,6 +10,7 @@
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QLocale>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTest>
@@ -162,6 +163,31 @@ private slots:
         QCOMPARE(field->text(), entry);
         QCOMPARE(program.find<QLabel>("lblVol02IncludeSum")->text(),
                  QString::number(include.size()));
+    }
+
+    // The INCLUDE list sorts in the user's language, as a list box does: "Évian" stands with the
+    // E's, not after "Frank"; whether a name is there still ignores letter case alone.
+    void includeListSortsInTheUsersLanguage() {
+        struct LocaleGuard {
+            LocaleGuard() { QLocale::setDefault(QLocale(QLocale::French, QLocale::France)); }
+            ~LocaleGuard() { QLocale::setDefault(QLocale::c()); }
+        } french;
+        StartedProgram program;
+        program.chooseDestination("f:\\Out");
+        auto* field = program.find<QLineEdit>("edtVol02AddToList");
+        for (const char* typed : {"Frank", "\xC3\x89vian", "eve", "zoe"}) {
+            field->setText(QString::fromUtf8(typed));
+            program.click("btnVol02AddToList");
+        }
+        program.addNames({"Anna", "ebre", "Zo\xC3\xA9", "ANNA"}); // in one batch, as imported
+        QCOMPARE(IncludeOf(program),
+                 (std::vector<std::string>{"Anna", "ebre", "eve", "\xC3\x89vian", "Frank", "zoe",
+                                           "Zo\xC3\xA9"}));
+        program.prompt.expect(Title("Warning no: 20007."), MessageKind::Warning);
+        field->setText(QStringLiteral("\u00C9VIAN"));
+        program.click("btnVol02AddToList");
+        QVERIFY2(program.prompt.satisfied(), program.prompt.describe().c_str());
+        QCOMPARE(IncludeOf(program).size(), std::size_t{7});
     }
 
     void sameTextTypedTwiceIsAddedTwice() {
