@@ -1,6 +1,7 @@
 // A real run of 100 000 names driven through the strings page (Attach Nothing, "Show Visual Log"
 // checked, the log shown offscreen) against the engine's CreationRun with a null observer on the
-// same names. Each run writes into a fresh destination on the benchmark drive (BenchDrive.h).
+// same names, both writing their journals ahead. Each run writes into a fresh destination on the
+// benchmark drive (BenchDrive.h).
 
 #include "BenchApplication.h"
 #include "BenchDrive.h"
@@ -8,6 +9,7 @@
 #include "BenchSeams.h"
 
 #include "engine/CreationRun.h"
+#include "engine/JournalWriter.h"
 #include "platform/DriveMap.h"
 #include "platform/FolderPicker.h"
 #include "platform/HostFileSystem.h"
@@ -49,7 +51,12 @@ double EngineRun(platform::HostFileSystem& files, const std::vector<std::string>
     request.attachMode = engine::AttachMode::Nothing;
     request.showExplorer = false;
     engine::PageRunState state;
-    const engine::RunServices services{files, prompt, shell, none};
+    // Both runs write their journals ahead: the page its own in the working folder, this one
+    // beside its destination, as dirforge-cli --journal does.
+    engine::JournalWriter journal(
+        files.openAppendFile(destination + ".jsonl", platform::AppendOpen::CreateNew),
+        files.drives());
+    const engine::RunServices services{files, prompt, shell, none, &journal};
     return bench::secondsOf([&] { engine::CreationRun(request, state, services); });
 }
 
