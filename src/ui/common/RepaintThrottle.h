@@ -1,5 +1,5 @@
 #pragma once
-// Lets a long list operation on the UI thread repaint the window about 60 times a second.
+// Lets a long list operation on the UI thread repaint the window about 30 times a second.
 
 #include <QElapsedTimer>
 
