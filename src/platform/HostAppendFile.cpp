@@ -30,17 +30,19 @@ public:
     bool append(std::string_view bytes) override {
         if (size_ + bytes.size() > reserved_ && !reserve(bytes.size()))
             return writeAt(bytes);
-        std::memcpy(map_ + size_, bytes.data(), bytes.size());
+        std::memcpy(map_ + (size_ - windowStart_), bytes.data(), bytes.size());
         size_ += bytes.size();
         return true;
     }
     bool sync() override { return ::fdatasync(fd_) == 0 || fail(); }
     bool truncate(std::uint64_t size) override {
-        if (mapped_ && size <= size_) {
-            std::memset(map_ + size, 0, size_ - size); // no stale record after the cut
+        if (mapped_ && size >= windowStart_ && size <= size_) {
+            // No stale record is left after the cut.
+            std::memset(map_ + (size - windowStart_), 0, size_ - size);
             size_ = size;
             return true;
         }
+        unmap();
         if (::ftruncate(fd_, static_cast<off_t>(size)) != 0)
             return fail();
         size_ = size;
@@ -50,27 +52,34 @@ public:
     int error() const override { return error_; }
 
 private:
-    /// Room for at least more bytes after the records, reserved on the disk and mapped; false
-    /// (and pwrite from now on) when the file system cannot, or has no room left.
+    /// Room for at least more bytes after the records, reserved on the disk and mapped from the
+    /// page that holds the end of the records: only that window of the file is mapped, so a
+    /// long journal does not stay in the process's memory. False (and pwrite from now on) when
+    /// the file system cannot reserve or map, or has no room left.
     bool reserve(std::size_t more) {
         if (unmappable_)
             return false;
         const std::uint64_t step =
             std::clamp<std::uint64_t>(size_ / 8, kLeastReserved, kMostReserved);
-        const std::uint64_t wanted = size_ + std::max<std::uint64_t>(more, step);
-        if (::fallocate(fd_, 0, static_cast<off_t>(size_), static_cast<off_t>(wanted - size_)) !=
-            0) {
+        const std::uint64_t end = size_ + std::max<std::uint64_t>(more, step);
+        if (::fallocate(fd_, 0, static_cast<off_t>(size_), static_cast<off_t>(end - size_)) != 0) {
             giveUpMapping();
             return false;
         }
-        void* at = mapped_ ? ::mremap(map_, reserved_, wanted, MREMAP_MAYMOVE)
-                           : ::mmap(nullptr, wanted, PROT_READ | PROT_WRITE, MAP_SHARED, fd_, 0);
+        const std::uint64_t page = static_cast<std::uint64_t>(::sysconf(_SC_PAGESIZE));
+        const std::uint64_t start = size_ / page * page;
+        if (mapped_)
+            ::munmap(map_, reserved_ - windowStart_);
+        mapped_ = false;
+        void* at = ::mmap(nullptr, end - start, PROT_READ | PROT_WRITE, MAP_SHARED, fd_,
+                          static_cast<off_t>(start));
         if (at == MAP_FAILED) {
             giveUpMapping();
             return false;
         }
         map_ = static_cast<char*>(at);
-        reserved_ = wanted;
+        windowStart_ = start;
+        reserved_ = end;
         mapped_ = true;
         return true;
     }
@@ -82,12 +91,12 @@ private:
     }
 
     void unmap() {
-        if (mapped_) {
-            ::munmap(map_, reserved_);
-            mapped_ = false;
-            map_ = nullptr;
-            reserved_ = 0;
-        }
+        if (mapped_)
+            ::munmap(map_, reserved_ - windowStart_);
+        mapped_ = false;
+        map_ = nullptr;
+        windowStart_ = 0;
+        reserved_ = 0;
         // The file ends at its last record (fallocate may have grown it before a failed map).
         struct stat st;
         if (::fstat(fd_, &st) == 0 && static_cast<std::uint64_t>(st.st_size) > size_)
@@ -120,7 +129,9 @@ private:
 
     int fd_;
     std::uint64_t size_;
+    /// The mapped window: file offsets [windowStart_, reserved_) at map_.
     char* map_ = nullptr;
+    std::uint64_t windowStart_ = 0;
     std::uint64_t reserved_ = 0;
     bool mapped_ = false;
     bool unmappable_ = false;

@@ -19,6 +19,9 @@ namespace {
 
 using platform::AppendOpen;
 
+/// Records enough for several mapped windows of the file.
+constexpr int kRecords = 200000;
+
 std::string HostBytes(const std::string& host) {
     std::ifstream in(host, std::ios::binary);
     std::ostringstream bytes;
@@ -34,14 +37,14 @@ TEST(AppendFile, AKilledProcessLeavesEveryRecordItHandedOverAndAClosedFileEndsAt
     TempDrives drives;
     const std::string host = drives.hostRoot() + "/f/j.json";
     std::string expected;
-    for (int i = 0; i < 5000; ++i)
+    for (int i = 0; i < kRecords; ++i)
         expected += Record(i);
 
     const pid_t child = ::fork();
     ASSERT_GE(child, 0);
     if (child == 0) {
         auto file = drives.fs().openAppendFile("f:\\j.json", AppendOpen::CreateNew);
-        for (int i = 0; file && i < 5000; ++i)
+        for (int i = 0; file && i < kRecords; ++i)
             if (!file->append(Record(i)))
                 ::_exit(2);
         ::_exit(file ? 0 : 1); // no destructor runs: as a process killed after its last append
@@ -60,10 +63,10 @@ TEST(AppendFile, AKilledProcessLeavesEveryRecordItHandedOverAndAClosedFileEndsAt
         auto file = drives.fs().openAppendFile("f:\\j.json", AppendOpen::Existing);
         ASSERT_TRUE(file);
         ASSERT_TRUE(file->truncate(expected.size()));
-        ASSERT_TRUE(file->append(Record(5000)));
+        ASSERT_TRUE(file->append(Record(kRecords)));
         ASSERT_TRUE(file->sync());
     }
-    EXPECT_EQ(HostBytes(host), expected + Record(5000));
+    EXPECT_EQ(HostBytes(host), expected + Record(kRecords));
 }
 
 TEST(AppendFile, AFullDriveFailsAnAppendWholeAndKeepsEveryRecordBeforeIt) {
