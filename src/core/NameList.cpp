@@ -59,6 +59,11 @@ void NameList::insertMany(std::vector<std::string> texts) {
     folded_.reserve(texts.size());
     for (const auto& text : texts)
         indexAdd(text);
+    placeBatch(std::move(texts));
+    notifyReset();
+}
+
+void NameList::placeBatch(std::vector<std::string> texts) {
     if (isAlphabetical()) {
         collation_->sort(texts);
         mergeSorted(std::move(texts));
@@ -66,7 +71,6 @@ void NameList::insertMany(std::vector<std::string> texts) {
         items_.insert(items_.end(), std::make_move_iterator(texts.begin()),
                       std::make_move_iterator(texts.end()));
     }
-    notifyReset();
 }
 
 std::size_t NameList::insertMissing(std::vector<std::string> texts,
@@ -89,13 +93,7 @@ std::size_t NameList::insertMissing(std::vector<std::string> texts,
         return 0;
     texts.resize(missing);
     notifyAboutToReset();
-    if (isAlphabetical()) {
-        collation_->sort(texts);
-        mergeSorted(std::move(texts));
-    } else {
-        items_.insert(items_.end(), std::make_move_iterator(texts.begin()),
-                      std::make_move_iterator(texts.end()));
-    }
+    placeBatch(std::move(texts));
     notifyReset();
     return missing;
 }

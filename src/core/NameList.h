@@ -80,6 +80,8 @@ private:
     void indexRemove(const std::string& text);
     void rebuildForOrder();
     void mergeSorted(std::vector<std::string> batch);
+    /// Puts a batch of new texts in: in the list's order when it is alphabetical, else at its end.
+    void placeBatch(std::vector<std::string> texts);
     void notifyAboutToReset() const;
     void notifyReset() const;
 
