@@ -6,6 +6,7 @@
 #include "ui/app/AppContext.h"
 #include "ui/app/AppInfo.h"
 #include "ui/app/WorkingFolders.h"
+#include "ui/common/ScreenFit.h"
 #include "ui/common/TooltipDuration.h"
 #include "ui/common/WindowStyle.h"
 #include "ui/pages/ComposedPage.h"
@@ -20,10 +21,16 @@
 #include <QListWidget>
 #include <QMenu>
 #include <QMenuBar>
+#include <QScreen>
+#include <QScrollArea>
+#include <QScrollBar>
 #include <QStatusTipEvent>
+#include <QStyle>
+#include <QTabBar>
 #include <QTabWidget>
 #include <QToolTip>
 #include <QVBoxLayout>
+#include <QWindow>
 
 namespace dirforge::ui {
 
@@ -71,9 +78,10 @@ TfrmMain::TfrmMain(AppContext& context) : context_(context) {
     lstHWNDSeged_->setObjectName(QStringLiteral("lstHWNDSeged"));
     lstHWNDSeged_->hide();
 
-    // Not resizable: the window is exactly its menu bar plus the fixed client area.
-    layout()->setSizeConstraint(QLayout::SetFixedSize);
+    // Not resizable: the window is its menu bar plus the fixed client area, or the screen's
+    // available area where that is smaller.
     setWindowFlag(Qt::MSWindowsFixedSizeDialogHint);
+    fitToScreen(QRect(QPoint(0, 0), QSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX)));
 }
 
 TfrmMain::~TfrmMain() = default;
@@ -85,6 +93,7 @@ void TfrmMain::buildPageControl() {
 
     pgeMain_ = new QTabWidget(client);
     pgeMain_->setObjectName(QStringLiteral("pgeMain"));
+    KeepThemeTextColors(*pgeMain_->tabBar());
     for (const TabSheet& tab : kTabSheets) {
         auto* sheet = new QWidget(pgeMain_);
         sheet->setObjectName(QString::fromLatin1(tab.objectName));
@@ -98,12 +107,46 @@ void TfrmMain::buildPageControl() {
     auto* clientLayout = new QVBoxLayout(client);
     clientLayout->setContentsMargins(0, 0, 0, 0);
     clientLayout->addWidget(pgeMain_);
-    setCentralWidget(client);
+
+    scrClient_ = new QScrollArea(this);
+    scrClient_->setObjectName(QStringLiteral("scrClient"));
+    scrClient_->setFrameShape(QFrame::NoFrame);
+    scrClient_->setWidgetResizable(false);
+    scrClient_->setWidget(client);
+    ApplyBackground(*scrClient_->viewport());
+    setCentralWidget(scrClient_);
+}
+
+void TfrmMain::fitToScreen(const QRect& available) {
+    const QSize natural(kMainClientWidth, menuBar()->sizeHint().height() + kMainClientHeight);
+    const QMargins frame = windowHandle() != nullptr ? windowHandle()->frameMargins() : QMargins();
+    const int scrollBar = style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, scrClient_);
+    setFixedSize(FittedWindowSize(natural, RoomInside(available, frame), scrollBar));
+    if (!isVisible())
+        return;
+    const QSize frameSize = size().grownBy(frame);
+    const QPoint placed = PlacedInside(frameGeometry().topLeft(), frameSize, available);
+    if (placed != frameGeometry().topLeft())
+        move(placed);
+}
+
+void TfrmMain::showEvent(QShowEvent* event) {
+    QMainWindow::showEvent(event);
+    if (!followsScreen_ && windowHandle() != nullptr) {
+        followsScreen_ = true;
+        connect(windowHandle(), &QWindow::screenChanged, this, [this](QScreen* screen) {
+            if (screen != nullptr)
+                fitToScreen(screen->availableGeometry());
+        });
+    }
+    if (screen() != nullptr)
+        fitToScreen(screen()->availableGeometry());
 }
 
 void TfrmMain::buildMenu() {
     QMenuBar* mainMenu = menuBar();
     mainMenu->setObjectName(QStringLiteral("MainMenu1"));
+    ApplyMenuBarColors(*mainMenu);
 
     QMenu* file1 = mainMenu->addMenu(QStringLiteral("&File"));
     file1->setObjectName(QStringLiteral("File1"));

@@ -101,8 +101,9 @@ private slots:
         window.show();
         QVERIFY(QTest::qWaitForWindowExposed(&window));
 
+        window.fitToScreen(QRect(0, 0, 1920, 1080)); // a screen that holds it
         QCOMPARE(window.windowTitle(), QStringLiteral("Dirforge"));
-        QCOMPARE(window.centralWidget()->size(), QSize(999, 642));
+        QCOMPARE(window.findChild<QWidget*>("pnlClient")->size(), QSize(999, 642));
         QCOMPARE(window.minimumSize(), window.maximumSize());
         QCOMPARE(window.size().width(), 999);
         QCOMPARE(window.palette().color(QPalette::Window), QColor(239, 247, 255));
