@@ -304,13 +304,16 @@ void TfrmMain::SaveProfile1Click() {
 void TfrmMain::OpenProfile1Click() {
     const std::optional<std::string> file =
         context_.fileDialogs().openFileName("Open Profile", kProfileFilter);
-    if (!file)
-        return;
+    if (file)
+        openProfile(*file);
+}
+
+void TfrmMain::openProfile(const std::string& file) {
     std::string reason;
     const std::optional<settings::PageSetup> setup =
-        settings::LoadProfile(*file, context_.fileSystem(), reason);
+        settings::LoadProfile(file, context_.fileSystem(), reason);
     if (!setup) {
-        context_.prompt().warn("The file \"" + *file + "\" cannot be used as a profile: " + reason +
+        context_.prompt().warn("The file \"" + file + "\" cannot be used as a profile: " + reason +
                                    ".\n\nNothing was changed.",
                                kOpenProfileTitle);
         return;

@@ -49,6 +49,8 @@ public:
     settings::PageSetup collectSetup() const;
     /// Puts a profile into every page and the template options.
     void applySetup(const settings::PageSetup& setup);
+    /// Opens a profile file (drive form) as File > Open Profile... does once it is chosen.
+    void openProfile(const std::string& file);
     /// Sizes the window to its menu bar plus the client area or, where the available area of its
     /// screen cannot hold that, to the area (the client area then scrolls), and keeps it inside.
     void fitToScreen(const QRect& available);
