@@ -5,6 +5,7 @@
 #include "ui/app/TfrmAbout.h"
 #include "ui/app/TfrmHelp.h"
 #include "ui/app/TfrmMain.h"
+#include "ui/common/KeyboardConventions.h"
 #include "ui/lists/TfrmEditSmartImport.h"
 #include "ui/lists/TfrmFileExport.h"
 #include "ui/lists/TfrmFileImport.h"
@@ -24,6 +25,8 @@
 #include "ui/windows/TfrmExamples.h"
 #include "ui/windows/TfrmFolderTemplateOptions.h"
 #include "ui/windows/TfrmLevelSummFolder.h"
+
+#include <QCoreApplication>
 
 namespace dirforge::ui {
 
@@ -50,6 +53,9 @@ AppContext::AppContext(platform::DriveMap drives, SeamOverrides overrides)
     // Whichever shell is in use, a folder no file manager opened is reported.
     reportingShell_ = std::make_unique<ReportingShell>(*shell_, *prompt_, hostFiles_.drives());
     shell_ = reportingShell_.get();
+    // Every window shown from now on gets the desktop's keyboard conventions.
+    keyboard_ = std::make_unique<KeyboardConventions>();
+    QCoreApplication::instance()->installEventFilter(keyboard_.get());
     // The main window first, so that the seams' dialogs become modal to it and every other window
     // is its child; then every window a page refers to, so that each reference a page holds is
     // valid when it is built; then the start-up steps (which may already show messages).

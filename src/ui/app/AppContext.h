@@ -22,6 +22,7 @@
 
 namespace dirforge::ui {
 
+class KeyboardConventions;
 class QtFileDialogs;
 class QtFolderPicker;
 class QtPrompt;
@@ -136,6 +137,7 @@ private:
     void createListWindows();
 
     platform::HostFileSystem hostFiles_;
+    std::unique_ptr<KeyboardConventions> keyboard_;
     std::unique_ptr<QtPrompt> qtPrompt_;
     std::unique_ptr<QtShell> qtShell_;
     std::unique_ptr<QtFolderPicker> qtFolderPicker_;

@@ -156,12 +156,14 @@ void TfrmMain::buildMenu() {
     saveProfile->setObjectName(QStringLiteral("SaveProfile1"));
     ApplyHint(*saveProfile,
               QStringLiteral("Save Profile|Saves the set-up of the three pages to a profile file"));
+    saveProfile->setShortcut(QKeySequence::Save);
     connect(saveProfile, &QAction::triggered, this, &TfrmMain::SaveProfile1Click);
     QAction* openProfile = file1->addAction(QStringLiteral("Open Profile..."));
     openProfile->setObjectName(QStringLiteral("OpenProfile1"));
     ApplyHint(
         *openProfile,
         QStringLiteral("Open Profile|Puts the set-up of a profile file into the three pages"));
+    openProfile->setShortcut(QKeySequence::Open);
     connect(openProfile, &QAction::triggered, this, &TfrmMain::OpenProfile1Click);
     QAction* undoSaved = file1->addAction(QStringLiteral("Undo a Saved Run..."));
     undoSaved->setObjectName(QStringLiteral("UndoSavedRun1"));
@@ -173,6 +175,10 @@ void TfrmMain::buildMenu() {
     QAction* exit1 = file1->addAction(QStringLiteral("E&xit"));
     exit1->setObjectName(QStringLiteral("Exit1"));
     ApplyHint(*exit1, QStringLiteral("Exit|Quits the application"));
+    // Ctrl+Q where the desktop's key scheme names no quit key.
+    exit1->setShortcuts(QKeySequence::keyBindings(QKeySequence::Quit).isEmpty()
+                            ? QList<QKeySequence>{QKeySequence(Qt::CTRL | Qt::Key_Q)}
+                            : QKeySequence::keyBindings(QKeySequence::Quit));
     connect(exit1, &QAction::triggered, this, &TfrmMain::Exit1Click);
 
     QMenu* help1 = mainMenu->addMenu(QStringLiteral("&Help"));

@@ -2,6 +2,7 @@
 
 #include "ui/app/AppContext.h"
 #include "ui/common/ControlNames.h"
+#include "ui/common/ListActions.h"
 #include "ui/common/ListViews.h"
 #include "ui/pages/PageRow.h"
 #include "ui/seams/ModalRunner.h"
@@ -150,6 +151,17 @@ QLayout* AttachGroup::buildStructureWindow(const PageRow& row) {
     btnDeleteAll_ =
         button("DeleteAllFolderStructuresTemplates", "Delete All",
                "Delete the Entire Content of the Folder Structures / Templates Window.");
+
+    lstStructures_->setAccessibleName(QStringLiteral("Folder Structures/Templates list"));
+    btnImport_->setAccessibleName(QStringLiteral("Import structures"));
+    btnExport_->setAccessibleName(QStringLiteral("Export structures"));
+    btnEdit_->setAccessibleName(QStringLiteral("Edit structures"));
+    btnDeleteSel_->setAccessibleName(QStringLiteral("Delete selected structures"));
+    btnDeleteAll_->setAccessibleName(QStringLiteral("Delete all structures"));
+    OfferButtonsOnList(
+        *lstStructures_,
+        {btnAdd_, btnView_, btnDeleteSel_, btnDeleteAll_, btnImport_, btnExport_, btnEdit_},
+        btnDeleteSel_);
 
     auto* caption = new QHBoxLayout;
     caption->addWidget(lblStructures_);

@@ -8,6 +8,7 @@
 #include "ui/common/NameListModel.h"
 #include "ui/common/RepaintThrottle.h"
 
+#include <QList>
 #include <QWidget>
 
 #include <memory>
@@ -85,6 +86,10 @@ private:
     QPushButton* btnSmartExport_ = nullptr;
     QPushButton* btnEditIncludeList_ = nullptr;
     QPushButton* btnZoomIncludeWindow_ = nullptr;
+    QList<QPushButton*> includeMoves_; // the move buttons that act on INCLUDE, then on EXCLUDE
+    QList<QPushButton*> excludeMoves_;
+    QPushButton* btnDeleteFromExclude_ = nullptr;
+    QPushButton* btnDeleteExcludeAll_ = nullptr;
 };
 
 } // namespace dirforge::ui
