@@ -23,6 +23,8 @@ packages=(
   btrfs-progs
   # Installing, packaging and checking what is installed; fonts for the screenshots.
   desktop-file-utils
+  # update-mime-database, which the install check runs over the profile MIME type.
+  shared-mime-info
   appstream
   man-db
   dpkg-dev

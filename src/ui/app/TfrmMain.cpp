@@ -379,7 +379,7 @@ void TfrmMain::OverViewClick() {
 }
 
 void TfrmMain::Howtovideosonline1Click() {
-    context_.openWebPage(kVideoPageUrl);
+    context_.openUserGuide();
 }
 
 void TfrmMain::About1Click() {

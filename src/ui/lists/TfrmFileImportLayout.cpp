@@ -2,6 +2,8 @@
 
 #include "ui/common/ControlNames.h"
 #include "ui/common/ListViews.h"
+#include "ui/common/PathDrops.h"
+#include "ui/common/QtText.h"
 #include "ui/common/UpDownControl.h"
 #include "ui/lists/TfrmEditSmartImport.h"
 #include "ui/lists/TfrmFileImport.h"
@@ -81,6 +83,11 @@ QLayout* TfrmFileImport::buildFileRow() {
         Named(new QLineEdit(this), "edtFileImportFileName", "A source file name.");
     btnFileImportBrowse_ = Named(new QPushButton("Browse", this), "btnFileImportBrowse");
     btnFileImportBrowse_->setAutoDefault(false);
+    caption->setBuddy(edtFileImportFileName_);
+    AcceptPathDrops(
+        *edtFileImportFileName_,
+        [](const QStringList& paths) { return paths.size() == 1 && !AllFolders(paths); },
+        [this](const QStringList& paths) { takeDroppedFile(FromQt(paths.front())); });
     auto* row = new QHBoxLayout;
     row->addWidget(lblFileImportStep1_);
     row->addWidget(caption);

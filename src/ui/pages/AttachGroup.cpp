@@ -4,6 +4,8 @@
 #include "ui/common/ControlNames.h"
 #include "ui/common/ListActions.h"
 #include "ui/common/ListViews.h"
+#include "ui/common/PathDrops.h"
+#include "ui/common/QtText.h"
 #include "ui/pages/PageRow.h"
 #include "ui/seams/ModalRunner.h"
 #include "ui/windows/TfrmFolderTemplateOptions.h"
@@ -158,6 +160,18 @@ QLayout* AttachGroup::buildStructureWindow(const PageRow& row) {
     btnEdit_->setAccessibleName(QStringLiteral("Edit structures"));
     btnDeleteSel_->setAccessibleName(QStringLiteral("Delete selected structures"));
     btnDeleteAll_->setAccessibleName(QStringLiteral("Delete all structures"));
+    // Folders dropped from a file manager, while existing structures are chosen, are taken as
+    // if picked with "Add Structure".
+    AcceptPathDrops(
+        *lstStructures_->viewport(),
+        [this](const QStringList& paths) {
+            return mode() == AttachMode::Existing && btnAdd_->isEnabled() && AllFolders(paths);
+        },
+        [this](const QStringList& paths) {
+            for (const QString& path : paths)
+                if (const std::optional<std::string> folder = context_.takeTypedPath(FromQt(path)))
+                    takeStructureFolder(*folder);
+        });
     OfferButtonsOnList(
         *lstStructures_,
         {btnAdd_, btnView_, btnDeleteSel_, btnDeleteAll_, btnImport_, btnExport_, btnEdit_},

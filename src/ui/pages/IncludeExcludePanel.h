@@ -49,6 +49,8 @@ public:
 
     QPushButton* addButton() const { return btnAddToList_; }
     QPushButton* exportButton() const { return btnSmartExport_; }
+    QPushButton* importButton() const { return btnSmartImport_; }
+    QListView* includeView() const { return lstInclude_; }
 
 signals:
     /// "Add item" pressed, or Enter in the entry field.
