@@ -1,5 +1,6 @@
 // The window on every screen and in every theme: cut to a small screen with CREATE still in
 // reach, and every text readable when the desktop's colour scheme is dark.
+#include "helpers/DarkScheme.h"
 #include "helpers/StartedProgram.h"
 #include "helpers/WidgetLookup.h"
 #include "ui/app/TfrmMain.h"
@@ -14,7 +15,6 @@
 #include <QPushButton>
 #include <QScrollArea>
 #include <QScrollBar>
-#include <QStyleFactory>
 #include <QTabBar>
 #include <QTabWidget>
 #include <QTest>
@@ -26,26 +26,6 @@ using dirforge::engine::PageKind;
 using dirforge::testing::StartedProgram;
 
 namespace {
-
-/// A dark colour scheme as the desktops ship it (light text on dark grey).
-QPalette DarkPalette() {
-    QPalette dark;
-    const QColor window(53, 53, 53), base(42, 42, 42), light(Qt::white), grey(127, 127, 127);
-    dark.setColor(QPalette::Window, window);
-    dark.setColor(QPalette::WindowText, light);
-    dark.setColor(QPalette::Base, base);
-    dark.setColor(QPalette::AlternateBase, QColor(66, 66, 66));
-    dark.setColor(QPalette::Text, light);
-    dark.setColor(QPalette::Button, window);
-    dark.setColor(QPalette::ButtonText, light);
-    dark.setColor(QPalette::Highlight, QColor(42, 130, 218));
-    dark.setColor(QPalette::HighlightedText, Qt::black);
-    dark.setColor(QPalette::ToolTipBase, window);
-    dark.setColor(QPalette::ToolTipText, light);
-    for (QPalette::ColorRole role : {QPalette::WindowText, QPalette::Text, QPalette::ButtonText})
-        dark.setColor(QPalette::Disabled, role, grey);
-    return dark;
-}
 
 double Luminance(QColor colour) {
     auto channel = [](double value) {
@@ -169,8 +149,7 @@ private slots:
     }
 
     void everyTextIsReadableInADarkScheme() {
-        QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
-        QApplication::setPalette(DarkPalette());
+        dirforge::testing::UseDarkScheme();
         StartedProgram program;
         dirforge::ui::TfrmMain& window = program.window();
         window.show();
