@@ -5,6 +5,7 @@
 #include <QCheckBox>
 #include <QEvent>
 #include <QGridLayout>
+#include <QHash>
 #include <QKeySequence>
 #include <QLabel>
 #include <QLayout>
@@ -79,18 +80,52 @@ bool IsHiddenForGood(const QWidget& widget) {
            widget.testAttribute(Qt::WA_WState_Hidden);
 }
 
-/// The index in caption where a mnemonic goes: a free initial of a word first, then any free
-/// letter or digit; -1 when every one is taken.
-qsizetype FreeMnemonicAt(const QString& caption, const QSet<QChar>& used) {
+/// The places in caption a mnemonic may go, best first: the initials of words, then every other
+/// letter or digit; each letter once, letters in used left out.
+QList<qsizetype> MnemonicPlaces(const QString& caption, const QSet<QChar>& used) {
+    QList<qsizetype> places;
+    QSet<QChar> seen;
     for (const bool initialsOnly : {true, false})
         for (qsizetype i = 0; i < caption.size(); ++i) {
             const QChar letter = caption[i].toLower();
             const bool initial = i == 0 || !caption[i - 1].isLetterOrNumber();
             if (letter.isLetterOrNumber() && letter.unicode() < 128 && !used.contains(letter) &&
-                (initial || !initialsOnly))
-                return i;
+                !seen.contains(letter) && (initial || !initialsOnly)) {
+                seen.insert(letter);
+                places << i;
+            }
         }
-    return -1;
+    return places;
+}
+
+/// Letters for as many captions as can have one (a bipartite matching, found by augmenting
+/// paths): a caption keeps a letter once it has one, though a later one may move it to another
+/// of its letters. Returns each caption's place, -1 for none.
+std::vector<qsizetype> MatchMnemonics(const std::vector<QString>& texts, const QSet<QChar>& used) {
+    std::vector<QList<qsizetype>> places;
+    for (const QString& text : texts)
+        places.push_back(MnemonicPlaces(text, used));
+    std::vector<qsizetype> chosen(texts.size(), -1);
+    QHash<QChar, std::size_t> owner;
+    std::function<bool(std::size_t, QSet<QChar>&)> claim = [&](std::size_t i, QSet<QChar>& tried) {
+        for (qsizetype at : places[i]) {
+            const QChar letter = texts[i][at].toLower();
+            if (tried.contains(letter))
+                continue;
+            tried.insert(letter);
+            if (!owner.contains(letter) || claim(owner.value(letter), tried)) {
+                owner.insert(letter, i);
+                chosen[i] = at;
+                return true;
+            }
+        }
+        return false;
+    };
+    for (std::size_t i = 0; i < texts.size(); ++i) {
+        QSet<QChar> tried;
+        claim(i, tried);
+    }
+    return chosen;
 }
 
 /// One caption a mnemonic can go on, with the way to read and change it. Where a window shows
@@ -157,16 +192,19 @@ void AssignInScope(QWidget& root, QSet<QChar> used) {
     for (const Caption& caption : captions)
         if (const QChar letter = MnemonicLetter(caption.text()); !letter.isNull())
             used.insert(letter);
-    for (const Caption& caption : captions) {
-        QString text = caption.text();
-        if (!MnemonicLetter(text).isNull())
+    std::vector<const Caption*> open;
+    std::vector<QString> texts;
+    for (const Caption& caption : captions)
+        if (MnemonicLetter(caption.text()).isNull()) {
+            open.push_back(&caption);
+            texts.push_back(caption.text());
+        }
+    const std::vector<qsizetype> chosen = MatchMnemonics(texts, used);
+    for (std::size_t i = 0; i < open.size(); ++i) {
+        if (chosen[i] < 0)
             continue;
-        const qsizetype at = FreeMnemonicAt(text, used);
-        if (at < 0)
-            continue;
-        used.insert(text[at].toLower());
-        text.insert(at, QLatin1Char('&'));
-        caption.setText(text);
+        used.insert(texts[i][chosen[i]].toLower());
+        open[i]->setText(QString(texts[i]).insert(chosen[i], QLatin1Char('&')));
     }
     for (QWidget* page : pages)
         AssignInScope(*page, used);

@@ -20,9 +20,9 @@ QList<QWidget*> ReadingOrder(QWidget& root);
 /// The letter a caption's '&' marks, lower-cased; a null QChar when it has none.
 QChar MnemonicLetter(const QString& caption);
 
-/// Gives every caption of the window that has none a mnemonic: the first free initial of a
-/// word, else the first free letter or digit; a caption whose letters are all taken stays
-/// without. The pages of a tab control each start from what the rest of the window uses, since
+/// Gives every caption of the window that has none a mnemonic: an initial of a word where it
+/// can, else another of its letters or digits, so that as many captions as possible get one;
+/// a caption whose letters are all taken stays without. The pages of a tab control each start from what the rest of the window uses, since
 /// only one of them shows at a time.
 void AssignMnemonics(QWidget& window);
 
