@@ -112,6 +112,7 @@ void TfrmMain::buildPageControl() {
     scrClient_->setObjectName(QStringLiteral("scrClient"));
     scrClient_->setFrameShape(QFrame::NoFrame);
     scrClient_->setWidgetResizable(false);
+    scrClient_->setFocusPolicy(Qt::NoFocus); // the controls inside take the Tab stops
     scrClient_->setWidget(client);
     ApplyBackground(*scrClient_->viewport());
     setCentralWidget(scrClient_);
