@@ -31,6 +31,11 @@ packages=(
   file
   lintian
   fonts-dejavu-core
+  # Looking at the window as a desktop shows it: a window manager under Xvfb, a screen grab,
+  # and a hand on the window (its place and size).
+  openbox
+  imagemagick
+  xdotool
   # The layout check of every source file (make format-check).
   clang-format
 )

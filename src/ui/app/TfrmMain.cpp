@@ -121,6 +121,7 @@ void TfrmMain::buildPageControl() {
 void TfrmMain::fitToScreen(const QRect& available) {
     const QSize natural(kMainClientWidth, menuBar()->sizeHint().height() + kMainClientHeight);
     const QMargins frame = windowHandle() != nullptr ? windowHandle()->frameMargins() : QMargins();
+    fittedFrame_ = frame;
     const int scrollBar = style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, scrClient_);
     setFixedSize(FittedWindowSize(natural, RoomInside(available, frame), scrollBar));
     if (!isVisible())
@@ -260,6 +261,11 @@ void TfrmMain::changeEvent(QEvent* event) {
 }
 
 bool TfrmMain::event(QEvent* event) {
+    // The window manager tells the frame's size only once the window is framed, which moves it:
+    // the fit is made again with the frame as it is.
+    if (event->type() == QEvent::Move && isVisible() && windowHandle() != nullptr &&
+        screen() != nullptr && windowHandle()->frameMargins() != fittedFrame_)
+        fitToScreen(screen()->availableGeometry());
     if (event->type() != QEvent::StatusTip)
         return QMainWindow::event(event);
     const QString tip = static_cast<QStatusTipEvent*>(event)->tip();

@@ -7,6 +7,7 @@
 #include "settings/Profile.h"
 
 #include <QMainWindow>
+#include <QMargins>
 
 #include <array>
 
@@ -96,6 +97,7 @@ private:
     QListWidget* lstHWNDSeged_ = nullptr;
     bool destroyed_ = false;
     bool followsScreen_ = false;
+    QMargins fittedFrame_; // the window frame the last fit allowed for
 };
 
 } // namespace dirforge::ui
