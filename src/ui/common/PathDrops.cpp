@@ -33,40 +33,24 @@ public:
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override {
-        if (watched != &target_)
+        const bool drag = event->type() == QEvent::DragEnter || event->type() == QEvent::DragMove;
+        if (watched != &target_ || (!drag && event->type() != QEvent::Drop))
             return QObject::eventFilter(watched, event);
-        switch (event->type()) {
-        case QEvent::DragEnter:
-        case QEvent::DragMove: {
-            auto* drag = static_cast<QDropEvent*>(event);
-            if (takes(drag->mimeData()))
-                drag->acceptProposedAction();
-            else
-                drag->ignore();
+        auto* dropEvent = static_cast<QDropEvent*>(event);
+        const QStringList paths = LocalPaths(dropEvent->mimeData());
+        if (paths.isEmpty()) // not files: the control's own handling (text into a field)
+            return QObject::eventFilter(watched, event);
+        if (!target_.isEnabled() || !rule_(paths)) {
+            dropEvent->ignore();
             return true;
         }
-        case QEvent::Drop: {
-            auto* drop = static_cast<QDropEvent*>(event);
-            const QStringList paths = LocalPaths(drop->mimeData());
-            if (!takes(drop->mimeData())) {
-                drop->ignore();
-                return true;
-            }
-            drop->acceptProposedAction();
+        dropEvent->acceptProposedAction();
+        if (!drag)
             take_(paths);
-            return true;
-        }
-        default:
-            return QObject::eventFilter(watched, event);
-        }
+        return true;
     }
 
 private:
-    bool takes(const QMimeData* data) const {
-        const QStringList paths = LocalPaths(data);
-        return target_.isEnabled() && !paths.isEmpty() && rule_(paths);
-    }
-
     QWidget& target_;
     DropRule rule_;
     DropAction take_;
