@@ -22,8 +22,8 @@ QChar MnemonicLetter(const QString& caption);
 
 /// Gives every caption of the window that has none a mnemonic: an initial of a word where it
 /// can, else another of its letters or digits, so that as many captions as possible get one;
-/// a caption whose letters are all taken stays without. The pages of a tab control each start from what the rest of the window uses, since
-/// only one of them shows at a time.
+/// a caption whose letters are all taken stays without. The pages of a tab control each start
+/// from what the rest of the window uses, since only one of them shows at a time.
 void AssignMnemonics(QWidget& window);
 
 /// Chains the window's focusable controls in reading order.
