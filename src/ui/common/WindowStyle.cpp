@@ -86,6 +86,14 @@ void ApplyMenuBarColors(QWidget& menuBar) {
     menuBar.setPalette(palette);
 }
 
+void ApplyButtonTextColor(QWidget& button, std::uint32_t bbggrr) {
+    QPalette palette = button.palette();
+    palette.setColor(QPalette::ButtonText, ColorFromValue(bbggrr));
+    palette.setColor(QPalette::Disabled, QPalette::ButtonText, ColorFromValue(kColorDisabledText));
+    palette.setColor(QPalette::Button, ColorFromValue(kColorButtonFace));
+    button.setPalette(palette);
+}
+
 void KeepThemeTextColors(QWidget& control) {
     new ThemeTextKeeper(control);
 }

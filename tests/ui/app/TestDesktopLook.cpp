@@ -5,6 +5,7 @@
 #include "helpers/WidgetLookup.h"
 #include "ui/app/TfrmMain.h"
 #include "ui/windows/TfrmExamples.h"
+#include "ui/windows/TfrmLevelSummFolder.h"
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -167,12 +168,14 @@ private slots:
         QCoreApplication::processEvents();
         CheckTexts(window, failures);
 
-        for (PageKind page : {PageKind::Strings, PageKind::Paths, PageKind::Numbers}) {
-            dirforge::ui::TfrmExamples& examples = program.context->examples(page);
-            examples.show();
-            QVERIFY(QTest::qWaitForWindowExposed(&examples));
-            CheckTexts(examples, failures);
-            examples.hide();
+        QList<QWidget*> windows{&program.context->levelSummary()};
+        for (PageKind page : {PageKind::Strings, PageKind::Paths, PageKind::Numbers})
+            windows << &program.context->examples(page);
+        for (QWidget* shown : windows) {
+            shown->show();
+            QVERIFY(QTest::qWaitForWindowExposed(shown));
+            CheckTexts(*shown, failures);
+            shown->hide();
         }
         QVERIFY2(failures.isEmpty(), qPrintable(failures.join(QLatin1Char('\n'))));
     }
