@@ -1,12 +1,14 @@
 // The program's command line: a folder named on it becomes the strings page's destination as
-// if browsed; an unknown option or a path that is not there ends the program with status 2 and
-// a message, before any window or file of its own.
+// if browsed, a profile is opened; an unknown option or a path that is not there ends the program
+// with status 2 and a message, before any window or file of its own.
 #include "helpers/ListWindowSteps.h"
 #include "helpers/StartedProgram.h"
+#include "settings/Profile.h"
 #include "ui/app/StartArguments.h"
 
 #include <QComboBox>
 #include <QDir>
+#include <QLineEdit>
 #include <QProcess>
 #include <QRegularExpression>
 #include <QTemporaryDir>
@@ -39,6 +41,23 @@ private slots:
         VERIFY_SCRIPTS_DONE(program);
         QCOMPARE(program.find<QComboBox>("cboVol02DestFolders")->currentText(),
                  QStringLiteral("f:\\Out"));
+    }
+
+    void profileOpensAsFileOpenProfileDoes() {
+        StartedProgram program;
+        auto* prefix = program.find<QLineEdit>("edtVol04Prefix");
+        prefix->setText(QStringLiteral("Saved"));
+        QVERIFY(dirforge::settings::SaveProfile(program.window().collectSetup(), "f:\\p.set",
+                                                program.context->fileSystem()));
+        prefix->setText(QStringLiteral("Changed"));
+        const StartArguments start = dirforge::ui::ReadStartArguments(
+            {QStringLiteral("dirforge"),
+             QString::fromStdString(program.drives.hostPath("f:\\p.set"))},
+            program.context->drives());
+        QCOMPARE(int(start.outcome), int(StartArguments::Outcome::Start));
+        dirforge::ui::ApplyStartArguments(*program.context, start.paths);
+        VERIFY_SCRIPTS_DONE(program);
+        QCOMPARE(prefix->text(), QStringLiteral("Saved"));
     }
 
     void refusedBeforeAnyWindow_data() {
