@@ -287,7 +287,9 @@ bool KeyboardConventions::eventFilter(QObject* watched, QEvent* event) {
         if (window->isWindow() && window->windowType() != Qt::ToolTip &&
             window->windowType() != Qt::Popup) {
             AssignMnemonics(*window);
-            SetReadingTabOrder(*window);
+            // Qt's own file dialogs and message boxes keep the Tab order they come with.
+            if (!window->inherits("QFileDialog") && !window->inherits("QMessageBox"))
+                SetReadingTabOrder(*window);
             if (!window->property("dirforgeHelpKey").toBool()) {
                 window->setProperty("dirforgeHelpKey", true);
                 auto* help = new QShortcut(QKeySequence::HelpContents, window);
