@@ -2,6 +2,7 @@
 
 #include <QAbstractButton>
 #include <QAbstractScrollArea>
+#include <QAction>
 #include <QCheckBox>
 #include <QEvent>
 #include <QGridLayout>

@@ -6,6 +6,8 @@
 #include <QPointer>
 #include <QShortcut>
 
+#include <algorithm>
+
 namespace dirforge::ui {
 
 namespace {

@@ -10,9 +10,11 @@
 #include <QAbstractButton>
 #include <QApplication>
 #include <QGroupBox>
+#include <QImage>
 #include <QLabel>
 #include <QMenuBar>
 #include <QPalette>
+#include <QPixmap>
 #include <QPushButton>
 #include <QScrollArea>
 #include <QScrollBar>
