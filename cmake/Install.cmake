@@ -10,6 +10,12 @@ set(generated ${PROJECT_BINARY_DIR}/packaging)
 install(TARGETS dirforge dirforge-cli RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
 
 install(FILES ${packaging}/dirforge.desktop DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
+# Profiles (*.set) as a MIME type of their own, and "Create Folders Here with Dirforge" in
+# Dolphin's menu of a folder; other file managers offer Dirforge by the MIME types of the entry.
+install(FILES ${packaging}/dirforge-mime.xml DESTINATION ${CMAKE_INSTALL_DATADIR}/mime/packages
+        RENAME dirforge.xml)
+install(FILES ${packaging}/dirforge-servicemenu.desktop
+        DESTINATION ${CMAKE_INSTALL_DATADIR}/kio/servicemenus RENAME dirforge-create-folders.desktop)
 install(FILES ${packaging}/dirforge.svg DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/scalable/apps)
 configure_file(${packaging}/${DIRFORGE_APPSTREAM_ID}.metainfo.xml.in
                ${generated}/${DIRFORGE_APPSTREAM_ID}.metainfo.xml @ONLY)
@@ -38,3 +44,7 @@ list(APPEND gzipped_files ${generated}/changelog.gz)
 add_custom_target(dirforge_install_files ALL DEPENDS ${gzipped_files})
 
 install(FILES ${packaging}/copyright ${generated}/changelog.gz DESTINATION ${CMAKE_INSTALL_DATADIR}/doc/dirforge)
+# The user guide with its pictures, which Help > How-to opens.
+install(FILES ${PROJECT_SOURCE_DIR}/docs/USER-GUIDE.md DESTINATION ${CMAKE_INSTALL_DATADIR}/doc/dirforge)
+install(DIRECTORY ${PROJECT_SOURCE_DIR}/docs/images DESTINATION ${CMAKE_INSTALL_DATADIR}/doc/dirforge
+        FILES_MATCHING PATTERN "*.png")

@@ -27,12 +27,19 @@ packages=(
   btrfs-progs
   # Installing, packaging and checking what is installed; fonts for the screenshots.
   desktop-file-utils
+  # update-mime-database, which the install check runs over the profile MIME type.
+  shared-mime-info
   appstream
   man-db
   dpkg-dev
   file
   lintian
   fonts-dejavu-core
+  # Looking at the window as a desktop shows it: a window manager under Xvfb, a screen grab,
+  # and a hand on the window (its place and size).
+  openbox
+  imagemagick
+  xdotool
   # The layout check of every source file (make format-check).
   clang-format
   # The locale the import benchmark sorts under, for both the INCLUDE list and sort(1).

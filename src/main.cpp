@@ -1,12 +1,14 @@
 // Program entry: the Qt application, the composition root with every window, the message loop.
-#include "DirforgeVersion.h"
 #include "platform/ProgramHome.h"
 #include "ui/app/AppContext.h"
 #include "ui/app/GuardedApplication.h"
+#include "ui/app/StartArguments.h"
 #include "ui/app/TfrmMain.h"
 #include "ui/common/WindowStyle.h"
 
-#include <cstring>
+#include <QStringList>
+#include <QTimer>
+
 #include <exception>
 #include <iostream>
 #include <stdexcept>
@@ -14,36 +16,34 @@
 
 namespace {
 
-constexpr const char* kUsage =
-    "Usage: dirforge [--help] [--version] [Qt options such as -platform NAME]\n"
-    "\n"
-    "Creates many folders at once from names, full paths or number ranges, in one window.\n"
-    "\n"
-    "Its own files (default.set and the WorkingDir folders) are kept in $DIRFORGE_HOME when\n"
-    "set, else in $XDG_DATA_HOME/dirforge, else in ~/.local/share/dirforge.\n"
-    "Drive letters beyond c: (which is /) come from DIRFORGE_DRIVES, e.g. 'f=/srv/data'.\n";
-
-/// Answers --help and --version without a display; true when the program should end.
-bool AnswerInformationOption(int argc, char** argv) {
-    for (int i = 1; i < argc; ++i) {
-        if (std::strcmp(argv[i], "--version") == 0) {
-            std::cout << "dirforge " << dirforge::kVersion << '\n';
-            return true;
-        }
-        if (std::strcmp(argv[i], "--help") == 0 || std::strcmp(argv[i], "-h") == 0) {
-            std::cout << kUsage;
-            return true;
-        }
-    }
-    return false;
+QStringList Arguments(int argc, char** argv) {
+    QStringList arguments;
+    for (int i = 0; i < argc; ++i)
+        arguments << QString::fromLocal8Bit(argv[i]);
+    return arguments;
 }
 
 } // namespace
 
 int main(int argc, char** argv) {
-    if (AnswerInformationOption(argc, argv))
+    using dirforge::ui::StartArguments;
+    // --help and --version are answered without a display.
+    const StartArguments information =
+        dirforge::ui::ReadInformationArguments(Arguments(argc, argv));
+    if (information.outcome == StartArguments::Outcome::Answered) {
+        std::cout << information.message;
         return 0;
+    }
     dirforge::ui::GuardedApplication app(argc, argv);
+    // The application has taken Qt's own options; the rest are the program's, read before the
+    // program enters its own folder so that relative paths are the user's.
+    const StartArguments start = dirforge::ui::ReadStartArguments(
+        QCoreApplication::arguments(), dirforge::platform::DriveMap::fromEnvironment());
+    if (start.outcome != StartArguments::Outcome::Start) {
+        (start.outcome == StartArguments::Outcome::Refused ? std::cerr : std::cout)
+            << start.message;
+        return start.outcome == StartArguments::Outcome::Refused ? 2 : 0;
+    }
     app.setFont(dirforge::ui::DefaultFont());
     try {
         // The program's own folder becomes the current folder, so the startup folder is there.
@@ -55,6 +55,8 @@ int main(int argc, char** argv) {
         dirforge::ui::AppContext context;
         app.setPrompt(&context.prompt());
         context.mainWindow().show();
+        QTimer::singleShot(0, &context.mainWindow(),
+                           [&context, &start] { ApplyStartArguments(context, start.paths); });
         const int exitCode = app.exec();
         app.setPrompt(nullptr);
         return exitCode;

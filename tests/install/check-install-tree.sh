@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Installs the build into a temporary prefix and checks what a desktop and a user get from it:
-# every file in its place, the desktop entry and metainfo valid, the man pages render without
+# every file in its place, the desktop entry, MIME type, service menu and metainfo valid, the
+# man pages render without
 # warnings and name every option the program has, the completion offers them, both programs
 # tell their version, and the desktop program keeps its files in its own folder.
 # Usage: check-install-tree.sh BUILD_DIR VERSION
@@ -31,7 +32,9 @@ check_files() {
     for file in bin/dirforge bin/dirforge-cli share/applications/dirforge.desktop \
         share/icons/hicolor/scalable/apps/dirforge.svg "$metainfo" share/man/man1/dirforge.1.gz \
         share/man/man1/dirforge-cli.1.gz share/bash-completion/completions/dirforge-cli \
-        share/doc/dirforge/copyright share/doc/dirforge/changelog.gz; do
+        share/doc/dirforge/copyright share/doc/dirforge/changelog.gz \
+        share/mime/packages/dirforge.xml share/kio/servicemenus/dirforge-create-folders.desktop \
+        share/doc/dirforge/USER-GUIDE.md share/doc/dirforge/images/strings-page.png; do
         [ -s "$prefix/$file" ] || fail "$file is not installed"
     done
 }
@@ -41,12 +44,29 @@ check_desktop_files() {
     desktop-file-validate "$desktop" || fail "desktop-file-validate rejects dirforge.desktop"
     appstreamcli validate --no-net --pedantic "$prefix/$metainfo" > "$work/appstream.txt" ||
         fail "appstreamcli rejects the metainfo: $(cat "$work/appstream.txt")"
-    grep -qx 'Exec=dirforge' "$desktop" || fail "the desktop entry does not start dirforge"
+    grep -qx 'Exec=dirforge %F' "$desktop" || fail "the desktop entry does not hand dirforge its files"
+    grep -qx 'MimeType=inode/directory;application/x-dirforge-profile;' "$desktop" ||
+        fail "the desktop entry does not open folders and profiles"
     grep -qx 'Icon=dirforge' "$desktop" || fail "the desktop entry does not name the icon"
     grep -q '<launchable type="desktop-id">dirforge.desktop</launchable>' "$prefix/$metainfo" ||
         fail "the metainfo does not name the desktop entry"
     grep -q "<release version=\"$version\"" "$prefix/$metainfo" || fail "the metainfo does not carry $version"
     grep -q '<svg' "$prefix/share/icons/hicolor/scalable/apps/dirforge.svg" || fail "the icon is not an SVG"
+}
+
+# The profile type as the desktop's MIME database reads it, and Dolphin's menu entry for a folder.
+check_mime_and_service_menu() {
+    local menu=$prefix/share/kio/servicemenus/dirforge-create-folders.desktop
+    mkdir -p "$work/mime/packages"
+    cp "$prefix/share/mime/packages/dirforge.xml" "$work/mime/packages/"
+    update-mime-database "$work/mime" > /dev/null 2>&1 || fail "update-mime-database rejects dirforge.xml"
+    grep -qx 'application/x-dirforge-profile:\*.set' "$work/mime/globs" ||
+        fail "the MIME database does not know *.set as a profile"
+    grep -qx 'Type=Service' "$menu" || fail "the service menu is not a service"
+    grep -qx 'MimeType=inode/directory;' "$menu" || fail "the service menu is not offered on folders"
+    grep -qx 'X-KDE-ServiceTypes=KonqPopupMenu/Plugin' "$menu" || fail "the service menu is no menu plug-in"
+    grep -qx 'Name=Create Folders Here with Dirforge' "$menu" || fail "the service menu has no caption"
+    grep -qx 'Exec=dirforge %F' "$menu" || fail "the service menu does not hand dirforge the folder"
 }
 
 # The long options a command's --help lists.
@@ -162,6 +182,7 @@ check_home_folder() {
 
 check_files
 check_desktop_files
+check_mime_and_service_menu
 check_man_pages
 check_completion
 check_versions

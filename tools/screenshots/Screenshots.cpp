@@ -5,6 +5,7 @@
 // The pictures follow the user guide's three tasks: one folder per client from a CSV file with
 // a copied template tree; a year of numbered monthly folders with template subfolders; checking
 // a run's result and undoing it. The paths page and an examples window come last.
+#include "helpers/DarkScheme.h"
 #include "helpers/StartedProgram.h"
 #include "ui/app/TfrmMain.h"
 #include "ui/common/NameListModel.h"
@@ -200,6 +201,9 @@ int main(int argc, char** argv) {
         std::fprintf(stderr, "usage: %s OUTPUT_FOLDER\n", argv[0]);
         return 2;
     }
+    // DIRFORGE_SCREENSHOT_SCHEME=dark pictures the windows on a dark desktop.
+    if (qgetenv("DIRFORGE_SCREENSHOT_SCHEME") == "dark")
+        dirforge::testing::UseDarkScheme();
     Camera camera(QString::fromLocal8Bit(argv[1]));
     StartedProgram program;
     program.prompt.answerEverything(true);

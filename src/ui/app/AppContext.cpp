@@ -5,6 +5,8 @@
 #include "ui/app/TfrmAbout.h"
 #include "ui/app/TfrmHelp.h"
 #include "ui/app/TfrmMain.h"
+#include "ui/common/KeyboardConventions.h"
+#include "ui/common/QtText.h"
 #include "ui/lists/TfrmEditSmartImport.h"
 #include "ui/lists/TfrmFileExport.h"
 #include "ui/lists/TfrmFileImport.h"
@@ -24,6 +26,11 @@
 #include "ui/windows/TfrmExamples.h"
 #include "ui/windows/TfrmFolderTemplateOptions.h"
 #include "ui/windows/TfrmLevelSummFolder.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFileInfo>
+#include <QUrl>
 
 namespace dirforge::ui {
 
@@ -46,10 +53,18 @@ AppContext::AppContext(platform::DriveMap drives, SeamOverrides overrides)
       folderPicker_(Choose<platform::FolderPicker>(overrides.folderPicker, qtFolderPicker_.get())),
       fileDialogs_(Choose<platform::FileDialogs>(overrides.fileDialogs, qtFileDialogs_.get())),
       modalRunner_(Choose(overrides.modalRunner, &defaultModalRunner_)),
+      userGuide_(
+          overrides.userGuide.empty()
+              ? FromQt(QDir::cleanPath(QDir(QCoreApplication::applicationDirPath())
+                                           .filePath(QString::fromLatin1(kInstalledUserGuide))))
+              : overrides.userGuide),
       applicationIdentifier_(kProductName) {
     // Whichever shell is in use, a folder no file manager opened is reported.
     reportingShell_ = std::make_unique<ReportingShell>(*shell_, *prompt_, hostFiles_.drives());
     shell_ = reportingShell_.get();
+    // Every window shown from now on gets the desktop's keyboard conventions.
+    keyboard_ = std::make_unique<KeyboardConventions>();
+    QCoreApplication::instance()->installEventFilter(keyboard_.get());
     // The main window first, so that the seams' dialogs become modal to it and every other window
     // is its child; then every window a page refers to, so that each reference a page holds is
     // valid when it is built; then the start-up steps (which may already show messages).
@@ -121,7 +136,8 @@ void AppContext::createListWindows() {
     // The import and export windows fill their delimiter boxes from the store's shared lists,
     // which loadSettingsStore has read or seeded by now.
     frmFileImport_ = new TfrmFileImport(
-        {*fileSystem_, *prompt_, *fileDialogs_, *frmZoomIncludeWindow_, *modalRunner_},
+        {*fileSystem_, *prompt_, *fileDialogs_, *frmZoomIncludeWindow_, *modalRunner_,
+         [this](const std::string& text) { return takeTypedPath(text); }},
         settings_.delimiterList, settings_.quotationMarkList, mainWindow_.get());
     frmFileImport_->setHelpHandler([this] { showHelp(HelpTopic::Import); });
     frmFileImport_->previewEditor().setHelpHandler([this] { showHelp(HelpTopic::ListEditors); });
@@ -161,6 +177,15 @@ void AppContext::warnUnmappedPath(const std::string& path) {
     prompt_->warn(platform::UnmappedPathMessage(drives(), path), platform::kUnmappedPathTitle);
 }
 
+std::optional<std::string> AppContext::takeTypedPath(const std::string& text) {
+    platform::TypedPath typed = typedPath(text);
+    if (typed.kind == platform::TypedPath::Kind::Unmapped) {
+        warnUnmappedPath(text);
+        return std::nullopt;
+    }
+    return std::move(typed.path);
+}
+
 void AppContext::showHelp(HelpTopic topic, MoreHelp moreHelp) {
     frmHelp_->prepareTopic(topic, moreHelp);
     modalRunner_->run(*frmHelp_);
@@ -187,6 +212,16 @@ void AppContext::openWebPage(const std::string& url) {
         "Unable to open the web page\n" + url +
             "\n\nNo web browser accepted it. Please open the address in your web browser.",
         "Web Page.            Warning no: 0801.");
+}
+
+void AppContext::openUserGuide() {
+    if (!QFileInfo(ToQt(userGuide_)).isFile()) {
+        prompt_->warn("The user guide is not installed:\n" + userGuide_ +
+                          "\n\nAction : Install the dirforge package again.",
+                      "User Guide.            Warning no: 0803.");
+        return;
+    }
+    openWebPage(FromQt(QUrl::fromLocalFile(ToQt(userGuide_)).toString()));
 }
 
 } // namespace dirforge::ui

@@ -22,6 +22,7 @@
 
 namespace dirforge::ui {
 
+class KeyboardConventions;
 class QtFileDialogs;
 class QtFolderPicker;
 class QtPrompt;
@@ -52,6 +53,8 @@ struct SeamOverrides {
     platform::FolderPicker* folderPicker = nullptr;
     platform::FileDialogs* fileDialogs = nullptr;
     ModalRunner* modalRunner = nullptr;
+    /// The user guide's host path; empty keeps the installed one (beside the program file).
+    std::string userGuide;
 };
 
 class AppContext {
@@ -77,6 +80,9 @@ public:
     platform::TypedPath typedPath(const std::string& text) const;
     /// Warns that a host path lies on no mapped drive, naming the mapped drives.
     void warnUnmappedPath(const std::string& path);
+    /// A typed, pasted or dropped path in drive form; a host path on no mapped drive is refused
+    /// with that warning (nullopt).
+    std::optional<std::string> takeTypedPath(const std::string& text);
 
     /// The fixed text naming the application (the settings file may replace it).
     const std::string& applicationIdentifier() const { return applicationIdentifier_; }
@@ -126,6 +132,8 @@ public:
     }
     /// Opens a web page of the product; a page that cannot be opened is reported.
     void openWebPage(const std::string& url);
+    /// Opens the user guide in the desktop's viewer; a guide that is not installed is reported.
+    void openUserGuide();
 
 private:
     /// The windows the pages use, each created once and kept until the end.
@@ -136,6 +144,7 @@ private:
     void createListWindows();
 
     platform::HostFileSystem hostFiles_;
+    std::unique_ptr<KeyboardConventions> keyboard_;
     std::unique_ptr<QtPrompt> qtPrompt_;
     std::unique_ptr<QtShell> qtShell_;
     std::unique_ptr<QtFolderPicker> qtFolderPicker_;
@@ -150,6 +159,7 @@ private:
     platform::FileDialogs* fileDialogs_;
     ModalRunner* modalRunner_;
 
+    std::string userGuide_;
     std::string applicationIdentifier_;
     std::string startupFolder_;
     settings::SettingsStore settings_;

@@ -13,8 +13,9 @@ inline constexpr const char* kProductVersion = kVersion;
 inline constexpr const char* kProductTagline =
     "Creates many folders at once from names, full paths or number ranges, "
     "attaches folder structures to each new folder, and can undo a run.";
-/// The page with the how-to videos (Help > How-to videos online.).
-inline constexpr const char* kVideoPageUrl = "https://example.com/dirforge/how-to-videos";
+/// The installed user guide with its three how-to tasks (Help > How-to videos online.),
+/// relative to the folder of the program file.
+inline constexpr const char* kInstalledUserGuide = DIRFORGE_USER_GUIDE;
 /// The page with further help, opened by the help window's "More Help Online" button.
 inline constexpr const char* kOnlineHelpUrl = "https://example.com/dirforge/help";
 

@@ -6,6 +6,7 @@
 #include "ui/app/AppContext.h"
 #include "ui/app/AppInfo.h"
 #include "ui/app/WorkingFolders.h"
+#include "ui/common/ScreenFit.h"
 #include "ui/common/TooltipDuration.h"
 #include "ui/common/WindowStyle.h"
 #include "ui/pages/ComposedPage.h"
@@ -20,10 +21,16 @@
 #include <QListWidget>
 #include <QMenu>
 #include <QMenuBar>
+#include <QScreen>
+#include <QScrollArea>
+#include <QScrollBar>
 #include <QStatusTipEvent>
+#include <QStyle>
+#include <QTabBar>
 #include <QTabWidget>
 #include <QToolTip>
 #include <QVBoxLayout>
+#include <QWindow>
 
 namespace dirforge::ui {
 
@@ -71,9 +78,10 @@ TfrmMain::TfrmMain(AppContext& context) : context_(context) {
     lstHWNDSeged_->setObjectName(QStringLiteral("lstHWNDSeged"));
     lstHWNDSeged_->hide();
 
-    // Not resizable: the window is exactly its menu bar plus the fixed client area.
-    layout()->setSizeConstraint(QLayout::SetFixedSize);
+    // Not resizable: the window is its menu bar plus the fixed client area, or the screen's
+    // available area where that is smaller.
     setWindowFlag(Qt::MSWindowsFixedSizeDialogHint);
+    fitToScreen(QRect(QPoint(0, 0), QSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX)));
 }
 
 TfrmMain::~TfrmMain() = default;
@@ -85,6 +93,7 @@ void TfrmMain::buildPageControl() {
 
     pgeMain_ = new QTabWidget(client);
     pgeMain_->setObjectName(QStringLiteral("pgeMain"));
+    KeepThemeTextColors(*pgeMain_->tabBar());
     for (const TabSheet& tab : kTabSheets) {
         auto* sheet = new QWidget(pgeMain_);
         sheet->setObjectName(QString::fromLatin1(tab.objectName));
@@ -98,12 +107,48 @@ void TfrmMain::buildPageControl() {
     auto* clientLayout = new QVBoxLayout(client);
     clientLayout->setContentsMargins(0, 0, 0, 0);
     clientLayout->addWidget(pgeMain_);
-    setCentralWidget(client);
+
+    scrClient_ = new QScrollArea(this);
+    scrClient_->setObjectName(QStringLiteral("scrClient"));
+    scrClient_->setFrameShape(QFrame::NoFrame);
+    scrClient_->setWidgetResizable(false);
+    scrClient_->setFocusPolicy(Qt::NoFocus); // the controls inside take the Tab stops
+    scrClient_->setWidget(client);
+    ApplyBackground(*scrClient_->viewport());
+    setCentralWidget(scrClient_);
+}
+
+void TfrmMain::fitToScreen(const QRect& available) {
+    const QSize natural(kMainClientWidth, menuBar()->sizeHint().height() + kMainClientHeight);
+    const QMargins frame = windowHandle() != nullptr ? windowHandle()->frameMargins() : QMargins();
+    fittedFrame_ = frame;
+    const int scrollBar = style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, scrClient_);
+    setFixedSize(FittedWindowSize(natural, RoomInside(available, frame), scrollBar));
+    if (!isVisible())
+        return;
+    const QSize frameSize = size().grownBy(frame);
+    const QPoint placed = PlacedInside(frameGeometry().topLeft(), frameSize, available);
+    if (placed != frameGeometry().topLeft())
+        move(placed);
+}
+
+void TfrmMain::showEvent(QShowEvent* event) {
+    QMainWindow::showEvent(event);
+    if (!followsScreen_ && windowHandle() != nullptr) {
+        followsScreen_ = true;
+        connect(windowHandle(), &QWindow::screenChanged, this, [this](QScreen* screen) {
+            if (screen != nullptr)
+                fitToScreen(screen->availableGeometry());
+        });
+    }
+    if (screen() != nullptr)
+        fitToScreen(screen()->availableGeometry());
 }
 
 void TfrmMain::buildMenu() {
     QMenuBar* mainMenu = menuBar();
     mainMenu->setObjectName(QStringLiteral("MainMenu1"));
+    ApplyMenuBarColors(*mainMenu);
 
     QMenu* file1 = mainMenu->addMenu(QStringLiteral("&File"));
     file1->setObjectName(QStringLiteral("File1"));
@@ -113,12 +158,14 @@ void TfrmMain::buildMenu() {
     saveProfile->setObjectName(QStringLiteral("SaveProfile1"));
     ApplyHint(*saveProfile,
               QStringLiteral("Save Profile|Saves the set-up of the three pages to a profile file"));
+    saveProfile->setShortcut(QKeySequence::Save);
     connect(saveProfile, &QAction::triggered, this, &TfrmMain::SaveProfile1Click);
     QAction* openProfile = file1->addAction(QStringLiteral("Open Profile..."));
     openProfile->setObjectName(QStringLiteral("OpenProfile1"));
     ApplyHint(
         *openProfile,
         QStringLiteral("Open Profile|Puts the set-up of a profile file into the three pages"));
+    openProfile->setShortcut(QKeySequence::Open);
     connect(openProfile, &QAction::triggered, this, &TfrmMain::OpenProfile1Click);
     QAction* undoSaved = file1->addAction(QStringLiteral("Undo a Saved Run..."));
     undoSaved->setObjectName(QStringLiteral("UndoSavedRun1"));
@@ -130,6 +177,10 @@ void TfrmMain::buildMenu() {
     QAction* exit1 = file1->addAction(QStringLiteral("E&xit"));
     exit1->setObjectName(QStringLiteral("Exit1"));
     ApplyHint(*exit1, QStringLiteral("Exit|Quits the application"));
+    // Ctrl+Q where the desktop's key scheme names no quit key.
+    exit1->setShortcuts(QKeySequence::keyBindings(QKeySequence::Quit).isEmpty()
+                            ? QList<QKeySequence>{QKeySequence(Qt::CTRL | Qt::Key_Q)}
+                            : QKeySequence::keyBindings(QKeySequence::Quit));
     connect(exit1, &QAction::triggered, this, &TfrmMain::Exit1Click);
 
     QMenu* help1 = mainMenu->addMenu(QStringLiteral("&Help"));
@@ -210,6 +261,11 @@ void TfrmMain::changeEvent(QEvent* event) {
 }
 
 bool TfrmMain::event(QEvent* event) {
+    // The window manager tells the frame's size only once the window is framed, which moves it:
+    // the fit is made again with the frame as it is.
+    if (event->type() == QEvent::Move && isVisible() && windowHandle() != nullptr &&
+        screen() != nullptr && windowHandle()->frameMargins() != fittedFrame_)
+        fitToScreen(screen()->availableGeometry());
     if (event->type() != QEvent::StatusTip)
         return QMainWindow::event(event);
     const QString tip = static_cast<QStatusTipEvent*>(event)->tip();
@@ -261,13 +317,16 @@ void TfrmMain::SaveProfile1Click() {
 void TfrmMain::OpenProfile1Click() {
     const std::optional<std::string> file =
         context_.fileDialogs().openFileName("Open Profile", kProfileFilter);
-    if (!file)
-        return;
+    if (file)
+        openProfile(*file);
+}
+
+void TfrmMain::openProfile(const std::string& file) {
     std::string reason;
     const std::optional<settings::PageSetup> setup =
-        settings::LoadProfile(*file, context_.fileSystem(), reason);
+        settings::LoadProfile(file, context_.fileSystem(), reason);
     if (!setup) {
-        context_.prompt().warn("The file \"" + *file + "\" cannot be used as a profile: " + reason +
+        context_.prompt().warn("The file \"" + file + "\" cannot be used as a profile: " + reason +
                                    ".\n\nNothing was changed.",
                                kOpenProfileTitle);
         return;
@@ -327,7 +386,7 @@ void TfrmMain::OverViewClick() {
 }
 
 void TfrmMain::Howtovideosonline1Click() {
-    context_.openWebPage(kVideoPageUrl);
+    context_.openUserGuide();
 }
 
 void TfrmMain::About1Click() {

@@ -7,10 +7,12 @@
 #include "settings/Profile.h"
 
 #include <QMainWindow>
+#include <QMargins>
 
 #include <array>
 
 class QListWidget;
+class QScrollArea;
 class QTabWidget;
 
 namespace dirforge::ui {
@@ -18,7 +20,8 @@ namespace dirforge::ui {
 class AppContext;
 class ComposedPage;
 
-/// Size of the client area below the menu bar; the window cannot be resized.
+/// Size of the client area below the menu bar; the window cannot be resized. Where the screen
+/// cannot hold it, the window is cut to the screen and the client area scrolls inside.
 inline constexpr int kMainClientWidth = 999;
 inline constexpr int kMainClientHeight = 642;
 
@@ -47,6 +50,13 @@ public:
     settings::PageSetup collectSetup() const;
     /// Puts a profile into every page and the template options.
     void applySetup(const settings::PageSetup& setup);
+    /// Opens a profile file (drive form) as File > Open Profile... does once it is chosen.
+    void openProfile(const std::string& file);
+    /// Sizes the window to its menu bar plus the client area or, where the available area of its
+    /// screen cannot hold that, to the area (the client area then scrolls), and keeps it inside.
+    void fitToScreen(const QRect& available);
+    /// The scroll area that shows the client area.
+    QScrollArea& clientScroll() const { return *scrClient_; }
 
 signals:
     /// The main window became the active window: the visual logs set their mode labels again.
@@ -54,6 +64,8 @@ signals:
 
 protected:
     void changeEvent(QEvent* event) override;
+    /// Fits the window to its screen's available area when shown and when moved to a screen.
+    void showEvent(QShowEvent* event) override;
     /// The window has no status bar: a menu item's long hint is shown as a tooltip beside it.
     bool event(QEvent* event) override;
 
@@ -77,12 +89,15 @@ private:
     void About1Click();
 
     AppContext& context_;
+    QScrollArea* scrClient_ = nullptr;
     QTabWidget* pgeMain_ = nullptr;
     std::array<QWidget*, 3> tabSheets_{};           // by PageKind
     std::array<ComposedPage*, 3> pages_{};          // by PageKind
     std::array<engine::PageRunState, 3> runStates_; // by PageKind
     QListWidget* lstHWNDSeged_ = nullptr;
     bool destroyed_ = false;
+    bool followsScreen_ = false;
+    QMargins fittedFrame_; // the window frame the last fit allowed for
 };
 
 } // namespace dirforge::ui

@@ -1,6 +1,8 @@
 #include "ui/common/WindowStyle.h"
 
 #include <QAction>
+#include <QApplication>
+#include <QEvent>
 #include <QFontDatabase>
 #include <QPalette>
 #include <QStringList>
@@ -31,11 +33,69 @@ QFont DefaultFont() {
     return font;
 }
 
+namespace {
+
+/// Sets a text role to the fixed text colours, grey in the disabled group.
+void FixTextRole(QPalette& palette, QPalette::ColorRole role) {
+    palette.setColor(role, ColorFromValue(kColorWindowText));
+    palette.setColor(QPalette::Disabled, role, ColorFromValue(kColorDisabledText));
+}
+
+/// Gives a control the application palette's text colours whenever that palette changes.
+class ThemeTextKeeper : public QObject {
+public:
+    explicit ThemeTextKeeper(QWidget& control) : QObject(&control), control_(control) {
+        apply();
+        control.installEventFilter(this);
+    }
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (watched == &control_ && event->type() == QEvent::ApplicationPaletteChange)
+            apply();
+        return QObject::eventFilter(watched, event);
+    }
+
+private:
+    void apply() {
+        const QPalette theme = QApplication::palette();
+        QPalette palette = control_.palette();
+        for (QPalette::ColorGroup group :
+             {QPalette::Active, QPalette::Inactive, QPalette::Disabled})
+            for (QPalette::ColorRole role : {QPalette::WindowText, QPalette::ButtonText})
+                palette.setColor(group, role, theme.color(group, role));
+        control_.setPalette(palette);
+    }
+
+    QWidget& control_;
+};
+
+} // namespace
+
 void ApplyBackground(QWidget& widget, std::uint32_t bbggrr) {
     QPalette palette = widget.palette();
     palette.setColor(QPalette::Window, ColorFromValue(bbggrr));
+    FixTextRole(palette, QPalette::WindowText);
     widget.setPalette(palette);
     widget.setAutoFillBackground(true);
+}
+
+void ApplyMenuBarColors(QWidget& menuBar) {
+    QPalette palette = menuBar.palette();
+    FixTextRole(palette, QPalette::ButtonText);
+    menuBar.setPalette(palette);
+}
+
+void ApplyButtonTextColor(QWidget& button, std::uint32_t bbggrr) {
+    QPalette palette = button.palette();
+    palette.setColor(QPalette::ButtonText, ColorFromValue(bbggrr));
+    palette.setColor(QPalette::Disabled, QPalette::ButtonText, ColorFromValue(kColorDisabledText));
+    palette.setColor(QPalette::Button, ColorFromValue(kColorButtonFace));
+    button.setPalette(palette);
+}
+
+void KeepThemeTextColors(QWidget& control) {
+    new ThemeTextKeeper(control);
 }
 
 namespace {

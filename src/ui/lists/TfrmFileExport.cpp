@@ -10,6 +10,7 @@
 #include "ui/common/ControlNames.h"
 #include "ui/common/ListViews.h"
 #include "ui/common/QtText.h"
+#include "ui/lists/ListFileFilter.h"
 #include "ui/seams/ModalRunner.h"
 
 #include <QCheckBox>
@@ -34,8 +35,7 @@ const char* const kSaveFailedText =
     "There was a problem saving the file !\nAction : The file is maybe corrupted.";
 const char* const kExportedText = "End of the exporting process.";
 const char* const kSaveDialogTitle = "Export Folder Names (strings) to a file.";
-const char* const kSaveDialogFilter =
-    "Text Files (*.txt);;Comma Separated (*.csv);;All Files (*.*)";
+const char* const kSaveDialogFilter = kListFileFilter;
 
 } // namespace
 

@@ -11,6 +11,7 @@
 #include "ui/common/QtText.h"
 #include "ui/common/RepaintThrottle.h"
 #include "ui/common/UpDownControl.h"
+#include "ui/lists/ListFileFilter.h"
 #include "ui/lists/TfrmEditSmartImport.h"
 #include "ui/lists/TfrmZoomIncludeWindow.h"
 
@@ -98,8 +99,7 @@ void TfrmFileImport::clearPreview() {
 // ---- loading the source ----
 
 void TfrmFileImport::btnFileImportBrowseClick() {
-    const auto chosen = services_.fileDialogs.openFileName(
-        kOpenDialogTitle, "Text Files (*.txt);;Comma Separated (*.csv);;All Files (*)");
+    const auto chosen = services_.fileDialogs.openFileName(kOpenDialogTitle, kListFileFilter);
     if (!chosen) {
         applyEnablingRules();
         return;
@@ -111,17 +111,36 @@ void TfrmFileImport::btnFileImportBrowseClick() {
     loadSource(*chosen);
 }
 
-void TfrmFileImport::edtFileImportFileNameReturn() {
-    const std::string fileName = core::Trim(FromQt(edtFileImportFileName_->text()));
-    if (fileName.empty())
-        return;
-    if (lowerCase(core::FileExtension(fileName)) != "txt" &&
-        !services_.prompt.ask(kExtensionQuestion, kExtensionQuestionTitle))
-        return;
-    loadSource(fileName);
+std::optional<std::string> TfrmFileImport::sourceFileName() {
+    const std::string typed = core::Trim(FromQt(edtFileImportFileName_->text()));
+    if (typed.empty() || !services_.takePath)
+        return typed;
+    std::optional<std::string> converted = services_.takePath(typed);
+    if (converted && *converted != typed)
+        edtFileImportFileName_->setText(ToQt(*converted));
+    return converted;
 }
 
-void TfrmFileImport::loadSource(const std::string& fileName) {
+void TfrmFileImport::edtFileImportFileNameReturn() {
+    loadNamedFile();
+}
+
+bool TfrmFileImport::loadNamedFile() {
+    const std::optional<std::string> fileName = sourceFileName();
+    if (!fileName || fileName->empty())
+        return false;
+    if (lowerCase(core::FileExtension(*fileName)) != "txt" &&
+        !services_.prompt.ask(kExtensionQuestion, kExtensionQuestionTitle))
+        return false;
+    return loadSource(*fileName);
+}
+
+bool TfrmFileImport::takeDroppedFile(const std::string& hostPath) {
+    edtFileImportFileName_->setText(ToQt(hostPath));
+    return loadNamedFile();
+}
+
+bool TfrmFileImport::loadSource(const std::string& fileName) {
     RepaintThrottle throttle;
     auto file = lists::ReadSourceFile(services_.fileSystem, fileName, [&](std::size_t lines) {
         if (throttle.tick())
@@ -132,13 +151,14 @@ void TfrmFileImport::loadSource(const std::string& fileName) {
         services_.prompt.warn(notText ? kNotTextText : kOpenFailedText,
                               notText ? kLoadNotTextTitle : kLoadFailedTitle);
         lblFileImportSourceLines_->setText(QString::number(source_.size()));
-        return;
+        return false;
     }
     clearPreview();
     source_.assignAll(std::move(file.lines));
     lblFileImportSourceLines_->setText(QString::number(source_.size()));
     services_.prompt.inform(WithEncodingNote(kLoadedText, file.encoding), kLoadedTitle);
     applyEnablingRules();
+    return true;
 }
 
 // ---- building the preview ----
@@ -159,9 +179,11 @@ void TfrmFileImport::btnFileImportFromClick() {
         services_.prompt.warn(message, kColumnTitle); // the preview is kept as it was
         return;
     }
+    const std::optional<std::string> fileName = sourceFileName();
+    if (!fileName)
+        return; // a host path on no drive: told, and the preview is kept
     clearPreview();
-    lists::ImportClass reader(services_.fileSystem,
-                              core::Trim(FromQt(edtFileImportFileName_->text())), mode,
+    lists::ImportClass reader(services_.fileSystem, *fileName, mode,
                               FromQt(cboFileImportDelimiter_->currentText()),
                               FromQt(cboFileImportQuotationMark_->currentText()),
                               chkFileImportAbandonQMarks_->isChecked());

@@ -7,6 +7,7 @@
 #include <QDialog>
 
 #include <functional>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -38,6 +39,9 @@ struct FileImportServices {
     platform::FileDialogs& fileDialogs;
     TfrmZoomIncludeWindow& zoomWindow;
     ModalRunner& runner;
+    /// A typed, pasted or dropped file name in drive form (nullopt: refused with a message);
+    /// when empty the name is taken as it is.
+    std::function<std::optional<std::string>(const std::string&)> takePath;
 };
 
 /// "Import Folders/Subfolders/Strings  from a Text File.": created once, reused; its lists
@@ -67,6 +71,9 @@ public:
     void btnFileImportBrowseClick();
     /// Loads the file named in edtFileImportFileName (Enter in that field).
     void edtFileImportFileNameReturn();
+    /// A file dropped on the window or a page's INCLUDE list: put into Source File and loaded as
+    /// Enter there does; true when it was loaded.
+    bool takeDroppedFile(const std::string& hostPath);
     void btnFileImportFromClick();
     void btnFileImportClearClick();
     void rdoFileImportPlainTextClick();
@@ -82,7 +89,12 @@ private:
     QLayout* buildButtonsRow();
     void fillChoiceBoxes(const std::vector<std::string>& sharedDelimiters,
                          const std::vector<std::string>& sharedQuotationMarks);
-    void loadSource(const std::string& fileName);
+    /// True when the file's lines are loaded.
+    bool loadSource(const std::string& fileName);
+    /// Enter in Source File; true when the file's lines are loaded.
+    bool loadNamedFile();
+    /// Source File's name in drive form (shown so in the field); nullopt when refused.
+    std::optional<std::string> sourceFileName();
     lists::ReadingMode readingMode() const;
     void showPreviewCount();
     void applyEnablingRules();

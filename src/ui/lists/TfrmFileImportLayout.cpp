@@ -2,6 +2,8 @@
 
 #include "ui/common/ControlNames.h"
 #include "ui/common/ListViews.h"
+#include "ui/common/PathDrops.h"
+#include "ui/common/QtText.h"
 #include "ui/common/UpDownControl.h"
 #include "ui/lists/TfrmEditSmartImport.h"
 #include "ui/lists/TfrmFileImport.h"
@@ -81,6 +83,11 @@ QLayout* TfrmFileImport::buildFileRow() {
         Named(new QLineEdit(this), "edtFileImportFileName", "A source file name.");
     btnFileImportBrowse_ = Named(new QPushButton("Browse", this), "btnFileImportBrowse");
     btnFileImportBrowse_->setAutoDefault(false);
+    caption->setBuddy(edtFileImportFileName_);
+    AcceptPathDrops(
+        *edtFileImportFileName_,
+        [](const QStringList& paths) { return paths.size() == 1 && !AllFolders(paths); },
+        [this](const QStringList& paths) { takeDroppedFile(FromQt(paths.front())); });
     auto* row = new QHBoxLayout;
     row->addWidget(lblFileImportStep1_);
     row->addWidget(caption);
@@ -94,6 +101,7 @@ QLayout* TfrmFileImport::buildListsRow() {
         Named(new QLabel("Content of the Source File", this), "lblFileImportSourceCaption");
     lstFileImportSource_ = MakeListView("lstFileImportSource", &source_, 3000, this);
     lstFileImportSource_->setToolTip("Content of the original file");
+    lstFileImportSource_->setAccessibleName(QStringLiteral("Content of the source file"));
     lblFileImportSourceLines_ = Named(new QLabel("0", this), "lblFileImportSourceLines");
     btnSmartImportZoomOriginalFile_ =
         Named(new QPushButton("Zoom", this), "btnSmartImportZoomOriginalFile");
@@ -103,10 +111,13 @@ QLayout* TfrmFileImport::buildListsRow() {
     lstFileImportResults_ = MakeListView("lstFileImportResults", &preview_, 3000, this);
     lstFileImportResults_->setToolTip(
         "Created List (Folder/String) based on the current settings.");
+    lstFileImportResults_->setAccessibleName(QStringLiteral("Created list from the source"));
     lblFileImportPreviewLinesCaption_ =
         Named(new QLabel("Lines:", this), "lblFileImportPreviewLinesCaption");
     lblFileImportPreviewLines_ = Named(new QLabel("0", this), "lblFileImportPreviewLines");
     btnSmartImportZoomPreview_ = Named(new QPushButton("Zoom", this), "btnSmartImportZoomPreview");
+    btnSmartImportZoomPreview_->setAccessibleName(QStringLiteral("Zoom the created list"));
+    btnSmartImportZoomOriginalFile_->setAccessibleName(QStringLiteral("Zoom the source file"));
     btnSmartImportPreviewEdit_ = Named(new QPushButton("Edit", this), "btnSmartImportPreviewEdit");
 
     auto* sourceFooter = new QHBoxLayout;

@@ -2,7 +2,10 @@
 
 #include "ui/app/AppContext.h"
 #include "ui/common/ControlNames.h"
+#include "ui/common/ListActions.h"
 #include "ui/common/ListViews.h"
+#include "ui/common/PathDrops.h"
+#include "ui/common/QtText.h"
 #include "ui/pages/PageRow.h"
 #include "ui/seams/ModalRunner.h"
 #include "ui/windows/TfrmFolderTemplateOptions.h"
@@ -150,6 +153,29 @@ QLayout* AttachGroup::buildStructureWindow(const PageRow& row) {
     btnDeleteAll_ =
         button("DeleteAllFolderStructuresTemplates", "Delete All",
                "Delete the Entire Content of the Folder Structures / Templates Window.");
+
+    lstStructures_->setAccessibleName(QStringLiteral("Folder Structures/Templates list"));
+    btnImport_->setAccessibleName(QStringLiteral("Import structures"));
+    btnExport_->setAccessibleName(QStringLiteral("Export structures"));
+    btnEdit_->setAccessibleName(QStringLiteral("Edit structures"));
+    btnDeleteSel_->setAccessibleName(QStringLiteral("Delete selected structures"));
+    btnDeleteAll_->setAccessibleName(QStringLiteral("Delete all structures"));
+    // Folders dropped from a file manager, while existing structures are chosen, are taken as
+    // if picked with "Add Structure".
+    AcceptPathDrops(
+        *lstStructures_->viewport(),
+        [this](const QStringList& paths) {
+            return mode() == AttachMode::Existing && btnAdd_->isEnabled() && AllFolders(paths);
+        },
+        [this](const QStringList& paths) {
+            for (const QString& path : paths)
+                if (const std::optional<std::string> folder = context_.takeTypedPath(FromQt(path)))
+                    takeStructureFolder(*folder);
+        });
+    OfferButtonsOnList(
+        *lstStructures_,
+        {btnAdd_, btnView_, btnDeleteSel_, btnDeleteAll_, btnImport_, btnExport_, btnEdit_},
+        btnDeleteSel_);
 
     auto* caption = new QHBoxLayout;
     caption->addWidget(lblStructures_);

@@ -68,6 +68,8 @@ public:
     void btnAddFolderStructureClick();
     /// Adds one structure folder unless the window holds it (ignoring case).
     void AddStructure(const std::string& path);
+    /// A folder picked or dropped (drive form): a drive root only when the user says so.
+    void takeStructureFolder(const std::string& picked);
     void btnViewFolderStructureClick();
     void btnDeleteSelFolderStructuresTemplatesClick();
     void btnDeleteAllFolderStructuresTemplatesClick();

@@ -42,8 +42,11 @@ std::string StructureForm(const std::string& line) {
 } // namespace
 
 void AttachGroup::btnAddFolderStructureClick() {
-    const std::string picked =
-        core::Trim(context_.folderPicker().browseForFolder("Select a Folder Structure.", ""));
+    takeStructureFolder(
+        core::Trim(context_.folderPicker().browseForFolder("Select a Folder Structure.", "")));
+}
+
+void AttachGroup::takeStructureFolder(const std::string& picked) {
     if (picked.size() == 3) {
         if (context_.prompt().ask(kDriveRootQuestion, row_.titles.structureDriveRoot))
             AddStructure(picked);

@@ -6,6 +6,7 @@
 #include "engine/DestinationHistory.h"
 #include "ui/app/AppContext.h"
 #include "ui/common/ControlNames.h"
+#include "ui/common/PathDrops.h"
 #include "ui/common/QtText.h"
 #include "ui/pages/PageQueries.h"
 #include "ui/pages/PageRow.h"
@@ -63,6 +64,11 @@ DestinationGroup::DestinationGroup(const PageRow& row, AppContext& context,
     layout->addWidget(btnViewDestFolder_);
 
     cboDestFolders_->installEventFilter(this);
+    // A folder dropped from a file manager is taken as if browsed.
+    AcceptPathDrops(
+        *cboDestFolders_,
+        [](const QStringList& paths) { return paths.size() == 1 && AllFolders(paths); },
+        [this](const QStringList& paths) { SetDestination(FromQt(paths.front())); });
     connect(btnAddDestFolder_, &QPushButton::clicked, this,
             &DestinationGroup::btnAddDestFolderClick);
     connect(cboDestFolders_, &QComboBox::activated, this, &DestinationGroup::cboDestFoldersSelect);

@@ -2,6 +2,7 @@
 
 #include "lists/ComposedForm.h"
 #include "ui/common/ControlNames.h"
+#include "ui/common/ListActions.h"
 #include "ui/common/ListViews.h"
 #include "ui/common/QtText.h"
 #include "ui/pages/PageRow.h"
@@ -54,6 +55,15 @@ IncludeExcludePanel::IncludeExcludePanel(const PageRow& row, platform::Prompt& p
     connect(btnEditIncludeList_, &QPushButton::clicked, this, &IncludeExcludePanel::editRequested);
     connect(btnZoomIncludeWindow_, &QPushButton::clicked, this,
             &IncludeExcludePanel::zoomRequested);
+
+    OfferButtonsOnList(*lstInclude_,
+                       QList<QAbstractButton*>{btnSmartImport_, btnSmartExport_,
+                                               btnEditIncludeList_, btnZoomIncludeWindow_} +
+                           QList<QAbstractButton*>(includeMoves_.begin(), includeMoves_.end()));
+    OfferButtonsOnList(*lstExclude_,
+                       QList<QAbstractButton*>{btnDeleteFromExclude_, btnDeleteExcludeAll_} +
+                           QList<QAbstractButton*>(excludeMoves_.begin(), excludeMoves_.end()),
+                       btnDeleteFromExclude_);
 }
 
 IncludeExcludePanel::~IncludeExcludePanel() = default;
@@ -91,6 +101,13 @@ QWidget* IncludeExcludePanel::buildMoveButtons(const PageRow& row) {
     auto* layout = new QVBoxLayout(column);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addStretch();
+    incToExc->setAccessibleName(QStringLiteral("Move selected to EXCLUDE"));
+    excToInc->setAccessibleName(QStringLiteral("Move selected to INCLUDE"));
+    allFromInc->setAccessibleName(QStringLiteral("Move all to EXCLUDE"));
+    allFromExc->setAccessibleName(QStringLiteral("Move all to INCLUDE"));
+    exchange->setAccessibleName(QStringLiteral("Exchange INCLUDE and EXCLUDE"));
+    includeMoves_ = {incToExc, allFromInc, exchange};
+    excludeMoves_ = {excToInc, allFromExc, exchange};
     for (QPushButton* button : {incToExc, excToInc, allFromInc, allFromExc, exchange}) {
         button->setFixedWidth(36);
         layout->addWidget(button);
@@ -120,6 +137,8 @@ QWidget* IncludeExcludePanel::buildListColumn(const PageRow& row, ListSide side)
     auto* view =
         MakeListView(ControlName(row, "lst", isInclude ? row.includeListRole : row.excludeListRole),
                      isInclude ? &include_ : &exclude_, kPageListExtent, column);
+    view->setAccessibleName(isInclude ? QStringLiteral("INCLUDE list")
+                                      : QStringLiteral("EXCLUDE list"));
     view->setToolTip(QString::fromLatin1(
         isInclude ? "Contains item(s) that will be used in the creating process."
                   : "Contains items that will not be used in the creating process."));
@@ -146,6 +165,10 @@ QWidget* IncludeExcludePanel::buildListColumn(const PageRow& row, ListSide side)
                                      "Edit List", "Edit the INCLUDE List.");
         btnZoomIncludeWindow_ =
             Button(column, ControlName(row, "btn", "ZoomIncludeWindow"), "Zoom");
+        btnSmartImport_->setAccessibleName(QStringLiteral("Import into the INCLUDE list"));
+        btnSmartExport_->setAccessibleName(QStringLiteral("Export the INCLUDE list"));
+        btnEditIncludeList_->setAccessibleName(QStringLiteral("Edit the INCLUDE list"));
+        btnZoomIncludeWindow_->setAccessibleName(QStringLiteral("Zoom the INCLUDE list"));
         for (QPushButton* button :
              {btnSmartImport_, btnSmartExport_, btnEditIncludeList_, btnZoomIncludeWindow_})
             buttons->addWidget(button);
@@ -157,6 +180,10 @@ QWidget* IncludeExcludePanel::buildListColumn(const PageRow& row, ListSide side)
                    "Delete selected item(s) from the EXCLUDE list.");
         auto* deleteAll = Button(column, ControlName(row, "btn", "DeleteExcludeAll"), "Delete All",
                                  captions.deleteExcludeAllHint);
+        deleteSelected->setAccessibleName(QStringLiteral("Delete selected EXCLUDE entries"));
+        deleteAll->setAccessibleName(QStringLiteral("Delete all EXCLUDE entries"));
+        btnDeleteFromExclude_ = deleteSelected;
+        btnDeleteExcludeAll_ = deleteAll;
         buttons->addWidget(deleteSelected);
         buttons->addWidget(deleteAll);
         connect(deleteSelected, &QPushButton::clicked, this,

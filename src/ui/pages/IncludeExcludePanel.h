@@ -8,6 +8,7 @@
 #include "ui/common/NameListModel.h"
 #include "ui/common/RepaintThrottle.h"
 
+#include <QList>
 #include <QWidget>
 
 #include <memory>
@@ -49,6 +50,8 @@ public:
 
     QPushButton* addButton() const { return btnAddToList_; }
     QPushButton* exportButton() const { return btnSmartExport_; }
+    QPushButton* importButton() const { return btnSmartImport_; }
+    QListView* includeView() const { return lstInclude_; }
 
 signals:
     /// "Add item" pressed, or Enter in the entry field.
@@ -86,6 +89,10 @@ private:
     QPushButton* btnSmartExport_ = nullptr;
     QPushButton* btnEditIncludeList_ = nullptr;
     QPushButton* btnZoomIncludeWindow_ = nullptr;
+    QList<QPushButton*> includeMoves_; // the move buttons that act on INCLUDE, then on EXCLUDE
+    QList<QPushButton*> excludeMoves_;
+    QPushButton* btnDeleteFromExclude_ = nullptr;
+    QPushButton* btnDeleteExcludeAll_ = nullptr;
 };
 
 } // namespace dirforge::ui

@@ -1,12 +1,16 @@
 #include "ui/pages/ListPage.h"
 
 #include "ui/app/AppContext.h"
+#include "ui/common/PathDrops.h"
+#include "ui/common/QtText.h"
 #include "ui/lists/TfrmFileExport.h"
+#include "ui/lists/TfrmFileImport.h"
 #include "ui/lists/TfrmZoomIncludeWindow.h"
 #include "ui/pages/AttachGroup.h"
 #include "ui/pages/IncludeExcludePanel.h"
 #include "ui/pages/PageRow.h"
 
+#include <QListView>
 #include <QPushButton>
 
 #include <vector>
@@ -41,6 +45,24 @@ void ListPage::clearLists() {
 
 void ListPage::focusEntryField() {
     lists_->focusEntry();
+}
+
+void ListPage::acceptIncludeDrops(std::function<void(const std::string&)> takeFolder) {
+    const bool folders = static_cast<bool>(takeFolder);
+    AcceptPathDrops(
+        *lists_->includeView()->viewport(),
+        [folders](const QStringList& paths) {
+            return OneListFile(paths) || (folders && AllFolders(paths));
+        },
+        [this, takeFolder](const QStringList& paths) {
+            if (!OneListFile(paths)) {
+                for (const QString& folder : paths)
+                    takeFolder(FromQt(folder));
+                return;
+            }
+            if (context_.fileImport().takeDroppedFile(FromQt(paths.front())))
+                lists_->importButton()->click();
+        });
 }
 
 void ListPage::exportInclude(const std::function<bool(const std::string&)>& exported,

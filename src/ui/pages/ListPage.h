@@ -28,6 +28,9 @@ protected:
     /// INCLUDE "Export": the page's warning when INCLUDE is empty, otherwise every entry the page
     /// exports handed to the export window under kind.
     void exportInclude(const std::function<bool(const std::string&)>& exported, const char* kind);
+    /// INCLUDE takes a dropped .txt or .csv file into the smart import, opened as "Import" opens
+    /// it; with takeFolder, dropped folders too, each handed to it.
+    void acceptIncludeDrops(std::function<void(const std::string&)> takeFolder = {});
 
     IncludeExcludePanel* lists_ = nullptr;
 };

@@ -120,6 +120,7 @@ QWidget* TfrmExamples::buildInputs() {
     }
     if (page_.listCaption != nullptr) {
         lstInputs_ = SampleList(controlName("lst", "Inputs"), 3, ListHeight::Fixed, box);
+        lstInputs_->setAccessibleName(QString::fromLatin1(page_.listCaption));
         grid->addWidget(label(page_.listCaption), row, 0, Qt::AlignTop);
         grid->addWidget(lstInputs_, row++, 1, 1, 3);
     } else {
@@ -144,6 +145,7 @@ QWidget* TfrmExamples::buildInputs() {
     boxes->addStretch();
     grid->addLayout(boxes, row++, 1, 1, 3);
     lstStructures_ = SampleList(controlName("lst", "Structures"), 3, ListHeight::Fixed, box);
+    lstStructures_->setAccessibleName(QStringLiteral("Folder Structures/Templates"));
     grid->addWidget(label("Folder Structures/Templates"), row, 0, Qt::AlignTop);
     grid->addWidget(lstStructures_, row, 1, 1, 3);
     grid->setColumnStretch(1, 1);
@@ -194,6 +196,7 @@ QWidget* TfrmExamples::buildResults() {
     layout->addWidget(Named(new QLabel(QStringLiteral("Results"), panel),
                             qPrintable(controlName("lbl", "Results"))));
     lstResults_ = SampleList(controlName("lst", "Results"), 6, ListHeight::Grows, panel);
+    lstResults_->setAccessibleName(QStringLiteral("Results"));
     layout->addWidget(lstResults_, 1);
     return panel;
 }

@@ -73,9 +73,7 @@ TfrmLevelSummFolder::TfrmLevelSummFolder(const platform::FileSystem& fs, ModalRu
     QFont bold = close->font();
     bold.setBold(true);
     close->setFont(bold);
-    QPalette darkRed = close->palette();
-    darkRed.setColor(QPalette::ButtonText, ColorFromValue(kColorDarkRed));
-    close->setPalette(darkRed);
+    ApplyButtonTextColor(*close, kColorDarkRed);
     connect(close, &QPushButton::clicked, this, &QDialog::accept);
 
     auto* grid = new QGridLayout(this);

@@ -20,12 +20,16 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QComboBox>
+#include <QDragEnterEvent>
+#include <QDropEvent>
 #include <QLineEdit>
+#include <QMimeData>
 #include <QPlainTextEdit>
 #include <QStatusTipEvent>
 #include <QTabWidget>
 #include <QTest>
 #include <QToolTip>
+#include <QUrl>
 
 using dirforge::engine::PageKind;
 Q_DECLARE_METATYPE(PageKind)
@@ -205,6 +209,52 @@ private slots:
         QTest::keySequence(combo, QKeySequence::Paste);
         QCOMPARE(combo->currentText(), QStringLiteral("f:\\Out"));
         QCOMPARE(combo->count(), 1);
+        VERIFY_SCRIPTS_DONE(program);
+    }
+
+    void destinationTakesADroppedFolder_data() {
+        QTest::addColumn<QString>("dropped"); // "{f}" stands for f:'s host folder
+        QTest::addColumn<bool>("accepted");   // whether the box takes the drag
+        QTest::addColumn<QString>("message"); // title of the one message expected, "" for none
+        QTest::addColumn<QString>("destination");
+        QTest::newRow("folder on f:") << "{f}/Out" << true << ""
+                                      << "f:\\Out";
+        QTest::newRow("a file is refused") << "{f}/Out/a.txt" << false << ""
+                                           << "";
+        QTest::newRow("folder on no drive")
+            << "{g}" << true << QString::fromStdString(kUnmappedTitle) << "";
+    }
+
+    void destinationTakesADroppedFolder() {
+        QFETCH(QString, dropped);
+        QFETCH(bool, accepted);
+        QFETCH(QString, message);
+        QFETCH(QString, destination);
+        StartedProgram program;
+        program.drives.makeFile("f:\\Out\\a.txt", "x");
+        const QString gRoot = Host(program, "g:\\");
+        UnmapHostRoot(program);
+        // g: unmapped as well, so its folder lies on no drive.
+        dynamic_cast<dirforge::platform::HostFileSystem&>(program.context->fileSystem())
+            .drives()
+            .map('g', program.drives.hostRoot() + "/none");
+        dropped.replace(QStringLiteral("{f}"), Host(program, "f:\\"));
+        dropped.replace(QStringLiteral("{g}"), gRoot);
+        auto* combo = program.find<QComboBox>("cboVol02DestFolders");
+        QMimeData data;
+        data.setUrls({QUrl::fromLocalFile(dropped)});
+        QDragEnterEvent enter(QPoint(5, 5), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(combo, &enter);
+        QCOMPARE(enter.isAccepted(), accepted);
+        if (!destination.isEmpty())
+            program.runner.expect("TfrmLevelSummFolder");
+        if (!message.isEmpty())
+            program.prompt.expect(message.toStdString(), MessageKind::Warning);
+        if (accepted) {
+            QDropEvent drop(QPointF(5, 5), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+            QApplication::sendEvent(combo, &drop);
+        }
+        QCOMPARE(combo->currentText(), destination);
         VERIFY_SCRIPTS_DONE(program);
     }
 

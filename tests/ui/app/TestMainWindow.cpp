@@ -32,6 +32,7 @@
 #include <QSignalSpy>
 #include <QTabWidget>
 #include <QTest>
+#include <QUrl>
 
 #include <memory>
 #include <stdexcept>
@@ -101,8 +102,9 @@ private slots:
         window.show();
         QVERIFY(QTest::qWaitForWindowExposed(&window));
 
+        window.fitToScreen(QRect(0, 0, 1920, 1080)); // a screen that holds it
         QCOMPARE(window.windowTitle(), QStringLiteral("Dirforge"));
-        QCOMPARE(window.centralWidget()->size(), QSize(999, 642));
+        QCOMPARE(window.findChild<QWidget*>("pnlClient")->size(), QSize(999, 642));
         QCOMPARE(window.minimumSize(), window.maximumSize());
         QCOMPARE(window.size().width(), 999);
         QCOMPARE(window.palette().color(QPalette::Window), QColor(239, 247, 255));
@@ -329,9 +331,24 @@ private slots:
     }
 
     void webPagesOpenOrAreReported() {
-        StartedProgram program;
+        {
+            // Where the guide is not installed, the how-to item says so.
+            StartedProgram bare;
+            bare.prompt.expect("User Guide.            Warning no: 0803.", MessageKind::Warning);
+            bare.window().findChild<QAction*>("Howtovideosonline1")->trigger();
+            QVERIFY2(bare.prompt.satisfied(), bare.prompt.describe().c_str());
+            QVERIFY(bare.shell.webPages().empty());
+        }
+        StartedProgram program(StartedProgram::Start::Later);
+        program.drives.makeFile("f:\\doc\\USER-GUIDE.md", "# Dirforge user guide\n");
+        program.userGuide = program.drives.hostPath("f:\\doc\\USER-GUIDE.md");
+        program.start();
         program.window().findChild<QAction*>("Howtovideosonline1")->trigger();
-        QCOMPARE(program.shell.webPages(), std::vector<std::string>{ui::kVideoPageUrl});
+        QCOMPARE(
+            program.shell.webPages(),
+            std::vector<std::string>{QUrl::fromLocalFile(QString::fromStdString(program.userGuide))
+                                         .toString()
+                                         .toStdString()});
 
         // The help window's "More Help Online" button, with no browser taking the page.
         program.shell.setSucceeds(false);

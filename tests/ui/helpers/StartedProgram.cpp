@@ -22,6 +22,7 @@ void StartedProgram::start() {
     overrides.folderPicker = &picker;
     overrides.fileDialogs = &dialogs;
     overrides.modalRunner = &runner;
+    overrides.userGuide = userGuide;
     context = std::make_unique<ui::AppContext>(drives.drives(), overrides);
 }
 

@@ -64,6 +64,8 @@ struct StartedProgram {
     ScriptedModalRunner runner;
     /// Replaces the file system over drives when set before start().
     platform::FileSystem* fileSystem = nullptr;
+    /// The user guide's host path when set before start() (else the installed one).
+    std::string userGuide;
     std::unique_ptr<ui::AppContext> context;
 };
 

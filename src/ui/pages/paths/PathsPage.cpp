@@ -25,7 +25,7 @@ namespace dirforge::ui {
 
 namespace {
 
-constexpr const char* kAddEmptyText = "The text field is empty !!!";
+constexpr const char* kAddEmptyPathText = "The text field is empty !!!";
 
 /// The end message's count of the lines taken and left.
 std::string ImportCountText(std::size_t added, std::size_t skipped) {
@@ -51,6 +51,11 @@ PathsPage::PathsPage(AppContext& context, engine::PageRunState& state, QWidget* 
             &PathsPage::btnVol04SmartExportClick);
     connect(lists_, &IncludeExcludePanel::editRequested, this,
             &PathsPage::btnVol04EditIncludeListClick);
+    // A dropped folder becomes an entry as if typed into the entry field and added.
+    acceptIncludeDrops([this](const std::string& folder) {
+        lists_->setEntryText(folder);
+        btnVol04AddToListClick();
+    });
 }
 
 void PathsPage::buildLayout(QGroupBox* frame) {
@@ -148,7 +153,7 @@ void PathsPage::btnVol04AddToListClick() {
     if (typed.kind == platform::TypedPath::Kind::Unmapped) {
         context_.warnUnmappedPath(typed.path);
     } else if (trimmed.empty()) {
-        prompt.warn(kAddEmptyText, titles.addEmpty);
+        prompt.warn(kAddEmptyPathText, titles.addEmpty);
     } else if (!core::AnalyzeColons(trimmed, message)) {
         prompt.warn(message, titles.addHasDrive);
     } else if (!addPaths(trimmed, message)) {

@@ -20,8 +20,10 @@ RunProgressRow::RunProgressRow(const PageRow& row, QWidget* parent) : QWidget(pa
     bar_->setObjectName(ControlName(row, "prg", "RunProgress"));
     bar_->setRange(0, kBarSteps);
     bar_->setValue(0);
+    bar_->setAccessibleName(QStringLiteral("Run progress"));
     label_ = new QLabel(this);
     label_->setObjectName(ControlName(row, "lbl", "RunProgress"));
+    label_->setAccessibleName(QStringLiteral("Run state"));
     label_->setFixedWidth(380); // its changing text never moves the layout
     btnStop_ = new QPushButton(QStringLiteral("Stop"), this);
     btnStop_->setObjectName(ControlName(row, "btn", "Stop"));

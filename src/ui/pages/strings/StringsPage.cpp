@@ -65,6 +65,7 @@ StringsPage::StringsPage(AppContext& context, engine::PageRunState& state, QWidg
             &StringsPage::btnVol02SmartExportClick);
     connect(lists_, &IncludeExcludePanel::editRequested, this,
             &StringsPage::btnVol02EditIncludeListClick);
+    acceptIncludeDrops();
 }
 
 void StringsPage::buildLayout(QGroupBox* frame) {
