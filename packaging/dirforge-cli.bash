@@ -27,8 +27,8 @@ _dirforge_cli() {
             COMPREPLY=($(compgen -W 'keep drop-first replace-first replace-text=' -- "$cur"))
             [[ ${COMPREPLY[0]} == *= ]] && compopt -o nospace
             return ;;
-        --drive | --name | --path | --prefix | --suffix | --template | --start | --end | --columns |
-        --delimiter | --quote)
+        --drive | --name | --path | --prefix | --suffix | --template | --start | --end | \
+            --columns | --delimiter | --quote)
             return ;;
     esac
 
