@@ -27,7 +27,8 @@ _dirforge_cli() {
             COMPREPLY=($(compgen -W 'keep drop-first replace-first replace-text=' -- "$cur"))
             [[ ${COMPREPLY[0]} == *= ]] && compopt -o nospace
             return ;;
-        --drive | --name | --path | --prefix | --suffix | --template | --start | --end)
+        --drive | --name | --path | --prefix | --suffix | --template | --start | --end | \
+            --columns | --delimiter | --quote)
             return ;;
     esac
 
@@ -35,7 +36,7 @@ _dirforge_cli() {
         --template-option --simulate --journal --json --profile --quiet --drive --help'
     case $command in
         "") COMPREPLY=($(compgen -W 'strings paths numbers undo --drive --help --version' -- "$cur")) ;;
-        strings) COMPREPLY=($(compgen -W "--dest --names --name $creation" -- "$cur")) ;;
+        strings) COMPREPLY=($(compgen -W "--dest --names --name --columns --delimiter --quote $creation" -- "$cur")) ;;
         paths) COMPREPLY=($(compgen -W "--paths --path $creation" -- "$cur")) ;;
         numbers) COMPREPLY=($(compgen -W "--dest --start --end --pad --number-suffix $creation" -- "$cur")) ;;
         undo) COMPREPLY=($(compgen -W '--journal --json --quiet --drive --help' -- "$cur")) ;;

@@ -39,6 +39,12 @@ struct BatchOptions {
     std::string destination;
     std::string namesFile;
     std::vector<std::string> names;
+    /// Names built from several columns of a separated --names file: the pattern (or one column
+    /// number), the delimiter text and the quotation mark its rows are read with.
+    std::string columns;
+    std::string delimiter = ",";
+    std::string quote = "\"";
+
     std::string pathsFile;
     std::vector<std::string> paths;
     std::int32_t startNumber = 1;

@@ -6,6 +6,7 @@
 #include "core/TextRules.h"
 #include "engine/TemplateRules.h"
 #include "lists/ComposedForm.h"
+#include "lists/ImportSettings.h"
 #include "lists/ListLineRule.h"
 #include "lists/TextLines.h"
 #include "platform/TypedPaths.h"
@@ -32,6 +33,31 @@ std::vector<std::string> OncePerEntry(std::vector<std::string> entries, const ch
     return once.texts();
 }
 
+/// The column field's rule for --columns; throws UsageError with its message when it is neither
+/// a column number nor a pattern of columns.
+lists::ColumnChoice ColumnsOf(const BatchOptions& options) {
+    lists::ColumnChoice columns;
+    std::string message;
+    if (!lists::ParseColumnChoice(options.columns, columns, message))
+        throw UsageError("--columns: " + message);
+    return columns;
+}
+
+/// The lines of a --names file read as the window's import reads a separated file under the
+/// column field, quotation marks abandoned; the rows a pattern left out are counted on err.
+std::vector<std::string> ColumnValues(const BatchOptions& options, lists::ColumnChoice columns,
+                                      const std::vector<std::string>& lines, std::ostream& err) {
+    lists::ImportLineReader reader(columns.mode, options.delimiter, true);
+    reader.setColumn(columns.column);
+    reader.setPattern(std::move(columns.pattern), options.quote.front());
+    std::vector<std::string> values;
+    for (const std::string& line : lines)
+        reader.read(line, values);
+    if (const std::string note = lists::LeftOutRowsNote(reader.leftOutRows()); !note.empty())
+        err << "dirforge-cli: --names: " << note << "\n";
+    return values;
+}
+
 /// The entries of a list file under the page's list rule, as the window's import takes them;
 /// what is left out is counted on err.
 std::vector<std::string> ListFileEntries(const BatchOptions& options,
@@ -40,10 +66,15 @@ std::vector<std::string> ListFileEntries(const BatchOptions& options,
     const bool strings = options.command == Command::Strings;
     const char* option = strings ? "--names" : "--paths";
     const std::string& file = strings ? options.namesFile : options.pathsFile;
+    const bool byColumns = strings && options.wasGiven("columns");
+    const lists::ColumnChoice columns = byColumns ? ColumnsOf(options) : lists::ColumnChoice{};
+    std::vector<std::string> lines =
+        ReadListFile(fs, DriveArgument(paths, file, option), option, err);
+    if (byColumns)
+        lines = ColumnValues(options, columns, lines, err);
     std::vector<std::string> entries;
     lists::LeftOutLines leftOut;
-    for (const std::string& line :
-         ReadListFile(fs, DriveArgument(paths, file, option), option, err)) {
+    for (const std::string& line : lines) {
         lists::ListLine entry = strings ? lists::StringsPageLine(line)
                                         : lists::PathsPageLine(platform::TypedPathToDrive(
                                               paths.drives(), line, platform::HostHomeFolder()));

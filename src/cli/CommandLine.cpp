@@ -59,6 +59,25 @@ void AddListSource(CLI::App& command, OptionText fileOption, std::string& file,
         ->excludes(fromFile);
 }
 
+/// Names built from several columns of a separated --names file (strings only).
+void AddColumnOptions(CLI::App& command, BatchOptions& options) {
+    command
+        .add_option("--columns", options.columns,
+                    "Read --names FILE as a separated file: one name per row built from its "
+                    "columns, such as \"{1} {2} ({3})\" (or one column number)")
+        ->type_name("PATTERN");
+    command
+        .add_option("--delimiter", options.delimiter,
+                    "What separates the columns for --columns; \"space\" for a blank (default: "
+                    "a comma)")
+        ->type_name("TEXT");
+    command
+        .add_option("--quote", options.quote,
+                    "The quotation mark around columns holding the delimiter, for --columns "
+                    "(default: the double quote)")
+        ->type_name("CHAR");
+}
+
 /// The options the three creation commands share, and the option handles the later checks need.
 struct CommonOptions {
     std::string attach = "nothing";
@@ -141,6 +160,13 @@ std::string CheckRunOptions(const BatchOptions& options) {
         return std::string("strings needs --names FILE or at least one --name TEXT") + profileNote;
     if (options.command == Command::Paths && options.pathsFile.empty() && options.paths.empty())
         return std::string("paths needs --paths FILE or at least one --path PATH") + profileNote;
+    if (options.wasGiven("columns") && options.namesFile.empty())
+        return "--columns needs --names FILE";
+    if ((options.wasGiven("delimiter") || options.wasGiven("quote")) &&
+        !options.wasGiven("columns"))
+        return "--delimiter and --quote need --columns";
+    if (options.quote.size() != 1)
+        return "--quote takes one character, such as \"";
     if ((options.command == Command::Strings || options.command == Command::Numbers) &&
         options.destination.empty())
         return std::string("--dest is required") + profileNote;
@@ -201,6 +227,7 @@ std::optional<int> ParseCommandLine(int argc, const char* const* argv, BatchOpti
         ->type_name("PATH");
     AddListSource(*strings, {"--names", "Text file with one name per line"}, options.namesFile,
                   {"--name", "One name"}, "TEXT", options.names);
+    AddColumnOptions(*strings, options);
     CommonOptions stringsCommon;
     AddCommonOptions(*strings, options, stringsCommon, templateOption);
 

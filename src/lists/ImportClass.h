@@ -1,6 +1,7 @@
 #pragma once
 // Reads a text file into a list of values: one per line, or the columns of a separated file.
 
+#include "lists/ImportLineReader.h"
 #include "lists/TextDecoder.h"
 
 #include <string>
@@ -12,17 +13,11 @@ class FileSystem;
 
 namespace dirforge::lists {
 
-/// How a file is read: one value per line, every column, or one chosen column.
-enum class ReadingMode { PlainText = 0, AllColumns = 1, OneColumn = 2 };
-
 /// Error states of a read.
 inline constexpr int ImportNoError = 0;
 inline constexpr int ImportCannotOpen = 2;
 /// The file holds NUL bytes: a binary file, refused before any value is produced.
 inline constexpr int ImportNotText = 3;
-
-/// The delimiter as the reader uses it: the text "space" stands for one blank.
-std::string DelimiterFromText(const std::string& text);
 
 /// One read of one file under one set of reading settings.
 class ImportClass {
@@ -33,7 +28,9 @@ public:
                 bool abandonQuotationMarks);
 
     /// The 1-based column read in one-column mode; values below 1 select no column.
-    void SetColumn(int column) { column_ = column; }
+    void SetColumn(int column) { lines_.setColumn(column); }
+    /// The pattern each row is built from in column-pattern mode.
+    void SetPattern(ColumnPattern pattern) { lines_.setPattern(std::move(pattern)); }
     /// Opens the file and fills the results; false (with errorState set) when it cannot.
     bool Read();
     /// The values produced, in file order, duplicates and blanks included.
@@ -43,20 +40,14 @@ public:
     int errorState() const { return errorState_; }
     /// How the file's bytes were read (after a successful Read).
     TextEncoding encoding() const { return encoding_; }
+    /// Rows a column pattern left out because one of its columns was missing or blank.
+    std::size_t leftOutRows() const { return lines_.leftOutRows(); }
 
 private:
-    void readPlainLine(const std::string& line);
-    void readSeparatedLine(const std::string& line);
-    std::string finishValue(std::string value, bool requoteDouble, bool requoteSingle) const;
-    std::string abandonMarks(std::string value) const;
-
     const platform::FileSystem& fileSystem_;
     std::string fileName_;
-    ReadingMode mode_;
-    std::string delimiter_;
     std::string quotationMark_; // carried for the window; no reading mode uses it
-    bool abandon_;
-    int column_ = 1;
+    ImportLineReader lines_;
     std::vector<std::string> results_;
     int errorState_ = ImportNoError;
     TextEncoding encoding_ = TextEncoding::Utf8;

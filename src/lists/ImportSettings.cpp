@@ -8,6 +8,13 @@
 
 namespace dirforge::lists {
 
+namespace {
+
+const char* const kColumnFieldAction = "\nAction : Enter the number of the column to import (1, 2, "
+                                       "3 ...) or a pattern of columns such as {1} {2} ({3}).";
+
+} // namespace
+
 const std::vector<std::string>& ImportDefaultDelimiters() {
     static const std::vector<std::string> set{",", "\"", "'", "|", "~", ";", ":", "#",    "&",
                                               "@", "$",  "<", ">", ".", "-", "_", "space"};
@@ -30,9 +37,8 @@ bool ParseColumnField(std::string_view text, int& column, std::string& message) 
                                               std::chars_format::fixed);
     if (digits.empty() || error != std::errc() || end != digits.data() + digits.size() ||
         !std::isfinite(value)) {
-        message = "The column number \"" + trimmed +
-                  "\" is not a valid number !\n"
-                  "Action : Enter the number of the column to import (1, 2, 3 ...).";
+        message =
+            "The column number \"" + trimmed + "\" is not a valid number !" + kColumnFieldAction;
         return false;
     }
     const double whole = std::trunc(value);
@@ -43,6 +49,23 @@ bool ParseColumnField(std::string_view text, int& column, std::string& message) 
     }
     constexpr double largest = std::numeric_limits<int>::max();
     column = whole > largest ? std::numeric_limits<int>::max() : static_cast<int>(whole);
+    return true;
+}
+
+bool ParseColumnChoice(std::string_view text, ColumnChoice& choice, std::string& message) {
+    if (!ColumnPattern::LooksLikePattern(text)) {
+        if (!ParseColumnField(text, choice.column, message))
+            return false;
+        choice.mode = ReadingMode::OneColumn;
+        return true;
+    }
+    std::string why;
+    if (!ColumnPattern::Parse(text, choice.pattern, why)) {
+        message =
+            "The column pattern \"" + core::Trim(text) + "\" " + why + " !" + kColumnFieldAction;
+        return false;
+    }
+    choice.mode = ReadingMode::ColumnPattern;
     return true;
 }
 

@@ -53,7 +53,64 @@ void splitAtMarks(std::string_view line, char mark, const DelimiterSet& delimite
     }
 }
 
+bool isBlank(char c) {
+    return c == ' ' || c == '\t';
+}
+
+/// The quoted field whose opening mark is at row[open]; at returns past its closing mark and any
+/// text that follows it up to the next delimiter (kept, as spreadsheets keep it).
+QuotedField quotedFieldAt(std::string_view row, std::size_t open, char mark,
+                          const DelimiterSet& delimiters, std::size_t& at) {
+    QuotedField field{{}, true};
+    at = open + 1;
+    while (at < row.size()) {
+        if (row[at] != mark) {
+            field.text.push_back(row[at++]);
+        } else if (at + 1 < row.size() && row[at + 1] == mark) {
+            field.text.push_back(mark);
+            at += 2;
+        } else {
+            ++at;
+            break;
+        }
+    }
+    while (at < row.size() && !delimiters.cutsAt(row[at]))
+        field.text.push_back(row[at++]);
+    return field;
+}
+
 } // namespace
+
+std::vector<QuotedField> SplitFields(std::string_view row, std::string_view delimiter, char mark) {
+    const DelimiterSet delimiters(delimiter);
+    const bool quotes = !delimiters.cutsAt(mark);
+    const bool blanksAreOneCut = delimiter == " ";
+    std::vector<QuotedField> fields;
+    std::size_t at = 0;
+    while (true) {
+        if (blanksAreOneCut)
+            while (at < row.size() && row[at] == ' ')
+                ++at;
+        std::size_t first = at;
+        while (first < row.size() && isBlank(row[first]) && !delimiters.cutsAt(row[first]))
+            ++first;
+        if (quotes && first < row.size() && row[first] == mark) {
+            fields.push_back(quotedFieldAt(row, first, mark, delimiters, at));
+        } else {
+            std::size_t end = at;
+            while (end < row.size() && !delimiters.cutsAt(row[end]))
+                ++end;
+            fields.push_back({std::string(row.substr(at, end - at)), false});
+            at = end;
+        }
+        if (at >= row.size())
+            break;
+        ++at; // past the delimiter
+        if (blanksAreOneCut && at >= row.size())
+            break; // blanks at the end make no empty field
+    }
+    return fields;
+}
 
 SplitLineResult SplitLine(std::string_view line, std::string_view delimiter) {
     SplitLineResult result;

@@ -21,6 +21,19 @@ struct SplitLineResult {
 /// quoted stretches become whole values with their blanks trimmed.
 SplitLineResult SplitLine(std::string_view line, std::string_view delimiter);
 
+/// One field of a row read with quotation marks honoured: its text without the marks around it.
+struct QuotedField {
+    std::string text;
+    bool quoted = false; ///< the field began with the quotation mark
+};
+
+/// Cuts a row into fields at every character of delimiter, as a spreadsheet writes them: a
+/// field that begins (after blanks) with mark runs to its closing mark, delimiters inside
+/// included, a doubled mark standing for one; an unclosed mark takes the rest of the row. Empty
+/// fields keep their places, except that a run of blanks is one cut when delimiter is the single
+/// space. A mark that is also a delimiter character quotes nothing.
+std::vector<QuotedField> SplitFields(std::string_view row, std::string_view delimiter, char mark);
+
 /// value wrapped in mark, with every mark inside it doubled.
 std::string Requote(std::string_view value, char mark);
 

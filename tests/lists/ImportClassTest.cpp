@@ -66,6 +66,45 @@ TEST_F(ImportClassTest, DelimiterChoices) {
     EXPECT_EQ(read("a;b,c d\n", ReadingMode::AllColumns, "space", true), (Values{"a;b,c", "d"}));
 }
 
+// A pattern reads rows as a spreadsheet writes them: quoted columns keep the delimiter, empty
+// columns keep their places, and a row missing a named column is left out and counted.
+TEST_F(ImportClassTest, ColumnPatternBuildsOneEntryPerRow) {
+    const struct {
+        const char* content;
+        const char* delimiter;
+        bool abandon;
+        Values entries;
+        std::size_t leftOut;
+    } cases[] = {
+        {"1001,\"Abbott, Ltd\",Leeds\n1002 , \"Say \"\"Hi\"\"\" , \"York\"\n",
+         ",",
+         true,
+         {"1001 Abbott, Ltd (Leeds)", "1002 Say \"Hi\" (York)"},
+         0},
+        {"1003,,Hull\n1004,Zed\n1005,\"\",Bath\n1006,Ok,Rye,extra\n",
+         ",",
+         true,
+         {"1006 Ok (Rye)"},
+         3},
+        {"1007,\"Abbott, Ltd\",Leeds\n", ",", false, {"1007 \"Abbott, Ltd\" (Leeds)"}, 0},
+        {"1008  \"New York\"   Bath\n", "space", true, {"1008 New York (Bath)"}, 0},
+        {"1009;a,b;c\n", ";", true, {"1009 a,b (c)"}, 0},
+        {"1010,\"unclosed, rest\n", ",", true, {}, 1},
+    };
+    for (const auto& c : cases) {
+        const std::string path = put("rows.csv", c.content);
+        ImportClass reader(fileSystem(), path, ReadingMode::ColumnPattern, c.delimiter, "",
+                           c.abandon);
+        ColumnPattern pattern;
+        std::string why;
+        ASSERT_TRUE(ColumnPattern::Parse("{1} {2} ({3})", pattern, why)) << why;
+        reader.SetPattern(pattern);
+        ASSERT_TRUE(reader.Read());
+        EXPECT_EQ(reader.Results(), c.entries) << c.content;
+        EXPECT_EQ(reader.leftOutRows(), c.leftOut) << c.content;
+    }
+}
+
 TEST_F(ImportClassTest, LineEndsAndByteOrderMark) {
     EXPECT_EQ(read("\xEF\xBB\xBF"
                    "Alpha\r\nBeta\r\n",

@@ -44,6 +44,38 @@ TEST(ParseColumnFieldTest, RefusesTextAndColumnsBelowOne) {
     }
 }
 
+TEST(ParseColumnChoiceTest, PatternsAndTheirRefusals) {
+    ColumnChoice choice;
+    std::string message;
+    ASSERT_TRUE(ParseColumnChoice(" 3 ", choice, message)) << message;
+    EXPECT_EQ(choice.mode, ReadingMode::OneColumn);
+    EXPECT_EQ(choice.column, 3);
+    ASSERT_TRUE(ParseColumnChoice("{{{2}}}-{1}", choice, message)) << message;
+    EXPECT_EQ(choice.mode, ReadingMode::ColumnPattern);
+    EXPECT_EQ(choice.pattern.Build({"a", "b"}), std::optional<std::string>("{b}-a"));
+    EXPECT_EQ(choice.pattern.Build({"a"}), std::nullopt) << "a row without column 2";
+
+    const struct {
+        const char* text;
+        const char* messageStart;
+    } refused[] = {
+        {"{0}", "The column pattern \"{0}\" names column 0; columns are counted from {1} !"},
+        {"{x", "The column pattern \"{x\" has a { without its closing } !"},
+        {"{x} {2}", "The column pattern \"{x} {2}\" has {x} where a column number such as {1}"},
+        {"{-1}", "The column pattern \"{-1}\" has {-1} where a column number"},
+        {"Name {{1}}", "The column pattern \"Name {{1}}\" names no column such as {1} !"},
+        {"{1} }", "The column pattern \"{1} }\" has a } without its {"},
+        {"Name Town", "The column number \"Name Town\" is not a valid number !"},
+    };
+    for (const auto& c : refused) {
+        choice = ColumnChoice{};
+        EXPECT_FALSE(ParseColumnChoice(c.text, choice, message)) << c.text;
+        EXPECT_EQ(message.rfind(c.messageStart, 0), 0u) << message;
+        EXPECT_NE(message.find("pattern of columns such as {1} {2} ({3})"), std::string::npos)
+            << message;
+    }
+}
+
 TEST(DefaultDelimitersTest, BothSetsHoldTheSameSeventeenEntries) {
     auto import = ImportDefaultDelimiters();
     auto exported = ExportDefaultDelimiters();

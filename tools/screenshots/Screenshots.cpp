@@ -4,7 +4,8 @@
 //
 // The pictures follow the user guide's three tasks: one folder per client from a CSV file with
 // a copied template tree; a year of numbered monthly folders with template subfolders; checking
-// a run's result and undoing it. The paths page and an examples window come last.
+// a run's result and undoing it. The paths page, an examples window and the CSV file imported
+// under a pattern of columns come last.
 #include "helpers/DarkScheme.h"
 #include "helpers/StartedProgram.h"
 #include "ui/app/TfrmMain.h"
@@ -137,6 +138,24 @@ void ClientFolders(StartedProgram& program, Camera& camera) {
     camera.shoot(program.context->visualLog(PageKind::Strings), "visual-log");
 }
 
+/// The same CSV file imported under a pattern of columns: one name per row from three columns.
+void ColumnPatternImport(StartedProgram& program, Camera& camera) {
+    program.dialogs.answerOpen("f:\\Data\\clients.csv");
+    program.runner.expect("TfrmFileImport", [&camera](QDialog& dialog) {
+        dialog.show();
+        Press(dialog, "btnFileImportBrowse");
+        Press(dialog, "rdoFileImportSeparatedFile");
+        dialog.findChild<QComboBox*>("cboFileImportDelimiter")->setCurrentText(",");
+        Press(dialog, "rdoFileImportOneColumn");
+        dialog.findChild<QLineEdit*>("edtFileImportColumnNumber")->setText("{1} {2} ({3})");
+        Press(dialog, "btnFileImportFrom");
+        camera.shoot(dialog, "column-pattern");
+        dialog.hide();
+        return int(QDialog::Rejected);
+    });
+    program.click("btnVol02SmartImport");
+}
+
 /// The run of ClientFolders undone: the log shows what came back out.
 void UndoClientFolders(StartedProgram& program, Camera& camera) {
     program.click("btnVol02Undo");
@@ -216,6 +235,7 @@ int main(int argc, char** argv) {
     MonthlyFolders(program, camera);
     PathsPage(program, camera);
     ExamplesWindow(program, camera);
+    ColumnPatternImport(program, camera);
 
     for (const auto& message : program.prompt.shown())
         std::printf("message: %s\n  %s\n", message.title.c_str(), message.text.c_str());

@@ -171,13 +171,16 @@ lists::ReadingMode TfrmFileImport::readingMode() const {
 }
 
 void TfrmFileImport::btnFileImportFromClick() {
-    const auto mode = readingMode();
-    int column = 1;
-    std::string message;
-    if (mode == lists::ReadingMode::OneColumn &&
-        !lists::ParseColumnField(FromQt(edtFileImportColumnNumber_->text()), column, message)) {
-        services_.prompt.warn(message, kColumnTitle); // the preview is kept as it was
-        return;
+    auto mode = readingMode();
+    lists::ColumnChoice columns;
+    if (mode == lists::ReadingMode::OneColumn) {
+        std::string message;
+        if (!lists::ParseColumnChoice(FromQt(edtFileImportColumnNumber_->text()), columns,
+                                      message)) {
+            services_.prompt.warn(message, kColumnTitle); // the preview is kept as it was
+            return;
+        }
+        mode = columns.mode;
     }
     const std::optional<std::string> fileName = sourceFileName();
     if (!fileName)
@@ -187,7 +190,8 @@ void TfrmFileImport::btnFileImportFromClick() {
                               FromQt(cboFileImportDelimiter_->currentText()),
                               FromQt(cboFileImportQuotationMark_->currentText()),
                               chkFileImportAbandonQMarks_->isChecked());
-    reader.SetColumn(column);
+    reader.SetColumn(columns.column);
+    reader.SetPattern(std::move(columns.pattern));
     if (!reader.Read()) {
         const bool notText = reader.errorState() == lists::ImportNotText;
         services_.prompt.warn(notText ? kNotTextText : kOpenFailedText,
@@ -196,7 +200,10 @@ void TfrmFileImport::btnFileImportFromClick() {
     preview_.addMany(lists::PreviewValues(reader.takeResults()));
     showPreviewCount();
     applyImportEnabling();
-    services_.prompt.inform(WithEncodingNote(kBuiltText, reader.encoding()), kBuiltTitle);
+    std::string built = WithEncodingNote(kBuiltText, reader.encoding());
+    if (const std::string leftOut = lists::LeftOutRowsNote(reader.leftOutRows()); !leftOut.empty())
+        built += "\n" + leftOut;
+    services_.prompt.inform(built, kBuiltTitle);
 }
 
 void TfrmFileImport::showPreviewCount() {

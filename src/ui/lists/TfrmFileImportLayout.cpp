@@ -166,8 +166,11 @@ QWidget* TfrmFileImport::buildSettingsBox() {
     cboFileImportQuotationMark_ = Named(new QComboBox(box), "cboFileImportQuotationMark");
     rdoFileImportAllColumns_ = choice("All columns", "rdoFileImportAllColumns", box);
     rdoFileImportOneColumn_ = choice("Select a Column :", "rdoFileImportOneColumn", box);
-    edtFileImportColumnNumber_ = Named(new QLineEdit("1", box), "edtFileImportColumnNumber");
-    edtFileImportColumnNumber_->setMaximumWidth(60);
+    edtFileImportColumnNumber_ =
+        Named(new QLineEdit("1", box), "edtFileImportColumnNumber",
+              "The number of the column to import, or a pattern of columns such as {1} {2} "
+              "({3}): one entry per row, built from those columns.");
+    edtFileImportColumnNumber_->setMaximumWidth(140);
     UDFileImportColumnNumber_ = Named(
         new UpDownControl(edtFileImportColumnNumber_, 1, 100, UpDownControl::AtEnd::Wrap, box),
         "UDFileImportColumnNumber");

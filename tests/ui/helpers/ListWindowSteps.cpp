@@ -5,6 +5,7 @@
 #include "ui/lists/TfrmFileExport.h"
 
 #include <QAbstractButton>
+#include <QLineEdit>
 #include <QListView>
 #include <QPlainTextEdit>
 #include <QRadioButton>
@@ -64,6 +65,27 @@ void ScriptImport(StartedProgram& program, const std::string& file, const std::s
         Press(dialog, "btnFileImportBrowse");
         Press(dialog, "btnFileImportFrom");
         Press(dialog, accept ? "btnFileImportOk" : "btnFileImportCancel");
+        return dialog.result();
+    });
+}
+
+void ScriptColumnsImport(StartedProgram& program, const std::string& file,
+                         const std::string& content, const QString& columns) {
+    program.drives.makeFile(file, content);
+    program.dialogs.answerOpen(file);
+    if (!QString::fromStdString(file).endsWith(QLatin1String(".txt"), Qt::CaseInsensitive))
+        program.prompt.expect("Import File content.            Warnings no: 0311.",
+                              platform::MessageKind::Question, platform::PromptButton::Yes);
+    program.prompt.expect(kLoadedTitle, platform::MessageKind::Information);
+    program.prompt.expect(kBuiltTitle, platform::MessageKind::Information);
+    program.runner.expect("TfrmFileImport", [columns](QDialog& dialog) {
+        dialog.setResult(QDialog::Rejected);
+        Press(dialog, "btnFileImportBrowse");
+        Press(dialog, "rdoFileImportSeparatedFile");
+        Press(dialog, "rdoFileImportOneColumn");
+        dialog.findChild<QLineEdit*>(QStringLiteral("edtFileImportColumnNumber"))->setText(columns);
+        Press(dialog, "btnFileImportFrom");
+        Press(dialog, "btnFileImportOk");
         return dialog.result();
     });
 }

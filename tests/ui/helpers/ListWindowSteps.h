@@ -41,6 +41,12 @@ std::vector<std::string> ToEntries(const QStringList& list);
 void ScriptImport(StartedProgram& program, const std::string& file, const std::string& content,
                   bool accept = true);
 
+/// As ScriptImport with IMPORT, the preview built from a separated file (the first delimiter, a
+/// comma) under the column field's text, a number or a pattern of columns. A file not ending in
+/// .txt is taken at the window's question.
+void ScriptColumnsImport(StartedProgram& program, const std::string& file,
+                         const std::string& content, const QString& columns);
+
 /// Clicks the button (on the main window or a window it owns) with the export window scripted to
 /// record what it holds and close; gives what it held (shown false when it never opened).
 ExportSeen ExportThrough(StartedProgram& program, const char* button);

@@ -214,6 +214,11 @@ void TestFileImport::oneColumnAndTheColumnField_data() {
     QTest::newRow("beyond the up/down range") << "101" << false << QStringList{};
     QTest::newRow("not a number") << "two" << true << QStringList{"old"};
     QTest::newRow("below one") << "0" << true << QStringList{"old"};
+    QTest::newRow("pattern, empty columns keep their places")
+        << "{3}-{1}" << false << QStringList{"c-a", "z-x"};
+    QTest::newRow("pattern naming column 0") << "{0} {1}" << true << QStringList{"old"};
+    QTest::newRow("pattern with an unclosed brace") << "{x" << true << QStringList{"old"};
+    QTest::newRow("pattern naming no column") << "Name {{1}}" << true << QStringList{"old"};
 }
 
 void TestFileImport::oneColumnAndTheColumnField() {

@@ -365,6 +365,63 @@ private slots:
         }
     }
 
+    // A spreadsheet's rows, some columns quoted around the delimiter: the window's import under a
+    // pattern of columns and --columns give the same names and leave out the same rows.
+    void sameColumnsFileSameList() {
+        const char* const companies[] = {"Abbott Ltd", "\"Baker, Sons and Co\"", "Carter Group",
+                                         " \"Dale Foods\" "};
+        const char* const shownCompanies[] = {"Abbott Ltd", "Baker, Sons and Co", "Carter Group",
+                                              "Dale Foods"};
+        const char* const towns[] = {"Leeds", "\"York, North\"", " Hull "};
+        const char* const shownTowns[] = {"Leeds", "York, North", "Hull"};
+        std::string file = "\xEF\xBB\xBF";
+        Strings names;
+        for (int row = 0; row < 1000; ++row) {
+            const std::string number = std::to_string(1001 + row);
+            file += number + "," + companies[row % 4] + "," + towns[row % 3] + "\r\n";
+            names.push_back(number + " " + shownCompanies[row % 4] + " (" + shownTowns[row % 3] +
+                            ")");
+        }
+        file += "2001,Nobody\r\n2002,,Leeds\r\n2003,\"\",Hull\r\n";
+        std::sort(names.begin(), names.end());
+        QCOMPARE(names.front(), std::string("1001 Abbott Ltd (Leeds)"));
+        const std::string leftOut = "3 rows lacking a column of the pattern were left out.";
+
+        StartedProgram program;
+        program.chooseDestination("f:\\Out");
+        dirforge::testing::ScriptColumnsImport(program, "g:\\clients.csv", file,
+                                               QStringLiteral("{1} {2} ({3})"));
+        program.prompt.expect(
+            "Creating Folder(s).-From a String List.           Warning no: 20051.",
+            MessageKind::Warning);
+        program.click("btnVol02SmartImport");
+        VERIFY_SCRIPTS_DONE(program);
+        Strings window = program.page().includeList().entries();
+        std::sort(window.begin(), window.end());
+        const auto& shown = program.prompt.shown();
+        QVERIFY(std::any_of(shown.begin(), shown.end(), [&](const auto& message) {
+            return message.title.find("0451") != std::string::npos &&
+                   message.text.find("\n" + leftOut) != std::string::npos;
+        }));
+
+        TempDrives batchDrives;
+        batchDrives.makeFile("g:\\clients.csv", file);
+        batchDrives.makeFolder("f:\\Out");
+        const CliResult batch =
+            RunCli(batchDrives, {"strings", "--dest", "f:\\Out", "--names", "g:\\clients.csv",
+                                 "--columns", "{1} {2} ({3})", "--simulate", "--json"});
+        QCOMPARE(batch.status, 0);
+        Strings cli;
+        const nlohmann::json report = batch.json();
+        for (const nlohmann::json& target : report.at("lists").at("foldersCreated"))
+            cli.push_back(target.get<std::string>().substr(std::string("f:\\Out\\").size()));
+        std::sort(cli.begin(), cli.end());
+        QCOMPARE(window.size(), std::size_t(1000));
+        QCOMPARE(window, names);
+        QCOMPARE(cli, window);
+        QVERIFY2(batch.err.find(leftOut) != std::string::npos, batch.err.c_str());
+    }
+
     void savedProfileRunByTheCliMatchesThePage_data() {
         QTest::addColumn<Scenario>("scenario");
         QTest::newRow("attach nothing")
