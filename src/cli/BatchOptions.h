@@ -55,6 +55,8 @@ struct BatchOptions {
     std::vector<std::string> templates;
     std::vector<std::string> templateFiles;
     engine::_tagFoldersTemplateOptions templateOption;
+    /// Existing targets receive the structure too (only what is missing is made).
+    bool fillExisting = false;
 
     bool simulate = false;
     std::string journal;

@@ -1,5 +1,5 @@
-// Attaching to a folder the run has just created: copies of existing structures, or folders
-// built from template lines.
+// Attaching to a folder the run has just created (or, when existing folders are completed, to
+// one it found): copies of existing structures, or folders built from template lines.
 
 #include "core/PathChecks.h"
 #include "core/PathSafety.h"

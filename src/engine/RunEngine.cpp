@@ -207,10 +207,9 @@ void RunEngine::processTarget(const std::string& target, const std::string& numb
     if (!simulate_)
         anchorPoint_ = request_.page == PageKind::Paths ? FolderPart(core::NormalizePath(target))
                                                         : core::Trim(request_.destination);
-    const bool created = simulate_ ? simulatedCreate(target) : createTarget(target);
-    if (!created)
+    const bool attachable = simulate_ ? simulatedCreate(target) : createTarget(target);
+    if (!attachable)
         return;
-    RecordCreated(sink_, target);
     state_.copyTarget = target;
     attach(target, numberText);
 }
@@ -230,12 +229,18 @@ bool RunEngine::createTarget(const std::string& target) {
 bool RunEngine::recordTargetOutcome(const std::string& target, MakeOutcome outcome) {
     switch (outcome) {
     case MakeOutcome::Existed:
-        recordExisting(target);
-        return false;
+        if (!request_.fillExisting) {
+            recordExisting(target);
+            return false;
+        }
+        // Completed instead: the attach counts each part of the structure as it finds it.
+        RecordExisting(sink_, target, StructureTotals{});
+        return true;
     case MakeOutcome::Failed:
         RecordOther(sink_, target, itemTotals_, platform::TakeReason(kReasonNotMade));
         return false;
     case MakeOutcome::Made:
+        RecordCreated(sink_, target);
         break;
     }
     return true;

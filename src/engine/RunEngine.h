@@ -39,12 +39,13 @@ private:
     bool processNumbers();
     /// Records, creates (or counts) one composed target and attaches to it when new.
     void processTarget(const std::string& target, const std::string& numberText);
-    /// Creates a new target; false (and recorded) when it existed or could not be made.
+    /// Creates a new target; false (and recorded) when it gets no structure: it could not be
+    /// made, or it existed and existing folders are not completed.
     bool createTarget(const std::string& target);
-    /// The dry run's decision for a target; false (and recorded) when it would not be created.
+    /// The dry run's decision for a target, as createTarget's.
     bool simulatedCreate(const std::string& target);
     void recordExisting(const std::string& target);
-    /// Records a target that was there already or could not be made; true when it was made.
+    /// Records the target's outcome; true when the structure is attached to it.
     bool recordTargetOutcome(const std::string& target, MakeOutcome outcome);
     /// Makes a template subfolder, or (dry run) says what making it would come to.
     MakeOutcome makeSubfolder(const std::string& path);
