@@ -57,6 +57,8 @@ struct BatchOptions {
     engine::_tagFoldersTemplateOptions templateOption;
     /// Existing targets receive the structure too (only what is missing is made).
     bool fillExisting = false;
+    /// {name}, {item}, {date}, {yyyy}, {mm} and {dd} are replaced in names and structures.
+    bool tokens = false;
 
     bool simulate = false;
     std::string journal;

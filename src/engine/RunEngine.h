@@ -9,6 +9,7 @@
 #include "engine/RunAnchors.h"
 #include "engine/SimulatedTree.h"
 #include "engine/TargetComposer.h"
+#include "engine/TokenExpander.h"
 
 #include <cstdint>
 #include <string>
@@ -37,6 +38,13 @@ private:
     void processStringsItem(const std::string& item);
     void processPathsEntry(const std::string& entry);
     bool processNumbers();
+    /// The framing of one name: the run's, or with the tokens of item (ownName for {name})
+    /// replaced in prefix and suffix; null (and recorded under other reasons) when a
+    /// replacement cannot stand in a name.
+    const _tagVol0XParts* framingFor(const std::string& item, const std::string& ownName);
+    /// The paths page's prefix and suffix with item's tokens replaced; false (recorded) when
+    /// a replacement cannot stand in a name.
+    bool pathsFramingFor(const std::string& entry, std::string& prefix, std::string& suffix);
     /// Records, creates (or counts) one composed target and attaches to it when new.
     void processTarget(const std::string& target, const std::string& numberText);
     /// Creates a new target; false (and recorded) when it gets no structure: it could not be
@@ -76,6 +84,9 @@ private:
     FailureNotes failures_;
     StructureCopy copy_;
     _tagVol0XParts parts_;
+    /// With "Replace {name} and {date}": what the tokens stand for now, and one name's framing.
+    TokenValues tokens_;
+    _tagVol0XParts tokenParts_;
     /// What one name that is not created adds to the structure rows (none with Attach Nothing).
     StructureTotals itemTotals_;
     /// The numbers page's padding width, fixed once per run.
