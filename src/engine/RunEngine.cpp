@@ -147,7 +147,7 @@ void RunEngine::processStringsItem(const std::string& item) {
         RecordOther(sink_, item, itemTotals_, kReasonFullPathAsName);
         return;
     }
-    const _tagVol0XParts* parts = framingFor(item, LastElement(core::NormalizePath(item)));
+    const _tagVol0XParts* parts = framingFor(item);
     if (parts == nullptr)
         return;
     const std::string target = ComposeTarget(*parts, item);
@@ -172,10 +172,12 @@ void RunEngine::processPathsEntry(const std::string& entry) {
         RecordOther(sink_, entry, itemTotals_, kReasonNoDrive);
         return;
     }
-    std::string prefix = request_.prefix, suffix = request_.suffix;
-    if (request_.tokens && !pathsFramingFor(entry, prefix, suffix))
+    std::string tokenPrefix, tokenSuffix;
+    if (request_.tokens && !pathsFramingFor(entry, tokenPrefix, tokenSuffix))
         return;
-    const std::string target = ComposePathTarget(path, prefix, suffix, request_.hyphen);
+    const std::string target =
+        ComposePathTarget(path, request_.tokens ? tokenPrefix : request_.prefix,
+                          request_.tokens ? tokenSuffix : request_.suffix, request_.hyphen);
     if (core::DrivePart(target).empty())
         RecordOther(sink_, target, itemTotals_, kReasonNoDrive);
     else
@@ -197,7 +199,7 @@ bool RunEngine::processNumbers() {
         if (stopping())
             break;
         const std::string numberText = FormatIncreasedNumber(n, numbers.paddedZeroes, padWidth_);
-        if (const _tagVol0XParts* parts = framingFor(numberText, numberText))
+        if (const _tagVol0XParts* parts = framingFor(numberText))
             processTarget(JoinParts(*parts, numberText), numberText);
         progress_.advance();
     }
@@ -224,11 +226,11 @@ void RunEngine::processTarget(const std::string& target, const std::string& numb
     attach(target, numberText);
 }
 
-const _tagVol0XParts* RunEngine::framingFor(const std::string& item, const std::string& ownName) {
+const _tagVol0XParts* RunEngine::framingFor(const std::string& item) {
     if (!request_.tokens)
         return &parts_;
     tokens_.item = item;
-    tokens_.name = ownName;
+    tokens_.name = LastElement(core::NormalizePath(item));
     std::string refusal;
     const std::string prefix = ExpandTokens(request_.prefix, tokens_, &refusal);
     const std::string suffix = ExpandTokens(request_.suffix, tokens_, &refusal);

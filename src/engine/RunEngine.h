@@ -38,10 +38,10 @@ private:
     void processStringsItem(const std::string& item);
     void processPathsEntry(const std::string& entry);
     bool processNumbers();
-    /// The framing of one name: the run's, or with the tokens of item (ownName for {name})
-    /// replaced in prefix and suffix; null (and recorded under other reasons) when a
+    /// The framing of one name: the run's, or with the tokens of item (its last element for
+    /// {name}) replaced in prefix and suffix; null (and recorded under other reasons) when a
     /// replacement cannot stand in a name.
-    const _tagVol0XParts* framingFor(const std::string& item, const std::string& ownName);
+    const _tagVol0XParts* framingFor(const std::string& item);
     /// The paths page's prefix and suffix with item's tokens replaced; false (recorded) when
     /// a replacement cannot stand in a name.
     bool pathsFramingFor(const std::string& entry, std::string& prefix, std::string& suffix);
