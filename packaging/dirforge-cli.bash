@@ -33,7 +33,7 @@ _dirforge_cli() {
     esac
 
     local creation='--prefix --suffix --hyphen --attach --structure --copy --template --templates
-        --template-option --simulate --journal --json --profile --quiet --drive --help'
+        --template-option --fill-existing --tokens --simulate --journal --json --profile --quiet --drive --help'
     case $command in
         "") COMPREPLY=($(compgen -W 'strings paths numbers undo --drive --help --version' -- "$cur")) ;;
         strings) COMPREPLY=($(compgen -W "--dest --names --name --columns --delimiter --quote $creation" -- "$cur")) ;;

@@ -61,6 +61,10 @@ struct BatchOptions {
     std::vector<std::string> templates;
     std::vector<std::string> templateFiles;
     engine::_tagFoldersTemplateOptions templateOption;
+    /// Existing targets receive the structure too (only what is missing is made).
+    bool fillExisting = false;
+    /// {name}, {item}, {date}, {yyyy}, {mm} and {dd} are replaced in names and structures.
+    bool tokens = false;
 
     bool simulate = false;
     std::string journal;

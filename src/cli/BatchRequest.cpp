@@ -205,6 +205,8 @@ engine::RunRequest BuildRunRequest(const BatchOptions& options, const platform::
         request.structureLines = StructureFolders(options, fs, paths);
     else if (options.attach == AttachMode::TextTemplates)
         request.structureLines = TemplateLines(options, fs, paths, err);
+    request.fillExisting = options.fillExisting;
+    request.tokens = options.tokens;
     request.showVisualLog = false;
     request.showExplorer = false;
     engine::SetTemplateOptions(templateOptions, request.page, options.templateOption);

@@ -126,6 +126,11 @@ void AddCommonOptions(CLI::App& command, BatchOptions& options, CommonOptions& c
                                 .add_option("--template-option", templateOption,
                                             "How template lines are transformed (default: keep)")
                                 ->type_name("keep|drop-first|replace-first|replace-text=TEXT");
+    command.add_flag("--fill-existing", options.fillExisting,
+                     "Also complete folders that already exist: only what is missing is made");
+    command.add_flag("--tokens", options.tokens,
+                     "Replace {name}, {item}, {date}, {yyyy}, {mm} and {dd} in prefix, suffix, "
+                     "template lines, copied names and small text files");
     command.add_flag("--simulate", options.simulate,
                      "Only show what a run would do; nothing is written");
     command

@@ -102,6 +102,10 @@ void ApplyProfile(const settings::PageSetup& setup, BatchOptions& options) {
     if (!options.wasGiven("hyphen"))
         options.hyphen = choices.hyphen;
     ApplyAttach(choices, setup, options);
+    if (!options.wasGiven("fill-existing"))
+        options.fillExisting = choices.fillExisting;
+    if (!options.wasGiven("tokens"))
+        options.tokens = choices.tokens;
 }
 
 } // namespace dirforge::cli

@@ -70,8 +70,13 @@ MakeOutcome StructureCopy::copyFile(const std::string& item, const std::string& 
         reason_ = unread;
         return MakeOutcome::Failed;
     }
+    const platform::KeptContent* replaced = context_.tokens != nullptr && structure_ != nullptr
+                                                ? replacedContent(core::Trim(item))
+                                                : nullptr;
     const bool copied =
-        structure_ != nullptr
+        replaced != nullptr ? context_.anchors.writeFile(context_.anchorPoint, *replaced,
+                                                         core::Trim(target), identity)
+        : structure_ != nullptr
             ? context_.anchors.copyFile(context_.anchorPoint, *structure_, core::Trim(item),
                                         core::Trim(target), identity, memory_)
             : context_.anchors.copyFile(context_.anchorPoint, core::Trim(item), core::Trim(target),
@@ -140,7 +145,7 @@ void StructureCopy::walk(const std::string& source, const std::string& copyTarge
                          const StructureListing* listing) {
     CopyQueue.clear();
     const std::string root = core::Trim(source);
-    CopyQueue.push_back({root, std::string()});
+    CopyQueue.push_back({root, std::string(), copyTarget, std::string()});
     copyRoot(copyTarget, simulate);
     structure_ = !simulate && CopiesFiles(context_.variant) ? structureAt(root) : nullptr;
 
@@ -166,21 +171,18 @@ void StructureCopy::walk(const std::string& source, const std::string& copyTarge
             continue;
         }
         for (const platform::FolderEntry& entry : *entries) {
-            QueuedFolder child{folder.source + "\\" + entry.name,
-                               folder.relative.empty() ? entry.name
-                                                       : folder.relative + "\\" + entry.name};
-            const std::string target = copyTarget + "\\" + child.relative;
+            QueuedFolder child = childOf(folder, entry.name);
             switch (entry.kind) {
             case EntryKind::Folder:
                 if (outputInsideSource && IsSameOrBelow(ComparableForm(child.source), outputForm)) {
                     AddToCounter(context_.sink, CounterRow::Subfolders, CounterColumn::Other, 1);
                     break;
                 }
-                folderEntry(child, target, simulate);
+                folderEntry(child, simulate);
                 break;
             case EntryKind::File:
                 if (CopiesFiles(context_.variant))
-                    fileEntry(child.source, target, simulate);
+                    fileEntry(child, simulate);
                 break;
             case EntryKind::Link:
             case EntryKind::Other:
@@ -202,17 +204,62 @@ platform::AnchoredFolder* StructureCopy::structureAt(const std::string& root) {
     return found->second.get();
 }
 
-void StructureCopy::folderEntry(const QueuedFolder& child, const std::string& target,
-                                bool simulate) {
-    countFolder(makeFolder(target, simulate), target);
+StructureCopy::QueuedFolder StructureCopy::childOf(const QueuedFolder& folder,
+                                                   const std::string& name) const {
+    QueuedFolder child{folder.source + "\\" + name,
+                       folder.relative.empty() ? name : folder.relative + "\\" + name,
+                       std::string(), folder.refusal};
+    if (context_.tokens == nullptr) {
+        child.target = folder.target + "\\" + name;
+        return child;
+    }
+    std::string refusal;
+    child.target = folder.target + "\\" + ExpandTokens(name, *context_.tokens, &refusal);
+    if (child.refusal.empty())
+        child.refusal = std::move(refusal);
+    return child;
+}
+
+const platform::KeptContent* StructureCopy::replacedContent(const std::string& item) {
+    auto found = texts_.find(item);
+    if (found == texts_.end()) {
+        platform::KeptContent content;
+        const bool text = structure_->readFileBelow(item, kMostTokenTextBytes, content) &&
+                          IsTokenText(content.bytes);
+        platform::ForgetReason(); // a file that cannot be read here is copied as it is
+        found = texts_.emplace(item, text ? std::optional(std::move(content)) : std::nullopt).first;
+    }
+    if (!found->second || found->second->bytes.find('{') == std::string::npos)
+        return nullptr;
+    replaced_.bytes = ExpandTokens(found->second->bytes, *context_.tokens);
+    if (replaced_.bytes == found->second->bytes)
+        return nullptr;
+    replaced_.permissions = found->second->permissions;
+    return &replaced_;
+}
+
+void StructureCopy::folderEntry(const QueuedFolder& child, bool simulate) {
+    const std::string& target = child.target;
+    if (!child.refusal.empty()) {
+        AddToCounter(context_.sink, CounterRow::Subfolders, CounterColumn::Other, 1);
+        noteFailure(FailureCause::SubfolderNotMade, target, child.refusal);
+    } else {
+        countFolder(makeFolder(target, simulate), target);
+    }
     // Descend in every case: below a folder that could not be made, the entries fail in turn.
     CopyQueue.push_back(child);
 }
 
-void StructureCopy::fileEntry(const std::string& item, const std::string& target, bool simulate) {
+void StructureCopy::fileEntry(const QueuedFolder& child, bool simulate) {
+    const std::string& item = child.source;
+    const std::string& target = child.target;
     const RunKindTitles& titles = context_.titles;
     platform::FileIdentity identity;
-    switch (copyFile(item, target, simulate, identity)) {
+    if (!child.refusal.empty())
+        reason_ = child.refusal;
+    const MakeOutcome outcome =
+        child.refusal.empty() ? copyFile(item, target, simulate, identity) : MakeOutcome::Failed;
+    switch (outcome) {
     case MakeOutcome::Made:
         RecordCreatedFile(context_.sink, target);
         if (!simulate && context_.sink.journal)

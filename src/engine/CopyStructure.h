@@ -9,11 +9,13 @@
 #include "engine/SimulatedTree.h"
 #include "engine/StructureSnapshot.h"
 #include "engine/StructureTotals.h"
+#include "engine/TokenExpander.h"
 #include "platform/FileSystem.h"
 #include "platform/Prompt.h"
 
 #include <deque>
 #include <memory>
+#include <optional>
 #include <string>
 #include <unordered_map>
 #include <vector>
@@ -36,6 +38,9 @@ struct CopyContext {
     SimulatedTree* simulated = nullptr;
     /// Where items that could not be made or read are noted for the run's closing warnings.
     FailureNotes* failures = nullptr;
+    /// The tokens replaced in the names of the copy and in its small text files (null: all is
+    /// copied as it is).
+    const TokenValues* tokens = nullptr;
 };
 
 /// Copies structures into new folders, one copy at a time. Symbolic links in a structure are
@@ -53,10 +58,13 @@ public:
                                const StructureListing* listing = nullptr);
 
 private:
-    /// A source folder still to enumerate and its path relative to the structure root.
+    /// A source folder still to enumerate, its path relative to the structure root and the
+    /// folder of the copy it becomes; refusal says why that folder's name cannot be used.
     struct QueuedFolder {
         std::string source;
         std::string relative;
+        std::string target;
+        std::string refusal;
     };
 
     void copyRoot(const std::string& copyTarget, bool simulate);
@@ -73,8 +81,13 @@ private:
     /// The dry run's look at what the real copy will read: the cause when the structure's file
     /// cannot be opened for reading, empty when it can (asked once per file for the run).
     const std::string& unreadable(const std::string& item);
-    void folderEntry(const QueuedFolder& child, const std::string& target, bool simulate);
-    void fileEntry(const std::string& item, const std::string& target, bool simulate);
+    /// The folder of the copy an entry of folder becomes, its tokens replaced when asked.
+    QueuedFolder childOf(const QueuedFolder& folder, const std::string& name) const;
+    void folderEntry(const QueuedFolder& child, bool simulate);
+    void fileEntry(const QueuedFolder& child, bool simulate);
+    /// The content a text file of the structure gets with its tokens replaced; null when the
+    /// file is copied as it is (not small UTF-8 text, or no token in it).
+    const platform::KeptContent* replacedContent(const std::string& item);
     void linkEntry(const std::string& item, const platform::FolderEntry& entry);
     /// The structure at root, held open for the run's copies of its files; null when it cannot
     /// be opened (its files are then copied by their paths).
@@ -95,6 +108,10 @@ private:
     std::string reason_;
     /// The dry run's answers of unreadable, by structure file.
     std::unordered_map<std::string, std::string> readable_;
+    /// The structure's text files as read once (nullopt: copied as they are), and the content
+    /// with the tokens of the current target replaced.
+    std::unordered_map<std::string, std::optional<platform::KeptContent>> texts_;
+    platform::KeptContent replaced_;
 };
 
 } // namespace dirforge::engine

@@ -230,6 +230,13 @@ bool RunAnchors::copyFile(const std::string& chosen, platform::AnchoredFolder& f
     });
 }
 
+bool RunAnchors::writeFile(const std::string& chosen, const platform::KeptContent& content,
+                           const std::string& target, platform::FileIdentity& identity) {
+    return journaledCopy(chosen, target, identity, [&](platform::AnchoredFolder& anchor) {
+        return anchor.writeFileInto(target, content, &identity);
+    });
+}
+
 void RunAnchors::releaseFolders(const std::string& chosen) {
     if (last_ != nullptr && chosen == lastChosen_)
         last_->anchor->releaseFolders();

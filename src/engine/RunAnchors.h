@@ -62,6 +62,9 @@ public:
     bool copyFile(const std::string& chosen, platform::AnchoredFolder& from,
                   const std::string& source, const std::string& target,
                   platform::FileIdentity& identity, platform::CopyMemory& memory);
+    /// Writes content to target below the point chosen, exclusively, journaled as a copy is.
+    bool writeFile(const std::string& chosen, const platform::KeptContent& content,
+                   const std::string& target, platform::FileIdentity& identity);
     /// Lets go of the folders below the point chosen held for the files made in them.
     void releaseFolders(const std::string& chosen);
     /// Fills in the identities of the folders made so far that creating left for later; a run

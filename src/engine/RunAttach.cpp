@@ -1,5 +1,5 @@
-// Attaching to a folder the run has just created: copies of existing structures, or folders
-// built from template lines.
+// Attaching to a folder the run has just created (or, when existing folders are completed, to
+// one it found): copies of existing structures, or folders built from template lines.
 
 #include "core/PathChecks.h"
 #include "core/PathSafety.h"
@@ -69,8 +69,17 @@ void RunEngine::attachStructures(const std::string& target) {
             RecordStructureNotCopied(sink_, listing->totals);
             continue;
         }
+        std::string mainFolder = LastElement(root), refusal;
+        if (request_.tokens)
+            mainFolder = ExpandTokens(mainFolder, tokens_, &refusal);
         const std::string destination =
-            CopiesMainFolder(request_.copyVariant) ? target + "\\" + LastElement(root) : target;
+            CopiesMainFolder(request_.copyVariant) ? target + "\\" + mainFolder : target;
+        if (!refusal.empty() && CopiesMainFolder(request_.copyVariant)) {
+            RecordStructureNotCopied(sink_, listing->totals);
+            RecordReason(sink_, destination, refusal);
+            failures_.note(FailureCause::SubfolderNotMade, destination, refusal);
+            continue;
+        }
         state_.copyTarget = WithoutTrailingBackslash(destination);
         if (simulate_)
             copy_.SimulateCopyStructure(source, state_.copyTarget, listing);
@@ -85,7 +94,13 @@ void RunEngine::attachTemplates(const std::string& target, const std::string& nu
         state_.results.clearUndoRetry();
     const bool numbered =
         request_.page == PageKind::Numbers && request_.numbers.addNumbersToSubfolders;
-    for (const std::string& line : request_.structureLines) {
+    for (const std::string& listed : request_.structureLines) {
+        std::string refusal;
+        const std::string line = request_.tokens ? ExpandTokens(listed, tokens_, &refusal) : listed;
+        if (!refusal.empty()) {
+            RecordOtherSubfolder(sink_, listed, refusal);
+            continue;
+        }
         std::string message;
         if (!core::CheckSameSource(target, line, message)) {
             services_.prompt.warn(message, titles_.sameSourceTemplates);

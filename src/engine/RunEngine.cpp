@@ -34,9 +34,11 @@ RunEngine::RunEngine(const RunRequest& request, PageRunState& state, const RunSe
       anchors_(services.fs, state.results), simulated_(services.fs),
       copy_(CopyContext{services.fs, services.prompt, sink_, state.fileSizes, request.copyVariant,
                         titles_, anchors_, anchorPoint_, simulate ? &simulated_ : nullptr,
-                        &failures_}),
+                        &failures_, request.tokens ? &tokens_ : nullptr}),
       progress_(services.observer, 0) {
     anchors_.setJournal(journal_);
+    if (request.tokens)
+        tokens_.date = request.runDate.empty() ? TodayText() : request.runDate;
 }
 
 bool RunEngine::stopping() {
@@ -145,7 +147,10 @@ void RunEngine::processStringsItem(const std::string& item) {
         RecordOther(sink_, item, itemTotals_, kReasonFullPathAsName);
         return;
     }
-    const std::string target = ComposeTarget(parts_, item);
+    const _tagVol0XParts* parts = framingFor(item);
+    if (parts == nullptr)
+        return;
+    const std::string target = ComposeTarget(*parts, item);
     if (core::DrivePart(target).empty())
         RecordOther(sink_, target, itemTotals_, kReasonNoDrive);
     else
@@ -167,8 +172,12 @@ void RunEngine::processPathsEntry(const std::string& entry) {
         RecordOther(sink_, entry, itemTotals_, kReasonNoDrive);
         return;
     }
+    std::string tokenPrefix, tokenSuffix;
+    if (request_.tokens && !pathsFramingFor(entry, tokenPrefix, tokenSuffix))
+        return;
     const std::string target =
-        ComposePathTarget(path, request_.prefix, request_.suffix, request_.hyphen);
+        ComposePathTarget(path, request_.tokens ? tokenPrefix : request_.prefix,
+                          request_.tokens ? tokenSuffix : request_.suffix, request_.hyphen);
     if (core::DrivePart(target).empty())
         RecordOther(sink_, target, itemTotals_, kReasonNoDrive);
     else
@@ -190,7 +199,8 @@ bool RunEngine::processNumbers() {
         if (stopping())
             break;
         const std::string numberText = FormatIncreasedNumber(n, numbers.paddedZeroes, padWidth_);
-        processTarget(JoinParts(parts_, numberText), numberText);
+        if (const _tagVol0XParts* parts = framingFor(numberText))
+            processTarget(JoinParts(*parts, numberText), numberText);
         progress_.advance();
     }
     return true;
@@ -207,12 +217,42 @@ void RunEngine::processTarget(const std::string& target, const std::string& numb
     if (!simulate_)
         anchorPoint_ = request_.page == PageKind::Paths ? FolderPart(core::NormalizePath(target))
                                                         : core::Trim(request_.destination);
-    const bool created = simulate_ ? simulatedCreate(target) : createTarget(target);
-    if (!created)
+    const bool attachable = simulate_ ? simulatedCreate(target) : createTarget(target);
+    if (!attachable)
         return;
-    RecordCreated(sink_, target);
     state_.copyTarget = target;
+    if (request_.tokens)
+        tokens_.name = core::Trim(LastElement(core::NormalizePath(target)));
     attach(target, numberText);
+}
+
+const _tagVol0XParts* RunEngine::framingFor(const std::string& item) {
+    if (!request_.tokens)
+        return &parts_;
+    tokens_.item = item;
+    tokens_.name = LastElement(core::NormalizePath(item));
+    std::string refusal;
+    const std::string prefix = ExpandTokens(request_.prefix, tokens_, &refusal);
+    const std::string suffix = ExpandTokens(request_.suffix, tokens_, &refusal);
+    if (!refusal.empty()) {
+        RecordOther(sink_, JoinParts(parts_, item), itemTotals_, refusal);
+        return nullptr;
+    }
+    tokenParts_ = BuildDestinationParts(request_.destination, prefix, suffix, request_.hyphen);
+    return &tokenParts_;
+}
+
+bool RunEngine::pathsFramingFor(const std::string& entry, std::string& prefix,
+                                std::string& suffix) {
+    tokens_.item = entry;
+    tokens_.name = BuildPathParts(entry, {}, {}, false).name;
+    std::string refusal;
+    prefix = ExpandTokens(request_.prefix, tokens_, &refusal);
+    suffix = ExpandTokens(request_.suffix, tokens_, &refusal);
+    if (refusal.empty())
+        return true;
+    RecordOther(sink_, entry, itemTotals_, refusal);
+    return false;
 }
 
 void RunEngine::recordExisting(const std::string& target) {
@@ -230,12 +270,18 @@ bool RunEngine::createTarget(const std::string& target) {
 bool RunEngine::recordTargetOutcome(const std::string& target, MakeOutcome outcome) {
     switch (outcome) {
     case MakeOutcome::Existed:
-        recordExisting(target);
-        return false;
+        if (!request_.fillExisting) {
+            recordExisting(target);
+            return false;
+        }
+        // Completed instead: the attach counts each part of the structure as it finds it.
+        RecordExisting(sink_, target, StructureTotals{});
+        return true;
     case MakeOutcome::Failed:
         RecordOther(sink_, target, itemTotals_, platform::TakeReason(kReasonNotMade));
         return false;
     case MakeOutcome::Made:
+        RecordCreated(sink_, target);
         break;
     }
     return true;

@@ -9,6 +9,7 @@
 #include "engine/RunAnchors.h"
 #include "engine/SimulatedTree.h"
 #include "engine/TargetComposer.h"
+#include "engine/TokenExpander.h"
 
 #include <cstdint>
 #include <string>
@@ -37,14 +38,22 @@ private:
     void processStringsItem(const std::string& item);
     void processPathsEntry(const std::string& entry);
     bool processNumbers();
+    /// The framing of one name: the run's, or with the tokens of item (its last element for
+    /// {name}) replaced in prefix and suffix; null (and recorded under other reasons) when a
+    /// replacement cannot stand in a name.
+    const _tagVol0XParts* framingFor(const std::string& item);
+    /// The paths page's prefix and suffix with item's tokens replaced; false (recorded) when
+    /// a replacement cannot stand in a name.
+    bool pathsFramingFor(const std::string& entry, std::string& prefix, std::string& suffix);
     /// Records, creates (or counts) one composed target and attaches to it when new.
     void processTarget(const std::string& target, const std::string& numberText);
-    /// Creates a new target; false (and recorded) when it existed or could not be made.
+    /// Creates a new target; false (and recorded) when it gets no structure: it could not be
+    /// made, or it existed and existing folders are not completed.
     bool createTarget(const std::string& target);
-    /// The dry run's decision for a target; false (and recorded) when it would not be created.
+    /// The dry run's decision for a target, as createTarget's.
     bool simulatedCreate(const std::string& target);
     void recordExisting(const std::string& target);
-    /// Records a target that was there already or could not be made; true when it was made.
+    /// Records the target's outcome; true when the structure is attached to it.
     bool recordTargetOutcome(const std::string& target, MakeOutcome outcome);
     /// Makes a template subfolder, or (dry run) says what making it would come to.
     MakeOutcome makeSubfolder(const std::string& path);
@@ -75,6 +84,9 @@ private:
     FailureNotes failures_;
     StructureCopy copy_;
     _tagVol0XParts parts_;
+    /// With "Replace {name} and {date}": what the tokens stand for now, and one name's framing.
+    TokenValues tokens_;
+    _tagVol0XParts tokenParts_;
     /// What one name that is not created adds to the structure rows (none with Attach Nothing).
     StructureTotals itemTotals_;
     /// The numbers page's padding width, fixed once per run.

@@ -48,6 +48,13 @@ struct RunRequest {
     bool showVisualLog = true;
     /// "Show Explorer": open the destination when the run ends (the paths page has none).
     bool showExplorer = true;
+    /// "Also complete folders that already exist.": an existing target still counts as existing
+    /// and receives the structure too, each missing part made, nothing there touched.
+    bool fillExisting = false;
+    /// "Replace {name} and {date} in names and structures." (TokenExpander).
+    bool tokens = false;
+    /// The run's date as yyyy-mm-dd for {date}; empty: today's local date when the run starts.
+    std::string runDate;
     /// The application's template options; a missing page reads as the default record.
     const MAP_FOLDER_TEMPLATE_OPTIONS* templateOptions = nullptr;
 

@@ -71,6 +71,14 @@ public:
     virtual bool copyFileFrom(AnchoredFolder& from, const std::string& source,
                               const std::string& target, FileIdentity* identity,
                               CopyMemory& memory) = 0;
+    /// Reads the regular file `source` below this anchor (not through a link) into content,
+    /// with its permission bits; false when it cannot be read or holds more than most bytes.
+    virtual bool readFileBelow(const std::string& source, std::uint64_t most,
+                               KeptContent& content) = 0;
+    /// Writes content to target, created exclusively below the anchor with the content's
+    /// permission bits, as copyFileInto creates its copy; *identity is the new file's.
+    virtual bool writeFileInto(const std::string& target, const KeptContent& content,
+                               FileIdentity* identity) = 0;
     /// Closes the folder handles held below the anchor for the files made in them.
     virtual void releaseFolders() = 0;
     /// Deletes the file at path when it is the recorded one, unchanged since the copy.

@@ -147,6 +147,32 @@ public:
                                   identity_.device, identity, memory);
     }
 
+    bool readFileBelow(const std::string& source, std::uint64_t most,
+                       KeptContent& content) override {
+        std::vector<std::string>& rel = sourceScratch_;
+        if (!relativeOf(source, rel, false) || rel.empty())
+            return false;
+        const int folder = folders_.open(handle_.get(), joined(rel, rel.size() - 1));
+        if (folder < 0) {
+            NoteError(errno);
+            return false;
+        }
+        return ReadSmallFile(folder, rel.back().c_str(), most, content);
+    }
+
+    bool writeFileInto(const std::string& target, const KeptContent& content,
+                       FileIdentity* identity) override {
+        std::vector<std::string>& rel = scratch_;
+        if (!relativeOf(target, rel, true) || rel.empty())
+            return false;
+        const int parent = folders_.open(handle_.get(), joined(rel, rel.size() - 1));
+        if (parent < 0) {
+            NoteError(errno);
+            return false;
+        }
+        return WriteNewFile(parent, rel.back().c_str(), content, identity);
+    }
+
     void releaseFolders() override { folders_.clear(); }
 
     std::unique_ptr<AnchoredFolder> openFolder(const std::string& path,

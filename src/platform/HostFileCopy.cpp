@@ -158,6 +158,44 @@ private:
 
 } // namespace
 
+bool WriteNewFile(int folder, const char* name, const KeptContent& content,
+                  FileIdentity* identity) {
+    Fd out(::openat(folder, name, O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC,
+                    content.permissions));
+    if (!out.valid()) {
+        NoteError(errno, folder, name);
+        return false;
+    }
+    FileIdentity made;
+    const bool written = ::fchmod(out.get(), content.permissions) == 0 &&
+                         WriteAll(out.get(), content.bytes.data(), content.bytes.size()) &&
+                         KnownIdentityOf(out.get(), made, Freshness::Asked) && out.reset();
+    if (!written) {
+        const int error = errno;
+        NoteError(error, folder, name);
+        out.reset();
+        ::unlinkat(folder, name, 0); // only the file made here
+        return false;
+    }
+    if (identity != nullptr)
+        *identity = made;
+    return true;
+}
+
+bool ReadSmallFile(int folder, const char* name, std::uint64_t most, KeptContent& content) {
+    Fd in(::openat(folder, name, O_RDONLY | O_NOFOLLOW | O_CLOEXEC));
+    SourceFacts facts;
+    if (!in.valid() || !FactsOf(in.get(), facts)) {
+        NoteUnreadable(errno, folder, name);
+        return false;
+    }
+    if (facts.size > most)
+        return false;
+    content.permissions = facts.permissions;
+    content.device = facts.device;
+    return ReadUpTo(in.get(), most + 1, content.bytes) && content.bytes.size() <= most;
+}
+
 bool CopyFileBetween(const CopyEnds& ends, const std::string& key, CopyMemory& memory,
                      FileIdentity* identity) {
     return CopyOne(ends, key, memory).run(identity);

@@ -26,4 +26,13 @@ struct CopyEnds {
 bool CopyFileBetween(const CopyEnds& ends, const std::string& key, CopyMemory& memory,
                      FileIdentity* identity);
 
+/// Writes content to a new file name in folder, created exclusively with the content's
+/// permission bits. On failure nothing is left that this call made; the cause is noted.
+bool WriteNewFile(int folder, const char* name, const KeptContent& content, FileIdentity* identity);
+
+/// Reads the regular file name in folder (never through a final link) into content, with its
+/// permission bits and device; false (the cause noted) when it cannot be read or holds more than
+/// most bytes.
+bool ReadSmallFile(int folder, const char* name, std::uint64_t most, KeptContent& content);
+
 } // namespace dirforge::platform

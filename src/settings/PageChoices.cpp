@@ -86,6 +86,8 @@ PageChoices ChoicesOf(const StringsPageSettings& p) {
     c.hyphen = p.chkVol02Hyphen != 0;
     c.structures = p.lstVol02AddFolderStructure;
     c.showVisualLog = p.chkVol02ViewDetailedResults != 0;
+    c.fillExisting = p.chkVol02FillExisting != 0;
+    c.tokens = p.chkVol02Tokens != 0;
     c.showExplorer = p.chkVol02ViewDestFolder != 0;
     return c;
 }
@@ -97,6 +99,8 @@ PageChoices ChoicesOf(const PathsPageSettings& p) {
     c.hyphen = p.chkVol04Hyphen != 0;
     c.structures = p.lstVol04AddFolderStructure;
     c.showVisualLog = p.chkVol04ViewDetailedResults != 0;
+    c.fillExisting = p.chkVol04FillExisting != 0;
+    c.tokens = p.chkVol04Tokens != 0;
     return c;
 }
 
@@ -107,6 +111,8 @@ PageChoices ChoicesOf(const NumbersPageSettings& p) {
     c.hyphen = p.chkVol03Hyphen != 0;
     c.structures = p.lstVol03AddFolderStructure;
     c.showVisualLog = p.chkVol03ViewDetailedResults != 0;
+    c.fillExisting = p.chkVol03FillExisting != 0;
+    c.tokens = p.chkVol03Tokens != 0;
     c.showExplorer = p.chkVol03ViewDestFolder != 0;
     return c;
 }
@@ -118,6 +124,8 @@ void StoreChoices(const PageChoices& c, StringsPageSettings& p) {
     p.chkVol02Hyphen = c.hyphen ? 1 : 0;
     p.lstVol02AddFolderStructure = c.structures;
     p.chkVol02ViewDetailedResults = c.showVisualLog ? 1 : 0;
+    p.chkVol02FillExisting = c.fillExisting ? 1 : 0;
+    p.chkVol02Tokens = c.tokens ? 1 : 0;
     p.chkVol02ViewDestFolder = c.showExplorer ? 1 : 0;
 }
 
@@ -128,6 +136,8 @@ void StoreChoices(const PageChoices& c, PathsPageSettings& p) {
     p.chkVol04Hyphen = c.hyphen ? 1 : 0;
     p.lstVol04AddFolderStructure = c.structures;
     p.chkVol04ViewDetailedResults = c.showVisualLog ? 1 : 0;
+    p.chkVol04FillExisting = c.fillExisting ? 1 : 0;
+    p.chkVol04Tokens = c.tokens ? 1 : 0;
 }
 
 void StoreChoices(const PageChoices& c, NumbersPageSettings& p) {
@@ -137,6 +147,8 @@ void StoreChoices(const PageChoices& c, NumbersPageSettings& p) {
     p.chkVol03Hyphen = c.hyphen ? 1 : 0;
     p.lstVol03AddFolderStructure = c.structures;
     p.chkVol03ViewDetailedResults = c.showVisualLog ? 1 : 0;
+    p.chkVol03FillExisting = c.fillExisting ? 1 : 0;
+    p.chkVol03Tokens = c.tokens ? 1 : 0;
     p.chkVol03ViewDestFolder = c.showExplorer ? 1 : 0;
 }
 

@@ -21,6 +21,9 @@ struct PageChoices {
     std::vector<std::string> structures;
     bool showVisualLog = true;
     bool showExplorer = true; ///< the paths page has no such box and keeps this true
+    /// The choices kept in profiles only: completing existing folders, replacing tokens.
+    bool fillExisting = false;
+    bool tokens = false;
 
     bool operator==(const PageChoices&) const = default;
 };

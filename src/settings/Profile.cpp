@@ -5,6 +5,7 @@
 #include "settings/SettingsRecords.h"
 
 #include <algorithm>
+#include <array>
 
 namespace dirforge::settings {
 
@@ -24,6 +25,45 @@ PageSetup SetupOf(const SettingsStore& store) {
     return {store.strings, store.paths, store.numbers, store.templateOptions};
 }
 
+/// The choices a profile carries beyond the records of the settings file: one number record
+/// each, after the page records and before the end marker.
+struct ProfileOnlyRecord {
+    std::int32_t number;
+    const char* key;
+};
+
+constexpr std::array<ProfileOnlyRecord, 6> kProfileOnlyRecords{{{950, "VOL02FILL"},
+                                                                {951, "VOL02TOKEN"},
+                                                                {952, "VOL04FILL"},
+                                                                {953, "VOL04TOKEN"},
+                                                                {954, "VOL03FILL"},
+                                                                {955, "VOL03TOKEN"}}};
+
+bool IsProfileOnly(std::int32_t number) {
+    return std::any_of(kProfileOnlyRecords.begin(), kProfileOnlyRecords.end(),
+                       [number](const ProfileOnlyRecord& r) { return r.number == number; });
+}
+
+/// The slot of a profile-only record in setup (PageSetup or const PageSetup); null for others.
+template <typename Setup> auto* ProfileOnlySlot(Setup& setup, std::int32_t number) {
+    switch (number) {
+    case 950:
+        return &setup.strings.chkVol02FillExisting;
+    case 951:
+        return &setup.strings.chkVol02Tokens;
+    case 952:
+        return &setup.paths.chkVol04FillExisting;
+    case 953:
+        return &setup.paths.chkVol04Tokens;
+    case 954:
+        return &setup.numbers.chkVol03FillExisting;
+    case 955:
+        return &setup.numbers.chkVol03Tokens;
+    default:
+        return decltype(&setup.strings.chkVol02Tokens){nullptr};
+    }
+}
+
 bool IsKnownRecord(std::int32_t number) {
     static const SettingsStore layoutOwner;
     static const auto bindings = BindRecords(layoutOwner);
@@ -36,7 +76,7 @@ bool IsKnownRecord(std::int32_t number) {
 bool IsPageRecord(std::int32_t number) {
     return number == 28 || number == 29 || (number >= 31 && number <= 64) ||
            (number >= 77 && number <= 81) || number == 125 || (number >= 128 && number <= 134) ||
-           (number >= 152 && number <= 155);
+           (number >= 152 && number <= 155) || IsProfileOnly(number);
 }
 
 std::string WriteProfileRecords(const PageSetup& setup) {
@@ -45,6 +85,10 @@ std::string WriteProfileRecords(const PageSetup& setup) {
     for (std::size_t at = 0; at + kRecordSize <= all.size(); at += kRecordSize) {
         const std::int32_t number =
             RecordReader(std::string_view(all).substr(at, kRecordSize)).number();
+        if (number == kEndMarkerRecord)
+            for (const ProfileOnlyRecord& record : kProfileOnlyRecords)
+                RecordWriter(out, record.number, record.key)
+                    .value(*ProfileOnlySlot(setup, record.number));
         if (IsPageRecord(number) || number == kEndMarkerRecord)
             out.append(all, at, kRecordSize);
     }
@@ -57,10 +101,11 @@ std::optional<PageSetup> ReadProfileRecords(std::string_view bytes, std::string&
         return std::nullopt;
     }
     std::string pageRecords;
+    std::vector<std::pair<std::int32_t, std::int32_t>> choices; // number, value
     for (std::size_t at = 0; at < bytes.size(); at += kRecordSize) {
         const std::string_view record = bytes.substr(at, kRecordSize);
         const std::int32_t number = RecordReader(record).number();
-        if (!IsKnownRecord(number)) {
+        if (!IsKnownRecord(number) && !IsProfileOnly(number)) {
             reason = "it is not a settings file (record " + std::to_string(at / kRecordSize + 1) +
                      " has the unknown number " + std::to_string(number) + ")";
             return std::nullopt;
@@ -71,13 +116,18 @@ std::optional<PageSetup> ReadProfileRecords(std::string_view bytes, std::string&
                           : "it is damaged: an end marker stands before its last record";
             return std::nullopt;
         }
-        if (IsPageRecord(number))
+        if (IsProfileOnly(number))
+            choices.emplace_back(number, RecordReader(record).value());
+        else if (IsPageRecord(number))
             pageRecords.append(record);
     }
     SettingsStore store;
     ResetStoreLists(store);
     ReadSettingsRecords(pageRecords, store);
-    return SetupOf(store);
+    PageSetup setup = SetupOf(store);
+    for (const auto& [number, value] : choices)
+        *ProfileOnlySlot(setup, number) = value != 0 ? 1 : 0;
+    return setup;
 }
 
 bool SaveProfile(const PageSetup& setup, const std::string& path, platform::FileSystem& files) {

@@ -23,7 +23,8 @@ struct PageSetup {
     bool operator==(const PageSetup&) const = default;
 };
 
-/// Whether a record number holds a page control, list, structure, template option or history.
+/// Whether a record number holds a page control, list, structure, template option or history
+/// (the choices kept in profiles only among them).
 bool IsPageRecord(std::int32_t number);
 
 /// The page records of setup in file order, the end marker last.

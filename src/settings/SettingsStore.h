@@ -74,6 +74,10 @@ struct StringsPageSettings {
     std::string cboVol02DestFoldersText;                       // 152
     std::string edtVol02AddToList;                             // 154
 
+    // Kept in profiles only (record numbers beyond the settings file's), never in default.set.
+    std::int32_t chkVol02FillExisting = 0;
+    std::int32_t chkVol02Tokens = 0;
+
     bool operator==(const StringsPageSettings&) const = default;
 };
 
@@ -94,6 +98,10 @@ struct PathsPageSettings {
     TextList lstVol04ExcludeFolderList;                        // 133
     TextList lstVol04AddFolderStructure;                       // 134
     std::string edtVol04AddToList;                             // 155
+
+    // Kept in profiles only (record numbers beyond the settings file's), never in default.set.
+    std::int32_t chkVol04FillExisting = 0;
+    std::int32_t chkVol04Tokens = 0;
 
     bool operator==(const PathsPageSettings&) const = default;
 };
@@ -119,6 +127,10 @@ struct NumbersPageSettings {
     std::int32_t chkVol03ViewDetailedResults = 1;              // 81
     TextList lstVol03AddFolderStructure;                       // 131
     std::string cboVol03DestFoldersText;                       // 153
+
+    // Kept in profiles only (record numbers beyond the settings file's), never in default.set.
+    std::int32_t chkVol03FillExisting = 0;
+    std::int32_t chkVol03Tokens = 0;
 
     bool operator==(const NumbersPageSettings&) const = default;
 };

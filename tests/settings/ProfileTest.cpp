@@ -18,7 +18,8 @@ using dirforge::engine::CopyVariant;
 
 namespace {
 
-/// A set-up with every page record away from its initial value.
+/// A set-up with every page record away from its initial value, the choices kept in profiles
+/// only among them.
 PageSetup busySetup() {
     PageSetup setup;
     setup.strings.cboVol02DestFoldersHistory = {"f:\\Out", "g:\\Old"};
@@ -35,6 +36,8 @@ PageSetup busySetup() {
                   CopyVariant::SubFoldersOnlyWithFiles,
                   {"\\Docs\\In"},
                   false,
+                  false,
+                  true,
                   false},
                  setup.strings);
     setup.paths.lstVol04IncludeFolderList = {"f:\\A\\B", "g:\\C"};
@@ -45,6 +48,8 @@ PageSetup busySetup() {
                   AttachMode::Nothing,
                   CopyVariant::MainFolderWithoutFiles,
                   {},
+                  false,
+                  true,
                   false,
                   true},
                  setup.paths);
@@ -61,7 +66,9 @@ PageSetup busySetup() {
                   CopyVariant::MainFolderWithFiles,
                   {"g:\\Tpl"},
                   true,
-                  false},
+                  false,
+                  true,
+                  true},
                  setup.numbers);
     setup.templateOptions[1] = {0, 0, "", 1, 0};
     setup.templateOptions[2] = {0, 1, "Customer", 0, 0};

@@ -241,6 +241,15 @@ public:
         memory.setCloneCall(std::move(kept));
         return copied;
     }
+    bool readFileBelow(const std::string& source, std::uint64_t most,
+                       platform::KeptContent& content) override {
+        return inner_->readFileBelow(source, most, content);
+    }
+    bool writeFileInto(const std::string& target, const platform::KeptContent& content,
+                       platform::FileIdentity* identity) override {
+        return owner_.failingRule(FsOp::CopyFile, target) == nullptr &&
+               inner_->writeFileInto(target, content, identity);
+    }
     void releaseFolders() override { inner_->releaseFolders(); }
     platform::RemoveOutcome removeFile(const std::string& path,
                                        const platform::FileIdentity& expected) override {

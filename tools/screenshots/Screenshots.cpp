@@ -89,6 +89,7 @@ void MakeDemoTree(dirforge::testing::TempDrives& drives) {
                     "Contract between ...\n");
     drives.makeFile("g:\\Templates\\Client\\Correspondence\\Letterhead.txt", "Our address ...\n");
     drives.makeFolder("g:\\Templates\\Client\\Invoices");
+    drives.makeFile("g:\\Templates\\Notes\\{name} notes.txt", "Client: {name}, {date}\n");
     drives.makeFile("f:\\Data\\clients.csv", "1001,Abbott Ltd,Leeds\n"
                                              "1002,Baker and Sons,York\n"
                                              "1003,Carter Design,Bath\n"
@@ -162,6 +163,27 @@ void UndoClientFolders(StartedProgram& program, Camera& camera) {
     camera.shoot(program.context->visualLog(PageKind::Strings), "visual-log-undo");
 }
 
+/// Last year's client folders completed: the template's files go into the folders that lack
+/// them, the other clients' folders are made whole.
+void FillInClientFolders(StartedProgram& program, Camera& camera) {
+    program.find<QLineEdit>("edtVol02Prefix")->setText("2024");
+    program.click("rdoVol02AttachSubFoldersOnlyWithFiles");
+    program.click("chkVol02FillExisting");
+    program.click("btnVol02CreateFolders");
+    camera.shoot(program.context->visualLog(PageKind::Strings), "visual-log-fill-existing");
+    program.click("chkVol02FillExisting");
+}
+
+/// A structure whose file names the client: simulated, the log lists the names replaced.
+void TokensInNames(StartedProgram& program, Camera& camera) {
+    program.find<QLineEdit>("edtVol02Prefix")->setText("2026");
+    program.click("chkVol02Tokens");
+    program.picker.answer("g:\\Templates\\Notes");
+    program.click("btnVol02AddFolderStructure");
+    program.click("btnVol02CreateFoldersSimulation");
+    camera.shoot(program.context->visualLog(PageKind::Strings), "visual-log-tokens");
+}
+
 /// Month-01 to Month-12 below f:\Reports\2025, each with three template subfolders.
 void MonthlyFolders(StartedProgram& program, Camera& camera) {
     program.find<QTabWidget>("pgeMain")->setCurrentIndex(2);
@@ -232,6 +254,8 @@ int main(int argc, char** argv) {
 
     ClientFolders(program, camera);
     UndoClientFolders(program, camera);
+    FillInClientFolders(program, camera);
+    TokensInNames(program, camera);
     MonthlyFolders(program, camera);
     PathsPage(program, camera);
     ExamplesWindow(program, camera);

@@ -11,6 +11,7 @@
 #include "ui/windows/TfrmFolderTemplateOptions.h"
 
 #include <QButtonGroup>
+#include <QCheckBox>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -113,6 +114,7 @@ QWidget* AttachGroup::buildRadios(const PageRow& row) {
     layout->addLayout(optionsRow);
     modes->addButton(rdoNothing_);
     layout->addWidget(rdoNothing_);
+    buildChoiceBoxes(row, group, layout);
 
     connect(rdoFullPaths_, &QRadioButton::clicked, this,
             &AttachGroup::rdoStructureImportFullPathsClick);
@@ -121,6 +123,23 @@ QWidget* AttachGroup::buildRadios(const PageRow& row) {
     connect(rdoNothing_, &QRadioButton::clicked, this, &AttachGroup::rdoAttachNothingClick);
     connect(btnOptions_, &QPushButton::clicked, this, &AttachGroup::btnFolderTemplatesOptionsClick);
     return group;
+}
+
+void AttachGroup::buildChoiceBoxes(const PageRow& row, QWidget* group, QVBoxLayout* layout) {
+    chkFillExisting_ = Named(
+        new QCheckBox(QStringLiteral("Also complete folders that already exist."), group),
+        qPrintable(ControlName(row, "chk", "FillExisting")),
+        "Folders of the list that already exist receive the structure too: only what is missing "
+        "is made, nothing there is changed or overwritten, and the undo removes only what the run "
+        "made.");
+    chkTokens_ = Named(
+        new QCheckBox(QStringLiteral("Replace {name} and {date} in names and structures."), group),
+        qPrintable(ControlName(row, "chk", "Tokens")),
+        "In the prefix, the suffix, template lines, the names of copied folders and files and "
+        "the contents of small text files: {name} becomes the new folder's name, {item} the list "
+        "entry, {date} today's date (yyyy-mm-dd), {yyyy}, {mm} and {dd} its parts.");
+    layout->addWidget(chkFillExisting_);
+    layout->addWidget(chkTokens_);
 }
 
 QLayout* AttachGroup::buildStructureWindow(const PageRow& row) {
@@ -249,6 +268,21 @@ void AttachGroup::fillRequest(engine::RunRequest& request) const {
     request.attachRadioEnabled = isEnabled() && modeEnabled();
     request.copyVariant = copyVariant();
     request.structureLines = structureLines();
+    request.fillExisting = fillExisting();
+    request.tokens = tokens();
+}
+
+bool AttachGroup::fillExisting() const {
+    return chkFillExisting_->isChecked();
+}
+
+bool AttachGroup::tokens() const {
+    return chkTokens_->isChecked();
+}
+
+void AttachGroup::restoreChoiceBoxes(bool fillExisting, bool tokens) {
+    chkFillExisting_->setChecked(fillExisting);
+    chkTokens_->setChecked(tokens);
 }
 
 void AttachGroup::showCount() {
@@ -263,6 +297,7 @@ void AttachGroup::reset() {
     structures_.clear();
     rdoFullPaths_->setChecked(true);
     rdoVariants_[static_cast<std::size_t>(CopyVariant::MainFolderWithoutFiles)]->setChecked(true);
+    restoreChoiceBoxes(false, false);
     lblSum_->clear();
 }
 

@@ -14,10 +14,12 @@
 #include <string>
 #include <vector>
 
+class QCheckBox;
 class QLabel;
 class QListView;
 class QPushButton;
 class QRadioButton;
+class QVBoxLayout;
 
 namespace dirforge::ui {
 
@@ -44,6 +46,12 @@ public:
     bool runButtonsAllowed(bool requested, bool hasEntries) const;
     /// Puts the attach choice and the structure lines into a run request.
     void fillRequest(engine::RunRequest& request) const;
+    /// "Also complete folders that already exist."
+    bool fillExisting() const;
+    /// "Replace {name} and {date} in names and structures."
+    bool tokens() const;
+    /// A profile's two choice boxes.
+    void restoreChoiceBoxes(bool fillExisting, bool tokens);
 
     /// Adds a page's own control below "Options"; like "Options" it is enabled in TextTemplates
     /// mode only.
@@ -95,6 +103,8 @@ signals:
 
 private:
     QWidget* buildRadios(const PageRow& row);
+    /// The two choices below the radios: completing existing folders, replacing tokens.
+    void buildChoiceBoxes(const PageRow& row, QWidget* group, QVBoxLayout* layout);
     QLayout* buildStructureWindow(const PageRow& row);
     /// The enabling of Existing (copy variants on, template buttons off).
     void enableForExisting();
@@ -126,6 +136,8 @@ private:
     QRadioButton* rdoNothing_ = nullptr;
     std::array<QRadioButton*, 4> rdoVariants_{}; // by CopyVariant
     QPushButton* btnOptions_ = nullptr;
+    QCheckBox* chkFillExisting_ = nullptr;
+    QCheckBox* chkTokens_ = nullptr;
     std::vector<QWidget*> templateOptions_;
     QLabel* lblStructures_ = nullptr;
     QLabel* lblLines_ = nullptr;

@@ -70,6 +70,8 @@ settings::PageChoices ComposedPage::sharedChoices() const {
     choices.mode = attach_->mode();
     choices.variant = attach_->copyVariant();
     choices.structures = attach_->structureLines();
+    choices.fillExisting = attach_->fillExisting();
+    choices.tokens = attach_->tokens();
     choices.showVisualLog = run_->showVisualLog();
     choices.showExplorer = row_.captions().showExplorerBox ? run_->showExplorer() : true;
     return choices;
@@ -78,6 +80,7 @@ settings::PageChoices ComposedPage::sharedChoices() const {
 void ComposedPage::restoreSharedChoices(const settings::PageChoices& choices) {
     framing_->restore(choices.prefix, choices.suffix, choices.hyphen);
     attach_->restore(choices.mode, choices.variant, choices.structures);
+    attach_->restoreChoiceBoxes(choices.fillExisting, choices.tokens);
     run_->setBoxes(choices.showVisualLog, choices.showExplorer);
 }
 

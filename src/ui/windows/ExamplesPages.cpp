@@ -128,17 +128,38 @@ const std::vector<std::string>& ExampleStructures() {
     return structures;
 }
 
-const std::vector<std::string>& ExampleStructureInputs(ExampleOption option) {
-    return option == ExampleOption::Templates ? ExampleTemplates() : ExampleStructures();
+const std::vector<std::string>& ExampleStructureInputs(ExampleOption option, ExampleChoices choices,
+                                                       engine::PageKind page) {
+    static const std::vector<std::string> itemTemplates = {"\\{item} Docs", "\\Seo\\{name}"};
+    static const std::vector<std::string> nameTemplates = {"\\{name} Docs", "\\Seo\\{name}"};
+    if (option != ExampleOption::Templates)
+        return ExampleStructures();
+    if (!choices.tokens)
+        return ExampleTemplates();
+    return page == engine::PageKind::Paths ? nameTemplates : itemTemplates;
 }
 
-std::vector<std::string> ExampleResultLines(const ExamplesPage& page, ExampleOption option) {
+std::vector<std::string> ExampleResultLines(const ExamplesPage& page, ExampleOption option,
+                                            ExampleChoices choices) {
     const std::vector<std::string> below = LinesBelow(option, page.emailsFolder);
     std::vector<std::string> lines;
     lines.reserve(below.size() * page.createdFolders.size());
-    for (const char* folder : page.createdFolders)
-        for (const std::string& line : below)
-            lines.push_back(folder + line);
+    for (std::size_t entry = 0; entry < page.createdFolders.size(); ++entry) {
+        const std::string folder = page.createdFolders[entry];
+        const std::string name = folder.substr(folder.rfind('\\') + 1);
+        // {item} on the strings and numbers pages, {name} on the paths page.
+        const std::string docsName =
+            page.page == engine::PageKind::Paths ? name : std::string(page.inputs[entry]);
+        for (std::size_t at = 0; at < below.size(); ++at) {
+            // The first entry's folder holds its first line already: it is not made again.
+            if (choices.fillExisting && entry == 0 && at == 0)
+                continue;
+            if (choices.tokens && option == ExampleOption::Templates)
+                lines.push_back(folder + (at == 0 ? "\\" + docsName + " Docs" : "\\Seo\\" + name));
+            else
+                lines.push_back(folder + below[at]);
+        }
+    }
     return lines;
 }
 

@@ -65,6 +65,24 @@ struct ExamplesPage {
     const char* emailsFolder; // the subfolder of e:\Marketing: "Emails" or "E-mails"
 };
 
+/// The two choices an examples window can show beside its attach option. With fillExisting the
+/// first list entry's folder is taken to exist already, holding what its first result line
+/// names; with tokens the templates name {item} and {name} ({name} alone on the paths page, whose
+/// entries are whole paths that no folder name may hold).
+struct ExampleChoices {
+    bool fillExisting = false;
+    bool tokens = false;
+};
+
+/// The captions of the examples' two choice boxes and the note that explains their sample.
+inline constexpr const char* kExampleFillExistingCaption =
+    "Also complete folders that already exist.";
+inline constexpr const char* kExampleTokensCaption =
+    "Replace {name} and {date} in names and structures.";
+inline constexpr const char* kExampleChoicesNote =
+    "With the first box the first entry's folder is taken to exist already, holding its first "
+    "line: only what it lacks is made. With the second the templates use {item} and {name}.";
+
 /// The examples window of the page.
 const ExamplesPage& ExamplesPageOf(engine::PageKind page);
 
@@ -73,9 +91,12 @@ const std::vector<std::string>& ExampleTemplates();
 /// The existing structures shown for every other option.
 const std::vector<std::string>& ExampleStructures();
 /// What the structure window shows under option.
-const std::vector<std::string>& ExampleStructureInputs(ExampleOption option);
+const std::vector<std::string>&
+ExampleStructureInputs(ExampleOption option, ExampleChoices choices = {},
+                       engine::PageKind page = engine::PageKind::Strings);
 
 /// The result list under option: the lines for created folder A, then those for B.
-std::vector<std::string> ExampleResultLines(const ExamplesPage& page, ExampleOption option);
+std::vector<std::string> ExampleResultLines(const ExamplesPage& page, ExampleOption option,
+                                            ExampleChoices choices = {});
 
 } // namespace dirforge::ui

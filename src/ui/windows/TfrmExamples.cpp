@@ -185,8 +185,27 @@ QWidget* TfrmExamples::buildOptions() {
         indented->addWidget(button);
         layout->addLayout(indented);
     }
+    buildChoices(layout, box);
     layout->addStretch();
     return box;
+}
+
+void TfrmExamples::buildChoices(QLayout* layout, QWidget* box) {
+    chkFillExisting_ =
+        Named(new QCheckBox(QString::fromLatin1(kExampleFillExistingCaption), box),
+              qPrintable(controlName("chk", "FillExisting")),
+              "Shows what a run makes when the first folder of the list exists already.");
+    chkTokens_ = Named(new QCheckBox(QString::fromLatin1(kExampleTokensCaption), box),
+                       qPrintable(controlName("chk", "Tokens")),
+                       "Shows templates that name {item} and {name} and what they become.");
+    auto* note = Named(new QLabel(QString::fromLatin1(kExampleChoicesNote), box),
+                       qPrintable(controlName("lbl", "ChoicesNote")));
+    note->setWordWrap(true);
+    for (QCheckBox* choice : {chkFillExisting_, chkTokens_}) {
+        layout->addWidget(choice);
+        connect(choice, &QCheckBox::toggled, this, [this] { fill(option_); });
+    }
+    layout->addWidget(note);
 }
 
 QWidget* TfrmExamples::buildResults() {
@@ -225,6 +244,8 @@ void TfrmExamples::setVariantsEnabled(bool enabled) {
 }
 
 void TfrmExamples::fill(ExampleOption option) {
+    option_ = option;
+    const ExampleChoices choices{chkFillExisting_->isChecked(), chkTokens_->isChecked()};
     if (edtDestination_ != nullptr)
         edtDestination_->setText(QString::fromLatin1(page_.destination));
     if (lstInputs_ != nullptr)
@@ -234,8 +255,8 @@ void TfrmExamples::fill(ExampleOption option) {
             edtRange_[i]->setText(QString::fromLatin1(page_.inputs[i]));
     edtPrefix_->setText(QString::fromLatin1(page_.prefix));
     edtSuffix_->setText(QString::fromLatin1(page_.suffix));
-    Refill(*lstStructures_, ExampleStructureInputs(option));
-    Refill(*lstResults_, ExampleResultLines(page_, option));
+    Refill(*lstStructures_, ExampleStructureInputs(option, choices, page_.page));
+    Refill(*lstResults_, ExampleResultLines(page_, option, choices));
 }
 
 } // namespace dirforge::ui

@@ -9,6 +9,7 @@
 #include <array>
 
 class QButtonGroup;
+class QCheckBox;
 class QLineEdit;
 class QListWidget;
 class QRadioButton;
@@ -37,6 +38,8 @@ private:
     void setVariantsEnabled(bool enabled);
     /// Empties every list and fills the sample inputs and results for option.
     void fill(ExampleOption option);
+    /// The example's two choice boxes and the note on their sample.
+    void buildChoices(QLayout* layout, QWidget* box);
 
     const ExamplesPage& page_;
     std::array<QRadioButton*, kExampleOptionCount> radios_{};
@@ -48,6 +51,9 @@ private:
     QLineEdit* edtSuffix_ = nullptr;
     QListWidget* lstStructures_ = nullptr;
     QListWidget* lstResults_ = nullptr;
+    QCheckBox* chkFillExisting_ = nullptr;
+    QCheckBox* chkTokens_ = nullptr;
+    ExampleOption option_ = ExampleOption::Templates;
 };
 
 } // namespace dirforge::ui
