@@ -11,19 +11,6 @@
 
 namespace dirforge::engine {
 
-namespace {
-
-/// Why the dry run refuses a path the desktop would refuse: its first refused character, as the
-/// run names it.
-std::string RefusedPathReason(const std::string& path) {
-    std::string found; // each refused character after a blank
-    if (core::CheckIllegalChars(core::IllegalCharSet::FullPath, path, found) || found.size() < 2)
-        return kReasonNotMade;
-    return "refused character " + found.substr(1, 1);
-}
-
-} // namespace
-
 RunEngine::RunEngine(const RunRequest& request, PageRunState& state, const RunServices& services,
                      bool simulate)
     : request_(request), state_(state), services_(services), simulate_(simulate),
@@ -32,9 +19,9 @@ RunEngine::RunEngine(const RunRequest& request, PageRunState& state, const RunSe
       journal_(simulate ? nullptr : services.journal), sink_{state.results, services.observer,
                                                              !simulate, journal_},
       anchors_(services.fs, state.results), simulated_(services.fs),
-      copy_(CopyContext{services.fs, services.prompt, sink_, state.fileSizes, request.copyVariant,
-                        titles_, anchors_, anchorPoint_, simulate ? &simulated_ : nullptr,
-                        &failures_}),
+      work_(TargetContext{request, titles_, state.snapshot, services.fs, services.prompt, sink_,
+                          state.fileSizes, anchors_, simulate ? &simulated_ : nullptr, failures_,
+                          itemTotals_}),
       progress_(services.observer, 0) {
     anchors_.setJournal(journal_);
 }
@@ -204,59 +191,23 @@ void RunEngine::processTarget(const std::string& target, const std::string& numb
     }
     // Everything for this target is made below the point the user chose: the destination, or the
     // folder a paths entry names.
-    if (!simulate_)
-        anchorPoint_ = request_.page == PageKind::Paths ? FolderPart(core::NormalizePath(target))
-                                                        : core::Trim(request_.destination);
-    const bool created = simulate_ ? simulatedCreate(target) : createTarget(target);
-    if (!created)
+    const std::string anchorPoint = simulate_ ? std::string()
+                                    : request_.page == PageKind::Paths
+                                        ? FolderPart(core::NormalizePath(target))
+                                        : core::Trim(request_.destination);
+    if (!work_.make(target, numberText, anchorPoint))
         return;
-    RecordCreated(sink_, target);
-    state_.copyTarget = target;
-    attach(target, numberText);
+    if (!simulate_)
+        state_.lastAttachMode = AttachModeLetter(mode_);
+    state_.copyTarget = work_.copyTarget();
 }
 
-void RunEngine::recordExisting(const std::string& target) {
-    // What the name would have received is counted as already there, on every page and in the
-    // dry run too, so each structure row adds up.
-    RecordExisting(sink_, target, itemTotals_);
-}
-
-bool RunEngine::createTarget(const std::string& target) {
-    // One create-if-missing call instead of a test and a create: a folder that was there already
-    // comes back made by nobody, so it counts as existing exactly as a test first would say.
-    return recordTargetOutcome(target, anchors_.makeFolder(anchorPoint_, target));
-}
-
-bool RunEngine::recordTargetOutcome(const std::string& target, MakeOutcome outcome) {
-    switch (outcome) {
-    case MakeOutcome::Existed:
-        recordExisting(target);
-        return false;
-    case MakeOutcome::Failed:
-        RecordOther(sink_, target, itemTotals_, platform::TakeReason(kReasonNotMade));
-        return false;
-    case MakeOutcome::Made:
-        break;
-    }
-    return true;
-}
-
-bool RunEngine::simulatedCreate(const std::string& target) {
-    std::string found;
-    if (request_.page == PageKind::Numbers &&
-        !core::CheckIllegalChars(core::IllegalCharSet::FullPath, target, found)) {
-        RecordOther(sink_, target, itemTotals_, RefusedPathReason(target));
-        return false;
-    }
-    // A strings page name the file system would refuse still counts as created here.
-    const NameCheck check =
-        request_.page == PageKind::Strings ? NameCheck::Unchecked : NameCheck::Refused;
-    return recordTargetOutcome(target, simulated_.makeFolder(target, check));
-}
-
-MakeOutcome RunEngine::makeSubfolder(const std::string& path) {
-    // Made through the anchor like the target itself: a link in the way fails it.
-    return simulate_ ? simulated_.makeFolder(path) : anchors_.makeFolder(anchorPoint_, path);
+void RunEngine::takeStructureSnapshot() {
+    const bool withFiles = request_.copiesFiles();
+    if (state_.snapshot.covers(request_.structureLines, request_.copyVariant, withFiles))
+        return;
+    ComputeStructureTotals(services_.fs, request_.structureLines, request_.copyVariant, withFiles,
+                           state_.totals, state_.fileSizes, nullptr, &state_.snapshot);
 }
 
 void RunEngine::finish(RunOutcome& outcome, bool announce) {

@@ -9,6 +9,7 @@
 #include "engine/RunAnchors.h"
 #include "engine/SimulatedTree.h"
 #include "engine/TargetComposer.h"
+#include "engine/TargetWork.h"
 
 #include <cstdint>
 #include <string>
@@ -39,20 +40,8 @@ private:
     bool processNumbers();
     /// Records, creates (or counts) one composed target and attaches to it when new.
     void processTarget(const std::string& target, const std::string& numberText);
-    /// Creates a new target; false (and recorded) when it existed or could not be made.
-    bool createTarget(const std::string& target);
-    /// The dry run's decision for a target; false (and recorded) when it would not be created.
-    bool simulatedCreate(const std::string& target);
-    void recordExisting(const std::string& target);
-    /// Records a target that was there already or could not be made; true when it was made.
-    bool recordTargetOutcome(const std::string& target, MakeOutcome outcome);
-    /// Makes a template subfolder, or (dry run) says what making it would come to.
-    MakeOutcome makeSubfolder(const std::string& path);
-    void attach(const std::string& target, const std::string& numberText);
     /// The structures as the last scan listed them; scans again when that scan was of others.
     void takeStructureSnapshot();
-    void attachStructures(const std::string& target);
-    void attachTemplates(const std::string& target, const std::string& numberText);
     void finish(RunOutcome& outcome, bool announce);
     /// Between items: the user's Stop, or a journal that can no longer be written.
     bool stopping();
@@ -67,16 +56,15 @@ private:
     /// A real run's journal written ahead (null without one, and in a dry run).
     JournalWriter* journal_;
     RecordSink sink_;
-    /// The folders a real run creates below, and the point the current target was chosen at.
+    /// The folders a real run creates below.
     RunAnchors anchors_;
-    std::string anchorPoint_;
     /// The dry run's record of what it made, over the folders already there.
     SimulatedTree simulated_;
     FailureNotes failures_;
-    StructureCopy copy_;
     _tagVol0XParts parts_;
     /// What one name that is not created adds to the structure rows (none with Attach Nothing).
     StructureTotals itemTotals_;
+    TargetWork work_;
     /// The numbers page's padding width, fixed once per run.
     std::int32_t padWidth_ = 0;
     /// Names done of names in all; asked between names whether to stop.
