@@ -51,7 +51,10 @@ RunOutcome RunEngine::run() {
         journal_->begin(request_.page, AttachModeLetter(mode_),
                         request_.page != PageKind::Paths ? state_.lastDestination : std::string(),
                         state_.results.counters);
+    startOverlap();
     const bool created = processNames();
+    takeFinished(true);
+    overlap_.reset();
     anchors_.identifyMade();
     const bool journalComplete = journal_ == nullptr || journal_->finish();
     finish(outcome, created);
@@ -125,16 +128,16 @@ void RunEngine::processStringsItem(const std::string& item) {
         const std::string normalized = core::CollapseColons(core::NormalizePath(item));
         std::string passed, failed;
         if (core::ValidateFullPath(normalized, passed, failed)) {
-            RecordOther(sink_, normalized, itemTotals_, kReasonFullPathAsName);
+            recordOther(normalized, kReasonFullPathAsName);
             return;
         }
     } else if (!core::DrivePart(core::Trim(item)).empty()) {
-        RecordOther(sink_, item, itemTotals_, kReasonFullPathAsName);
+        recordOther(item, kReasonFullPathAsName);
         return;
     }
     const std::string target = ComposeTarget(parts_, item);
     if (core::DrivePart(target).empty())
-        RecordOther(sink_, target, itemTotals_, kReasonNoDrive);
+        recordOther(target, kReasonNoDrive);
     else
         processTarget(target, {});
 }
@@ -144,20 +147,20 @@ void RunEngine::processPathsEntry(const std::string& entry) {
     if (simulate_) {
         std::string passed, failed;
         if (!core::ValidateFullPath(entry, passed, failed)) {
-            RecordOther(sink_, entry, itemTotals_,
-                        core::DrivePart(core::Trim(entry)).empty() ? kReasonNoDrive
-                                                                   : RefusedPathReason(entry));
+            recordOther(entry, core::DrivePart(core::Trim(entry)).empty()
+                                   ? kReasonNoDrive
+                                   : RefusedPathReason(entry));
             return;
         }
         path = passed;
     } else if (core::DrivePart(core::Trim(entry)).empty()) {
-        RecordOther(sink_, entry, itemTotals_, kReasonNoDrive);
+        recordOther(entry, kReasonNoDrive);
         return;
     }
     const std::string target =
         ComposePathTarget(path, request_.prefix, request_.suffix, request_.hyphen);
     if (core::DrivePart(target).empty())
-        RecordOther(sink_, target, itemTotals_, kReasonNoDrive);
+        recordOther(target, kReasonNoDrive);
     else
         processTarget(target, {});
 }
@@ -186,7 +189,7 @@ bool RunEngine::processNumbers() {
 void RunEngine::processTarget(const std::string& target, const std::string& numberText) {
     // A ".." element would leave the destination (or the entry's own folder): never created.
     if (core::HasParentElement(target)) {
-        RecordOther(sink_, target, itemTotals_, kReasonClimbs);
+        recordOther(target, kReasonClimbs);
         return;
     }
     // Everything for this target is made below the point the user chose: the destination, or the
@@ -195,11 +198,99 @@ void RunEngine::processTarget(const std::string& target, const std::string& numb
                                     : request_.page == PageKind::Paths
                                         ? FolderPart(core::NormalizePath(target))
                                         : core::Trim(request_.destination);
+    if (overlap_) {
+        handOn(target, numberText, anchorPoint);
+        return;
+    }
     if (!work_.make(target, numberText, anchorPoint))
         return;
     if (!simulate_)
         state_.lastAttachMode = AttachModeLetter(mode_);
     state_.copyTarget = work_.copyTarget();
+}
+
+void RunEngine::recordOther(const std::string& path, const std::string& reason) {
+    takeFinished(true);
+    RecordOther(sink_, path, itemTotals_, reason);
+}
+
+void RunEngine::startOverlap() {
+    // Attach Nothing leaves nothing to overlap where the targets share one folder.
+    if (simulate_ || (request_.page != PageKind::Paths && mode_ == AttachMode::Nothing))
+        return;
+    const std::size_t workers = OverlapFor(services_.fs, request_);
+    if (workers > 1)
+        overlap_ = std::make_unique<OverlappedTargets>(
+            OverlapContext{request_, titles_, state_.snapshot, services_.fs, state_.fileSizes,
+                           itemTotals_, journal_},
+            workers);
+}
+
+void RunEngine::handOn(const std::string& target, const std::string& numberText,
+                       const std::string& anchorPoint) {
+    // The targets of one destination share their folder: made here, in order; a paths entry's
+    // target is made by its worker, never beside another one in flight.
+    const bool paths = request_.page == PageKind::Paths;
+    if (overlap_->clashes(target, paths))
+        takeFinished(true);
+    takeFinished(false);
+    while (!overlap_->canAdd()) {
+        overlap_->waitForRoom();
+        takeFinished(false);
+    }
+    overlap_->add(target, numberText, anchorPoint, !paths);
+}
+
+void RunEngine::takeFinished(bool wait) {
+    if (!overlap_)
+        return;
+    while (std::unique_ptr<FinishedTarget> finished = overlap_->next(wait))
+        recordFinished(*finished);
+}
+
+void RunEngine::recordFinished(FinishedTarget& finished) {
+    RunResults& results = state_.results;
+    const RunResults& done = finished.results;
+    for (const ResultList list :
+         {ResultList::FoldersCreated, ResultList::SubFoldersCreated, ResultList::FilesCreated,
+          ResultList::FoldersExist, ResultList::FoldersOther}) {
+        std::vector<std::string>& into = results.list(list);
+        into.insert(into.end(), done.list(list).begin(), done.list(list).end());
+    }
+    for (const std::string_view path : done.FoldersMadeByRun)
+        results.FoldersMadeByRun.push_back(path);
+    results.FolderIdentities.insert(results.FolderIdentities.end(), done.FolderIdentities.begin(),
+                                    done.FolderIdentities.end());
+    results.FileIdentities.insert(results.FileIdentities.end(), done.FileIdentities.begin(),
+                                  done.FileIdentities.end());
+    for (const RunAnchor& anchor : done.Anchors) {
+        bool known = false;
+        for (const RunAnchor& held : results.Anchors)
+            known = known || held.path == anchor.path;
+        if (!known)
+            results.Anchors.push_back(anchor);
+    }
+    for (const auto& [path, reason] : done.Reasons)
+        results.Reasons.insert_or_assign(path, reason);
+    for (std::size_t row = 0; row < results.counters.cells.size(); ++row)
+        for (std::size_t column = 0; column < results.counters.cells[row].size(); ++column)
+            results.counters.cells[row][column] += done.counters.cells[row][column];
+    for (const LogEntry& entry : finished.log) {
+        if (entry.failure)
+            services_.observer.failed(entry.path, entry.reason);
+        else
+            services_.observer.recorded(entry.list, entry.path);
+    }
+    RefreshLogCounters(sink_);
+    for (const HeldMessage& message : finished.messages)
+        services_.prompt.show(message.text, message.title, message.kind);
+    failures_.takeFrom(finished.failures);
+    if (finished.created) {
+        state_.lastAttachMode = AttachModeLetter(mode_);
+        state_.copyTarget = finished.copyTarget;
+    }
+    if (journal_ != nullptr)
+        journal_->laneDone(finished.lane);
 }
 
 void RunEngine::takeStructureSnapshot() {

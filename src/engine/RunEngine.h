@@ -6,12 +6,14 @@
 #include "engine/CreationRun.h"
 #include "engine/FailureNotes.h"
 #include "engine/ItemProgress.h"
+#include "engine/OverlappedTargets.h"
 #include "engine/RunAnchors.h"
 #include "engine/SimulatedTree.h"
 #include "engine/TargetComposer.h"
 #include "engine/TargetWork.h"
 
 #include <cstdint>
+#include <memory>
 #include <string>
 
 namespace dirforge::engine {
@@ -42,6 +44,17 @@ private:
     void processTarget(const std::string& target, const std::string& numberText);
     /// The structures as the last scan listed them; scans again when that scan was of others.
     void takeStructureSnapshot();
+    /// RecordOther in the list's order: after every target handed to the workers.
+    void recordOther(const std::string& path, const std::string& reason);
+    /// Starts the workers when the run is to work on several targets at once.
+    void startOverlap();
+    /// Hands a target to the workers, taking finished ones back as room is needed.
+    void handOn(const std::string& target, const std::string& numberText,
+                const std::string& anchorPoint);
+    /// Takes back and records, in order, the finished targets (wait: every one handed on).
+    void takeFinished(bool wait);
+    /// Records a worker's target as this thread would have recorded it.
+    void recordFinished(FinishedTarget& finished);
     void finish(RunOutcome& outcome, bool announce);
     /// Between items: the user's Stop, or a journal that can no longer be written.
     bool stopping();
@@ -65,6 +78,8 @@ private:
     /// What one name that is not created adds to the structure rows (none with Attach Nothing).
     StructureTotals itemTotals_;
     TargetWork work_;
+    /// The workers of a run that works on several targets at once (null: one after another).
+    std::unique_ptr<OverlappedTargets> overlap_;
     /// The numbers page's padding width, fixed once per run.
     std::int32_t padWidth_ = 0;
     /// Names done of names in all; asked between names whether to stop.

@@ -43,13 +43,19 @@ TargetWork::TargetWork(const TargetContext& context)
 
 bool TargetWork::make(const std::string& target, const std::string& numberText,
                       const std::string& anchorPoint) {
+    if (!makeTarget(target, anchorPoint))
+        return false;
+    attachTo(target, numberText);
+    return true;
+}
+
+bool TargetWork::makeTarget(const std::string& target, const std::string& anchorPoint) {
     anchorPoint_ = anchorPoint;
     const bool created = simulating() ? simulatedCreate(target) : createTarget(target);
     if (!created)
         return false;
     RecordCreated(context_.sink, target);
     copyTarget_ = target;
-    attach(target, numberText);
     return true;
 }
 
@@ -95,7 +101,7 @@ MakeOutcome TargetWork::makeSubfolder(const std::string& path) {
                         : context_.anchors.makeFolder(anchorPoint_, path);
 }
 
-void TargetWork::attach(const std::string& target, const std::string& numberText) {
+void TargetWork::attachTo(const std::string& target, const std::string& numberText) {
     switch (context_.request.effectiveMode()) {
     case AttachMode::Existing:
         attachStructures(target);

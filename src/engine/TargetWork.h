@@ -46,6 +46,10 @@ public:
     /// the target is new, attaches to it by the run's mode. True when it was created.
     bool make(const std::string& target, const std::string& numberText,
               const std::string& anchorPoint);
+    /// make in two steps, for a run that makes its targets in order and attaches on a worker:
+    /// the target made (or decided) and recorded, true when it is new; then its attach.
+    bool makeTarget(const std::string& target, const std::string& anchorPoint);
+    void attachTo(const std::string& target, const std::string& numberText);
     /// The folder the last structure copy wrote into.
     const std::string& copyTarget() const { return copyTarget_; }
 
@@ -57,7 +61,6 @@ private:
     bool recordTargetOutcome(const std::string& target, MakeOutcome outcome);
     /// Makes a template subfolder, or (dry run) says what making it would come to.
     MakeOutcome makeSubfolder(const std::string& path);
-    void attach(const std::string& target, const std::string& numberText);
     void attachStructures(const std::string& target);
     void attachTemplates(const std::string& target, const std::string& numberText);
 
