@@ -175,6 +175,8 @@ public:
         if (inLane_ && (line.contains("undo") || line.contains("finished") ||
                         line.contains("madeId") || line.contains("laneDone")))
             throw LineError("a record that has no place in a lane");
+        if (!inUndo_ && line.contains("undo"))
+            settleLanes(); // what a killed run left in flight is the undo's to remove too
         if (inUndo_ || line.contains("undo")) {
             undoRecord(line);
             return;
@@ -245,19 +247,12 @@ public:
 
     /// After the last line: a killed run's folders without identity may be removed when empty.
     void end() {
-        // The lanes a killed run had not recorded yet, each with its item in flight.
-        std::vector<Intent> inFlight;
-        for (auto& [lane, records] : lanes_)
-            if (std::optional<Intent> left = takeLane(records, false))
-                inFlight.push_back(std::move(*left));
-        lanes_.clear();
+        settleLanes();
         for (std::size_t i = 0; i < pending_.size(); ++i)
             if (pending_[i])
                 r_.FolderIdentities[i] = {0, platform::FileIdentity::kUnverifiedInode};
         if (intent_)
-            inFlight.insert(inFlight.begin(), *intent_);
-        for (const Intent& intent : inFlight)
-            unverified(intent);
+            unverified(*intent_);
     }
 
 private:
@@ -280,6 +275,14 @@ private:
             r_.FoldersMadeByRun.push_back(intent.path);
             r_.FolderIdentities.push_back({since, platform::FileIdentity::kUnverifiedInode});
         }
+    }
+
+    /// Takes the lanes a killed run had not recorded yet, each with its item in flight.
+    void settleLanes() {
+        for (auto& [lane, records] : lanes_)
+            if (const std::optional<Intent> left = takeLane(records, false))
+                unverified(*left);
+        lanes_.clear();
     }
 
     void laneRecord(const json& line) {

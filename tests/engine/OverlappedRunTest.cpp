@@ -231,6 +231,13 @@ TEST(JournalLanes, ALaneIsTakenAtItsMarkAndAnUnfinishedOneAtTheEndWithItsItemInF
     EXPECT_EQ(journal->results.FilesCreated, std::vector<std::string>{"f:\\D\\B\\x.txt"});
     EXPECT_EQ(journal->results.FileIdentities[0].inode, platform::FileIdentity::kUnverifiedInode);
 
+    // An undo after a killed run removes what its lanes made too: nothing of them comes back.
+    const auto undone = engine::JournalFromJson(
+        text + "{\"undo\":1}\n{\"undone\":[0,0]}\n{\"finished\":1}\n", error);
+    ASSERT_TRUE(undone) << error;
+    EXPECT_TRUE(undone->results.FilesCreated.empty());
+    EXPECT_EQ(undone->results.FoldersMadeByRun.size(), 0u);
+
     EXPECT_FALSE(engine::JournalFromJson(
         header + "{\"lane\":1,\"r\":{\"madeId\":0,\"id\":[1,2]}}\n{\"laneDone\":1}\n", error));
     EXPECT_NE(error.find("no place in a lane"), std::string::npos) << error;
