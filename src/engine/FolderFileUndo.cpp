@@ -2,11 +2,14 @@
 
 #include "core/PathChecks.h"
 #include "core/TextRules.h"
+#include "engine/OverlapSetting.h"
 #include "engine/ReasonTexts.h"
 #include "engine/RunAnchors.h"
 #include "platform/FailureReason.h"
 
 #include <algorithm>
+#include <chrono>
+#include <thread>
 
 namespace dirforge::engine {
 
@@ -307,8 +310,20 @@ void FolderFileUndo::Watch(RunObserver& observer) {
 }
 
 void FolderFileUndo::DeleteFiles() {
+    // Few files are not worth a thread; the files of one new folder lie side by side in the list,
+    // so runs of it work in different folders.
+    constexpr std::size_t kFilesWorthOverlap = 16;
+    const std::size_t workers =
+        Files.size() >= kFilesWorthOverlap ? OverlapAt(fs_, Files.front()) : 1;
+    if (workers > 1)
+        DeleteFilesAtOnce(workers);
+    else
+        DeleteFileRange(0, Files.size());
+}
+
+void FolderFileUndo::DeleteFileRange(std::size_t begin, std::size_t end) {
     const bool withIds = FileIds.size() == Files.size();
-    for (std::size_t i = 0; i < Files.size(); ++i) {
+    for (std::size_t i = begin; i < end; ++i) {
         const std::string file = core::Trim(Files[i]);
         const platform::FileIdentity* identity = withIds ? &FileIds[i] : nullptr;
         const platform::FileIdentity kept =
@@ -328,6 +343,61 @@ void FolderFileUndo::DeleteFiles() {
             failedFileIds_.push_back(kept);
         }
         Advance();
+    }
+}
+
+void FolderFileUndo::DeleteFilesAtOnce(std::size_t workers) {
+    const bool withIds = FileIds.size() == Files.size();
+    const std::size_t each = (Files.size() + workers - 1) / workers;
+    std::atomic<bool> stop = false;
+    std::atomic<std::size_t> done = 0;
+    std::vector<std::unique_ptr<FolderFileUndo>> helpers;
+    std::vector<std::thread> threads;
+    for (std::size_t begin = 0; begin < Files.size(); begin += each) {
+        const std::size_t end = std::min(Files.size(), begin + each);
+        auto helper = std::make_unique<FolderFileUndo>(fs_);
+        helper->AddFiles({Files.begin() + static_cast<std::ptrdiff_t>(begin),
+                          Files.begin() + static_cast<std::ptrdiff_t>(end)},
+                         withIds ? std::vector<platform::FileIdentity>(
+                                       FileIds.begin() + static_cast<std::ptrdiff_t>(begin),
+                                       FileIds.begin() + static_cast<std::ptrdiff_t>(end))
+                                 : std::vector<platform::FileIdentity>{});
+        helper->AddAnchors(anchors_);
+        helper->sharedStop_ = &stop;
+        helper->sharedDone_ = &done;
+        FolderFileUndo& one = *helper;
+        helpers.push_back(std::move(helper));
+        threads.emplace_back([&one] { one.DeleteFileRange(0, one.Files.size()); });
+    }
+    // This thread passes Stop on and counts the progress the helpers made.
+    std::size_t counted = 0;
+    for (bool finished = false; !finished;) {
+        std::this_thread::sleep_for(std::chrono::milliseconds(10));
+        finished = done.load() >= Files.size();
+        for (const std::size_t now = done.load(); counted < now; ++counted)
+            if (progress_)
+                progress_->advance();
+        if (!stop && progress_ && progress_->stopping())
+            stop = true;
+        if (stop)
+            break;
+    }
+    for (std::thread& thread : threads)
+        thread.join();
+    for (const std::size_t now = done.load(); counted < now; ++counted)
+        if (progress_)
+            progress_->advance();
+    for (const auto& helper : helpers) {
+        const auto take = [](auto& into, const auto& from) {
+            into.insert(into.end(), from.begin(), from.end());
+        };
+        take(failedFiles_, helper->failedFiles_);
+        take(failedFileIds_, helper->failedFileIds_);
+        take(gone_, helper->gone_);
+        take(leftFiles_, helper->leftFiles_);
+        take(leftFileIds_, helper->leftFileIds_);
+        for (const auto& [path, reason] : helper->reasons_)
+            reasons_.insert_or_assign(path, reason);
     }
 }
 

@@ -3,9 +3,6 @@
 #include "core/CaseFold.h"
 #include "core/TextRules.h"
 
-#include <array>
-#include <cctype>
-#include <cstdlib>
 #include <string_view>
 
 namespace dirforge::engine {
@@ -34,38 +31,6 @@ std::string_view ParentOf(std::string_view path) {
 }
 
 } // namespace
-
-std::size_t OverlapFor(platform::FileSystem& fs, const RunRequest& request) {
-    if (const char* setting = std::getenv("DIRFORGE_OVERLAP"); setting != nullptr && *setting) {
-        char* end = nullptr;
-        const unsigned long wanted = std::strtoul(setting, &end, 10);
-        if (end != nullptr && *end == '\0')
-            return wanted == 0 ? 1 : std::min<std::size_t>(wanted, 64);
-    }
-    // One look per drive letter (at the first path on it), not one per paths page entry.
-    std::array<bool, 256> looked{};
-    const auto slow = [&](const std::string& path) {
-        std::size_t at = 0;
-        while (at < path.size() && static_cast<unsigned char>(path[at]) <= 32)
-            ++at;
-        if (at == path.size())
-            return false;
-        const auto letter =
-            static_cast<unsigned char>(std::tolower(static_cast<unsigned char>(path[at])));
-        if (looked[letter])
-            return false;
-        looked[letter] = true;
-        return fs.onSlowDrive(core::Trim(path));
-    };
-    if (request.page == PageKind::Paths) {
-        for (const std::string& entry : request.nameList())
-            if (slow(entry))
-                return kOverlapOnSlowDrives;
-    } else if (slow(request.destination)) {
-        return kOverlapOnSlowDrives;
-    }
-    return 1;
-}
 
 struct OverlappedTargets::Worker {
     /// The log entries and causes of a worker's target, kept for the run's thread.

@@ -6,6 +6,7 @@
 // records them as a run on one thread would have: the same lists, counters, log and journal.
 // Workers touch the file system only; messages and log entries wait for the run's thread.
 
+#include "engine/OverlapSetting.h"
 #include "engine/TargetWork.h"
 
 #include <condition_variable>
@@ -18,13 +19,6 @@
 #include <vector>
 
 namespace dirforge::engine {
-
-/// Targets worked on at once on a slow drive unless DIRFORGE_OVERLAP says otherwise.
-inline constexpr std::size_t kOverlapOnSlowDrives = 8;
-
-/// How many targets a real run works on at once: DIRFORGE_OVERLAP when set (0 or 1: one after
-/// another), else kOverlapOnSlowDrives when a drive the run writes to is slow, else 1.
-std::size_t OverlapFor(platform::FileSystem& fs, const RunRequest& request);
 
 /// A log entry or a cause a worker gave, for the run's thread to pass on.
 struct LogEntry {
