@@ -130,22 +130,25 @@ void LatencyCopyBenchmark(LatencyBench& bench) {
         Measure(bench.mount, [&] { engine::CreationRun(request, state, bench.services); });
     const std::size_t created = state.results.FilesCreated.size();
     // What the copy recorded must let the undo prove every file it made: nothing may be left.
-    const auto undoAndCount = [&](engine::PageRunState& undone) {
-        engine::UndoLastRun(request.page, undone.results, undone.lastAttachMode,
-                            undone.lastDestination, bench.fs, bench.prompt, bench.quiet);
+    const auto undoAndCount = [&](engine::PageRunState& undone, Measured& undo) {
+        undo = Measure(bench.mount, [&] {
+            engine::UndoLastRun(request.page, undone.results, undone.lastAttachMode,
+                                undone.lastDestination, bench.fs, bench.prompt, bench.quiet);
+        });
         std::size_t files = 0;
         for (const auto& entry :
              std::filesystem::recursive_directory_iterator(bench.backing("CopyRun")))
             files += entry.is_regular_file() ? 1 : 0;
         return files;
     };
-    std::size_t left = undoAndCount(state);
+    Measured undo, undoSequential;
+    std::size_t left = undoAndCount(state, undo);
     engine::PageRunState oneByOne;
     ::setenv("DIRFORGE_OVERLAP", "0", 1);
     const Measured sequential =
         Measure(bench.mount, [&] { engine::CreationRun(request, oneByOne, bench.services); });
+    left += undoAndCount(oneByOne, undoSequential);
     ::unsetenv("DIRFORGE_OVERLAP");
-    left += undoAndCount(oneByOne);
 
     BenchReport& report = bench.report;
     if (cpStatus != 0)
@@ -161,6 +164,9 @@ void LatencyCopyBenchmark(LatencyBench& bench) {
     report.count("latency_copy_undo_files_left", static_cast<long long>(left));
     report.value("latency_copy_ratio", run.seconds / cp.seconds);
     report.value("latency_copy_overlap_ratio", run.seconds / sequential.seconds);
+    ReportSide(report, "latency_undo_copy", undo, entries, "entry");
+    ReportSide(report, "latency_undo_copy_sequential", undoSequential, entries, "entry");
+    report.value("latency_undo_copy_ratio", undo.seconds / undoSequential.seconds);
     for (const char* folder : {"Structure", "CopyRun", "CopyCp", "CopyFloor"}) {
         std::error_code ignored;
         std::filesystem::remove_all(bench.backing(folder), ignored);
