@@ -396,9 +396,84 @@ void FolderFileUndo::DeleteFilesAtOnce(std::size_t workers) {
         take(gone_, helper->gone_);
         take(leftFiles_, helper->leftFiles_);
         take(leftFileIds_, helper->leftFileIds_);
+    }
+    TakeReasons(helpers);
+}
+
+std::vector<std::unique_ptr<FolderFileUndo>> FolderFileUndo::Helpers(std::size_t workers) {
+    std::vector<std::unique_ptr<FolderFileUndo>> helpers;
+    for (std::size_t i = 0; i < workers; ++i) {
+        helpers.push_back(std::make_unique<FolderFileUndo>(fs_));
+        helpers.back()->AddAnchors(anchors_);
+    }
+    return helpers;
+}
+
+void FolderFileUndo::TakeReasons(const std::vector<std::unique_ptr<FolderFileUndo>>& helpers) {
+    for (const auto& helper : helpers)
         for (const auto& [path, reason] : helper->reasons_)
             reasons_.insert_or_assign(path, reason);
+}
+
+void FolderFileUndo::RemoveFoldersAtOnce(std::size_t workers) {
+    const std::vector<std::unique_ptr<FolderFileUndo>> helpers = Helpers(workers);
+    std::atomic<bool> stop = false;
+    struct Task {
+        std::string path;
+        platform::FileIdentity kept;
+        bool known = false;
+        std::optional<platform::RemoveOutcome> outcome; ///< none: left by a Stop
+    };
+    std::vector<Task> level;
+    for (auto it = plan_.rbegin(); it != plan_.rend();) {
+        level.clear();
+        for (const std::uint32_t depth = it->depth; it != plan_.rend() && it->depth == depth;
+             ++it) {
+            const RemovableFolder& folder = removable_[it->position];
+            level.push_back(
+                {std::string(folder.text),
+                 folder.identity != nullptr ? folder.identity->file() : platform::FileIdentity{},
+                 folder.identity != nullptr, std::nullopt});
+        }
+        if (!Stopping()) {
+            const std::size_t each = (level.size() + workers - 1) / workers;
+            std::vector<std::thread> threads;
+            std::atomic<std::size_t> ended = 0;
+            for (std::size_t w = 0; w * each < level.size(); ++w) {
+                FolderFileUndo& helper = *helpers[w];
+                const std::size_t begin = w * each, end = std::min(level.size(), begin + each);
+                threads.emplace_back([&, begin, end] {
+                    for (std::size_t i = begin; i < end && !stop; ++i)
+                        level[i].outcome = helper.RemoveItem(
+                            level[i].path, level[i].known ? &level[i].kept : nullptr, true);
+                    ++ended;
+                });
+            }
+            // This thread passes Stop on while the helpers work.
+            while (ended < threads.size()) {
+                std::this_thread::sleep_for(std::chrono::milliseconds(5));
+                if (!stop && progress_ && progress_->stopping())
+                    stop = true;
+            }
+            for (std::thread& thread : threads)
+                thread.join();
+        }
+        for (const Task& task : level) {
+            if (!task.outcome) {
+                leftFolders_.push_back(task.path);
+                leftFolderIds_.push_back(task.kept);
+                continue;
+            }
+            if (*task.outcome == platform::RemoveOutcome::Kept) {
+                failedFolders_.push_back(task.path);
+                failedFolderIds_.push_back(task.kept);
+            } else if (*task.outcome == platform::RemoveOutcome::Gone) {
+                gone_.push_back(task.path);
+            }
+            Advance();
+        }
     }
+    TakeReasons(helpers);
 }
 
 void FolderFileUndo::RemoveFolders() {
@@ -408,6 +483,15 @@ void FolderFileUndo::RemoveFolders() {
     };
     if (!std::is_sorted(plan_.begin(), plan_.end(), shallowerFirst)) // often already in order
         std::stable_sort(plan_.begin(), plan_.end(), shallowerFirst);
+    constexpr std::size_t kFoldersWorthOverlap = 16;
+    if (plan_.size() >= kFoldersWorthOverlap) {
+        const std::size_t workers =
+            OverlapAt(fs_, std::string(removable_[plan_.front().position].text));
+        if (workers > 1) {
+            RemoveFoldersAtOnce(workers);
+            return;
+        }
+    }
     for (auto it = plan_.rbegin(); it != plan_.rend(); ++it) {
         const RemovableFolder& folder = removable_[it->position];
         const platform::FileIdentity kept =

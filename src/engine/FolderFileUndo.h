@@ -139,6 +139,13 @@ private:
     /// DeleteFiles on a slow drive: the files in `workers` runs of the list at once, each by a
     /// helper of its own (its own anchors), their outcomes taken back in the list's order.
     void DeleteFilesAtOnce(std::size_t workers);
+    /// RemoveFolders on a slow drive: the folders of one depth at once (none holds another), by
+    /// helpers with their own anchors; the outcomes taken back in the plan's order.
+    void RemoveFoldersAtOnce(std::size_t workers);
+    /// Helpers over this undo's anchors, for work on several folders at once.
+    std::vector<std::unique_ptr<FolderFileUndo>> Helpers(std::size_t workers);
+    /// Takes the causes the helpers noted.
+    void TakeReasons(const std::vector<std::unique_ptr<FolderFileUndo>>& helpers);
     /// The open anchor that holds path (the deepest recorded one strictly above it); null when
     /// none is recorded or it is no longer the folder the run created below (*refused then).
     platform::AnchoredFolder* AnchorOf(const std::string& path, bool& refused);
