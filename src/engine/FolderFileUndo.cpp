@@ -10,6 +10,7 @@
 #include <algorithm>
 #include <chrono>
 #include <thread>
+#include <unordered_map>
 
 namespace dirforge::engine {
 
@@ -436,16 +437,29 @@ void FolderFileUndo::RemoveFoldersAtOnce(std::size_t workers) {
                  folder.identity != nullptr, std::nullopt});
         }
         if (!Stopping()) {
-            const std::size_t each = (level.size() + workers - 1) / workers;
+            // Never two helpers in one parent folder, where the share would serialise them:
+            // each parent goes to one helper, the parents in turn.
+            std::vector<std::vector<std::size_t>> shares(workers);
+            std::unordered_map<std::string_view, std::size_t> helperOf;
+            for (std::size_t i = 0; i < level.size(); ++i) {
+                const std::string_view path = level[i].path;
+                const std::string_view parent = path.substr(0, path.rfind('\\'));
+                const auto [found, added] = helperOf.emplace(parent, helperOf.size() % workers);
+                shares[found->second].push_back(i);
+            }
             std::vector<std::thread> threads;
             std::atomic<std::size_t> ended = 0;
-            for (std::size_t w = 0; w * each < level.size(); ++w) {
+            for (std::size_t w = 0; w < workers; ++w) {
+                if (shares[w].empty())
+                    continue;
                 FolderFileUndo& helper = *helpers[w];
-                const std::size_t begin = w * each, end = std::min(level.size(), begin + each);
-                threads.emplace_back([&, begin, end] {
-                    for (std::size_t i = begin; i < end && !stop; ++i)
+                threads.emplace_back([&, w] {
+                    for (const std::size_t i : shares[w]) {
+                        if (stop)
+                            break;
                         level[i].outcome = helper.RemoveItem(
                             level[i].path, level[i].known ? &level[i].kept : nullptr, true);
+                    }
                     ++ended;
                 });
             }
