@@ -231,8 +231,10 @@ void RunEngine::handOn(const std::string& target, const std::string& numberText,
     // The targets of one destination share their folder: made here, in order; a paths entry's
     // target is made by its worker, never beside another one in flight.
     const bool paths = request_.page == PageKind::Paths;
-    if (overlap_->clashes(target, paths))
-        takeFinished(true);
+    // Waits only for the targets up to the last one it clashes with (they are taken in order).
+    while (overlap_->clashes(target, paths))
+        if (std::unique_ptr<FinishedTarget> finished = overlap_->next(true))
+            recordFinished(*finished);
     takeFinished(false);
     while (!overlap_->canAdd()) {
         overlap_->waitForRoom();
