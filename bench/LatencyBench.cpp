@@ -202,6 +202,48 @@ void LatencyPathsBenchmark(LatencyBench& bench) {
     std::filesystem::remove_all(bench.backing("PathsFloor"), ignored);
 }
 
+void LatencyPathsOverlapBenchmark(LatencyBench& bench) {
+    // 2 000 entries over 20 existing parents, taken in turn, against the sequential floor: one
+    // look-up and one creation per folder, one after another.
+    constexpr int kOverlapParents = 20;
+    const auto parentOf = [](int entry) { return "P" + std::to_string(entry % kOverlapParents); };
+    for (const std::string top : {"Spread", "SpreadFloor"})
+        for (int parent = 0; parent < kOverlapParents; ++parent)
+            std::filesystem::create_directories(bench.backing(top + "/" + parentOf(parent)));
+    const std::vector<std::string> names = NumberedNames("Entry", kNames);
+    std::vector<std::string> entries;
+    for (int i = 0; i < kNames; ++i)
+        entries.push_back("f:\\Spread\\" + parentOf(i) + "\\" + names[static_cast<std::size_t>(i)]);
+    const engine::RunRequest request =
+        NothingRequest(engine::PageKind::Paths, entries, std::string());
+    const Measured floor = Measure(bench.mount, [&] {
+        const int top =
+            ::open(bench.mounted("SpreadFloor").c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+        std::vector<int> parents;
+        for (int parent = 0; parent < kOverlapParents; ++parent)
+            parents.push_back(
+                ::openat(top, parentOf(parent).c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
+        for (int i = 0; i < kNames; ++i)
+            ::mkdirat(parents[static_cast<std::size_t>(i % kOverlapParents)],
+                      names[static_cast<std::size_t>(i)].c_str(), 0777);
+        for (const int parent : parents)
+            ::close(parent);
+        ::close(top);
+    });
+    engine::PageRunState state;
+    const Measured run =
+        Measure(bench.mount, [&] { engine::CreationRun(request, state, bench.services); });
+    bench.report.count("latency_paths_overlap_created",
+                       static_cast<long long>(state.results.FoldersCreated.size()));
+    ReportSide(bench.report, "latency_paths_overlap", run, entries.size());
+    bench.report.value("latency_paths_overlap_ratio", run.seconds / floor.seconds);
+    engine::UndoLastRun(engine::PageKind::Paths, state.results, state.lastAttachMode,
+                        state.lastDestination, bench.fs, bench.prompt, bench.quiet);
+    std::error_code ignored;
+    std::filesystem::remove_all(bench.backing("Spread"), ignored);
+    std::filesystem::remove_all(bench.backing("SpreadFloor"), ignored);
+}
+
 } // namespace dirforge::bench
 
 namespace {
@@ -228,6 +270,7 @@ DIRFORGE_BENCH(latency) {
 
 DIRFORGE_BENCH(latency_paths) {
     OnLatencyMount(report, "latency_paths", dirforge::bench::LatencyPathsBenchmark);
+    OnLatencyMount(report, "latency_paths_overlap", dirforge::bench::LatencyPathsOverlapBenchmark);
 }
 
 DIRFORGE_BENCH(latency_copy) {

@@ -66,6 +66,8 @@ void ReportSide(BenchReport& report, const std::string& name, const Measured& si
 void LatencyRunBenchmarks(LatencyBench& bench);
 /// Paths-page run of 2 000 entries over 100 existing parent folders two levels deep.
 void LatencyPathsBenchmark(LatencyBench& bench);
+/// Paths-page run of 2 000 entries over 20 parents, against the sequential floor.
+void LatencyPathsOverlapBenchmark(LatencyBench& bench);
 /// 20 names, each given a copy of a structure of about 50 folders and 200 small files.
 void LatencyCopyBenchmark(LatencyBench& bench);
 

@@ -1,6 +1,7 @@
 // The latency copy benchmark: 20 names with Main Folders With Files of a structure of 50 folders
 // and 200 small files, structure and destination on latencyfs, against `cp -r` run 20 times with
-// relative paths from the folder that holds both.
+// relative paths from the folder that holds both, and against the same run one name after
+// another (DIRFORGE_OVERLAP=0; on latencyfs a run works on several names at once).
 #include "LatencyBench.h"
 
 #include "engine/FolderFileUndo.h"
@@ -129,12 +130,25 @@ void LatencyCopyBenchmark(LatencyBench& bench) {
         Measure(bench.mount, [&] { engine::CreationRun(request, state, bench.services); });
     const std::size_t created = state.results.FilesCreated.size();
     // What the copy recorded must let the undo prove every file it made: nothing may be left.
-    engine::UndoLastRun(request.page, state.results, state.lastAttachMode, state.lastDestination,
-                        bench.fs, bench.prompt, bench.quiet);
-    std::size_t left = 0;
-    for (const auto& entry :
-         std::filesystem::recursive_directory_iterator(bench.backing("CopyRun")))
-        left += entry.is_regular_file() ? 1 : 0;
+    const auto undoAndCount = [&](engine::PageRunState& undone, Measured& undo) {
+        undo = Measure(bench.mount, [&] {
+            engine::UndoLastRun(request.page, undone.results, undone.lastAttachMode,
+                                undone.lastDestination, bench.fs, bench.prompt, bench.quiet);
+        });
+        std::size_t files = 0;
+        for (const auto& entry :
+             std::filesystem::recursive_directory_iterator(bench.backing("CopyRun")))
+            files += entry.is_regular_file() ? 1 : 0;
+        return files;
+    };
+    Measured undo, undoSequential;
+    std::size_t left = undoAndCount(state, undo);
+    engine::PageRunState oneByOne;
+    ::setenv("DIRFORGE_OVERLAP", "0", 1);
+    const Measured sequential =
+        Measure(bench.mount, [&] { engine::CreationRun(request, oneByOne, bench.services); });
+    left += undoAndCount(oneByOne, undoSequential);
+    ::unsetenv("DIRFORGE_OVERLAP");
 
     BenchReport& report = bench.report;
     if (cpStatus != 0)
@@ -146,8 +160,13 @@ void LatencyCopyBenchmark(LatencyBench& bench) {
     ReportSide(report, "latency_copy", run, entries, "entry");
     ReportSide(report, "latency_copy_floor", floor, entries, "entry");
     ReportSide(report, "latency_copy_cp", cp, entries, "entry");
+    ReportSide(report, "latency_copy_sequential", sequential, entries, "entry");
     report.count("latency_copy_undo_files_left", static_cast<long long>(left));
     report.value("latency_copy_ratio", run.seconds / cp.seconds);
+    report.value("latency_copy_overlap_ratio", run.seconds / sequential.seconds);
+    ReportSide(report, "latency_undo_copy", undo, entries, "entry");
+    ReportSide(report, "latency_undo_copy_sequential", undoSequential, entries, "entry");
+    report.value("latency_undo_copy_ratio", undo.seconds / undoSequential.seconds);
     for (const char* folder : {"Structure", "CopyRun", "CopyCp", "CopyFloor"}) {
         std::error_code ignored;
         std::filesystem::remove_all(bench.backing(folder), ignored);

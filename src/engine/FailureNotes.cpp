@@ -33,7 +33,16 @@ bool CountedOnce(FailureCause cause) {
 
 } // namespace
 
+void FailureNotes::takeFrom(FailureNotes& other) {
+    for (const Note& note : other.every_)
+        this->note(note.cause, note.path, note.reason);
+    other.every_.clear();
+    other.noted_ = {};
+}
+
 void FailureNotes::note(FailureCause cause, const std::string& path, const std::string& reason) {
+    if (keepEvery_)
+        every_.push_back({cause, path, reason});
     Noted& noted = noted_[static_cast<std::size_t>(cause)];
     const bool named =
         std::find(noted.examples.begin(), noted.examples.end(), path) != noted.examples.end();

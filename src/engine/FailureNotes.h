@@ -16,6 +16,10 @@ enum class FailureCause { SubfolderNotMade, FileNotCopied, FolderNotRead, NotCop
 
 class FailureNotes {
 public:
+    /// keepEvery: also keeps every note in order, for another FailureNotes to take (a worker's).
+    explicit FailureNotes(bool keepEvery = false) : keepEvery_(keepEvery) {}
+    /// Notes again, in their order, the notes other kept, and lets other forget them.
+    void takeFrom(FailureNotes& other);
     /// Notes one failure of the given kind at path, and why (reason).
     void note(FailureCause cause, const std::string& path, const std::string& reason);
     /// Shows one warning per kind noted (under title), then forgets them.
@@ -29,7 +33,13 @@ private:
         std::vector<std::string> examples;
         std::vector<std::string> reasons; ///< beside examples
     };
+    struct Note {
+        FailureCause cause;
+        std::string path, reason;
+    };
     std::array<Noted, 4> noted_;
+    bool keepEvery_ = false;
+    std::vector<Note> every_;
 };
 
 } // namespace dirforge::engine

@@ -2,6 +2,7 @@
 
 #include "core/PathChecks.h"
 #include "core/TextRules.h"
+#include "engine/OverlapSetting.h"
 #include "engine/ReasonTexts.h"
 #include "engine/RunAnchors.h"
 #include "platform/FailureReason.h"
@@ -307,8 +308,20 @@ void FolderFileUndo::Watch(RunObserver& observer) {
 }
 
 void FolderFileUndo::DeleteFiles() {
+    // Few files are not worth a thread; the files of one new folder lie side by side in the list,
+    // so runs of it work in different folders.
+    constexpr std::size_t kFilesWorthOverlap = 16;
+    const std::size_t workers =
+        Files.size() >= kFilesWorthOverlap ? OverlapAt(fs_, Files.front()) : 1;
+    if (workers > 1)
+        DeleteFilesAtOnce(workers);
+    else
+        DeleteFileRange(0, Files.size());
+}
+
+void FolderFileUndo::DeleteFileRange(std::size_t begin, std::size_t end) {
     const bool withIds = FileIds.size() == Files.size();
-    for (std::size_t i = 0; i < Files.size(); ++i) {
+    for (std::size_t i = begin; i < end; ++i) {
         const std::string file = core::Trim(Files[i]);
         const platform::FileIdentity* identity = withIds ? &FileIds[i] : nullptr;
         const platform::FileIdentity kept =
@@ -338,6 +351,15 @@ void FolderFileUndo::RemoveFolders() {
     };
     if (!std::is_sorted(plan_.begin(), plan_.end(), shallowerFirst)) // often already in order
         std::stable_sort(plan_.begin(), plan_.end(), shallowerFirst);
+    constexpr std::size_t kFoldersWorthOverlap = 16;
+    if (plan_.size() >= kFoldersWorthOverlap) {
+        const std::size_t workers =
+            OverlapAt(fs_, std::string(removable_[plan_.front().position].text));
+        if (workers > 1) {
+            RemoveFoldersAtOnce(workers);
+            return;
+        }
+    }
     for (auto it = plan_.rbegin(); it != plan_.rend(); ++it) {
         const RemovableFolder& folder = removable_[it->position];
         const platform::FileIdentity kept =

@@ -13,6 +13,7 @@
 #include "platform/FileSystem.h"
 #include "platform/Prompt.h"
 
+#include <atomic>
 #include <cstdint>
 #include <map>
 #include <memory>
@@ -122,11 +123,29 @@ private:
     enum class OwnList { Folders, SubFolders, MadeByRun };
     void ScheduleOwn(OwnList list);
     /// Before each item: true (and nothing is done) once a stop was asked for.
-    bool Stopping() { return progress_ && progress_->stopping(); }
+    bool Stopping() {
+        if (sharedStop_ != nullptr)
+            return sharedStop_->load();
+        return progress_ && progress_->stopping();
+    }
     void Advance() {
+        if (sharedDone_ != nullptr)
+            ++*sharedDone_;
         if (progress_)
             progress_->advance();
     }
+    /// Deletes Files[begin, end) in order (DeleteFiles one file after another).
+    void DeleteFileRange(std::size_t begin, std::size_t end);
+    /// DeleteFiles on a slow drive: the files in `workers` runs of the list at once, each by a
+    /// helper of its own (its own anchors), their outcomes taken back in the list's order.
+    void DeleteFilesAtOnce(std::size_t workers);
+    /// RemoveFolders on a slow drive: the folders of one depth at once (none holds another), by
+    /// helpers with their own anchors; the outcomes taken back in the plan's order.
+    void RemoveFoldersAtOnce(std::size_t workers);
+    /// Helpers over this undo's anchors, for work on several folders at once.
+    std::vector<std::unique_ptr<FolderFileUndo>> Helpers(std::size_t workers);
+    /// Takes the causes the helpers noted.
+    void TakeReasons(const std::vector<std::unique_ptr<FolderFileUndo>>& helpers);
     /// The open anchor that holds path (the deepest recorded one strictly above it); null when
     /// none is recorded or it is no longer the folder the run created below (*refused then).
     platform::AnchoredFolder* AnchorOf(const std::string& path, bool& refused);
@@ -163,6 +182,9 @@ private:
     std::vector<std::string> leftFiles_, leftFolders_;
     std::vector<platform::FileIdentity> leftFileIds_, leftFolderIds_;
     std::optional<ItemProgress> progress_;
+    /// A helper's: the Stop its owner passes on, and the items it has done.
+    const std::atomic<bool>* sharedStop_ = nullptr;
+    std::atomic<std::size_t>* sharedDone_ = nullptr;
     std::string report_, failureLines_;
     std::set<std::string> StopFolders, Visited;
     using RemovableFolder = RemovableFolders::Folder;

@@ -9,6 +9,7 @@
 #include <nlohmann/json.hpp>
 
 #include <limits>
+#include <map>
 #include <optional>
 #include <stdexcept>
 #include <unordered_set>
@@ -158,6 +159,24 @@ public:
     void record(const json& line) {
         if (line.contains("version"))
             throw LineError("a second header");
+        if (!inLane_ && line.contains("lane")) {
+            laneRecord(line);
+            return;
+        }
+        if (!inLane_ && line.contains("laneDone")) {
+            OnlyKeys(line, {"laneDone"});
+            const auto found = lanes_.find(Unsigned(line.at("laneDone")));
+            if (found != lanes_.end()) { // a lane whose journal failed first has no records
+                takeLane(found->second, true);
+                lanes_.erase(found);
+            }
+            return;
+        }
+        if (inLane_ && (line.contains("undo") || line.contains("finished") ||
+                        line.contains("madeId") || line.contains("laneDone")))
+            throw LineError("a record that has no place in a lane");
+        if (!inUndo_ && line.contains("undo"))
+            settleLanes(); // what a killed run left in flight is the undo's to remove too
         if (inUndo_ || line.contains("undo")) {
             undoRecord(line);
             return;
@@ -200,9 +219,13 @@ public:
         } else if ((it = Find(line, "anchor")) != nullptr) {
             OnlyKeys(line, {"anchor", "id"});
             RunAnchor anchor{Text(*it), Identity(line, 4)};
-            for (const RunAnchor& known : r_.Anchors)
-                if (known.path == anchor.path)
-                    throw LineError("a repeated record");
+            for (const RunAnchor& known : r_.Anchors) {
+                if (known.path != anchor.path)
+                    continue;
+                if (inLane_)
+                    return; // every lane names the anchors it works in; the first one stands
+                throw LineError("a repeated record");
+            }
             r_.Anchors.push_back(std::move(anchor));
         } else if ((it = Find(line, "making")) != nullptr ||
                    (it = Find(line, "copying")) != nullptr) {
@@ -224,25 +247,67 @@ public:
 
     /// After the last line: a killed run's folders without identity may be removed when empty.
     void end() {
+        settleLanes();
         for (std::size_t i = 0; i < pending_.size(); ++i)
             if (pending_[i])
                 r_.FolderIdentities[i] = {0, platform::FileIdentity::kUnverifiedInode};
-        if (!intent_)
-            return;
-        // The item in flight when the run was killed: removed only when it changed after the
-        // run began making it.
-        const auto since = static_cast<std::uint64_t>(intent_->since);
-        if (intent_->file) {
-            r_.FilesCreated.push_back(intent_->path);
+        if (intent_)
+            unverified(*intent_);
+    }
+
+private:
+    /// The last item the run began to make and has not recorded as made.
+    struct Intent {
+        std::string path;
+        std::int64_t since = 0;
+        bool file = false;
+    };
+
+    /// The item in flight when the run was killed: removed only when it changed after the run
+    /// began making it.
+    void unverified(const Intent& intent) {
+        const auto since = static_cast<std::uint64_t>(intent.since);
+        if (intent.file) {
+            r_.FilesCreated.push_back(intent.path);
             r_.FileIdentities.push_back(
-                {0, platform::FileIdentity::kUnverifiedInode, -1, intent_->since});
+                {0, platform::FileIdentity::kUnverifiedInode, -1, intent.since});
         } else {
-            r_.FoldersMadeByRun.push_back(intent_->path);
+            r_.FoldersMadeByRun.push_back(intent.path);
             r_.FolderIdentities.push_back({since, platform::FileIdentity::kUnverifiedInode});
         }
     }
 
-private:
+    /// Takes the lanes a killed run had not recorded yet, each with its item in flight.
+    void settleLanes() {
+        for (auto& [lane, records] : lanes_)
+            if (const std::optional<Intent> left = takeLane(records, false))
+                unverified(*left);
+        lanes_.clear();
+    }
+
+    void laneRecord(const json& line) {
+        OnlyKeys(line, {"lane", "r"});
+        const std::uint64_t lane = Unsigned(line.at("lane"));
+        const json& inner = line.at("r");
+        if (!inner.is_object() || inner.contains("lane") || inner.contains("version"))
+            throw LineError("a lane record that is not one record");
+        lanes_[lane].push_back(inner);
+    }
+
+    /// Replays one lane's records; a finished lane's last intent was settled by its worker, an
+    /// unfinished one's is handed back.
+    std::optional<Intent> takeLane(const std::vector<json>& records, bool finished) {
+        std::optional<Intent> outer = std::move(intent_);
+        intent_.reset();
+        inLane_ = true;
+        for (const json& inner : records)
+            record(inner);
+        inLane_ = false;
+        std::optional<Intent> left = finished ? std::nullopt : std::move(intent_);
+        intent_ = std::move(outer);
+        return left;
+    }
+
     static std::string Key(const std::string& path, const platform::FileIdentity& id) {
         return path + '\0' + std::to_string(id.device) + ':' + std::to_string(id.inode);
     }
@@ -252,7 +317,10 @@ private:
         const std::string text = Text(letter);
         if (text.size() != 1 || text[0] < 'a' || text[0] > 'z')
             throw LineError("a bad drive letter");
-        if (!journal_.drives.emplace(text[0], Text(line.at("root"))).second)
+        const std::string root = Text(line.at("root"));
+        const auto [known, added] = journal_.drives.emplace(text[0], root);
+        // A lane names the drives it writes to; the same drive again is no contradiction.
+        if (!added && !(inLane_ && known->second == root))
             throw LineError("a repeated record");
     }
 
@@ -308,13 +376,10 @@ private:
             intent_.reset();
     }
 
-    /// The last item the run began to make and has not recorded as made.
-    struct Intent {
-        std::string path;
-        std::int64_t since = 0;
-        bool file = false;
-    };
     std::optional<Intent> intent_;
+    /// Records of the lanes whose end the run has not written yet, by lane.
+    std::map<std::uint64_t, std::vector<json>> lanes_;
+    bool inLane_ = false;
     RunJournal& journal_;
     RunResults& r_;
     /// For each made folder: its identity is still to come (a madeId record).

@@ -23,7 +23,14 @@ JournalWriter::JournalWriter(std::unique_ptr<platform::AppendFile> file,
         committed_ = file_->size();
 }
 
+JournalWriter::JournalWriter(JournalWriter& shared, std::uint64_t lane)
+    : drives_(shared.drives_), shared_(&shared), lane_(lane) {
+    pending_.reserve(1024);
+}
+
 std::string JournalWriter::errorText() const {
+    if (error_ == 0 && shared_ != nullptr)
+        return shared_->errorText();
     return std::strerror(error_);
 }
 
@@ -105,14 +112,56 @@ void JournalWriter::intent(std::string_view path, bool isFile) {
     flush();
 }
 
-bool JournalWriter::write() {
-    if (pending_.empty())
-        return true;
-    if (!file_->append(pending_)) {
+void JournalWriter::setLane(std::uint64_t lane) {
+    flush();
+    lane_ = lane;
+}
+
+void JournalWriter::laneDone(std::uint64_t lane) {
+    pending_ += "{\"laneDone\":" + std::to_string(lane) + "}\n";
+    flush();
+}
+
+bool JournalWriter::append(const std::string& text, bool syncWhenDue) {
+    const std::lock_guard lock(fileLock_);
+    if (error_ != 0)
+        return false;
+    if (!file_->append(text)) {
         error_ = file_->error() != 0 ? file_->error() : EIO;
         return false;
     }
-    committed_ += pending_.size();
+    committed_ += text.size();
+    const auto now = std::chrono::steady_clock::now();
+    if (syncWhenDue && now - lastSync_ >= kSyncEvery) {
+        lastSync_ = now;
+        if (!file_->sync())
+            error_ = file_->error();
+    }
+    return error_ == 0;
+}
+
+bool JournalWriter::write() {
+    if (pending_.empty())
+        return true;
+    if (shared_ == nullptr) {
+        if (!append(pending_, false))
+            return false;
+        pending_.clear();
+        return true;
+    }
+    wrapped_.clear();
+    const std::string prefix = "{\"lane\":" + std::to_string(lane_) + ",\"r\":";
+    for (std::size_t at = 0; at < pending_.size();) {
+        const std::size_t end = pending_.find('\n', at);
+        wrapped_ += prefix;
+        wrapped_.append(pending_, at, end - at);
+        wrapped_ += "}\n";
+        at = end + 1;
+    }
+    if (!shared_->append(wrapped_, true)) {
+        error_ = shared_->error_ != 0 ? shared_->error_.load() : EIO;
+        return false;
+    }
     pending_.clear();
     return true;
 }
@@ -120,8 +169,13 @@ bool JournalWriter::write() {
 void JournalWriter::flush() {
     if (failed() || pending_.empty())
         return;
+    if (shared_ != nullptr) {
+        write(); // the file's own writer syncs for every lane
+        return;
+    }
     if (!write())
         return;
+    const std::lock_guard lock(fileLock_);
     const auto now = std::chrono::steady_clock::now();
     if (now - lastSync_ >= kSyncEvery) {
         lastSync_ = now;

@@ -5,6 +5,13 @@
 // before the next item starts; a killed process loses at most the item in flight. The data is
 // synced at least once a second and at the end, so a power loss loses about the last second.
 // Nothing is ever rewritten: an undo appends its outcome, so no temporary file is needed.
+//
+// A run that works on several targets at once gives each target a lane: a writer over the same
+// file whose records are wrapped as {"lane":N,"r":record}, handed to the file the moment they
+// are made, from the worker's thread (the file is shared under a lock). When the run records
+// that target in its list order it appends {"laneDone":N}; the reader takes a lane's records at
+// that mark, so the journal reads back in the list's order, and a lane without its mark (a
+// killed run) is taken at the end.
 
 #include "engine/PageKind.h"
 #include "engine/RunResults.h"
@@ -12,9 +19,11 @@
 #include "platform/FileSystem.h"
 
 #include <array>
+#include <atomic>
 #include <chrono>
 #include <cstdint>
 #include <memory>
+#include <mutex>
 #include <string>
 #include <string_view>
 
@@ -23,6 +32,9 @@ namespace dirforge::engine {
 class JournalWriter {
 public:
     JournalWriter(std::unique_ptr<platform::AppendFile> file, const platform::DriveMap& drives);
+    /// A lane of shared: records go to shared's file, wrapped with the lane's number. Used by
+    /// one worker thread at a time; shared must outlive it.
+    JournalWriter(JournalWriter& shared, std::uint64_t lane);
 
     /// Starts the journal: the file is cut to nothing (it held at most a journal with nothing to
     /// undo) and the header written and synced.
@@ -50,17 +62,24 @@ public:
     void flush();
     /// flush (once more after a failure) and sync; true when everything recorded is in the file.
     bool finish();
+    /// A lane's writer moves on to the next lane, after handing the last one's records over.
+    void setLane(std::uint64_t lane);
+    /// The run has recorded lane's target in its order: the reader takes the lane's records here.
+    void laneDone(std::uint64_t lane);
+
     /// An undo's outcome: its failures (what the next undo retries), then the end mark; synced.
     bool undone(const RunResults& results);
 
-    /// A write or a sync failed: nothing more may be made.
-    bool failed() const { return error_ != 0; }
+    /// A write or a sync failed (in this lane, or anywhere in the file): nothing more may be made.
+    bool failed() const { return error_ != 0 || (shared_ != nullptr && shared_->failed()); }
     /// The failure's system text ("No space left on device").
     std::string errorText() const;
 
 private:
     void noteDrive(std::string_view path);
     bool write();
+    /// Appends text to the file under the lock every lane shares; syncs when a second passed.
+    bool append(const std::string& text, bool syncWhenDue);
 
     std::unique_ptr<platform::AppendFile> file_;
     const platform::DriveMap& drives_;
@@ -69,7 +88,12 @@ private:
     std::chrono::steady_clock::time_point lastSync_;
     /// The file's size after the last complete write.
     std::uint64_t committed_ = 0;
-    int error_ = 0;
+    std::atomic<int> error_ = 0;
+    /// A lane's writer and number; null for the file's own writer.
+    JournalWriter* shared_ = nullptr;
+    std::uint64_t lane_ = 0;
+    std::string wrapped_;
+    std::mutex fileLock_;
 };
 
 } // namespace dirforge::engine

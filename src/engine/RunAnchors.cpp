@@ -124,7 +124,8 @@ bool RunAnchors::createFolder(const std::string& chosen, const std::string& path
         return false;
     platform::ForgetReason(); // a first try of opening the point is no cause of what follows
     made_.clear();
-    const auto when = held->exact ? platform::MadeIdentity::Later : platform::MadeIdentity::Now;
+    const auto when = held->exact && !identifyAtOnce_ ? platform::MadeIdentity::Later
+                                                      : platform::MadeIdentity::Now;
     const bool created = held->anchor->createFolder(path, &made_, when);
     if (!held->exact && !made_.empty())
         holdChosenFolder(*held, chosen);

@@ -57,6 +57,9 @@ public:
     /// Writes every anchor, made folder and identity to journal too, ahead of the next item;
     /// once it failed, nothing more is made.
     void setJournal(JournalWriter* journal) { journal_ = journal; }
+    /// Asks each new folder's identity as it is made, never later: for a worker, whose records
+    /// the run takes in its own order.
+    void identifyAtOnce() { identifyAtOnce_ = true; }
     /// copyFile from a file below from, a structure's folder held for the run, with what the
     /// run's copies share (memory).
     bool copyFile(const std::string& chosen, platform::AnchoredFolder& from,
@@ -113,6 +116,7 @@ private:
     platform::FileSystem& fs_;
     RunResults& results_;
     JournalWriter* journal_ = nullptr;
+    bool identifyAtOnce_ = false;
     std::unordered_map<std::string, Held> held_;
     /// The folders directly above the chosen points, by drive path. Points beside one another
     /// (a paths list's folders) open from their handle: one look-up each on a network share,

@@ -11,19 +11,6 @@
 
 namespace dirforge::engine {
 
-namespace {
-
-/// Why the dry run refuses a path the desktop would refuse: its first refused character, as the
-/// run names it.
-std::string RefusedPathReason(const std::string& path) {
-    std::string found; // each refused character after a blank
-    if (core::CheckIllegalChars(core::IllegalCharSet::FullPath, path, found) || found.size() < 2)
-        return kReasonNotMade;
-    return "refused character " + found.substr(1, 1);
-}
-
-} // namespace
-
 RunEngine::RunEngine(const RunRequest& request, PageRunState& state, const RunServices& services,
                      bool simulate)
     : request_(request), state_(state), services_(services), simulate_(simulate),
@@ -32,9 +19,9 @@ RunEngine::RunEngine(const RunRequest& request, PageRunState& state, const RunSe
       journal_(simulate ? nullptr : services.journal), sink_{state.results, services.observer,
                                                              !simulate, journal_},
       anchors_(services.fs, state.results), simulated_(services.fs),
-      copy_(CopyContext{services.fs, services.prompt, sink_, state.fileSizes, request.copyVariant,
-                        titles_, anchors_, anchorPoint_, simulate ? &simulated_ : nullptr,
-                        &failures_, request.tokens ? &tokens_ : nullptr}),
+      work_(TargetContext{request, titles_, state.snapshot, services.fs, services.prompt, sink_,
+                          state.fileSizes, anchors_, simulate ? &simulated_ : nullptr, failures_,
+                          itemTotals_, request.tokens ? &tokens_ : nullptr}),
       progress_(services.observer, 0) {
     anchors_.setJournal(journal_);
     if (request.tokens)
@@ -66,7 +53,10 @@ RunOutcome RunEngine::run() {
         journal_->begin(request_.page, AttachModeLetter(mode_),
                         request_.page != PageKind::Paths ? state_.lastDestination : std::string(),
                         state_.results.counters);
+    startOverlap();
     const bool created = processNames();
+    takeFinished(true);
+    overlap_.reset();
     anchors_.identifyMade();
     const bool journalComplete = journal_ == nullptr || journal_->finish();
     finish(outcome, created);
@@ -140,11 +130,11 @@ void RunEngine::processStringsItem(const std::string& item) {
         const std::string normalized = core::CollapseColons(core::NormalizePath(item));
         std::string passed, failed;
         if (core::ValidateFullPath(normalized, passed, failed)) {
-            RecordOther(sink_, normalized, itemTotals_, kReasonFullPathAsName);
+            recordOther(normalized, kReasonFullPathAsName);
             return;
         }
     } else if (!core::DrivePart(core::Trim(item)).empty()) {
-        RecordOther(sink_, item, itemTotals_, kReasonFullPathAsName);
+        recordOther(item, kReasonFullPathAsName);
         return;
     }
     const _tagVol0XParts* parts = framingFor(item);
@@ -152,7 +142,7 @@ void RunEngine::processStringsItem(const std::string& item) {
         return;
     const std::string target = ComposeTarget(*parts, item);
     if (core::DrivePart(target).empty())
-        RecordOther(sink_, target, itemTotals_, kReasonNoDrive);
+        recordOther(target, kReasonNoDrive);
     else
         processTarget(target, {});
 }
@@ -162,14 +152,14 @@ void RunEngine::processPathsEntry(const std::string& entry) {
     if (simulate_) {
         std::string passed, failed;
         if (!core::ValidateFullPath(entry, passed, failed)) {
-            RecordOther(sink_, entry, itemTotals_,
-                        core::DrivePart(core::Trim(entry)).empty() ? kReasonNoDrive
-                                                                   : RefusedPathReason(entry));
+            recordOther(entry, core::DrivePart(core::Trim(entry)).empty()
+                                   ? kReasonNoDrive
+                                   : RefusedPathReason(entry));
             return;
         }
         path = passed;
     } else if (core::DrivePart(core::Trim(entry)).empty()) {
-        RecordOther(sink_, entry, itemTotals_, kReasonNoDrive);
+        recordOther(entry, kReasonNoDrive);
         return;
     }
     std::string tokenPrefix, tokenSuffix;
@@ -179,7 +169,7 @@ void RunEngine::processPathsEntry(const std::string& entry) {
         ComposePathTarget(path, request_.tokens ? tokenPrefix : request_.prefix,
                           request_.tokens ? tokenSuffix : request_.suffix, request_.hyphen);
     if (core::DrivePart(target).empty())
-        RecordOther(sink_, target, itemTotals_, kReasonNoDrive);
+        recordOther(target, kReasonNoDrive);
     else
         processTarget(target, {});
 }
@@ -209,21 +199,26 @@ bool RunEngine::processNumbers() {
 void RunEngine::processTarget(const std::string& target, const std::string& numberText) {
     // A ".." element would leave the destination (or the entry's own folder): never created.
     if (core::HasParentElement(target)) {
-        RecordOther(sink_, target, itemTotals_, kReasonClimbs);
+        recordOther(target, kReasonClimbs);
         return;
     }
     // Everything for this target is made below the point the user chose: the destination, or the
     // folder a paths entry names.
-    if (!simulate_)
-        anchorPoint_ = request_.page == PageKind::Paths ? FolderPart(core::NormalizePath(target))
-                                                        : core::Trim(request_.destination);
-    const bool attachable = simulate_ ? simulatedCreate(target) : createTarget(target);
-    if (!attachable)
-        return;
-    state_.copyTarget = target;
+    const std::string anchorPoint = simulate_ ? std::string()
+                                    : request_.page == PageKind::Paths
+                                        ? FolderPart(core::NormalizePath(target))
+                                        : core::Trim(request_.destination);
     if (request_.tokens)
         tokens_.name = core::Trim(LastElement(core::NormalizePath(target)));
-    attach(target, numberText);
+    if (overlap_) {
+        handOn(target, numberText, anchorPoint);
+        return;
+    }
+    if (!work_.make(target, numberText, anchorPoint))
+        return;
+    if (!simulate_)
+        state_.lastAttachMode = AttachModeLetter(mode_);
+    state_.copyTarget = work_.copyTarget();
 }
 
 const _tagVol0XParts* RunEngine::framingFor(const std::string& item) {
@@ -235,7 +230,7 @@ const _tagVol0XParts* RunEngine::framingFor(const std::string& item) {
     const std::string prefix = ExpandTokens(request_.prefix, tokens_, &refusal);
     const std::string suffix = ExpandTokens(request_.suffix, tokens_, &refusal);
     if (!refusal.empty()) {
-        RecordOther(sink_, JoinParts(parts_, item), itemTotals_, refusal);
+        recordOther(JoinParts(parts_, item), refusal);
         return nullptr;
     }
     tokenParts_ = BuildDestinationParts(request_.destination, prefix, suffix, request_.hyphen);
@@ -251,58 +246,21 @@ bool RunEngine::pathsFramingFor(const std::string& entry, std::string& prefix,
     suffix = ExpandTokens(request_.suffix, tokens_, &refusal);
     if (refusal.empty())
         return true;
-    RecordOther(sink_, entry, itemTotals_, refusal);
+    recordOther(entry, refusal);
     return false;
 }
 
-void RunEngine::recordExisting(const std::string& target) {
-    // What the name would have received is counted as already there, on every page and in the
-    // dry run too, so each structure row adds up.
-    RecordExisting(sink_, target, itemTotals_);
+void RunEngine::recordOther(const std::string& path, const std::string& reason) {
+    takeFinished(true);
+    RecordOther(sink_, path, itemTotals_, reason);
 }
 
-bool RunEngine::createTarget(const std::string& target) {
-    // One create-if-missing call instead of a test and a create: a folder that was there already
-    // comes back made by nobody, so it counts as existing exactly as a test first would say.
-    return recordTargetOutcome(target, anchors_.makeFolder(anchorPoint_, target));
-}
-
-bool RunEngine::recordTargetOutcome(const std::string& target, MakeOutcome outcome) {
-    switch (outcome) {
-    case MakeOutcome::Existed:
-        if (!request_.fillExisting) {
-            recordExisting(target);
-            return false;
-        }
-        // Completed instead: the attach counts each part of the structure as it finds it.
-        RecordExisting(sink_, target, StructureTotals{});
-        return true;
-    case MakeOutcome::Failed:
-        RecordOther(sink_, target, itemTotals_, platform::TakeReason(kReasonNotMade));
-        return false;
-    case MakeOutcome::Made:
-        RecordCreated(sink_, target);
-        break;
-    }
-    return true;
-}
-
-bool RunEngine::simulatedCreate(const std::string& target) {
-    std::string found;
-    if (request_.page == PageKind::Numbers &&
-        !core::CheckIllegalChars(core::IllegalCharSet::FullPath, target, found)) {
-        RecordOther(sink_, target, itemTotals_, RefusedPathReason(target));
-        return false;
-    }
-    // A strings page name the file system would refuse still counts as created here.
-    const NameCheck check =
-        request_.page == PageKind::Strings ? NameCheck::Unchecked : NameCheck::Refused;
-    return recordTargetOutcome(target, simulated_.makeFolder(target, check));
-}
-
-MakeOutcome RunEngine::makeSubfolder(const std::string& path) {
-    // Made through the anchor like the target itself: a link in the way fails it.
-    return simulate_ ? simulated_.makeFolder(path) : anchors_.makeFolder(anchorPoint_, path);
+void RunEngine::takeStructureSnapshot() {
+    const bool withFiles = request_.copiesFiles();
+    if (state_.snapshot.covers(request_.structureLines, request_.copyVariant, withFiles))
+        return;
+    ComputeStructureTotals(services_.fs, request_.structureLines, request_.copyVariant, withFiles,
+                           state_.totals, state_.fileSizes, nullptr, &state_.snapshot);
 }
 
 void RunEngine::finish(RunOutcome& outcome, bool announce) {

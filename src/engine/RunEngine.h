@@ -6,12 +6,15 @@
 #include "engine/CreationRun.h"
 #include "engine/FailureNotes.h"
 #include "engine/ItemProgress.h"
+#include "engine/OverlappedTargets.h"
 #include "engine/RunAnchors.h"
 #include "engine/SimulatedTree.h"
 #include "engine/TargetComposer.h"
+#include "engine/TargetWork.h"
 #include "engine/TokenExpander.h"
 
 #include <cstdint>
+#include <memory>
 #include <string>
 
 namespace dirforge::engine {
@@ -47,21 +50,19 @@ private:
     bool pathsFramingFor(const std::string& entry, std::string& prefix, std::string& suffix);
     /// Records, creates (or counts) one composed target and attaches to it when new.
     void processTarget(const std::string& target, const std::string& numberText);
-    /// Creates a new target; false (and recorded) when it gets no structure: it could not be
-    /// made, or it existed and existing folders are not completed.
-    bool createTarget(const std::string& target);
-    /// The dry run's decision for a target, as createTarget's.
-    bool simulatedCreate(const std::string& target);
-    void recordExisting(const std::string& target);
-    /// Records the target's outcome; true when the structure is attached to it.
-    bool recordTargetOutcome(const std::string& target, MakeOutcome outcome);
-    /// Makes a template subfolder, or (dry run) says what making it would come to.
-    MakeOutcome makeSubfolder(const std::string& path);
-    void attach(const std::string& target, const std::string& numberText);
     /// The structures as the last scan listed them; scans again when that scan was of others.
     void takeStructureSnapshot();
-    void attachStructures(const std::string& target);
-    void attachTemplates(const std::string& target, const std::string& numberText);
+    /// RecordOther in the list's order: after every target handed to the workers.
+    void recordOther(const std::string& path, const std::string& reason);
+    /// Starts the workers when the run is to work on several targets at once.
+    void startOverlap();
+    /// Hands a target to the workers, taking finished ones back as room is needed.
+    void handOn(const std::string& target, const std::string& numberText,
+                const std::string& anchorPoint);
+    /// Takes back and records, in order, the finished targets (wait: every one handed on).
+    void takeFinished(bool wait);
+    /// Records a worker's target as this thread would have recorded it.
+    void recordFinished(FinishedTarget& finished);
     void finish(RunOutcome& outcome, bool announce);
     /// Between items: the user's Stop, or a journal that can no longer be written.
     bool stopping();
@@ -76,19 +77,20 @@ private:
     /// A real run's journal written ahead (null without one, and in a dry run).
     JournalWriter* journal_;
     RecordSink sink_;
-    /// The folders a real run creates below, and the point the current target was chosen at.
+    /// The folders a real run creates below.
     RunAnchors anchors_;
-    std::string anchorPoint_;
     /// The dry run's record of what it made, over the folders already there.
     SimulatedTree simulated_;
     FailureNotes failures_;
-    StructureCopy copy_;
     _tagVol0XParts parts_;
     /// With "Replace {name} and {date}": what the tokens stand for now, and one name's framing.
     TokenValues tokens_;
     _tagVol0XParts tokenParts_;
     /// What one name that is not created adds to the structure rows (none with Attach Nothing).
     StructureTotals itemTotals_;
+    TargetWork work_;
+    /// The workers of a run that works on several targets at once (null: one after another).
+    std::unique_ptr<OverlappedTargets> overlap_;
     /// The numbers page's padding width, fixed once per run.
     std::int32_t padWidth_ = 0;
     /// Names done of names in all; asked between names whether to stop.

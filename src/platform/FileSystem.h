@@ -112,6 +112,10 @@ public:
     /// Opens the folder a run creates below, or an undo removes below; nullptr when there is none.
     virtual std::unique_ptr<AnchoredFolder> openAnchor(const std::string& path,
                                                        AnchorReach reach) = 0;
+    /// True when path lies on a drive whose every request is a round trip (a network share, a
+    /// file system in user space), where work on several folders at once pays. This default
+    /// knows none.
+    virtual bool onSlowDrive(const std::string& /*path*/) const { return false; }
     /// Writes a temporary file beside path and renames it into place.
     virtual bool writeFileAtomic(const std::string& path, const std::string& data) = 0;
     /// writeFileAtomic with content made while it is written, so a large file is never held

@@ -15,6 +15,7 @@
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <sys/statvfs.h>
+#include <sys/vfs.h>
 #include <unistd.h>
 
 namespace dirforge::platform {
@@ -452,6 +453,23 @@ std::unique_ptr<AppendFile> HostFileSystem::openAppendFile(const std::string& pa
         return failed(code);
     }
     return MakeHostAppendFile(fd, static_cast<std::uint64_t>(st.st_size));
+}
+
+bool HostFileSystem::onSlowDrive(const std::string& path) const {
+    constexpr std::uint32_t kFuse = 0x65735546, kNfs = 0x6969, kSmb2 = 0xFE534D42,
+                            kCifs = 0xFF534D42;
+    std::optional<std::string> host = drives_.toHost(path);
+    if (!host)
+        return false;
+    struct statfs mount {};
+    while (::statfs(host->c_str(), &mount) != 0) {
+        const std::size_t cut = host->find_last_of('/');
+        if (cut == std::string::npos || cut == 0)
+            return false;
+        host->resize(cut);
+    }
+    const auto type = static_cast<std::uint32_t>(mount.f_type);
+    return type == kFuse || type == kNfs || type == kSmb2 || type == kCifs;
 }
 
 } // namespace dirforge::platform

@@ -40,6 +40,8 @@ public:
     TextFileRead readTextFile(const std::string& path, std::uint64_t maxBytes,
                               const NulBytesAllowed& nulBytesAllowed) const override;
     std::unique_ptr<AnchoredFolder> openAnchor(const std::string& path, AnchorReach reach) override;
+    /// By the type of the mount the deepest existing folder of path is on: FUSE, NFS, SMB or CIFS.
+    bool onSlowDrive(const std::string& path) const override;
     /// Creates path exclusively (never replacing anything) with data; false when something is
     /// there.
     bool writeFileExclusive(const std::string& path, const std::string& data);

@@ -59,6 +59,7 @@ void FaultInjectingFileSystem::clear() {
 }
 
 int FaultInjectingFileSystem::callCount(FsOp op) const {
+    const std::lock_guard lock(lock_);
     const auto it = calls_.find(op);
     return it == calls_.end() ? 0 : it->second;
 }
@@ -81,6 +82,7 @@ const FaultRule* FaultInjectingFileSystem::failingRule(FsOp op, const std::strin
                                                        const std::string& otherPath) const {
     if (hook_)
         hook_(op, path);
+    const std::lock_guard lock(lock_);
     ++calls_[op];
     const FaultRule* failing = nullptr;
     for (ActiveRule& active : rules_) {

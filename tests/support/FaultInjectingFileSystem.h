@@ -29,6 +29,7 @@
 
 #include <functional>
 #include <map>
+#include <mutex>
 #include <string>
 #include <vector>
 
@@ -136,6 +137,8 @@ private:
 
     platform::FileSystem& inner_;
     // Mutable: the const queries of the interface count calls and consume one-shot faults too.
+    // A run that works on several targets at once calls from its workers too.
+    mutable std::mutex lock_;
     mutable std::vector<ActiveRule> rules_;
     mutable std::map<FsOp, int> calls_;
     mutable int injected_ = 0;
