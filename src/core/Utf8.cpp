@@ -1,5 +1,8 @@
 #include "core/Utf8.h"
 
+#include <cstdint>
+#include <cstring>
+
 namespace dirforge::core {
 
 namespace {
@@ -65,6 +68,30 @@ std::size_t CountCharacters(std::string_view text) {
         pos += c < 0x80 ? 1 : DecodeUtf8(text, pos).length;
     }
     return count;
+}
+
+bool IsValidUtf8(std::string_view bytes) {
+    std::size_t pos = 0;
+    while (pos < bytes.size()) {
+        // Plain ASCII, the common case, eight bytes at a time.
+        std::uint64_t word;
+        if (pos + 8 <= bytes.size()) {
+            std::memcpy(&word, bytes.data() + pos, 8);
+            if ((word & 0x8080808080808080ULL) == 0) {
+                pos += 8;
+                continue;
+            }
+        }
+        if (static_cast<unsigned char>(bytes[pos]) < 0x80) {
+            ++pos;
+            continue;
+        }
+        const core::Utf8Char c = core::DecodeUtf8(bytes, pos);
+        if (!c.valid)
+            return false;
+        pos += c.length;
+    }
+    return true;
 }
 
 } // namespace dirforge::core

@@ -19,6 +19,8 @@ struct Utf8Char {
 Utf8Char DecodeUtf8(std::string_view text, std::size_t pos);
 /// Appends the UTF-8 encoding of a valid code point.
 void AppendUtf8(std::string& out, char32_t codePoint);
+/// True when text is well-formed UTF-8 throughout (plain ASCII is checked eight bytes at a time).
+bool IsValidUtf8(std::string_view text);
 /// Number of characters; each malformed byte counts as one.
 std::size_t CountCharacters(std::string_view text);
 

@@ -18,17 +18,7 @@ void AppendNumber(std::string& out, std::int64_t value) {
 } // namespace
 
 bool IsUtf8(std::string_view text) {
-    for (std::size_t pos = 0; pos < text.size();) {
-        if (static_cast<unsigned char>(text[pos]) < 0x80) {
-            ++pos;
-            continue;
-        }
-        const core::Utf8Char c = core::DecodeUtf8(text, pos);
-        if (!c.valid)
-            return false;
-        pos += c.length;
-    }
-    return true;
+    return core::IsValidUtf8(text);
 }
 
 void AppendText(std::string& out, std::string_view text) {

@@ -87,19 +87,7 @@ std::string ExpandTokens(std::string_view text, const TokenValues& values, std::
 }
 
 bool IsTokenText(std::string_view bytes) {
-    for (std::size_t at = 0; at < bytes.size();) {
-        if (bytes[at] == '\0')
-            return false;
-        if (static_cast<unsigned char>(bytes[at]) < 0x80) {
-            ++at;
-            continue;
-        }
-        const core::Utf8Char c = core::DecodeUtf8(bytes, at);
-        if (!c.valid)
-            return false;
-        at += c.length;
-    }
-    return true;
+    return bytes.find('\0') == std::string_view::npos && core::IsValidUtf8(bytes);
 }
 
 } // namespace dirforge::engine

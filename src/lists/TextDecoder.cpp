@@ -33,30 +33,6 @@ TextEncoding wideEncodingOf(std::string_view bytes) {
     return TextEncoding::Utf8;
 }
 
-bool isValidUtf8(std::string_view bytes) {
-    std::size_t pos = 0;
-    while (pos < bytes.size()) {
-        // Plain ASCII, the common case, eight bytes at a time.
-        std::uint64_t word;
-        if (pos + 8 <= bytes.size()) {
-            std::memcpy(&word, bytes.data() + pos, 8);
-            if ((word & 0x8080808080808080ULL) == 0) {
-                pos += 8;
-                continue;
-            }
-        }
-        if (static_cast<unsigned char>(bytes[pos]) < 0x80) {
-            ++pos;
-            continue;
-        }
-        const core::Utf8Char c = core::DecodeUtf8(bytes, pos);
-        if (!c.valid)
-            return false;
-        pos += c.length;
-    }
-    return true;
-}
-
 std::string fromWindows1252(std::string_view bytes) {
     // 0x80 to 0x9F; the five codes the page leaves free keep their C1 control values.
     static constexpr std::array<char16_t, 32> kHigh = {
@@ -140,7 +116,7 @@ DecodedText DecodeText(std::string bytes) {
     }
     if (startsWith(bytes, kUtf8Mark))
         bytes.erase(0, kUtf8Mark.size());
-    if (isValidUtf8(bytes))
+    if (core::IsValidUtf8(bytes))
         return {std::move(bytes), TextEncoding::Utf8};
     return {fromWindows1252(bytes), TextEncoding::Windows1252};
 }
