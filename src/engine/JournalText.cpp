@@ -3,19 +3,23 @@
 #include "core/Utf8.h"
 #include "engine/RunJournal.h"
 
+#include <charconv>
+
 namespace dirforge::engine::journal {
 
-namespace {
+namespace {} // namespace
 
 void AppendNumber(std::string& out, std::uint64_t value) {
-    out += std::to_string(value);
+    char digits[24];
+    const auto end = std::to_chars(digits, digits + sizeof digits, value).ptr;
+    out.append(digits, static_cast<std::size_t>(end - digits));
 }
 
 void AppendNumber(std::string& out, std::int64_t value) {
-    out += std::to_string(value);
+    char digits[24];
+    const auto end = std::to_chars(digits, digits + sizeof digits, value).ptr;
+    out.append(digits, static_cast<std::size_t>(end - digits));
 }
-
-} // namespace
 
 bool IsUtf8(std::string_view text) {
     return core::IsValidUtf8(text);
@@ -33,19 +37,25 @@ void AppendText(std::string& out, std::string_view text) {
         return;
     }
     out += '"';
-    for (const char c : text) {
+    // Runs of characters that need no escape are appended whole.
+    std::size_t plain = 0;
+    for (std::size_t at = 0; at < text.size(); ++at) {
+        const char c = text[at];
         const auto byte = static_cast<unsigned char>(c);
-        if (c == '"' || c == '\\') {
+        if (byte >= 0x20 && c != '"' && c != '\\')
+            continue;
+        out.append(text.substr(plain, at - plain));
+        plain = at + 1;
+        if (byte >= 0x20) {
             out += '\\';
             out += c;
-        } else if (byte < 0x20) {
+        } else {
             out += "\\u00";
             out += digits[byte >> 4];
             out += digits[byte & 15];
-        } else {
-            out += c;
         }
     }
+    out.append(text.substr(plain));
     out += '"';
 }
 

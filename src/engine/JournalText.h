@@ -18,6 +18,9 @@ inline constexpr const char* kHexKey = "hex";
 bool IsUtf8(std::string_view text);
 /// Appends text as a JSON string, or {"hex": ...} when it is not UTF-8.
 void AppendText(std::string& out, std::string_view text);
+/// A number as JSON writes it.
+void AppendNumber(std::string& out, std::uint64_t value);
+void AppendNumber(std::string& out, std::int64_t value);
 /// Appends [device, inode, size, time] (a folder: [device, inode]).
 void AppendIdentity(std::string& out, const platform::FileIdentity& identity);
 void AppendIdentity(std::string& out, const platform::FolderIdentity& identity);

@@ -108,7 +108,9 @@ void JournalWriter::intent(std::string_view path, bool isFile) {
                                  .count();
     pending_ += isFile ? "{\"copying\":" : "{\"making\":";
     journal::AppendText(pending_, path);
-    pending_ += ",\"t\":" + std::to_string(now > kMargin ? now - kMargin : 1) + "}\n";
+    pending_ += ",\"t\":";
+    journal::AppendNumber(pending_, now > kMargin ? now - kMargin : std::int64_t{1});
+    pending_ += "}\n";
     flush();
 }
 

@@ -28,7 +28,9 @@ public:
     HostAppendFile& operator=(const HostAppendFile&) = delete;
 
     bool append(std::string_view bytes) override {
-        if (size_ + bytes.size() > reserved_ && !reserve(bytes.size()))
+        // The first record of an empty file (a journal's header) is written, so that no file is
+        // ever left holding reserved zeros and nothing before them.
+        if (size_ == 0 || (size_ + bytes.size() > reserved_ && !reserve(bytes.size())))
             return writeAt(bytes);
         std::memcpy(map_ + (size_ - windowStart_), bytes.data(), bytes.size());
         size_ += bytes.size();
@@ -71,8 +73,9 @@ private:
         if (mapped_)
             ::munmap(map_, reserved_ - windowStart_);
         mapped_ = false;
-        void* at = ::mmap(nullptr, end - start, PROT_READ | PROT_WRITE, MAP_SHARED, fd_,
-                          static_cast<off_t>(start));
+        // Populated at once: one call instead of a page fault per page the records reach.
+        void* at = ::mmap(nullptr, end - start, PROT_READ | PROT_WRITE, MAP_SHARED | MAP_POPULATE,
+                          fd_, static_cast<off_t>(start));
         if (at == MAP_FAILED) {
             giveUpMapping();
             return false;
