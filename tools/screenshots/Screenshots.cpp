@@ -101,6 +101,30 @@ void MakeDemoTree(dirforge::testing::TempDrives& drives) {
     drives.makeFolder("f:\\Reports\\2025");
 }
 
+/// The smart import of f:\\Data\\clients.csv as a separated file under column (a number or a
+/// pattern of columns), grabbed as shot; with take, its IMPORT button is pressed too (the
+/// window then closes as the page takes the list).
+void ImportClients(StartedProgram& program, Camera& camera, const char* column, const char* shot,
+                   bool take) {
+    program.dialogs.answerOpen("f:\\Data\\clients.csv");
+    program.runner.expect("TfrmFileImport", [&camera, column, shot, take](QDialog& dialog) {
+        dialog.show();
+        Press(dialog, "btnFileImportBrowse");
+        Press(dialog, "rdoFileImportSeparatedFile");
+        dialog.findChild<QComboBox*>("cboFileImportDelimiter")->setCurrentText(",");
+        Press(dialog, "rdoFileImportOneColumn");
+        dialog.findChild<QLineEdit*>("edtFileImportColumnNumber")->setText(column);
+        Press(dialog, "btnFileImportFrom");
+        camera.shoot(dialog, shot);
+        dialog.setResult(QDialog::Rejected);
+        if (take)
+            Press(dialog, "btnFileImportOk");
+        dialog.hide();
+        return dialog.result();
+    });
+    program.click("btnVol02SmartImport");
+}
+
 /// One folder per client from the CSV file's second column, with the template tree copied
 /// into each; "2025-Abbott Ltd" already exists, so the log has something to show there too.
 void ClientFolders(StartedProgram& program, Camera& camera) {
@@ -111,22 +135,7 @@ void ClientFolders(StartedProgram& program, Camera& camera) {
     });
     program.click("btnVol02AddDestFolder");
 
-    program.dialogs.answerOpen("f:\\Data\\clients.csv");
-    program.runner.expect("TfrmFileImport", [&camera](QDialog& dialog) {
-        dialog.show();
-        Press(dialog, "btnFileImportBrowse");
-        Press(dialog, "rdoFileImportSeparatedFile");
-        dialog.findChild<QComboBox*>("cboFileImportDelimiter")->setCurrentText(",");
-        Press(dialog, "rdoFileImportOneColumn");
-        dialog.findChild<QLineEdit*>("edtFileImportColumnNumber")->setText("2");
-        Press(dialog, "btnFileImportFrom");
-        camera.shoot(dialog, "smart-import");
-        dialog.setResult(QDialog::Rejected);
-        Press(dialog, "btnFileImportOk");
-        dialog.hide();
-        return dialog.result();
-    });
-    program.click("btnVol02SmartImport");
+    ImportClients(program, camera, "2", "smart-import", true);
 
     program.find<QLineEdit>("edtVol02Prefix")->setText("2025");
     program.click("chkVol02Hyphen");
@@ -141,20 +150,7 @@ void ClientFolders(StartedProgram& program, Camera& camera) {
 
 /// The same CSV file imported under a pattern of columns: one name per row from three columns.
 void ColumnPatternImport(StartedProgram& program, Camera& camera) {
-    program.dialogs.answerOpen("f:\\Data\\clients.csv");
-    program.runner.expect("TfrmFileImport", [&camera](QDialog& dialog) {
-        dialog.show();
-        Press(dialog, "btnFileImportBrowse");
-        Press(dialog, "rdoFileImportSeparatedFile");
-        dialog.findChild<QComboBox*>("cboFileImportDelimiter")->setCurrentText(",");
-        Press(dialog, "rdoFileImportOneColumn");
-        dialog.findChild<QLineEdit*>("edtFileImportColumnNumber")->setText("{1} {2} ({3})");
-        Press(dialog, "btnFileImportFrom");
-        camera.shoot(dialog, "column-pattern");
-        dialog.hide();
-        return int(QDialog::Rejected);
-    });
-    program.click("btnVol02SmartImport");
+    ImportClients(program, camera, "{1} {2} ({3})", "column-pattern", false);
 }
 
 /// The run of ClientFolders undone: the log shows what came back out.

@@ -2,6 +2,7 @@
 // what the run made, because the page's journal is written ahead. The run goes on in a forked
 // child of this test; the test has a file of its own so that the fork happens before any other
 // window test has started threads (a child forked beside other threads may hang on their locks).
+#include "engine/PageTexts.h"
 #include "helpers/StartedProgram.h"
 #include "ui/app/TfrmMain.h"
 #include "ui/pages/run/PageJournal.h"
@@ -24,11 +25,8 @@ using Strings = std::vector<std::string>;
 
 namespace {
 
-const std::string kArea = "Creating Folder(s).-From a String List.            ";
-const std::string kCreateQuestion =
-    "Creating Folder(s).-From  a String List.            Information no: 20048.";
-const std::string kUndoQuestion = kArea + "Information no: 20056.";
-const std::string kUndoEnd = kArea + "Information no: 20058.";
+// The messages' titles are not what this test looks at: it takes them from the page's table.
+const dirforge::engine::PageTexts& kTexts = dirforge::engine::TextsFor(PageKind::Strings);
 const Strings kBefore{"keep.txt"};
 
 std::string PageJournal(StartedProgram& program) {
@@ -58,7 +56,8 @@ private slots:
             program.chooseDestination("f:\\Out");
             program.addNames(names);
             program.click("rdoVol02AttachNothing");
-            program.prompt.expect(kCreateQuestion, MessageKind::Question, PromptButton::Yes);
+            program.prompt.expect(kTexts.run.real.question, MessageKind::Question,
+                                  PromptButton::Yes);
             program.click("btnVol02CreateFolders");
             ::_exit(0); // the run was not killed: the parent fails the test
         }
@@ -75,8 +74,8 @@ private slots:
         QVERIFY(program.drives.listTree("f:\\Out").size() > 3000);
         QVERIFY(!program.window().runState(PageKind::Strings).results.FoldersCreated.empty());
         QVERIFY(program.find<QPushButton>("btnVol02Undo")->isEnabled());
-        program.prompt.expect(kUndoQuestion, MessageKind::Question, PromptButton::Yes);
-        program.prompt.expect(kUndoEnd, MessageKind::Information);
+        program.prompt.expect(kTexts.undo.question, MessageKind::Question, PromptButton::Yes);
+        program.prompt.expect(kTexts.undo.end, MessageKind::Information);
         program.click("btnVol02Undo");
         QVERIFY2(program.prompt.satisfied(), program.prompt.describe().c_str());
         QCOMPARE(program.drives.listTree("f:\\Out"), kBefore);
