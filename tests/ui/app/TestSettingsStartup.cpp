@@ -16,14 +16,6 @@ QByteArray ReadAll(const QString& path) {
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
-/// A new start of the program in the same folder, on the same seams.
-std::unique_ptr<dirforge::ui::AppContext> Restart(StartedProgram& program) {
-    return std::make_unique<dirforge::ui::AppContext>(
-        program.drives.drives(),
-        dirforge::ui::SeamOverrides{nullptr, &program.prompt, &program.shell, &program.picker,
-                                    &program.dialogs, &program.runner});
-}
-
 } // namespace
 
 class TestSettingsStartup : public QObject {
@@ -40,7 +32,7 @@ private slots:
         const dirforge::settings::SettingsStore firstStore = program.context->settings();
 
         program.context.reset();
-        program.context = Restart(program);
+        program.restart();
         QCOMPARE(ReadAll(path), written);
         const dirforge::settings::SettingsStore& read = program.context->settings();
         QVERIFY(read.delimiterList == firstStore.delimiterList);
@@ -70,7 +62,7 @@ private slots:
         const QByteArray before = ReadAll(program.cwd.path() + "/default.set");
         program.context.reset();
 
-        program.context = Restart(program);
+        program.restart();
         auto* box = program.find<QComboBox>("cboVol02DestFolders");
         QCOMPARE(box->count(), 2);
         QCOMPARE(box->itemText(0), QStringLiteral("f:\\A"));
@@ -91,7 +83,7 @@ private slots:
         QVERIFY(dirforge::settings::SaveClass(store, path, program.context->fileSystem(),
                                               program.prompt));
         program.context.reset();
-        program.context = Restart(program);
+        program.restart();
         QCOMPARE(program.context->startupFolder(), program.cwd.drivePath());
         QVERIFY(!program.drives.exists("g:\\Gone"));
     }

@@ -48,7 +48,7 @@ struct ImportRig {
 
     explicit ImportRig(const std::vector<std::string>& sharedDelimiters = {}) {
         window = std::make_unique<ui::TfrmFileImport>(
-            ui::FileImportServices{drives.fs(), prompt, dialogs, zoom, runner}, sharedDelimiters,
+            ui::FileImportServices{drives.fs(), prompt, dialogs, zoom, runner, {}}, sharedDelimiters,
             std::vector<std::string>{});
     }
     template <class T> T* child(const char* name) const { return window->findChild<T*>(name); }
