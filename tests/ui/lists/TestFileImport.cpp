@@ -48,8 +48,8 @@ struct ImportRig {
 
     explicit ImportRig(const std::vector<std::string>& sharedDelimiters = {}) {
         window = std::make_unique<ui::TfrmFileImport>(
-            ui::FileImportServices{drives.fs(), prompt, dialogs, zoom, runner, {}}, sharedDelimiters,
-            std::vector<std::string>{});
+            ui::FileImportServices{drives.fs(), prompt, dialogs, zoom, runner, {}},
+            sharedDelimiters, std::vector<std::string>{});
     }
     template <class T> T* child(const char* name) const { return window->findChild<T*>(name); }
     QString text(const char* label) const { return child<QLabel>(label)->text(); }
