@@ -183,15 +183,26 @@ public:
         }
         const json* it = nullptr;
         if ((it = Find(line, "made")) != nullptr) {
-            OnlyKeys(line, {"made", "id"});
+            OnlyKeys(line, {"made", "id", "list"});
             const std::string path = Text(*it);
             const platform::FileIdentity id = Identity(line, 2);
             if (id.known() && !seen_.insert(Key(path, id)).second)
                 throw LineError("a repeated record");
+            std::vector<std::string>* listed = nullptr;
+            if (const json* list = Find(line, "list")) {
+                const std::string name = Text(*list);
+                listed = name == "created" ? &r_.FoldersCreated
+                         : name == "sub"   ? &r_.SubFoldersCreated
+                                           : nullptr;
+                if (listed == nullptr)
+                    throw LineError("an unknown list");
+            }
             resolve(path, false);
             r_.FoldersMadeByRun.push_back(path);
             r_.FolderIdentities.push_back(platform::FolderIdentity::of(id));
             pending_.push_back(!id.known());
+            if (listed != nullptr)
+                listed->push_back(path);
         } else if ((it = Find(line, "madeId")) != nullptr) {
             OnlyKeys(line, {"madeId", "id"});
             const std::uint64_t index = Unsigned(*it);

@@ -113,11 +113,17 @@ void AppendAnchor(std::string& out, const RunAnchor& anchor) {
     AppendFileRecord(out, "anchor", anchor.path, anchor.identity);
 }
 
-void AppendMade(std::string& out, std::string_view path, const platform::FolderIdentity& identity) {
+void AppendMade(std::string& out, std::string_view path, const platform::FolderIdentity& identity,
+                const char* list) {
     out += "{\"made\":";
     AppendText(out, path);
     out += ",\"id\":";
     AppendIdentity(out, identity);
+    if (list != nullptr) {
+        out += ",\"list\":\"";
+        out += list;
+        out += '"';
+    }
     out += "}\n";
 }
 

@@ -31,7 +31,10 @@ std::string HeaderLine(PageKind page, std::string_view attachLetter, std::string
 /// {"drive":"f","root":...} and the other record lines, each with its newline.
 void AppendDrive(std::string& out, char letter, std::string_view root);
 void AppendAnchor(std::string& out, const RunAnchor& anchor);
-void AppendMade(std::string& out, std::string_view path, const platform::FolderIdentity& identity);
+/// {"made":...}; with list ("created" or "sub"), the folder is on that result list too, as a
+/// {"created": path} record after it would say.
+void AppendMade(std::string& out, std::string_view path, const platform::FolderIdentity& identity,
+                const char* list = nullptr);
 void AppendPathRecord(std::string& out, const char* key, std::string_view path);
 void AppendFileRecord(std::string& out, const char* key, std::string_view path,
                       const platform::FileIdentity& identity);

@@ -71,34 +71,54 @@ void JournalWriter::noteDrive(std::string_view path) {
         journal::AppendDrive(pending_, letter, *root);
 }
 
+void JournalWriter::settleMade() {
+    if (!holdingMade_)
+        return;
+    holdingMade_ = false;
+    journal::AppendMade(pending_, heldMade_, heldMadeId_);
+}
+
 void JournalWriter::anchor(const RunAnchor& anchor) {
+    settleMade();
     noteDrive(anchor.path);
     journal::AppendAnchor(pending_, anchor);
 }
 
 void JournalWriter::made(std::string_view path, const platform::FolderIdentity& identity) {
+    settleMade();
     noteDrive(path);
-    journal::AppendMade(pending_, path, identity);
+    heldMade_.assign(path);
+    heldMadeId_ = identity;
+    holdingMade_ = true;
 }
 
 void JournalWriter::madeIdentity(std::size_t index, const platform::FolderIdentity& identity) {
+    settleMade();
     pending_ += "{\"madeId\":" + std::to_string(index) + ",\"id\":";
     journal::AppendIdentity(pending_, identity);
     pending_ += "}\n";
 }
 
 void JournalWriter::listed(ResultList list, std::string_view path) {
+    const char* key = list == ResultList::FoldersCreated ? "created" : "sub";
+    if (holdingMade_ && heldMade_ == path) {
+        holdingMade_ = false;
+        journal::AppendMade(pending_, heldMade_, heldMadeId_, key);
+        return;
+    }
+    settleMade();
     noteDrive(path);
-    journal::AppendPathRecord(pending_, list == ResultList::FoldersCreated ? "created" : "sub",
-                              path);
+    journal::AppendPathRecord(pending_, key, path);
 }
 
 void JournalWriter::file(std::string_view path, const platform::FileIdentity& identity) {
+    settleMade();
     noteDrive(path);
     journal::AppendFileRecord(pending_, "file", path, identity);
 }
 
 void JournalWriter::intent(std::string_view path, bool isFile) {
+    settleMade();
     noteDrive(path);
     // Some file systems stamp times from a coarse clock: the margin keeps an item made right
     // after this record from looking older than it.
@@ -120,6 +140,7 @@ void JournalWriter::setLane(std::uint64_t lane) {
 }
 
 void JournalWriter::laneDone(std::uint64_t lane) {
+    settleMade();
     pending_ += "{\"laneDone\":" + std::to_string(lane) + "}\n";
     flush();
 }
@@ -133,13 +154,18 @@ bool JournalWriter::append(const std::string& text, bool syncWhenDue) {
         return false;
     }
     committed_ += text.size();
-    const auto now = std::chrono::steady_clock::now();
-    if (syncWhenDue && now - lastSync_ >= kSyncEvery) {
-        lastSync_ = now;
-        if (!file_->sync())
-            error_ = file_->error();
-    }
+    if (syncWhenDue)
+        syncWhenDueLocked();
     return error_ == 0;
+}
+
+void JournalWriter::syncWhenDueLocked() {
+    const auto now = std::chrono::steady_clock::now();
+    if (now - lastSync_ < kSyncEvery)
+        return;
+    lastSync_ = now;
+    if (!file_->sync())
+        error_ = file_->error();
 }
 
 bool JournalWriter::write() {
@@ -169,24 +195,19 @@ bool JournalWriter::write() {
 }
 
 void JournalWriter::flush() {
+    settleMade();
     if (failed() || pending_.empty())
         return;
     if (shared_ != nullptr) {
         write(); // the file's own writer syncs for every lane
         return;
     }
-    if (!write())
-        return;
-    const std::lock_guard lock(fileLock_);
-    const auto now = std::chrono::steady_clock::now();
-    if (now - lastSync_ >= kSyncEvery) {
-        lastSync_ = now;
-        if (!file_->sync())
-            error_ = file_->error();
-    }
+    if (append(pending_, true))
+        pending_.clear();
 }
 
 bool JournalWriter::finish() {
+    settleMade();
     if (!file_)
         return false;
     if (failed()) {
@@ -211,6 +232,7 @@ bool JournalWriter::finish() {
 }
 
 bool JournalWriter::undone(const RunResults& results) {
+    settleMade();
     journal::AppendUndoBlock(pending_, results);
     return finish();
 }

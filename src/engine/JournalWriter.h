@@ -77,13 +77,21 @@ public:
 
 private:
     void noteDrive(std::string_view path);
+    /// A made folder's record waits for the next record: when that lists the same folder, both
+    /// go in one line. Every other record hands it over first.
+    void settleMade();
     bool write();
     /// Appends text to the file under the lock every lane shares; syncs when a second passed.
     bool append(const std::string& text, bool syncWhenDue);
+    /// Syncs when the last sync is a second old; the file's lock is held.
+    void syncWhenDueLocked();
 
     std::unique_ptr<platform::AppendFile> file_;
     const platform::DriveMap& drives_;
     std::string pending_;
+    std::string heldMade_;
+    platform::FolderIdentity heldMadeId_;
+    bool holdingMade_ = false;
     std::array<bool, 26> drivesNoted_{};
     std::chrono::steady_clock::time_point lastSync_;
     /// The file's size after the last complete write.
