@@ -207,18 +207,23 @@ DIRFORGE_BENCH(journal_overhead) {
         for (const std::string& name : BenchNames())
             names << name << '\n';
     }
+    // Each run's folders are removed after it, so every run starts on the same drive.
     const auto cliRun = [&](const std::string& folder, bool journal) {
         const std::string command =
             "cd '" + drive.root() + "' && DIRFORGE_DRIVES='f=" + drive.root() +
             "' '" DIRFORGE_CLI "' strings --dest 'f:\\" + folder + "' --names names.txt --quiet" +
             (journal ? " --journal " + folder + ".jsonl" : "") + " > /dev/null";
-        return bench::secondsOf([&] {
+        const double seconds = bench::secondsOf([&] {
             if (std::system(command.c_str()) != 0)
                 std::fprintf(stderr, "journal_overhead: the run failed\n");
         });
+        std::error_code ignored;
+        std::filesystem::remove_all(drive.root() + "/" + folder, ignored);
+        std::filesystem::remove(drive.root() + "/" + folder + ".jsonl", ignored);
+        return seconds;
     };
     double plain = 1e9, journaled = 1e9;
-    for (int round = 0; round < 3; ++round) {
+    for (int round = 0; round < 5; ++round) {
         const std::string suffix = std::to_string(round);
         if (round % 2 == 0)
             plain = std::min(plain, cliRun("P" + suffix, false));

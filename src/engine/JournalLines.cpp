@@ -172,8 +172,9 @@ public:
             }
             return;
         }
-        if (inLane_ && (line.contains("undo") || line.contains("finished") ||
-                        line.contains("madeId") || line.contains("laneDone")))
+        if (inLane_ &&
+            (line.contains("undo") || line.contains("finished") || line.contains("madeId") ||
+             line.contains("madeIds") || line.contains("laneDone")))
             throw LineError("a record that has no place in a lane");
         if (!inUndo_ && line.contains("undo"))
             settleLanes(); // what a killed run left in flight is the undo's to remove too
@@ -184,7 +185,7 @@ public:
         const json* it = nullptr;
         if ((it = Find(line, "made")) != nullptr) {
             OnlyKeys(line, {"made", "id", "list"});
-            const std::string path = Text(*it);
+            const std::string path = pathOrIntent(*it, false);
             const platform::FileIdentity id = Identity(line, 2);
             if (id.known() && !seen_.insert(Key(path, id)).second)
                 throw LineError("a repeated record");
@@ -205,16 +206,18 @@ public:
                 listed->push_back(path);
         } else if ((it = Find(line, "madeId")) != nullptr) {
             OnlyKeys(line, {"madeId", "id"});
-            const std::uint64_t index = Unsigned(*it);
-            if (index >= pending_.size())
-                throw LineError("an identity of a folder not made");
-            if (!pending_[index])
-                throw LineError("a repeated record");
-            pending_[index] = false;
-            r_.FolderIdentities[index] = platform::FolderIdentity::of(Identity(line, 2));
+            learnIdentity(Unsigned(*it), platform::FolderIdentity::of(Identity(line, 2)));
+        } else if ((it = Find(line, "madeIds")) != nullptr) {
+            OnlyKeys(line, {"madeIds", "ids"});
+            const std::uint64_t first = Unsigned(*it);
+            const json& ids = line.at("ids");
+            if (!ids.is_array() || ids.empty() || ids.size() % 2 != 0)
+                throw LineError("identities that are not pairs of numbers");
+            for (std::size_t k = 0; k < ids.size(); k += 2)
+                learnIdentity(first + k / 2, {Unsigned(ids[k]), Unsigned(ids[k + 1])});
         } else if ((it = Find(line, "file")) != nullptr) {
             OnlyKeys(line, {"file", "id"});
-            const std::string path = Text(*it);
+            const std::string path = pathOrIntent(*it, true);
             const platform::FileIdentity id = Identity(line, 4);
             if (id.known() && !seen_.insert(Key(path, id)).second)
                 throw LineError("a repeated record");
@@ -273,6 +276,25 @@ private:
         std::int64_t since = 0;
         bool file = false;
     };
+
+    /// A made folder's or copied file's path, or true for the item the last intent names.
+    std::string pathOrIntent(const json& value, bool file) const {
+        if (!value.is_boolean())
+            return Text(value);
+        if (!value.get<bool>() || !intent_ || intent_->file != file)
+            throw LineError("a record of an item no intent names");
+        return intent_->path;
+    }
+
+    /// The identity of the index-th made folder, recorded after it.
+    void learnIdentity(std::uint64_t index, const platform::FolderIdentity& identity) {
+        if (index >= pending_.size())
+            throw LineError("an identity of a folder not made");
+        if (!pending_[index])
+            throw LineError("a repeated record");
+        pending_[index] = false;
+        r_.FolderIdentities[index] = identity;
+    }
 
     /// The item in flight when the run was killed: removed only when it changed after the run
     /// began making it.

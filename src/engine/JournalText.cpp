@@ -7,6 +7,8 @@
 
 namespace dirforge::engine::journal {
 
+using namespace std::string_view_literals;
+
 namespace {} // namespace
 
 void AppendNumber(std::string& out, std::uint64_t value) {
@@ -28,12 +30,12 @@ bool IsUtf8(std::string_view text) {
 void AppendText(std::string& out, std::string_view text) {
     static constexpr char digits[] = "0123456789abcdef";
     if (!IsUtf8(text)) {
-        out += "{\"hex\":\"";
+        out += "{\"hex\":\""sv;
         for (const unsigned char byte : text) {
             out += digits[byte >> 4];
             out += digits[byte & 15];
         }
-        out += "\"}";
+        out += "\"}"sv;
         return;
     }
     out += '"';
@@ -50,7 +52,7 @@ void AppendText(std::string& out, std::string_view text) {
             out += '\\';
             out += c;
         } else {
-            out += "\\u00";
+            out += "\\u00"sv;
             out += digits[byte >> 4];
             out += digits[byte & 15];
         }
@@ -102,11 +104,11 @@ std::string HeaderLine(PageKind page, std::string_view attachLetter, std::string
 }
 
 void AppendDrive(std::string& out, char letter, std::string_view root) {
-    out += "{\"drive\":\"";
+    out += "{\"drive\":\""sv;
     out += letter;
-    out += "\",\"root\":";
+    out += "\",\"root\":"sv;
     AppendText(out, root);
-    out += "}\n";
+    out += "}\n"sv;
 }
 
 void AppendAnchor(std::string& out, const RunAnchor& anchor) {
@@ -114,40 +116,46 @@ void AppendAnchor(std::string& out, const RunAnchor& anchor) {
 }
 
 void AppendMade(std::string& out, std::string_view path, const platform::FolderIdentity& identity,
-                const char* list) {
-    out += "{\"made\":";
-    AppendText(out, path);
-    out += ",\"id\":";
+                std::string_view list) {
+    out += "{\"made\":"sv;
+    if (path.empty())
+        out += "true"sv;
+    else
+        AppendText(out, path);
+    out += ",\"id\":"sv;
     AppendIdentity(out, identity);
-    if (list != nullptr) {
-        out += ",\"list\":\"";
+    if (!list.empty()) {
+        out += ",\"list\":\""sv;
         out += list;
         out += '"';
     }
-    out += "}\n";
+    out += "}\n"sv;
 }
 
-void AppendPathRecord(std::string& out, const char* key, std::string_view path) {
-    out += "{\"";
+void AppendPathRecord(std::string& out, std::string_view key, std::string_view path) {
+    out += "{\""sv;
     out += key;
-    out += "\":";
+    out += "\":"sv;
     AppendText(out, path);
-    out += "}\n";
+    out += "}\n"sv;
 }
 
-void AppendFileRecord(std::string& out, const char* key, std::string_view path,
+void AppendFileRecord(std::string& out, std::string_view key, std::string_view path,
                       const platform::FileIdentity& identity) {
-    out += "{\"";
+    out += "{\""sv;
     out += key;
-    out += "\":";
-    AppendText(out, path);
-    out += ",\"id\":";
+    out += "\":"sv;
+    if (path.empty())
+        out += "true"sv;
+    else
+        AppendText(out, path);
+    out += ",\"id\":"sv;
     AppendIdentity(out, identity);
-    out += "}\n";
+    out += "}\n"sv;
 }
 
 void AppendUndoBlock(std::string& out, const RunResults& results) {
-    out += "{\"undo\":1}\n";
+    out += "{\"undo\":1}\n"sv;
     const auto withIds = [](const auto& paths, const auto& ids) {
         return ids.size() == paths.size();
     };

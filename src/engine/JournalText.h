@@ -32,11 +32,12 @@ std::string HeaderLine(PageKind page, std::string_view attachLetter, std::string
 void AppendDrive(std::string& out, char letter, std::string_view root);
 void AppendAnchor(std::string& out, const RunAnchor& anchor);
 /// {"made":...}; with list ("created" or "sub"), the folder is on that result list too, as a
-/// {"created": path} record after it would say.
+/// {"created": path} record after it would say. An empty path writes {"made":true}: the folder
+/// the last {"making"} record names (likewise {"file":true} after {"copying"}).
 void AppendMade(std::string& out, std::string_view path, const platform::FolderIdentity& identity,
-                const char* list = nullptr);
-void AppendPathRecord(std::string& out, const char* key, std::string_view path);
-void AppendFileRecord(std::string& out, const char* key, std::string_view path,
+                std::string_view list = {});
+void AppendPathRecord(std::string& out, std::string_view key, std::string_view path);
+void AppendFileRecord(std::string& out, std::string_view key, std::string_view path,
                       const platform::FileIdentity& identity);
 /// The undo block: {"undo":1}, the failures, {"undone":[folders, files]}.
 void AppendUndoBlock(std::string& out, const RunResults& results);

@@ -7,15 +7,26 @@
 
 namespace dirforge::engine {
 
+using namespace std::string_view_literals;
+
 namespace {
 
-constexpr std::chrono::seconds kSyncEvery{1};
+constexpr std::int64_t kSyncEvery = 1000000000; // nanoseconds
+
+std::int64_t WallNanoseconds() {
+    return std::chrono::duration_cast<std::chrono::nanoseconds>(
+               std::chrono::system_clock::now().time_since_epoch())
+        .count();
+}
+/// Identities learnt at once share a line, {"madeIds":first,"ids":[device,inode,...]}, of at
+/// most this many.
+constexpr std::size_t kMostIdsALine = 1024;
 
 } // namespace
 
 JournalWriter::JournalWriter(std::unique_ptr<platform::AppendFile> file,
                              const platform::DriveMap& drives)
-    : file_(std::move(file)), drives_(drives), lastSync_(std::chrono::steady_clock::now()) {
+    : file_(std::move(file)), drives_(drives), lastSync_(WallNanoseconds()) {
     pending_.reserve(4096);
     if (!file_)
         error_ = EBADF;
@@ -39,6 +50,8 @@ void JournalWriter::begin(PageKind page, const std::string& attachLetter,
     if (failed())
         return;
     drivesNoted_ = {};
+    holdingMade_ = intentOpen_ = false;
+    idsHeld_ = 0;
     pending_ = journal::HeaderLine(page, attachLetter, destination, counters);
     if (!file_->truncate(0)) {
         error_ = file_->error();
@@ -71,81 +84,108 @@ void JournalWriter::noteDrive(std::string_view path) {
         journal::AppendDrive(pending_, letter, *root);
 }
 
-void JournalWriter::settleMade() {
-    if (!holdingMade_)
-        return;
-    holdingMade_ = false;
-    journal::AppendMade(pending_, heldMade_, heldMadeId_);
+bool JournalWriter::takeIntent(std::string_view path, bool isFile) {
+    if (!intentOpen_ || intentFile_ != isFile || intentPath_ != path)
+        return false;
+    intentOpen_ = false;
+    return true;
+}
+
+void JournalWriter::settleHeld() {
+    if (holdingMade_) {
+        holdingMade_ = false;
+        journal::AppendMade(pending_, heldMadeOfIntent_ ? std::string_view() : heldMade_,
+                            heldMadeId_);
+    }
+    if (idsHeld_ > 0) {
+        pending_ += "]}\n"sv;
+        idsHeld_ = 0;
+    }
 }
 
 void JournalWriter::anchor(const RunAnchor& anchor) {
-    settleMade();
+    settleHeld();
     noteDrive(anchor.path);
     journal::AppendAnchor(pending_, anchor);
 }
 
 void JournalWriter::made(std::string_view path, const platform::FolderIdentity& identity) {
-    settleMade();
+    settleHeld();
     noteDrive(path);
     heldMade_.assign(path);
     heldMadeId_ = identity;
+    heldMadeOfIntent_ = takeIntent(path, false);
     holdingMade_ = true;
 }
 
 void JournalWriter::madeIdentity(std::size_t index, const platform::FolderIdentity& identity) {
-    settleMade();
-    pending_ += "{\"madeId\":" + std::to_string(index) + ",\"id\":";
-    journal::AppendIdentity(pending_, identity);
-    pending_ += "}\n";
+    if (idsHeld_ > 0 && index == nextIdIndex_ && idsHeld_ < kMostIdsALine) {
+        pending_ += ',';
+    } else {
+        settleHeld();
+        pending_ += "{\"madeIds\":"sv;
+        journal::AppendNumber(pending_, static_cast<std::uint64_t>(index));
+        pending_ += ",\"ids\":["sv;
+    }
+    journal::AppendNumber(pending_, identity.device);
+    pending_ += ',';
+    journal::AppendNumber(pending_, identity.inode);
+    ++idsHeld_;
+    nextIdIndex_ = index + 1;
 }
 
 void JournalWriter::listed(ResultList list, std::string_view path) {
-    const char* key = list == ResultList::FoldersCreated ? "created" : "sub";
+    const std::string_view key = list == ResultList::FoldersCreated ? "created"sv : "sub"sv;
     if (holdingMade_ && heldMade_ == path) {
         holdingMade_ = false;
-        journal::AppendMade(pending_, heldMade_, heldMadeId_, key);
+        journal::AppendMade(pending_, heldMadeOfIntent_ ? std::string_view() : heldMade_,
+                            heldMadeId_, key);
         return;
     }
-    settleMade();
+    settleHeld();
     noteDrive(path);
     journal::AppendPathRecord(pending_, key, path);
 }
 
 void JournalWriter::file(std::string_view path, const platform::FileIdentity& identity) {
-    settleMade();
+    settleHeld();
     noteDrive(path);
-    journal::AppendFileRecord(pending_, "file", path, identity);
+    journal::AppendFileRecord(pending_, "file", takeIntent(path, true) ? std::string_view() : path,
+                              identity);
 }
 
 void JournalWriter::intent(std::string_view path, bool isFile) {
-    settleMade();
+    settleHeld();
     noteDrive(path);
     // Some file systems stamp times from a coarse clock: the margin keeps an item made right
     // after this record from looking older than it.
     constexpr std::int64_t kMargin = 2000000000;
-    const std::int64_t now = std::chrono::duration_cast<std::chrono::nanoseconds>(
-                                 std::chrono::system_clock::now().time_since_epoch())
-                                 .count();
-    pending_ += isFile ? "{\"copying\":" : "{\"making\":";
+    const std::int64_t now = WallNanoseconds();
+    clock_ = now;
+    pending_ += isFile ? "{\"copying\":"sv : "{\"making\":"sv;
     journal::AppendText(pending_, path);
-    pending_ += ",\"t\":";
+    pending_ += ",\"t\":"sv;
     journal::AppendNumber(pending_, now > kMargin ? now - kMargin : std::int64_t{1});
-    pending_ += "}\n";
+    pending_ += "}\n"sv;
+    intentPath_.assign(path);
+    intentFile_ = isFile;
+    intentOpen_ = true;
     flush();
 }
 
 void JournalWriter::setLane(std::uint64_t lane) {
     flush();
+    intentOpen_ = false; // each lane is read with its own last intent
     lane_ = lane;
 }
 
 void JournalWriter::laneDone(std::uint64_t lane) {
-    settleMade();
+    settleHeld();
     pending_ += "{\"laneDone\":" + std::to_string(lane) + "}\n";
     flush();
 }
 
-bool JournalWriter::append(const std::string& text, bool syncWhenDue) {
+bool JournalWriter::append(const std::string& text, std::int64_t now) {
     const std::lock_guard lock(fileLock_);
     if (error_ != 0)
         return false;
@@ -154,25 +194,31 @@ bool JournalWriter::append(const std::string& text, bool syncWhenDue) {
         return false;
     }
     committed_ += text.size();
-    if (syncWhenDue)
-        syncWhenDueLocked();
+    if (now != 0)
+        syncWhenDueLocked(now);
     return error_ == 0;
 }
 
-void JournalWriter::syncWhenDueLocked() {
-    const auto now = std::chrono::steady_clock::now();
-    if (now - lastSync_ < kSyncEvery)
+void JournalWriter::syncWhenDueLocked(std::int64_t now) {
+    // The wall clock is read for the intents anyway; set back, it counts as a second passed.
+    if (now >= lastSync_ && now - lastSync_ < kSyncEvery)
         return;
     lastSync_ = now;
     if (!file_->sync())
         error_ = file_->error();
 }
 
+std::int64_t JournalWriter::takeClock() {
+    const std::int64_t now = clock_ != 0 ? clock_ : WallNanoseconds();
+    clock_ = 0;
+    return now;
+}
+
 bool JournalWriter::write() {
     if (pending_.empty())
         return true;
     if (shared_ == nullptr) {
-        if (!append(pending_, false))
+        if (!append(pending_, 0))
             return false;
         pending_.clear();
         return true;
@@ -183,10 +229,10 @@ bool JournalWriter::write() {
         const std::size_t end = pending_.find('\n', at);
         wrapped_ += prefix;
         wrapped_.append(pending_, at, end - at);
-        wrapped_ += "}\n";
+        wrapped_ += "}\n"sv;
         at = end + 1;
     }
-    if (!shared_->append(wrapped_, true)) {
+    if (!shared_->append(wrapped_, takeClock())) {
         error_ = shared_->error_ != 0 ? shared_->error_.load() : EIO;
         return false;
     }
@@ -195,19 +241,19 @@ bool JournalWriter::write() {
 }
 
 void JournalWriter::flush() {
-    settleMade();
+    settleHeld();
     if (failed() || pending_.empty())
         return;
     if (shared_ != nullptr) {
         write(); // the file's own writer syncs for every lane
         return;
     }
-    if (append(pending_, true))
+    if (append(pending_, takeClock()))
         pending_.clear();
 }
 
 bool JournalWriter::finish() {
-    settleMade();
+    settleHeld();
     if (!file_)
         return false;
     if (failed()) {
@@ -220,19 +266,20 @@ bool JournalWriter::finish() {
         }
         return pending_.empty() && file_->sync();
     }
-    pending_ += "{\"finished\":1}\n";
+    pending_ += "{\"finished\":1}\n"sv;
+    intentOpen_ = false;
     if (!write())
         return false;
     if (!file_->sync()) {
         error_ = file_->error();
         return false;
     }
-    lastSync_ = std::chrono::steady_clock::now();
+    lastSync_ = WallNanoseconds();
     return true;
 }
 
 bool JournalWriter::undone(const RunResults& results) {
-    settleMade();
+    settleHeld();
     journal::AppendUndoBlock(pending_, results);
     return finish();
 }

@@ -78,13 +78,19 @@ public:
 private:
     void noteDrive(std::string_view path);
     /// A made folder's record waits for the next record: when that lists the same folder, both
-    /// go in one line. Every other record hands it over first.
-    void settleMade();
+    /// go in one line. Identities learnt one after another share a line likewise. Every other
+    /// record hands over what is held first.
+    void settleHeld();
+    /// True (once) when path is the item the last intent named: its record refers to that one.
+    bool takeIntent(std::string_view path, bool isFile);
     bool write();
     /// Appends text to the file under the lock every lane shares; syncs when a second passed.
-    bool append(const std::string& text, bool syncWhenDue);
+    /// now (the wall clock in nanoseconds) is 0 when no sync is to be considered.
+    bool append(const std::string& text, std::int64_t now);
     /// Syncs when the last sync is a second old; the file's lock is held.
-    void syncWhenDueLocked();
+    void syncWhenDueLocked(std::int64_t now);
+    /// The wall clock as the last intent read it (read now when none did since).
+    std::int64_t takeClock();
 
     std::unique_ptr<platform::AppendFile> file_;
     const platform::DriveMap& drives_;
@@ -92,8 +98,18 @@ private:
     std::string heldMade_;
     platform::FolderIdentity heldMadeId_;
     bool holdingMade_ = false;
+    bool heldMadeOfIntent_ = false;
+    /// The last intent's item while nothing has recorded it as made.
+    std::string intentPath_;
+    bool intentFile_ = false;
+    bool intentOpen_ = false;
+    /// Identities in the open {"madeIds"} line, and the index the next one continues at.
+    std::size_t idsHeld_ = 0;
+    std::size_t nextIdIndex_ = 0;
     std::array<bool, 26> drivesNoted_{};
-    std::chrono::steady_clock::time_point lastSync_;
+    /// Wall clock nanoseconds of the last sync, and of the last intent not yet handed over.
+    std::int64_t lastSync_ = 0;
+    std::int64_t clock_ = 0;
     /// The file's size after the last complete write.
     std::uint64_t committed_ = 0;
     std::atomic<int> error_ = 0;

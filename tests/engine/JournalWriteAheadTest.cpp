@@ -89,6 +89,12 @@ INSTANTIATE_TEST_SUITE_P(
         RefusedCase{"RepeatedKey", kHeader + "{\"created\":\"a\",\"created\":\"b\"}\n", "line 2"},
         RefusedCase{"SecondHeader", kHeader + kHeader, "line 2: a second header"},
         RefusedCase{"IdentityOfNoFolder", kHeader + "{\"madeId\":0,\"id\":[1,2]}\n", "line 2"},
+        RefusedCase{"MadeWithoutIntent", kHeader + "{\"made\":true,\"id\":[1,2]}\n",
+                    "line 2: a record of an item no intent names"},
+        RefusedCase{"FileAfterAFolderIntent",
+                    kHeader +
+                        "{\"making\":\"f:\\\\A\",\"t\":5}\n{\"file\":true,\"id\":[1,2,3,4]}\n",
+                    "line 3: a record of an item no intent names"},
         RefusedCase{"BrokenLineInTheMiddle", kHeader + "{\"created\"\n{\"created\":\"a\"}\n",
                     "line 2: invalid JSON"}),
     [](const ::testing::TestParamInfo<RefusedCase>& tested) {
