@@ -171,6 +171,11 @@ void StructureCopy::walk(const std::string& source, const std::string& copyTarge
             continue;
         }
         for (const platform::FolderEntry& entry : *entries) {
+            // A stop keeps everything made so far, recorded; the rest of the copy is left.
+            if (context_.stopRequested && context_.stopRequested()) {
+                CopyQueue.clear();
+                break;
+            }
             QueuedFolder child = childOf(folder, entry.name);
             switch (entry.kind) {
             case EntryKind::Folder:

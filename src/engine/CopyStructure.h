@@ -14,6 +14,7 @@
 #include "platform/Prompt.h"
 
 #include <deque>
+#include <functional>
 #include <memory>
 #include <optional>
 #include <string>
@@ -41,6 +42,8 @@ struct CopyContext {
     /// The tokens replaced in the names of the copy and in its small text files (null: all is
     /// copied as it is).
     const TokenValues* tokens = nullptr;
+    /// Asked before each entry: true when the run is to stop (the rest of the copy is left).
+    std::function<bool()> stopRequested = {};
 };
 
 /// Copies structures into new folders, one copy at a time. Symbolic links in a structure are

@@ -56,12 +56,13 @@ struct OverlappedTargets::Worker {
         std::vector<HeldMessage> messages;
     };
 
-    explicit Worker(const OverlapContext& c)
+    Worker(const OverlapContext& c, const std::atomic<bool>& stop)
         : lane(c.journal != nullptr ? std::make_unique<JournalWriter>(*c.journal, 0) : nullptr),
           anchors(c.fs, results),
           work(TargetContext{c.request, c.titles, c.snapshot, c.fs, prompt,
                              RecordSink{results, log, true, lane.get()}, c.sizes, anchors, nullptr,
-                             failures, c.itemTotals}) {
+                             failures, c.itemTotals, nullptr,
+                             [&stop] { return stop.load(std::memory_order_relaxed); }}) {
         anchors.setJournal(lane.get());
         anchors.identifyAtOnce();
     }
@@ -90,7 +91,7 @@ struct OverlappedTargets::Job {
 OverlappedTargets::OverlappedTargets(const OverlapContext& context, std::size_t workers)
     : context_(context) {
     for (std::size_t i = 0; i < workers; ++i) {
-        workers_.push_back(std::make_unique<Worker>(context_));
+        workers_.push_back(std::make_unique<Worker>(context_, stop_));
         Worker& worker = *workers_.back();
         worker.thread = std::thread([this, &worker] { serve(worker); });
     }
@@ -118,9 +119,14 @@ bool OverlappedTargets::canAdd() const {
     return freeWorker() != nullptr && jobs_.size() < kWaitingPerWorker * workers_.size();
 }
 
-void OverlappedTargets::waitForRoom() {
+bool OverlappedTargets::busy() const {
+    const std::lock_guard lock(lock_);
+    return !jobs_.empty();
+}
+
+void OverlappedTargets::waitForRoom(std::chrono::milliseconds wait) {
     std::unique_lock lock(lock_);
-    finished_.wait(lock, [this] {
+    finished_.wait_for(lock, wait, [this] {
         return (freeWorker() != nullptr && jobs_.size() < kWaitingPerWorker * workers_.size()) ||
                (!jobs_.empty() && jobs_.front()->done);
     });
@@ -170,13 +176,11 @@ void OverlappedTargets::add(const std::string& target, const std::string& number
     posted_.notify_all();
 }
 
-std::unique_ptr<FinishedTarget> OverlappedTargets::next(bool wait) {
+std::unique_ptr<FinishedTarget> OverlappedTargets::next(std::chrono::milliseconds wait) {
     std::unique_lock lock(lock_);
     if (jobs_.empty())
         return nullptr;
-    if (wait)
-        finished_.wait(lock, [this] { return jobs_.front()->done; });
-    else if (!jobs_.front()->done)
+    if (!finished_.wait_for(lock, wait, [this] { return jobs_.front()->done; }))
         return nullptr;
     auto finished = std::make_unique<FinishedTarget>(std::move(jobs_.front()->finished));
     jobs_.pop_front();

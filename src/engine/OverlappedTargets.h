@@ -9,6 +9,8 @@
 #include "engine/OverlapSetting.h"
 #include "engine/TargetWork.h"
 
+#include <atomic>
+#include <chrono>
 #include <condition_variable>
 #include <cstdint>
 #include <deque>
@@ -72,11 +74,15 @@ public:
     /// in order); otherwise the worker makes it too.
     void add(const std::string& target, const std::string& numberText,
              const std::string& anchorPoint, bool makeHere);
-    /// The oldest target handed on, once it is finished (wait: waits for it); null when none is
-    /// handed on or (without wait) it is not finished yet.
-    std::unique_ptr<FinishedTarget> next(bool wait);
-    /// Waits until canAdd, or until the oldest target is finished.
-    void waitForRoom();
+    /// The oldest target handed on, once it is finished (waiting for it up to wait); null when
+    /// none is handed on or it is not finished yet.
+    std::unique_ptr<FinishedTarget> next(std::chrono::milliseconds wait);
+    /// Waits until canAdd, or until the oldest target is finished, or wait has passed.
+    void waitForRoom(std::chrono::milliseconds wait);
+    /// True while targets are handed on and not taken back.
+    bool busy() const;
+    /// The run stops: each worker leaves the rest of its copy, having recorded what it made.
+    void stop() { stop_ = true; }
     /// True when target is, contains or lies in one handed on and not yet taken back, or (with
     /// sameParent) shares its parent folder with one: such a target waits for the others.
     bool clashes(const std::string& target, bool sameParent) const;
@@ -98,6 +104,7 @@ private:
     mutable std::mutex lock_;
     std::condition_variable posted_, finished_;
     bool quit_ = false;
+    std::atomic<bool> stop_ = false;
 };
 
 } // namespace dirforge::engine

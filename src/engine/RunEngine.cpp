@@ -21,7 +21,8 @@ RunEngine::RunEngine(const RunRequest& request, PageRunState& state, const RunSe
       anchors_(services.fs, state.results), simulated_(services.fs),
       work_(TargetContext{request, titles_, state.snapshot, services.fs, services.prompt, sink_,
                           state.fileSizes, anchors_, simulate ? &simulated_ : nullptr, failures_,
-                          itemTotals_, request.tokens ? &tokens_ : nullptr}),
+                          itemTotals_, request.tokens ? &tokens_ : nullptr,
+                          [this] { return stopping(); }}),
       progress_(services.observer, 0) {
     anchors_.setJournal(journal_);
     if (request.tokens)

@@ -5,6 +5,14 @@
 
 namespace dirforge::engine {
 
+namespace {
+
+/// How long the run's thread waits for a worker before it asks again whether to stop (and, in
+/// the window, lets Stop and the repaints through).
+constexpr std::chrono::milliseconds kPoll{20};
+
+} // namespace
+
 void RunEngine::startOverlap() {
     // Attach Nothing leaves nothing to overlap where the targets share one folder. Tokens are
     // the target in hand's: a run that replaces them works on one target at a time.
@@ -26,21 +34,35 @@ void RunEngine::handOn(const std::string& target, const std::string& numberText,
     const bool paths = request_.page == PageKind::Paths;
     // Waits only for the targets up to the last one it clashes with (they are taken in order).
     while (overlap_->clashes(target, paths))
-        if (std::unique_ptr<FinishedTarget> finished = overlap_->next(true))
+        if (std::unique_ptr<FinishedTarget> finished = nextFinished(kPoll))
             recordFinished(*finished);
     takeFinished(false);
     while (!overlap_->canAdd()) {
-        overlap_->waitForRoom();
+        if (stopping())
+            overlap_->stop();
+        overlap_->waitForRoom(kPoll);
         takeFinished(false);
     }
     overlap_->add(target, numberText, anchorPoint, !paths);
 }
 
+std::unique_ptr<FinishedTarget> RunEngine::nextFinished(std::chrono::milliseconds wait) {
+    // A stop reaches the workers at once: each leaves the rest of its copy.
+    if (stopping())
+        overlap_->stop();
+    return overlap_->next(wait);
+}
+
 void RunEngine::takeFinished(bool wait) {
     if (!overlap_)
         return;
-    while (std::unique_ptr<FinishedTarget> finished = overlap_->next(wait))
-        recordFinished(*finished);
+    for (;;) {
+        if (std::unique_ptr<FinishedTarget> finished =
+                nextFinished(wait ? kPoll : std::chrono::milliseconds(0)))
+            recordFinished(*finished);
+        else if (!wait || !overlap_->busy())
+            return;
+    }
 }
 
 void RunEngine::recordFinished(FinishedTarget& finished) {

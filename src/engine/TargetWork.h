@@ -11,6 +11,7 @@
 #include "engine/SimulatedTree.h"
 #include "engine/TokenExpander.h"
 
+#include <functional>
 #include <string>
 
 namespace dirforge::engine {
@@ -38,6 +39,8 @@ struct TargetContext {
     /// With "Replace {name} and {date}": what the tokens of the target in hand stand for (null:
     /// nothing is replaced). A run that replaces tokens works on one target at a time.
     const TokenValues* tokens = nullptr;
+    /// Asked between the entries of a copy: true when the run is to stop.
+    std::function<bool()> stopRequested = {};
 };
 
 class TargetWork {

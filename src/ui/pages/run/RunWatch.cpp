@@ -31,6 +31,9 @@ void RunWatch::progressed(std::uint64_t done, std::uint64_t total) {
 }
 
 bool RunWatch::stopRequested() {
+    // Asked within long items too (a structure's entries, a wait for the workers): the window
+    // repaints and Stop gets through there as between items.
+    frame_.tick();
     if (row_.stopRequested() || log_.stopRequested())
         stopSeen_ = true;
     return stopSeen_;
