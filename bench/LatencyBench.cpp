@@ -276,3 +276,7 @@ DIRFORGE_BENCH(latency_paths) {
 DIRFORGE_BENCH(latency_copy) {
     OnLatencyMount(report, "latency_copy", dirforge::bench::LatencyCopyBenchmark);
 }
+
+DIRFORGE_BENCH(latency_stop) {
+    OnLatencyMount(report, "latency_stop", dirforge::bench::LatencyStopBenchmark);
+}

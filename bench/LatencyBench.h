@@ -70,6 +70,8 @@ void LatencyPathsBenchmark(LatencyBench& bench);
 void LatencyPathsOverlapBenchmark(LatencyBench& bench);
 /// 20 names, each given a copy of a structure of about 50 folders and 200 small files.
 void LatencyCopyBenchmark(LatencyBench& bench);
+/// The same copy run stopped within its work: milliseconds from the stop to the run's end.
+void LatencyStopBenchmark(LatencyBench& bench);
 
 /// Names "<stem>0000", "<stem>0001", ...
 std::vector<std::string> NumberedNames(const std::string& stem, int count);

@@ -1,11 +1,14 @@
 // The latency copy benchmark: 20 names with Main Folders With Files of a structure of 50 folders
 // and 200 small files, structure and destination on latencyfs, against `cp -r` run 20 times with
 // relative paths from the folder that holds both, and against the same run one name after
-// another (DIRFORGE_OVERLAP=0; on latencyfs a run works on several names at once).
+// another (DIRFORGE_OVERLAP=0; on latencyfs a run works on several names at once); and the same
+// run stopped within its work.
 #include "LatencyBench.h"
 
 #include "engine/FolderFileUndo.h"
 
+#include <atomic>
+#include <chrono>
 #include <cstdlib>
 #include <fcntl.h>
 #include <filesystem>
@@ -104,13 +107,8 @@ void FloorCopy(const LatencyBench& bench, const std::vector<std::string>& names)
     ::close(top);
 }
 
-} // namespace
-
-void LatencyCopyBenchmark(LatencyBench& bench) {
-    MakeStructure(bench.mount.backing());
-    std::filesystem::create_directory(bench.backing("CopyRun"));
-    std::filesystem::create_directory(bench.backing("CopyCp"));
-    std::filesystem::create_directory(bench.backing("CopyFloor"));
+/// The 20 names, each given Main Folders With Files of the structure, below f:\\CopyRun.
+engine::RunRequest CopyRequest() {
     engine::RunRequest request;
     request.page = engine::PageKind::Strings;
     request.names = NumberedNames("Copy", kCopies);
@@ -120,6 +118,71 @@ void LatencyCopyBenchmark(LatencyBench& bench) {
     request.structureLines = {"f:\\Structure"};
     request.showExplorer = false;
     request.showVisualLog = false;
+    return request;
+}
+
+/// Says stop from the moment set on, as a click then would be seen the next time the run asks.
+class StopAt : public engine::RunObserver {
+public:
+    bool stopRequested() override {
+        return std::chrono::steady_clock::now().time_since_epoch().count() >= at.load();
+    }
+    std::atomic<std::chrono::steady_clock::rep> at = std::chrono::steady_clock::rep{0};
+};
+
+/// Milliseconds from the stop to the run's return, for a stop stopAfter into the copy run.
+double StopLatency(LatencyBench& bench, const engine::RunRequest& request,
+                   std::chrono::milliseconds stopAfter, std::size_t& filesMade) {
+    StopAt observer;
+    const engine::RunServices services{bench.fs, bench.prompt, bench.shell, observer};
+    engine::PageRunState state;
+    const auto stopAt = std::chrono::steady_clock::now() + stopAfter;
+    observer.at = stopAt.time_since_epoch().count();
+    engine::CreationRun(request, state, services);
+    const double ms =
+        std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - stopAt)
+            .count();
+    filesMade = state.results.FilesCreated.size();
+    engine::UndoLastRun(request.page, state.results, state.lastAttachMode, state.lastDestination,
+                        bench.fs, bench.prompt, bench.quiet);
+    return ms;
+}
+
+} // namespace
+
+void LatencyStopBenchmark(LatencyBench& bench) {
+    MakeStructure(bench.mount.backing());
+    std::filesystem::create_directory(bench.backing("CopyRun"));
+    const engine::RunRequest request = CopyRequest();
+    // The worst of two stops, each a little later into its run, with and without overlap; the
+    // files made before the stops show that each came in the middle of the copies.
+    double overlapped = 0, sequential = 0;
+    std::size_t made = 0, madeSequential = 0;
+    for (const int ms : {700, 1300})
+        overlapped =
+            std::max(overlapped, StopLatency(bench, request, std::chrono::milliseconds(ms), made));
+    ::setenv("DIRFORGE_OVERLAP", "0", 1);
+    for (const int ms : {700, 1300})
+        sequential = std::max(
+            sequential, StopLatency(bench, request, std::chrono::milliseconds(ms), madeSequential));
+    ::unsetenv("DIRFORGE_OVERLAP");
+    bench.report.value("latency_stop_ms", overlapped);
+    bench.report.count("latency_stop_files_made", static_cast<long long>(made));
+    bench.report.value("latency_stop_sequential_ms", sequential);
+    bench.report.count("latency_stop_sequential_files_made",
+                       static_cast<long long>(madeSequential));
+    for (const char* folder : {"Structure", "CopyRun"}) {
+        std::error_code ignored;
+        std::filesystem::remove_all(bench.backing(folder), ignored);
+    }
+}
+
+void LatencyCopyBenchmark(LatencyBench& bench) {
+    MakeStructure(bench.mount.backing());
+    std::filesystem::create_directory(bench.backing("CopyRun"));
+    std::filesystem::create_directory(bench.backing("CopyCp"));
+    std::filesystem::create_directory(bench.backing("CopyFloor"));
+    const engine::RunRequest request = CopyRequest();
 
     int cpStatus = 0;
     const std::string command = CopyCommand(bench, request.names);
