@@ -78,7 +78,7 @@ MakeOutcome StructureCopy::copyFile(const std::string& item, const std::string& 
                                                          core::Trim(target), identity)
         : structure_ != nullptr
             ? context_.anchors.copyFile(context_.anchorPoint, *structure_, core::Trim(item),
-                                        core::Trim(target), identity, memory_)
+                                        core::Trim(target), identity, memory())
             : context_.anchors.copyFile(context_.anchorPoint, core::Trim(item), core::Trim(target),
                                         identity);
     if (copied)

@@ -10,6 +10,7 @@
 #include "engine/StructureSnapshot.h"
 #include "engine/StructureTotals.h"
 #include "engine/TokenExpander.h"
+#include "platform/CopyMemory.h"
 #include "platform/FileSystem.h"
 #include "platform/Prompt.h"
 
@@ -44,6 +45,8 @@ struct CopyContext {
     const TokenValues* tokens = nullptr;
     /// Asked before each entry: true when the run is to stop (the rest of the copy is left).
     std::function<bool()> stopRequested = {};
+    /// The memory shared with the copies on other threads (null: this copy keeps its own).
+    platform::CopyMemory* sharedMemory = nullptr;
 };
 
 /// Copies structures into new folders, one copy at a time. Symbolic links in a structure are
@@ -105,8 +108,12 @@ private:
     std::string root_;
     platform::AnchoredFolder* structure_ = nullptr;
     std::unordered_map<std::string, std::unique_ptr<platform::AnchoredFolder>> structures_;
-    /// What every copy of the run shares: small files read once, drives that refused a clone.
+    /// What every copy of the run shares: small files read once, drives that refused a clone
+    /// (unless the context shares one).
     platform::CopyMemory memory_;
+    platform::CopyMemory& memory() {
+        return context_.sharedMemory != nullptr ? *context_.sharedMemory : memory_;
+    }
     /// Why the last copyFile failed.
     std::string reason_;
     /// The dry run's answers of unreadable, by structure file.

@@ -56,13 +56,14 @@ struct OverlappedTargets::Worker {
         std::vector<HeldMessage> messages;
     };
 
-    Worker(const OverlapContext& c, const std::atomic<bool>& stop)
+    Worker(const OverlapContext& c, const std::atomic<bool>& stop, platform::CopyMemory& memory)
         : lane(c.journal != nullptr ? std::make_unique<JournalWriter>(*c.journal, 0) : nullptr),
           anchors(c.fs, results),
           work(TargetContext{c.request, c.titles, c.snapshot, c.fs, prompt,
                              RecordSink{results, log, true, lane.get()}, c.sizes, anchors, nullptr,
                              failures, c.itemTotals, nullptr,
-                             [&stop] { return stop.load(std::memory_order_relaxed); }}) {
+                             [&stop] { return stop.load(std::memory_order_relaxed); },
+                             &memory}) {
         anchors.setJournal(lane.get());
         anchors.identifyAtOnce();
     }
@@ -91,7 +92,7 @@ struct OverlappedTargets::Job {
 OverlappedTargets::OverlappedTargets(const OverlapContext& context, std::size_t workers)
     : context_(context) {
     for (std::size_t i = 0; i < workers; ++i) {
-        workers_.push_back(std::make_unique<Worker>(context_, stop_));
+        workers_.push_back(std::make_unique<Worker>(context_, stop_, memory_));
         Worker& worker = *workers_.back();
         worker.thread = std::thread([this, &worker] { serve(worker); });
     }

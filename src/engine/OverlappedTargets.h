@@ -8,6 +8,7 @@
 
 #include "engine/OverlapSetting.h"
 #include "engine/TargetWork.h"
+#include "platform/CopyMemory.h"
 
 #include <atomic>
 #include <chrono>
@@ -98,6 +99,8 @@ private:
     Worker* freeWorker() const;
 
     const OverlapContext context_;
+    /// The small structure files, read once for every worker's copies.
+    platform::CopyMemory memory_;
     std::vector<std::unique_ptr<Worker>> workers_;
     std::deque<std::unique_ptr<Job>> jobs_;
     std::uint64_t nextLane_ = 1;

@@ -41,6 +41,8 @@ struct TargetContext {
     const TokenValues* tokens = nullptr;
     /// Asked between the entries of a copy: true when the run is to stop.
     std::function<bool()> stopRequested = {};
+    /// The copies' memory shared with the other workers of an overlapped run (null: its own).
+    platform::CopyMemory* sharedMemory = nullptr;
 };
 
 class TargetWork {

@@ -15,29 +15,65 @@ CopyMemory::CopyMemory(std::uint64_t mostPerFile, std::uint64_t mostInAll)
     umask_ = static_cast<std::uint32_t>(mask);
 }
 
-const KeptContent* CopyMemory::kept(const std::string& source) const {
+const KeptContent* CopyMemory::keptLocked(std::unique_lock<std::mutex>& lock,
+                                          const std::string& source) const {
+    released_.wait(lock, [&] { return claimed_.count(source) == 0; });
     const auto found = kept_.find(source);
     return found == kept_.end() ? nullptr : &found->second;
 }
 
+const KeptContent* CopyMemory::kept(const std::string& source) const {
+    std::unique_lock lock(lock_);
+    return keptLocked(lock, source);
+}
+
+const KeptContent* CopyMemory::keptOrClaim(const std::string& source, bool& claimed) {
+    std::unique_lock lock(lock_);
+    const KeptContent* found = keptLocked(lock, source);
+    if (found == nullptr && unkept_.count(source) == 0)
+        claimed = claimed_.insert(source).second;
+    return found;
+}
+
+void CopyMemory::release(const std::string& source) {
+    {
+        const std::lock_guard lock(lock_);
+        claimed_.erase(source);
+        unkept_.insert(source);
+    }
+    released_.notify_all();
+}
+
 bool CopyMemory::hasRoomFor(std::uint64_t size) const {
+    const std::lock_guard lock(lock_);
     return size <= mostPerFile_ && keptBytes_ + size <= mostInAll_;
 }
 
 const KeptContent* CopyMemory::keep(const std::string& source, KeptContent& content) {
-    if (!hasRoomFor(content.bytes.size()))
-        return nullptr;
-    keptBytes_ += content.bytes.size();
-    auto [at, added] = kept_.insert_or_assign(source, std::move(content));
-    (void)added;
-    return &at->second;
+    const KeptContent* kept = nullptr;
+    {
+        const std::lock_guard lock(lock_);
+        claimed_.erase(source);
+        const auto found = kept_.find(source);
+        if (found != kept_.end()) {
+            kept = &found->second; // kept by another copy: what it holds stays as it is
+        } else if (content.bytes.size() <= mostPerFile_ &&
+                   keptBytes_ + content.bytes.size() <= mostInAll_) {
+            keptBytes_ += content.bytes.size();
+            kept = &kept_.emplace(source, std::move(content)).first->second;
+        }
+    }
+    released_.notify_all();
+    return kept;
 }
 
 bool CopyMemory::mayClone(std::uint64_t fromDevice, std::uint64_t toDevice) const {
+    const std::lock_guard lock(lock_);
     return refused_.count({fromDevice, toDevice}) == 0;
 }
 
 void CopyMemory::cloneRefused(std::uint64_t fromDevice, std::uint64_t toDevice) {
+    const std::lock_guard lock(lock_);
     refused_.insert({fromDevice, toDevice});
 }
 

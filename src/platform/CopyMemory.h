@@ -1,10 +1,15 @@
 #pragma once
 // What the file copies of one run share: the small files of its structures, read once and
 // written from memory into every target, and the pairs of drives between which the file system
-// refused to clone, so a clone is asked for once per pair, not once per file.
+// refused to clone, so a clone is asked for once per pair, not once per file. Copies on several
+// threads share one: a copy that finds a file not kept claims it, and the others wait for its
+// read rather than read it too.
 
+#include <atomic>
+#include <condition_variable>
 #include <cstdint>
 #include <functional>
+#include <mutex>
 #include <set>
 #include <string>
 #include <unordered_map>
@@ -21,9 +26,9 @@ struct KeptContent {
 
 /// How the copies of a run were made, for the benchmarks' notes and the tests.
 struct CopyTally {
-    std::uint64_t cloned = 0; ///< the copy shares the source's blocks
-    std::uint64_t fromMemory = 0;
-    std::uint64_t streamed = 0; ///< read and written piece by piece, holes kept
+    std::atomic<std::uint64_t> cloned = 0; ///< the copy shares the source's blocks
+    std::atomic<std::uint64_t> fromMemory = 0;
+    std::atomic<std::uint64_t> streamed = 0; ///< read and written piece by piece, holes kept
 };
 
 class CopyMemory {
@@ -38,12 +43,19 @@ public:
     explicit CopyMemory(std::uint64_t mostPerFile = kMostPerFile,
                         std::uint64_t mostInAll = kMostInAll);
 
-    /// The content kept for the source at this drive path; null when none is.
+    /// The content kept for the source at this drive path; null when none is. Waits while
+    /// another copy claimed the source and reads it.
     const KeptContent* kept(const std::string& source) const;
+    /// kept; when nothing is kept, the source is claimed for this copy (claimed is set): it
+    /// reads the file and hands it to keep, or calls release.
+    const KeptContent* keptOrClaim(const std::string& source, bool& claimed);
+    /// Ends a claim without keeping anything: from now on every copy reads the file itself, at
+    /// once (a large file, cloned or streamed, is never waited for).
+    void release(const std::string& source);
     /// True when a file of size bytes may still be kept.
     bool hasRoomFor(std::uint64_t size) const;
-    /// Keeps the content of source, taking it over when there is room; the kept copy, or null
-    /// (content untouched then).
+    /// Keeps the content of source, taking it over when there is room, and ends a claim of it;
+    /// the kept copy, or null (content untouched then).
     const KeptContent* keep(const std::string& source, KeptContent& content);
 
     /// False once a clone from the one device to the other was refused in this run.
@@ -61,6 +73,15 @@ public:
     const CopyTally& tally() const { return tally_; }
 
 private:
+    const KeptContent* keptLocked(std::unique_lock<std::mutex>& lock,
+                                  const std::string& source) const;
+
+    mutable std::mutex lock_;
+    mutable std::condition_variable released_;
+    /// The sources being read by the copy that claimed them.
+    std::set<std::string> claimed_;
+    /// The sources a claim ended without keeping.
+    std::set<std::string> unkept_;
     std::uint64_t mostPerFile_;
     std::uint64_t mostInAll_;
     std::uint64_t keptBytes_ = 0;

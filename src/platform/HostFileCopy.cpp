@@ -59,9 +59,15 @@ class CopyOne {
 public:
     CopyOne(const CopyEnds& ends, const std::string& key, CopyMemory& memory)
         : ends_(ends), key_(key), memory_(memory) {}
+    ~CopyOne() {
+        if (claimed_) // read but not kept (or not read): the next copy reads it itself
+            memory_.release(key_);
+    }
+    CopyOne(const CopyOne&) = delete;
+    CopyOne& operator=(const CopyOne&) = delete;
 
     bool run(FileIdentity* identity) {
-        const KeptContent* kept = memory_.kept(key_);
+        const KeptContent* kept = memory_.keptOrClaim(key_, claimed_);
         if (kept == nullptr && !openSource()) {
             noteSourceFailure();
             return false;
@@ -141,9 +147,11 @@ private:
         read_.device = facts_.device;
         if (!ReadUpTo(in_.get(), facts_.size + 1, read_.bytes))
             return nullptr;
-        if (read_.bytes.size() == facts_.size)
+        if (read_.bytes.size() == facts_.size) {
+            claimed_ = false; // keep ends the claim
             if (const KeptContent* kept = memory_.keep(key_, read_))
                 return kept;
+        }
         return &read_;
     }
 
@@ -154,6 +162,8 @@ private:
     Fd out_;
     SourceFacts facts_;
     KeptContent read_;
+    /// This copy claimed the source in the memory: others wait for its read.
+    bool claimed_ = false;
 };
 
 } // namespace
