@@ -39,8 +39,8 @@ TargetWork::TargetWork(const TargetContext& context)
     : context_(context),
       copy_(CopyContext{context.fs, context.prompt, context.sink, context.sizes,
                         context.request.copyVariant, context.titles, context.anchors, anchorPoint_,
-                        context.simulated, &context.failures, context.tokens,
-                        context.stopRequested, context.sharedMemory}) {}
+                        context.simulated, &context.failures, context.tokens, context.stopRequested,
+                        context.sharedMemory}) {}
 
 bool TargetWork::make(const std::string& target, const std::string& numberText,
                       const std::string& anchorPoint) {

@@ -83,7 +83,13 @@ protected:
         if (outcome != nullptr)
             *outcome = ended;
         std::string why;
-        journal = *engine::ReadJournalFile(drives.fs(), journalPath, why);
+        const std::optional<engine::RunJournal> read =
+            engine::ReadJournalFile(drives.fs(), journalPath, why);
+        if (!read) {
+            ADD_FAILURE() << "the journal does not read back: " << why;
+            return {};
+        }
+        journal = *read;
         OverlapPicture picture;
         for (int i = 0; i < engine::ResultListCount; ++i) {
             picture.lists[i] = state.results.list(static_cast<engine::ResultList>(i));
@@ -209,7 +215,10 @@ TEST_F(OverlappedRun, AStopLeavesAJournalThatUndoesBackToTheTreeBefore) {
     EXPECT_EQ(drives.listTree("f:\\D").size(), 1 + recorded);
 
     std::string why;
-    engine::RunJournal journal = *engine::ReadJournalFile(drives.fs(), "g:\\j.json", why);
+    const std::optional<engine::RunJournal> read =
+        engine::ReadJournalFile(drives.fs(), "g:\\j.json", why);
+    ASSERT_TRUE(read) << why;
+    engine::RunJournal journal = *read;
     EXPECT_EQ(journal.results.FoldersCreated, state.results.FoldersCreated);
     EXPECT_EQ(journal.results.FilesCreated, state.results.FilesCreated);
     undo(r.page, journal);
