@@ -29,11 +29,18 @@ public:
 class StopAfterNames : public RecordingLog {
 public:
     void progressed(std::uint64_t done, std::uint64_t /*total*/) override { done_ = done; }
-    bool stopRequested() override { return stopAfter > 0 && done_ >= stopAfter; }
+    bool stopRequested() override {
+        ++asked_;
+        return (stopAfter > 0 && done_ >= stopAfter) ||
+               (stopAfterAsks > 0 && asked_ > stopAfterAsks);
+    }
+    /// Stop once so many names are done, or once the run asked so many times (within a copy).
     std::uint64_t stopAfter = 0;
+    std::uint64_t stopAfterAsks = 0;
 
 private:
     std::uint64_t done_ = 0;
+    std::uint64_t asked_ = 0;
 };
 
 /// Everything a run leaves that the user or the undo reads, in a form two runs compare by.
@@ -191,38 +198,47 @@ TEST_F(OverlappedRun, AStopLeavesAJournalThatUndoesBackToTheTreeBefore) {
     std::vector<std::string> names;
     for (int i = 0; i < 40; ++i)
         names.push_back("N" + std::to_string(10 + i));
-    StopAfterNames stopping;
-    stopping.stopAfter = 9;
-    const OverlapWorkers four("4");
     const engine::RunRequest r = copyRequest(PageKind::Strings, names);
-    expectQuestion(r.page);
-    prompt.expect(titles(r.page, false).end, MessageKind::Information);
-    int error = 0;
-    engine::JournalWriter writer(
-        faulty.openAppendFile("g:\\j.json", platform::AppendOpen::CreateNew, &error),
-        drives.drives());
-    engine::RunServices with{fs(), prompt, shell, stopping, &writer};
-    const engine::RunOutcome outcome = engine::CreationRun(r, state, with);
-    EXPECT_EQ(outcome.end, engine::RunEnd::Stopped);
-    // The workers leave the rest of their copies at Stop: what stands is exactly what the run
-    // recorded, nothing more.
-    const std::size_t made = state.results.FoldersCreated.size();
-    EXPECT_GE(made, 9u);
-    EXPECT_LT(made, names.size());
-    std::size_t recorded = state.results.FilesCreated.size();
-    for (const std::string_view folder : state.results.FoldersMadeByRun)
-        recorded += folder.starts_with("f:\\D\\") ? 1 : 0;
-    EXPECT_EQ(drives.listTree("f:\\D").size(), 1 + recorded);
+    // With workers the stop comes after nine names; one target after another, within a copy.
+    for (const char* workers : {"4", "0"}) {
+        SCOPED_TRACE(workers);
+        const bool overlapped = std::string(workers) != "0";
+        StopAfterNames stopping;
+        (overlapped ? stopping.stopAfter : stopping.stopAfterAsks) = overlapped ? 9 : 30;
+        const OverlapWorkers count(workers);
+        expectQuestion(r.page);
+        prompt.expect(titles(r.page, false).end, MessageKind::Information);
+        state = engine::PageRunState{};
+        const std::string journalPath = std::string("g:\\stop") + workers + ".json";
+        int error = 0;
+        engine::JournalWriter writer(
+            faulty.openAppendFile(journalPath, platform::AppendOpen::CreateNew, &error),
+            drives.drives());
+        engine::RunServices with{fs(), prompt, shell, stopping, &writer};
+        const engine::RunOutcome outcome = engine::CreationRun(r, state, with);
+        EXPECT_EQ(outcome.end, engine::RunEnd::Stopped);
+        // The copies in hand are left at Stop: what stands is exactly what the run recorded.
+        const std::size_t made = state.results.FoldersCreated.size();
+        EXPECT_GE(made, overlapped ? 9u : 1u);
+        EXPECT_LT(made, names.size());
+        std::size_t recorded = state.results.FilesCreated.size();
+        for (const std::string_view folder : state.results.FoldersMadeByRun)
+            recorded += folder.starts_with("f:\\D\\") ? 1 : 0;
+        EXPECT_EQ(drives.listTree("f:\\D").size(), 1 + recorded);
+        if (!overlapped) { // the last target's copy was cut short
+            EXPECT_LT(recorded, made * 8);
+        }
 
-    std::string why;
-    const std::optional<engine::RunJournal> read =
-        engine::ReadJournalFile(drives.fs(), "g:\\j.json", why);
-    ASSERT_TRUE(read) << why;
-    engine::RunJournal journal = *read;
-    EXPECT_EQ(journal.results.FoldersCreated, state.results.FoldersCreated);
-    EXPECT_EQ(journal.results.FilesCreated, state.results.FilesCreated);
-    undo(r.page, journal);
-    EXPECT_EQ(drives.listTree("f:\\"), before);
+        std::string why;
+        const std::optional<engine::RunJournal> read =
+            engine::ReadJournalFile(drives.fs(), journalPath, why);
+        ASSERT_TRUE(read) << why;
+        engine::RunJournal journal = *read;
+        EXPECT_EQ(journal.results.FoldersCreated, state.results.FoldersCreated);
+        EXPECT_EQ(journal.results.FilesCreated, state.results.FilesCreated);
+        undo(r.page, journal);
+        EXPECT_EQ(drives.listTree("f:\\"), before);
+    }
 }
 
 TEST(JournalLanes, ALaneIsTakenAtItsMarkAndAnUnfinishedOneAtTheEndWithItsItemInFlight) {
