@@ -62,9 +62,10 @@ struct OverlappedTargets::Worker {
           work(TargetContext{c.request, c.titles, c.snapshot, c.fs, prompt,
                              RecordSink{results, log, true, lane.get()}, c.sizes, anchors, nullptr,
                              failures, c.itemTotals, nullptr,
-                             [&stop] { return stop.load(std::memory_order_relaxed); }, &memory}) {
+                             [&stop] { return stop.load(std::memory_order_relaxed); },
+                             &memory}) {
         anchors.setJournal(lane.get());
-        anchors.leaveIdentitiesToTheRun();
+        anchors.identifyAtOnce();
     }
 
     RunResults results;
@@ -218,10 +219,6 @@ void OverlappedTargets::finish(Worker& worker, Job& job, bool created) {
     if (worker.lane)
         worker.lane->flush(); // the target's last records are in the file before it is taken
     FinishedTarget& finished = job.finished;
-    // Asked now, while the store is the target's: one listing for its folders instead of a
-    // request for each; the run journals them after the target's lane.
-    worker.anchors.identifyMade();
-    finished.identifiedLater = worker.anchors.takeIdentifiedLater();
     finished.created = created;
     finished.copyTarget = worker.work.copyTarget();
     finished.results = std::move(worker.results);

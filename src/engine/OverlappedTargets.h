@@ -43,8 +43,6 @@ struct FinishedTarget {
     std::string copyTarget;
     /// What the target's work recorded; counters from zero.
     RunResults results;
-    /// The folders in results whose identities came after their records in the lane.
-    std::vector<std::size_t> identifiedLater;
     std::vector<LogEntry> log;
     std::vector<HeldMessage> messages;
     FailureNotes failures{true};

@@ -124,7 +124,8 @@ bool RunAnchors::createFolder(const std::string& chosen, const std::string& path
         return false;
     platform::ForgetReason(); // a first try of opening the point is no cause of what follows
     made_.clear();
-    const auto when = held->exact ? platform::MadeIdentity::Later : platform::MadeIdentity::Now;
+    const auto when = held->exact && !identifyAtOnce_ ? platform::MadeIdentity::Later
+                                                      : platform::MadeIdentity::Now;
     const bool created = held->anchor->createFolder(path, &made_, when);
     if (!held->exact && !made_.empty())
         holdChosenFolder(*held, chosen);
@@ -141,7 +142,7 @@ bool RunAnchors::createFolder(const std::string& chosen, const std::string& path
     }
     if (deferred && held->unidentified.size() >= kMostUnidentified)
         identify(*held); // a long run does not hold every new name twice until its end
-    else if (deferred && !identitiesToTheRun_)
+    else if (deferred)
         identifyWhenDue();
     return created;
 }
@@ -176,9 +177,7 @@ void RunAnchors::identify(Held& held) {
         const std::size_t at = held.unidentified[i];
         if (at < results_.FolderIdentities.size()) {
             results_.FolderIdentities[at] = platform::FolderIdentity::of(found[i]);
-            if (identitiesToTheRun_)
-                identifiedLater_.push_back(at);
-            else if (journal_ != nullptr)
+            if (journal_ != nullptr)
                 journal_->madeIdentity(at, results_.FolderIdentities[at]);
         }
     }

@@ -21,8 +21,6 @@
 #include <string>
 #include <unordered_map>
 #include <unordered_set>
-#include <utility>
-#include <vector>
 
 namespace dirforge::engine {
 
@@ -59,13 +57,9 @@ public:
     /// Writes every anchor, made folder and identity to journal too, ahead of the next item;
     /// once it failed, nothing more is made.
     void setJournal(JournalWriter* journal) { journal_ = journal; }
-    /// For a worker, whose records the run takes in its own order: the identities left for
-    /// later are asked only by identifyMade (at the end of each target) and never journaled
-    /// here; takeIdentifiedLater says which folders got theirs, for the run to journal.
-    void leaveIdentitiesToTheRun() { identitiesToTheRun_ = true; }
-    /// The indexes in the results of the folders identified after they were recorded, since the
-    /// last call.
-    std::vector<std::size_t> takeIdentifiedLater() { return std::exchange(identifiedLater_, {}); }
+    /// Asks each new folder's identity as it is made, never later: for a worker, whose records
+    /// the run takes in its own order.
+    void identifyAtOnce() { identifyAtOnce_ = true; }
     /// copyFile from a file below from, a structure's folder held for the run, with what the
     /// run's copies share (memory).
     bool copyFile(const std::string& chosen, platform::AnchoredFolder& from,
@@ -122,8 +116,7 @@ private:
     platform::FileSystem& fs_;
     RunResults& results_;
     JournalWriter* journal_ = nullptr;
-    bool identitiesToTheRun_ = false;
-    std::vector<std::size_t> identifiedLater_;
+    bool identifyAtOnce_ = false;
     std::unordered_map<std::string, Held> held_;
     /// The folders directly above the chosen points, by drive path. Points beside one another
     /// (a paths list's folders) open from their handle: one look-up each on a network share,

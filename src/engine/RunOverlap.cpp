@@ -74,7 +74,6 @@ void RunEngine::recordFinished(FinishedTarget& finished) {
         std::vector<std::string>& into = results.list(list);
         into.insert(into.end(), done.list(list).begin(), done.list(list).end());
     }
-    const std::size_t madeBefore = results.FolderIdentities.size();
     for (const std::string_view path : done.FoldersMadeByRun)
         results.FoldersMadeByRun.push_back(path);
     results.FolderIdentities.insert(results.FolderIdentities.end(), done.FolderIdentities.begin(),
@@ -107,15 +106,8 @@ void RunEngine::recordFinished(FinishedTarget& finished) {
         state_.lastAttachMode = AttachModeLetter(mode_);
         state_.copyTarget = finished.copyTarget;
     }
-    if (journal_ != nullptr) {
+    if (journal_ != nullptr)
         journal_->laneDone(finished.lane);
-        // The identities a lane could not hold, at the folders' places in the run's order.
-        for (const std::size_t at : finished.identifiedLater)
-            if (madeBefore + at < results.FolderIdentities.size())
-                journal_->madeIdentity(madeBefore + at, results.FolderIdentities[madeBefore + at]);
-        if (!finished.identifiedLater.empty())
-            journal_->flush();
-    }
 }
 
 } // namespace dirforge::engine
