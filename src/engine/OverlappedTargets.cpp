@@ -62,8 +62,7 @@ struct OverlappedTargets::Worker {
           work(TargetContext{c.request, c.titles, c.snapshot, c.fs, prompt,
                              RecordSink{results, log, true, lane.get()}, c.sizes, anchors, nullptr,
                              failures, c.itemTotals, nullptr,
-                             [&stop] { return stop.load(std::memory_order_relaxed); },
-                             &memory}) {
+                             [&stop] { return stop.load(std::memory_order_relaxed); }, &memory}) {
         anchors.setJournal(lane.get());
         anchors.identifyAtOnce();
     }
