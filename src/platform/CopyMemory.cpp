@@ -22,17 +22,12 @@ const KeptContent* CopyMemory::keptLocked(std::unique_lock<std::mutex>& lock,
     return found == kept_.end() ? nullptr : &found->second;
 }
 
-const KeptContent* CopyMemory::kept(const std::string& source) const {
+KeptLookup CopyMemory::keptOrClaim(const std::string& source) {
     std::unique_lock lock(lock_);
-    return keptLocked(lock, source);
-}
-
-const KeptContent* CopyMemory::keptOrClaim(const std::string& source, bool& claimed) {
-    std::unique_lock lock(lock_);
-    const KeptContent* found = keptLocked(lock, source);
-    if (found == nullptr && unkept_.count(source) == 0)
-        claimed = claimed_.insert(source).second;
-    return found;
+    KeptLookup lookup{keptLocked(lock, source), false};
+    if (lookup.kept == nullptr && unkept_.count(source) == 0)
+        lookup.claimed = claimed_.insert(source).second;
+    return lookup;
 }
 
 void CopyMemory::release(const std::string& source) {

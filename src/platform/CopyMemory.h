@@ -24,6 +24,13 @@ struct KeptContent {
     std::uint64_t device = 0; ///< of the source, for the clone that is tried first
 };
 
+/// What a copy learnt asking the memory for a source: its kept content, or that it claimed the
+/// source (it reads it, and keeps or releases it).
+struct KeptLookup {
+    const KeptContent* kept = nullptr;
+    bool claimed = false;
+};
+
 /// How the copies of a run were made, for the benchmarks' notes and the tests.
 struct CopyTally {
     std::atomic<std::uint64_t> cloned = 0; ///< the copy shares the source's blocks
@@ -43,12 +50,11 @@ public:
     explicit CopyMemory(std::uint64_t mostPerFile = kMostPerFile,
                         std::uint64_t mostInAll = kMostInAll);
 
-    /// The content kept for the source at this drive path; null when none is. Waits while
-    /// another copy claimed the source and reads it.
-    const KeptContent* kept(const std::string& source) const;
-    /// kept; when nothing is kept, the source is claimed for this copy (claimed is set): it
-    /// reads the file and hands it to keep, or calls release.
-    const KeptContent* keptOrClaim(const std::string& source, bool& claimed);
+    /// The content kept for the source at this drive path, waiting while another copy claimed
+    /// the source and reads it; when nothing is kept, the source is claimed for this copy
+    /// (unless a claim of it ended unkept): it reads the file and hands it to keep, or calls
+    /// release.
+    KeptLookup keptOrClaim(const std::string& source);
     /// Ends a claim without keeping anything: from now on every copy reads the file itself, at
     /// once (a large file, cloned or streamed, is never waited for).
     void release(const std::string& source);

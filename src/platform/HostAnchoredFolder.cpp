@@ -203,16 +203,21 @@ private:
         std::vector<std::string>& rel = sourceScratch_;
         if (!relativeOf(source, rel, false) || rel.empty())
             return false;
-        const KeptContent* kept = memory.kept(source);
+        // Asked (and claimed) before the source's folder is opened: a copy on another thread that
+        // reads the file meanwhile spares this one the folder's look-ups too.
+        const KeptLookup lookup = memory.keptOrClaim(source);
+        const KeptContent* kept = lookup.kept;
         if (kept == nullptr || memory.mayClone(kept->device, targetDevice)) {
             ends.sourceFolder = folders_.open(handle_.get(), joined(rel, rel.size() - 1));
             if (ends.sourceFolder < 0 && kept == nullptr) {
                 NoteError(errno);
+                if (lookup.claimed)
+                    memory.release(source);
                 return false;
             }
         }
         ends.sourceName = rel.back().c_str();
-        return CopyFileBetween(ends, source, memory, identity);
+        return CopyFileBetween(ends, source, memory, identity, &lookup);
     }
 
     /// The elements of path below the anchor; false when path does not lie at or below it.

@@ -57,17 +57,18 @@ bool FactsOf(int fd, SourceFacts& facts) {
 
 class CopyOne {
 public:
-    CopyOne(const CopyEnds& ends, const std::string& key, CopyMemory& memory)
-        : ends_(ends), key_(key), memory_(memory) {}
+    CopyOne(const CopyEnds& ends, const std::string& key, CopyMemory& memory,
+            const KeptLookup& lookup)
+        : ends_(ends), key_(key), memory_(memory), lookup_(lookup) {}
     ~CopyOne() {
-        if (claimed_) // read but not kept (or not read): the next copy reads it itself
+        if (lookup_.claimed) // read but not kept (or not read): the next copy reads it itself
             memory_.release(key_);
     }
     CopyOne(const CopyOne&) = delete;
     CopyOne& operator=(const CopyOne&) = delete;
 
     bool run(FileIdentity* identity) {
-        const KeptContent* kept = memory_.keptOrClaim(key_, claimed_);
+        const KeptContent* kept = lookup_.kept;
         if (kept == nullptr && !openSource()) {
             noteSourceFailure();
             return false;
@@ -148,7 +149,7 @@ private:
         if (!ReadUpTo(in_.get(), facts_.size + 1, read_.bytes))
             return nullptr;
         if (read_.bytes.size() == facts_.size) {
-            claimed_ = false; // keep ends the claim
+            lookup_.claimed = false; // keep ends the claim
             if (const KeptContent* kept = memory_.keep(key_, read_))
                 return kept;
         }
@@ -162,8 +163,9 @@ private:
     Fd out_;
     SourceFacts facts_;
     KeptContent read_;
-    /// This copy claimed the source in the memory: others wait for its read.
-    bool claimed_ = false;
+    /// What the memory holds of the source, or that this copy claimed it (others wait for its
+    /// read).
+    KeptLookup lookup_;
 };
 
 } // namespace
@@ -207,8 +209,9 @@ bool ReadSmallFile(int folder, const char* name, std::uint64_t most, KeptContent
 }
 
 bool CopyFileBetween(const CopyEnds& ends, const std::string& key, CopyMemory& memory,
-                     FileIdentity* identity) {
-    return CopyOne(ends, key, memory).run(identity);
+                     FileIdentity* identity, const KeptLookup* lookup) {
+    return CopyOne(ends, key, memory, lookup != nullptr ? *lookup : memory.keptOrClaim(key))
+        .run(identity);
 }
 
 } // namespace dirforge::platform

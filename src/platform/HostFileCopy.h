@@ -22,9 +22,11 @@ struct CopyEnds {
 
 /// Copies the regular file at ends' source (never through a final link) to a new file at their
 /// target, which must not exist in any form. key names the source for memory's kept contents.
-/// On failure nothing is left at the target that this call made; errno says why.
+/// On failure nothing is left at the target that this call made; errno says why. lookup is
+/// what the caller already asked memory for the source (its claim is handed over); without it
+/// the copy asks.
 bool CopyFileBetween(const CopyEnds& ends, const std::string& key, CopyMemory& memory,
-                     FileIdentity* identity);
+                     FileIdentity* identity, const KeptLookup* lookup = nullptr);
 
 /// Writes content to a new file name in folder, created exclusively with the content's
 /// permission bits. On failure nothing is left that this call made; the cause is noted.
