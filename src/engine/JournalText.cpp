@@ -9,8 +9,6 @@ namespace dirforge::engine::journal {
 
 using namespace std::string_view_literals;
 
-namespace {} // namespace
-
 void AppendNumber(std::string& out, std::uint64_t value) {
     char digits[24];
     const auto end = std::to_chars(digits, digits + sizeof digits, value).ptr;
@@ -115,13 +113,22 @@ void AppendAnchor(std::string& out, const RunAnchor& anchor) {
     AppendFileRecord(out, "anchor", anchor.path, anchor.identity);
 }
 
-void AppendMade(std::string& out, std::string_view path, const platform::FolderIdentity& identity,
-                std::string_view list) {
-    out += "{\"made\":"sv;
+namespace {
+
+/// The path, or true (an empty path) for the item the last intent names.
+void AppendPathOrIntent(std::string& out, std::string_view path) {
     if (path.empty())
         out += "true"sv;
     else
         AppendText(out, path);
+}
+
+} // namespace
+
+void AppendMade(std::string& out, std::string_view path, const platform::FolderIdentity& identity,
+                std::string_view list) {
+    out += "{\"made\":"sv;
+    AppendPathOrIntent(out, path);
     out += ",\"id\":"sv;
     AppendIdentity(out, identity);
     if (!list.empty()) {
@@ -145,10 +152,7 @@ void AppendFileRecord(std::string& out, std::string_view key, std::string_view p
     out += "{\""sv;
     out += key;
     out += "\":"sv;
-    if (path.empty())
-        out += "true"sv;
-    else
-        AppendText(out, path);
+    AppendPathOrIntent(out, path);
     out += ",\"id\":"sv;
     AppendIdentity(out, identity);
     out += "}\n"sv;
