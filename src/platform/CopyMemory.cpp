@@ -62,14 +62,30 @@ const KeptContent* CopyMemory::keep(const std::string& source, KeptContent& cont
     return kept;
 }
 
-bool CopyMemory::mayClone(std::uint64_t fromDevice, std::uint64_t toDevice) const {
+bool CopyMemory::refusedWay(Way way, std::uint64_t fromDevice, std::uint64_t toDevice) const {
     const std::lock_guard lock(lock_);
-    return refused_.count({fromDevice, toDevice}) == 0;
+    return refused_.count({way, fromDevice, toDevice}) != 0;
+}
+
+void CopyMemory::refuseWay(Way way, std::uint64_t fromDevice, std::uint64_t toDevice) {
+    const std::lock_guard lock(lock_);
+    refused_.insert({way, fromDevice, toDevice});
+}
+
+bool CopyMemory::mayClone(std::uint64_t fromDevice, std::uint64_t toDevice) const {
+    return !refusedWay(Way::Clone, fromDevice, toDevice);
 }
 
 void CopyMemory::cloneRefused(std::uint64_t fromDevice, std::uint64_t toDevice) {
-    const std::lock_guard lock(lock_);
-    refused_.insert({fromDevice, toDevice});
+    refuseWay(Way::Clone, fromDevice, toDevice);
+}
+
+bool CopyMemory::mayCopyInKernel(std::uint64_t fromDevice, std::uint64_t toDevice) const {
+    return !refusedWay(Way::InKernel, fromDevice, toDevice);
+}
+
+void CopyMemory::copyInKernelRefused(std::uint64_t fromDevice, std::uint64_t toDevice) {
+    refuseWay(Way::InKernel, fromDevice, toDevice);
 }
 
 int CopyMemory::clone(int from, int to) const {

@@ -12,6 +12,7 @@
 #include <mutex>
 #include <set>
 #include <string>
+#include <tuple>
 #include <unordered_map>
 #include <utility>
 
@@ -67,6 +68,9 @@ public:
     /// False once a clone from the one device to the other was refused in this run.
     bool mayClone(std::uint64_t fromDevice, std::uint64_t toDevice) const;
     void cloneRefused(std::uint64_t fromDevice, std::uint64_t toDevice);
+    /// Likewise for a copy inside the kernel (copy_file_range).
+    bool mayCopyInKernel(std::uint64_t fromDevice, std::uint64_t toDevice) const;
+    void copyInKernelRefused(std::uint64_t fromDevice, std::uint64_t toDevice);
     /// The file system's clone (FICLONE) unless replaced, as a test replaces it by a refusal.
     int clone(int from, int to) const;
     void setCloneCall(CloneCall call) { cloneCall_ = std::move(call); }
@@ -92,7 +96,11 @@ private:
     std::uint64_t mostInAll_;
     std::uint64_t keptBytes_ = 0;
     std::unordered_map<std::string, KeptContent> kept_;
-    std::set<std::pair<std::uint64_t, std::uint64_t>> refused_;
+    /// The ways of copying a file system may refuse between two devices.
+    enum class Way { Clone, InKernel };
+    bool refusedWay(Way way, std::uint64_t fromDevice, std::uint64_t toDevice) const;
+    void refuseWay(Way way, std::uint64_t fromDevice, std::uint64_t toDevice);
+    std::set<std::tuple<Way, std::uint64_t, std::uint64_t>> refused_;
     CloneCall cloneCall_;
     std::uint32_t umask_ = 0;
     CopyTally tally_;

@@ -89,14 +89,19 @@ bool WriteAll(int fd, const char* data, std::size_t size) {
     return WriteAllAt(fd, data, size, -1);
 }
 
-bool CopyContents(int from, int to) {
+bool CopyContents(int from, int to, std::uint64_t size, bool inKernel, bool* refused) {
+    off_t at = 0;
+    if (inKernel && !CopyRangeInKernel(from, to, at, static_cast<off_t>(size)) && at == 0 &&
+        refused != nullptr)
+        *refused = errno == EXDEV || errno == EOPNOTSUPP || errno == ENOSYS || errno == EINVAL;
     char* buffer = CopyBuffer();
     for (;;) {
-        const ssize_t got = ReadSome(from, buffer, kCopyPiece, -1);
+        const ssize_t got = ReadSome(from, buffer, kCopyPiece, at);
         if (got == 0)
             return true;
-        if (got < 0 || !WriteAll(to, buffer, static_cast<std::size_t>(got)))
+        if (got < 0 || !WriteAllAt(to, buffer, static_cast<std::size_t>(got), at))
             return false;
+        at += got;
     }
 }
 

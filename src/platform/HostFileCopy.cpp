@@ -137,8 +137,15 @@ private:
         if (!in_.valid())
             return false;
         ++memory_.tally().streamed;
-        return facts_.looksSparse ? CopySparse(in_.get(), out_.get(), facts_.size)
-                                  : CopyContents(in_.get(), out_.get());
+        if (facts_.looksSparse)
+            return CopySparse(in_.get(), out_.get(), facts_.size);
+        bool refused = false;
+        const bool copied =
+            CopyContents(in_.get(), out_.get(), facts_.size,
+                         memory_.mayCopyInKernel(sourceDevice, targetDevice), &refused);
+        if (refused)
+            memory_.copyInKernelRefused(sourceDevice, targetDevice);
+        return copied;
     }
 
     /// Reads the whole source and keeps it; what was read is used once, not kept, when it did
