@@ -162,6 +162,35 @@ private:
     bool mounted_ = false;
 };
 
+TEST(FileCopy, AFileTooBigToKeepIsCopiedWholeAcrossFileSystems) {
+    // From the memory file system to the temporary folder's: where the kernel refuses to copy
+    // between them, the copy reads and writes the file itself, from where the kernel stopped.
+    TempDrives drives;
+    char shm[] = "/dev/shm/dirforge-copy-XXXXXX";
+    if (::mkdtemp(shm) == nullptr)
+        GTEST_SKIP() << "no /dev/shm to copy from";
+    drives.fs().drives().map('h', shm);
+    std::string big(5 * kMiB + 123, '\0');
+    for (std::size_t i = 0; i < big.size(); ++i)
+        big[i] = static_cast<char>(i * 7 + i / 4096);
+    drives.makeFile("h:\\S\\big.bin", big);
+    drives.makeFile("h:\\S\\big2.bin", big.substr(17));
+    drives.makeFolder("f:\\T");
+    auto structure = drives.fs().openAnchor("h:\\S", AnchorReach::Exact);
+    auto target = drives.fs().openAnchor("f:\\T", AnchorReach::Exact);
+    CopyMemory memory;
+    for (const char* name : {"big.bin", "big2.bin"}) {
+        FileIdentity identity;
+        ASSERT_TRUE(target->copyFileFrom(*structure, std::string("h:\\S\\") + name,
+                                         std::string("f:\\T\\") + name, &identity, memory));
+        EXPECT_TRUE(drives.readText(std::string("f:\\T\\") + name) ==
+                    drives.readText(std::string("h:\\S\\") + name))
+            << name;
+    }
+    EXPECT_EQ(memory.tally().streamed, 2u);
+    std::filesystem::remove_all(shm);
+}
+
 TEST(FileCopy, AClonedCopyHoldsTheSourceBytesAndIsUndone) {
     TempDrives drives;
     const std::string host = drives.mapDrive('x');
