@@ -56,6 +56,8 @@ const KeptContent* CopyMemory::keep(const std::string& source, KeptContent& cont
                    keptBytes_ + content.bytes.size() <= mostInAll_) {
             keptBytes_ += content.bytes.size();
             kept = &kept_.emplace(source, std::move(content)).first->second;
+        } else {
+            unkept_.insert(source); // no room: nobody waits for this file's reads again
         }
     }
     released_.notify_all();
