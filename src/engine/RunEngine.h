@@ -62,6 +62,8 @@ private:
                 const std::string& anchorPoint);
     /// Takes back and records, in order, the finished targets (wait: every one handed on).
     void takeFinished(bool wait);
+    /// Passes a stop the run was asked for on to the workers.
+    void relayStop();
     /// The oldest finished target (waiting up to wait), a stop passed on to the workers first.
     std::unique_ptr<FinishedTarget> nextFinished(std::chrono::milliseconds wait);
     /// Records a worker's target as this thread would have recorded it.

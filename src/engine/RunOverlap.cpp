@@ -38,18 +38,21 @@ void RunEngine::handOn(const std::string& target, const std::string& numberText,
             recordFinished(*finished);
     takeFinished(false);
     while (!overlap_->canAdd()) {
-        if (stopping())
-            overlap_->stop();
+        relayStop();
         overlap_->waitForRoom(kPoll);
         takeFinished(false);
     }
     overlap_->add(target, numberText, anchorPoint, !paths);
 }
 
-std::unique_ptr<FinishedTarget> RunEngine::nextFinished(std::chrono::milliseconds wait) {
+void RunEngine::relayStop() {
     // A stop reaches the workers at once: each leaves the rest of its copy.
     if (stopping())
         overlap_->stop();
+}
+
+std::unique_ptr<FinishedTarget> RunEngine::nextFinished(std::chrono::milliseconds wait) {
+    relayStop();
     return overlap_->next(wait);
 }
 

@@ -89,11 +89,11 @@ bool WriteAll(int fd, const char* data, std::size_t size) {
     return WriteAllAt(fd, data, size, -1);
 }
 
-bool CopyContents(int from, int to, std::uint64_t size, bool inKernel, bool* refused) {
+bool CopyContents(int from, int to, std::uint64_t size, bool inKernel, int* kernelError) {
     off_t at = 0;
     if (inKernel && !CopyRangeInKernel(from, to, at, static_cast<off_t>(size)) && at == 0 &&
-        refused != nullptr)
-        *refused = errno == EXDEV || errno == EOPNOTSUPP || errno == ENOSYS || errno == EINVAL;
+        kernelError != nullptr)
+        *kernelError = errno;
     char* buffer = CopyBuffer();
     for (;;) {
         const ssize_t got = ReadSome(from, buffer, kCopyPiece, at);

@@ -13,9 +13,10 @@ bool WriteAll(int fd, const char* data, std::size_t size);
 /// Copies everything from one open file to another, new and empty: with inKernel the size
 /// known first inside the kernel (copy_file_range, as cp does: no pass through this memory, and
 /// on a share the server's own copy), then what is left or was refused, and what the file
-/// gained since it was measured, read and written here. *refused is set when the kernel refused
-/// the pair of file systems. False when a read or write fails.
-bool CopyContents(int from, int to, std::uint64_t size, bool inKernel, bool* refused);
+/// gained since it was measured, read and written here. *kernelError is the errno of a copy
+/// inside the kernel that moved nothing (0 when it did, or was not asked for). False when a read
+/// or write fails.
+bool CopyContents(int from, int to, std::uint64_t size, bool inKernel, int* kernelError);
 /// Copies the data of a file of size bytes and none of its holes: the target, new and empty,
 /// gets the same holes (where the file system keeps them) and ends at size.
 bool CopySparse(int from, int to, std::uint64_t size);

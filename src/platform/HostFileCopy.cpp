@@ -139,11 +139,11 @@ private:
         ++memory_.tally().streamed;
         if (facts_.looksSparse)
             return CopySparse(in_.get(), out_.get(), facts_.size);
-        bool refused = false;
+        int kernelError = 0;
         const bool copied =
             CopyContents(in_.get(), out_.get(), facts_.size,
-                         memory_.mayCopyInKernel(sourceDevice, targetDevice), &refused);
-        if (refused)
+                         memory_.mayCopyInKernel(sourceDevice, targetDevice), &kernelError);
+        if (RefusedForTheDrive(kernelError))
             memory_.copyInKernelRefused(sourceDevice, targetDevice);
         return copied;
     }
