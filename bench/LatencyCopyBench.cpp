@@ -7,7 +7,6 @@
 
 #include "engine/FolderFileUndo.h"
 
-#include <atomic>
 #include <chrono>
 #include <cstdlib>
 #include <fcntl.h>
@@ -107,7 +106,7 @@ void FloorCopy(const LatencyBench& bench, const std::vector<std::string>& names)
     ::close(top);
 }
 
-/// The 20 names, each given Main Folders With Files of the structure, below f:\\CopyRun.
+/// The 20 names, each given Main Folders With Files of the structure, below f:\CopyRun.
 engine::RunRequest CopyRequest() {
     engine::RunRequest request;
     request.page = engine::PageKind::Strings;
@@ -124,10 +123,8 @@ engine::RunRequest CopyRequest() {
 /// Says stop from the moment set on, as a click then would be seen the next time the run asks.
 class StopAt : public engine::RunObserver {
 public:
-    bool stopRequested() override {
-        return std::chrono::steady_clock::now().time_since_epoch().count() >= at.load();
-    }
-    std::atomic<std::chrono::steady_clock::rep> at = std::chrono::steady_clock::rep{0};
+    bool stopRequested() override { return std::chrono::steady_clock::now() >= at; }
+    std::chrono::steady_clock::time_point at;
 };
 
 /// Milliseconds from the stop to the run's return, for a stop stopAfter into the copy run.
@@ -137,7 +134,7 @@ double StopLatency(LatencyBench& bench, const engine::RunRequest& request,
     const engine::RunServices services{bench.fs, bench.prompt, bench.shell, observer};
     engine::PageRunState state;
     const auto stopAt = std::chrono::steady_clock::now() + stopAfter;
-    observer.at = stopAt.time_since_epoch().count();
+    observer.at = stopAt;
     engine::CreationRun(request, state, services);
     const double ms =
         std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - stopAt)
